@@ -1,0 +1,64 @@
+#include "app/frmOne.h"
+
+#include "app/placement.h"
+#include "diagnosis/frmDead.h"
+#include "runtime/services.h"
+
+using namespace fw;
+
+frmOne::frmOne() : Form(QStringLiteral("frmOne"), QStringLiteral("Fernwick"), QSize(11565, 8190)) {}
+
+Design frmOne::design() const
+{
+    return {
+        frame("Frame2", "Supplementary Info", 8775, 3165, 2670, 3315).bold(9.75),
+        option("Option8", "Electronic Formulas", 180, 1920, 2085, 345).in("Frame2").bold(8.25),
+        option("Option7", "Color codes", 180, 1222, 2085, 345).in("Frame2").bold(8.25),
+        option("Option6", "Program desctiption", 180, 525, 2085, 345).in("Frame2").bold(8.25),
+        frame("Frame1", "Major Symptom", 600, 3000, 3015, 3615).bold(9.75),
+        option("Option5", "Color problems", 480, 2760, 1815, 255).in("Frame1").bold(8.25),
+        option("Option4", "Picture problems", 480, 2220, 1815, 255).in("Frame1").bold(8.25),
+        option("Option3", "Raster problems", 480, 1680, 1815, 255).in("Frame1").bold(8.25),
+        option("Option2", "Poor or no sound", 480, 1140, 1815, 255).in("Frame1").bold(8.25),
+        option("Option1", "TV Dead", 480, 600, 1815, 255).in("Frame1").bold(8.25),
+        command("cmdQuit", "Quit", 5880, 7200, 975, 375).bold(12),
+        picture("pctTV", ":/assets/tv.svg", 4320, 3000, 3735, 3615),
+        label("Label2", "Pick a symptom to find where the fault most likely lies.", 4320, 2760, 4695, 255)
+            .bold(8.25),
+        label("Label1", "Version 2.0", 5250, 2280, 1995, 435).bold(18).fore(colors::darkRed).centred(),
+        label("lblOne", "Fernwick", 1050, 600, 9405, 1590)
+            .bold(72)
+            .italic()
+            .serif()
+            .fore(colors::darkRed)
+            .centred(),
+    };
+}
+
+void frmOne::wire()
+{
+    connect(Option1(), &OptionButton::Click, this, &frmOne::Option1_Click);
+    connect(cmdQuit(), &CommandButton::Click, this, &frmOne::cmdQuit_Click);
+}
+
+void frmOne::Form_Load()
+{
+    place(*this);
+}
+
+void frmOne::Form_Activate()
+{
+    for (OptionButton* option : {Option1(), Option2(), Option3(), Option4(), Option5()})
+        option->setValue(false);
+}
+
+void frmOne::Option1_Click()
+{
+    Hide();
+    frmDead::get().Show();
+}
+
+void frmOne::cmdQuit_Click()
+{
+    services().End();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "runtime/screen.h"
+
+// The main menu: the five major symptoms, the supplementary utilities and Quit.
+class frmOne : public fw::Form<frmOne>
+{
+public:
+    frmOne();
+
+    FW_CONTROL(OptionButton, Option1)
+    FW_CONTROL(OptionButton, Option2)
+    FW_CONTROL(OptionButton, Option3)
+    FW_CONTROL(OptionButton, Option4)
+    FW_CONTROL(OptionButton, Option5)
+    FW_CONTROL(OptionButton, Option6)
+    FW_CONTROL(OptionButton, Option7)
+    FW_CONTROL(OptionButton, Option8)
+    FW_CONTROL(CommandButton, cmdQuit)
+
+protected:
+    fw::Design design() const override;
+    void wire() override;
+    void Form_Load() override;
+    void Form_Activate() override;
+
+private:
+    void Option1_Click();
+    void cmdQuit_Click();
+};

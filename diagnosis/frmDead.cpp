@@ -1,0 +1,83 @@
+#include "diagnosis/frmDead.h"
+
+#include "app/frmOne.h"
+#include "app/placement.h"
+#include "runtime/services.h"
+
+using namespace fw;
+
+namespace {
+const QString kChecklistCaption = QStringLiteral("Initial checks complete");
+const QString kAreasCaption = QStringLiteral("Return to initial checks");
+} // namespace
+
+frmDead::frmDead() : Form(QStringLiteral("frmDead"), QStringLiteral("TV Dead"), QSize(9240, 6480)) {}
+
+Design frmDead::design() const
+{
+    return {
+        option("optReturn", "Option2", 360, 600, 1335, 255).hidden(),
+        command("cmdQuit", "Quit", 7560, 4560, 975, 495),
+        command("cmdReturn", "Return", 720, 5160, 1215, 495),
+        command("cmdContinue", "Continue", 720, 4200, 1215, 495).hidden(),
+        listBox("List2", 2400, 3840, 4575, 2220)
+            .items({"Low voltage power supply", "Voltage regulator", "Horizontal driver", "Horizontal output",
+                    "Damper", "High voltage hold-down circuit"})
+            .bold(13.5)
+            .hidden(),
+        command("Command1", kChecklistCaption, 2640, 2760, 4335, 375),
+        listBox("List1", 2160, 1320, 5055, 1260)
+            .items({"1. Check to see if TV is plugged in.", "2. Verify voltage at wall socket with voltmeter.",
+                    "3. Power switch on?", "4. Open back cover and check fuse. (TV unplugged!)",
+                    "5. Turn on TV and check voltage at chassis."})
+            .size(9.75),
+        label("Label3", "You have isolated the problem to one of the following areas:", 480, 3360, 8400, 360)
+            .bold(13.5)
+            .back(colors::pink)
+            .hidden(),
+        label("Label2", "Initial Checks", 2160, 960, 2055, 255).bold(12),
+        label("Label1", "TV Dead", 3960, 120, 2055, 555).bold(24).fore(colors::darkRed).centred(),
+    };
+}
+
+void frmDead::wire()
+{
+    connect(Command1(), &CommandButton::Click, this, &frmDead::Command1_Click);
+    connect(cmdContinue(), &CommandButton::Click, this, &frmDead::cmdContinue_Click);
+    connect(cmdReturn(), &CommandButton::Click, this, &frmDead::cmdReturn_Click);
+    connect(cmdQuit(), &CommandButton::Click, this, &frmDead::cmdQuit_Click);
+}
+
+void frmDead::Form_Load()
+{
+    place(*this);
+}
+
+// The button's caption tells which view is showing.
+void frmDead::Command1_Click()
+{
+    const bool toAreas = Command1()->Caption() == kChecklistCaption;
+    List1()->setVisible(!toAreas);
+    List2()->setVisible(toAreas);
+    Label2()->setVisible(!toAreas);
+    Command1()->setCaption(toAreas ? kAreasCaption : kChecklistCaption);
+    Label3()->setVisible(toAreas);
+    cmdContinue()->setVisible(toAreas);
+}
+
+void frmDead::cmdContinue_Click()
+{
+    optReturn()->setValue(true);
+    // The low-voltage diagram that reads optReturn opens here once it exists.
+}
+
+void frmDead::cmdReturn_Click()
+{
+    Unload();
+    frmOne::get().Show();
+}
+
+void frmDead::cmdQuit_Click()
+{
+    services().End();
+}

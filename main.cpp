@@ -1,0 +1,14 @@
+#include "app/module1.h"
+#include "runtime/application.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    fw::initApplication(app);
+    Module1::Main();
+    const int status = QApplication::exec();
+    fw::shutdownApplication();
+    return status;
+}

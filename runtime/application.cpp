@@ -1,0 +1,29 @@
+#include "runtime/application.h"
+
+#include "runtime/design.h"
+#include "runtime/screen.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStyleFactory>
+
+namespace fw {
+
+void initApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("Fernwick"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setDesktopFileName(QStringLiteral("org.fernwick.Fernwick"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QApplication::setFont(controlFont(8.25));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.svg")));
+    app.setQuitOnLastWindowClosed(false);
+}
+
+void shutdownApplication()
+{
+    Registry::instance().reset();
+}
+
+} // namespace fw

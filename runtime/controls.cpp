@@ -1,0 +1,333 @@
+#include "runtime/controls.h"
+
+#include "runtime/pictures.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace fw {
+
+namespace {
+bool isInputWidget(const QWidget* w)
+{
+    return qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           qobject_cast<const QComboBox*>(w);
+}
+
+QPalette::ColorRole backRole(const QWidget* w)
+{
+    if (isInputWidget(w))
+        return QPalette::Base;
+    if (qobject_cast<const QPushButton*>(w))
+        return QPalette::Button;
+    return QPalette::Window;
+}
+
+QPalette::ColorRole foreRole(const QWidget* w)
+{
+    if (isInputWidget(w))
+        return QPalette::Text;
+    if (qobject_cast<const QPushButton*>(w))
+        return QPalette::ButtonText;
+    return QPalette::WindowText;
+}
+
+bool isActivationKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+}
+
+// The key's character code as the screens see it: 13 for Enter, else the typed character (0 for none).
+int keyAscii(const QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return 13;
+    const QString text = event->text();
+    return text.isEmpty() ? 0 : text.at(0).unicode();
+}
+} // namespace
+
+QColor BackColor(const QWidget* control)
+{
+    if (auto* shape = qobject_cast<const Shape*>(control))
+        return shape->FillColor();
+    return control->palette().color(backRole(control));
+}
+
+void setBackColor(QWidget* control, const QColor& color)
+{
+    QPalette palette = control->palette();
+    palette.setColor(backRole(control), color);
+    control->setPalette(palette);
+    if (backRole(control) == QPalette::Window)
+        control->setAutoFillBackground(true);
+}
+
+QColor ForeColor(const QWidget* control)
+{
+    return control->palette().color(foreRole(control));
+}
+
+void setForeColor(QWidget* control, const QColor& color)
+{
+    QPalette palette = control->palette();
+    palette.setColor(foreRole(control), color);
+    control->setPalette(palette);
+}
+
+void highlight(QWidget* control)
+{
+    if (auto* shape = qobject_cast<Shape*>(control)) {
+        shape->setFillColor(colors::red);
+        return;
+    }
+    setBackColor(control, colors::red);
+    if (!qobject_cast<PictureBox*>(control))
+        setForeColor(control, colors::white);
+}
+
+Label::Label(QWidget* parent) : QLabel(parent)
+{
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (rect().contains(event->position().toPoint()))
+        emit Click();
+}
+
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    if (focusPolicy() != Qt::NoFocus && isActivationKey(event))
+        emit Click();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+CommandButton::CommandButton(QWidget* parent) : QPushButton(parent)
+{
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        animateClick();
+    else
+        QPushButton::keyPressEvent(event);
+}
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent)
+{
+    setAutoExclusive(false);
+}
+
+QList<OptionButton*> OptionButton::group() const
+{
+    return parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly);
+}
+
+void OptionButton::setValue(bool value)
+{
+    if (value) {
+        for (OptionButton* other : group())
+            if (other != this)
+                other->setChecked(false);
+    }
+    setChecked(value);
+}
+
+void OptionButton::choose()
+{
+    if (Value())
+        return;
+    setValue(true);
+    emit Click();
+}
+
+// A click selects; it never clears, as with any option button.
+void OptionButton::nextCheckState()
+{
+    choose();
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+    const bool backward = key == Qt::Key_Up || key == Qt::Key_Left;
+    if (!forward && !backward) {
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    QList<OptionButton*> options;
+    for (OptionButton* option : group())
+        if (option->isVisible() && option->isEnabled())
+            options.append(option);
+    const qsizetype here = options.indexOf(this);
+    if (options.size() < 2 || here < 0)
+        return;
+    const qsizetype next = (here + (forward ? 1 : options.size() - 1)) % options.size();
+    options[next]->setFocus(Qt::TabFocusReason);
+    options[next]->choose();
+}
+
+Frame::Frame(QWidget* parent) : QGroupBox(parent) {}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    const int ascii = keyAscii(event);
+    if (ascii != 0)
+        emit KeyPress(ascii);
+    if (ascii != 13)
+        QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    emit Click();
+}
+
+TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    document()->setDocumentMargin(2);
+}
+
+void TextArea::keyPressEvent(QKeyEvent* event)
+{
+    const int ascii = keyAscii(event);
+    if (ascii != 0)
+        emit KeyPress(ascii);
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TextArea::mouseReleaseEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    emit Click();
+}
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
+{
+    connect(this, &QComboBox::activated, this, &ComboBox::Click);
+}
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent)
+{
+    connect(this, &QListWidget::itemClicked, this, &ListBox::Click);
+}
+
+QString ListBox::List(int index) const
+{
+    const QListWidgetItem* it = item(index);
+    return it ? it->text() : QString();
+}
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
+{
+    setAutoFillBackground(true);
+}
+
+void PictureBox::setPicture(const QString& resource)
+{
+    m_picture = resource;
+    update();
+}
+
+QSize PictureBox::pictureSize() const
+{
+    return m_picture.isEmpty() ? QSize() : fw::pictureSize(m_picture);
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    if (m_picture.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(contentsRect().topLeft(), picturePixmap(m_picture, devicePixelRatioF()));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QFrame::mouseReleaseEvent(event);
+    if (rect().contains(event->position().toPoint()))
+        emit Click();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    if (focusPolicy() != Qt::NoFocus && isActivationKey(event))
+        emit Click();
+    else
+        QFrame::keyPressEvent(event);
+}
+
+Line::Line(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::setEnds(QPoint from, QPoint to, int width)
+{
+    m_from = from;
+    m_to = to;
+    m_width = width;
+    const int margin = width;
+    setGeometry(QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin));
+    update();
+}
+
+void Line::setBorderColor(const QColor& color)
+{
+    m_color = color;
+    update();
+}
+
+void Line::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(m_color, m_width, Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(m_from - pos(), m_to - pos());
+}
+
+Shape::Shape(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::setFillColor(const QColor& color)
+{
+    m_fill = color;
+    update();
+}
+
+void Shape::setBorderColor(const QColor& color)
+{
+    m_border = color;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // A problem knob also gets a heavier black ring, so it stands out without telling red from blue.
+    const bool marked = highlighted();
+    const qreal pen = marked ? 2.0 : 1.0;
+    painter.setPen(QPen(marked ? colors::black : m_border, pen));
+    painter.setBrush(m_fill);
+    painter.drawEllipse(QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2));
+}
+
+} // namespace fw

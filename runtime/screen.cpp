@@ -1,0 +1,207 @@
+#include "runtime/screen.h"
+
+#include "runtime/services.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+
+namespace fw {
+
+namespace {
+// The top-level window of a screen. Closing it ends the program, as Quit does, so that no hidden screen is
+// ever left running without a visible one.
+class ScreenWindow : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        services().End();
+    }
+};
+
+const QIcon& windowIcon()
+{
+    static const QIcon icon(QStringLiteral(":/assets/icon.svg"));
+    return icon;
+}
+} // namespace
+
+Screen::Screen(const QString& name, const QString& caption, QSize clientSize)
+    : m_caption(caption), m_clientSize(clientSize), m_width(clientSize.width()), m_height(clientSize.height())
+{
+    setObjectName(name);
+}
+
+Screen::~Screen()
+{
+    delete m_window;
+}
+
+void Screen::Load()
+{
+    if (isLoaded())
+        return;
+    m_width = m_clientSize.width();
+    m_height = m_clientSize.height();
+    auto* window = new ScreenWindow;
+    window->setObjectName(name());
+    window->setWindowTitle(m_caption);
+    window->setWindowIcon(windowIcon());
+    window->setFont(controlFont(8.25));
+    if (const QColor back = backColor(); back.isValid())
+        setBackColor(window, back);
+    m_window = window;
+    m_controls = build(window, design(), tabOrder());
+    applyGeometry();
+    wire();
+    Form_Load();
+}
+
+bool Screen::isShown() const
+{
+    return isLoaded() && m_window->isVisible();
+}
+
+QWidget* Screen::window()
+{
+    Load();
+    return m_window;
+}
+
+QList<QWidget*> Screen::controls()
+{
+    Load();
+    return m_controls.values();
+}
+
+void Screen::Show()
+{
+    Load();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+    Registry::instance().shown(this);
+}
+
+void Screen::Hide()
+{
+    if (!isLoaded())
+        return;
+    m_window->hide();
+    Registry::instance().gone(this);
+}
+
+void Screen::Unload()
+{
+    if (!isLoaded())
+        return;
+    QWidget* window = m_window;
+    m_window = nullptr;
+    m_controls.clear();
+    window->hide();
+    Registry::instance().retire(window);
+    Registry::instance().gone(this);
+}
+
+void Screen::activate()
+{
+    if (!isLoaded())
+        return;
+    m_window->raise();
+    m_window->activateWindow();
+    Form_Activate();
+}
+
+void Screen::setLeft(double twips)
+{
+    m_left = twips;
+    applyGeometry();
+}
+
+void Screen::setTop(double twips)
+{
+    m_top = twips;
+    applyGeometry();
+}
+
+void Screen::setWidth(double twips)
+{
+    m_width = twips;
+    applyGeometry();
+}
+
+void Screen::setHeight(double twips)
+{
+    m_height = twips;
+    applyGeometry();
+}
+
+void Screen::applyGeometry()
+{
+    if (!isLoaded())
+        return;
+    m_window->setFixedSize(std::max(1, toPixels(m_width)), std::max(1, toPixels(m_height)));
+    m_window->move(toPixels(m_left), toPixels(m_top));
+}
+
+Registry& Registry::instance()
+{
+    static Registry registry;
+    return registry;
+}
+
+std::vector<Screen*> Registry::screens() const
+{
+    std::vector<Screen*> all;
+    for (const auto& [type, screen] : m_screens)
+        all.push_back(screen.get());
+    return all;
+}
+
+std::vector<Screen*> Registry::loadedScreens() const
+{
+    std::vector<Screen*> loaded;
+    for (const auto& [type, screen] : m_screens)
+        if (screen->isLoaded())
+            loaded.push_back(screen.get());
+    return loaded;
+}
+
+void Registry::shown(Screen* screen)
+{
+    if (activeScreen() == screen)
+        return;
+    std::erase(m_shown, screen);
+    m_shown.push_back(screen);
+    screen->activate();
+}
+
+void Registry::gone(Screen* screen)
+{
+    const bool wasActive = activeScreen() == screen;
+    std::erase(m_shown, screen);
+    if (wasActive && activeScreen())
+        activeScreen()->activate();
+}
+
+void Registry::retire(QWidget* window)
+{
+    std::erase_if(m_retired, [](const QPointer<QWidget>& w) { return w.isNull(); });
+    m_retired.emplace_back(window);
+    window->deleteLater();
+}
+
+void Registry::reset()
+{
+    m_shown.clear();
+    m_screens.clear();
+    for (const QPointer<QWidget>& w : m_retired)
+        delete w.data();
+    m_retired.clear();
+}
+
+} // namespace fw

@@ -1,0 +1,90 @@
+#pragma once
+// What the screens ask of the world outside the program: message boxes, the beep, printing, ending the
+// program and the size of the display. The real implementation talks to Qt; tests install a recording one
+// and read back what the screens asked for.
+
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QPagedPaintDevice;
+class QWidget;
+
+namespace fw {
+
+struct PrintResult
+{
+    bool ok = true;
+    QString reason; // why it failed, one sentence
+};
+
+class Services
+{
+public:
+    virtual ~Services() = default;
+    // Modal, with the title, the message, one OK button and no icon.
+    virtual void MsgBox(const QString& message, const QString& title) = 0;
+    virtual void Beep() = 0;
+    // Prints the image of a screen's client area on the default printer, with no dialog.
+    virtual PrintResult PrintForm(QWidget* client) = 0;
+    // Ends the program.
+    virtual void End() = 0;
+    // The display's size in twips.
+    virtual QSizeF displaySize() const = 0;
+};
+
+Services& services();
+
+// Installs `replacement` for as long as the scope lives, then puts back what was there.
+class ServicesScope
+{
+public:
+    explicit ServicesScope(Services& replacement);
+    ~ServicesScope();
+    ServicesScope(const ServicesScope&) = delete;
+    ServicesScope& operator=(const ServicesScope&) = delete;
+
+private:
+    Services* m_previous;
+};
+
+class QtServices : public Services
+{
+public:
+    void MsgBox(const QString& message, const QString& title) override;
+    void Beep() override;
+    PrintResult PrintForm(QWidget* client) override;
+    void End() override;
+    QSizeF displaySize() const override;
+};
+
+// Paints a client area onto any paint device at that device's resolution (vector text, not a bitmap
+// scaled up), fitted to the page width.
+void renderClientArea(QWidget* client, QPagedPaintDevice& device);
+
+class RecordingServices : public Services
+{
+public:
+    struct Message
+    {
+        QString title;
+        QString text;
+    };
+    std::vector<Message> messages;
+    int beeps = 0;
+    int ends = 0;
+    std::vector<QImage> printed;
+    QString printFailure;                  // when set, printing fails with this reason
+    QSizeF display{1024.0 * 15, 768.0 * 15}; // 1024 x 768 pixels
+
+    void MsgBox(const QString& message, const QString& title) override;
+    void Beep() override { ++beeps; }
+    PrintResult PrintForm(QWidget* client) override;
+    void End() override { ++ends; }
+    QSizeF displaySize() const override { return display; }
+};
+
+} // namespace fw

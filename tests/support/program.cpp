@@ -1,0 +1,82 @@
+#include "support/program.h"
+
+#include "runtime/controls.h"
+
+#include <QImage>
+#include <QTest>
+
+namespace fw::test {
+
+ProgramScope::ProgramScope()
+{
+    Registry::instance().reset();
+}
+
+ProgramScope::~ProgramScope()
+{
+    Registry::instance().reset();
+}
+
+void click(QWidget* control)
+{
+    QVERIFY2(control, "no such control");
+    QVERIFY2(control->isVisible(), qPrintable(control->objectName() + QLatin1String(" is not visible")));
+    QPoint at = control->rect().center();
+    if (qobject_cast<QRadioButton*>(control))
+        at = QPoint(8, control->height() / 2);
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void type(QWidget* control, const QString& text)
+{
+    QVERIFY2(control && control->isVisible(), "typing into a control that cannot be seen");
+    control->setFocus();
+    QTest::keyClicks(control, text);
+}
+
+QStringList shownScreens()
+{
+    QStringList names;
+    for (Screen* screen : Registry::instance().shownScreens())
+        if (screen->isShown())
+            names << screen->name();
+    return names;
+}
+
+QColor paintedAt(QWidget* control, QPoint point)
+{
+    const QImage image = control->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixelColor(QPoint(qRound(point.x() * ratio), qRound(point.y() * ratio)));
+}
+
+QColor paintedCentre(QWidget* control)
+{
+    return paintedAt(control, control->rect().center());
+}
+
+bool paints(QWidget* control, const QColor& color, double share)
+{
+    const QImage image = control->grab().toImage();
+    qint64 matching = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).rgb() == color.rgb())
+                ++matching;
+    return double(matching) >= share * image.width() * image.height();
+}
+
+} // namespace fw::test
+
+#include "runtime/application.h"
+
+#include <QApplication>
+
+int fw::test::runGuiTest(QObject& test, int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    fw::initApplication(app);
+    const int status = QTest::qExec(&test, argc, argv);
+    fw::shutdownApplication();
+    return status;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// What every screen test shares: a program started afresh with recording services, and the ways a user
+// acts on it and reads it.
+
+#include "runtime/screen.h"
+#include "runtime/services.h"
+
+#include <QColor>
+#include <QStringList>
+
+namespace fw::test {
+
+// The program as before start-up, with recording services, for the scope's life; on leaving, every
+// screen is destroyed again, even when a check failed half-way.
+class ProgramScope
+{
+public:
+    ProgramScope();
+    ~ProgramScope();
+    ProgramScope(const ProgramScope&) = delete;
+    ProgramScope& operator=(const ProgramScope&) = delete;
+
+    RecordingServices services;
+
+private:
+    ServicesScope m_scope{services};
+};
+
+// Clicks a control as a user would (an option button on its indicator). Fails the test when the control
+// cannot be seen.
+void click(QWidget* control);
+// Types text into the focused control of a window, then the given key.
+void type(QWidget* control, const QString& text);
+
+// The names of the screens whose windows are on the display, in the order they were shown.
+QStringList shownScreens();
+
+// The colour actually painted at a point of a control (grabbed, not read from a property).
+QColor paintedAt(QWidget* control, QPoint point);
+QColor paintedCentre(QWidget* control);
+// True when a good share of the control's pixels are painted in the colour.
+bool paints(QWidget* control, const QColor& color, double share = 0.3);
+
+} // namespace fw::test
+
+namespace fw::test {
+// Runs a test object in an application set up as the program's own.
+int runGuiTest(QObject& test, int argc, char** argv);
+} // namespace fw::test
+
+#define FW_TEST_MAIN(TestClass)                                                                            \
+    int main(int argc, char** argv)                                                                        \
+    {                                                                                                      \
+        TestClass test;                                                                                    \
+        return fw::test::runGuiTest(test, argc, argv);                                                     \
+    }

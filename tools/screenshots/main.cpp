@@ -1,0 +1,46 @@
+// Renders every screen of the program to PNG files, after the roads of clicks that lead to it, so that the
+// diagnosis screens show their highlights. Usage: fernwick_screenshots OUTPUT_FOLDER [SCREEN...]
+
+#include "roads.h"
+
+#include "runtime/application.h"
+#include "runtime/screen.h"
+#include "runtime/services.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    fw::initApplication(app);
+    const QStringList args = QApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        QTextStream(stderr) << "usage: fernwick_screenshots OUTPUT_FOLDER [SHOT...]\n";
+        return 2;
+    }
+    const QDir out(args.first());
+    QDir().mkpath(out.path());
+    const QStringList wanted = args.mid(1);
+    int written = 0;
+    for (const Road& road : roads()) {
+        if (!wanted.isEmpty() && !wanted.contains(road.file))
+            continue;
+        fw::RecordingServices services;
+        services.display = QSizeF(1280 * 15, 1024 * 15);
+        fw::ServicesScope scope(services);
+        fw::Registry::instance().reset();
+        QWidget* window = road.walk();
+        QApplication::processEvents();
+        const QString path = out.filePath(road.file + QStringLiteral(".png"));
+        if (!window || !window->grab().save(path)) {
+            QTextStream(stderr) << "could not render " << road.file << "\n";
+            return 1;
+        }
+        ++written;
+    }
+    fw::shutdownApplication();
+    QTextStream(stdout) << written << " screens written to " << out.path() << "\n";
+    return 0;
+}
