@@ -3,6 +3,7 @@
 #include "runtime/pictures.h"
 
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QPainter>
 
 namespace fw {
@@ -77,13 +78,43 @@ void setForeColor(QWidget* control, const QColor& color)
 
 void highlight(QWidget* control)
 {
+    control->setAccessibleDescription(QStringLiteral("problem area"));
     if (auto* shape = qobject_cast<Shape*>(control)) {
-        shape->setFillColor(colors::red);
+        shape->setFillColor(colors::red); // a knob also draws a heavier ring when red
         return;
     }
     setBackColor(control, colors::red);
     if (!qobject_cast<PictureBox*>(control))
         setForeColor(control, colors::white);
+    // A heavier outline, so that a problem area stands out without telling red from grey.
+    if (auto* frame = qobject_cast<QFrame*>(control)) {
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::WindowText, colors::black);
+        frame->setPalette(palette);
+        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        frame->setLineWidth(3);
+    }
+}
+
+void offerToKeyboard(QWidget* control, const QMetaMethod& connected, const QMetaMethod& click)
+{
+    if (connected == click)
+        control->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Label::connectNotify(const QMetaMethod& signal)
+{
+    offerToKeyboard(this, signal, QMetaMethod::fromSignal(&Label::Click));
+}
+
+void TextArea::connectNotify(const QMetaMethod& signal)
+{
+    offerToKeyboard(this, signal, QMetaMethod::fromSignal(&TextArea::Click));
+}
+
+void PictureBox::connectNotify(const QMetaMethod& signal)
+{
+    offerToKeyboard(this, signal, QMetaMethod::fromSignal(&PictureBox::Click));
 }
 
 Label::Label(QWidget* parent) : QLabel(parent)
@@ -205,6 +236,10 @@ TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent)
 
 void TextArea::keyPressEvent(QKeyEvent* event)
 {
+    if (isReadOnly() && isActivationKey(event)) {
+        emit Click();
+        return;
+    }
     const int ascii = keyAscii(event);
     if (ascii != 0)
         emit KeyPress(ascii);

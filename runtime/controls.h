@@ -16,6 +16,10 @@
 
 namespace fw {
 
+// A control that reacts to a click is offered to the keyboard too: once a handler is connected to its
+// Click, Tab reaches it and Enter or Space presses it.
+void offerToKeyboard(QWidget* control, const QMetaMethod& connected, const QMetaMethod& click);
+
 // Colours shared by every screen.
 namespace colors {
 inline const QColor black{0, 0, 0};
@@ -53,6 +57,7 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
 };
 
 class CommandButton : public QPushButton
@@ -131,6 +136,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
 };
 
 // A drop-down list; ListIndex is -1 when nothing is chosen, and the placeholder then shows.
@@ -175,6 +181,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
 
 private:
     QString m_picture;

@@ -93,6 +93,22 @@ QWidget* create(const Ctl& c, QWidget* parent)
     }
     return nullptr;
 }
+// Every control gets a name for assistive technology: its caption or text, the prompt of a drop-down list,
+// or what the design says it is; a picture also gets a description of what it shows.
+void describe(QWidget* w, const Ctl& c)
+{
+    QString name = c.text;
+    if (c.kind == Kind::Picture) {
+        name = c.spoken.isEmpty() ? QStringLiteral("picture") : c.spoken;
+        w->setAccessibleDescription(c.spoken);
+    } else if (!c.spoken.isEmpty()) {
+        name = c.spoken;
+    }
+    name = name.simplified();
+    if (name.isEmpty())
+        name = c.name;
+    w->setAccessibleName(name);
+}
 } // namespace
 
 Ctl label(const QString& name, const QString& caption, int left, int top, int width, int height)
@@ -203,6 +219,7 @@ QHash<QString, QWidget*> build(QWidget* client, const Design& design, const QStr
         }
         if (!c.isVisible)
             w->setVisible(false);
+        describe(w, c);
         controls.insert(c.name, w);
         order.append(w);
         return w;

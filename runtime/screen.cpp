@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QShortcut>
 
 namespace fw {
 
@@ -69,6 +70,7 @@ void Screen::Load()
     m_controls = build(window, design(), tabOrder());
     applyGeometry();
     wire();
+    offerToKeyboard();
     Form_Load();
 }
 
@@ -115,6 +117,25 @@ void Screen::Unload()
     window->hide();
     Registry::instance().retire(window);
     Registry::instance().gone(this);
+}
+
+// Escape presses the screen's way back when it has exactly one.
+void Screen::offerToKeyboard()
+{
+    QList<CommandButton*> ways;
+    for (QWidget* w : std::as_const(m_controls)) {
+        auto* button = qobject_cast<CommandButton*>(w);
+        if (button && (button->Caption() == QLatin1String("Return") || button->Caption() == QLatin1String("Close")))
+            ways.append(button);
+    }
+    if (ways.size() == 1) {
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window);
+        CommandButton* way = ways.first();
+        connect(escape, &QShortcut::activated, way, [way] {
+            if (way->isVisible() && way->isEnabled())
+                way->click();
+        });
+    }
 }
 
 void Screen::activate()
