@@ -1,7 +1,9 @@
 #include "app/frmOne.h"
 
 #include "app/placement.h"
+#include "calculators/frmCodes.h"
 #include "diagnosis/frmDead.h"
+#include "diagrams/frmHelp.h"
 #include "runtime/services.h"
 
 using namespace fw;
@@ -38,6 +40,8 @@ Design frmOne::design() const
 void frmOne::wire()
 {
     connect(Option1(), &OptionButton::Click, this, &frmOne::Option1_Click);
+    connect(Option6(), &OptionButton::Click, this, &frmOne::Option6_Click);
+    connect(Option7(), &OptionButton::Click, this, &frmOne::Option7_Click);
     connect(cmdQuit(), &CommandButton::Click, this, &frmOne::cmdQuit_Click);
 }
 
@@ -56,6 +60,19 @@ void frmOne::Option1_Click()
 {
     Hide();
     frmDead::get().Show();
+}
+
+// The utilities unload the menu; their Close or Return builds it afresh.
+void frmOne::Option6_Click()
+{
+    frmHelp::get().Show();
+    Unload();
+}
+
+void frmOne::Option7_Click()
+{
+    frmCodes::get().Show();
+    Unload();
 }
 
 void frmOne::cmdQuit_Click()

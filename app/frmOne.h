@@ -26,5 +26,7 @@ protected:
 
 private:
     void Option1_Click();
+    void Option6_Click();
+    void Option7_Click();
     void cmdQuit_Click();
 };

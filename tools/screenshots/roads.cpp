@@ -2,7 +2,9 @@
 
 #include "app/frmOne.h"
 #include "app/module1.h"
+#include "calculators/frmCodes.h"
 #include "diagnosis/frmDead.h"
+#include "diagrams/frmHelp.h"
 
 #include <QTest>
 
@@ -33,6 +35,37 @@ std::vector<Road> roads()
              press(frmOne::get().Option1());
              press(frmDead::get().Command1());
              return frmDead::get().window();
+         }},
+        {"frmHelp", [] {
+             Module1::Main();
+             press(frmOne::get().Option6());
+             return frmHelp::get().window();
+         }},
+        {"frmCodes", [] {
+             Module1::Main();
+             press(frmOne::get().Option7());
+             return frmCodes::get().window();
+         }},
+        {"frmCodes-resistor", [] {
+             Module1::Main();
+             press(frmOne::get().Option7());
+             frmCodes& codes = frmCodes::get();
+             for (colorcode::Color band : {colorcode::Color::Yellow, colorcode::Color::Violet,
+                                           colorcode::Color::Orange, colorcode::Color::Silver})
+                 press(codes.swatch(band));
+             press(codes.cmdDone());
+             return codes.window();
+         }},
+        {"frmCodes-capacitor", [] {
+             Module1::Main();
+             press(frmOne::get().Option7());
+             frmCodes& codes = frmCodes::get();
+             press(codes.Option2());
+             for (colorcode::Color band : {colorcode::Color::Brown, colorcode::Color::Black, colorcode::Color::Red,
+                                           colorcode::Color::Gold, colorcode::Color::Red})
+                 press(codes.swatch(band));
+             press(codes.cmdDone());
+             return codes.window();
          }},
     };
 }
