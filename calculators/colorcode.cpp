@@ -25,6 +25,22 @@ const std::array<Swatch, kColors> kSwatches{{
 
 // A count of 6 already means "past the last band"; stopping there keeps the 16-bit count from overflowing.
 constexpr std::int16_t kPastLastBand = 6;
+
+// The value box's text for a value in ohms or picofarads.
+QString valueText(Part part, double value, const QLocale& locale)
+{
+    auto text = [&](double v, const char* unit) {
+        return fw::convert::numberText(v, locale) + QLatin1String(unit);
+    };
+    if (part == Part::Capacitor)
+        return value >= 1000 ? text(value / 1000000, " mfd") : text(value, " pf");
+    if (value < 1000)
+        return text(value, " ohms");
+    value /= 1000;
+    if (value < 1000)
+        return text(value, " K");
+    return text(value / 1000, " Meg");
+}
 } // namespace
 
 const std::array<Swatch, kColors>& swatches()
@@ -39,7 +55,8 @@ const Swatch& swatch(Color color)
 
 std::optional<QString> Reader::enterBand(Color color)
 {
-    if (m_count < kPastLastBand) ++m_count;
+    if (m_count < kPastLastBand)
+        ++m_count;
     const Swatch& band = swatch(color);
     switch (m_count) {
     case 1:
@@ -55,11 +72,14 @@ std::optional<QString> Reader::enterBand(Color color)
         m_multiplier = band.multiplier;
         break;
     case 4:
-        if (band.resistorTolerance) m_resistorTolerance = band.resistorTolerance;
-        if (band.tolerance) m_capacitorTolerance = band.tolerance;
+        if (band.resistorTolerance)
+            m_resistorTolerance = band.resistorTolerance;
+        if (band.tolerance)
+            m_capacitorTolerance = band.tolerance;
         break;
     case 5:
-        if (band.voltage) m_voltage = band.voltage;
+        if (band.voltage)
+            m_voltage = band.voltage;
         break;
     default:
         break;
@@ -102,18 +122,6 @@ void Reader::restart()
     m_first = 0;
     m_second = 0;
     m_multiplier = 0;
-}
-
-QString valueText(Part part, double value, const QLocale& locale)
-{
-    auto text = [&](double v, const char* unit) {
-        return fw::convert::numberText(v, locale) + QLatin1String(unit);
-    };
-    if (part == Part::Capacitor) return value >= 1000 ? text(value / 1000000, " mfd") : text(value, " pf");
-    if (value < 1000) return text(value, " ohms");
-    value /= 1000;
-    if (value < 1000) return text(value, " K");
-    return text(value / 1000, " Meg");
 }
 
 } // namespace colorcode

@@ -76,7 +76,4 @@ private:
     std::optional<std::int16_t> m_voltage;
 };
 
-// The value box's text for a value in ohms or picofarads.
-QString valueText(Part part, double value, const QLocale& locale = QLocale());
-
 } // namespace colorcode

@@ -22,8 +22,7 @@ constexpr int kSwatchLeft = 960;
 constexpr int kSwatchStep = 600;
 } // namespace
 
-frmCodes::frmCodes() : Form(QStringLiteral("frmCodes"), QStringLiteral("Color Codes"), QSize(9465, 7500))
-{}
+frmCodes::frmCodes() : Form(QStringLiteral("frmCodes"), QStringLiteral("Color Codes"), QSize(9465, 7500)) {}
 
 Design frmCodes::design() const
 {
@@ -101,7 +100,8 @@ void frmCodes::Form_Load()
 
 void frmCodes::Text_Click(Color color)
 {
-    if (const auto error = m_reader.enterBand(color)) services().MsgBox(*error, QStringLiteral("Error"));
+    if (const auto error = m_reader.enterBand(color))
+        services().MsgBox(*error, QStringLiteral("Error"));
     services().Beep();
 }
 

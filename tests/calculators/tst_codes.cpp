@@ -179,7 +179,8 @@ void tst_codes::doneShowsTheReadout()
     OptionButton* other = capacitor ? codes.Option1() : codes.Option2();
     click(chosen);
     clickBands(codes, bands);
-    if (switchFirst) click(other);
+    if (switchFirst)
+        click(other);
     click(codes.cmdDone());
     QCOMPARE(outputs(codes), expected);
 }

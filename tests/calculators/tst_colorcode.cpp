@@ -12,7 +12,8 @@ namespace {
 Color colorNamed(const QString& name)
 {
     for (int i = 0; i < kColors; ++i)
-        if (name == QLatin1String(swatches()[static_cast<std::size_t>(i)].name)) return static_cast<Color>(i);
+        if (name == QLatin1String(swatches()[static_cast<std::size_t>(i)].name))
+            return static_cast<Color>(i);
     qFatal("no colour named %s", qPrintable(name));
 }
 
@@ -21,7 +22,8 @@ QStringList enter(Reader& reader, const QString& bands)
 {
     QStringList messages;
     for (const QString& name : bands.split(u' ', Qt::SkipEmptyParts))
-        if (const auto message = reader.enterBand(colorNamed(name))) messages << *message;
+        if (const auto message = reader.enterBand(colorNamed(name)))
+            messages << *message;
     return messages;
 }
 
@@ -315,7 +317,8 @@ void tst_colorcode::bandCountStopsPastTheLastBand()
     Reader reader;
     for (int click = 1; click <= 40000; ++click) { // past the top of a 16-bit count
         QVERIFY(!reader.enterBand(Color::Brown));
-        if (click == 6 || click == 1000 || click == 32768 || click == 40000) QCOMPARE(reader.bandCount(), 6);
+        if (click == 6 || click == 1000 || click == 32768 || click == 40000)
+            QCOMPARE(reader.bandCount(), 6);
     }
     const auto readout = reader.done(Part::Capacitor, QLocale::c());
     QCOMPARE(readout->value, QStringLiteral("110 pf"));

@@ -110,7 +110,8 @@ void tst_help::descriptionIsRealText()
             ruleFirst = paragraphs.isEmpty();
             continue;
         }
-        if (block.text().trimmed().isEmpty()) continue;
+        if (block.text().trimmed().isEmpty())
+            continue;
         (block.textList() ? listItems : paragraphs) << block.text();
     }
     QVERIFY2(ruleFirst, "the rule comes before the text");
