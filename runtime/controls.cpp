@@ -15,13 +15,13 @@ bool isInputWidget(const QWidget* w)
            qobject_cast<const QComboBox*>(w);
 }
 
+// Input widgets paint their Base; every other widget fills with its own background role (Button for option
+// buttons and command buttons, Window for the rest).
 QPalette::ColorRole backRole(const QWidget* w)
 {
     if (isInputWidget(w))
         return QPalette::Base;
-    if (qobject_cast<const QPushButton*>(w))
-        return QPalette::Button;
-    return QPalette::Window;
+    return w->backgroundRole();
 }
 
 QPalette::ColorRole foreRole(const QWidget* w)
@@ -60,7 +60,8 @@ void setBackColor(QWidget* control, const QColor& color)
     QPalette palette = control->palette();
     palette.setColor(backRole(control), color);
     control->setPalette(palette);
-    if (backRole(control) == QPalette::Window)
+    // A command button paints its own face from the Button colour; anything else needs filling.
+    if (!isInputWidget(control) && !qobject_cast<const QPushButton*>(control))
         control->setAutoFillBackground(true);
 }
 

@@ -3,6 +3,7 @@
 #include "runtime/controls.h"
 
 #include <QFont>
+#include <QTextDocumentFragment>
 
 #include <cmath>
 #include <functional>
@@ -104,6 +105,8 @@ void describe(QWidget* w, const Ctl& c)
     } else if (!c.spoken.isEmpty()) {
         name = c.spoken;
     }
+    if (Qt::mightBeRichText(name))
+        name = QTextDocumentFragment::fromHtml(name).toPlainText();
     name = name.simplified();
     if (name.isEmpty())
         name = c.name;

@@ -62,6 +62,25 @@ protected:
     void Form_Activate() override { ++activations; }
 };
 
+// Controls of every kind that a design colours.
+class frmPainted : public Form<frmPainted>
+{
+public:
+    frmPainted() : Form(QStringLiteral("frmPainted"), QStringLiteral("Painted"), QSize(6000, 3000)) {}
+
+protected:
+    Design design() const override
+    {
+        return {
+            label("Label1", "label", 150, 150, 1500, 450).back(colors::black).fore(colors::white),
+            option("Option1", "option", 150, 750, 1500, 450).back(colors::black).fore(colors::white),
+            textBox("Text1", "text", 150, 1350, 1500, 450).back(colors::black).fore(colors::white),
+            picture("Picture1", "", 150, 1950, 1500, 450).back(colors::black),
+            frame("Frame1", "frame", 3000, 150, 2700, 1500).back(colors::black).fore(colors::white),
+        };
+    }
+};
+
 class frmSecond : public Form<frmSecond>
 {
 public:
@@ -88,6 +107,8 @@ private slots:
     void clickSelectsAndRunsTheHandlerOnce();
     void arrowKeysMoveTheChoiceWithinTheGroup();
     void designTableBecomesWidgetsInTwips();
+    void designColoursArePainted_data();
+    void designColoursArePainted();
     void closeBoxEndsTheProgram();
 };
 
@@ -243,6 +264,37 @@ void tst_forms::designTableBecomesWidgetsInTwips()
     QCOMPARE(first.Line1()->to(), QPoint(200, 200));
     // Tab order follows the design order.
     QCOMPARE(first.Text1()->nextInFocusChain(), first.cmdSelf());
+}
+
+void tst_forms::designColoursArePainted_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("label") << "Label1";
+    QTest::newRow("option button") << "Option1";
+    QTest::newRow("text box") << "Text1";
+    QTest::newRow("picture") << "Picture1";
+    QTest::newRow("frame") << "Frame1";
+}
+
+void tst_forms::designColoursArePainted()
+{
+    QFETCH(QString, name);
+    ProgramScope program;
+    frmPainted& screen = frmPainted::get();
+    screen.Show();
+    QWidget* control = screen.control(name);
+    QCOMPARE(BackColor(control), colors::black);
+    QVERIFY2(fw::test::paints(control, colors::black, 0.5), "the back colour is not what is painted");
+    if (name != QLatin1String("Picture1")) {
+        QCOMPARE(ForeColor(control), colors::white);
+        // The text is antialiased: look for near-white among the black.
+        const QImage image = control->grab().toImage();
+        int light = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                light += image.pixelColor(x, y).lightness() > 200 ? 1 : 0;
+        QVERIFY2(light >= 5, "the text is not painted in its colour");
+    }
 }
 
 void tst_forms::closeBoxEndsTheProgram()

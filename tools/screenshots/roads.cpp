@@ -2,11 +2,13 @@
 
 #include "app/frmOne.h"
 #include "app/module1.h"
+#include "calculators/frmCodes.h"
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
 #include "diagnosis/frmRaster.h"
 #include "diagnosis/frmSound.h"
+#include "diagrams/frmHelp.h"
 
 #include <QTest>
 
@@ -62,6 +64,37 @@ std::vector<Road> roads()
              press(frmProblems::get().Option(6));
              press(frmProblems::get().Option(11));
              return frmProblems::get().window();
+         }},
+        {"frmHelp", [] {
+             Module1::Main();
+             press(frmOne::get().Option6());
+             return frmHelp::get().window();
+         }},
+        {"frmCodes", [] {
+             Module1::Main();
+             press(frmOne::get().Option7());
+             return frmCodes::get().window();
+         }},
+        {"frmCodes-resistor", [] {
+             Module1::Main();
+             press(frmOne::get().Option7());
+             frmCodes& codes = frmCodes::get();
+             for (colorcode::Color band : {colorcode::Color::Yellow, colorcode::Color::Violet,
+                                           colorcode::Color::Orange, colorcode::Color::Silver})
+                 press(codes.swatch(band));
+             press(codes.cmdDone());
+             return codes.window();
+         }},
+        {"frmCodes-capacitor", [] {
+             Module1::Main();
+             press(frmOne::get().Option7());
+             frmCodes& codes = frmCodes::get();
+             press(codes.Option2());
+             for (colorcode::Color band : {colorcode::Color::Brown, colorcode::Color::Black, colorcode::Color::Red,
+                                           colorcode::Color::Gold, colorcode::Color::Red})
+                 press(codes.swatch(band));
+             press(codes.cmdDone());
+             return codes.window();
          }},
     };
 }
