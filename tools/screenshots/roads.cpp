@@ -2,6 +2,7 @@
 
 #include "app/frmOne.h"
 #include "app/module1.h"
+#include "calculators/frmFreq.h"
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
@@ -62,6 +63,12 @@ std::vector<Road> roads()
              press(frmProblems::get().Option(6));
              press(frmProblems::get().Option(11));
              return frmProblems::get().window();
+         }},
+        {"frmFreq", [] {
+             frmFreq::get().Show();
+             QTest::keyClicks(frmFreq::get().Text8(), "14");
+             QTest::keyClick(frmFreq::get().Text8(), Qt::Key_Return);
+             return frmFreq::get().window();
          }},
     };
 }
