@@ -3,6 +3,7 @@
 #include "app/frmOne.h"
 #include "app/module1.h"
 #include "calculators/frmCodes.h"
+#include "calculators/frmFreq.h"
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
@@ -95,6 +96,12 @@ std::vector<Road> roads()
                  press(codes.swatch(band));
              press(codes.cmdDone());
              return codes.window();
+         }},
+        {"frmFreq", [] {
+             frmFreq::get().Show();
+             QTest::keyClicks(frmFreq::get().Text8(), "14");
+             QTest::keyClick(frmFreq::get().Text8(), Qt::Key_Return);
+             return frmFreq::get().window();
          }},
     };
 }
