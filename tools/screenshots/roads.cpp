@@ -7,7 +7,10 @@
 #include "diagnosis/frmProblems.h"
 #include "diagnosis/frmRaster.h"
 #include "diagnosis/frmSound.h"
+#include "diagrams/frmColor.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QTest>
 
 namespace {
@@ -17,6 +20,15 @@ void press(QWidget* control)
     if (qobject_cast<QRadioButton*>(control))
         at = QPoint(8, control->height() / 2);
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// Opens a drop-down list and clicks one of its items.
+void pick(QComboBox* combo, int item)
+{
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      view->visualRect(view->model()->index(item, 0)).center());
 }
 } // namespace
 
@@ -62,6 +74,21 @@ std::vector<Road> roads()
              press(frmProblems::get().Option(6));
              press(frmProblems::get().Option(11));
              return frmProblems::get().window();
+         }},
+        // A colour flow ("ACC circuit") left behind under the menu, then a picture flow ("Colored snow in
+        // picture"): a box and a knob from each code, and the picture code in Text16.
+        {"frmColor", [] {
+             Module1::Main();
+             press(frmOne::get().Option5());
+             press(frmProblems::get().Option(1));
+             pick(frmProblems::get().Combo1(), 3);
+             press(frmProblems::get().cmdContinue());
+             press(frmColor::get().cmdReturn());
+             press(frmProblems::get().cmdReturn());
+             press(frmOne::get().Option4());
+             press(frmPicture::get().Option(6));
+             press(frmPicture::get().cmdContinue());
+             return frmColor::get().window();
          }},
     };
 }
