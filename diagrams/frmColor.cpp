@@ -32,30 +32,30 @@ const Marks kPictureMarks[] = {
 
 // By colour problem code (frmProblems.txtB). Codes 11, 12 and 17 open other screens and mark nothing.
 const Marks kColorMarks[] = {
-    {1, {"Shape4"}},
-    {2, {"Shape3"}},
-    {3, {"Shape5"}},
-    {4, {"Text13", "Shape5"}},
-    {5, {"Text12", "Text14"}},
-    {6, {"Text15", "Shape3"}},
-    {7, {"Text9"}},
-    {8, {"Text10"}},
-    {9, {"Text8"}},
-    {10, {"Text4"}},
-    {13, {"Shape4"}},
-    {14, {"Shape3"}},
-    {15, {"Text15"}},
-    {16, {"Text10"}},
-    {18, {"Text9"}},
-    {19, {"Text11"}},
-    {20, {"Text10"}},
-    {21, {"Shape6"}},
-    {22, {"Text5"}},
-    {23, {"Text6"}},
-    {24, {"Text7"}},
-    {25, {"Text4", "Text5"}},
-    {26, {"Text4", "Text6"}},
-    {27, {"Text4", "Text7"}},
+    {1, {"Shape4"}},           // Adjust color control
+    {2, {"Shape3"}},           // Adjust color killer circuit
+    {3, {"Shape5"}},           // Adjust ACC control
+    {4, {"Text13", "Shape5"}}, // ACC circuit
+    {5, {"Text12", "Text14"}}, // 1st or 2nd chroma amplifiers
+    {6, {"Text15", "Shape3"}}, // Color killer circuit
+    {7, {"Text9"}},            // 3.58 mhz oscillator
+    {8, {"Text10"}},           // Phase detector & oscillator control
+    {9, {"Text8"}},            // Phase shift network
+    {10, {"Text4"}},           // Color demodulators
+    {13, {"Shape4"}},          // Color control advanced too high
+    {14, {"Shape3"}},          // Adjust color killer control
+    {15, {"Text15"}},          // Color killer circuit, on its own
+    {16, {"Text10"}},          // Phase detector circuit
+    {18, {"Text9"}},           // 3.58 mhz oscillator
+    {19, {"Text11"}},          // Burst gate
+    {20, {"Text10"}},          // Phase detector & oscillator control
+    {21, {"Shape6"}},          // Adjust tint control
+    {22, {"Text5"}},           // Red amplifier/driver
+    {23, {"Text6"}},           // Green amplifier/driver
+    {24, {"Text7"}},           // Blue amplifier/driver
+    {25, {"Text4", "Text5"}},  // R-Y demodulator
+    {26, {"Text4", "Text6"}},  // G-Y demodulator
+    {27, {"Text4", "Text7"}},  // B-Y demodulator
 };
 
 // Highlights are only ever added: a fresh load starts from the design colours.
@@ -67,7 +67,7 @@ void mark(Screen& screen, std::span<const Marks> table, int code)
         if (name) highlight(screen.control(name));
 }
 
-// Four lines of blanks push "Color demodulators" down into the lower part of the tall box.
+// Four lines of blanks set "Color demodulators" down from the top of the tall box.
 QString demodulatorsText()
 {
     return QStringList{QString(17, QLatin1Char(' ')),
@@ -80,6 +80,8 @@ QString demodulatorsText()
         .join(QLatin1Char('\n'));
 }
 
+// The boxes' words are set a little smaller than the labels', so that "amplifier" and "1st chroma" fit the
+// narrowest boxes whole.
 Ctl box(const char* name, const QString& text, int left, int top, int width, int height)
 {
     return textArea(name, text, left, top, width, height).bold(7.5).readOnly();
@@ -88,11 +90,6 @@ Ctl box(const char* name, const QString& text, int left, int top, int width, int
 Ctl blueLabel(const char* name, const QString& caption, int left, int top, int width, int height)
 {
     return label(name, caption, left, top, width, height).bold(8.25).fore(colors::blue);
-}
-
-Ctl lead(const char* name, int x1, int y1, int x2, int y2)
-{
-    return line(name, x1, y1, x2, y2);
 }
 
 Ctl blueLead(const char* name, int x1, int y1, int x2, int y2)
@@ -159,40 +156,40 @@ Design frmColor::design() const
         knob("Shape2", 5760, 1680),
         knob("Shape1", 3360, 1680),
 
-        lead("Line35", 4200, 3367, 3615, 3367), // Color killer - ACC
-        lead("Line34", 4560, 2655, 4560, 3120), // 2nd chroma amplifier - Color killer
-        lead("Line33", 3840, 5400, 3840, 4935), // ... up to the bottom of the oscillator
-        lead("Line32", 2760, 5055, 2760, 5400), // phase detector, below both boxes ...
-        lead("Line31", 2760, 5400, 3840, 5400),
-        lead("Line30", 1680, 3960, 1680, 4560), // ... down to the burst gate - phase detector link
-        lead("Line29", 3000, 3960, 1680, 3960),
-        lead("Line28", 3000, 3615, 3000, 3960), // ACC, inside the path round the left ...
-        lead("Line27", 480, 3840, 480, 4560),
-        lead("Line26", 2760, 3840, 480, 3840),
-        lead("Line25", 2760, 3615, 2760, 3840), // ACC, round the left ...
-        lead("Line24", 480, 4560, 720, 4560),   // ... into the burst gate's left side
-        lead("Line23", 3000, 2655, 3000, 3120), // 1st chroma amplifier - ACC
-        lead("Line22", 5655, 2407, 6720, 2407), // 2nd chroma amplifier ...
-        lead("Line21", 6720, 2407, 6720, 3480), // ... down into the demodulators
-        lead("Line20", 3615, 2407, 4440, 2407), // 1st - 2nd chroma amplifier
-        lead("Line19", 3000, 1575, 3000, 2160), // comb filter - 1st chroma amplifier
-        lead("Line18", 5775, 4560, 6120, 4560), // phase shift network - demodulators
-        lead("Line17", 4455, 4560, 4920, 4560), // oscillator - phase shift network
-        lead("Line16", 3135, 4560, 3480, 4560), // phase detector - oscillator
-        lead("Line15", 1455, 4560, 1920, 4560), // burst gate - phase detector
-        lead("Line14", 8535, 5647, 9000, 5647), // blue driver - picture tube
-        lead("Line13", 8535, 4687, 9000, 4687), // green driver - picture tube
-        lead("Line12", 8760, 3960, 9000, 3960), // red driver - picture tube
-        lead("Line11", 8535, 3960, 8760, 3960),
-        lead("Line10", 7335, 1207, 7560, 1207),    // 3rd video amplifier - bus
-        lead("Line9", 7560, 1207, 7560, 3727),     // the bus
-        lead("Line8", 7335, 4200, 7560, 4200),     // demodulators - bus
-        lead("Line7", 7560, 5647, 7800, 5647),     // bus - blue driver
-        lead("Line6", 7560, 4687, 7800, 4687),     // bus - green driver
-        lead("Line5", 7560, 3727, 7800, 3727),     // bus - red driver
-        lead("Line4", 7560, 3727, 7560, 5647),     // the bus, on down the drivers
-        lead("Line3", 5295, 1207, 5760, 1207),     // delay line - 3rd video amplifier
-        lead("Line2", 3735, 1207, 4320, 1207),     // comb filter - delay line
+        line("Line35", 4200, 3367, 3615, 3367), // Color killer - ACC
+        line("Line34", 4560, 2655, 4560, 3120), // 2nd chroma amplifier - Color killer
+        line("Line33", 3840, 5400, 3840, 4935), // ... up to the bottom of the oscillator
+        line("Line32", 2760, 5055, 2760, 5400), // phase detector, below both boxes ...
+        line("Line31", 2760, 5400, 3840, 5400),
+        line("Line30", 1680, 3960, 1680, 4560), // ... down to the burst gate - phase detector link
+        line("Line29", 3000, 3960, 1680, 3960),
+        line("Line28", 3000, 3615, 3000, 3960), // ACC, inside the path round the left ...
+        line("Line27", 480, 3840, 480, 4560),
+        line("Line26", 2760, 3840, 480, 3840),
+        line("Line25", 2760, 3615, 2760, 3840), // ACC, round the left ...
+        line("Line24", 480, 4560, 720, 4560),   // ... into the burst gate's left side
+        line("Line23", 3000, 2655, 3000, 3120), // 1st chroma amplifier - ACC
+        line("Line22", 5655, 2407, 6720, 2407), // 2nd chroma amplifier ...
+        line("Line21", 6720, 2407, 6720, 3480), // ... down into the demodulators
+        line("Line20", 3615, 2407, 4440, 2407), // 1st - 2nd chroma amplifier
+        line("Line19", 3000, 1575, 3000, 2160), // comb filter - 1st chroma amplifier
+        line("Line18", 5775, 4560, 6120, 4560), // phase shift network - demodulators
+        line("Line17", 4455, 4560, 4920, 4560), // oscillator - phase shift network
+        line("Line16", 3135, 4560, 3480, 4560), // phase detector - oscillator
+        line("Line15", 1455, 4560, 1920, 4560), // burst gate - phase detector
+        line("Line14", 8535, 5647, 9000, 5647), // blue driver - picture tube
+        line("Line13", 8535, 4687, 9000, 4687), // green driver - picture tube
+        line("Line12", 8760, 3960, 9000, 3960), // red driver - picture tube
+        line("Line11", 8535, 3960, 8760, 3960),
+        line("Line10", 7335, 1207, 7560, 1207),    // 3rd video amplifier - bus
+        line("Line9", 7560, 1207, 7560, 3727),     // the bus
+        line("Line8", 7335, 4200, 7560, 4200),     // demodulators - bus
+        line("Line7", 7560, 5647, 7800, 5647),     // bus - blue driver
+        line("Line6", 7560, 4687, 7800, 4687),     // bus - green driver
+        line("Line5", 7560, 3727, 7800, 3727),     // bus - red driver
+        line("Line4", 7560, 3727, 7560, 5647),     // the bus, on down the drivers
+        line("Line3", 5295, 1207, 5760, 1207),     // delay line - 3rd video amplifier
+        line("Line2", 3735, 1207, 4320, 1207),     // comb filter - delay line
         blueLead("Line1", 1500, 1207, 2760, 1207), // from the video amplifier into the comb filter
 
         blueLabel("Label1", "From video amplifier", 600, 960, 1305, 720),
