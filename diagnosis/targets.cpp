@@ -1,12 +1,16 @@
 #include "diagnosis/targets.h"
 
+#include "diagrams/frmColor.h"
+
 namespace diagnosis {
 
 bool showTarget(Target target)
 {
     switch (target) {
-    case Target::Front:
     case Target::Color:
+        frmColor::get().Show();
+        return true;
+    case Target::Front:
     case Target::LVPower:
     case Target::Degauss:
     case Target::Converg:

@@ -10,7 +10,10 @@
 #include "diagnosis/frmRaster.h"
 #include "diagnosis/frmSound.h"
 #include "diagrams/frmHelp.h"
+#include "diagrams/frmColor.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QTest>
 
 namespace {
@@ -20,6 +23,15 @@ void press(QWidget* control)
     if (qobject_cast<QRadioButton*>(control))
         at = QPoint(8, control->height() / 2);
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// Opens a drop-down list and clicks one of its items.
+void pick(QComboBox* combo, int item)
+{
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      view->visualRect(view->model()->index(item, 0)).center());
 }
 } // namespace
 
@@ -102,6 +114,21 @@ std::vector<Road> roads()
              QTest::keyClicks(frmFreq::get().Text8(), "14");
              QTest::keyClick(frmFreq::get().Text8(), Qt::Key_Return);
              return frmFreq::get().window();
+         }},
+        // A colour flow ("ACC circuit") left behind under the menu, then a picture flow ("Colored snow in
+        // picture"): a box and a knob from each code, and the picture code in Text16.
+        {"frmColor", [] {
+             Module1::Main();
+             press(frmOne::get().Option5());
+             press(frmProblems::get().Option(1));
+             pick(frmProblems::get().Combo1(), 3);
+             press(frmProblems::get().cmdContinue());
+             press(frmColor::get().cmdReturn());
+             press(frmProblems::get().cmdReturn());
+             press(frmOne::get().Option4());
+             press(frmPicture::get().Option(6));
+             press(frmPicture::get().cmdContinue());
+             return frmColor::get().window();
          }},
     };
 }
