@@ -87,8 +87,10 @@ void highlight(QWidget* control)
     setBackColor(control, colors::red);
     if (!qobject_cast<PictureBox*>(control))
         setForeColor(control, colors::white);
-    // A heavier outline, so that a problem area stands out without telling red from grey.
-    if (auto* frame = qobject_cast<QFrame*>(control)) {
+    // A heavier outline, so that a problem area stands out without telling red from grey. (Not on a label,
+    // whose outline would take the colour of its letters.)
+    auto* frame = qobject_cast<QFrame*>(control);
+    if (frame && !qobject_cast<QLabel*>(control)) {
         QPalette palette = frame->palette();
         palette.setColor(QPalette::WindowText, colors::black);
         frame->setPalette(palette);

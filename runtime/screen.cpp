@@ -26,12 +26,11 @@ protected:
 };
 
 // Brings a window to the front with the keyboard focus. The offscreen platform (tests, screenshots) has no
-// stacking to change and warns on every attempt.
+// stacking to change and warns on every attempt to raise.
 void bringToFront(QWidget* window)
 {
-    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        return;
-    window->raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window->raise();
     window->activateWindow();
 }
 

@@ -31,6 +31,7 @@ public:
     FW_CONTROL(Frame, Frame1)
     FW_CONTROL(Label, Label1)
     FW_CONTROL(Line, Line1)
+    FW_CONTROL(TextArea, Block1)
 
 protected:
     Design design() const override
@@ -45,6 +46,7 @@ protected:
             option("OptLoose", "Loose", 3300, 1600, 1200, 300),
             label("Label1", "hidden", 3300, 2000, 1200, 300).hidden(),
             line("Line1", 0, 3000, 3000, 3000),
+            textArea("Block1", "Horizontal output amplifier", 4500, 150, 1200, 900).readOnly(),
         };
     }
     void wire() override
@@ -110,6 +112,11 @@ private slots:
     void designColoursArePainted_data();
     void designColoursArePainted();
     void closeBoxEndsTheProgram();
+    void everyControlHasAnAccessibleName();
+    void problemAreaIsMarkedBeyondColour();
+    void escapePressesTheOnlyWayBack_data();
+    void escapePressesTheOnlyWayBack();
+    void clickableBoxesAreReachableByKeyboard();
 };
 
 void tst_forms::referenceLoadsHiddenAndRunsFormLoadOnce()
@@ -304,6 +311,96 @@ void tst_forms::closeBoxEndsTheProgram()
     frmFirst::get().window()->close();
     QCOMPARE(program.services.ends, 1);
     QVERIFY(frmFirst::get().isShown());
+}
+
+void tst_forms::everyControlHasAnAccessibleName()
+{
+    ProgramScope program;
+    frmFirst& first = frmFirst::get();
+    QCOMPARE(first.cmdSelf()->accessibleName(), QStringLiteral("Reload"));
+    QCOMPARE(first.Line1()->accessibleName(), QStringLiteral("Line1")); // nothing better to say
+    for (QWidget* w : first.controls())
+        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+}
+
+void tst_forms::problemAreaIsMarkedBeyondColour()
+{
+    ProgramScope program;
+    frmFirst& first = frmFirst::get();
+    first.Show();
+    TextArea* box = first.Block1();
+    highlight(box);
+    QCOMPARE(box->accessibleDescription(), QStringLiteral("problem area"));
+    QCOMPARE(BackColor(box), colors::red);
+    QCOMPARE(ForeColor(box), colors::white);
+    // The heavier outline is painted in black at the edge, red inside.
+    QCOMPARE(fw::test::paintedAt(box, QPoint(1, box->height() / 2)), colors::black);
+    QCOMPARE(fw::test::paintedAt(box, box->rect().center()), colors::red);
+}
+
+namespace {
+class frmWays : public Form<frmWays>
+{
+public:
+    frmWays() : Form(QStringLiteral("frmWays"), QStringLiteral("Ways"), QSize(3000, 3000)) {}
+    QStringList captions{"Return"};
+    QStringList pressed;
+
+protected:
+    Design design() const override
+    {
+        Design d;
+        for (int i = 0; i < captions.size(); ++i)
+            d.push_back(command(QStringLiteral("Command%1").arg(i), captions[i], 150, 150 + 500 * i, 1200, 450));
+        return d;
+    }
+    void wire() override
+    {
+        for (QWidget* w : controls())
+            if (auto* button = qobject_cast<CommandButton*>(w))
+                connect(button, &CommandButton::Click, this, [this, button] { pressed << button->Caption(); });
+    }
+};
+} // namespace
+
+void tst_forms::escapePressesTheOnlyWayBack_data()
+{
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QStringList>("pressed");
+    QTest::newRow("one Return") << QStringList{"Continue", "Return"} << QStringList{"Return"};
+    QTest::newRow("one Close") << QStringList{"Close"} << QStringList{"Close"};
+    QTest::newRow("two ways back: neither") << QStringList{"Return - VHF", "Return - UHF"} << QStringList{};
+    QTest::newRow("no way back") << QStringList{"Done"} << QStringList{};
+}
+
+void tst_forms::escapePressesTheOnlyWayBack()
+{
+    QFETCH(QStringList, captions);
+    QFETCH(QStringList, pressed);
+    ProgramScope program;
+    frmWays& ways = frmWays::get();
+    ways.captions = captions;
+    ways.Show();
+    QVERIFY(QTest::qWaitForWindowActive(ways.window()));
+    QWidget* focus = ways.controls().constFirst();
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_Escape);
+    QCOMPARE(ways.pressed, pressed);
+}
+
+void tst_forms::clickableBoxesAreReachableByKeyboard()
+{
+    ProgramScope program;
+    frmFirst& first = frmFirst::get();
+    first.Show();
+    Label* box = first.Label1();
+    QCOMPARE(box->focusPolicy(), Qt::NoFocus);
+    int clicks = 0;
+    connect(box, &Label::Click, box, [&clicks] { ++clicks; });
+    QCOMPARE(box->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Space);
+    QCOMPARE(clicks, 2);
 }
 
 FW_TEST_MAIN(tst_forms)
