@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace fw {
 
@@ -97,6 +98,19 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
     if (rect().contains(event->position().toPoint()))
         emit Click();
+}
+
+// A label that takes the keyboard shows where the focus is, as a button does.
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(2, 2, -2, -2);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 void Label::keyPressEvent(QKeyEvent* event)
@@ -208,7 +222,11 @@ void TextArea::keyPressEvent(QKeyEvent* event)
     const int ascii = keyAscii(event);
     if (ascii != 0)
         emit KeyPress(ascii);
-    QPlainTextEdit::keyPressEvent(event);
+    // A read-only box is reading matter: Enter or Space on it acts as a click, as on a label.
+    if (isReadOnly() && isActivationKey(event))
+        emit Click();
+    else
+        QPlainTextEdit::keyPressEvent(event);
 }
 
 void TextArea::mouseReleaseEvent(QMouseEvent* event)

@@ -51,6 +51,7 @@ signals:
     void Click();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
@@ -116,7 +117,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// A multi-line, word-wrapping text box; on the diagrams these are the circuit blocks.
+// A multi-line, word-wrapping text box; on the diagrams these are the circuit blocks. When read-only, Enter
+// and Space are a Click.
 class TextArea : public QPlainTextEdit
 {
     Q_OBJECT
