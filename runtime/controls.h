@@ -191,6 +191,7 @@ public:
     void setEnds(QPoint from, QPoint to, int width); // in pixels of the container
     QPoint from() const { return m_from; }
     QPoint to() const { return m_to; }
+    int BorderWidth() const { return m_width; } // in pixels
     QColor BorderColor() const { return m_color; }
     void setBorderColor(const QColor& color);
 

@@ -73,7 +73,7 @@ std::vector<Road> roads()
          }},
         {"frmSync", [] {
              toTvDeadDiagram();
-             press(frmLVPower::get().Text2());
+             press(frmLVPower::get().Text2()->viewport());
              return frmSync::get().window();
          }},
     };
