@@ -7,14 +7,16 @@
 #include "diagrams/frmPSSw.h"
 #include "diagrams/frmScan.h"
 #include "diagrams/frmSync.h"
+#include "diagrams/lvpowerareas.h"
 #include "runtime/services.h"
 
 using namespace fw;
 
 namespace {
 // The came-from flags of the picture and raster problems screens. Those screens plug in here: the picture
-// problem code is frmPicture.txtA read as a 16-bit integer, the raster symptom frmRaster.Option5 and
-// Option1 to Option4. Until then they read as the reset values of screens that are not loaded.
+// problem code is frmPicture.txtA read as a 16-bit integer (a text that does not convert counts as 0), the
+// raster symptom is frmRaster.Option5 and Option1 to Option4. Until then they read as the reset values of
+// screens that are not loaded.
 std::int16_t pictureProblemCode()
 {
     return 0;
@@ -285,9 +287,4 @@ void frmLVPower::Text2_Click()
 {
     frmSync::get().Show();
     Unload();
-}
-
-void showLVPower()
-{
-    frmLVPower::get().Show();
 }

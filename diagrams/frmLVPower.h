@@ -1,6 +1,5 @@
 #pragma once
 
-#include "diagrams/lvpowerareas.h"
 #include "runtime/screen.h"
 
 #include <cstdint>

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "app/placement.h"
+#include "diagrams/frmLVPower.h"
 #include "runtime/screen.h"
-
-// Shows the low-voltage diagram again; it is created anew and restores its highlights from the flags.
-void showLVPower();
 
 // A reference page of the low-voltage diagram: one picture above a Return button that brings the diagram
 // back. Each page gives its caption, size and picture; the handlers are the same for all four.
@@ -27,9 +25,10 @@ protected:
     void Form_Load() override { place(*this); }
 
 private:
+    // The diagram is created anew and restores its highlights from the flags.
     void cmdReturn_Click()
     {
-        showLVPower();
+        frmLVPower::get().Show();
         this->Unload();
     }
 };
