@@ -152,6 +152,8 @@ private slots:
     void captionSizeAndPlacement();
     void designColoursAsPainted_data();
     void designColoursAsPainted();
+    void picturesHoldTheirDrawings_data();
+    void picturesHoldTheirDrawings();
     void tvDeadMarksSevenBoxes();
     void returnToTvDeadThenContinueAgain();
     void openedWithoutFlags();
@@ -231,6 +233,32 @@ void tst_lvpower::designColoursAsPainted()
     QWidget* widget = control.isEmpty() ? window : window->findChild<QWidget*>(control);
     QVERIFY(widget);
     QVERIFY2(paints(widget, colour, share), qPrintable(control));
+}
+
+void tst_lvpower::picturesHoldTheirDrawings_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("resource");
+    QTest::newRow("picture tube") << "Picture1"
+                                  << ":/assets/lv-picture-tube.svg";
+    QTest::newRow("horizontal yoke") << "Picture2"
+                                     << ":/assets/lv-horizontal-yoke.svg";
+    QTest::newRow("vertical yoke") << "Picture3"
+                                   << ":/assets/lv-vertical-yoke.svg";
+}
+
+// Each drawing fits its box, which leaves a margin of background to turn red.
+void tst_lvpower::picturesHoldTheirDrawings()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, resource);
+    ProgramScope program;
+    frmLVPower::get().Show();
+    auto* picture = frmLVPower::get().control<PictureBox>(box);
+    QCOMPARE(picture->picture(), resource);
+    const QSize drawing = kDrawingSizes.value(box);
+    QVERIFY(picture->width() > drawing.width());
+    QVERIFY(picture->height() > drawing.height());
 }
 
 void tst_lvpower::tvDeadMarksSevenBoxes()
