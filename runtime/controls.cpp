@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace fw {
 
@@ -96,6 +97,8 @@ void highlight(QWidget* control)
         frame->setPalette(palette);
         frame->setFrameStyle(QFrame::Box | QFrame::Plain);
         frame->setLineWidth(3);
+    } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
+        line->setStyleSheet(QStringLiteral("QLineEdit { border: 3px solid black; background: red; color: white; }"));
     }
 }
 
@@ -131,6 +134,19 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
     if (rect().contains(event->position().toPoint()))
         emit Click();
+}
+
+// A label that takes the keyboard shows where the focus is, as a button does.
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(2, 2, -2, -2);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 void Label::keyPressEvent(QKeyEvent* event)
@@ -239,14 +255,14 @@ TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent)
 
 void TextArea::keyPressEvent(QKeyEvent* event)
 {
-    if (isReadOnly() && isActivationKey(event)) {
-        emit Click();
-        return;
-    }
     const int ascii = keyAscii(event);
     if (ascii != 0)
         emit KeyPress(ascii);
-    QPlainTextEdit::keyPressEvent(event);
+    // A read-only box is reading matter: Enter or Space on it acts as a click, as on a label.
+    if (isReadOnly() && isActivationKey(event))
+        emit Click();
+    else
+        QPlainTextEdit::keyPressEvent(event);
 }
 
 void TextArea::mouseReleaseEvent(QMouseEvent* event)

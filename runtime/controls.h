@@ -55,6 +55,7 @@ signals:
     void Click();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
@@ -121,7 +122,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// A multi-line, word-wrapping text box; on the diagrams these are the circuit blocks.
+// A multi-line, word-wrapping text box; on the diagrams these are the circuit blocks. When read-only, Enter
+// and Space are a Click.
 class TextArea : public QPlainTextEdit
 {
     Q_OBJECT
@@ -196,6 +198,7 @@ public:
     void setEnds(QPoint from, QPoint to, int width); // in pixels of the container
     QPoint from() const { return m_from; }
     QPoint to() const { return m_to; }
+    int BorderWidth() const { return m_width; } // in pixels
     QColor BorderColor() const { return m_color; }
     void setBorderColor(const QColor& color);
 

@@ -11,6 +11,11 @@
 #include "diagnosis/frmSound.h"
 #include "diagrams/frmHelp.h"
 #include "diagrams/frmColor.h"
+#include "diagrams/frmLVPower.h"
+#include "diagrams/frmPSLin.h"
+#include "diagrams/frmPSSw.h"
+#include "diagrams/frmScan.h"
+#include "diagrams/frmSync.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -32,6 +37,15 @@ void pick(QComboBox* combo, int item)
     QAbstractItemView* view = combo->view();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
                       view->visualRect(view->model()->index(item, 0)).center());
+}
+
+// TV Dead, the isolated areas, Continue: the diagram with the seven TV Dead areas in red.
+void toTvDeadDiagram()
+{
+    Module1::Main();
+    press(frmOne::get().Option1());
+    press(frmDead::get().Command1());
+    press(frmDead::get().cmdContinue());
 }
 } // namespace
 
@@ -129,6 +143,34 @@ std::vector<Road> roads()
              press(frmPicture::get().Option(6));
              press(frmPicture::get().cmdContinue());
              return frmColor::get().window();
+         }},
+        {"frmLVPower", [] {
+             toTvDeadDiagram();
+             return frmLVPower::get().window();
+         }},
+        {"frmLVPower-design", [] {
+             frmLVPower::get().Show();
+             return frmLVPower::get().window();
+         }},
+        {"frmPSLin", [] {
+             toTvDeadDiagram();
+             press(frmLVPower::get().Label12());
+             return frmPSLin::get().window();
+         }},
+        {"frmPSSw", [] {
+             toTvDeadDiagram();
+             press(frmLVPower::get().Label13());
+             return frmPSSw::get().window();
+         }},
+        {"frmScan", [] {
+             toTvDeadDiagram();
+             press(frmLVPower::get().Label4());
+             return frmScan::get().window();
+         }},
+        {"frmSync", [] {
+             toTvDeadDiagram();
+             press(frmLVPower::get().Text2()->viewport());
+             return frmSync::get().window();
          }},
     };
 }
