@@ -47,7 +47,8 @@ const std::vector<Marks>& byPictureCode()
 const QStringList* marksFor(const std::vector<Marks>& table, int key)
 {
     for (const Marks& row : table)
-        if (row.key == key) return &row.controls;
+        if (row.key == key)
+            return &row.controls;
     return nullptr;
 }
 
@@ -150,11 +151,6 @@ Design frmFront::design() const
     return d;
 }
 
-Line* frmFront::Line(int number)
-{
-    return control<fw::Line>(QStringLiteral("Line%1").arg(number));
-}
-
 void frmFront::wire()
 {
     connect(Text1(), &TextArea::Click, this, &frmFront::Text1_Click);
@@ -193,7 +189,8 @@ void frmFront::Text2_Click()
 
 void frmFront::cmdReturn_Click()
 {
-    if (m_pictureCode != 0) m_origin = Picture;
+    if (m_pictureCode != 0)
+        m_origin = Picture;
     switch (m_origin) {
     case SoundPoorPicture:
     case SoundPictureOK:

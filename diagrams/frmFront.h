@@ -45,8 +45,6 @@ public:
     FW_CONTROL(Label, Label2)
     FW_CONTROL(Label, Label1)
 
-    fw::Line* Line(int number);
-
     // Which screen led here, as read at load: it chooses the highlights and the target of Return.
     enum Origin : std::int16_t { None = 0, SoundPoorPicture = 2, SoundPictureOK = 3, Picture = 4 };
 

@@ -36,11 +36,6 @@ Design frmUHF::design() const
     return d;
 }
 
-Line* frmUHF::Line(int number)
-{
-    return control<fw::Line>(QStringLiteral("Line%1").arg(number));
-}
-
 void frmUHF::wire()
 {
     connect(Command1(), &CommandButton::Click, this, &frmUHF::Command1_Click);

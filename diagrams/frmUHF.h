@@ -16,8 +16,6 @@ public:
     FW_CONTROL(Label, Label2)
     FW_CONTROL(Label, Label1)
 
-    fw::Line* Line(int number);
-
 protected:
     fw::Design design() const override;
     void wire() override;

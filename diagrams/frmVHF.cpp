@@ -36,11 +36,6 @@ Design frmVHF::design() const
     return d;
 }
 
-Line* frmVHF::Line(int number)
-{
-    return control<fw::Line>(QStringLiteral("Line%1").arg(number));
-}
-
 void frmVHF::wire()
 {
     connect(cmdConvert(), &CommandButton::Click, this, &frmVHF::cmdConvert_Click);

@@ -49,7 +49,8 @@ void arrive(int way, int choice, int item)
         click(picture.Option(choice));
         if (item >= 0) {
             for (QWidget* w : picture.controls())
-                if (qobject_cast<ComboBox*>(w) && w->isVisible()) choose(w, item);
+                if (qobject_cast<ComboBox*>(w) && w->isVisible())
+                    choose(w, item);
         }
         click(picture.cmdContinue());
         break;
@@ -75,7 +76,8 @@ QStringList paintedProblemAreas(frmFront& front)
         QWidget* w = front.control(name);
         const bool red =
             qobject_cast<Shape*>(w) ? paintedCentre(w) == colors::red : paints(w, colors::red, 0.3);
-        if (red) marked << name;
+        if (red)
+            marked << name;
     }
     marked.sort();
     return marked;
@@ -83,7 +85,8 @@ QStringList paintedProblemAreas(frmFront& front)
 
 Screen& tunerPage(const QString& box)
 {
-    if (box == QLatin1String("Text1")) return frmUHF::get();
+    if (box == QLatin1String("Text1"))
+        return frmUHF::get();
     return frmVHF::get();
 }
 
@@ -168,7 +171,8 @@ void tst_front::problemAreasAndReturn()
     QFETCH(int, code);
     ProgramScope program;
     arrive(way, choice, item);
-    if (QTest::currentTestFailed()) return;
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(shownScreens(), QStringList{"frmFront"});
     frmFront& front = frmFront::get();
     QCOMPARE(paintedProblemAreas(front), marked);
@@ -236,7 +240,8 @@ void tst_front::tunerPageBringsBackTheSameHighlights()
     QFETCH(QString, back);
     ProgramScope program;
     arrive(way, choice, item);
-    if (QTest::currentTestFailed()) return;
+    if (QTest::currentTestFailed())
+        return;
     frmFront& front = frmFront::get();
     const QStringList before = paintedProblemAreas(front);
 
@@ -276,7 +281,8 @@ void tst_front::tunerPages()
     QFETCH(QStringList, boxes);
     ProgramScope program;
     arrive(Sound, 2, -1);
-    if (QTest::currentTestFailed()) return;
+    if (QTest::currentTestFailed())
+        return;
     click(frmFront::get().control<TextArea>(tuner)->viewport());
     Screen& page = tunerPage(tuner);
     QCOMPARE(page.window()->windowTitle(), caption);
@@ -298,7 +304,8 @@ void tst_front::onlyTheTunerBoxesOpenPages()
 {
     ProgramScope program;
     arrive(Sound, 1, -1);
-    if (QTest::currentTestFailed()) return;
+    if (QTest::currentTestFailed())
+        return;
     frmFront& front = frmFront::get();
     for (int box = 3; box <= 14; ++box) {
         click(front.control<TextArea>(QStringLiteral("Text%1").arg(box))->viewport());
@@ -314,7 +321,8 @@ void tst_front::quitEndsAtOnce()
 {
     ProgramScope program;
     arrive(Picture, 7, -1);
-    if (QTest::currentTestFailed()) return;
+    if (QTest::currentTestFailed())
+        return;
     click(frmFront::get().cmdQuit());
     QCOMPARE(program.services.ends, 1);
     QVERIFY(program.services.messages.empty());
@@ -330,7 +338,8 @@ void tst_front::wiresJoinTheBlocks()
     const QList<Line*> lines = window->findChildren<Line*>();
     QList<QWidget*> others;
     for (QWidget* w : front.controls())
-        if (!qobject_cast<Line*>(w) && !qobject_cast<Frame*>(w)) others << w;
+        if (!qobject_cast<Line*>(w) && !qobject_cast<Frame*>(w))
+            others << w;
 
     std::vector<int> runOf(lines.size());
     std::iota(runOf.begin(), runOf.end(), 0);
@@ -346,7 +355,8 @@ void tst_front::wiresJoinTheBlocks()
         for (int j = i + 1; j < lines.size(); ++j)
             for (QPointF a : ends(lines[i]))
                 for (QPointF b : ends(lines[j]))
-                    if (near(a, b)) runOf[root(j)] = root(i);
+                    if (near(a, b))
+                        runOf[root(j)] = root(i);
 
     struct Run
     {
@@ -364,10 +374,13 @@ void tst_front::wiresJoinTheBlocks()
             run.left = std::min(run.left, end.x());
             bool loose = true;
             for (int j = 0; j < lines.size(); ++j)
-                if (j != i && (near(end, lines[j]->from()) || near(end, lines[j]->to()))) loose = false;
-            if (!loose) continue;
+                if (j != i && (near(end, lines[j]->from()) || near(end, lines[j]->to())))
+                    loose = false;
+            if (!loose)
+                continue;
             for (QWidget* w : others)
-                if (meets(w, end) && !run.met.contains(w->objectName())) run.met << w->objectName();
+                if (meets(w, end) && !run.met.contains(w->objectName()))
+                    run.met << w->objectName();
         }
     }
 
@@ -422,11 +435,13 @@ void tst_front::noWireCrossesAControl()
     int wires = 0;
     for (QWidget* w : controls) {
         auto* wire = qobject_cast<Line*>(w);
-        if (!wire) continue;
+        if (!wire)
+            continue;
         ++wires;
         const QLineF path(wire->from(), wire->to());
         for (QWidget* other : controls) {
-            if (qobject_cast<Line*>(other)) continue;
+            if (qobject_cast<Line*>(other))
+                continue;
             const QRectF inside = windowRect(other).adjusted(1.5, 1.5, -1.5, -1.5);
             for (double t = 0; t <= 1.0; t += 0.5 / std::max(1.0, path.length()))
                 QVERIFY2(!inside.contains(path.pointAt(t)),
