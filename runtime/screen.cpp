@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QWindow>
 
 namespace fw {
 
@@ -21,6 +22,15 @@ protected:
     {
         event->ignore();
         services().End();
+    }
+
+    // The platform fills an empty title bar with the program's name; a screen without a caption gets a
+    // blank one instead, so that its title bar stays empty.
+    void showEvent(QShowEvent* event) override
+    {
+        if (windowTitle().isEmpty() && windowHandle())
+            windowHandle()->setTitle(QStringLiteral(" "));
+        QWidget::showEvent(event);
     }
 };
 

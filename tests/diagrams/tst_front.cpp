@@ -13,6 +13,7 @@
 #include "support/program.h"
 
 #include <QTest>
+#include <QWindow>
 
 #include <map>
 #include <numeric>
@@ -286,6 +287,10 @@ void tst_front::tunerPages()
     click(frmFront::get().control<TextArea>(tuner)->viewport());
     Screen& page = tunerPage(tuner);
     QCOMPARE(page.window()->windowTitle(), caption);
+    // What the window system is given: an empty title would be replaced by the program's name.
+    const QString titleBar = page.window()->windowHandle()->title();
+    QVERIFY(!titleBar.isEmpty());
+    QCOMPARE(titleBar.trimmed(), caption);
     QCOMPARE(page.Top(), 300.0);
     for (const QString& box : boxes) {
         click(page.control<TextArea>(box)->viewport());
