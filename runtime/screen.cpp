@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QShortcut>
+#include <QWindow>
 
 namespace fw {
 
@@ -22,6 +23,15 @@ protected:
     {
         event->ignore();
         services().End();
+    }
+
+    // The platform fills an empty title bar with the program's name; a screen without a caption gets a
+    // blank one instead, so that its title bar stays empty.
+    void showEvent(QShowEvent* event) override
+    {
+        if (windowTitle().isEmpty() && windowHandle())
+            windowHandle()->setTitle(QStringLiteral(" "));
+        QWidget::showEvent(event);
     }
 };
 

@@ -16,6 +16,9 @@
 #include "diagrams/frmPSSw.h"
 #include "diagrams/frmScan.h"
 #include "diagrams/frmSync.h"
+#include "diagrams/frmFront.h"
+#include "diagrams/frmUHF.h"
+#include "diagrams/frmVHF.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -46,6 +49,16 @@ void toTvDeadDiagram()
     press(frmOne::get().Option1());
     press(frmDead::get().Command1());
     press(frmDead::get().cmdContinue());
+}
+
+// The front end diagram after a sound problem with the given symptom option.
+QWidget* frontFromSound(bool pictureOK)
+{
+    Module1::Main();
+    press(frmOne::get().Option2());
+    press(pictureOK ? frmSound::get().opt1() : frmSound::get().Opt2());
+    press(frmSound::get().cmdContinue());
+    return frmFront::get().window();
 }
 } // namespace
 
@@ -171,6 +184,26 @@ std::vector<Road> roads()
              toTvDeadDiagram();
              press(frmLVPower::get().Text2()->viewport());
              return frmSync::get().window();
+         }},
+        {"frmFront", [] { return frontFromSound(false); }},
+        {"frmFront-sound", [] { return frontFromSound(true); }},
+        {"frmFront-agc", [] {
+             Module1::Main();
+             press(frmOne::get().Option4());
+             press(frmPicture::get().Option(4));
+             frmPicture::get().Combo3()->setCurrentIndex(1); // "Adjust AGC control"
+             press(frmPicture::get().cmdContinue());
+             return frmFront::get().window();
+         }},
+        {"frmVHF", [] {
+             frontFromSound(false);
+             press(frmFront::get().Text2()->viewport());
+             return frmVHF::get().window();
+         }},
+        {"frmUHF", [] {
+             frontFromSound(false);
+             press(frmFront::get().Text1()->viewport());
+             return frmUHF::get().window();
          }},
     };
 }
