@@ -7,6 +7,11 @@
 #include "diagnosis/frmProblems.h"
 #include "diagnosis/frmRaster.h"
 #include "diagnosis/frmSound.h"
+#include "diagrams/frmBTube.h"
+#include "diagrams/frmConverg.h"
+#include "diagrams/frmCtube.h"
+#include "diagrams/frmDegauss.h"
+#include "diagrams/frmDiag.h"
 
 #include <QTest>
 
@@ -62,6 +67,38 @@ std::vector<Road> roads()
              press(frmProblems::get().Option(6));
              press(frmProblems::get().Option(11));
              return frmProblems::get().window();
+         }},
+        {"frmConverg", [] {
+             Module1::Main();
+             press(frmOne::get().Option5());
+             press(frmProblems::get().Option(4));
+             press(frmProblems::get().cmdContinue());
+             return frmConverg::get().window();
+         }},
+        {"frmDiag", [] {
+             Module1::Main();
+             press(frmOne::get().Option5());
+             press(frmProblems::get().Option(4));
+             press(frmProblems::get().cmdContinue());
+             press(frmConverg::get().cmdDiagram());
+             return frmDiag::get().window();
+         }},
+        {"frmDegauss", [] {
+             Module1::Main();
+             press(frmOne::get().Option5());
+             press(frmProblems::get().Option(2));
+             press(frmProblems::get().cmdContinue());
+             return frmDegauss::get().window();
+         }},
+        // The colour tube page opens from the video and color diagram's picture tube.
+        {"frmCtube", [] {
+             frmCtube::get().Show();
+             return frmCtube::get().window();
+         }},
+        {"frmBTube", [] {
+             frmCtube::get().Show();
+             press(frmCtube::get().Command1());
+             return frmBTube::get().window();
          }},
     };
 }
