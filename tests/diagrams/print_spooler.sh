@@ -19,9 +19,11 @@ fail() {
     exit 1
 }
 
-[ "$(id -u)" -eq 0 ] || skip "the PDF printer's backend only runs under a scheduler started by root, and this is not root"
+[ "$(id -u)" -eq 0 ] ||
+    skip "the PDF printer's backend only runs under a scheduler started by root, and this is not root"
 for tool in cupsd lpadmin lpoptions lpstat pdfinfo pdftoppm; do
-    command -v "$tool" >/dev/null || skip "$tool is missing (Debian packages cups, printer-driver-cups-pdf, poppler-utils)"
+    command -v "$tool" >/dev/null ||
+        skip "$tool is missing (Debian packages cups, printer-driver-cups-pdf, poppler-utils)"
 done
 backend=/usr/lib/cups/backend/cups-pdf
 [ -x "$backend" ] || skip "$backend is missing (Debian package printer-driver-cups-pdf)"
@@ -107,11 +109,12 @@ unset PRINTER LPDEST
 # With no scheduler to ask, there is no printer: the screen must say so, not print or hang.
 QT_QPA_PLATFORM=offscreen timeout 60 "$program" print 2>"$work/log/noprinter"
 status=$?
-grep -q 'message box "Error": The instructions could not be printed: no printer is set up.' "$work/log/noprinter" &&
-    [ "$status" -eq 1 ] || fail "without a printer: status $status, $(cat "$work/log/noprinter")"
+told='message box "Error": The instructions could not be printed: no printer is set up.'
+grep -qF "$told" "$work/log/noprinter" && [ "$status" -eq 1 ] ||
+    fail "without a printer: status $status, $(cat "$work/log/noprinter")"
 echo "without a printer: $(grep 'message box' "$work/log/noprinter")"
 
-# Its output goes to a file, so that no descendant holds the test's output open after the test.
+# The scheduler, its output going to a file so that nothing it starts holds the test's output open.
 cupsd -f -c "$work/conf/cupsd.conf" -s "$work/conf/cups-files.conf" </dev/null >"$work/log/cupsd.out" 2>&1 &
 cupsd_pid=$!
 for _ in $(seq 1 100); do
@@ -148,5 +151,6 @@ echo "printed to $pdf"
 pages=$(pdfinfo "$pdf" 2>/dev/null | sed -n 's/^Pages:[[:space:]]*//p')
 [ "$pages" = 1 ] || fail "the printout has ${pages:-no} pages, not one"
 pdftoppm -r 100 -gray -singlefile "$pdf" "$work/page" || fail "the printout could not be rasterised"
-QT_QPA_PLATFORM=offscreen "$program" check "$work/page.pgm" || fail "the page does not show the convergence screen"
+QT_QPA_PLATFORM=offscreen "$program" check "$work/page.pgm" ||
+    fail "the page does not show the convergence screen"
 echo "one page, showing the convergence screen"

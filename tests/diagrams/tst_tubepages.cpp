@@ -181,7 +181,8 @@ void tst_tubepages::convergenceLines()
         QCOMPARE(blanks, row == 5 ? 5 : 6);
     }
     QCOMPARE(step, 15);
-    QCOMPARE(all[4], QStringLiteral("5.  Slide the deflection yoke forward until you get a pute red raster."));
+    QCOMPARE(all[4],
+             QStringLiteral("5.  Slide the deflection yoke forward until you get a pute red raster."));
     QCOMPARE(all[11], QStringLiteral("10. Green gun is centered and will not move.  You must"));
 }
 
@@ -196,7 +197,8 @@ void tst_tubepages::convergenceLinesAllShowWithoutScrolling()
     const QRect viewport = list->viewport()->rect();
     for (int row = 0; row < list->count(); ++row) {
         const QRect rect = list->visualItemRect(list->item(row));
-        QVERIFY2(viewport.contains(rect), qPrintable(QStringLiteral("row %1 is outside the list").arg(row + 1)));
+        QVERIFY2(viewport.contains(rect),
+                 qPrintable(QStringLiteral("row %1 is outside the list").arg(row + 1)));
         QVERIFY2(fits(list, list->List(row), viewport.width()), qPrintable(list->List(row)));
     }
     QCOMPARE(list->verticalScrollBar()->maximum(), 0);
