@@ -2,6 +2,8 @@
 
 #include "app/placement.h"
 #include "calculators/channelplan.h"
+#include "diagrams/frmUHF.h"
+#include "diagrams/frmVHF.h"
 #include "runtime/services.h"
 
 using namespace fw;
@@ -89,12 +91,12 @@ void frmFreq::cmdClear_Click()
 
 void frmFreq::cmdQuit_Click()
 {
-    // MERGE: show the VHF tuner page here -> frmVHF::get().Show();
+    frmVHF::get().Show();
     Unload();
 }
 
 void frmFreq::Command1_Click()
 {
-    // MERGE: show the UHF tuner page here -> frmUHF::get().Show();
+    frmUHF::get().Show();
     Unload();
 }

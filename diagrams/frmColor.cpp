@@ -4,6 +4,7 @@
 #include "app/placement.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
+#include "diagrams/frmCtube.h"
 #include "runtime/services.h"
 
 #include <algorithm>
@@ -241,7 +242,8 @@ void frmColor::Form_Load()
 
 void frmColor::Picture1_Click()
 {
-    // TODO(frmCtube): frmCtube::get().Show(); Hide();  -- the colour tube base page, once it is merged
+    Hide();
+    frmCtube::get().Show();
 }
 
 // The picture problem code is asked first. Neither code set is no flow's doing: the main menu then comes

@@ -3,6 +3,8 @@
 #include "app/frmOne.h"
 #include "app/placement.h"
 #include "diagnosis/frmDead.h"
+#include "diagnosis/frmPicture.h"
+#include "diagnosis/frmRaster.h"
 #include "diagrams/frmPSLin.h"
 #include "diagrams/frmPSSw.h"
 #include "diagrams/frmScan.h"
@@ -13,18 +15,21 @@
 using namespace fw;
 
 namespace {
-// The came-from flags of the picture and raster problems screens. Those screens plug in here: the picture
-// problem code is frmPicture.txtA read as a 16-bit integer (a text that does not convert counts as 0), the
-// raster symptom is frmRaster.Option5 and Option1 to Option4. Until then they read as the reset values of
-// screens that are not loaded.
+// The came-from flags of the picture and raster problems screens. Naming a screen that is not loaded
+// creates it hidden, with its reset values.
 std::int16_t pictureProblemCode()
 {
-    return 0;
+    return static_cast<std::int16_t>(frmPicture::get().code());
 }
 
 lvpower::RasterSymptom rasterSymptom()
 {
-    return {};
+    frmRaster& raster = frmRaster::get();
+    return {.fromRaster = raster.Option5()->Value(),
+            .noRaster = raster.Option1()->Value(),
+            .horizontalLine = raster.Option2()->Value(),
+            .verticalLine = raster.Option3()->Value(),
+            .pincushion = raster.Option4()->Value()};
 }
 
 // A circuit block: black on white, multi-line; the text carries no meaning, so it cannot be edited.
@@ -248,9 +253,12 @@ void frmLVPower::cmdReturn_Click()
         Hide();
         frmDead::get().Show(); // as it was left, in the isolated-areas view
         break;
-    // The picture and raster problems screens plug in here:
-    //   case kFromPicture: frmPicture::get().Show(); break;
-    //   case kFromRaster: frmRaster::get().Show(); break;
+    case kFromPicture:
+        frmPicture::get().Show();
+        break;
+    case kFromRaster:
+        frmRaster::get().Show();
+        break;
     default:
         // Nothing led here that Return could go back to: the main menu is the way home.
         frmOne::get().Show();

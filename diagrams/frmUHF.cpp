@@ -49,7 +49,8 @@ void frmUHF::Form_Load()
 
 void frmUHF::Command1_Click()
 {
-    if (tuners::showConverter()) Unload();
+    tuners::showConverter();
+    Unload();
 }
 
 // The front end diagram is built anew and reads its highlights again from the symptom screens.

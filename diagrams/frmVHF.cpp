@@ -49,7 +49,8 @@ void frmVHF::Form_Load()
 
 void frmVHF::cmdConvert_Click()
 {
-    if (tuners::showConverter()) Unload();
+    tuners::showConverter();
+    Unload();
 }
 
 // The front end diagram is built anew and reads its highlights again from the symptom screens.

@@ -1,5 +1,7 @@
 #include "diagrams/tuners.h"
 
+#include "calculators/frmFreq.h"
+
 #include <QString>
 
 namespace tuners {
@@ -36,10 +38,9 @@ void addArrow(fw::Design& design, int& number, int x1, int y1, int x2, int y2, i
     addLine(design, number, x2, y2, x2 - kHead * dx + kHead * dy, y2 - kHead * dy - kHead * dx, lineWidth);
 }
 
-bool showConverter()
+void showConverter()
 {
-    // The converter is wired in here: frmFreq::get().Show(); return true;
-    return false;
+    frmFreq::get().Show();
 }
 
 } // namespace tuners

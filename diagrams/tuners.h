@@ -14,7 +14,7 @@ void addAntenna(fw::Design& design, int& number, int x, int pointY, int size, in
 // single short stroke as its head. Two lines.
 void addArrow(fw::Design& design, int& number, int x1, int y1, int x2, int y2, int lineWidth);
 
-// Shows the channel/frequency converter. False while the program has none, and the tuner page stays.
-bool showConverter();
+// Shows the channel/frequency converter: "Go to channel/frequency convertor" on either tuner page.
+void showConverter();
 
 } // namespace tuners

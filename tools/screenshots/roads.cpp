@@ -19,6 +19,11 @@
 #include "diagrams/frmFront.h"
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
+#include "diagrams/frmBTube.h"
+#include "diagrams/frmConverg.h"
+#include "diagrams/frmCtube.h"
+#include "diagrams/frmDegauss.h"
+#include "diagrams/frmDiag.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -204,6 +209,38 @@ std::vector<Road> roads()
              frontFromSound(false);
              press(frmFront::get().Text1()->viewport());
              return frmUHF::get().window();
+         }},
+        {"frmConverg", [] {
+             Module1::Main();
+             press(frmOne::get().Option5());
+             press(frmProblems::get().Option(4));
+             press(frmProblems::get().cmdContinue());
+             return frmConverg::get().window();
+         }},
+        {"frmDiag", [] {
+             Module1::Main();
+             press(frmOne::get().Option5());
+             press(frmProblems::get().Option(4));
+             press(frmProblems::get().cmdContinue());
+             press(frmConverg::get().cmdDiagram());
+             return frmDiag::get().window();
+         }},
+        {"frmDegauss", [] {
+             Module1::Main();
+             press(frmOne::get().Option5());
+             press(frmProblems::get().Option(2));
+             press(frmProblems::get().cmdContinue());
+             return frmDegauss::get().window();
+         }},
+        // The colour tube page opens from the video and color diagram's picture tube.
+        {"frmCtube", [] {
+             frmCtube::get().Show();
+             return frmCtube::get().window();
+         }},
+        {"frmBTube", [] {
+             frmCtube::get().Show();
+             press(frmCtube::get().Command1());
+             return frmBTube::get().window();
          }},
     };
 }
