@@ -67,6 +67,10 @@ public:
             }
             return what + QStringLiteral(" item");
         }
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(target)) {
+            at = area->viewport()->mapFromParent(at);
+            target = area->viewport();
+        }
         QTest::mouseClick(target, Qt::LeftButton, {}, at);
         return what;
     }
@@ -86,7 +90,7 @@ private:
     // Quit ends the program and the close box is not a control: both are tested on their own.
     static bool actsOn(QWidget* w)
     {
-        if (w->objectName() == QLatin1String("cmdQuit"))
+        if (auto* button = qobject_cast<QPushButton*>(w); button && button->text() == QLatin1String("Quit"))
             return false;
         return qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
                qobject_cast<QListWidget*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
@@ -148,7 +152,7 @@ void tst_monkey::neverBreaks()
     size_t messagesSeen = 0;
     for (int i = 0; i < actions; ++i) {
         const QString did = monkey.act();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        fw::test::settle();
         const QString where = QStringLiteral("seed %1, action %2: %3").arg(seed).arg(i).arg(did);
         QVERIFY2(program.services.ends == 0, qPrintable(where + QStringLiteral(" ended the program")));
         QVERIFY2(!fw::test::shownScreens().isEmpty(), qPrintable(where + QStringLiteral(" left no screen")));

@@ -26,6 +26,10 @@ void click(QWidget* control)
     QPoint at = control->rect().center();
     if (qobject_cast<QRadioButton*>(control))
         at = QPoint(8, control->height() / 2);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) { // a text box takes clicks on its page
+        control = area->viewport();
+        at = control->mapFromParent(at);
+    }
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, at);
 }
 
@@ -47,6 +51,12 @@ void type(QWidget* control, const QString& text)
     QVERIFY2(control && control->isVisible(), "typing into a control that cannot be seen");
     control->setFocus();
     QTest::keyClicks(control, text);
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QStringList shownScreens()

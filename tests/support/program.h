@@ -34,6 +34,9 @@ void choose(QWidget* combo, int item);
 // Types text into the focused control of a window, then the given key.
 void type(QWidget* control, const QString& text);
 
+// Delivers what the event loop would between two user actions: posted events, then deferred deletions.
+void settle();
+
 // The names of the screens whose windows are on the display, in the order they were shown.
 QStringList shownScreens();
 
