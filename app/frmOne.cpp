@@ -1,6 +1,7 @@
 #include "app/frmOne.h"
 
 #include "app/placement.h"
+#include "calculators/frmFormulas.h"
 #include "diagnosis/frmDead.h"
 #include "runtime/services.h"
 
@@ -38,6 +39,7 @@ Design frmOne::design() const
 void frmOne::wire()
 {
     connect(Option1(), &OptionButton::Click, this, &frmOne::Option1_Click);
+    connect(Option8(), &OptionButton::Click, this, &frmOne::Option8_Click);
     connect(cmdQuit(), &CommandButton::Click, this, &frmOne::cmdQuit_Click);
 }
 
@@ -56,6 +58,12 @@ void frmOne::Option1_Click()
 {
     Hide();
     frmDead::get().Show();
+}
+
+void frmOne::Option8_Click()
+{
+    frmFormulas::get().Show();
+    Unload();
 }
 
 void frmOne::cmdQuit_Click()

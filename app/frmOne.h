@@ -26,5 +26,6 @@ protected:
 
 private:
     void Option1_Click();
+    void Option8_Click();
     void cmdQuit_Click();
 };

@@ -2,6 +2,7 @@
 
 #include "app/frmOne.h"
 #include "app/module1.h"
+#include "calculators/frmFormulas.h"
 #include "diagnosis/frmDead.h"
 
 #include <QTest>
@@ -13,6 +14,13 @@ void press(QWidget* control)
     if (qobject_cast<QRadioButton*>(control))
         at = QPoint(8, control->height() / 2);
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void enter(QWidget* box, const QString& text)
+{
+    box->setFocus();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
 }
 } // namespace
 
@@ -33,6 +41,30 @@ std::vector<Road> roads()
              press(frmOne::get().Option1());
              press(frmDead::get().Command1());
              return frmDead::get().window();
+         }},
+        {"frmFormulas", [] {
+             Module1::Main();
+             press(frmOne::get().Option8());
+             return frmFormulas::get().window();
+         }},
+        {"frmFormulas-worked", [] {
+             Module1::Main();
+             press(frmOne::get().Option8());
+             frmFormulas& f = frmFormulas::get();
+             enter(f.Text1(), "10");
+             enter(f.Text2(), "3");
+             enter(f.Text4(), "12");
+             enter(f.Text5(), "2");
+             enter(f.Text7(), "1000");
+             enter(f.Text8(), "1000");
+             enter(f.Text11(), "1000");
+             enter(f.Text12(), "1");
+             press(f.Option3());
+             enter(f.Text14(), "3");
+             enter(f.Text15(), "1000");
+             enter(f.Text15(), "2200");
+             enter(f.Text15(), "4700");
+             return f.window();
          }},
     };
 }
