@@ -3,6 +3,10 @@
 #include "app/placement.h"
 #include "calculators/frmFormulas.h"
 #include "diagnosis/frmDead.h"
+#include "diagnosis/frmPicture.h"
+#include "diagnosis/frmProblems.h"
+#include "diagnosis/frmRaster.h"
+#include "diagnosis/frmSound.h"
 #include "runtime/services.h"
 
 using namespace fw;
@@ -39,6 +43,10 @@ Design frmOne::design() const
 void frmOne::wire()
 {
     connect(Option1(), &OptionButton::Click, this, &frmOne::Option1_Click);
+    connect(Option2(), &OptionButton::Click, this, &frmOne::Option2_Click);
+    connect(Option3(), &OptionButton::Click, this, &frmOne::Option3_Click);
+    connect(Option4(), &OptionButton::Click, this, &frmOne::Option4_Click);
+    connect(Option5(), &OptionButton::Click, this, &frmOne::Option5_Click);
     connect(Option8(), &OptionButton::Click, this, &frmOne::Option8_Click);
     connect(cmdQuit(), &CommandButton::Click, this, &frmOne::cmdQuit_Click);
 }
@@ -58,6 +66,30 @@ void frmOne::Option1_Click()
 {
     Hide();
     frmDead::get().Show();
+}
+
+void frmOne::Option2_Click()
+{
+    frmSound::get().Show();
+    Hide();
+}
+
+void frmOne::Option3_Click()
+{
+    frmRaster::get().Show();
+    Hide();
+}
+
+void frmOne::Option4_Click()
+{
+    Hide();
+    frmPicture::get().Show();
+}
+
+void frmOne::Option5_Click()
+{
+    Hide();
+    frmProblems::get().Show();
 }
 
 void frmOne::Option8_Click()

@@ -26,6 +26,10 @@ protected:
 
 private:
     void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option5_Click();
     void Option8_Click();
     void cmdQuit_Click();
 };

@@ -3,6 +3,7 @@
 #include "runtime/services.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
 
 namespace fw {
@@ -22,6 +23,16 @@ protected:
         services().End();
     }
 };
+
+// Brings a window to the front with the keyboard focus. The offscreen platform (tests, screenshots) has no
+// stacking to change and warns on every attempt.
+void bringToFront(QWidget* window)
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    window->raise();
+    window->activateWindow();
+}
 
 const QIcon& windowIcon()
 {
@@ -82,8 +93,7 @@ void Screen::Show()
 {
     Load();
     m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    bringToFront(m_window);
     Registry::instance().shown(this);
 }
 
@@ -111,8 +121,7 @@ void Screen::activate()
 {
     if (!isLoaded())
         return;
-    m_window->raise();
-    m_window->activateWindow();
+    bringToFront(m_window);
     Form_Activate();
 }
 

@@ -10,9 +10,11 @@ for _ in $(seq 1 100); do
         echo "fernwick exited before showing its main menu"
         exit 1
     fi
-    if xwininfo -root -tree 2>/dev/null | grep -q '"Fernwick"'; then
-        geometry=$(xwininfo -name Fernwick | grep -E 'Width|Height' | tr -s ' ' | tr '\n' ' ')
-        echo "main menu shown: $geometry"
+    # A window titled Fernwick that is larger than a token window: the full-screen main menu.
+    shown=$(xwininfo -root -tree 2>/dev/null | grep '"Fernwick"' |
+            grep -o -E '[0-9]+x[0-9]+\+' | tr -d '+' | awk -Fx '$1 > 200 && $2 > 200' | head -n 1)
+    if [ -n "$shown" ]; then
+        echo "main menu shown at $shown"
         exit 0
     fi
     sleep 0.1

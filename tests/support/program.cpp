@@ -2,6 +2,8 @@
 
 #include "runtime/controls.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QImage>
 #include <QTest>
 
@@ -25,6 +27,19 @@ void click(QWidget* control)
     if (qobject_cast<QRadioButton*>(control))
         at = QPoint(8, control->height() / 2);
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void choose(QWidget* control, int item)
+{
+    auto* combo = qobject_cast<QComboBox*>(control);
+    QVERIFY2(combo && combo->isVisible(), "choosing in a drop-down list that cannot be seen");
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QVERIFY(view->isVisible());
+    const QRect itemRect = view->visualRect(view->model()->index(item, 0));
+    QVERIFY2(itemRect.isValid(), "no such item");
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, itemRect.center());
+    QTRY_VERIFY(!view->isVisible());
 }
 
 void type(QWidget* control, const QString& text)

@@ -29,6 +29,8 @@ private:
 // Clicks a control as a user would (an option button on its indicator). Fails the test when the control
 // cannot be seen.
 void click(QWidget* control);
+// Opens a drop-down list and clicks its item, as a user picks a problem area.
+void choose(QWidget* combo, int item);
 // Types text into the focused control of a window, then the given key.
 void type(QWidget* control, const QString& text);
 

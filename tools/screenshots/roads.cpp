@@ -4,6 +4,10 @@
 #include "app/module1.h"
 #include "calculators/frmFormulas.h"
 #include "diagnosis/frmDead.h"
+#include "diagnosis/frmPicture.h"
+#include "diagnosis/frmProblems.h"
+#include "diagnosis/frmRaster.h"
+#include "diagnosis/frmSound.h"
 
 #include <QTest>
 
@@ -41,6 +45,31 @@ std::vector<Road> roads()
              press(frmOne::get().Option1());
              press(frmDead::get().Command1());
              return frmDead::get().window();
+         }},
+        {"frmSound", [] {
+             Module1::Main();
+             press(frmOne::get().Option2());
+             press(frmSound::get().Opt2());
+             return frmSound::get().window();
+         }},
+        {"frmRaster", [] {
+             Module1::Main();
+             press(frmOne::get().Option3());
+             press(frmRaster::get().Option1());
+             return frmRaster::get().window();
+         }},
+        {"frmPicture", [] {
+             Module1::Main();
+             press(frmOne::get().Option4());
+             press(frmPicture::get().Option(4));
+             return frmPicture::get().window();
+         }},
+        {"frmProblems", [] {
+             Module1::Main();
+             press(frmOne::get().Option5());
+             press(frmProblems::get().Option(6));
+             press(frmProblems::get().Option(11));
+             return frmProblems::get().window();
          }},
         {"frmFormulas", [] {
              Module1::Main();

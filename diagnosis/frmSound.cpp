@@ -1,0 +1,86 @@
+#include "diagnosis/frmSound.h"
+
+#include "app/frmOne.h"
+#include "app/placement.h"
+#include "diagnosis/targets.h"
+#include "runtime/services.h"
+
+using namespace fw;
+
+frmSound::frmSound() : Form(QStringLiteral("frmSound"), QStringLiteral("Sound Problems"), QSize(9975, 6090)) {}
+
+Design frmSound::design() const
+{
+    return {
+        command("cmdQuit", "Quit", 7080, 5160, 1095, 495).bold(9.75),
+        command("cmdReturn", "Return", 4680, 5160, 1575, 495).bold(9.75),
+        command("cmdContinue", "Continue", 1800, 5160, 1815, 495).bold(9.75),
+        listBox("List2", 6000, 2760, 3015, 1860)
+            .items({"UHF tuner", "VHF tuner", "Remote tuning", "Video IF amplifiers", "Synchronous detectors"})
+            .bold(13.5)
+            .hidden(),
+        listBox("List1", 600, 2880, 3135, 1860)
+            .items({"Sound IF detector", "Sound IF amplifier", "Sound detector", "Audio amplifier", "Speakers"})
+            .bold(13.5)
+            .hidden(),
+        frame("Frame1", "Symptom", 240, 1200, 9015, 735).bold(9.75),
+        option("Opt2", "Poor or no picture", 5760, 360, 2655, 375).in("Frame1").bold(12),
+        option("opt1", "Picture O.K.", 360, 360, 2055, 375).in("Frame1").bold(12),
+        label("Label3", "Check the following:", 6000, 2160, 3015, 375).bold(13.5).hidden(),
+        label("Label2", "Check the following:", 600, 2280, 3015, 375).bold(13.5).hidden(),
+        label("Label1", "Your sound problem may be further diagnosed by checking one of the following symptoms:",
+              240, 240, 7215, 1215)
+            .bold(13.5),
+    };
+}
+
+void frmSound::wire()
+{
+    connect(opt1(), &OptionButton::Click, this, &frmSound::opt1_Click);
+    connect(Opt2(), &OptionButton::Click, this, &frmSound::Opt2_Click);
+    connect(cmdContinue(), &CommandButton::Click, this, &frmSound::cmdContinue_Click);
+    connect(cmdReturn(), &CommandButton::Click, this, &frmSound::cmdReturn_Click);
+    connect(cmdQuit(), &CommandButton::Click, this, &frmSound::cmdQuit_Click);
+}
+
+void frmSound::Form_Load()
+{
+    opt1()->setValue(false);
+    Opt2()->setValue(false);
+    place(*this);
+}
+
+void frmSound::opt1_Click()
+{
+    Label2()->show();
+    List1()->show();
+    Label3()->hide();
+    List2()->hide();
+}
+
+void frmSound::Opt2_Click()
+{
+    Label3()->show();
+    List2()->show();
+    Label2()->hide();
+    List1()->hide();
+}
+
+void frmSound::cmdContinue_Click()
+{
+    if (!opt1()->Value() && !Opt2()->Value())
+        return;
+    if (diagnosis::showTarget(diagnosis::Target::Front))
+        Hide();
+}
+
+void frmSound::cmdReturn_Click()
+{
+    frmOne::get().Show();
+    Unload();
+}
+
+void frmSound::cmdQuit_Click()
+{
+    services().End();
+}

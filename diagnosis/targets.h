@@ -1,0 +1,11 @@
+#pragma once
+
+#include "diagnosis/problemcodes.h"
+
+namespace diagnosis {
+
+// Shows the screen a problem code leads to (creating it, so that its Form_Load reads the code). Returns
+// false when the program has no such screen.
+bool showTarget(Target target);
+
+} // namespace diagnosis
