@@ -1,12 +1,14 @@
 #include "app/frmOne.h"
 
 #include "app/placement.h"
+#include "calculators/frmCodes.h"
 #include "calculators/frmFormulas.h"
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
 #include "diagnosis/frmRaster.h"
 #include "diagnosis/frmSound.h"
+#include "diagrams/frmHelp.h"
 #include "runtime/services.h"
 
 using namespace fw;
@@ -47,6 +49,8 @@ void frmOne::wire()
     connect(Option3(), &OptionButton::Click, this, &frmOne::Option3_Click);
     connect(Option4(), &OptionButton::Click, this, &frmOne::Option4_Click);
     connect(Option5(), &OptionButton::Click, this, &frmOne::Option5_Click);
+    connect(Option6(), &OptionButton::Click, this, &frmOne::Option6_Click);
+    connect(Option7(), &OptionButton::Click, this, &frmOne::Option7_Click);
     connect(Option8(), &OptionButton::Click, this, &frmOne::Option8_Click);
     connect(cmdQuit(), &CommandButton::Click, this, &frmOne::cmdQuit_Click);
 }
@@ -90,6 +94,19 @@ void frmOne::Option5_Click()
 {
     Hide();
     frmProblems::get().Show();
+}
+
+// The utilities unload the menu; their Close or Return builds it afresh.
+void frmOne::Option6_Click()
+{
+    frmHelp::get().Show();
+    Unload();
+}
+
+void frmOne::Option7_Click()
+{
+    frmCodes::get().Show();
+    Unload();
 }
 
 void frmOne::Option8_Click()

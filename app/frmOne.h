@@ -30,6 +30,8 @@ private:
     void Option3_Click();
     void Option4_Click();
     void Option5_Click();
+    void Option6_Click();
+    void Option7_Click();
     void Option8_Click();
     void cmdQuit_Click();
 };

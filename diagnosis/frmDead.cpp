@@ -2,6 +2,7 @@
 
 #include "app/frmOne.h"
 #include "app/placement.h"
+#include "diagrams/frmLVPower.h"
 #include "runtime/services.h"
 
 using namespace fw;
@@ -68,7 +69,8 @@ void frmDead::Command1_Click()
 void frmDead::cmdContinue_Click()
 {
     optReturn()->setValue(true);
-    // The low-voltage diagram that reads optReturn opens here once it exists.
+    Hide();
+    frmLVPower::get().Show();
 }
 
 void frmDead::cmdReturn_Click()

@@ -163,8 +163,8 @@ void frmPicture::cmdContinue_Click()
         services().MsgBox(QStringLiteral("Please select one of the symptoms"), QStringLiteral("Enter selection"));
         return;
     }
-    if (diagnosis::showTarget(area->target))
-        Hide();
+    diagnosis::showTarget(area->target);
+    Hide();
 }
 
 void frmPicture::cmdReturn_Click()

@@ -193,8 +193,7 @@ void frmProblems::cmdContinue_Click()
         return;
     }
     Hide();
-    if (!diagnosis::showTarget(area->target))
-        Show();
+    diagnosis::showTarget(area->target);
 }
 
 void frmProblems::cmdReturn_Click()

@@ -65,8 +65,8 @@ void frmRaster::cmdContinue_Click()
 {
     if (!Option1()->Value() && !Option2()->Value() && !Option3()->Value() && !Option4()->Value())
         return;
-    if (diagnosis::showTarget(diagnosis::Target::LVPower))
-        Hide();
+    diagnosis::showTarget(diagnosis::Target::LVPower);
+    Hide();
 }
 
 void frmRaster::cmdReturn_Click()

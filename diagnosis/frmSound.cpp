@@ -70,8 +70,8 @@ void frmSound::cmdContinue_Click()
 {
     if (!opt1()->Value() && !Opt2()->Value())
         return;
-    if (diagnosis::showTarget(diagnosis::Target::Front))
-        Hide();
+    diagnosis::showTarget(diagnosis::Target::Front);
+    Hide();
 }
 
 void frmSound::cmdReturn_Click()

@@ -4,8 +4,7 @@
 
 namespace diagnosis {
 
-// Shows the screen a problem code leads to (creating it, so that its Form_Load reads the code). Returns
-// false when the program has no such screen.
-bool showTarget(Target target);
+// Shows the screen a problem code leads to (creating it, so that its Form_Load reads the code).
+void showTarget(Target target);
 
 } // namespace diagnosis

@@ -3,7 +3,9 @@
 #include "runtime/pictures.h"
 
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace fw {
 
@@ -14,13 +16,13 @@ bool isInputWidget(const QWidget* w)
            qobject_cast<const QComboBox*>(w);
 }
 
+// Input widgets paint their Base; every other widget fills with its own background role (Button for option
+// buttons and command buttons, Window for the rest).
 QPalette::ColorRole backRole(const QWidget* w)
 {
     if (isInputWidget(w))
         return QPalette::Base;
-    if (qobject_cast<const QPushButton*>(w))
-        return QPalette::Button;
-    return QPalette::Window;
+    return w->backgroundRole();
 }
 
 QPalette::ColorRole foreRole(const QWidget* w)
@@ -59,7 +61,8 @@ void setBackColor(QWidget* control, const QColor& color)
     QPalette palette = control->palette();
     palette.setColor(backRole(control), color);
     control->setPalette(palette);
-    if (backRole(control) == QPalette::Window)
+    // A command button paints its own face from the Button colour; anything else needs filling.
+    if (!isInputWidget(control) && !qobject_cast<const QPushButton*>(control))
         control->setAutoFillBackground(true);
 }
 
@@ -77,13 +80,47 @@ void setForeColor(QWidget* control, const QColor& color)
 
 void highlight(QWidget* control)
 {
+    control->setAccessibleDescription(QStringLiteral("problem area"));
     if (auto* shape = qobject_cast<Shape*>(control)) {
-        shape->setFillColor(colors::red);
+        shape->setFillColor(colors::red); // a knob also draws a heavier ring when red
         return;
     }
     setBackColor(control, colors::red);
     if (!qobject_cast<PictureBox*>(control))
         setForeColor(control, colors::white);
+    // A heavier outline, so that a problem area stands out without telling red from grey. (Not on a label,
+    // whose outline would take the colour of its letters.)
+    auto* frame = qobject_cast<QFrame*>(control);
+    if (frame && !qobject_cast<QLabel*>(control)) {
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::WindowText, colors::black);
+        frame->setPalette(palette);
+        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        frame->setLineWidth(3);
+    } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
+        line->setStyleSheet(QStringLiteral("QLineEdit { border: 3px solid black; background: red; color: white; }"));
+    }
+}
+
+void offerToKeyboard(QWidget* control, const QMetaMethod& connected, const QMetaMethod& click)
+{
+    if (connected == click)
+        control->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Label::connectNotify(const QMetaMethod& signal)
+{
+    offerToKeyboard(this, signal, QMetaMethod::fromSignal(&Label::Click));
+}
+
+void TextArea::connectNotify(const QMetaMethod& signal)
+{
+    offerToKeyboard(this, signal, QMetaMethod::fromSignal(&TextArea::Click));
+}
+
+void PictureBox::connectNotify(const QMetaMethod& signal)
+{
+    offerToKeyboard(this, signal, QMetaMethod::fromSignal(&PictureBox::Click));
 }
 
 Label::Label(QWidget* parent) : QLabel(parent)
@@ -97,6 +134,19 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
     if (rect().contains(event->position().toPoint()))
         emit Click();
+}
+
+// A label that takes the keyboard shows where the focus is, as a button does.
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(2, 2, -2, -2);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 void Label::keyPressEvent(QKeyEvent* event)
@@ -218,7 +268,11 @@ void TextArea::keyPressEvent(QKeyEvent* event)
     const int ascii = keyAscii(event);
     if (ascii != 0)
         emit KeyPress(ascii);
-    QPlainTextEdit::keyPressEvent(event);
+    // A read-only box is reading matter: Enter or Space on it acts as a click, as on a label.
+    if (isReadOnly() && isActivationKey(event))
+        emit Click();
+    else
+        QPlainTextEdit::keyPressEvent(event);
 }
 
 void TextArea::mouseReleaseEvent(QMouseEvent* event)

@@ -16,6 +16,10 @@
 
 namespace fw {
 
+// A control that reacts to a click is offered to the keyboard too: once a handler is connected to its
+// Click, Tab reaches it and Enter or Space presses it.
+void offerToKeyboard(QWidget* control, const QMetaMethod& connected, const QMetaMethod& click);
+
 // Colours shared by every screen.
 namespace colors {
 inline const QColor black{0, 0, 0};
@@ -51,8 +55,10 @@ signals:
     void Click();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
 };
 
 class CommandButton : public QPushButton
@@ -118,7 +124,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// A multi-line, word-wrapping text box; on the diagrams these are the circuit blocks.
+// A multi-line, word-wrapping text box; on the diagrams these are the circuit blocks. When read-only, Enter
+// and Space are a Click.
 class TextArea : public QPlainTextEdit
 {
     Q_OBJECT
@@ -133,6 +140,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
 };
 
 // A drop-down list; ListIndex is -1 when nothing is chosen, and the placeholder then shows.
@@ -177,6 +185,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
 
 private:
     QString m_picture;
@@ -191,6 +200,7 @@ public:
     void setEnds(QPoint from, QPoint to, int width); // in pixels of the container
     QPoint from() const { return m_from; }
     QPoint to() const { return m_to; }
+    int BorderWidth() const { return m_width; } // in pixels
     QColor BorderColor() const { return m_color; }
     void setBorderColor(const QColor& color);
 

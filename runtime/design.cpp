@@ -3,6 +3,7 @@
 #include "runtime/controls.h"
 
 #include <QFont>
+#include <QTextDocumentFragment>
 
 #include <cmath>
 #include <functional>
@@ -92,6 +93,24 @@ QWidget* create(const Ctl& c, QWidget* parent)
         return new Shape(parent);
     }
     return nullptr;
+}
+// Every control gets a name for assistive technology: its caption or text, the prompt of a drop-down list,
+// or what the design says it is; a picture also gets a description of what it shows.
+void describe(QWidget* w, const Ctl& c)
+{
+    QString name = c.text;
+    if (c.kind == Kind::Picture) {
+        name = c.spoken.isEmpty() ? QStringLiteral("picture") : c.spoken;
+        w->setAccessibleDescription(c.spoken);
+    } else if (!c.spoken.isEmpty()) {
+        name = c.spoken;
+    }
+    if (Qt::mightBeRichText(name))
+        name = QTextDocumentFragment::fromHtml(name).toPlainText();
+    name = name.simplified();
+    if (name.isEmpty())
+        name = c.name;
+    w->setAccessibleName(name);
 }
 } // namespace
 
@@ -209,6 +228,7 @@ QHash<QString, QWidget*> build(QWidget* client, const Design& design, const QStr
         }
         if (!c.isVisible)
             w->setVisible(false);
+        describe(w, c);
         controls.insert(c.name, w);
         order.append(w);
         return w;

@@ -47,6 +47,7 @@ struct Ctl
     bool isReadOnly = false;
     int lineWidth = 1;
     QStringList itemList;
+    QString spoken; // what assistive technology says for a control without a caption, or what a picture shows
 
     Ctl& in(const QString& frame) { container = frame; return *this; }
     Ctl& size(double points) { pointSize = points; return *this; }
@@ -61,6 +62,7 @@ struct Ctl
     Ctl& readOnly() { isReadOnly = true; return *this; }
     Ctl& width(int pixels) { lineWidth = pixels; return *this; }
     Ctl& items(const QStringList& list) { itemList = list; return *this; }
+    Ctl& says(const QString& words) { spoken = words; return *this; }
 };
 
 using Design = std::vector<Ctl>;

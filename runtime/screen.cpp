@@ -5,6 +5,8 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QShortcut>
+#include <QWindow>
 
 namespace fw {
 
@@ -22,15 +24,23 @@ protected:
         event->ignore();
         services().End();
     }
+
+    // The platform fills an empty title bar with the program's name; a screen without a caption gets a
+    // blank one instead, so that its title bar stays empty.
+    void showEvent(QShowEvent* event) override
+    {
+        if (windowTitle().isEmpty() && windowHandle())
+            windowHandle()->setTitle(QStringLiteral(" "));
+        QWidget::showEvent(event);
+    }
 };
 
 // Brings a window to the front with the keyboard focus. The offscreen platform (tests, screenshots) has no
-// stacking to change and warns on every attempt.
+// stacking to change and warns on every attempt to raise.
 void bringToFront(QWidget* window)
 {
-    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        return;
-    window->raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window->raise();
     window->activateWindow();
 }
 
@@ -69,6 +79,7 @@ void Screen::Load()
     m_controls = build(window, design(), tabOrder());
     applyGeometry();
     wire();
+    offerToKeyboard();
     Form_Load();
 }
 
@@ -115,6 +126,25 @@ void Screen::Unload()
     window->hide();
     Registry::instance().retire(window);
     Registry::instance().gone(this);
+}
+
+// Escape presses the screen's way back when it has exactly one.
+void Screen::offerToKeyboard()
+{
+    QList<CommandButton*> ways;
+    for (QWidget* w : std::as_const(m_controls)) {
+        auto* button = qobject_cast<CommandButton*>(w);
+        if (button && (button->Caption() == QLatin1String("Return") || button->Caption() == QLatin1String("Close")))
+            ways.append(button);
+    }
+    if (ways.size() == 1) {
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window);
+        CommandButton* way = ways.first();
+        connect(escape, &QShortcut::activated, way, [way] {
+            if (way->isVisible() && way->isEnabled())
+                way->click();
+        });
+    }
 }
 
 void Screen::activate()

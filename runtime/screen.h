@@ -82,6 +82,7 @@ private:
     friend class Registry;
     void applyGeometry();
     void activate();
+    void offerToKeyboard();
 
     QString m_caption;
     QSize m_clientSize;

@@ -49,13 +49,16 @@ void QtServices::Beep()
     QApplication::beep();
 }
 
-void renderClientArea(QWidget* client, QPagedPaintDevice& device)
+bool renderClientArea(QWidget* client, QPagedPaintDevice& device)
 {
-    QPainter painter(&device);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
     const QRect page = painter.viewport();
     const qreal scale = std::min(qreal(page.width()) / client->width(), qreal(page.height()) / client->height());
     painter.scale(scale, scale);
     client->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return painter.end();
 }
 
 PrintResult QtServices::PrintForm(QWidget* client)
@@ -67,8 +70,9 @@ PrintResult QtServices::PrintForm(QWidget* client)
     printer.setDocName(client->windowTitle());
     if (!printer.isValid())
         return {false, QStringLiteral("The instructions could not be printed: the printer is not available.")};
-    renderClientArea(client, printer);
-    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
+    // A printer that cannot take the job fails to start or finish the page.
+    if (!renderClientArea(client, printer) || printer.printerState() == QPrinter::Error ||
+        printer.printerState() == QPrinter::Aborted)
         return {false, QStringLiteral("The instructions could not be printed: the printer refused the job.")};
     return {};
 }

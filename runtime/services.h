@@ -62,8 +62,8 @@ public:
 };
 
 // Paints a client area onto any paint device at that device's resolution (vector text, not a bitmap
-// scaled up), fitted to the page width.
-void renderClientArea(QWidget* client, QPagedPaintDevice& device);
+// scaled up), fitted to the page width. False when the device would not start or finish the page.
+bool renderClientArea(QWidget* client, QPagedPaintDevice& device);
 
 class RecordingServices : public Services
 {

@@ -7,6 +7,7 @@
 #include "diagnosis/frmProblems.h"
 #include "diagnosis/frmRaster.h"
 #include "diagnosis/frmSound.h"
+#include "diagrams/frmFront.h"
 #include "support/program.h"
 
 #include <QTest>
@@ -260,7 +261,9 @@ void tst_symptoms::pictureReturnStartsFresh()
     click(picture.Option(2));
     click(picture.cmdContinue());
     QCOMPARE(picture.txtA()->Text(), QStringLiteral("6"));
-    picture.Show(); // back from the diagram
+    QCOMPARE(shownScreens(), QStringList{"frmFront"});
+    click(frmFront::get().cmdReturn()); // back from the diagram
+    QCOMPARE(shownScreens(), QStringList{"frmPicture"});
     click(picture.cmdReturn());
     QCOMPARE(shownScreens(), QStringList{"frmOne"});
     QVERIFY(!picture.isLoaded());

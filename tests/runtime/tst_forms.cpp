@@ -31,6 +31,7 @@ public:
     FW_CONTROL(Frame, Frame1)
     FW_CONTROL(Label, Label1)
     FW_CONTROL(Line, Line1)
+    FW_CONTROL(TextArea, Block1)
 
 protected:
     Design design() const override
@@ -45,6 +46,7 @@ protected:
             option("OptLoose", "Loose", 3300, 1600, 1200, 300),
             label("Label1", "hidden", 3300, 2000, 1200, 300).hidden(),
             line("Line1", 0, 3000, 3000, 3000),
+            textArea("Block1", "Horizontal output amplifier", 4500, 150, 1200, 900).readOnly(),
         };
     }
     void wire() override
@@ -60,6 +62,25 @@ protected:
     }
     void Form_Load() override { ++loads; }
     void Form_Activate() override { ++activations; }
+};
+
+// Controls of every kind that a design colours.
+class frmPainted : public Form<frmPainted>
+{
+public:
+    frmPainted() : Form(QStringLiteral("frmPainted"), QStringLiteral("Painted"), QSize(6000, 3000)) {}
+
+protected:
+    Design design() const override
+    {
+        return {
+            label("Label1", "label", 150, 150, 1500, 450).back(colors::black).fore(colors::white),
+            option("Option1", "option", 150, 750, 1500, 450).back(colors::black).fore(colors::white),
+            textBox("Text1", "text", 150, 1350, 1500, 450).back(colors::black).fore(colors::white),
+            picture("Picture1", "", 150, 1950, 1500, 450).back(colors::black),
+            frame("Frame1", "frame", 3000, 150, 2700, 1500).back(colors::black).fore(colors::white),
+        };
+    }
 };
 
 class frmSecond : public Form<frmSecond>
@@ -88,7 +109,14 @@ private slots:
     void clickSelectsAndRunsTheHandlerOnce();
     void arrowKeysMoveTheChoiceWithinTheGroup();
     void designTableBecomesWidgetsInTwips();
+    void designColoursArePainted_data();
+    void designColoursArePainted();
     void closeBoxEndsTheProgram();
+    void everyControlHasAnAccessibleName();
+    void problemAreaIsMarkedBeyondColour();
+    void escapePressesTheOnlyWayBack_data();
+    void escapePressesTheOnlyWayBack();
+    void clickableBoxesAreReachableByKeyboard();
     void frameCaptionIsLiteralAndItsOwnColour();
 };
 
@@ -246,6 +274,37 @@ void tst_forms::designTableBecomesWidgetsInTwips()
     QCOMPARE(first.Text1()->nextInFocusChain(), first.cmdSelf());
 }
 
+void tst_forms::designColoursArePainted_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("label") << "Label1";
+    QTest::newRow("option button") << "Option1";
+    QTest::newRow("text box") << "Text1";
+    QTest::newRow("picture") << "Picture1";
+    QTest::newRow("frame") << "Frame1";
+}
+
+void tst_forms::designColoursArePainted()
+{
+    QFETCH(QString, name);
+    ProgramScope program;
+    frmPainted& screen = frmPainted::get();
+    screen.Show();
+    QWidget* control = screen.control(name);
+    QCOMPARE(BackColor(control), colors::black);
+    QVERIFY2(fw::test::paints(control, colors::black, 0.5), "the back colour is not what is painted");
+    if (name != QLatin1String("Picture1")) {
+        QCOMPARE(ForeColor(control), colors::white);
+        // The text is antialiased: look for near-white among the black.
+        const QImage image = control->grab().toImage();
+        int light = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                light += image.pixelColor(x, y).lightness() > 200 ? 1 : 0;
+        QVERIFY2(light >= 5, "the text is not painted in its colour");
+    }
+}
+
 void tst_forms::closeBoxEndsTheProgram()
 {
     ProgramScope program;
@@ -265,6 +324,96 @@ void tst_forms::frameCaptionIsLiteralAndItsOwnColour()
     // Its members keep the window's text colour.
     QCOMPARE(ForeColor(first.OptA()), ForeColor(first.window()));
     QCOMPARE(ForeColor(first.OptC()), ForeColor(first.window()));
+}
+
+void tst_forms::everyControlHasAnAccessibleName()
+{
+    ProgramScope program;
+    frmFirst& first = frmFirst::get();
+    QCOMPARE(first.cmdSelf()->accessibleName(), QStringLiteral("Reload"));
+    QCOMPARE(first.Line1()->accessibleName(), QStringLiteral("Line1")); // nothing better to say
+    for (QWidget* w : first.controls())
+        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+}
+
+void tst_forms::problemAreaIsMarkedBeyondColour()
+{
+    ProgramScope program;
+    frmFirst& first = frmFirst::get();
+    first.Show();
+    TextArea* box = first.Block1();
+    highlight(box);
+    QCOMPARE(box->accessibleDescription(), QStringLiteral("problem area"));
+    QCOMPARE(BackColor(box), colors::red);
+    QCOMPARE(ForeColor(box), colors::white);
+    // The heavier outline is painted in black at the edge, red inside.
+    QCOMPARE(fw::test::paintedAt(box, QPoint(1, box->height() / 2)), colors::black);
+    QCOMPARE(fw::test::paintedAt(box, box->rect().center()), colors::red);
+}
+
+namespace {
+class frmWays : public Form<frmWays>
+{
+public:
+    frmWays() : Form(QStringLiteral("frmWays"), QStringLiteral("Ways"), QSize(3000, 3000)) {}
+    QStringList captions{"Return"};
+    QStringList pressed;
+
+protected:
+    Design design() const override
+    {
+        Design d;
+        for (int i = 0; i < captions.size(); ++i)
+            d.push_back(command(QStringLiteral("Command%1").arg(i), captions[i], 150, 150 + 500 * i, 1200, 450));
+        return d;
+    }
+    void wire() override
+    {
+        for (QWidget* w : controls())
+            if (auto* button = qobject_cast<CommandButton*>(w))
+                connect(button, &CommandButton::Click, this, [this, button] { pressed << button->Caption(); });
+    }
+};
+} // namespace
+
+void tst_forms::escapePressesTheOnlyWayBack_data()
+{
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QStringList>("pressed");
+    QTest::newRow("one Return") << QStringList{"Continue", "Return"} << QStringList{"Return"};
+    QTest::newRow("one Close") << QStringList{"Close"} << QStringList{"Close"};
+    QTest::newRow("two ways back: neither") << QStringList{"Return - VHF", "Return - UHF"} << QStringList{};
+    QTest::newRow("no way back") << QStringList{"Done"} << QStringList{};
+}
+
+void tst_forms::escapePressesTheOnlyWayBack()
+{
+    QFETCH(QStringList, captions);
+    QFETCH(QStringList, pressed);
+    ProgramScope program;
+    frmWays& ways = frmWays::get();
+    ways.captions = captions;
+    ways.Show();
+    QVERIFY(QTest::qWaitForWindowActive(ways.window()));
+    QWidget* focus = ways.controls().constFirst();
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_Escape);
+    QCOMPARE(ways.pressed, pressed);
+}
+
+void tst_forms::clickableBoxesAreReachableByKeyboard()
+{
+    ProgramScope program;
+    frmFirst& first = frmFirst::get();
+    first.Show();
+    Label* box = first.Label1();
+    QCOMPARE(box->focusPolicy(), Qt::NoFocus);
+    int clicks = 0;
+    connect(box, &Label::Click, box, [&clicks] { ++clicks; });
+    QCOMPARE(box->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Space);
+    QCOMPARE(clicks, 2);
 }
 
 FW_TEST_MAIN(tst_forms)

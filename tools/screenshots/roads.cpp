@@ -2,13 +2,32 @@
 
 #include "app/frmOne.h"
 #include "app/module1.h"
+#include "calculators/frmCodes.h"
 #include "calculators/frmFormulas.h"
+#include "calculators/frmFreq.h"
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
 #include "diagnosis/frmRaster.h"
 #include "diagnosis/frmSound.h"
+#include "diagrams/frmHelp.h"
+#include "diagrams/frmColor.h"
+#include "diagrams/frmLVPower.h"
+#include "diagrams/frmPSLin.h"
+#include "diagrams/frmPSSw.h"
+#include "diagrams/frmScan.h"
+#include "diagrams/frmSync.h"
+#include "diagrams/frmFront.h"
+#include "diagrams/frmUHF.h"
+#include "diagrams/frmVHF.h"
+#include "diagrams/frmBTube.h"
+#include "diagrams/frmConverg.h"
+#include "diagrams/frmCtube.h"
+#include "diagrams/frmDegauss.h"
+#include "diagrams/frmDiag.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QTest>
 
 namespace {
@@ -18,6 +37,34 @@ void press(QWidget* control)
     if (qobject_cast<QRadioButton*>(control))
         at = QPoint(8, control->height() / 2);
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// Opens a drop-down list and clicks one of its items.
+void pick(QComboBox* combo, int item)
+{
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      view->visualRect(view->model()->index(item, 0)).center());
+}
+
+// TV Dead, the isolated areas, Continue: the diagram with the seven TV Dead areas in red.
+void toTvDeadDiagram()
+{
+    Module1::Main();
+    press(frmOne::get().Option1());
+    press(frmDead::get().Command1());
+    press(frmDead::get().cmdContinue());
+}
+
+// The front end diagram after a sound problem with the given symptom option.
+QWidget* frontFromSound(bool pictureOK)
+{
+    Module1::Main();
+    press(frmOne::get().Option2());
+    press(pictureOK ? frmSound::get().opt1() : frmSound::get().Opt2());
+    press(frmSound::get().cmdContinue());
+    return frmFront::get().window();
 }
 
 void enter(QWidget* box, const QString& text)
@@ -70,6 +117,138 @@ std::vector<Road> roads()
              press(frmProblems::get().Option(6));
              press(frmProblems::get().Option(11));
              return frmProblems::get().window();
+         }},
+        {"frmHelp", [] {
+             Module1::Main();
+             press(frmOne::get().Option6());
+             return frmHelp::get().window();
+         }},
+        {"frmCodes", [] {
+             Module1::Main();
+             press(frmOne::get().Option7());
+             return frmCodes::get().window();
+         }},
+        {"frmCodes-resistor", [] {
+             Module1::Main();
+             press(frmOne::get().Option7());
+             frmCodes& codes = frmCodes::get();
+             for (colorcode::Color band : {colorcode::Color::Yellow, colorcode::Color::Violet,
+                                           colorcode::Color::Orange, colorcode::Color::Silver})
+                 press(codes.swatch(band));
+             press(codes.cmdDone());
+             return codes.window();
+         }},
+        {"frmCodes-capacitor", [] {
+             Module1::Main();
+             press(frmOne::get().Option7());
+             frmCodes& codes = frmCodes::get();
+             press(codes.Option2());
+             for (colorcode::Color band : {colorcode::Color::Brown, colorcode::Color::Black, colorcode::Color::Red,
+                                           colorcode::Color::Gold, colorcode::Color::Red})
+                 press(codes.swatch(band));
+             press(codes.cmdDone());
+             return codes.window();
+         }},
+        {"frmFreq", [] {
+             frmFreq::get().Show();
+             QTest::keyClicks(frmFreq::get().Text8(), "14");
+             QTest::keyClick(frmFreq::get().Text8(), Qt::Key_Return);
+             return frmFreq::get().window();
+         }},
+        // A colour flow ("ACC circuit") left behind under the menu, then a picture flow ("Colored snow in
+        // picture"): a box and a knob from each code, and the picture code in Text16.
+        {"frmColor", [] {
+             Module1::Main();
+             press(frmOne::get().Option5());
+             press(frmProblems::get().Option(1));
+             pick(frmProblems::get().Combo1(), 3);
+             press(frmProblems::get().cmdContinue());
+             press(frmColor::get().cmdReturn());
+             press(frmProblems::get().cmdReturn());
+             press(frmOne::get().Option4());
+             press(frmPicture::get().Option(6));
+             press(frmPicture::get().cmdContinue());
+             return frmColor::get().window();
+         }},
+        {"frmLVPower", [] {
+             toTvDeadDiagram();
+             return frmLVPower::get().window();
+         }},
+        {"frmLVPower-design", [] {
+             frmLVPower::get().Show();
+             return frmLVPower::get().window();
+         }},
+        {"frmPSLin", [] {
+             toTvDeadDiagram();
+             press(frmLVPower::get().Label12());
+             return frmPSLin::get().window();
+         }},
+        {"frmPSSw", [] {
+             toTvDeadDiagram();
+             press(frmLVPower::get().Label13());
+             return frmPSSw::get().window();
+         }},
+        {"frmScan", [] {
+             toTvDeadDiagram();
+             press(frmLVPower::get().Label4());
+             return frmScan::get().window();
+         }},
+        {"frmSync", [] {
+             toTvDeadDiagram();
+             press(frmLVPower::get().Text2()->viewport());
+             return frmSync::get().window();
+         }},
+        {"frmFront", [] { return frontFromSound(false); }},
+        {"frmFront-sound", [] { return frontFromSound(true); }},
+        {"frmFront-agc", [] {
+             Module1::Main();
+             press(frmOne::get().Option4());
+             press(frmPicture::get().Option(4));
+             frmPicture::get().Combo3()->setCurrentIndex(1); // "Adjust AGC control"
+             press(frmPicture::get().cmdContinue());
+             return frmFront::get().window();
+         }},
+        {"frmVHF", [] {
+             frontFromSound(false);
+             press(frmFront::get().Text2()->viewport());
+             return frmVHF::get().window();
+         }},
+        {"frmUHF", [] {
+             frontFromSound(false);
+             press(frmFront::get().Text1()->viewport());
+             return frmUHF::get().window();
+         }},
+        {"frmConverg", [] {
+             Module1::Main();
+             press(frmOne::get().Option5());
+             press(frmProblems::get().Option(4));
+             press(frmProblems::get().cmdContinue());
+             return frmConverg::get().window();
+         }},
+        {"frmDiag", [] {
+             Module1::Main();
+             press(frmOne::get().Option5());
+             press(frmProblems::get().Option(4));
+             press(frmProblems::get().cmdContinue());
+             press(frmConverg::get().cmdDiagram());
+             return frmDiag::get().window();
+         }},
+        {"frmDegauss", [] {
+             Module1::Main();
+             press(frmOne::get().Option5());
+             press(frmProblems::get().Option(2));
+             press(frmProblems::get().cmdContinue());
+             return frmDegauss::get().window();
+         }},
+        // The colour tube page opens from the video and color diagram's picture tube.
+        {"frmCtube", [] {
+             frmCtube::get().Show();
+             return frmCtube::get().window();
+         }},
+        {"frmBTube", [] {
+             frmCtube::get().Show();
+             press(frmCtube::get().Command1());
+             return frmBTube::get().window();
          }},
         {"frmFormulas", [] {
              Module1::Main();

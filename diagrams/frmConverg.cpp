@@ -1,0 +1,80 @@
+#include "diagrams/frmConverg.h"
+
+#include "app/placement.h"
+#include "diagnosis/frmProblems.h"
+#include "diagrams/frmDiag.h"
+#include "runtime/services.h"
+
+using namespace fw;
+
+frmConverg::frmConverg()
+    : Form(QStringLiteral("frmConverg"), QStringLiteral("Convergence"), QSize(10260, 6120))
+{
+}
+
+Design frmConverg::design() const
+{
+    // Continuation lines are indented to sit under the text of their step.
+    return {
+        command("cmdPrint", "Print Instructions", 3960, 720, 2175, 375),
+        command("cmdReturn", "Return", 7680, 720, 1575, 375),
+        command("cmdDiagram", "Click for Diagram", 720, 720, 2175, 375),
+        listBox("List1", 720, 1200, 8535, 4380)
+            .items({
+                "1.  Degauss picture tube.",
+                "2.  Turn off blue and green guns.",
+                "3.  Set the purity rings together in a horizontal position.",
+                "4.  Loosen and slide the deflection yoke as far back as possible.",
+                "5.  Slide the deflection yoke forward until you get a pute red raster.",
+                "     Seperate the purity rings until you center the red raster.",
+                "6.  Turn off the red gun and turn on the blue and green guns alternately",
+                "      Check for pure blue and green rasters.",
+                "7.  Tighten the yoke in place.",
+                "8.  Turn on all guns.",
+                "9.  Turn on crosshatch or dot pattern.",
+                "10. Green gun is centered and will not move.  You must",
+                "      first converge the red to the blue and then converge them to the green.",
+                "11. Converge red to blue vertically by seperating rings B.",
+                "12. Converge red to blue horizontally by rotating rings B.",
+                "13. Converge red/blue with green vertically by seperating rings C.",
+                "14. Converge red/blue with green horizontally by rotating rings C.",
+                "15. Repeat steps 10 through 14 as necessary.",
+            })
+            .bold(9.75),
+        label("Label1", "Convergence Adjustment Procedure", 1680, 120, 7095, 480)
+            .bold(18)
+            .fore(colors::darkBlue),
+    };
+}
+
+void frmConverg::wire()
+{
+    connect(cmdDiagram(), &CommandButton::Click, this, &frmConverg::cmdDiagram_Click);
+    connect(cmdPrint(), &CommandButton::Click, this, &frmConverg::cmdPrint_Click);
+    connect(cmdReturn(), &CommandButton::Click, this, &frmConverg::cmdReturn_Click);
+}
+
+void frmConverg::Form_Load()
+{
+    place(*this);
+}
+
+void frmConverg::cmdDiagram_Click()
+{
+    frmDiag::get().Show();
+    Unload();
+}
+
+// The printout is the screen itself, as it stands; a failure is told and the screen stays as it was.
+void frmConverg::cmdPrint_Click()
+{
+    const PrintResult printed = services().PrintForm(window());
+    if (!printed.ok)
+        services().MsgBox(printed.reason, QStringLiteral("Error"));
+}
+
+void frmConverg::cmdReturn_Click()
+{
+    frmProblems::get().Show();
+    Unload();
+}

@@ -1,0 +1,35 @@
+#include "diagrams/frmDegauss.h"
+
+#include "app/placement.h"
+#include "diagnosis/frmProblems.h"
+
+using namespace fw;
+
+frmDegauss::frmDegauss()
+    : Form(QStringLiteral("frmDegauss"), QStringLiteral("Degaussing Procedures"), QSize(10065, 6645))
+{
+}
+
+Design frmDegauss::design() const
+{
+    return {
+        command("cmdReturn", "Return", 4560, 6000, 1095, 495),
+        picture("Picture1", ":/assets/degaussing.svg", 1080, 480, 8055, 5295),
+    };
+}
+
+void frmDegauss::wire()
+{
+    connect(cmdReturn(), &CommandButton::Click, this, &frmDegauss::cmdReturn_Click);
+}
+
+void frmDegauss::Form_Load()
+{
+    place(*this);
+}
+
+void frmDegauss::cmdReturn_Click()
+{
+    frmProblems::get().Show();
+    Unload();
+}

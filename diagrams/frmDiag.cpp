@@ -1,0 +1,35 @@
+#include "diagrams/frmDiag.h"
+
+#include "app/placement.h"
+#include "diagrams/frmConverg.h"
+
+using namespace fw;
+
+frmDiag::frmDiag()
+    : Form(QStringLiteral("frmDiag"), QStringLiteral("Convergence Diagram"), QSize(11055, 6795))
+{
+}
+
+Design frmDiag::design() const
+{
+    return {
+        command("cmdReturn", "Return", 9720, 6000, 1095, 495),
+        picture("Picture1", ":/assets/convergence-diagram.svg", 1680, 360, 7815, 5895),
+    };
+}
+
+void frmDiag::wire()
+{
+    connect(cmdReturn(), &CommandButton::Click, this, &frmDiag::cmdReturn_Click);
+}
+
+void frmDiag::Form_Load()
+{
+    place(*this);
+}
+
+void frmDiag::cmdReturn_Click()
+{
+    frmConverg::get().Show();
+    Unload();
+}

@@ -1,0 +1,15 @@
+#include "diagrams/frmSync.h"
+
+using namespace fw;
+
+frmSync::frmSync()
+    : LVPowerPage(QStringLiteral("frmSync"), QStringLiteral("Sync Seperator"), QSize(9585, 7170))
+{}
+
+Design frmSync::design() const
+{
+    return {
+        picture("Picture1", ":/assets/sync-separator.svg", 600, 270, 8370, 5820),
+        command("cmdReturn", "Return", 4200, 6360, 1335, 495).bold(9.75),
+    };
+}

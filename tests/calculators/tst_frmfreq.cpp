@@ -1,0 +1,252 @@
+// The channel/frequency converter, driven as a user drives it.
+
+#include "app/frmOne.h"
+#include "calculators/frmFreq.h"
+#include "support/program.h"
+
+#include <QTest>
+
+using namespace fw;
+using fw::test::click;
+using fw::test::ProgramScope;
+using fw::test::shownScreens;
+
+namespace {
+const QString kTitle = QStringLiteral("Channel out of range");
+
+// Makes `locale` the user's locale for the scope's life.
+class DefaultLocale
+{
+public:
+    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(m_previous); }
+    DefaultLocale(const DefaultLocale&) = delete;
+    DefaultLocale& operator=(const DefaultLocale&) = delete;
+
+private:
+    QLocale m_previous;
+};
+
+frmFreq& showConverter()
+{
+    frmFreq::get().Show();
+    return frmFreq::get();
+}
+
+// Types over whatever Text8 holds, as a user who selects it all first; Enter only when asked.
+void typeChannel(const QString& text, bool enter = true)
+{
+    TextBox* box = frmFreq::get().Text8();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+    if (enter)
+        QTest::keyClick(box, Qt::Key_Return);
+}
+
+// The seven outputs in the order lower edge, upper edge, video, colour and sound carriers, centre, oscillator.
+QStringList outputs()
+{
+    frmFreq& f = frmFreq::get();
+    return {f.Text5()->Text(), f.Text6()->Text(), f.Text1()->Text(), f.Text3()->Text(),
+            f.Text4()->Text(), f.Text2()->Text(), f.Text7()->Text()};
+}
+
+QStringList allBoxes()
+{
+    return outputs() << frmFreq::get().Text8()->Text();
+}
+
+const QStringList kEmpty(7);
+const QStringList kEightEmpty(8);
+
+QStringList channel2()
+{
+    return {"54", "60", "Video Carrier= 55.25", "Color Carrier= 58.83", "Sound Carrier= 59.75",
+            "Center frequency= 57", "Oscillator frequency= 101"};
+}
+QStringList channel14()
+{
+    return {"470", "476", "Video Carrier= 471.25", "Color Carrier= 474.83", "Sound Carrier= 475.75",
+            "Center frequency= 473", "Oscillator frequency= 517"};
+}
+QStringList channel83()
+{
+    return {"884", "890", "Video Carrier= 885.25", "Color Carrier= 888.83", "Sound Carrier= 889.75",
+            "Center frequency= 887", "Oscillator frequency= 931"};
+}
+} // namespace
+
+class tst_frmfreq : public QObject
+{
+    Q_OBJECT
+private slots:
+    void opensCentredWithEmptyBoxes();
+    void enterConverts_data();
+    void enterConverts();
+    void channelOverAnotherReplacesEveryOutput();
+    void rejections_data();
+    void rejections();
+    void clearEmptiesEveryBox();
+    void germanDecimalComma();
+    void focusReturnsToTheChannelOnActivation();
+    void returnButtonsUnload_data();
+    void returnButtonsUnload();
+};
+
+void tst_frmfreq::opensCentredWithEmptyBoxes()
+{
+    ProgramScope program;
+    program.services.display = QSizeF(1280 * 15, 1024 * 15);
+    frmFreq& f = showConverter();
+    QWidget* window = f.window();
+    QCOMPARE(shownScreens(), QStringList{"frmFreq"});
+    QCOMPARE(window->windowTitle(), QStringLiteral("Channel?Frequency Convertor"));
+    QCOMPARE(window->size(), QSize(653, 433));
+    QCOMPARE(window->pos(), QPoint(640 - 326, 20)); // (1280 - 653) / 2 rounded, 300 twips down
+    QCOMPARE(allBoxes(), kEightEmpty);
+    QCOMPARE(f.Picture1()->pictureSize(), QSize(145, 70));
+    QVERIFY(fw::test::paints(f.Label3(), colors::darkBlue, 0.05));
+    QCOMPARE(ForeColor(f.Label1()), colors::blue); // too small a text to find a pure blue pixel in
+}
+
+void tst_frmfreq::enterConverts_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("2") << "2" << channel2();
+    QTest::newRow("83") << "83" << channel83();
+    QTest::newRow("13.5 rounds to even") << "13.5" << channel14();
+}
+
+void tst_frmfreq::enterConverts()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, expected);
+    ProgramScope program;
+    frmFreq& f = showConverter();
+    typeChannel(typed, false);
+    QCOMPARE(f.Text8()->Text(), typed);
+    QCOMPARE(outputs(), kEmpty); // nothing is computed before Enter
+    QTest::keyClick(f.Text8(), Qt::Key_Return);
+    QCOMPARE(outputs(), expected);
+    QCOMPARE(f.Text8()->Text(), typed);
+    QCOMPARE(f.window()->focusWidget(), f.Text8());
+    QVERIFY(program.services.messages.empty());
+}
+
+void tst_frmfreq::channelOverAnotherReplacesEveryOutput()
+{
+    ProgramScope program;
+    showConverter();
+    typeChannel("83");
+    typeChannel("2");
+    QCOMPARE(outputs(), channel2());
+    typeChannel("14");
+    QCOMPARE(outputs(), channel14());
+    QCOMPARE(frmFreq::get().storedCentre(), 473);
+}
+
+void tst_frmfreq::rejections_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("channel"); // the stored channel number afterwards
+    const QString notAChannel = QStringLiteral("Enter a channel number from 2 to 83");
+    QTest::newRow("1") << "1" << "There is no channel 1" << 1;
+    QTest::newRow("84") << "84" << "No TV channels above channel 83" << 84;
+    QTest::newRow("83.5 is 84") << "83.5" << "No TV channels above channel 83" << 84;
+    QTest::newRow("0") << "0" << notAChannel << 0;
+    QTest::newRow("-5") << "-5" << notAChannel << -5;
+    QTest::newRow("empty") << "" << notAChannel << 5;
+    QTest::newRow("abc") << "abc" << notAChannel << 5;
+    QTest::newRow("99999") << "99999" << notAChannel << 5;
+}
+
+// A rejected channel empties all eight boxes and leaves the last centre frequency alone.
+void tst_frmfreq::rejections()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(int, channel);
+    ProgramScope program;
+    frmFreq& f = showConverter();
+    typeChannel("5");
+    QCOMPARE(f.Text2()->Text(), QStringLiteral("Center frequency= 79"));
+    typeChannel(typed);
+    QCOMPARE(program.services.messages.size(), size_t(1));
+    QCOMPARE(program.services.messages[0].title, kTitle);
+    QCOMPARE(program.services.messages[0].text, message);
+    QCOMPARE(allBoxes(), kEightEmpty);
+    QCOMPARE(f.storedCentre(), 79);
+    QCOMPARE(int(f.storedChannel()), channel);
+    QCOMPARE(shownScreens(), QStringList{"frmFreq"});
+}
+
+void tst_frmfreq::clearEmptiesEveryBox()
+{
+    ProgramScope program;
+    frmFreq& f = showConverter();
+    typeChannel("83");
+    click(f.cmdClear());
+    QCOMPARE(allBoxes(), kEightEmpty);
+    QCOMPARE(f.storedCentre(), 887);
+    QVERIFY(program.services.messages.empty());
+    fw::test::type(f.Text8(), QStringLiteral("2"));
+    QTest::keyClick(f.Text8(), Qt::Key_Return);
+    QCOMPARE(outputs(), channel2());
+}
+
+void tst_frmfreq::germanDecimalComma()
+{
+    ProgramScope program;
+    DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+    showConverter();
+    typeChannel("13,5");
+    QCOMPARE(outputs(), (QStringList{"470", "476", "Video Carrier= 471,25", "Color Carrier= 474,83",
+                                     "Sound Carrier= 475,75", "Center frequency= 473",
+                                     "Oscillator frequency= 517"}));
+}
+
+void tst_frmfreq::focusReturnsToTheChannelOnActivation()
+{
+    ProgramScope program;
+    frmFreq& f = showConverter();
+    QCOMPARE(f.window()->focusWidget(), f.Text8());
+    f.cmdClear()->setFocus();
+    QCOMPARE(f.window()->focusWidget(), f.cmdClear());
+    frmOne::get().Show(); // another screen on top, then gone again
+    frmOne::get().Hide();
+    QCOMPARE(shownScreens(), QStringList{"frmFreq"});
+    QCOMPARE(f.window()->focusWidget(), f.Text8());
+}
+
+void tst_frmfreq::returnButtonsUnload_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Return - VHF") << "cmdQuit" << "Return - VHF";
+    QTest::newRow("Return - UHF") << "Command1" << "Return - UHF";
+}
+
+// The converter forgets its boxes on Return but keeps its own values for the next time it opens.
+void tst_frmfreq::returnButtonsUnload()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, caption);
+    ProgramScope program;
+    frmFreq& f = showConverter();
+    typeChannel("7");
+    auto* pressed = f.control<CommandButton>(button);
+    QCOMPARE(pressed->Caption(), caption);
+    click(pressed);
+    QVERIFY(!f.isLoaded());
+    QVERIFY(!shownScreens().contains("frmFreq"));
+    showConverter();
+    QCOMPARE(allBoxes(), kEightEmpty);
+    QCOMPARE(f.storedCentre(), 177);
+    QCOMPARE(f.window()->focusWidget(), f.Text8());
+}
+
+FW_TEST_MAIN(tst_frmfreq)
+#include "tst_frmfreq.moc"

@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# "Print Instructions" through a real print spooler. Starts a private CUPS scheduler of its own (its own
+# folders and socket, whatever else runs on the machine) with a virtual PDF printer as the default, has the
+# program print the convergence screen, waits for the PDF the printer writes, rasterises it and checks that
+# one page arrived that shows the screen. Where no spooler can be started it exits with 77 (skipped) and
+# says why. It stops its scheduler and removes what it made, however it ends.
+#
+# usage: print_spooler.sh PRINT_CONVERGENCE_PROGRAM
+set -u
+program=$1
+export PATH="$PATH:/usr/sbin:/sbin"
+
+skip() {
+    echo "SKIPPED: $*"
+    exit 77
+}
+fail() {
+    echo "FAILED: $*"
+    exit 1
+}
+
+[ "$(id -u)" -eq 0 ] ||
+    skip "the PDF printer's backend only runs under a scheduler started by root, and this is not root"
+for tool in cupsd lpadmin lpoptions lpstat pdfinfo pdftoppm; do
+    command -v "$tool" >/dev/null ||
+        skip "$tool is missing (Debian packages cups, printer-driver-cups-pdf, poppler-utils)"
+done
+backend=/usr/lib/cups/backend/cups-pdf
+[ -x "$backend" ] || skip "$backend is missing (Debian package printer-driver-cups-pdf)"
+
+# Where the PDF printer writes: its configuration's Out folder, for the user who prints.
+user=$(id -un)
+home=$(getent passwd "$user" | cut -d: -f6)
+outdir=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)
+outdir=${outdir:-'${HOME}/PDF'}
+outdir=${outdir//'${HOME}'/$home}
+outdir=${outdir//'${USER}'/$user}
+outdir_existed=0
+[ -d "$outdir" ] && outdir_existed=1
+printer=FernwickPDF
+logdir=$(sed -n 's/^[[:space:]]*Log[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)
+printer_log="${logdir:-/var/log/cups}/cups-pdf-${printer}_log"
+printer_log_existed=0
+[ -e "$printer_log" ] && printer_log_existed=1
+
+work=$(mktemp -d /tmp/fernwick-spooler.XXXXXX) || skip "no temporary folder"
+chmod 755 "$work" # the scheduler's filters run as another user and must reach their folders
+cupsd_pid=""
+pdf=""
+touch "$work/before"
+cleanup() {
+    if [ -n "$cupsd_pid" ]; then
+        kill "$cupsd_pid" 2>/dev/null
+        for _ in $(seq 1 50); do
+            kill -0 "$cupsd_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -9 "$cupsd_pid" 2>/dev/null
+        wait "$cupsd_pid" 2>/dev/null
+    fi
+    # Whatever the PDF printer wrote during the test, even for a job the test gave up on.
+    [ -e "$work/before" ] && find "$outdir" -maxdepth 1 -name '*.pdf' -newer "$work/before" -delete 2>/dev/null
+    [ "$outdir_existed" -eq 0 ] && rmdir "$outdir" 2>/dev/null
+    [ "$printer_log_existed" -eq 0 ] && rm -f "$printer_log"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap "exit 1" INT TERM HUP
+
+mkdir -p "$work"/{conf,spool,cache,state,log,tmp,home,qt}
+chmod 1777 "$work/tmp" # the filters' scratch space
+cat >"$work/conf/cups-files.conf" <<EOF
+ServerRoot $work/conf
+RequestRoot $work/spool
+TempDir $work/tmp
+CacheDir $work/cache
+StateDir $work/state
+AccessLog $work/log/access_log
+ErrorLog $work/log/error_log
+PageLog $work/log/page_log
+Printcap $work/printcap
+SystemGroup root
+EOF
+cat >"$work/conf/cupsd.conf" <<EOF
+Listen $work/cups.sock
+Browsing No
+WebInterface No
+LogLevel info
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+EOF
+
+# Every CUPS client below talks to this scheduler only, and keeps its own settings in the work folder.
+export CUPS_SERVER="$work/cups.sock"
+export CUPS_SERVERROOT="$work/conf"
+export HOME="$work/home"
+export TMPDIR="$work/qt"
+export XDG_RUNTIME_DIR="$work/qt/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset PRINTER LPDEST
+
+# With no scheduler to ask, there is no printer: the screen must say so, not print or hang.
+QT_QPA_PLATFORM=offscreen timeout 60 "$program" print 2>"$work/log/noprinter"
+status=$?
+told='message box "Error": The instructions could not be printed: no printer is set up.'
+grep -qF "$told" "$work/log/noprinter" && [ "$status" -eq 1 ] ||
+    fail "without a printer: status $status, $(cat "$work/log/noprinter")"
+echo "without a printer: $(grep 'message box' "$work/log/noprinter")"
+
+# The scheduler, its output going to a file so that nothing it starts holds the test's output open.
+cupsd -f -c "$work/conf/cupsd.conf" -s "$work/conf/cups-files.conf" </dev/null >"$work/log/cupsd.out" 2>&1 &
+cupsd_pid=$!
+for _ in $(seq 1 100); do
+    lpstat -r >/dev/null 2>&1 && break
+    kill -0 "$cupsd_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if ! lpstat -r >/dev/null 2>&1; then
+    cat "$work/log/cupsd.out" "$work/log/error_log" 2>/dev/null | tail -n 5
+    skip "the CUPS scheduler could not be started here"
+fi
+
+lpadmin -p "$printer" -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E 2>"$work/log/lpadmin" ||
+    skip "the virtual PDF printer could not be added: $(tail -n 1 "$work/log/lpadmin")"
+lpoptions -d "$printer" >/dev/null || skip "the PDF printer could not be made the default"
+echo "scheduler $cupsd_pid running; default printer: $(lpstat -d)"
+
+sleep 1 # the printout is newer than the mark, even on a file system that counts whole seconds
+QT_QPA_PLATFORM=offscreen timeout 60 "$program" print || fail "the program did not print (status $?)"
+
+for _ in $(seq 1 600); do
+    pdf=$(find "$outdir" -maxdepth 1 -name '*.pdf' -newer "$work/before" 2>/dev/null | head -n 1)
+    [ -n "$pdf" ] && [ -z "$(lpstat -o 2>/dev/null)" ] && break
+    pdf=""
+    sleep 0.1
+done
+if [ -z "$pdf" ]; then
+    lpstat -W all -l -o 2>/dev/null | tail -n 5
+    tail -n 10 "$work/log/error_log" 2>/dev/null
+    fail "no PDF arrived in $outdir within 60 seconds"
+fi
+echo "printed to $pdf"
+
+pages=$(pdfinfo "$pdf" 2>/dev/null | sed -n 's/^Pages:[[:space:]]*//p')
+[ "$pages" = 1 ] || fail "the printout has ${pages:-no} pages, not one"
+pdftoppm -r 100 -gray -singlefile "$pdf" "$work/page" || fail "the printout could not be rasterised"
+QT_QPA_PLATFORM=offscreen "$program" check "$work/page.pgm" ||
+    fail "the page does not show the convergence screen"
+echo "one page, showing the convergence screen"

@@ -1,0 +1,102 @@
+// Boxes and labels that open something when clicked can be worked from the keyboard too.
+
+#include "runtime/screen.h"
+#include "support/program.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace fw;
+using fw::test::ProgramScope;
+
+namespace {
+class frmBoxes : public Form<frmBoxes>
+{
+public:
+    frmBoxes() : Form(QStringLiteral("frmBoxes"), QStringLiteral("Boxes"), QSize(6000, 3000)) {}
+
+    FW_CONTROL(TextArea, Text1)
+    FW_CONTROL(TextArea, Text2)
+    FW_CONTROL(Label, Label1)
+
+protected:
+    Design design() const override
+    {
+        return {
+            textArea("Text1", "reading matter", 150, 150, 1500, 600).readOnly(),
+            textArea("Text2", "editable", 1800, 150, 1500, 600),
+            label("Label1", "Open", 3450, 150, 1500, 375).bordered(),
+        };
+    }
+};
+} // namespace
+
+class tst_clickables : public QObject
+{
+    Q_OBJECT
+private slots:
+    void readOnlyAreaTakesEnterAsClick_data();
+    void readOnlyAreaTakesEnterAsClick();
+    void editableAreaKeepsEnterForText();
+    void focusedLabelShowsItsFocus();
+};
+
+void tst_clickables::readOnlyAreaTakesEnterAsClick_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << 1;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 1;
+    QTest::newRow("Space") << int(Qt::Key_Space) << 1;
+    QTest::newRow("a letter") << int(Qt::Key_A) << 0;
+}
+
+void tst_clickables::readOnlyAreaTakesEnterAsClick()
+{
+    QFETCH(int, key);
+    QFETCH(int, clicks);
+    ProgramScope program;
+    frmBoxes::get().Show();
+    TextArea* area = frmBoxes::get().Text1();
+    QSignalSpy spy(area, &TextArea::Click);
+    QTest::keyClick(area, Qt::Key(key));
+    QCOMPARE(spy.count(), clicks);
+    QCOMPARE(area->Text(), QStringLiteral("reading matter"));
+}
+
+void tst_clickables::editableAreaKeepsEnterForText()
+{
+    ProgramScope program;
+    frmBoxes::get().Show();
+    TextArea* area = frmBoxes::get().Text2();
+    QSignalSpy clicks(area, &TextArea::Click);
+    QSignalSpy keys(area, &TextArea::KeyPress);
+    area->setFocus();
+    area->moveCursor(QTextCursor::End);
+    QTest::keyClick(area, Qt::Key_Return);
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(keys.count(), 1);
+    QCOMPARE(keys.first().first().toInt(), 13);
+    QCOMPARE(area->Text(), QStringLiteral("editable\n"));
+}
+
+void tst_clickables::focusedLabelShowsItsFocus()
+{
+    ProgramScope program;
+    frmBoxes::get().Show();
+    Label* label = frmBoxes::get().Label1();
+    label->setFocusPolicy(Qt::StrongFocus);
+    QVERIFY(QTest::qWaitForWindowActive(frmBoxes::get().window()));
+    frmBoxes::get().Text2()->setFocus();
+    const QImage unfocused = label->grab().toImage();
+    // The style shows focus once the keyboard has moved it.
+    QTest::keyClick(frmBoxes::get().Text2(), Qt::Key_Tab);
+    QVERIFY(label->hasFocus());
+    QVERIFY(label->grab().toImage() != unfocused);
+    QSignalSpy spy(label, &Label::Click);
+    QTest::keyClick(label, Qt::Key_Return);
+    QCOMPARE(spy.count(), 1);
+}
+
+FW_TEST_MAIN(tst_clickables)
+#include "tst_clickables.moc"
