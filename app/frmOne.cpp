@@ -2,6 +2,7 @@
 
 #include "app/placement.h"
 #include "calculators/frmCodes.h"
+#include "calculators/frmFormulas.h"
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
@@ -50,6 +51,7 @@ void frmOne::wire()
     connect(Option5(), &OptionButton::Click, this, &frmOne::Option5_Click);
     connect(Option6(), &OptionButton::Click, this, &frmOne::Option6_Click);
     connect(Option7(), &OptionButton::Click, this, &frmOne::Option7_Click);
+    connect(Option8(), &OptionButton::Click, this, &frmOne::Option8_Click);
     connect(cmdQuit(), &CommandButton::Click, this, &frmOne::cmdQuit_Click);
 }
 
@@ -104,6 +106,12 @@ void frmOne::Option6_Click()
 void frmOne::Option7_Click()
 {
     frmCodes::get().Show();
+    Unload();
+}
+
+void frmOne::Option8_Click()
+{
+    frmFormulas::get().Show();
     Unload();
 }
 

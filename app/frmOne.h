@@ -32,5 +32,6 @@ private:
     void Option5_Click();
     void Option6_Click();
     void Option7_Click();
+    void Option8_Click();
     void cmdQuit_Click();
 };

@@ -228,6 +228,16 @@ void OptionButton::keyPressEvent(QKeyEvent* event)
 
 Frame::Frame(QWidget* parent) : QGroupBox(parent) {}
 
+QString Frame::Caption() const
+{
+    return title().replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+void Frame::setCaption(const QString& caption)
+{
+    setTitle(QString(caption).replace(u'&', QStringLiteral("&&")));
+}
+
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
 
 void TextBox::keyPressEvent(QKeyEvent* event)

@@ -97,12 +97,14 @@ private:
     void choose();
 };
 
+// A frame's caption is shown as written: an '&' in it is a character, not a keyboard-shortcut mark.
 class Frame : public QGroupBox
 {
     Q_OBJECT
 public:
     explicit Frame(QWidget* parent = nullptr);
-    QString Caption() const { return title(); }
+    QString Caption() const;
+    void setCaption(const QString& caption);
 };
 
 // A single-line text box. Enter is reported as KeyPress(13), every other typed character with its code.

@@ -50,7 +50,7 @@ QWidget* create(const Ctl& c, QWidget* parent)
     }
     case Kind::Frame: {
         auto* w = new Frame(parent);
-        w->setTitle(c.text);
+        w->setCaption(c.text);
         return w;
     }
     case Kind::TextBox: {
@@ -219,6 +219,12 @@ QHash<QString, QWidget*> build(QWidget* client, const Design& design, const QStr
                 shape->setBorderColor(*c.foreColor);
             else
                 setForeColor(w, *c.foreColor);
+        } else if (const Ctl* holder = byName.value(c.container); holder && holder->foreColor) {
+            // A frame's text colour is its caption's alone: its members keep the window's text colour
+            // instead of inheriting the frame's.
+            QPalette palette = w->palette();
+            palette.setColor(QPalette::WindowText, client->palette().color(QPalette::WindowText));
+            w->setPalette(palette);
         }
         if (!c.isVisible)
             w->setVisible(false);

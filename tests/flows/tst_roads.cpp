@@ -261,6 +261,7 @@ void tour()
         // The utilities.
         {"Option6", "Command1"},
         {"Option7", "cmdReturn"},
+        {"Option8", "cmdReturn"},
     };
     for (const QStringList& road : roads) {
         for (const QString& step : road) {

@@ -53,7 +53,7 @@ public:
             target->setFocus();
             if (pick(2))
                 QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier); // type over what is there
-            QTest::keyClicks(target, text);
+            typeText(target, text);
             QTest::keyClick(target, Qt::Key_Return);
             return what + QStringLiteral(" typed \"") + text.left(40) + QLatin1Char('"');
         }
@@ -77,6 +77,18 @@ public:
 
 private:
     int pick(qsizetype n) { return static_cast<int>(m_random.bounded(static_cast<quint32>(n))); }
+
+    // QTest::keyClicks knows keys for plain ASCII only (it asserts on the others), so any other character
+    // is typed as the text of an unnamed key, as an input method delivers it.
+    static void typeText(QWidget* target, const QString& text)
+    {
+        for (const QChar c : text) {
+            if (c == u'\t' || (c.unicode() >= 0x20 && c.unicode() < 0x7f))
+                QTest::keyClick(target, static_cast<char>(c.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 
     static bool isTypable(QWidget* w)
     {

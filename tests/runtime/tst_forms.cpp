@@ -39,7 +39,7 @@ protected:
         return {
             textBox("Text1", "design text", 150, 150, 1500, 300),
             command("cmdSelf", "Reload", 150, 600, 1500, 450),
-            frame("Frame1", "Group", 150, 1200, 3000, 1500),
+            frame("Frame1", "Group & more", 150, 1200, 3000, 1500).fore(colors::darkRed),
             option("OptA", "A", 150, 300, 1200, 300).in("Frame1"),
             option("OptB", "B", 150, 700, 1200, 300).in("Frame1"),
             option("OptC", "C", 3300, 1200, 1200, 300),
@@ -117,6 +117,7 @@ private slots:
     void escapePressesTheOnlyWayBack_data();
     void escapePressesTheOnlyWayBack();
     void clickableBoxesAreReachableByKeyboard();
+    void frameCaptionIsLiteralAndItsOwnColour();
 };
 
 void tst_forms::referenceLoadsHiddenAndRunsFormLoadOnce()
@@ -311,6 +312,18 @@ void tst_forms::closeBoxEndsTheProgram()
     frmFirst::get().window()->close();
     QCOMPARE(program.services.ends, 1);
     QVERIFY(frmFirst::get().isShown());
+}
+
+void tst_forms::frameCaptionIsLiteralAndItsOwnColour()
+{
+    ProgramScope program;
+    frmFirst& first = frmFirst::get();
+    QCOMPARE(first.Frame1()->Caption(), QStringLiteral("Group & more"));
+    QCOMPARE(first.Frame1()->title(), QStringLiteral("Group && more")); // shown with its '&', no shortcut
+    QCOMPARE(ForeColor(first.Frame1()), colors::darkRed);
+    // Its members keep the window's text colour.
+    QCOMPARE(ForeColor(first.OptA()), ForeColor(first.window()));
+    QCOMPARE(ForeColor(first.OptC()), ForeColor(first.window()));
 }
 
 void tst_forms::everyControlHasAnAccessibleName()

@@ -3,6 +3,7 @@
 #include "app/frmOne.h"
 #include "app/module1.h"
 #include "calculators/frmCodes.h"
+#include "calculators/frmFormulas.h"
 #include "calculators/frmFreq.h"
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
@@ -64,6 +65,13 @@ QWidget* frontFromSound(bool pictureOK)
     press(pictureOK ? frmSound::get().opt1() : frmSound::get().Opt2());
     press(frmSound::get().cmdContinue());
     return frmFront::get().window();
+}
+
+void enter(QWidget* box, const QString& text)
+{
+    box->setFocus();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
 }
 } // namespace
 
@@ -241,6 +249,30 @@ std::vector<Road> roads()
              frmCtube::get().Show();
              press(frmCtube::get().Command1());
              return frmBTube::get().window();
+         }},
+        {"frmFormulas", [] {
+             Module1::Main();
+             press(frmOne::get().Option8());
+             return frmFormulas::get().window();
+         }},
+        {"frmFormulas-worked", [] {
+             Module1::Main();
+             press(frmOne::get().Option8());
+             frmFormulas& f = frmFormulas::get();
+             enter(f.Text1(), "10");
+             enter(f.Text2(), "3");
+             enter(f.Text4(), "12");
+             enter(f.Text5(), "2");
+             enter(f.Text7(), "1000");
+             enter(f.Text8(), "1000");
+             enter(f.Text11(), "1000");
+             enter(f.Text12(), "1");
+             press(f.Option3());
+             enter(f.Text14(), "3");
+             enter(f.Text15(), "1000");
+             enter(f.Text15(), "2200");
+             enter(f.Text15(), "4700");
+             return f.window();
          }},
     };
 }

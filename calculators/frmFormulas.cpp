@@ -1,0 +1,374 @@
+#include "calculators/frmFormulas.h"
+
+#include "app/frmOne.h"
+#include "app/placement.h"
+#include "runtime/convert.h"
+#include "runtime/services.h"
+
+using namespace fw;
+namespace formulas = fw::formulas;
+
+namespace {
+const QString kErrorTitle = QStringLiteral("Error");
+const QString kCapacitiveUnit = QStringLiteral("Capacitance (pfd)");
+const QString kInductiveUnit = QStringLiteral("Inductance (mhy)");
+
+void error(const QString& message)
+{
+    services().MsgBox(message, kErrorTitle);
+}
+} // namespace
+
+frmFormulas::frmFormulas()
+    : Form(QStringLiteral("frmFormulas"), QStringLiteral("Electronic Formulas"), QSize(11640, 7200))
+{}
+
+Design frmFormulas::design() const
+{
+    return {
+        frame("Frame1", "Ohm's Law", 0, 0, 3735, 3135).fore(colors::darkRed),
+        textBox("Text1", "", 240, 840, 2415, 375).in("Frame1").says("Ohm's law volts"),
+        textBox("Text2", "", 240, 1500, 2415, 375).in("Frame1").says("Ohm's law amps"),
+        textBox("Text3", "", 240, 2160, 2415, 375).in("Frame1").says("Ohm's law ohms"),
+        command("Command1", "Clear", 1200, 2640, 1215, 375).in("Frame1"),
+        label("Label1", "Volts", 2760, 840, 735, 375).in("Frame1"),
+        label("Label2", "Amps", 2760, 1560, 855, 375).in("Frame1"),
+        label("Label3", "Ohms", 2760, 2160, 735, 375).in("Frame1"),
+        label("Label4", "Enter any two values", 240, 360, 2175, 255).in("Frame1"),
+        frame("Frame2", "Power", 4080, 0, 3495, 3135).fore(colors::darkRed),
+        textBox("Text4", "", 120, 840, 2415, 375).in("Frame2").says("Power volts"),
+        textBox("Text5", "", 120, 1440, 2415, 375).in("Frame2").says("Power amps"),
+        textBox("Text6", "", 120, 2040, 2415, 375).in("Frame2").says("Power watts"),
+        command("cmdClear", "Clear", 1200, 2640, 975, 375).in("Frame2"),
+        label("Label5", "Enter any two values", 360, 360, 2535, 255).in("Frame2"),
+        label("Label6", "Volts", 2640, 840, 615, 375).in("Frame2"),
+        label("Label7", "Amps", 2640, 1440, 615, 375).in("Frame2"),
+        label("Label8", "Watts", 2640, 2040, 735, 255).in("Frame2"),
+        frame("Frame3", "Frequency", 7920, 0, 3495, 3495).fore(colors::darkRed),
+        textBox("Text7", "", 120, 720, 2295, 375).in("Frame3").says("Capacitance in picofarads"),
+        textBox("Text8", "", 120, 1320, 2295, 375).in("Frame3").says("Inductance in microhenries"),
+        textBox("Text9", "", 120, 1920, 2295, 375).in("Frame3").says("Resonant frequency in megahertz"),
+        textBox("Text10", "", 120, 2520, 2295, 375).in("Frame3").says("Wavelength in meters"),
+        command("Command2", "Clear", 1200, 3000, 1095, 375).in("Frame3"),
+        label("Label9", "Pfd.", 2520, 720, 855, 375).in("Frame3"),
+        label("Label10", "Mhy.", 2520, 1320, 855, 375).in("Frame3"),
+        label("Label11", "Mhz.", 2520, 2040, 855, 375).in("Frame3"),
+        label("Label15", "Enter any two values except Mtrs and Mhz", 240, 240, 2775, 375).in("Frame3"),
+        label("Label16", "Mtrs.", 2520, 2520, 735, 375).in("Frame3"),
+        frame("Frame4", "Reactance", 0, 3480, 3975, 3255).fore(colors::darkRed),
+        option("Option1", "Capacitive", 120, 360, 1575, 195).in("Frame4"),
+        option("Option2", "Inductive", 1920, 360, 1455, 255).in("Frame4"),
+        textBox("Text11", "", 120, 1080, 1935, 375).in("Frame4").says("Capacitance or inductance"),
+        textBox("Text12", "", 120, 1680, 1935, 375).in("Frame4").says("Frequency in megahertz"),
+        textBox("Text13", "", 120, 2280, 1935, 375).in("Frame4").says("Reactance in ohms"),
+        command("Command3", "Clear", 1320, 2760, 1335, 375).in("Frame4"),
+        label("Label18", "", 2160, 1080, 1695, 375).in("Frame4"),
+        label("Label19", "Frequency(Mhz)", 2160, 1800, 1695, 375).in("Frame4"),
+        label("Label20", "Reactance (ohms)", 2160, 2400, 1695, 375).in("Frame4"),
+        label("Label21", "Enter any two values", 240, 720, 2895, 375).in("Frame4"),
+        command("Command4", "Return", 8640, 5280, 1095, 495),
+        frame("Frame5", "Parallel Resistors & Series Capacitors", 4080, 3480, 3495, 3255)
+            .fore(colors::darkRed),
+        option("Option3", "Resistors", 120, 360, 1575, 195).in("Frame5"),
+        option("Option4", "Capacitors", 1920, 360, 1335, 255).in("Frame5"),
+        textBox("Text14", "", 240, 840, 615, 375).in("Frame5").says("Total quantity"),
+        textBox("Text15", "", 240, 1440, 1215, 375).in("Frame5").says("Value"),
+        textBox("Text16", "", 240, 2040, 2175, 375).in("Frame5").says("Total"),
+        command("Command5", "Clear", 1320, 2760, 1095, 375).in("Frame5"),
+        label("Label22", "Total Quantity", 960, 840, 1215, 375).in("Frame5"),
+        label("Label23", "Enter value for each", 1680, 1440, 1215, 375).in("Frame5"),
+        label("Label24", "Total", 2640, 2160, 735, 255).in("Frame5"),
+        label("Label12", "Pfd. - Picofarad -  Capacitance", 7920, 3600, 3015, 255),
+        label("Label13", "Mhy. - Microhenry - Inductance", 7920, 3795, 2775, 255),
+        label("Label14", "Mhz. - Megahertz - Frequency", 7920, 4005, 3015, 255),
+        label("Label17", "Mtrs. - Meters - Wavelength", 7920, 4200, 3015, 255),
+    };
+}
+
+void frmFormulas::wire()
+{
+    connect(Text1(), &TextBox::KeyPress, this, &frmFormulas::Text1_KeyPress);
+    connect(Text2(), &TextBox::KeyPress, this, &frmFormulas::Text2_KeyPress);
+    connect(Text3(), &TextBox::KeyPress, this, &frmFormulas::Text3_KeyPress);
+    connect(Command1(), &CommandButton::Click, this, &frmFormulas::Command1_Click);
+    connect(Text4(), &TextBox::KeyPress, this, &frmFormulas::Text4_KeyPress);
+    connect(Text5(), &TextBox::KeyPress, this, &frmFormulas::Text5_KeyPress);
+    connect(Text6(), &TextBox::KeyPress, this, &frmFormulas::Text6_KeyPress);
+    connect(cmdClear(), &CommandButton::Click, this, &frmFormulas::cmdClear_Click);
+    connect(Text7(), &TextBox::KeyPress, this, &frmFormulas::Text7_KeyPress);
+    connect(Text8(), &TextBox::KeyPress, this, &frmFormulas::Text8_KeyPress);
+    connect(Text9(), &TextBox::KeyPress, this, &frmFormulas::Text9_KeyPress);
+    connect(Text10(), &TextBox::KeyPress, this, &frmFormulas::Text10_KeyPress);
+    connect(Command2(), &CommandButton::Click, this, &frmFormulas::Command2_Click);
+    connect(Option1(), &OptionButton::Click, this, &frmFormulas::Option1_Click);
+    connect(Option2(), &OptionButton::Click, this, &frmFormulas::Option2_Click);
+    connect(Text11(), &TextBox::KeyPress, this, &frmFormulas::Text11_KeyPress);
+    connect(Text12(), &TextBox::KeyPress, this, &frmFormulas::Text12_KeyPress);
+    connect(Text13(), &TextBox::KeyPress, this, &frmFormulas::Text13_KeyPress);
+    connect(Command3(), &CommandButton::Click, this, &frmFormulas::Command3_Click);
+    connect(Command4(), &CommandButton::Click, this, &frmFormulas::Command4_Click);
+    connect(Option3(), &OptionButton::Click, this, &frmFormulas::Option3_Click);
+    connect(Option4(), &OptionButton::Click, this, &frmFormulas::Option4_Click);
+    connect(Text14(), &TextBox::KeyPress, this, &frmFormulas::Text14_KeyPress);
+    connect(Text15(), &TextBox::KeyPress, this, &frmFormulas::Text15_KeyPress);
+    connect(Command5(), &CommandButton::Click, this, &frmFormulas::Command5_Click);
+}
+
+void frmFormulas::Form_Load()
+{
+    place(*this);
+    // Capacitive is the mode a fresh screen starts in, and its unit label says so from the start.
+    Option1()->setValue(true);
+    Label18()->setCaption(kCapacitiveUnit);
+    m_ohm = {};
+    m_power = {};
+    m_resonance = {};
+    m_reactance = {};
+    m_series = {};
+    m_suffix.clear();
+}
+
+void frmFormulas::Text1_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        calc(formulas::ohm::Volts);
+}
+
+void frmFormulas::Text2_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        calc(formulas::ohm::Amps);
+}
+
+void frmFormulas::Text3_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        calc(formulas::ohm::Ohms);
+}
+
+void frmFormulas::Text4_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        calc1(formulas::power::Volts);
+}
+
+void frmFormulas::Text5_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        calc1(formulas::power::Amps);
+}
+
+void frmFormulas::Text6_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        calc1(formulas::power::Watts);
+}
+
+void frmFormulas::Text7_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        calc2(formulas::resonance::Capacitance);
+}
+
+void frmFormulas::Text8_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        calc2(formulas::resonance::Inductance);
+}
+
+void frmFormulas::Text9_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        calc2(formulas::resonance::Frequency);
+}
+
+void frmFormulas::Text10_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        calc2(formulas::resonance::Wavelength);
+}
+
+void frmFormulas::Text11_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        calc3(formulas::reactance::Component);
+}
+
+void frmFormulas::Text12_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        calc3(formulas::reactance::Frequency);
+}
+
+void frmFormulas::Text13_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        calc3(formulas::reactance::Reactance);
+}
+
+void frmFormulas::calc(int entered)
+{
+    enter(m_ohm, formulas::ohmsLawRules(), ohmBoxes(), entered);
+}
+
+void frmFormulas::calc1(int entered)
+{
+    enter(m_power, formulas::powerRules(), powerBoxes(), entered);
+}
+
+void frmFormulas::calc2(int entered)
+{
+    enter(m_resonance, formulas::resonanceRules(), resonanceBoxes(), entered);
+}
+
+// The mode is read from the option buttons at each entry; the stored component value is taken in the unit
+// of the mode in force.
+void frmFormulas::calc3(int entered)
+{
+    static const formulas::Rules noMode;
+    const formulas::Rules& rules = Option1()->Value()   ? formulas::capacitiveRules()
+                                   : Option2()->Value() ? formulas::inductiveRules()
+                                                        : noMode;
+    enter(m_reactance, rules, reactanceBoxes(), entered);
+}
+
+void frmFormulas::enter(formulas::Values& values, const formulas::Rules& rules,
+                        const std::vector<TextBox*>& boxes, int entered)
+{
+    const auto value = convert::toDouble(boxes[entered]->Text());
+    if (!value) {
+        error(QStringLiteral("Please enter a number"));
+        return;
+    }
+    const formulas::Outcome outcome = formulas::enter(rules, values, entered, *value);
+    switch (outcome.status) {
+    case formulas::Status::Nothing:
+        break;
+    case formulas::Status::Computed:
+        for (const formulas::Written& written : outcome.written)
+            boxes[written.quantity]->setText(written.text);
+        break;
+    case formulas::Status::TooLarge:
+        error(QStringLiteral("The result is too large"));
+        break;
+    case formulas::Status::NegativeProduct:
+        error(QStringLiteral("Inductance and capacitance must both be positive"));
+        break;
+    }
+}
+
+void frmFormulas::clear(formulas::Values& values, const std::vector<TextBox*>& boxes)
+{
+    for (TextBox* box : boxes)
+        box->setText(QString());
+    values = {};
+}
+
+void frmFormulas::Command1_Click()
+{
+    clear(m_ohm, ohmBoxes());
+}
+
+void frmFormulas::cmdClear_Click()
+{
+    clear(m_power, powerBoxes());
+}
+
+void frmFormulas::Command2_Click()
+{
+    clear(m_resonance, resonanceBoxes());
+}
+
+// The mode and its unit label stay as they are.
+void frmFormulas::Command3_Click()
+{
+    clear(m_reactance, reactanceBoxes());
+}
+
+// Changing the mode computes nothing: the stored component value is read in the new unit at the next entry.
+void frmFormulas::Option1_Click()
+{
+    Label18()->setCaption(kCapacitiveUnit);
+}
+
+void frmFormulas::Option2_Click()
+{
+    Label18()->setCaption(kInductiveUnit);
+}
+
+void frmFormulas::Option3_Click()
+{
+    m_suffix = QStringLiteral(" Ohms");
+}
+
+void frmFormulas::Option4_Click()
+{
+    m_suffix = QStringLiteral(" MFD");
+}
+
+// Runs on every key typed into the quantity box, not only on Enter.
+void frmFormulas::Text14_KeyPress(int keyAscii)
+{
+    if (!Option3()->Value() && !Option4()->Value()) {
+        Text14()->setText(QString());
+        services().MsgBox(QStringLiteral("Please select either Resistor or Capacitor"),
+                          QStringLiteral("Select component"));
+    }
+    if (!Text16()->Text().isEmpty()) { // a total is on show: a new calculation starts with Clear
+        Command5()->setFocus();
+        return;
+    }
+    if (keyAscii != 13 || Text14()->Text().isEmpty())
+        return;
+    const auto count = formulas::quantity(Text14()->Text());
+    if (!count) {
+        error(QStringLiteral("Enter how many values, from 1 to 32767"));
+        return;
+    }
+    m_series.remaining = *count;
+    Text15()->setFocus();
+}
+
+void frmFormulas::Text15_KeyPress(int keyAscii)
+{
+    if (keyAscii != 13 || !Text16()->Text().isEmpty())
+        return;
+    const formulas::Addition added = formulas::addValue(m_series, convert::toDouble(Text15()->Text()));
+    switch (added.status) {
+    case formulas::Added::NoQuantity:
+        error(QStringLiteral("Enter the total quantity first"));
+        return;
+    case formulas::Added::NotPositive:
+        error(QStringLiteral("Enter a value greater than zero"));
+        return;
+    case formulas::Added::TooLarge:
+        error(QStringLiteral("The result is too large"));
+        return;
+    case formulas::Added::Counted:
+        Text14()->setText(QString::number(m_series.remaining));
+        Text15()->setText(QString());
+        Text15()->setFocus();
+        return;
+    case formulas::Added::Total:
+        Text16()->setText(formulas::totalText(added.total, m_suffix));
+        Text14()->setText(QString());
+        Text15()->setText(QString());
+        Command5()->setFocus();
+        return;
+    }
+}
+
+// The kind and its suffix stay, and the focus does not move.
+void frmFormulas::Command5_Click()
+{
+    Text14()->setText(QString());
+    Text15()->setText(QString());
+    Text16()->setText(QString());
+    m_series = {};
+}
+
+void frmFormulas::Command4_Click()
+{
+    frmOne::get().Show();
+    Unload();
+}
