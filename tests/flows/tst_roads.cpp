@@ -261,7 +261,7 @@ void tour()
         // The utilities.
         {"Option6", "Command1"},
         {"Option7", "cmdReturn"},
-        {"Option8", "cmdReturn"},
+        {"Option8", "Command4"},
     };
     for (const QStringList& road : roads) {
         for (const QString& step : road) {
