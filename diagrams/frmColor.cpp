@@ -4,6 +4,7 @@
 #include "app/placement.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
+#include "diagrams/parts.h"
 #include "diagrams/frmCtube.h"
 #include "runtime/services.h"
 
@@ -11,6 +12,8 @@
 #include <span>
 
 using namespace fw;
+using diagrams::blueLabel;
+using diagrams::blueLine;
 
 namespace {
 // What one problem code marks on the diagram: one or two boxes or knobs, by design name.
@@ -85,17 +88,7 @@ QString demodulatorsText()
 // narrowest boxes whole.
 Ctl box(const char* name, const QString& text, int left, int top, int width, int height)
 {
-    return textArea(name, text, left, top, width, height).bold(7.5).readOnly();
-}
-
-Ctl blueLabel(const char* name, const QString& caption, int left, int top, int width, int height)
-{
-    return label(name, caption, left, top, width, height).bold(8.25).fore(colors::blue);
-}
-
-Ctl blueLead(const char* name, int x1, int y1, int x2, int y2)
-{
-    return line(name, x1, y1, x2, y2).fore(colors::blue);
+    return diagrams::block(name, text, left, top, width, height).bold(7.5);
 }
 } // namespace
 
@@ -130,13 +123,13 @@ Design frmColor::design() const
         box("Text1", "Comb filter & 2nd video amplifier", 2760, 840, 975, 735),
 
         // Knob stubs: from a box's bottom edge down to the top of its knob.
-        blueLead("Line42", 9247, 5775, 9247, 5880), // picture tube - Screen
-        blueLead("Line41", 4207, 4935, 4207, 5040), // 3.58 mhz oscillator - Tint
-        blueLead("Line40", 3367, 3615, 3367, 3720), // ACC - ACC
-        blueLead("Line39", 4927, 3615, 4927, 3660), // Color killer - Color killer
-        blueLead("Line38", 4927, 2655, 4927, 2760), // 2nd chroma amplifier - Color
-        blueLead("Line37", 5887, 1575, 5887, 1680), // 3rd video amplifier - Brightness
-        blueLead("Line36", 3487, 1575, 3487, 1680), // comb filter - Contrast
+        blueLine("Line42", 9247, 5775, 9247, 5880), // picture tube - Screen
+        blueLine("Line41", 4207, 4935, 4207, 5040), // 3.58 mhz oscillator - Tint
+        blueLine("Line40", 3367, 3615, 3367, 3720), // ACC - ACC
+        blueLine("Line39", 4927, 3615, 4927, 3660), // Color killer - Color killer
+        blueLine("Line38", 4927, 2655, 4927, 2760), // 2nd chroma amplifier - Color
+        blueLine("Line37", 5887, 1575, 5887, 1680), // 3rd video amplifier - Brightness
+        blueLine("Line36", 3487, 1575, 3487, 1680), // comb filter - Contrast
 
         blueLabel("Label10", "Click for base diagrams", 9360, 3480, 2100, 255),
         blueLabel("Label9", "Screen", 9435, 5880, 855, 255),
@@ -191,7 +184,7 @@ Design frmColor::design() const
         line("Line4", 7560, 3727, 7560, 5647),     // the bus, on down the drivers
         line("Line3", 5295, 1207, 5760, 1207),     // delay line - 3rd video amplifier
         line("Line2", 3735, 1207, 4320, 1207),     // comb filter - delay line
-        blueLead("Line1", 1500, 1207, 2760, 1207), // from the video amplifier into the comb filter
+        blueLine("Line1", 1500, 1207, 2760, 1207), // from the video amplifier into the comb filter
 
         blueLabel("Label1", "From video amplifier", 600, 960, 1305, 720),
     };

@@ -1,5 +1,7 @@
 #include "diagrams/frmFront.h"
 
+#include "diagrams/parts.h"
+
 #include "app/placement.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
@@ -60,9 +62,7 @@ frmFront::frmFront() : Form(QStringLiteral("frmFront"), QStringLiteral("TV Front
 
 Design frmFront::design() const
 {
-    const auto box = [](const char* name, const char* text, int left, int top, int width, int height) {
-        return textArea(name, text, left, top, width, height).bold(8.25).readOnly();
-    };
+    const auto box = diagrams::block;
     const auto blue = [](const char* name, const char* text, int left, int top, int width, int height) {
         return label(name, text, left, top, width, height).fore(colors::blue);
     };

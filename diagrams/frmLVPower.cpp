@@ -10,9 +10,13 @@
 #include "diagrams/frmScan.h"
 #include "diagrams/frmSync.h"
 #include "diagrams/lvpowerareas.h"
+#include "diagrams/parts.h"
 #include "runtime/services.h"
 
 using namespace fw;
+using diagrams::block;
+using diagrams::blueLabel;
+using diagrams::blueLine;
 
 namespace {
 // The came-from flags of the picture and raster problems screens. Naming a screen that is not loaded
@@ -32,32 +36,12 @@ lvpower::RasterSymptom rasterSymptom()
             .pincushion = raster.Option4()->Value()};
 }
 
-// A circuit block: black on white, multi-line; the text carries no meaning, so it cannot be edited.
-Ctl block(const QString& name, const QString& text, int left, int top, int width, int height)
-{
-    return textArea(name, text, left, top, width, height)
-        .bold(8.25)
-        .fore(colors::black)
-        .back(colors::white)
-        .readOnly();
-}
-
 // A light cyan box that opens a reference page.
 Ctl pageBox(const QString& name, const QString& caption, int left, int top, int width, int height)
 {
     return label(name, caption, left, top, width, height).back(colors::lightCyan).bordered();
 }
 
-Ctl knobCaption(const QString& name, const QString& caption, int left, int top, int width, int height)
-{
-    return label(name, caption, left, top, width, height).bold(8.25).fore(colors::blue);
-}
-
-// The short blue stroke that joins a knob to the block it adjusts.
-Ctl stub(const QString& name, int x1, int y1, int x2, int y2)
-{
-    return line(name, x1, y1, x2, y2).fore(colors::blue);
-}
 } // namespace
 
 frmLVPower::frmLVPower()
@@ -103,12 +87,12 @@ Design frmLVPower::design() const
         block("Text1", "Noise cancelling amplifier", 360, 960, 1095, 735),
         pageBox("Label13", "Switching", 2280, 5880, 1455, 375).bold(9.75),
         pageBox("Label12", "Linear", 2280, 5400, 1455, 375).bold(9.75),
-        knobCaption("Label11", "Horizontal Hold", 4200, 5280, 855, 375),
-        knobCaption("Label10", "Phase", 5280, 3840, 735, 255),
-        knobCaption("Label9", "Vertical Size", 4920, 2160, 735, 375),
-        knobCaption("Label8", "Vertical Linearity", 3960, 2160, 855, 495),
-        knobCaption("Label7", "Vertical Hold", 2640, 2160, 855, 495),
-        knobCaption("Label6", "Noise level", 840, 1680, 855, 495),
+        blueLabel("Label11", "Horizontal Hold", 4200, 5280, 855, 375),
+        blueLabel("Label10", "Phase", 5280, 3840, 735, 255),
+        blueLabel("Label9", "Vertical Size", 4920, 2160, 735, 375),
+        blueLabel("Label8", "Vertical Linearity", 3960, 2160, 855, 495),
+        blueLabel("Label7", "Vertical Hold", 2640, 2160, 855, 495),
+        blueLabel("Label6", "Noise level", 840, 1680, 855, 495),
         knob("Shape6", 4200, 4920),
         knob("Shape5", 5400, 3480),
         knob("Shape4", 5040, 1800),
@@ -168,12 +152,12 @@ Design frmLVPower::design() const
         line("Line36", 3495, 6660, 3840, 6660),
         line("Line37", 4935, 6660, 5355, 6660),
         // The knobs and the blocks they adjust.
-        stub("Line38", 600, 1800, 600, 1695),
-        stub("Line39", 3000, 1800, 3000, 1695),
-        stub("Line40", 4320, 1800, 4320, 1695),
-        stub("Line41", 5160, 1800, 5160, 1695),
-        stub("Line42", 5520, 3480, 5520, 3375),
-        stub("Line43", 4320, 4920, 4320, 4815),
+        blueLine("Line38", 600, 1800, 600, 1695),
+        blueLine("Line39", 3000, 1800, 3000, 1695),
+        blueLine("Line40", 4320, 1800, 4320, 1695),
+        blueLine("Line41", 5160, 1800, 5160, 1695),
+        blueLine("Line42", 5520, 3480, 5520, 3375),
+        blueLine("Line43", 4320, 4920, 4320, 4815),
     };
 }
 
