@@ -80,7 +80,13 @@ void setForeColor(QWidget* control, const QColor& color)
 
 void highlight(QWidget* control)
 {
-    control->setAccessibleDescription(QStringLiteral("problem area"));
+    // A picture keeps saying what it shows, and adds that it is a problem area.
+    const QString mark = QStringLiteral("problem area");
+    const QString said = control->accessibleDescription();
+    if (said.isEmpty())
+        control->setAccessibleDescription(mark);
+    else if (!said.endsWith(mark))
+        control->setAccessibleDescription(said + QStringLiteral("; ") + mark);
     if (auto* shape = qobject_cast<Shape*>(control)) {
         shape->setFillColor(colors::red); // a knob also draws a heavier ring when red
         return;
