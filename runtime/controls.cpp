@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
+#include <utility>
+
 namespace fw {
 
 namespace {
@@ -224,6 +227,10 @@ void OptionButton::keyPressEvent(QKeyEvent* event)
     for (OptionButton* option : group())
         if (option->isVisible() && option->isEnabled())
             options.append(option);
+    // Down and Right go the way the eye reads the group: top to bottom, then left to right.
+    std::sort(options.begin(), options.end(), [](const OptionButton* a, const OptionButton* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
     const qsizetype here = options.indexOf(this);
     if (options.size() < 2 || here < 0)
         return;
