@@ -49,20 +49,6 @@ const QIcon& windowIcon()
     static const QIcon icon(QStringLiteral(":/assets/icon.svg"));
     return icon;
 }
-
-// A window that comes up with nothing focused gives the keyboard to its first control in the tab order,
-// so that Tab, Space and Enter work without a click first.
-void focusFirstControl(QWidget* window)
-{
-    if (window->focusWidget())
-        return;
-    for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled()) {
-            w->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-}
 } // namespace
 
 Screen::Screen(const QString& name, const QString& caption, QSize clientSize)
@@ -118,7 +104,6 @@ void Screen::Show()
 {
     Load();
     m_window->show();
-    focusFirstControl(m_window);
     bringToFront(m_window);
     Registry::instance().shown(this);
 }
