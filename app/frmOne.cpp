@@ -29,7 +29,7 @@ Design frmOne::design() const
         option("Option2", "Poor or no sound", 480, 1140, 1815, 255).in("Frame1").bold(8.25),
         option("Option1", "TV Dead", 480, 600, 1815, 255).in("Frame1").bold(8.25),
         command("cmdQuit", "Quit", 5880, 7200, 975, 375).bold(12),
-        picture("pctTV", ":/assets/tv.svg", 4320, 3000, 3735, 3615),
+        picture("pctTV", ":/assets/tv.svg", 4320, 3000, 3735, 3615).says("A television set with its antenna"),
         label("Label2", "Pick a symptom to find where the fault most likely lies.", 4320, 2760, 4695, 255)
             .bold(8.25),
         label("Label1", "Version 2.0", 5250, 2280, 1995, 435).bold(18).fore(colors::darkRed).centred(),

@@ -27,7 +27,8 @@ frmCodes::frmCodes() : Form(QStringLiteral("frmCodes"), QStringLiteral("Color Co
 Design frmCodes::design() const
 {
     Design d{
-        picture("Picture1", ":/assets/resistor.svg", 960, 2880, 8175, 3855),
+        picture("Picture1", ":/assets/resistor.svg", 960, 2880, 8175, 3855)
+            .says("A resistor with four color bands, each band explained"),
         option("Option2", "Capacitor", 5880, 120, 1335, 375)
             .bold(9.75)
             .fore(colors::white)
@@ -37,9 +38,9 @@ Design frmCodes::design() const
             .fore(colors::white)
             .back(colors::black),
         command("cmdReturn", "Return", 4440, 6960, 1095, 375).bold(8.25),
-        textBox("Text15", "", 6240, 2280, 1335, 375).bold(9.75).readOnly(),
-        textBox("Text14", "", 4560, 2280, 1335, 375).bold(9.75).readOnly(),
-        textBox("Text13", "", 1440, 2280, 2775, 375).bold(9.75).readOnly(),
+        textBox("Text15", "", 6240, 2280, 1335, 375).says("Voltage Rating").bold(9.75).readOnly(),
+        textBox("Text14", "", 4560, 2280, 1335, 375).says("Tolerance").bold(9.75).readOnly(),
+        textBox("Text13", "", 1440, 2280, 2775, 375).says("Value").bold(9.75).readOnly(),
         command("cmdDone", "Done", 3840, 1560, 1095, 375).bold(8.25),
     };
     // The swatches, solid blocks of their colours, Text12 (silver) first as in the design order.

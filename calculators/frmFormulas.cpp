@@ -62,7 +62,7 @@ Design frmFormulas::design() const
         textBox("Text12", "", 120, 1680, 1935, 375).in("Frame4").says("Frequency in megahertz"),
         textBox("Text13", "", 120, 2280, 1935, 375).in("Frame4").says("Reactance in ohms"),
         command("Command3", "Clear", 1320, 2760, 1335, 375).in("Frame4"),
-        label("Label18", "", 2160, 1080, 1695, 375).in("Frame4"),
+        label("Label18", "", 2160, 1080, 1695, 375).says("Unit").in("Frame4"),
         label("Label19", "Frequency(Mhz)", 2160, 1800, 1695, 375).in("Frame4"),
         label("Label20", "Reactance (ohms)", 2160, 2400, 1695, 375).in("Frame4"),
         label("Label21", "Enter any two values", 240, 720, 2895, 375).in("Frame4"),

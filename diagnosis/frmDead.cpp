@@ -17,19 +17,22 @@ frmDead::frmDead() : Form(QStringLiteral("frmDead"), QStringLiteral("TV Dead"), 
 Design frmDead::design() const
 {
     return {
-        option("optReturn", "Option2", 360, 600, 1335, 255).hidden(),
+        option("optReturn", "Option2", 360, 600, 1335, 255).says("No step chosen").hidden(),
         command("cmdQuit", "Quit", 7560, 4560, 975, 495),
         command("cmdReturn", "Return", 720, 5160, 1215, 495),
         command("cmdContinue", "Continue", 720, 4200, 1215, 495).hidden(),
         listBox("List2", 2400, 3840, 4575, 2220)
+            .says("Problem areas")
             .items({"Low voltage power supply", "Voltage regulator", "Horizontal driver", "Horizontal output",
                     "Damper", "High voltage hold-down circuit"})
             .bold(13.5)
             .hidden(),
         command("Command1", kChecklistCaption, 2640, 2760, 4335, 375),
         listBox("List1", 2160, 1320, 5055, 1260)
-            .items({"1. Check to see if TV is plugged in.", "2. Verify voltage at wall socket with voltmeter.",
-                    "3. Power switch on?", "4. Open back cover and check fuse. (TV unplugged!)",
+            .says("Initial Checks")
+            .items({"1. Check to see if TV is plugged in.",
+                    "2. Verify voltage at wall socket with voltmeter.", "3. Power switch on?",
+                    "4. Open back cover and check fuse. (TV unplugged!)",
                     "5. Turn on TV and check voltage at chassis."})
             .size(9.75),
         label("Label3", "You have isolated the problem to one of the following areas:", 480, 3360, 8400, 360)

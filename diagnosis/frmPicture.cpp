@@ -38,40 +38,51 @@ Design frmPicture::design() const
 {
     Design d{
         command("cmdFillA", "Fill A", 6840, 240, 1215, 255).hidden(),
-        textBox("txtA", "", 5520, 240, 615, 285).hidden(),
+        textBox("txtA", "", 5520, 240, 615, 285).says("Problem code").hidden(),
         combo("Combo7", kPrompt, 5160, 5640, 4935, 360)
+            .says("Problem areas")
             .items({"Adjust vertical height control", "Vertical deflection oscillator",
                     "Vertical deflection amplifier"})
             .hidden(),
         combo("Combo6", kPrompt, 5160, 5160, 4935, 360)
+            .says("Problem areas")
             .items({"Adjust vertical linearity control", "Vertical deflection oscillator",
                     "Vertical deflection amplifier"})
             .hidden(),
         combo("Combo5", kPrompt, 5160, 4560, 4935, 360)
+            .says("Problem areas")
             .items({"Contrast control too low", "Brightness control too high",
                     "Insufficient retrace blanking,(video amplifier)"})
             .hidden(),
         textBox("Text4", "Check low voltage power supply filter circuits", 5160, 4200, 4935, 285)
             .readOnly()
             .hidden(),
-        textBox("Text3", "Adjust sound trap in video detector circuit", 5160, 3720, 4935, 375).readOnly().hidden(),
+        textBox("Text3", "Adjust sound trap in video detector circuit", 5160, 3720, 4935, 375)
+            .readOnly()
+            .hidden(),
         textBox("Text2", "Color killer circuit-Adjust color killer control", 5160, 3240, 4935, 375)
             .readOnly()
             .hidden(),
-        combo("Combo4", kPrompt, 5160, 2760, 4935, 360).items({"Adjust AGC control", "Check sync seperator"}).hidden(),
+        combo("Combo4", kPrompt, 5160, 2760, 4935, 360)
+            .says("Problem areas")
+            .items({"Adjust AGC control", "Check sync seperator"})
+            .hidden(),
         combo("Combo3", kPrompt, 5160, 2280, 4935, 360)
+            .says("Problem areas")
             .items({"Adjust vertical hold control", "Adjust AGC control",
                     "Check vertical deflection oscillator circuits", "Check sync seperator"})
             .hidden(),
         combo("Combo2", kPrompt, 5160, 1800, 4935, 360)
-            .items({"Adjust horizontal hold control", "Adjust AGC control", "Check horizontal oscillator circuits",
-                    "Check sync seperator"})
+            .says("Problem areas")
+            .items({"Adjust horizontal hold control", "Adjust AGC control",
+                    "Check horizontal oscillator circuits", "Check sync seperator"})
             .hidden(),
         textBox("Text1", "Insufficient AGC", 5160, 1320, 4935, 375).readOnly().hidden(),
         command("cmdQuit", "Quit", 8280, 6120, 1215, 495),
         command("cmdReturn", "Return", 6720, 6120, 1215, 495),
         command("cmdContinue", "Continue", 5160, 6120, 1215, 495),
         combo("Combo1", kPrompt, 5160, 720, 4935, 360)
+            .says("Problem areas")
             .items({"1st video amplifier", "3rd video amplifier & brightness control",
                     "Comb filter & 2nd video amplifier", "Delay line", "Excessive AGC"})
             .hidden(),

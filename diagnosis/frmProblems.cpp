@@ -48,7 +48,7 @@ Design frmProblems::design() const
     Design d{
         command("cmdFillB", "Fill B", 1440, 6840, 1095, 255).hidden(),
         command("cmdContinue", "Continue", 5280, 6600, 1575, 375),
-        textBox("txtB", "", 3240, 6720, 735, 285).hidden(),
+        textBox("txtB", "", 3240, 6720, 735, 285).says("Problem code").hidden(),
         command("cmdQuit", "Quit", 9480, 6600, 1215, 375),
         command("cmdReturn", "Return", 7560, 6600, 1335, 375),
         textBox("Text9", "B-Y demodulator", 5280, 6000, 3015, 375).readOnly().hidden(),
@@ -59,21 +59,27 @@ Design frmProblems::design() const
         textBox("Text4", "Red amplifier/driver", 5280, 3600, 3015, 405).readOnly().hidden(),
         textBox("Text3", "Adjust tint control", 5280, 3120, 2655, 375).readOnly().hidden(),
         combo("Combo3", kPrompt, 5280, 2640, 5415, 360)
+            .says("Problem areas")
             .items({"3.58 mhz oscillator", "Burst gate", "Phase detector & oscillator control"})
             .hidden(),
         textBox("Text2", "Perform convergence adjustments", 5280, 2160, 4815, 375).readOnly().hidden(),
         combo("Combo2", kPrompt, 5280, 1680, 5415, 360)
+            .says("Problem areas")
             .items({"Weak signal", "Color control advanced too high", "Adjust color killer control",
                     "Color killer circuit", "Phase detector circuit"})
             .hidden(),
-        textBox("Text1", "Degauss picture tube - Purity adjustments", 5280, 1080, 4695, 375).readOnly().hidden(),
+        textBox("Text1", "Degauss picture tube - Purity adjustments", 5280, 1080, 4695, 375)
+            .readOnly()
+            .hidden(),
         combo("Combo1", kPrompt, 5280, 480, 5295, 360)
-            .items({"Adjust color control", "Adjust color killer circuit", "Adjust ACC control", "ACC circuit",
-                    "1st or 2nd chroma amplifiers", "Color killer circuit", "3.58 mhz oscillator",
-                    "Phase detector & oscillator control", "Phase shift network", "Color demodulators"})
+            .says("Problem areas")
+            .items({"Adjust color control", "Adjust color killer circuit", "Adjust ACC control",
+                    "ACC circuit", "1st or 2nd chroma amplifiers", "Color killer circuit",
+                    "3.58 mhz oscillator", "Phase detector & oscillator control", "Phase shift network",
+                    "Color demodulators"})
             .hidden(),
         frame("Frame1", "Symptoms", 240, 360, 4455, 6255).bold(9.75),
-        frame("Frame2", "", 720, 3120, 3735, 3135).in("Frame1").hidden(),
+        frame("Frame2", "", 720, 3120, 3735, 3135).says("Which color").in("Frame1").hidden(),
     };
     for (int i = 11; i >= 6; --i)
         d.push_back(option(QStringLiteral("Option%1").arg(i + 1), kNestedSymptoms[i - 6], 120, kNestedTops[i - 6],

@@ -15,17 +15,22 @@ Design frmRaster::design() const
                                "High-voltage rectifier", "High-voltage regulator", "Holddown cuircuit",
                                "Horizontal AFC",         "Horizontal oscillator",  "Picture tube"};
     return {
-        option("Option5", "Option5", 5160, 1080, 615, 255).hidden(),
+        option("Option5", "Option5", 5160, 1080, 615, 255).says("No symptom chosen").hidden(),
         command("cmdQuit", "Quit", 8160, 5520, 1095, 495).bold(9.75),
         command("cmdReturn", "Return", 6720, 5520, 1215, 495).bold(9.75),
         command("cmdContinue", "Continue", 5040, 5520, 1455, 495).bold(9.75),
-        listBox("List3", 5880, 2160, 3375, 360).items({"Pin cushion circuit"}).bold(12).hidden(),
-        listBox("List2", 5760, 2160, 3375, 1260)
-            .items({"Vertical deflection oscillator", "Vertical deflection amplifier", "Vertical deflection yoke",
-                    "Sync seperator"})
+        listBox("List3", 5880, 2160, 3375, 360)
+            .says("Circuits to check")
+            .items({"Pin cushion circuit"})
             .bold(12)
             .hidden(),
-        listBox("List1", 5760, 2160, 3375, 2760).items(noRaster).bold(12).hidden(),
+        listBox("List2", 5760, 2160, 3375, 1260)
+            .says("Circuits to check")
+            .items({"Vertical deflection oscillator", "Vertical deflection amplifier",
+                    "Vertical deflection yoke", "Sync seperator"})
+            .bold(12)
+            .hidden(),
+        listBox("List1", 5760, 2160, 3375, 2760).says("Circuits to check").items(noRaster).bold(12).hidden(),
         frame("Frame1", "Symptoms:", 720, 1200, 3975, 4695).bold(13.5),
         option("Option4", "Pincushion distortion", 240, 3480, 3735, 495).in("Frame1").bold(13.5),
         option("Option3", "Vertical line only", 240, 2640, 3855, 495).in("Frame1").bold(13.5),

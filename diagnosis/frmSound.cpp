@@ -16,11 +16,15 @@ Design frmSound::design() const
         command("cmdReturn", "Return", 4680, 5160, 1575, 495).bold(9.75),
         command("cmdContinue", "Continue", 1800, 5160, 1815, 495).bold(9.75),
         listBox("List2", 6000, 2760, 3015, 1860)
-            .items({"UHF tuner", "VHF tuner", "Remote tuning", "Video IF amplifiers", "Synchronous detectors"})
+            .says("Picture circuits to check")
+            .items(
+                {"UHF tuner", "VHF tuner", "Remote tuning", "Video IF amplifiers", "Synchronous detectors"})
             .bold(13.5)
             .hidden(),
         listBox("List1", 600, 2880, 3135, 1860)
-            .items({"Sound IF detector", "Sound IF amplifier", "Sound detector", "Audio amplifier", "Speakers"})
+            .says("Sound circuits to check")
+            .items(
+                {"Sound IF detector", "Sound IF amplifier", "Sound detector", "Audio amplifier", "Speakers"})
             .bold(13.5)
             .hidden(),
         frame("Frame1", "Symptom", 240, 1200, 9015, 735).bold(9.75),
@@ -28,8 +32,9 @@ Design frmSound::design() const
         option("opt1", "Picture O.K.", 360, 360, 2055, 375).in("Frame1").bold(12),
         label("Label3", "Check the following:", 6000, 2160, 3015, 375).bold(13.5).hidden(),
         label("Label2", "Check the following:", 600, 2280, 3015, 375).bold(13.5).hidden(),
-        label("Label1", "Your sound problem may be further diagnosed by checking one of the following symptoms:",
-              240, 240, 7215, 1215)
+        label("Label1",
+              "Your sound problem may be further diagnosed by checking one of the following symptoms:", 240,
+              240, 7215, 1215)
             .bold(13.5),
     };
 }

@@ -15,7 +15,8 @@ Design frmBTube::design() const
 {
     return {
         command("cmdReturn", "Return", 4680, 5520, 1095, 495),
-        picture("Picture1", ":/assets/bw-tube-bases.svg", 960, 720, 7935, 4575),
+        picture("Picture1", ":/assets/bw-tube-bases.svg", 960, 720, 7935, 4575)
+            .says("Black and white picture tube base diagrams, seen from the pin side"),
     };
 }
 

@@ -101,10 +101,13 @@ frmColor::frmColor()
 Design frmColor::design() const
 {
     return {
-        textBox("Text16", "", 3360, 240, 975, 285).bold(8.25).readOnly(),
+        textBox("Text16", "", 3360, 240, 975, 285).says("Problem code").bold(8.25).readOnly(),
         command("cmdQuit", "Quit", 3840, 6120, 1335, 495).bold(8.25),
         command("cmdReturn", "Return", 1680, 6120, 1455, 495).bold(8.25),
-        picture("Picture1", ":/assets/color-tube.svg", 9000, 3840, 2415, 1935).bordered().back(colors::white),
+        picture("Picture1", ":/assets/color-tube.svg", 9000, 3840, 2415, 1935)
+            .says("Color picture tube")
+            .bordered()
+            .back(colors::white),
 
         box("Text15", "Color killer", 4200, 3120, 855, 495),
         box("Text14", "2nd chroma amplifier", 4440, 2160, 1215, 495),
@@ -141,14 +144,15 @@ Design frmColor::design() const
         blueLabel("Label3", "Brightness", 6075, 1680, 1095, 255),
         blueLabel("Label2", "Contrast", 3675, 1680, 975, 255),
 
-        knob("Shape8", 7800, 6120),
-        knob("Shape7", 9120, 5880),
-        knob("Shape6", 4080, 5040),
-        knob("Shape5", 3240, 3720),
-        knob("Shape4", 4800, 2760),
-        knob("Shape3", 4800, 3600 + (375 - 255) / 2), // a 255 x 375 frame: its circle sits in the middle
-        knob("Shape2", 5760, 1680),
-        knob("Shape1", 3360, 1680),
+        knob("Shape8", 7800, 6120).says("RGB Drive knob"),
+        knob("Shape7", 9120, 5880).says("Screen knob"),
+        knob("Shape6", 4080, 5040).says("Tint knob"),
+        knob("Shape5", 3240, 3720).says("ACC knob"),
+        knob("Shape4", 4800, 2760).says("Color knob"),
+        knob("Shape3", 4800, 3600 + (375 - 255) / 2)
+            .says("Color killer knob"), // a 255 x 375 frame: its circle sits in the middle
+        knob("Shape2", 5760, 1680).says("Brightness knob"),
+        knob("Shape1", 3360, 1680).says("Contrast knob"),
 
         line("Line35", 4200, 3367, 3615, 3367), // Color killer - ACC
         line("Line34", 4560, 2655, 4560, 3120), // 2nd chroma amplifier - Color killer

@@ -5,6 +5,9 @@
 #include "diagrams/frmDiag.h"
 #include "runtime/services.h"
 
+#include <QKeySequence>
+#include <QShortcut>
+
 using namespace fw;
 
 frmConverg::frmConverg()
@@ -20,6 +23,7 @@ Design frmConverg::design() const
         command("cmdReturn", "Return", 7680, 720, 1575, 375),
         command("cmdDiagram", "Click for Diagram", 720, 720, 2175, 375),
         listBox("List1", 720, 1200, 8535, 4380)
+            .says("Convergence instructions")
             .items({
                 "1.  Degauss picture tube.",
                 "2.  Turn off blue and green guns.",
@@ -52,6 +56,9 @@ void frmConverg::wire()
     connect(cmdDiagram(), &CommandButton::Click, this, &frmConverg::cmdDiagram_Click);
     connect(cmdPrint(), &CommandButton::Click, this, &frmConverg::cmdPrint_Click);
     connect(cmdReturn(), &CommandButton::Click, this, &frmConverg::cmdReturn_Click);
+    // Ctrl+P prints, as in any desktop program; the shortcut lives and dies with the window.
+    auto* print = new QShortcut(QKeySequence::Print, window());
+    connect(print, &QShortcut::activated, this, &frmConverg::cmdPrint_Click);
 }
 
 void frmConverg::Form_Load()

@@ -17,7 +17,8 @@ Design frmCtube::design() const
         command("cmdReturn", "Return", 5880, 6000, 1575, 495),
         command("Command1", "Go to BW Tube Base Diagram", 2040, 6000, 3375, 495),
         textBox("Text1", "Color TV Tube Base Diagram", 2760, 240, 5175, 555).bold(18).centred().readOnly(),
-        picture("Picture1", ":/assets/color-tube-bases.svg", 480, 840, 9015, 4935),
+        picture("Picture1", ":/assets/color-tube-bases.svg", 480, 840, 9015, 4935)
+            .says("Color picture tube base diagrams, seen from the pin side"),
     };
 }
 

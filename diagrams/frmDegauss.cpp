@@ -14,7 +14,8 @@ Design frmDegauss::design() const
 {
     return {
         command("cmdReturn", "Return", 4560, 6000, 1095, 495),
-        picture("Picture1", ":/assets/degaussing.svg", 1080, 480, 8055, 5295),
+        picture("Picture1", ":/assets/degaussing.svg", 1080, 480, 8055, 5295)
+            .says("Degaussing picture tubes: the set's own degaussing coil and a hand-held coil"),
     };
 }
 

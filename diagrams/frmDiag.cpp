@@ -14,7 +14,8 @@ Design frmDiag::design() const
 {
     return {
         command("cmdReturn", "Return", 9720, 6000, 1095, 495),
-        picture("Picture1", ":/assets/convergence-diagram.svg", 1680, 360, 7815, 5895),
+        picture("Picture1", ":/assets/convergence-diagram.svg", 1680, 360, 7815, 5895)
+            .says("Purity and static convergence ring magnets on the picture tube neck"),
     };
 }
 

@@ -70,14 +70,22 @@ Design frmFront::design() const
         frame("Frame1", "Legend", 0, 4080, 1695, 2055),
         label("Label9", "Click these boxes for additional information", 600, 360, 1005, 855).in("Frame1"),
         label("Label8", "Problem areas", 600, 1440, 1005, 495).in("Frame1"),
-        label("Shape5", "", 240, 420, 255, 255).in("Frame1").back(colors::lightCyan).bordered(),
-        label("Shape4", "", 240, 1440, 255, 255).in("Frame1").back(colors::red).bordered(),
+        label("Shape5", "", 240, 420, 255, 255)
+            .says("Colour of clickable boxes")
+            .in("Frame1")
+            .back(colors::lightCyan)
+            .bordered(),
+        label("Shape4", "", 240, 1440, 255, 255)
+            .says("Colour of problem areas")
+            .in("Frame1")
+            .back(colors::red)
+            .bordered(),
         command("cmdQuit", "Quit", 6360, 4920, 1215, 495).bold(9.75),
         command("cmdReturn", "Return", 3120, 4920, 1215, 495).bold(9.75),
         box("Text14", "Blanking amplifier", 7800, 3240, 1215, 495),
         box("Text13", "AGC & Noise gate", 5520, 3240, 1215, 495),
         box("Text12", "Delayed AGC", 1800, 3360, 1095, 495),
-        picture("Picture1", ":/assets/loudspeaker.svg", 9960, 600, 855, 855),
+        picture("Picture1", ":/assets/loudspeaker.svg", 9960, 600, 855, 855).says("Loudspeaker"),
         box("Text11", "Audio amplifier", 8640, 720, 975, kBoxHigh),
         box("Text10", "Sound detector", 7440, 720, 975, kBoxHigh),
         box("Text9", "Sound IF amplifier", 6000, 720, 1095, kBoxHigh),
@@ -94,9 +102,9 @@ Design frmFront::design() const
         blue("Label5", "Volume", 8400, 1500, 600, 255),
         blue("Label4", "AGC", 6300, 4080, 495, 255),
         blue("Label3", "Delay", 2520, 4200, 615, 255),
-        knob("Shape3", 6015, 4080, 210),
-        knob("Shape2", 2235, 4200, 210),
-        knob("Shape1", 9015, 1500, 210),
+        knob("Shape3", 6015, 4080, 210).says("AGC knob"),
+        knob("Shape2", 2235, 4200, 210).says("Delay knob"),
+        knob("Shape1", 9015, 1500, 210).says("Volume knob"),
         blue("Label2", "Speaker", 9960, 1470, 855, 255).centred(),
         blue("Label1", "Antennas", 720, 240, 840, 255).centred(),
     };

@@ -54,12 +54,21 @@ Design frmLVPower::design() const
     return {
         frame("Frame1", "Legend", 0, 2160, 1935, 1935).bold(9.75),
         label("Label17", "Problem areas", 720, 360, 1095, 375).in("Frame1").bold(8.25),
-        label("Label16", "", 120, 360, 375, 375).in("Frame1").back(colors::red).bordered(),
-        label("Label14", "", 120, 1080, 375, 375).in("Frame1").back(colors::lightCyan).bordered(),
+        label("Label16", "", 120, 360, 375, 375)
+            .says("Colour of problem areas")
+            .in("Frame1")
+            .back(colors::red)
+            .bordered(),
+        label("Label14", "", 120, 1080, 375, 375)
+            .says("Colour of clickable boxes")
+            .in("Frame1")
+            .back(colors::lightCyan)
+            .bordered(),
         label("Label15", "Click these boxes for additional information.", 600, 960, 1215, 855)
             .in("Frame1")
             .bold(8.25),
-        picture("Picture3", ":/assets/lv-vertical-yoke.svg", 7080, 480, 1335, 1815),
+        picture("Picture3", ":/assets/lv-vertical-yoke.svg", 7080, 480, 1335, 1815)
+            .says("Vertical deflection yoke"),
         command("cmdQuit", "Quit", 9240, 6480, 1335, 495).bold(9.75),
         command("cmdReturn", "Return", 7440, 6480, 1335, 495).bold(9.75),
         block("Text17", "Voltage regulator", 3840, 6360, 1095, 615),
@@ -77,9 +86,11 @@ Design frmLVPower::design() const
         block("Text9", "Horizontal Drive", 5400, 4200, 975, 615),
         block("Text8", "Horizontal output amplifier", 7080, 4200, 1575, 615),
         block("Text7", "Pin cushion circuit", 5400, 2880, 1215, 495),
-        picture("Picture2", ":/assets/lv-horizontal-yoke.svg", 7200, 2640, 1335, 975),
+        picture("Picture2", ":/assets/lv-horizontal-yoke.svg", 7200, 2640, 1335, 975)
+            .says("Horizontal deflection yoke"),
         block("Text6", "High voltage tripler", 9240, 2880, 1215, 615),
-        picture("Picture1", ":/assets/lv-picture-tube.svg", 8640, 360, 2295, 1815),
+        picture("Picture1", ":/assets/lv-picture-tube.svg", 8640, 360, 2295, 1815)
+            .says("Color picture tube with its electron guns, yoke and high voltage anode"),
         block("Text5", "2nd Vertical deflection amplifier", 5640, 960, 1215, 735),
         block("Text4", "1st Vertical deflection amplifier", 4200, 960, 1215, 735),
         block("Text3", "Vertical deflection oscillator", 2880, 960, 1095, 735),
@@ -93,12 +104,12 @@ Design frmLVPower::design() const
         blueLabel("Label8", "Vertical Linearity", 3960, 2160, 855, 495),
         blueLabel("Label7", "Vertical Hold", 2640, 2160, 855, 495),
         blueLabel("Label6", "Noise level", 840, 1680, 855, 495),
-        knob("Shape6", 4200, 4920),
-        knob("Shape5", 5400, 3480),
-        knob("Shape4", 5040, 1800),
-        knob("Shape3", 4200, 1800),
-        knob("Shape2", 2880, 1800),
-        knob("Shape1", 480, 1800),
+        knob("Shape6", 4200, 4920).says("Horizontal Hold knob"),
+        knob("Shape5", 5400, 3480).says("Phase knob"),
+        knob("Shape4", 5040, 1800).says("Vertical Size knob"),
+        knob("Shape3", 4200, 1800).says("Vertical Linearity knob"),
+        knob("Shape2", 2880, 1800).says("Vertical Hold knob"),
+        knob("Shape1", 480, 1800).says("Noise level knob"),
         label("Label5", "To all circuits", 5400, 6480, 855, 495).bold(8.25).fore(colors::darkRed),
         pageBox("Label4", "Scan derived Power Supply", 9480, 4560, 1455, 495).bold(8.25),
         label("Label3", "High Voltage", 9960, 2280, 975, 375).bold(8.25),

@@ -9,7 +9,8 @@ frmPSLin::frmPSLin()
 Design frmPSLin::design() const
 {
     return {
-        picture("Picture1", ":/assets/ps-linear.svg", 570, 645, 8220, 4095),
+        picture("Picture1", ":/assets/ps-linear.svg", 570, 645, 8220, 4095)
+            .says("Schematic of a linear power supply with two outputs"),
         command("cmdReturn", "Return", 4440, 5400, 1095, 375).bold(9.75),
     };
 }

@@ -9,7 +9,8 @@ frmScan::frmScan()
 Design frmScan::design() const
 {
     return {
-        picture("Picture1", ":/assets/ps-scan-derived.svg", 1065, 420, 7560, 4785),
+        picture("Picture1", ":/assets/ps-scan-derived.svg", 1065, 420, 7560, 4785)
+            .says("Schematic of a scan derived power supply"),
         command("cmdReturn", "Return", 4440, 5640, 1215, 495).bold(9.75),
     };
 }

@@ -9,7 +9,8 @@ frmSync::frmSync()
 Design frmSync::design() const
 {
     return {
-        picture("Picture1", ":/assets/sync-separator.svg", 600, 270, 8370, 5820),
+        picture("Picture1", ":/assets/sync-separator.svg", 600, 270, 8370, 5820)
+            .says("Block diagram of the sync separator feeding the vertical and horizontal deflection"),
         command("cmdReturn", "Return", 4200, 6360, 1335, 495).bold(9.75),
     };
 }

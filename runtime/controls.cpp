@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
+#include <utility>
+
 namespace fw {
 
 namespace {
@@ -80,7 +83,13 @@ void setForeColor(QWidget* control, const QColor& color)
 
 void highlight(QWidget* control)
 {
-    control->setAccessibleDescription(QStringLiteral("problem area"));
+    // A picture keeps saying what it shows, and adds that it is a problem area.
+    const QString mark = QStringLiteral("problem area");
+    const QString said = control->accessibleDescription();
+    if (said.isEmpty())
+        control->setAccessibleDescription(mark);
+    else if (!said.endsWith(mark))
+        control->setAccessibleDescription(said + QStringLiteral("; ") + mark);
     if (auto* shape = qobject_cast<Shape*>(control)) {
         shape->setFillColor(colors::red); // a knob also draws a heavier ring when red
         return;
@@ -218,6 +227,10 @@ void OptionButton::keyPressEvent(QKeyEvent* event)
     for (OptionButton* option : group())
         if (option->isVisible() && option->isEnabled())
             options.append(option);
+    // Down and Right go the way the eye reads the group: top to bottom, then left to right.
+    std::sort(options.begin(), options.end(), [](const OptionButton* a, const OptionButton* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
     const qsizetype here = options.indexOf(this);
     if (options.size() < 2 || here < 0)
         return;

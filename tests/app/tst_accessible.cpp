@@ -1,0 +1,198 @@
+// Every control of every screen tells assistive technology what it is: a caption, or words of its own for
+// a control that has none (a swatch its colour, a knob its caption, a picture what it shows).
+
+#include "app/frmOne.h"
+#include "calculators/frmCodes.h"
+#include "calculators/frmFormulas.h"
+#include "calculators/frmFreq.h"
+#include "diagnosis/frmDead.h"
+#include "diagnosis/frmPicture.h"
+#include "diagnosis/frmProblems.h"
+#include "diagnosis/frmRaster.h"
+#include "diagnosis/frmSound.h"
+#include "diagrams/frmBTube.h"
+#include "diagrams/frmColor.h"
+#include "diagrams/frmConverg.h"
+#include "diagrams/frmCtube.h"
+#include "diagrams/frmDegauss.h"
+#include "diagrams/frmDiag.h"
+#include "diagrams/frmFront.h"
+#include "diagrams/frmHelp.h"
+#include "diagrams/frmLVPower.h"
+#include "diagrams/frmPSLin.h"
+#include "diagrams/frmPSSw.h"
+#include "diagrams/frmScan.h"
+#include "diagrams/frmSync.h"
+#include "diagrams/frmUHF.h"
+#include "diagrams/frmVHF.h"
+#include "support/program.h"
+
+#include <QTest>
+
+using namespace fw;
+using fw::test::ProgramScope;
+
+namespace {
+// Names every screen of the program, so that the registry holds them all.
+void nameEveryScreen()
+{
+    frmOne::get();
+    frmCodes::get();
+    frmFormulas::get();
+    frmFreq::get();
+    frmDead::get();
+    frmPicture::get();
+    frmProblems::get();
+    frmRaster::get();
+    frmSound::get();
+    frmBTube::get();
+    frmColor::get();
+    frmConverg::get();
+    frmCtube::get();
+    frmDegauss::get();
+    frmDiag::get();
+    frmFront::get();
+    frmHelp::get();
+    frmLVPower::get();
+    frmPSLin::get();
+    frmPSSw::get();
+    frmScan::get();
+    frmSync::get();
+    frmUHF::get();
+    frmVHF::get();
+}
+
+constexpr int kScreens = 24;
+
+// The words a knob's caption label shows, when one of the screen's labels carries them.
+bool aLabelReads(Screen& screen, const QString& text)
+{
+    for (QWidget* w : screen.controls())
+        if (auto* label = qobject_cast<Label*>(w); label && label->text().simplified() == text) return true;
+    return false;
+}
+} // namespace
+
+class tst_accessible : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyScreenIsWalked();
+    void everyControlIsNamed();
+    void swatchesSayTheirColour_data();
+    void swatchesSayTheirColour();
+    void knobsSayTheirCaption_data();
+    void knobsSayTheirCaption();
+    void problemAreaListsSayWhatTheyHold();
+    void highlightedPictureStillSaysWhatItShows();
+};
+
+void tst_accessible::everyScreenIsWalked()
+{
+    ProgramScope program;
+    nameEveryScreen();
+    QCOMPARE(int(Registry::instance().screens().size()), kScreens);
+}
+
+void tst_accessible::everyControlIsNamed()
+{
+    ProgramScope program;
+    nameEveryScreen();
+    QStringList unnamed;
+    for (Screen* screen : Registry::instance().screens()) {
+        for (QWidget* w : screen->controls()) {
+            if (qobject_cast<Line*>(w)) continue; // a wire of a drawing, not a control
+            const QString where = screen->name() + QLatin1Char('.') + w->objectName();
+            const QString name = w->accessibleName();
+            // A design name ("Shape3", "Combo1") tells a listener nothing.
+            if (name.isEmpty() || name == w->objectName() || name == QLatin1String("picture"))
+                unnamed << where + QStringLiteral(" \"") + name + QLatin1Char('"');
+            if (qobject_cast<Shape*>(w) && !name.endsWith(QLatin1String(" knob")))
+                unnamed << where + QStringLiteral(" is a knob but says \"") + name + QLatin1Char('"');
+            if (qobject_cast<PictureBox*>(w) && w->accessibleDescription().size() < 10)
+                unnamed << where + QStringLiteral(" describes no drawing");
+        }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
+}
+
+void tst_accessible::swatchesSayTheirColour_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("colour");
+    const QStringList colours{"black", "brown",  "red",  "orange", "yellow", "green",
+                              "blue",  "violet", "gray", "white",  "gold",   "silver"};
+    for (int i = 0; i < colours.size(); ++i)
+        QTest::newRow(qPrintable(colours[i])) << QStringLiteral("Text%1").arg(i + 1) << colours[i];
+}
+
+void tst_accessible::swatchesSayTheirColour()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, colour);
+    ProgramScope program;
+    QWidget* swatch = frmCodes::get().control(box);
+    QCOMPARE(swatch->accessibleName().toLower(), colour);
+    QVERIFY(swatch->focusPolicy() & Qt::TabFocus);
+}
+
+void tst_accessible::knobsSayTheirCaption_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("knob");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("low voltage: vertical hold") << "frmLVPower"
+                                                << "Shape2"
+                                                << "Vertical Hold knob";
+    QTest::newRow("low voltage: horizontal hold") << "frmLVPower"
+                                                  << "Shape6"
+                                                  << "Horizontal Hold knob";
+    QTest::newRow("low voltage: noise level") << "frmLVPower"
+                                              << "Shape1"
+                                              << "Noise level knob";
+}
+
+void tst_accessible::knobsSayTheirCaption()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, knob);
+    QFETCH(QString, name);
+    ProgramScope program;
+    nameEveryScreen();
+    Screen* found = nullptr;
+    for (Screen* s : Registry::instance().screens())
+        if (s->name() == screen) found = s;
+    QVERIFY(found);
+    QCOMPARE(found->control(knob)->accessibleName(), name);
+    // And on every screen, each knob is named after a caption the screen shows.
+    for (Screen* s : Registry::instance().screens())
+        for (QWidget* w : s->controls())
+            if (qobject_cast<Shape*>(w)) {
+                QString caption = w->accessibleName();
+                caption.chop(5);
+                QVERIFY2(aLabelReads(*s, caption),
+                         qPrintable(s->name() + QLatin1Char('.') + w->objectName()));
+            }
+}
+
+void tst_accessible::problemAreaListsSayWhatTheyHold()
+{
+    ProgramScope program;
+    for (Screen* s : std::initializer_list<Screen*>{&frmPicture::get(), &frmProblems::get()})
+        for (QWidget* w : s->controls())
+            if (qobject_cast<ComboBox*>(w)) QCOMPARE(w->accessibleName(), QStringLiteral("Problem areas"));
+}
+
+void tst_accessible::highlightedPictureStillSaysWhatItShows()
+{
+    ProgramScope program;
+    auto* tube = frmLVPower::get().control<PictureBox>(QStringLiteral("Picture1"));
+    const QString shows = tube->accessibleDescription();
+    QVERIFY(shows.contains(QLatin1String("picture tube")));
+    highlight(tube);
+    highlight(tube); // a second time says it once
+    QCOMPARE(tube->accessibleDescription(), shows + QStringLiteral("; problem area"));
+}
+
+FW_TEST_MAIN(tst_accessible)
+#include "tst_accessible.moc"

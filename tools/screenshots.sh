@@ -1,0 +1,18 @@
+#!/bin/sh
+# Renders every screen of the program to docs/screenshots/ on a virtual display (Xvfb), building the
+# renderer first when needed. Usage: tools/screenshots.sh [SHOT...]   (no names: every screen)
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build"
+out="$root/docs/screenshots"
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release
+fi
+cmake --build "$build" -j2 --target fernwick_screenshots
+
+mkdir -p "$out"
+# A real X server, so that fonts and pictures are drawn as on a desktop; one display number of its own.
+xvfb-run --auto-servernum --server-args="-screen 0 1600x1200x24" \
+    env QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$build/tools/fernwick_screenshots" "$out" "$@"
