@@ -31,8 +31,7 @@ constexpr int kSymptomCount = 11;
 
 frmPicture::frmPicture()
     : Form(QStringLiteral("frmPicture"), QStringLiteral("Picture Problems"), QSize(10305, 6810))
-{
-}
+{}
 
 Design frmPicture::design() const
 {
@@ -99,8 +98,22 @@ QStringList frmPicture::tabOrder() const
     QStringList order{"Frame1"};
     for (int i = 1; i <= kSymptomCount; ++i)
         order << QStringLiteral("Option%1").arg(i);
-    order << "Combo1" << "cmdContinue" << "cmdReturn" << "cmdQuit" << "Text1" << "Combo2" << "Combo3" << "Combo4"
-          << "Text2" << "Text3" << "Text4" << "Combo5" << "Combo6" << "Combo7" << "txtA" << "cmdFillA";
+    order << "Combo1"
+          << "cmdContinue"
+          << "cmdReturn"
+          << "cmdQuit"
+          << "Text1"
+          << "Combo2"
+          << "Combo3"
+          << "Combo4"
+          << "Text2"
+          << "Text3"
+          << "Text4"
+          << "Combo5"
+          << "Combo6"
+          << "Combo7"
+          << "txtA"
+          << "cmdFillA";
     return order;
 }
 
@@ -149,12 +162,13 @@ void frmPicture::closeAll()
 
 void frmPicture::fillA()
 {
-    const int found = diagnosis::firstCode(diagnosis::pictureProblemAreas(), [this](const diagnosis::ProblemArea& row) {
-        QWidget* w = control(row.control);
-        if (row.item == diagnosis::kFixedLine)
-            return Visible(w);
-        return static_cast<ComboBox*>(w)->ListIndex() == row.item;
-    });
+    const int found =
+        diagnosis::firstCode(diagnosis::pictureProblemAreas(), [this](const diagnosis::ProblemArea& row) {
+            QWidget* w = control(row.control);
+            if (row.item == diagnosis::kFixedLine)
+                return Visible(w);
+            return static_cast<ComboBox*>(w)->ListIndex() == row.item;
+        });
     if (found != 0)
         txtA()->setText(QString::number(found));
 }
@@ -171,7 +185,8 @@ void frmPicture::cmdContinue_Click()
     m_lastCode = static_cast<std::int16_t>(code());
     const diagnosis::ProblemArea* area = diagnosis::findCode(diagnosis::pictureProblemAreas(), m_lastCode);
     if (!area) {
-        services().MsgBox(QStringLiteral("Please select one of the symptoms"), QStringLiteral("Enter selection"));
+        services().MsgBox(QStringLiteral("Please select one of the symptoms"),
+                          QStringLiteral("Enter selection"));
         return;
     }
     diagnosis::showTarget(area->target);

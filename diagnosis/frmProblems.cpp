@@ -28,7 +28,7 @@ const int kNestedTops[] = {240, 684, 1068, 1512, 1956, 2400};
 struct Reveal
 {
     const char* control;
-    bool showsNested; // Option6 opens the nested group
+    bool showsNested;  // Option6 opens the nested group
     bool leavesNested; // the nested options themselves keep the group as it is
 };
 const Reveal kReveals[] = {
@@ -40,8 +40,7 @@ const Reveal kReveals[] = {
 
 frmProblems::frmProblems()
     : Form(QStringLiteral("frmProblems"), QStringLiteral("Color Problems"), QSize(10860, 7200))
-{
-}
+{}
 
 Design frmProblems::design() const
 {
@@ -82,14 +81,16 @@ Design frmProblems::design() const
         frame("Frame2", "", 720, 3120, 3735, 3135).says("Which color").in("Frame1").hidden(),
     };
     for (int i = 11; i >= 6; --i)
-        d.push_back(option(QStringLiteral("Option%1").arg(i + 1), kNestedSymptoms[i - 6], 120, kNestedTops[i - 6],
-                           3495, 240)
+        d.push_back(option(QStringLiteral("Option%1").arg(i + 1), kNestedSymptoms[i - 6], 120,
+                           kNestedTops[i - 6], 3495, 240)
                         .in("Frame2"));
     for (int i = 5; i >= 0; --i)
-        d.push_back(option(QStringLiteral("Option%1").arg(i + 1), kMainSymptoms[i], 240, kMainTops[i], 4095, 240)
-                        .in("Frame1")
-                        .bold(8.25));
-    d.push_back(label("Label1", "Select area to troubleshoot:", 5400, 0, 3855, 360).bold(12).fore(colors::blue));
+        d.push_back(
+            option(QStringLiteral("Option%1").arg(i + 1), kMainSymptoms[i], 240, kMainTops[i], 4095, 240)
+                .in("Frame1")
+                .bold(8.25));
+    d.push_back(
+        label("Label1", "Select area to troubleshoot:", 5400, 0, 3855, 360).bold(12).fore(colors::blue));
     return d;
 }
 
@@ -101,10 +102,19 @@ QStringList frmProblems::tabOrder() const
     order << "Frame2";
     for (int i = 7; i <= 12; ++i)
         order << QStringLiteral("Option%1").arg(i);
-    order << "Combo1" << "Text1" << "Combo2" << "Text2" << "Combo3";
+    order << "Combo1"
+          << "Text1"
+          << "Combo2"
+          << "Text2"
+          << "Combo3";
     for (int i = 3; i <= 9; ++i)
         order << QStringLiteral("Text%1").arg(i);
-    order << "cmdReturn" << "cmdQuit" << "txtB" << "cmdContinue" << "cmdFillB" << "Label1";
+    order << "cmdReturn"
+          << "cmdQuit"
+          << "txtB"
+          << "cmdContinue"
+          << "cmdFillB"
+          << "Label1";
     return order;
 }
 
@@ -174,12 +184,13 @@ void frmProblems::closeF()
 
 void frmProblems::fillB()
 {
-    const int found = diagnosis::firstCode(diagnosis::colorProblemAreas(), [this](const diagnosis::ProblemArea& row) {
-        QWidget* w = control(row.control);
-        if (row.item == diagnosis::kFixedLine)
-            return Visible(w);
-        return static_cast<ComboBox*>(w)->ListIndex() == row.item;
-    });
+    const int found =
+        diagnosis::firstCode(diagnosis::colorProblemAreas(), [this](const diagnosis::ProblemArea& row) {
+            QWidget* w = control(row.control);
+            if (row.item == diagnosis::kFixedLine)
+                return Visible(w);
+            return static_cast<ComboBox*>(w)->ListIndex() == row.item;
+        });
     if (found != 0)
         txtB()->setText(QString::number(found));
 }
@@ -195,7 +206,8 @@ void frmProblems::cmdContinue_Click()
     fillB();
     const diagnosis::ProblemArea* area = diagnosis::findCode(diagnosis::colorProblemAreas(), code());
     if (!area) {
-        services().MsgBox(QStringLiteral("Please select one of the symptoms"), QStringLiteral("Enter selection"));
+        services().MsgBox(QStringLiteral("Please select one of the symptoms"),
+                          QStringLiteral("Enter selection"));
         return;
     }
     Hide();

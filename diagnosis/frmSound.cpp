@@ -7,7 +7,8 @@
 
 using namespace fw;
 
-frmSound::frmSound() : Form(QStringLiteral("frmSound"), QStringLiteral("Sound Problems"), QSize(9975, 6090)) {}
+frmSound::frmSound() : Form(QStringLiteral("frmSound"), QStringLiteral("Sound Problems"), QSize(9975, 6090))
+{}
 
 Design frmSound::design() const
 {

@@ -8,8 +8,7 @@ using namespace fw;
 frmBTube::frmBTube()
     : Form(QStringLiteral("frmBTube"), QStringLiteral("Black & White TV Tube Base Diagram"),
            QSize(10200, 6750))
-{
-}
+{}
 
 Design frmBTube::design() const
 {

@@ -4,8 +4,8 @@
 #include "app/placement.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
-#include "diagrams/parts.h"
 #include "diagrams/frmCtube.h"
+#include "diagrams/parts.h"
 #include "runtime/services.h"
 
 #include <algorithm>
@@ -66,9 +66,11 @@ const Marks kColorMarks[] = {
 void mark(Screen& screen, std::span<const Marks> table, int code)
 {
     const auto row = std::ranges::find(table, code, &Marks::code);
-    if (row == table.end()) return;
+    if (row == table.end())
+        return;
     for (const char* name : row->controls)
-        if (name) highlight(screen.control(name));
+        if (name)
+            highlight(screen.control(name));
 }
 
 // Four lines of blanks set "Color demodulators" down from the top of the tall box.

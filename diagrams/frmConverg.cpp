@@ -12,8 +12,7 @@ using namespace fw;
 
 frmConverg::frmConverg()
     : Form(QStringLiteral("frmConverg"), QStringLiteral("Convergence"), QSize(10260, 6120))
-{
-}
+{}
 
 Design frmConverg::design() const
 {

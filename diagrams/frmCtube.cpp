@@ -8,8 +8,7 @@ using namespace fw;
 
 frmCtube::frmCtube()
     : Form(QStringLiteral("frmCtube"), QStringLiteral("Color TV Tube Base Diagram"), QSize(10410, 6780))
-{
-}
+{}
 
 Design frmCtube::design() const
 {

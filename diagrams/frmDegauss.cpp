@@ -7,8 +7,7 @@ using namespace fw;
 
 frmDegauss::frmDegauss()
     : Form(QStringLiteral("frmDegauss"), QStringLiteral("Degaussing Procedures"), QSize(10065, 6645))
-{
-}
+{}
 
 Design frmDegauss::design() const
 {

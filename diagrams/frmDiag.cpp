@@ -7,8 +7,7 @@ using namespace fw;
 
 frmDiag::frmDiag()
     : Form(QStringLiteral("frmDiag"), QStringLiteral("Convergence Diagram"), QSize(11055, 6795))
-{
-}
+{}
 
 Design frmDiag::design() const
 {

@@ -1,13 +1,12 @@
 #include "diagrams/frmFront.h"
 
-#include "diagrams/parts.h"
-
 #include "app/placement.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
 #include "diagnosis/frmSound.h"
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
+#include "diagrams/parts.h"
 #include "runtime/services.h"
 
 #include <vector>
@@ -57,8 +56,7 @@ const QStringList* marksFor(const std::vector<Marks>& table, int key)
 constexpr int kBoxHigh = 615; // a block of two lines
 } // namespace
 
-frmFront::frmFront() : Form(QStringLiteral("frmFront"), QStringLiteral("TV Front End"), QSize(11010, 6450))
-{}
+frmFront::frmFront() : Form(QStringLiteral("frmFront"), QStringLiteral("TV Front End"), QSize(11010, 6450)) {}
 
 Design frmFront::design() const
 {

@@ -31,8 +31,7 @@ any time.</p>)";
 
 frmHelp::frmHelp()
     : Form(QStringLiteral("frmHelp"), QStringLiteral("Program Description"), QSize(10110, 7920))
-{
-}
+{}
 
 Design frmHelp::design() const
 {

@@ -242,7 +242,8 @@ void frmLVPower::highlightAll(const QStringList& names)
 
 void frmLVPower::cmdReturn_Click()
 {
-    if (m_pictureCode != 0) m_origin = kFromPicture;
+    if (m_pictureCode != 0)
+        m_origin = kFromPicture;
     switch (m_origin) {
     case kFromDead:
         Hide();

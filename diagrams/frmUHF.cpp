@@ -11,8 +11,7 @@ constexpr int kLineWidth = 3;
 constexpr int kAxis = 2760; // the middle of the column of blocks
 } // namespace
 
-frmUHF::frmUHF() : Form(QStringLiteral("frmUHF"), QStringLiteral("UHF Tuner"), QSize(9405, 6570))
-{}
+frmUHF::frmUHF() : Form(QStringLiteral("frmUHF"), QStringLiteral("UHF Tuner"), QSize(9405, 6570)) {}
 
 Design frmUHF::design() const
 {

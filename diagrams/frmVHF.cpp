@@ -10,8 +10,7 @@ namespace {
 constexpr int kLineWidth = 3;
 } // namespace
 
-frmVHF::frmVHF() : Form(QStringLiteral("frmVHF"), QString(), QSize(9945, 6150))
-{}
+frmVHF::frmVHF() : Form(QStringLiteral("frmVHF"), QString(), QSize(9945, 6150)) {}
 
 Design frmVHF::design() const
 {

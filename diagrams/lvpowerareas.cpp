@@ -47,9 +47,11 @@ const PictureRow kPictureRows[] = {
 
 QStringList rasterAreas(const RasterSymptom& symptom)
 {
-    if (!symptom.fromRaster) return {};
+    if (!symptom.fromRaster)
+        return {};
     for (const RasterRow& row : kRasterRows)
-        if (symptom.*row.chosen) return *row.areas;
+        if (symptom.*row.chosen)
+            return *row.areas;
     return {};
 }
 
@@ -61,7 +63,8 @@ QStringList tvDeadAreas()
 QStringList pictureAreas(int pictureProblemCode)
 {
     for (const PictureRow& row : kPictureRows)
-        if (row.codes.contains(pictureProblemCode)) return row.areas;
+        if (row.codes.contains(pictureProblemCode))
+            return row.areas;
     return {};
 }
 

@@ -18,7 +18,8 @@ inline fw::Ctl block(const QString& name, const QString& text, int left, int top
 }
 
 // The blue caption of a knob or of a blue lead.
-inline fw::Ctl blueLabel(const QString& name, const QString& caption, int left, int top, int width, int height)
+inline fw::Ctl blueLabel(const QString& name, const QString& caption, int left, int top, int width,
+                         int height)
 {
     return fw::label(name, caption, left, top, width, height).bold(8.25).fore(fw::colors::blue);
 }

@@ -107,7 +107,8 @@ void highlight(QWidget* control)
         frame->setFrameStyle(QFrame::Box | QFrame::Plain);
         frame->setLineWidth(3);
     } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
-        line->setStyleSheet(QStringLiteral("QLineEdit { border: 3px solid black; background: red; color: white; }"));
+        line->setStyleSheet(
+            QStringLiteral("QLineEdit { border: 3px solid black; background: red; color: white; }"));
     }
 }
 

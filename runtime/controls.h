@@ -39,7 +39,10 @@ QColor ForeColor(const QWidget* control);
 void setForeColor(QWidget* control, const QColor& color);
 
 // A control's own visibility, whether or not its window is on screen.
-inline bool Visible(const QWidget* control) { return !control->isHidden(); }
+inline bool Visible(const QWidget* control)
+{
+    return !control->isHidden();
+}
 
 // Marks a diagram box (white on red), a picture (red background) or a knob (red fill) as a problem area.
 void highlight(QWidget* control);

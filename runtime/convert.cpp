@@ -70,8 +70,8 @@ QString formatPattern(double value, QStringView pattern, const QLocale& locale)
     while (whole.size() < minIntegerDigits)
         whole.prepend(u'0');
 
-    const bool allZero = std::all_of(digits.cbegin(), digits.cend(),
-                                     [](QChar c) { return c == u'0' || c == u'.'; });
+    const bool allZero =
+        std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c == u'0' || c == u'.'; });
     QString text = (value < 0 && !allZero) ? QStringLiteral("-") : QString();
     text += whole;
     if (point >= 0 && (!fraction.isEmpty() || decimals == 0))

@@ -201,8 +201,7 @@ QHash<QString, QWidget*> build(QWidget* client, const Design& design, const QStr
         if (c.kind == Kind::Line) {
             const QRect& r = c.rect;
             static_cast<Line*>(w)->setEnds(QPoint(toPixels(r.left()), toPixels(r.top())),
-                                           QPoint(toPixels(r.right()), toPixels(r.bottom())),
-                                           c.lineWidth);
+                                           QPoint(toPixels(r.right()), toPixels(r.bottom())), c.lineWidth);
         } else {
             w->setGeometry(pixelRect(c.rect));
         }

@@ -49,20 +49,77 @@ struct Ctl
     QStringList itemList;
     QString spoken; // what assistive technology says for a control without a caption, or what a picture shows
 
-    Ctl& in(const QString& frame) { container = frame; return *this; }
-    Ctl& size(double points) { pointSize = points; return *this; }
-    Ctl& bold(double points) { pointSize = points; isBold = true; return *this; }
-    Ctl& italic() { isItalic = true; return *this; }
-    Ctl& serif() { isSerif = true; return *this; }
-    Ctl& fore(const QColor& color) { foreColor = color; return *this; }
-    Ctl& back(const QColor& color) { backColor = color; return *this; }
-    Ctl& hidden() { isVisible = false; return *this; }
-    Ctl& bordered() { hasBorder = true; return *this; }
-    Ctl& centred() { isCentred = true; return *this; }
-    Ctl& readOnly() { isReadOnly = true; return *this; }
-    Ctl& width(int pixels) { lineWidth = pixels; return *this; }
-    Ctl& items(const QStringList& list) { itemList = list; return *this; }
-    Ctl& says(const QString& words) { spoken = words; return *this; }
+    Ctl& in(const QString& frame)
+    {
+        container = frame;
+        return *this;
+    }
+    Ctl& size(double points)
+    {
+        pointSize = points;
+        return *this;
+    }
+    Ctl& bold(double points)
+    {
+        pointSize = points;
+        isBold = true;
+        return *this;
+    }
+    Ctl& italic()
+    {
+        isItalic = true;
+        return *this;
+    }
+    Ctl& serif()
+    {
+        isSerif = true;
+        return *this;
+    }
+    Ctl& fore(const QColor& color)
+    {
+        foreColor = color;
+        return *this;
+    }
+    Ctl& back(const QColor& color)
+    {
+        backColor = color;
+        return *this;
+    }
+    Ctl& hidden()
+    {
+        isVisible = false;
+        return *this;
+    }
+    Ctl& bordered()
+    {
+        hasBorder = true;
+        return *this;
+    }
+    Ctl& centred()
+    {
+        isCentred = true;
+        return *this;
+    }
+    Ctl& readOnly()
+    {
+        isReadOnly = true;
+        return *this;
+    }
+    Ctl& width(int pixels)
+    {
+        lineWidth = pixels;
+        return *this;
+    }
+    Ctl& items(const QStringList& list)
+    {
+        itemList = list;
+        return *this;
+    }
+    Ctl& says(const QString& words)
+    {
+        spoken = words;
+        return *this;
+    }
 };
 
 using Design = std::vector<Ctl>;

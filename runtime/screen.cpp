@@ -134,7 +134,8 @@ void Screen::offerToKeyboard()
     QList<CommandButton*> ways;
     for (QWidget* w : std::as_const(m_controls)) {
         auto* button = qobject_cast<CommandButton*>(w);
-        if (button && (button->Caption() == QLatin1String("Return") || button->Caption() == QLatin1String("Close")))
+        if (button &&
+            (button->Caption() == QLatin1String("Return") || button->Caption() == QLatin1String("Close")))
             ways.append(button);
     }
     if (ways.size() == 1) {

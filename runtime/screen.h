@@ -58,8 +58,7 @@ public:
     void setHeight(double twips);
 
     // A control of this screen by design name; loads the screen.
-    template <class T = QWidget>
-    T* control(const QString& name)
+    template <class T = QWidget> T* control(const QString& name)
     {
         Load();
         auto* w = qobject_cast<T*>(m_controls.value(name));
@@ -97,8 +96,7 @@ class Registry
 public:
     static Registry& instance();
 
-    template <class T>
-    T& get()
+    template <class T> T& get()
     {
         auto& slot = m_screens[std::type_index(typeid(T))];
         if (!slot)
@@ -126,8 +124,7 @@ private:
 };
 
 // The base of every screen class: gives it its accessor, so that `frmDead::get()` names the screen.
-template <class T>
-class Form : public Screen
+template <class T> class Form : public Screen
 {
 public:
     using Screen::Screen;
@@ -138,5 +135,8 @@ public:
 
 // Declares an accessor for a control of the screen by its design name: `FW_CONTROL(OptionButton, opt1)`
 // gives `OptionButton* opt1()`.
-#define FW_CONTROL(Type, Name)                                                                             \
-    fw::Type* Name() { return control<fw::Type>(QStringLiteral(#Name)); }
+#define FW_CONTROL(Type, Name)                                                                               \
+    fw::Type* Name()                                                                                         \
+    {                                                                                                        \
+        return control<fw::Type>(QStringLiteral(#Name));                                                     \
+    }

@@ -55,7 +55,8 @@ bool renderClientArea(QWidget* client, QPagedPaintDevice& device)
     if (!painter.begin(&device))
         return false;
     const QRect page = painter.viewport();
-    const qreal scale = std::min(qreal(page.width()) / client->width(), qreal(page.height()) / client->height());
+    const qreal scale =
+        std::min(qreal(page.width()) / client->width(), qreal(page.height()) / client->height());
     painter.scale(scale, scale);
     client->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     return painter.end();
@@ -69,7 +70,8 @@ PrintResult QtServices::PrintForm(QWidget* client)
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(client->windowTitle());
     if (!printer.isValid())
-        return {false, QStringLiteral("The instructions could not be printed: the printer is not available.")};
+        return {false,
+                QStringLiteral("The instructions could not be printed: the printer is not available.")};
     // A printer that cannot take the job fails to start or finish the page.
     if (!renderClientArea(client, printer) || printer.printerState() == QPrinter::Error ||
         printer.printerState() == QPrinter::Aborted)

@@ -77,7 +77,7 @@ public:
     int beeps = 0;
     int ends = 0;
     std::vector<QImage> printed;
-    QString printFailure;                  // when set, printing fails with this reason
+    QString printFailure;                    // when set, printing fails with this reason
     QSizeF display{1024.0 * 15, 768.0 * 15}; // 1024 x 768 pixels
 
     void MsgBox(const QString& message, const QString& title) override;

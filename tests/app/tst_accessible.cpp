@@ -68,7 +68,8 @@ constexpr int kScreens = 24;
 bool aLabelReads(Screen& screen, const QString& text)
 {
     for (QWidget* w : screen.controls())
-        if (auto* label = qobject_cast<Label*>(w); label && label->text().simplified() == text) return true;
+        if (auto* label = qobject_cast<Label*>(w); label && label->text().simplified() == text)
+            return true;
     return false;
 }
 } // namespace
@@ -101,7 +102,8 @@ void tst_accessible::everyControlIsNamed()
     QStringList unnamed;
     for (Screen* screen : Registry::instance().screens()) {
         for (QWidget* w : screen->controls()) {
-            if (qobject_cast<Line*>(w)) continue; // a wire of a drawing, not a control
+            if (qobject_cast<Line*>(w))
+                continue; // a wire of a drawing, not a control
             const QString where = screen->name() + QLatin1Char('.') + w->objectName();
             const QString name = w->accessibleName();
             // A design name ("Shape3", "Combo1") tells a listener nothing.
@@ -161,7 +163,8 @@ void tst_accessible::knobsSayTheirCaption()
     nameEveryScreen();
     Screen* found = nullptr;
     for (Screen* s : Registry::instance().screens())
-        if (s->name() == screen) found = s;
+        if (s->name() == screen)
+            found = s;
     QVERIFY(found);
     QCOMPARE(found->control(knob)->accessibleName(), name);
     // And on every screen, each knob is named after a caption the screen shows.
@@ -180,7 +183,8 @@ void tst_accessible::problemAreaListsSayWhatTheyHold()
     ProgramScope program;
     for (Screen* s : std::initializer_list<Screen*>{&frmPicture::get(), &frmProblems::get()})
         for (QWidget* w : s->controls())
-            if (qobject_cast<ComboBox*>(w)) QCOMPARE(w->accessibleName(), QStringLiteral("Problem areas"));
+            if (qobject_cast<ComboBox*>(w))
+                QCOMPARE(w->accessibleName(), QStringLiteral("Problem areas"));
 }
 
 void tst_accessible::highlightedPictureStillSaysWhatItShows()

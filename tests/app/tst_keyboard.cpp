@@ -52,7 +52,8 @@ void tabTo(QWidget* control)
 {
     for (int i = 0; i < 80 && focused() != control; ++i) {
         key(Qt::Key_Tab);
-        if (QTest::currentTestFailed()) return;
+        if (QTest::currentTestFailed())
+            return;
     }
     QVERIFY2(focused() == control,
              qPrintable(control->objectName() + QStringLiteral(" is never reached by Tab; the focus is on ") +
@@ -73,7 +74,8 @@ void waitForScreen(const QString& name)
 void press(QWidget* control, Qt::Key k, const QString& next)
 {
     tabTo(control);
-    if (QTest::currentTestFailed()) return;
+    if (QTest::currentTestFailed())
+        return;
     key(k);
     waitForScreen(next);
 }
@@ -141,7 +143,8 @@ void tst_keyboard::pictureProblemRoad()
     // Its list of problem areas, chosen by arrow: the first item, then the third.
     ComboBox* areas = nullptr;
     for (QWidget* w : picture.controls())
-        if (auto* combo = qobject_cast<ComboBox*>(w); combo && combo->isVisible()) areas = combo;
+        if (auto* combo = qobject_cast<ComboBox*>(w); combo && combo->isVisible())
+            areas = combo;
     QVERIFY(areas);
     tabTo(areas);
     key(Qt::Key_Down);

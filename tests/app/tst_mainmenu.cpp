@@ -119,7 +119,8 @@ void tst_mainmenu::toggleSwitchesViews()
         QCOMPARE(dead.List2()->item(5)->text(), QStringLiteral("High voltage hold-down circuit"));
         QCOMPARE(fw::test::paintedAt(dead.Label3(), QPoint(2, 2)), colors::pink);
     } else {
-        QCOMPARE(dead.List1()->item(3)->text(), QStringLiteral("4. Open back cover and check fuse. (TV unplugged!)"));
+        QCOMPARE(dead.List1()->item(3)->text(),
+                 QStringLiteral("4. Open back cover and check fuse. (TV unplugged!)"));
     }
 }
 

@@ -111,10 +111,12 @@ int sharpInside(const QImage& image, int threshold)
     int sharp = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 1; x < image.width(); x += 2)
-            if (channelJump(image.pixel(x - 1, y), image.pixel(x, y)) > threshold) ++sharp;
+            if (channelJump(image.pixel(x - 1, y), image.pixel(x, y)) > threshold)
+                ++sharp;
     for (int y = 1; y < image.height(); y += 2)
         for (int x = 0; x < image.width(); ++x)
-            if (channelJump(image.pixel(x, y - 1), image.pixel(x, y)) > threshold) ++sharp;
+            if (channelJump(image.pixel(x, y - 1), image.pixel(x, y)) > threshold)
+                ++sharp;
     return sharp;
 }
 } // namespace

@@ -46,21 +46,26 @@ void tst_channelplan::readChannel_data()
     QTest::addColumn<QStringList>("outputs");
     QTest::addColumn<QString>("message");
     const QString none;
-    QTest::newRow("2: bottom of low VHF") << "2" << row("54", "60", "55.25", "58.83", "59.75", "57", "101") << none;
-    QTest::newRow("4: top of 2 to 4") << "4" << row("66", "72", "67.25", "70.83", "71.75", "69", "113") << none;
-    QTest::newRow("5: after the 4 MHz gap") << "5" << row("76", "82", "77.25", "80.83", "81.75", "79", "123")
-                                            << none;
-    QTest::newRow("6: top of low VHF") << "6" << row("82", "88", "83.25", "86.83", "87.75", "85", "129") << none;
+    QTest::newRow("2: bottom of low VHF")
+        << "2" << row("54", "60", "55.25", "58.83", "59.75", "57", "101") << none;
+    QTest::newRow("4: top of 2 to 4")
+        << "4" << row("66", "72", "67.25", "70.83", "71.75", "69", "113") << none;
+    QTest::newRow("5: after the 4 MHz gap")
+        << "5" << row("76", "82", "77.25", "80.83", "81.75", "79", "123") << none;
+    QTest::newRow("6: top of low VHF")
+        << "6" << row("82", "88", "83.25", "86.83", "87.75", "85", "129") << none;
     QTest::newRow("7: bottom of high VHF")
         << "7" << row("174", "180", "175.25", "178.83", "179.75", "177", "221") << none;
     QTest::newRow("13: top of high VHF")
         << "13" << row("210", "216", "211.25", "214.83", "215.75", "213", "257") << none;
-    QTest::newRow("14: bottom of UHF") << "14" << row("470", "476", "471.25", "474.83", "475.75", "473", "517")
-                                       << none;
+    QTest::newRow("14: bottom of UHF")
+        << "14" << row("470", "476", "471.25", "474.83", "475.75", "473", "517") << none;
     QTest::newRow("83: top of UHF") << "83" << row("884", "890", "885.25", "888.83", "889.75", "887", "931")
                                     << none;
-    QTest::newRow("2.5 is channel 2") << "2.5" << row("54", "60", "55.25", "58.83", "59.75", "57", "101") << none;
-    QTest::newRow("3.5 is channel 4") << "3.5" << row("66", "72", "67.25", "70.83", "71.75", "69", "113") << none;
+    QTest::newRow("2.5 is channel 2")
+        << "2.5" << row("54", "60", "55.25", "58.83", "59.75", "57", "101") << none;
+    QTest::newRow("3.5 is channel 4")
+        << "3.5" << row("66", "72", "67.25", "70.83", "71.75", "69", "113") << none;
     QTest::newRow("13.5 is channel 14")
         << "13.5" << row("470", "476", "471.25", "474.83", "475.75", "473", "517") << none;
     QTest::newRow("blanks around 7") << " 7 " << row("174", "180", "175.25", "178.83", "179.75", "177", "221")

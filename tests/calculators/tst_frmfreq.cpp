@@ -44,7 +44,8 @@ void typeChannel(const QString& text, bool enter = true)
         QTest::keyClick(box, Qt::Key_Return);
 }
 
-// The seven outputs in the order lower edge, upper edge, video, colour and sound carriers, centre, oscillator.
+// The seven outputs in the order lower edge, upper edge, video, colour and sound carriers, centre,
+// oscillator.
 QStringList outputs()
 {
     frmFreq& f = frmFreq::get();
@@ -62,18 +63,33 @@ const QStringList kEightEmpty(8);
 
 QStringList channel2()
 {
-    return {"54", "60", "Video Carrier= 55.25", "Color Carrier= 58.83", "Sound Carrier= 59.75",
-            "Center frequency= 57", "Oscillator frequency= 101"};
+    return {"54",
+            "60",
+            "Video Carrier= 55.25",
+            "Color Carrier= 58.83",
+            "Sound Carrier= 59.75",
+            "Center frequency= 57",
+            "Oscillator frequency= 101"};
 }
 QStringList channel14()
 {
-    return {"470", "476", "Video Carrier= 471.25", "Color Carrier= 474.83", "Sound Carrier= 475.75",
-            "Center frequency= 473", "Oscillator frequency= 517"};
+    return {"470",
+            "476",
+            "Video Carrier= 471.25",
+            "Color Carrier= 474.83",
+            "Sound Carrier= 475.75",
+            "Center frequency= 473",
+            "Oscillator frequency= 517"};
 }
 QStringList channel83()
 {
-    return {"884", "890", "Video Carrier= 885.25", "Color Carrier= 888.83", "Sound Carrier= 889.75",
-            "Center frequency= 887", "Oscillator frequency= 931"};
+    return {"884",
+            "890",
+            "Video Carrier= 885.25",
+            "Color Carrier= 888.83",
+            "Sound Carrier= 889.75",
+            "Center frequency= 887",
+            "Oscillator frequency= 931"};
 }
 } // namespace
 
@@ -153,9 +169,12 @@ void tst_frmfreq::rejections_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("channel"); // the stored channel number afterwards
     const QString notAChannel = QStringLiteral("Enter a channel number from 2 to 83");
-    QTest::newRow("1") << "1" << "There is no channel 1" << 1;
-    QTest::newRow("84") << "84" << "No TV channels above channel 83" << 84;
-    QTest::newRow("83.5 is 84") << "83.5" << "No TV channels above channel 83" << 84;
+    QTest::newRow("1") << "1"
+                       << "There is no channel 1" << 1;
+    QTest::newRow("84") << "84"
+                        << "No TV channels above channel 83" << 84;
+    QTest::newRow("83.5 is 84") << "83.5"
+                                << "No TV channels above channel 83" << 84;
     QTest::newRow("0") << "0" << notAChannel << 0;
     QTest::newRow("-5") << "-5" << notAChannel << -5;
     QTest::newRow("empty") << "" << notAChannel << 5;
@@ -203,9 +222,9 @@ void tst_frmfreq::germanDecimalComma()
     DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
     showConverter();
     typeChannel("13,5");
-    QCOMPARE(outputs(), (QStringList{"470", "476", "Video Carrier= 471,25", "Color Carrier= 474,83",
-                                     "Sound Carrier= 475,75", "Center frequency= 473",
-                                     "Oscillator frequency= 517"}));
+    QCOMPARE(outputs(),
+             (QStringList{"470", "476", "Video Carrier= 471,25", "Color Carrier= 474,83",
+                          "Sound Carrier= 475,75", "Center frequency= 473", "Oscillator frequency= 517"}));
 }
 
 void tst_frmfreq::focusReturnsToTheChannelOnActivation()
@@ -225,8 +244,10 @@ void tst_frmfreq::returnButtonsUnload_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Return - VHF") << "cmdQuit" << "Return - VHF";
-    QTest::newRow("Return - UHF") << "Command1" << "Return - UHF";
+    QTest::newRow("Return - VHF") << "cmdQuit"
+                                  << "Return - VHF";
+    QTest::newRow("Return - UHF") << "Command1"
+                                  << "Return - UHF";
 }
 
 // The converter forgets its boxes on Return but keeps its own values for the next time it opens.

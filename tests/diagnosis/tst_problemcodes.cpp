@@ -41,7 +41,8 @@ void tst_problemcodes::targets_data()
     QTest::addColumn<int>("target");
     QTest::addColumn<QList<int>>("codes");
     QTest::newRow("picture: front end") << true << int(Target::Front) << QList<int>{1, 5, 6, 8, 12, 15, 18};
-    QTest::newRow("picture: video and color") << true << int(Target::Color) << QList<int>{2, 3, 4, 17, 20, 21, 22};
+    QTest::newRow("picture: video and color")
+        << true << int(Target::Color) << QList<int>{2, 3, 4, 17, 20, 21, 22};
     QTest::newRow("picture: low voltage")
         << true << int(Target::LVPower) << QList<int>{7, 9, 10, 11, 13, 14, 16, 19, 23, 24, 25, 26, 27, 28};
     QTest::newRow("color: degaussing") << false << int(Target::Degauss) << QList<int>{11};

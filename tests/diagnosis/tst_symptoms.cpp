@@ -43,8 +43,8 @@ QStringList revealed(Screen& screen, const QStringList& names)
     return shown;
 }
 
-const QStringList kPictureAreas{"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Combo6", "Combo7",
-                                "Text1",  "Text2",  "Text3",  "Text4"};
+const QStringList kPictureAreas{"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Combo6",
+                                "Combo7", "Text1",  "Text2",  "Text3",  "Text4"};
 const QStringList kColorAreas{"Combo1", "Combo2", "Combo3", "Text1", "Text2", "Text3",
                               "Text4",  "Text5",  "Text6",  "Text7", "Text8", "Text9"};
 } // namespace

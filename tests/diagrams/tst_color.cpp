@@ -45,7 +45,8 @@ QStringList paintedRed()
         QWidget* w = frmColor::get().control(name);
         const bool red =
             qobject_cast<Shape*>(w) ? paintedCentre(w) == colors::red : paints(w, colors::red, 0.3);
-        if (red) names << name;
+        if (red)
+            names << name;
     }
     names.sort();
     return names;
@@ -71,7 +72,8 @@ void pictureFlow(int symptom, int item)
     click(picture.Option(symptom));
     if (item >= 0) {
         for (ComboBox* combo : picture.window()->findChildren<ComboBox*>())
-            if (combo->isVisible()) choose(combo, item);
+            if (combo->isVisible())
+                choose(combo, item);
     }
     click(picture.cmdContinue());
 }
@@ -82,10 +84,12 @@ void colorFlow(int symptom, int nested, int item)
     click(frmOne::get().Option5());
     frmProblems& problems = frmProblems::get();
     click(problems.Option(symptom));
-    if (nested) click(problems.Option(nested));
+    if (nested)
+        click(problems.Option(nested));
     if (item >= 0) {
         for (ComboBox* combo : problems.window()->findChildren<ComboBox*>())
-            if (combo->isVisible()) choose(combo, item);
+            if (combo->isVisible())
+                choose(combo, item);
     }
     click(problems.cmdContinue());
 }
@@ -110,7 +114,8 @@ bool crosses(const QLineF& s, const QRectF& r)
 {
     const int steps = std::max(2, int(s.length()));
     for (int i = 0; i <= steps; ++i)
-        if (r.contains(s.pointAt(double(i) / steps))) return true;
+        if (r.contains(s.pointAt(double(i) / steps)))
+            return true;
     return false;
 }
 
@@ -233,7 +238,8 @@ void tst_color::colorCodeHighlights()
     QCOMPARE(shownScreens(), QStringList{"frmColor"});
     QCOMPARE(paintedRed(), sorted(marked));
     for (const QString& name : marked)
-        if (!name.startsWith("Shape")) QVERIFY2(whiteText(frmColor::get().control(name)), qPrintable(name));
+        if (!name.startsWith("Shape"))
+            QVERIFY2(whiteText(frmColor::get().control(name)), qPrintable(name));
     QCOMPARE(frmColor::get().Text16()->Text(), QString());
     QVERIFY(frmPicture::get().isLoaded());
     QVERIFY(!frmPicture::get().isShown());
@@ -304,7 +310,8 @@ void tst_color::returnTargets()
             click(frmProblems::get().cmdReturn());
         }
     }
-    if (pictureCode) pictureFlow(1, 2); // "Comb filter & 2nd video amplifier"
+    if (pictureCode)
+        pictureFlow(1, 2); // "Comb filter & 2nd video amplifier"
     if (!colorCode && !pictureCode) {
         // No flow gets here with no code; the diagram shown on its own stands in for one.
         frmOne::get().Hide();
@@ -391,7 +398,8 @@ void tst_color::linesCrossNoText()
     color.Show();
     QList<QPair<QString, QRectF>> obstacles;
     for (QWidget* w : color.controls()) {
-        if (qobject_cast<Line*>(w)) continue;
+        if (qobject_cast<Line*>(w))
+            continue;
         QRectF area =
             qobject_cast<Label*>(w) ? QRectF(textRect(static_cast<Label*>(w))) : QRectF(w->geometry());
         obstacles.append({w->objectName(), area.adjusted(2, 2, -2, -2)});
@@ -413,7 +421,8 @@ void tst_color::everyLineEndJoins()
     color.Show();
     QList<QRectF> ends;
     for (QWidget* w : color.controls())
-        if (!qobject_cast<Line*>(w) && !qobject_cast<Label*>(w)) ends.append(QRectF(w->geometry()));
+        if (!qobject_cast<Line*>(w) && !qobject_cast<Label*>(w))
+            ends.append(QRectF(w->geometry()));
     const QRectF source = QRectF(textRect(color.Label(1))).adjusted(-12, -12, 12, 12);
     for (int i = 1; i <= 42; ++i) {
         const QLineF s = segment(color.Line(i));

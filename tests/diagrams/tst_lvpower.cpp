@@ -42,8 +42,10 @@ QStringList redAreas()
     QWidget* window = frmLVPower::get().window();
     QStringList names;
     for (QWidget* control : frmLVPower::get().controls()) {
-        if (control->parentWidget() != window || qobject_cast<Line*>(control)) continue;
-        if (paints(control, colors::red, 0.3)) names << control->objectName();
+        if (control->parentWidget() != window || qobject_cast<Line*>(control))
+            continue;
+        if (paints(control, colors::red, 0.3))
+            names << control->objectName();
     }
     names.sort();
     return names;
@@ -61,7 +63,8 @@ bool paintedAsProblemBox(QWidget* box)
 Screen* screenNamed(const QString& name)
 {
     for (Screen* screen : Registry::instance().screens())
-        if (screen->name() == name) return screen;
+        if (screen->name() == name)
+            return screen;
     return nullptr;
 }
 
@@ -133,14 +136,16 @@ QList<Run> runs(const Drawing& d)
     for (qsizetype a = 0; a < n; ++a)
         for (qsizetype b = 0; b < n; ++b)
             for (QPoint end : {d.lines[a]->from(), d.lines[a]->to()})
-                if (a != b && distanceToSegment(end, segmentOf(d.lines[b])) <= 1.0) parent[find(a)] = find(b);
+                if (a != b && distanceToSegment(end, segmentOf(d.lines[b])) <= 1.0)
+                    parent[find(a)] = find(b);
     QHash<qsizetype, Run> byRoot;
     for (qsizetype i = 0; i < n; ++i) {
         Run& run = byRoot[find(i)];
         run.lines << d.lines[i];
         for (QPoint end : {d.lines[i]->from(), d.lines[i]->to()})
             for (auto it = d.blocks.begin(); it != d.blocks.end(); ++it)
-                if (touches(end, it.value())) run.blocks.insert(it.key());
+                if (touches(end, it.value()))
+                    run.blocks.insert(it.key());
     }
     return byRoot.values();
 }
@@ -422,7 +427,8 @@ void tst_lvpower::pagesOpenAndReturnWithTheSameHighlights()
     toTvDeadDiagram();
     // A user clicks a text box on its viewport, the part that shows the text.
     QWidget* target = frmLVPower::get().control(box);
-    if (auto* area = qobject_cast<TextArea*>(target)) target = area->viewport();
+    if (auto* area = qobject_cast<TextArea*>(target))
+        target = area->viewport();
     click(target);
     QCOMPARE(shownScreens(), QStringList{page});
     QVERIFY(!frmLVPower::get().isLoaded());
@@ -572,7 +578,8 @@ void tst_lvpower::connections()
     frmLVPower::get().Show();
     int found = 0;
     for (const Run& run : runs(drawing())) {
-        if (!run.blocks.contains(from) || !run.blocks.contains(to)) continue;
+        if (!run.blocks.contains(from) || !run.blocks.contains(to))
+            continue;
         ++found;
         for (const Line* line : run.lines) {
             QCOMPARE(line->BorderColor(), colour);
@@ -616,9 +623,11 @@ void tst_lvpower::linesJoinCleanly()
             }
         }
         for (const Line* other : d.lines) {
-            if (other == line) continue;
+            if (other == line)
+                continue;
             QPointF at;
-            if (segment.intersects(segmentOf(other), &at) != QLineF::BoundedIntersection) continue;
+            if (segment.intersects(segmentOf(other), &at) != QLineF::BoundedIntersection)
+                continue;
             // Lines may only meet where one of them ends.
             const bool atAnEnd =
                 QLineF(at, line->from()).length() <= 1.5 || QLineF(at, line->to()).length() <= 1.5 ||

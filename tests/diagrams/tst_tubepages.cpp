@@ -89,8 +89,12 @@ void tst_tubepages::colorProblemOpensItsPage_data()
     QTest::addColumn<QString>("area");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("opened");
-    QTest::newRow("Areas predominantly one color: degaussing") << 2 << "Text1" << "11" << "frmDegauss";
-    QTest::newRow("B and W picture outlined in color: convergence") << 4 << "Text2" << "17" << "frmConverg";
+    QTest::newRow("Areas predominantly one color: degaussing") << 2 << "Text1"
+                                                               << "11"
+                                                               << "frmDegauss";
+    QTest::newRow("B and W picture outlined in color: convergence") << 4 << "Text2"
+                                                                    << "17"
+                                                                    << "frmConverg";
 }
 
 // The page opens in place of the color problems screen, and its Return brings that screen back as it was
@@ -128,14 +132,21 @@ void tst_tubepages::pagesArePlacedWithTheirPictures_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("picture"); // empty: none
-    QTest::newRow("convergence") << "frmConverg" << "Convergence" << "";
-    QTest::newRow("convergence diagram")
-        << "frmDiag" << "Convergence Diagram" << ":/assets/convergence-diagram.svg";
-    QTest::newRow("color tube bases")
-        << "frmCtube" << "Color TV Tube Base Diagram" << ":/assets/color-tube-bases.svg";
-    QTest::newRow("black and white tube bases")
-        << "frmBTube" << "Black & White TV Tube Base Diagram" << ":/assets/bw-tube-bases.svg";
-    QTest::newRow("degaussing") << "frmDegauss" << "Degaussing Procedures" << ":/assets/degaussing.svg";
+    QTest::newRow("convergence") << "frmConverg"
+                                 << "Convergence"
+                                 << "";
+    QTest::newRow("convergence diagram") << "frmDiag"
+                                         << "Convergence Diagram"
+                                         << ":/assets/convergence-diagram.svg";
+    QTest::newRow("color tube bases") << "frmCtube"
+                                      << "Color TV Tube Base Diagram"
+                                      << ":/assets/color-tube-bases.svg";
+    QTest::newRow("black and white tube bases") << "frmBTube"
+                                                << "Black & White TV Tube Base Diagram"
+                                                << ":/assets/bw-tube-bases.svg";
+    QTest::newRow("degaussing") << "frmDegauss"
+                                << "Degaussing Procedures"
+                                << ":/assets/degaussing.svg";
 }
 
 // Each page sits 300 twips from the top, centred across; its picture is the whole drawing, not clipped.

@@ -155,7 +155,8 @@ void tst_roads::rasterSymptomsOnTheLowVoltageDiagram()
     click(raster.cmdContinue());
     QCOMPARE(shownScreens(), QStringList{"frmLVPower"});
     QCOMPARE(redOnLowVoltage(), sorted(red));
-    QVERIFY(fw::test::paints(frmLVPower::get().Text2(), colors::lightCyan, 0.5)); // "Sync seperator" stays clickable
+    QVERIFY(fw::test::paints(frmLVPower::get().Text2(), colors::lightCyan,
+                             0.5)); // "Sync seperator" stays clickable
     click(frmLVPower::get().cmdReturn());
     QCOMPARE(shownScreens(), QStringList{"frmRaster"});
     QVERIFY(option->Value());
@@ -215,7 +216,8 @@ void tst_roads::tunerPagesAndTheConverter()
     QCOMPARE(shownScreens(), QStringList{"frmVHF"});
     click(frmVHF::get().cmdConvert());
     QCOMPARE(shownScreens(), QStringList{"frmFreq"});
-    QVERIFY(frmFreq::get().Text8()->hasFocus() || frmFreq::get().window()->focusWidget() == frmFreq::get().Text8());
+    QVERIFY(frmFreq::get().Text8()->hasFocus() ||
+            frmFreq::get().window()->focusWidget() == frmFreq::get().Text8());
     click(frmFreq::get().Command1()); // "Return - UHF", though the VHF page led here
     QCOMPARE(shownScreens(), QStringList{"frmUHF"});
     QVERIFY(!frmFreq::get().isLoaded());
@@ -244,8 +246,8 @@ void tour()
 {
     const QList<QStringList> roads{
         // TV Dead, the diagram, its four pages, and back.
-        {"Option1", "Command1", "cmdContinue", "Label12", "cmdReturn", "Label13", "cmdReturn", "Label4", "cmdReturn",
-         "Text2", "cmdReturn", "cmdReturn", "cmdReturn"},
+        {"Option1", "Command1", "cmdContinue", "Label12", "cmdReturn", "Label13", "cmdReturn", "Label4",
+         "cmdReturn", "Text2", "cmdReturn", "cmdReturn", "cmdReturn"},
         // Sound, the front end, both tuner pages and the converter.
         {"Option2", "Opt2", "cmdContinue", "Text2", "cmdConvert", "cmdQuit", "cmdReturn", "Text1", "Command1",
          "Command1", "cmdReturn", "cmdReturn", "cmdReturn"},
@@ -256,8 +258,8 @@ void tour()
         {"Option4", "Option2", "cmdContinue", "cmdReturn", "Option6", "cmdContinue", "Picture1", "Command1",
          "cmdReturn", "cmdReturn", "cmdReturn", "Option8", "cmdContinue", "cmdReturn", "cmdReturn"},
         // Color problems: degaussing, convergence and its diagram, the color diagram.
-        {"Option5", "Option2", "cmdContinue", "cmdReturn", "Option4", "cmdContinue", "cmdDiagram", "cmdReturn",
-         "cmdReturn", "Option6", "cmdContinue", "cmdReturn", "cmdReturn"},
+        {"Option5", "Option2", "cmdContinue", "cmdReturn", "Option4", "cmdContinue", "cmdDiagram",
+         "cmdReturn", "cmdReturn", "Option6", "cmdContinue", "cmdReturn", "cmdReturn"},
         // The utilities.
         {"Option6", "Command1"},
         {"Option7", "cmdReturn"},

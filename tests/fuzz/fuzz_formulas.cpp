@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
             break;
         default: {
             std::optional<double> value;
-            if (data.ConsumeBool()) value = data.ConsumeFloatingPoint<double>();
+            if (data.ConsumeBool())
+                value = data.ConsumeFloatingPoint<double>();
             const Reciprocal before = series;
             const Addition added = addValue(series, value);
             if (added.status == Added::Total) {

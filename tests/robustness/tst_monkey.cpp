@@ -19,8 +19,8 @@ const QSet<QString> kKnownTitles{"Enter selection", "Error", "Channel out of ran
 
 // Screens that may stay loaded while hidden: the ones whose flags or choices a later screen reads or
 // shows again, and the main menu under the symptom screens.
-const QSet<QString> kMayWaitHidden{"frmOne",      "frmDead", "frmSound", "frmRaster",
-                                   "frmPicture",  "frmProblems", "frmColor"};
+const QSet<QString> kMayWaitHidden{"frmOne",     "frmDead",     "frmSound", "frmRaster",
+                                   "frmPicture", "frmProblems", "frmColor"};
 
 class Monkey
 {
@@ -105,16 +105,16 @@ private:
         if (auto* button = qobject_cast<QPushButton*>(w); button && button->text() == QLatin1String("Quit"))
             return false;
         return qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
-               qobject_cast<QListWidget*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
-               qobject_cast<QLabel*>(w) || qobject_cast<PictureBox*>(w);
+               qobject_cast<QListWidget*>(w) || qobject_cast<QLineEdit*>(w) ||
+               qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<PictureBox*>(w);
     }
 
     QString junk()
     {
-        static const QStringList samples{"0",      "1",     "2",    "13",     "83",   "84",     "-5",   "2.5",
-                                         "3,5",    "1e308", "-1e308", "1e-308", "32767", "32768", "99999",
-                                         "abc",    "",      " ",    "+",      "-",    ".",      ",",    "1,000.5",
-                                         "Ω",      "züñ",   "漢字", "nan",    "inf",  "0x10",   "1/0",  "4.7"};
+        static const QStringList samples{
+            "0",       "1",     "2",     "13",    "83",  "84",  "-5",   "2.5", "3,5", "1e308", "-1e308",
+            "1e-308",  "32767", "32768", "99999", "abc", "",    " ",    "+",   "-",   ".",     ",",
+            "1,000.5", "Ω",     "züñ",   "漢字",  "nan", "inf", "0x10", "1/0", "4.7"};
         switch (pick(4)) {
         case 0:
             return samples.at(pick(samples.size()));
@@ -156,8 +156,9 @@ void tst_monkey::neverBreaks_data()
 void tst_monkey::neverBreaks()
 {
     QFETCH(quint32, seed);
-    const int actions = qEnvironmentVariableIsSet("FW_MONKEY_ACTIONS") ? qEnvironmentVariableIntValue("FW_MONKEY_ACTIONS")
-                                                                       : 20000;
+    const int actions = qEnvironmentVariableIsSet("FW_MONKEY_ACTIONS")
+                            ? qEnvironmentVariableIntValue("FW_MONKEY_ACTIONS")
+                            : 20000;
     fw::test::ProgramScope program;
     Module1::Main();
     Monkey monkey(seed);
@@ -175,8 +176,9 @@ void tst_monkey::neverBreaks()
             QVERIFY2(!message.text.isEmpty(), qPrintable(where + QStringLiteral(" showed an empty message")));
         }
         for (Screen* screen : Registry::instance().loadedScreens())
-            QVERIFY2(screen->isShown() || kMayWaitHidden.contains(screen->name()),
-                     qPrintable(where + QStringLiteral(" left ") + screen->name() + QStringLiteral(" hidden")));
+            QVERIFY2(
+                screen->isShown() || kMayWaitHidden.contains(screen->name()),
+                qPrintable(where + QStringLiteral(" left ") + screen->name() + QStringLiteral(" hidden")));
     }
 }
 

@@ -364,14 +364,16 @@ protected:
     {
         Design d;
         for (int i = 0; i < captions.size(); ++i)
-            d.push_back(command(QStringLiteral("Command%1").arg(i), captions[i], 150, 150 + 500 * i, 1200, 450));
+            d.push_back(
+                command(QStringLiteral("Command%1").arg(i), captions[i], 150, 150 + 500 * i, 1200, 450));
         return d;
     }
     void wire() override
     {
         for (QWidget* w : controls())
             if (auto* button = qobject_cast<CommandButton*>(w))
-                connect(button, &CommandButton::Click, this, [this, button] { pressed << button->Caption(); });
+                connect(button, &CommandButton::Click, this,
+                        [this, button] { pressed << button->Caption(); });
     }
 };
 } // namespace

@@ -53,9 +53,9 @@ namespace fw::test {
 int runGuiTest(QObject& test, int argc, char** argv);
 } // namespace fw::test
 
-#define FW_TEST_MAIN(TestClass)                                                                            \
-    int main(int argc, char** argv)                                                                        \
-    {                                                                                                      \
-        TestClass test;                                                                                    \
-        return fw::test::runGuiTest(test, argc, argv);                                                     \
+#define FW_TEST_MAIN(TestClass)                                                                              \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        TestClass test;                                                                                      \
+        return fw::test::runGuiTest(test, argc, argv);                                                       \
     }

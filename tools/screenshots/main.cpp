@@ -2,7 +2,6 @@
 // diagnosis screens show their highlights. Usage: fernwick_screenshots OUTPUT_FOLDER [SCREEN...]
 
 #include "roads.h"
-
 #include "runtime/application.h"
 #include "runtime/screen.h"
 #include "runtime/services.h"

@@ -10,21 +10,21 @@
 #include "diagnosis/frmProblems.h"
 #include "diagnosis/frmRaster.h"
 #include "diagnosis/frmSound.h"
-#include "diagrams/frmHelp.h"
+#include "diagrams/frmBTube.h"
 #include "diagrams/frmColor.h"
+#include "diagrams/frmConverg.h"
+#include "diagrams/frmCtube.h"
+#include "diagrams/frmDegauss.h"
+#include "diagrams/frmDiag.h"
+#include "diagrams/frmFront.h"
+#include "diagrams/frmHelp.h"
 #include "diagrams/frmLVPower.h"
 #include "diagrams/frmPSLin.h"
 #include "diagrams/frmPSSw.h"
 #include "diagrams/frmScan.h"
 #include "diagrams/frmSync.h"
-#include "diagrams/frmFront.h"
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
-#include "diagrams/frmBTube.h"
-#include "diagrams/frmConverg.h"
-#include "diagrams/frmCtube.h"
-#include "diagrams/frmDegauss.h"
-#include "diagrams/frmDiag.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -78,57 +78,67 @@ void enter(QWidget* box, const QString& text)
 std::vector<Road> roads()
 {
     return {
-        {"frmOne", [] {
+        {"frmOne",
+         [] {
              Module1::Main();
              return frmOne::get().window();
          }},
-        {"frmDead", [] {
+        {"frmDead",
+         [] {
              Module1::Main();
              press(frmOne::get().Option1());
              return frmDead::get().window();
          }},
-        {"frmDead-areas", [] {
+        {"frmDead-areas",
+         [] {
              Module1::Main();
              press(frmOne::get().Option1());
              press(frmDead::get().Command1());
              return frmDead::get().window();
          }},
-        {"frmSound", [] {
+        {"frmSound",
+         [] {
              Module1::Main();
              press(frmOne::get().Option2());
              press(frmSound::get().Opt2());
              return frmSound::get().window();
          }},
-        {"frmRaster", [] {
+        {"frmRaster",
+         [] {
              Module1::Main();
              press(frmOne::get().Option3());
              press(frmRaster::get().Option1());
              return frmRaster::get().window();
          }},
-        {"frmPicture", [] {
+        {"frmPicture",
+         [] {
              Module1::Main();
              press(frmOne::get().Option4());
              press(frmPicture::get().Option(4));
              return frmPicture::get().window();
          }},
-        {"frmProblems", [] {
+        {"frmProblems",
+         [] {
              Module1::Main();
              press(frmOne::get().Option5());
              press(frmProblems::get().Option(6));
              press(frmProblems::get().Option(11));
              return frmProblems::get().window();
          }},
-        {"frmHelp", [] {
+        {"frmHelp",
+         [] {
              Module1::Main();
              press(frmOne::get().Option6());
              return frmHelp::get().window();
          }},
-        {"frmCodes", [] {
+        {"frmCodes",
+         [] {
              Module1::Main();
              press(frmOne::get().Option7());
              return frmCodes::get().window();
          }},
-        {"frmCodes-resistor", [] {
+        {"frmCodes-resistor",
+         [] {
              Module1::Main();
              press(frmOne::get().Option7());
              frmCodes& codes = frmCodes::get();
@@ -138,18 +148,21 @@ std::vector<Road> roads()
              press(codes.cmdDone());
              return codes.window();
          }},
-        {"frmCodes-capacitor", [] {
+        {"frmCodes-capacitor",
+         [] {
              Module1::Main();
              press(frmOne::get().Option7());
              frmCodes& codes = frmCodes::get();
              press(codes.Option2());
-             for (colorcode::Color band : {colorcode::Color::Brown, colorcode::Color::Black, colorcode::Color::Red,
-                                           colorcode::Color::Gold, colorcode::Color::Red})
+             for (colorcode::Color band :
+                  {colorcode::Color::Brown, colorcode::Color::Black, colorcode::Color::Red,
+                   colorcode::Color::Gold, colorcode::Color::Red})
                  press(codes.swatch(band));
              press(codes.cmdDone());
              return codes.window();
          }},
-        {"frmFreq", [] {
+        {"frmFreq",
+         [] {
              frmFreq::get().Show();
              QTest::keyClicks(frmFreq::get().Text8(), "14");
              QTest::keyClick(frmFreq::get().Text8(), Qt::Key_Return);
@@ -157,7 +170,8 @@ std::vector<Road> roads()
          }},
         // A colour flow ("ACC circuit") left behind under the menu, then a picture flow ("Colored snow in
         // picture"): a box and a knob from each code, and the picture code in Text16.
-        {"frmColor", [] {
+        {"frmColor",
+         [] {
              Module1::Main();
              press(frmOne::get().Option5());
              press(frmProblems::get().Option(1));
@@ -170,37 +184,44 @@ std::vector<Road> roads()
              press(frmPicture::get().cmdContinue());
              return frmColor::get().window();
          }},
-        {"frmLVPower", [] {
+        {"frmLVPower",
+         [] {
              toTvDeadDiagram();
              return frmLVPower::get().window();
          }},
-        {"frmLVPower-design", [] {
+        {"frmLVPower-design",
+         [] {
              frmLVPower::get().Show();
              return frmLVPower::get().window();
          }},
-        {"frmPSLin", [] {
+        {"frmPSLin",
+         [] {
              toTvDeadDiagram();
              press(frmLVPower::get().Label12());
              return frmPSLin::get().window();
          }},
-        {"frmPSSw", [] {
+        {"frmPSSw",
+         [] {
              toTvDeadDiagram();
              press(frmLVPower::get().Label13());
              return frmPSSw::get().window();
          }},
-        {"frmScan", [] {
+        {"frmScan",
+         [] {
              toTvDeadDiagram();
              press(frmLVPower::get().Label4());
              return frmScan::get().window();
          }},
-        {"frmSync", [] {
+        {"frmSync",
+         [] {
              toTvDeadDiagram();
              press(frmLVPower::get().Text2()->viewport());
              return frmSync::get().window();
          }},
         {"frmFront", [] { return frontFromSound(false); }},
         {"frmFront-sound", [] { return frontFromSound(true); }},
-        {"frmFront-agc", [] {
+        {"frmFront-agc",
+         [] {
              Module1::Main();
              press(frmOne::get().Option4());
              press(frmPicture::get().Option(4));
@@ -208,24 +229,28 @@ std::vector<Road> roads()
              press(frmPicture::get().cmdContinue());
              return frmFront::get().window();
          }},
-        {"frmVHF", [] {
+        {"frmVHF",
+         [] {
              frontFromSound(false);
              press(frmFront::get().Text2()->viewport());
              return frmVHF::get().window();
          }},
-        {"frmUHF", [] {
+        {"frmUHF",
+         [] {
              frontFromSound(false);
              press(frmFront::get().Text1()->viewport());
              return frmUHF::get().window();
          }},
-        {"frmConverg", [] {
+        {"frmConverg",
+         [] {
              Module1::Main();
              press(frmOne::get().Option5());
              press(frmProblems::get().Option(4));
              press(frmProblems::get().cmdContinue());
              return frmConverg::get().window();
          }},
-        {"frmDiag", [] {
+        {"frmDiag",
+         [] {
              Module1::Main();
              press(frmOne::get().Option5());
              press(frmProblems::get().Option(4));
@@ -233,7 +258,8 @@ std::vector<Road> roads()
              press(frmConverg::get().cmdDiagram());
              return frmDiag::get().window();
          }},
-        {"frmDegauss", [] {
+        {"frmDegauss",
+         [] {
              Module1::Main();
              press(frmOne::get().Option5());
              press(frmProblems::get().Option(2));
@@ -241,21 +267,25 @@ std::vector<Road> roads()
              return frmDegauss::get().window();
          }},
         // The colour tube page opens from the video and color diagram's picture tube.
-        {"frmCtube", [] {
+        {"frmCtube",
+         [] {
              frmCtube::get().Show();
              return frmCtube::get().window();
          }},
-        {"frmBTube", [] {
+        {"frmBTube",
+         [] {
              frmCtube::get().Show();
              press(frmCtube::get().Command1());
              return frmBTube::get().window();
          }},
-        {"frmFormulas", [] {
+        {"frmFormulas",
+         [] {
              Module1::Main();
              press(frmOne::get().Option8());
              return frmFormulas::get().window();
          }},
-        {"frmFormulas-worked", [] {
+        {"frmFormulas-worked",
+         [] {
              Module1::Main();
              press(frmOne::get().Option8());
              frmFormulas& f = frmFormulas::get();
