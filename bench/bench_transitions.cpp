@@ -78,6 +78,8 @@ double bareWindow(int count, QSize size)
 }
 } // namespace
 
+Q_DECLARE_METATYPE(std::shared_ptr<Transition>)
+
 class bench_transitions : public QObject
 {
     Q_OBJECT
@@ -146,8 +148,6 @@ void bench_transitions::transition()
           widgets, transition, baseline, transition / baseline);
     QTest::setBenchmarkResult(transition, QTest::WalltimeMilliseconds);
 }
-
-Q_DECLARE_METATYPE(std::shared_ptr<Transition>)
 
 FW_TEST_MAIN(bench_transitions)
 #include "bench_transitions.moc"
