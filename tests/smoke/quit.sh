@@ -10,6 +10,11 @@ road=$2
 display_w=1280
 display_h=1024
 
+# The X server may still be starting: wait until it answers.
+for _ in $(seq 1 50); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
 "$binary" &
 pid=$!
 trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null' EXIT

@@ -2,6 +2,11 @@
 # Starts Fernwick on the X display it is given and waits for the main menu window to appear.
 set -u
 binary=$1
+# The X server may still be starting: wait until it answers.
+for _ in $(seq 1 50); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
 "$binary" &
 pid=$!
 trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null' EXIT
