@@ -2,7 +2,7 @@
 # Start-up of the real program against a bare Qt window, on the X display it is given (run it under
 # xvfb-run): process start until the first window is on the display, found by polling xwininfo every
 # 5 ms, alternating the two programs; then the peak resident memory of each (/usr/bin/time -v).
-#   xvfb-run -a -s "-screen 0 1280x1024x24" bench/startup.sh build/fernwick build/bench/bench_hello [runs]
+#   xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bench/startup.sh build/fernwick build/bench/bench_hello [runs]
 set -u
 fernwick=$1
 hello=$2
