@@ -319,6 +319,7 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 void PictureBox::setPicture(const QString& resource)
 {
     m_picture = resource;
+    m_rendered = {};
     update();
 }
 
@@ -332,8 +333,10 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     if (m_picture.isEmpty())
         return;
+    if (m_rendered.isNull() || m_rendered.devicePixelRatio() != devicePixelRatioF())
+        m_rendered = picturePixmap(m_picture, devicePixelRatioF());
     QPainter painter(this);
-    painter.drawPixmap(contentsRect().topLeft(), picturePixmap(m_picture, devicePixelRatioF()));
+    painter.drawPixmap(contentsRect().topLeft(), m_rendered);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)

@@ -172,7 +172,7 @@ signals:
 };
 
 // Shows a picture from the resources at its own size in the top-left corner, on the box's background.
-// The picture is rendered once for the device's pixel ratio and cached.
+// The picture is rendered for the device's pixel ratio when first painted and kept while the box lives.
 class PictureBox : public QFrame
 {
     Q_OBJECT
@@ -192,6 +192,7 @@ protected:
 
 private:
     QString m_picture;
+    QPixmap m_rendered;
 };
 
 // A straight line between two points of its container, drawn under every other control.

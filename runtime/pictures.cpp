@@ -1,5 +1,6 @@
 #include "runtime/pictures.h"
 
+#include <QCache>
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -7,53 +8,78 @@
 namespace fw {
 
 namespace {
-struct Entry
+QHash<QString, QSize>& sizes()
 {
-    QSize size;
-    QHash<int, QPixmap> byRatio; // keyed by the ratio in hundredths
-};
-
-QHash<QString, Entry>& cache()
-{
-    static QHash<QString, Entry> entries;
-    return entries;
+    static QHash<QString, QSize> known;
+    return known;
 }
 
-Entry& entryFor(const QString& resource)
+QCache<QString, QPixmap>& renderings()
 {
-    auto it = cache().find(resource);
-    if (it == cache().end()) {
-        QSvgRenderer renderer(resource);
-        it = cache().insert(resource, Entry{renderer.isValid() ? renderer.defaultSize() : QSize(), {}});
-    }
-    return *it;
+    static QCache<QString, QPixmap> kept(kPictureCacheKB);
+    return kept;
+}
+
+QPixmap render(const QString& resource, QSize size, qreal devicePixelRatio)
+{
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    return pixmap;
 }
 } // namespace
 
 QSize pictureSize(const QString& resource)
 {
-    return entryFor(resource).size;
+    auto it = sizes().find(resource);
+    if (it == sizes().end()) {
+        const QSvgRenderer renderer(resource);
+        it = sizes().insert(resource, renderer.isValid() ? renderer.defaultSize() : QSize());
+    }
+    return *it;
 }
 
 QPixmap picturePixmap(const QString& resource, qreal devicePixelRatio)
 {
-    Entry& entry = entryFor(resource);
-    if (entry.size.isEmpty())
+    const QSize size = pictureSize(resource);
+    if (size.isEmpty())
         return {};
-    const int key = qRound(devicePixelRatio * 100);
-    auto it = entry.byRatio.find(key);
-    if (it == entry.byRatio.end()) {
-        QPixmap pixmap(entry.size * devicePixelRatio);
-        pixmap.setDevicePixelRatio(devicePixelRatio);
-        pixmap.fill(Qt::transparent);
-        QSvgRenderer renderer(resource);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(entry.size)));
-        painter.end();
-        it = entry.byRatio.insert(key, pixmap);
-    }
-    return *it;
+    const QString key = resource + QLatin1Char('@') + QString::number(qRound(devicePixelRatio * 100));
+    if (const QPixmap* kept = renderings().object(key))
+        return *kept;
+    const QPixmap pixmap = render(resource, size, devicePixelRatio);
+    const qsizetype kilobytes = pixmap.width() * pixmap.height() * pixmap.depth() / 8 / 1024 + 1;
+    renderings().insert(key, new QPixmap(pixmap), kilobytes); // dropped at once when larger than the budget
+    return pixmap;
+}
+
+const QIcon& programIcon()
+{
+    static const QIcon icon = [] {
+        QIcon drawn;
+        QSvgRenderer renderer(QStringLiteral(":/assets/icon.svg"));
+        for (const int side : {16, 24, 32, 48, 64}) {
+            QPixmap pixmap(side, side);
+            pixmap.fill(Qt::transparent);
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            renderer.render(&painter);
+            painter.end();
+            drawn.addPixmap(pixmap);
+        }
+        return drawn;
+    }();
+    return icon;
+}
+
+int pictureCacheKB()
+{
+    return static_cast<int>(renderings().totalCost());
 }
 
 } // namespace fw
