@@ -1,6 +1,7 @@
 #include "runtime/application.h"
 
 #include "runtime/design.h"
+#include "runtime/pictures.h"
 #include "runtime/screen.h"
 
 #include <QApplication>
@@ -17,7 +18,7 @@ void initApplication(QApplication& app)
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setFont(controlFont(8.25));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.svg")));
+    QApplication::setWindowIcon(programIcon());
     app.setQuitOnLastWindowClosed(false);
 }
 

@@ -1,10 +1,10 @@
 #include "runtime/screen.h"
 
+#include "runtime/pictures.h"
 #include "runtime/services.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QShortcut>
 #include <QWindow>
 
@@ -44,11 +44,6 @@ void bringToFront(QWidget* window)
     window->activateWindow();
 }
 
-const QIcon& windowIcon()
-{
-    static const QIcon icon(QStringLiteral(":/assets/icon.svg"));
-    return icon;
-}
 } // namespace
 
 Screen::Screen(const QString& name, const QString& caption, QSize clientSize)
@@ -71,7 +66,7 @@ void Screen::Load()
     auto* window = new ScreenWindow;
     window->setObjectName(name());
     window->setWindowTitle(m_caption);
-    window->setWindowIcon(windowIcon());
+    window->setWindowIcon(programIcon());
     window->setFont(controlFont(8.25));
     if (const QColor back = backColor(); back.isValid())
         setBackColor(window, back);
