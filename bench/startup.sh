@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Start-up of the real program against a bare Qt window, on the X display it is given (run it under
 # xvfb-run): process start until the first window is on the display, found by polling xwininfo every
-# 5 ms, alternating the two programs; then the peak resident memory of each (/usr/bin/time -v).
-#   xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bench/startup.sh build/fernwick build/bench/bench_hello [runs]
+# 5 ms, alternating the two programs; then the peak resident memory of each (/usr/bin/time -v), and that of
+# the program after a tour of every screen (bench_tour).
+#   xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bench/startup.sh build/fernwick build/bench/bench_hello build/bench/bench_tour [runs]
 set -u
 fernwick=$1
 hello=$2
-runs=${3:-11}
+tour=$3
+runs=${4:-11}
 export QT_QPA_PLATFORM=xcb
 
 # Milliseconds from start until a window with this title, wider than 200 pixels, is shown; then ends it.
@@ -66,4 +68,6 @@ peak() {
 }
 fk=$(peak Fernwick "$fernwick")
 hk=$(peak Hello "$hello")
-echo "peak resident memory: fernwick ${fk} KB, bare Qt window ${hk} KB"
+tk=$(/usr/bin/time -v "$tour" 2>&1 >/dev/null | grep 'Maximum resident' | awk '{ print $NF }')
+echo "peak resident memory: fernwick ${fk} KB, after a tour of every screen ${tk} KB, bare Qt window ${hk} KB"
+awk -v a="$fk" -v t="$tk" -v b="$hk" 'BEGIN { printf "ratios: start-up %.2f, after the tour %.2f\n", a / b, t / b }'
