@@ -2,7 +2,7 @@
 // painted once, against two bare windows built, shown and painted the same way:
 //  - "plain": as many plain labels and buttons, with short texts, in a window of the same size;
 //  - "twin": the same screen written by hand in plain Qt: every control the Qt widget it is made from, with
-//    the same text, items, font, colours, place and visibility, and each picture rendered from its SVG.
+//    the same text, items, font, colours, place and visibility, and each picture rendered from its SVG once.
 // The first says what the screen costs against the least a window of that many widgets can cost; the
 // second what the program's own machinery (screens, design tables, controls, placement, picture cache)
 // adds to the same content. Headless (offscreen); each figure is the median of many rounds, the set-up of
@@ -14,6 +14,7 @@
 #include "support/program.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -87,14 +88,19 @@ std::unique_ptr<QWidget> plainWindow(int count, QSize size)
     return window;
 }
 
+// The twin renders each picture once and keeps every rendering: the least a plain program can spend on it.
 QPixmap renderSvg(const QString& resource, QSize size, qreal ratio)
 {
+    static QHash<QString, QPixmap> rendered;
+    if (const auto it = rendered.constFind(resource); it != rendered.cend())
+        return *it;
     QPixmap pixmap(size * ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     QSvgRenderer(resource).render(&painter);
     painter.end();
     pixmap.setDevicePixelRatio(ratio);
+    rendered.insert(resource, pixmap);
     return pixmap;
 }
 

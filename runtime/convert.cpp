@@ -46,6 +46,11 @@ QString numberText(double value, const QLocale& locale)
 {
     if (value == 0.0 || !std::isfinite(value))
         return QStringLiteral("0"); // also folds -0 into "0"
+    // Fifteen digits would round the largest doubles up past the largest double, into a text that reads
+    // back as too large; they are written as the largest fifteen-digit number that reads back.
+    constexpr double largestWritten = 1.79769313486231e308;
+    if (std::fabs(value) > largestWritten)
+        value = std::copysign(largestWritten, value);
     return plainLocale(locale).toString(value, 'G', 15);
 }
 

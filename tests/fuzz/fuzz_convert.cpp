@@ -6,15 +6,6 @@
 
 using namespace fw::convert;
 
-namespace {
-// Fifteen digits round the largest doubles (from 1.797693134862315E+308) past the largest double: their
-// text reads back as too large, which every reader refuses.
-bool readable(double value)
-{
-    return std::fabs(value) < 1.797693134862315e308;
-}
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
@@ -28,15 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
         fuzzing::require(std::isfinite(*value), "toDouble gives finite numbers only", typed);
         // What the program writes it reads back.
         const QString written = numberText(*value, locale);
-        if (readable(*value))
-            fuzzing::require(toDouble(written, locale).has_value(), "numberText reads back", written);
+        fuzzing::require(toDouble(written, locale).has_value(), "numberText reads back", written);
         formatPattern(*value, pattern, locale);
     }
     if (const std::optional<std::int16_t> whole = toInt16(typed, locale))
         fuzzing::require(value && std::fabs(*value - *whole) <= 0.5, "toInt16 rounds the number read", typed);
     const QString written = numberText(raw, locale);
-    if (readable(raw))
-        fuzzing::require(toDouble(written, locale).has_value(), "numberText reads back", written);
+    fuzzing::require(toDouble(written, locale).has_value(), "numberText reads back", written);
     formatPattern(raw, pattern, locale);
     roundToInt16(raw);
     return 0;

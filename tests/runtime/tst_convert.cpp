@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using namespace fw::convert;
 
 class tst_convert : public QObject
@@ -134,6 +136,11 @@ void tst_convert::numberText_data()
     QTest::newRow("no group separator") << "C" << 1234567.0 << "1234567";
     QTest::newRow("fifteen digits") << "C" << 123456789012345.0 << "123456789012345";
     QTest::newRow("exponent when too long") << "C" << 1e15 << "1E+15";
+    QTest::newRow("largest double reads back")
+        << "C" << std::numeric_limits<double>::max() << "1.79769313486231E+308";
+    QTest::newRow("most negative double")
+        << "C" << -std::numeric_limits<double>::max() << "-1.79769313486231E+308";
+    QTest::newRow("just under the rounding edge") << "C" << 1.7976931348623149e308 << "1.79769313486231E+308";
     QTest::newRow("German comma") << "de_DE" << 4.7 << "4,7";
     QTest::newRow("German, no group dot") << "de_DE" << 47000.0 << "47000";
 }
@@ -143,7 +150,9 @@ void tst_convert::numberText()
     QFETCH(QString, locale);
     QFETCH(double, value);
     QFETCH(QString, text);
-    QCOMPARE(fw::convert::numberText(value, QLocale(locale)), text);
+    const QString written = fw::convert::numberText(value, QLocale(locale));
+    QCOMPARE(written, text);
+    QVERIFY2(fw::convert::toDouble(written, QLocale(locale)).has_value(), "what is written reads back");
 }
 
 void tst_convert::formatPattern_data()
