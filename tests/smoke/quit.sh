@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Drives the real binary with the mouse on the X display it is given: walks one road to a screen, clicks
-# its Quit button and checks that the program ends with status 0 within a second. Clicks land at the
-# buttons' design positions (twips / 15) inside each window as the program places it on a 1280x1024
-# display with no window manager (so a window's client area starts exactly where it is placed).
-#   quit.sh BINARY ROAD     ROAD: menu | symptom | diagram | calculator
+# its Quit button (or, given the closebox tool, closes the screen's window as a window manager's close box
+# does) and checks that the program ends with status 0 within a second. Clicks land at the buttons'
+# design positions (twips / 15) inside each window as the program places it on a 1280x1024 display with
+# no window manager (so a window's client area starts exactly where it is placed).
+#   quit.sh BINARY ROAD [CLOSEBOX]     ROAD: menu | symptom | diagram | calculator
 set -u
 binary=$1
 road=$2
+closebox=${3:-}
+how=Quit
+[ -n "$closebox" ] && how="the close box"
 display_w=1280
 display_h=1024
 
@@ -25,7 +29,7 @@ fail() {
 }
 
 # Waits until a window with exactly this title, and at least this wide in pixels, is shown (the program's
-# hidden token window bears the program's name too).
+# hidden token window bears the program's name too); its id is left in `win`.
 await() {
     local min_width=${2:-2}
     for _ in $(seq 1 100); do
@@ -34,6 +38,7 @@ await() {
             local WIDTH=0
             eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null | grep '^WIDTH=')"
             if [ "$WIDTH" -ge "$min_width" ]; then
+                win=$id
                 sleep 0.3 # let it paint before the click
                 return
             fi
@@ -60,9 +65,13 @@ choose() {
     xdotool mousemove "$x" "$y" click 1
 }
 
-# Clicks Quit (rectangle in twips) and waits for the program to end.
+# Clicks Quit (rectangle in twips), or closes the window last awaited, and waits for the program to end.
 quit() {
-    press "$@"
+    if [ -n "$closebox" ]; then
+        "$closebox" "$win" || fail "could not send the close request"
+    else
+        press "$@"
+    fi
     local start end
     start=$(date +%s%N)
     for _ in $(seq 1 200); do
@@ -70,12 +79,12 @@ quit() {
         sleep 0.01
     done
     end=$(date +%s%N)
-    kill -0 "$pid" 2>/dev/null && fail "still running 2 seconds after Quit"
+    kill -0 "$pid" 2>/dev/null && fail "still running 2 seconds after $how"
     wait "$pid"
     local status=$?
     trap - EXIT
     local ms=$(( (end - start) / 1000000 ))
-    echo "$road: Quit ended fernwick with status $status after $ms ms"
+    echo "$road: $how ended fernwick with status $status after $ms ms"
     [ "$status" -eq 0 ] || fail "exit status $status"
     [ "$ms" -le 1000 ] || fail "took $ms ms to end"
     exit 0
@@ -105,9 +114,11 @@ diagram)
     quit 9240 6480 1335 495 # frmLVPower cmdQuit
     ;;
 calculator)
-    # The colour-code calculator has no Quit of its own: its Return builds the main menu afresh.
+    # The colour-code calculator has no Quit of its own: its Return builds the main menu afresh. Its close
+    # box ends the program there.
     choose $((8775 + 180)) $((3165 + 1222)) 2085 345 # frmOne Option7 in Frame2: Color codes
     await "Color Codes"
+    [ -n "$closebox" ] && quit
     origin_top 9465 300
     press 4440 6960 1095 375 # frmCodes cmdReturn
     await "Fernwick" "$display_w"
