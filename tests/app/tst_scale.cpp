@@ -2,29 +2,7 @@
 // own resolution, and every screen keeps its layout in logical pixels.
 
 #include "app/frmOne.h"
-#include "calculators/frmCodes.h"
-#include "calculators/frmFormulas.h"
-#include "calculators/frmFreq.h"
-#include "diagnosis/frmDead.h"
-#include "diagnosis/frmPicture.h"
-#include "diagnosis/frmProblems.h"
-#include "diagnosis/frmRaster.h"
-#include "diagnosis/frmSound.h"
-#include "diagrams/frmBTube.h"
-#include "diagrams/frmColor.h"
-#include "diagrams/frmConverg.h"
-#include "diagrams/frmCtube.h"
-#include "diagrams/frmDegauss.h"
-#include "diagrams/frmDiag.h"
-#include "diagrams/frmFront.h"
-#include "diagrams/frmHelp.h"
-#include "diagrams/frmLVPower.h"
-#include "diagrams/frmPSLin.h"
-#include "diagrams/frmPSSw.h"
-#include "diagrams/frmScan.h"
-#include "diagrams/frmSync.h"
-#include "diagrams/frmUHF.h"
-#include "diagrams/frmVHF.h"
+#include "app/screens.h"
 #include "runtime/application.h"
 #include "runtime/pictures.h"
 #include "support/program.h"
@@ -42,33 +20,6 @@ using namespace fw;
 using fw::test::ProgramScope;
 
 namespace {
-void nameEveryScreen()
-{
-    frmOne::get();
-    frmCodes::get();
-    frmFormulas::get();
-    frmFreq::get();
-    frmDead::get();
-    frmPicture::get();
-    frmProblems::get();
-    frmRaster::get();
-    frmSound::get();
-    frmBTube::get();
-    frmColor::get();
-    frmConverg::get();
-    frmCtube::get();
-    frmDegauss::get();
-    frmDiag::get();
-    frmFront::get();
-    frmHelp::get();
-    frmLVPower::get();
-    frmPSLin::get();
-    frmPSSw::get();
-    frmScan::get();
-    frmSync::get();
-    frmUHF::get();
-    frmVHF::get();
-}
 
 QString rect(const QRect& r)
 {
@@ -78,9 +29,8 @@ QString rect(const QRect& r)
 // Every screen's client size and every control's geometry, one line each, in logical pixels.
 QStringList layout()
 {
-    nameEveryScreen();
     QStringList lines;
-    for (Screen* screen : Registry::instance().screens()) {
+    for (Screen* screen : nameEveryScreen()) {
         lines << screen->name() + QLatin1Char(' ') + rect(QRect(QPoint(), screen->window()->size()));
         for (QWidget* w : screen->controls())
             lines << screen->name() + QLatin1Char('.') + w->objectName() + QLatin1Char(' ') +

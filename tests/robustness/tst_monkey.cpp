@@ -4,6 +4,7 @@
 // action. FW_MONKEY_ACTIONS sets the actions per seed (20000 by default).
 
 #include "app/module1.h"
+#include "app/screens.h"
 #include "support/program.h"
 
 #include <QComboBox>
@@ -159,6 +160,12 @@ void tst_monkey::neverBreaks()
     const int actions = qEnvironmentVariableIsSet("FW_MONKEY_ACTIONS")
                             ? qEnvironmentVariableIntValue("FW_MONKEY_ACTIONS")
                             : 20000;
+    QSet<QString> listed; // the program's screens, which are all the monkey may meet
+    {
+        fw::test::ProgramScope names;
+        for (Screen* screen : nameEveryScreen())
+            listed << screen->name();
+    }
     fw::test::ProgramScope program;
     Module1::Main();
     Monkey monkey(seed);
@@ -175,6 +182,9 @@ void tst_monkey::neverBreaks()
                      qPrintable(where + QStringLiteral(" showed a message titled ") + message.title));
             QVERIFY2(!message.text.isEmpty(), qPrintable(where + QStringLiteral(" showed an empty message")));
         }
+        for (Screen* screen : Registry::instance().screens())
+            QVERIFY2(listed.contains(screen->name()),
+                     qPrintable(where + QStringLiteral(" named the unlisted ") + screen->name()));
         for (Screen* screen : Registry::instance().loadedScreens())
             QVERIFY2(
                 screen->isShown() || kMayWaitHidden.contains(screen->name()),

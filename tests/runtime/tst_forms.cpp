@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QTest>
 
+#include <algorithm>
+#include <functional>
+
 using namespace fw;
 using fw::test::click;
 using fw::test::ProgramScope;
@@ -94,7 +97,34 @@ protected:
     void Form_Activate() override { ++activations; }
 };
 
+// One group of options on the window, listed out of reading order, between two buttons.
+class frmGroup : public Form<frmGroup>
+{
+public:
+    frmGroup() : Form(QStringLiteral("frmGroup"), QStringLiteral("Group"), QSize(6000, 3000)) {}
+
+    FW_CONTROL(CommandButton, cmdFirst)
+    FW_CONTROL(CommandButton, cmdLast)
+
+protected:
+    Design design() const override
+    {
+        return {
+            command("cmdFirst", "First", 150, 150, 1200, 450),
+            option("OptBottom", "Bottom", 150, 1800, 1500, 300),
+            option("OptTop", "Top", 150, 900, 1500, 300),
+            option("OptMiddle", "Middle", 150, 1350, 1500, 300),
+            command("cmdLast", "Last", 150, 2400, 1200, 450),
+        };
+    }
+};
+
+// What a row does to the group before Tab goes round.
+using GroupChange = std::function<void(frmGroup&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(GroupChange)
 
 class tst_forms : public QObject
 {
@@ -108,6 +138,8 @@ private slots:
     void optionValueCanBeClearedInCode();
     void clickSelectsAndRunsTheHandlerOnce();
     void arrowKeysMoveTheChoiceWithinTheGroup();
+    void groupIsOneTabStop_data();
+    void groupIsOneTabStop();
     void designTableBecomesWidgetsInTwips();
     void designColoursArePainted_data();
     void designColoursArePainted();
@@ -256,6 +288,68 @@ void tst_forms::arrowKeysMoveTheChoiceWithinTheGroup()
     QVERIFY(first.OptA()->Value());
     QVERIFY(!first.OptC()->Value());
     QCOMPARE(first.clicks, 2);
+}
+
+void tst_forms::groupIsOneTabStop_data()
+{
+    QTest::addColumn<GroupChange>("change");
+    QTest::addColumn<QString>("stop");
+    const auto option = [](frmGroup& g, const char* name) {
+        return g.control<OptionButton>(QLatin1String(name));
+    };
+    QTest::newRow("none chosen: the top one") << GroupChange([](frmGroup&) {}) << "OptTop";
+    QTest::newRow("chosen") << GroupChange([=](frmGroup& g) { option(g, "OptMiddle")->setValue(true); })
+                            << "OptMiddle";
+    QTest::newRow("chosen, then cleared") << GroupChange([=](frmGroup& g) {
+        option(g, "OptBottom")->setValue(true);
+        option(g, "OptBottom")->setValue(false);
+    }) << "OptTop";
+    QTest::newRow("top one hidden") << GroupChange([=](frmGroup& g) { option(g, "OptTop")->hide(); })
+                                    << "OptMiddle";
+    QTest::newRow("top one hidden and shown again") << GroupChange([=](frmGroup& g) {
+        option(g, "OptTop")->hide();
+        option(g, "OptTop")->show();
+    }) << "OptTop";
+    QTest::newRow("top one disabled")
+        << GroupChange([=](frmGroup& g) { option(g, "OptTop")->setEnabled(false); }) << "OptMiddle";
+    QTest::newRow("chosen one hidden") << GroupChange([=](frmGroup& g) {
+        option(g, "OptBottom")->setValue(true);
+        option(g, "OptBottom")->hide();
+    }) << "OptTop";
+    QTest::newRow("moved above the others")
+        << GroupChange([=](frmGroup& g) { option(g, "OptBottom")->move(10, 5); }) << "OptBottom";
+    QTest::newRow("all disabled") << GroupChange([=](frmGroup& g) {
+        for (const char* name : {"OptTop", "OptMiddle", "OptBottom"})
+            option(g, name)->setEnabled(false);
+    }) << "";
+}
+
+// Tab stops once on the group, going either way round.
+void tst_forms::groupIsOneTabStop()
+{
+    QFETCH(GroupChange, change);
+    QFETCH(QString, stop);
+    ProgramScope program;
+    frmGroup& group = frmGroup::get();
+    group.Show();
+    QVERIFY(QTest::qWaitForWindowActive(group.window()));
+    change(group);
+    const QStringList expected =
+        stop.isEmpty() ? QStringList{"cmdLast", "cmdFirst"} : QStringList{stop, "cmdLast", "cmdFirst"};
+    for (const bool forward : {true, false}) {
+        group.cmdFirst()->setFocus();
+        QStringList round;
+        for (int i = 0; i < 6 && (round.isEmpty() || round.last() != QLatin1String("cmdFirst")); ++i) {
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            QTest::keyClick(focused, forward ? Qt::Key_Tab : Qt::Key_Backtab);
+            round << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
+        }
+        QStringList want = expected;
+        if (!forward)
+            std::reverse(want.begin(), want.end() - 1);
+        QCOMPARE(round, want);
+    }
 }
 
 void tst_forms::designTableBecomesWidgetsInTwips()

@@ -1,6 +1,7 @@
 // Renders every screen of the program to PNG files, after the roads of clicks that lead to it, so that the
 // diagnosis screens show their highlights. Usage: fernwick_screenshots OUTPUT_FOLDER [SCREEN...]
 
+#include "app/screens.h"
 #include "roads.h"
 #include "runtime/application.h"
 #include "runtime/screen.h"
@@ -22,6 +23,21 @@ int main(int argc, char** argv)
     const QDir out(args.first());
     QDir().mkpath(out.path());
     const QStringList wanted = args.mid(1);
+    if (wanted.isEmpty()) {
+        // Every screen of the program has a shot under its own name.
+        QStringList files;
+        for (const Road& road : roads())
+            files << road.file;
+        QStringList missing;
+        for (fw::Screen* screen : nameEveryScreen())
+            if (!files.contains(screen->name()))
+                missing << screen->name();
+        fw::Registry::instance().reset();
+        if (!missing.isEmpty()) {
+            QTextStream(stderr) << "no road to " << missing.join(QStringLiteral(", ")) << "\n";
+            return 1;
+        }
+    }
     int written = 0;
     for (const Road& road : roads()) {
         if (!wanted.isEmpty() && !wanted.contains(road.file))
