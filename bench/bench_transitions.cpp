@@ -200,7 +200,6 @@ Maker twinOf(QWidget* c)
 std::function<std::unique_ptr<QWidget>()> twinRecipe(fw::Screen& screen)
 {
     QWidget* window = screen.window();
-    std::vector<std::pair<QWidget*, Maker>> makers;
     QList<QWidget*> controls = screen.controls();
     const auto depth = [window](QWidget* w) {
         int d = 0;

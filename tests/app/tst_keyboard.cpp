@@ -121,18 +121,22 @@ void toMenu()
     waitForScreen("frmOne");
 }
 
-void toColorProblems()
+// A screen opened from the main menu by keyboard: its option picked, then the screen awaited.
+void fromMenu(OptionButton* (frmOne::*option)(), const char* screen)
 {
     toMenu();
-    pick(frmOne::get().Option5());
-    waitForScreen("frmProblems");
+    pick((frmOne::get().*option)());
+    waitForScreen(screen);
+}
+
+void toColorProblems()
+{
+    fromMenu(&frmOne::Option5, "frmProblems");
 }
 
 void toFormulas()
 {
-    toMenu();
-    pick(frmOne::get().Option8());
-    waitForScreen("frmFormulas");
+    fromMenu(&frmOne::Option8, "frmFormulas");
 }
 
 // The option buttons that Tab (or Shift+Tab) stops on in one round of the active screen, from a control
@@ -199,31 +203,20 @@ void tst_keyboard::tabEntersEachGroupOnce_data()
                                      << QStringList{"Option1", "Option6"};
     // The menu clears its symptom when it comes back; the stop goes back to the top with it.
     QTest::newRow("menu after a symptom and Return") << Setup([] {
-        toMenu();
-        pick(frmOne::get().Option4());
-        waitForScreen("frmPicture");
+        fromMenu(&frmOne::Option4, "frmPicture");
         press(frmPicture::get().cmdReturn(), Qt::Key_Return, "frmOne");
     }) << "cmdQuit" << tab << QStringList{"Option6", "Option1"};
-    QTest::newRow("sound: side by side") << Setup([] {
-        toMenu();
-        pick(frmOne::get().Option2());
-        waitForScreen("frmSound");
-    }) << "cmdReturn" << tab << QStringList{"opt1"};
+    QTest::newRow("sound: side by side")
+        << Setup([] { fromMenu(&frmOne::Option2, "frmSound"); }) << "cmdReturn" << tab << QStringList{"opt1"};
     QTest::newRow("sound: the right-hand one clicked") << Setup([] {
-        toMenu();
-        pick(frmOne::get().Option2());
-        waitForScreen("frmSound");
+        fromMenu(&frmOne::Option2, "frmSound");
         fw::test::click(frmSound::get().Opt2());
     }) << "cmdReturn" << tab << QStringList{"Opt2"};
-    QTest::newRow("raster: its hidden flag is no stop") << Setup([] {
-        toMenu();
-        pick(frmOne::get().Option3());
-        waitForScreen("frmRaster");
-    }) << "cmdReturn" << tab << QStringList{"Option1"};
+    QTest::newRow("raster: its hidden flag is no stop")
+        << Setup([] { fromMenu(&frmOne::Option3, "frmRaster"); }) << "cmdReturn" << tab
+        << QStringList{"Option1"};
     QTest::newRow("raster: a symptom clicked") << Setup([] {
-        toMenu();
-        pick(frmOne::get().Option3());
-        waitForScreen("frmRaster");
+        fromMenu(&frmOne::Option3, "frmRaster");
         fw::test::click(frmRaster::get().Option3());
     }) << "cmdReturn" << backtab << QStringList{"Option3"};
     // The nested group is a group of its own, and a stop only while it can be seen.
@@ -276,15 +269,10 @@ void tst_keyboard::tabEntersEachGroupOnce_data()
         frmFormulas::get().Option2()->setValue(true);
         frmFormulas::get().Option2()->setValue(false);
     }) << "Command4" << tab << QStringList{"Option3", "Option1"};
-    QTest::newRow("color codes") << Setup([] {
-        toMenu();
-        pick(frmOne::get().Option7());
-        waitForScreen("frmCodes");
-    }) << "cmdReturn" << tab << QStringList{"Option1"};
+    QTest::newRow("color codes") << Setup([] { fromMenu(&frmOne::Option7, "frmCodes"); }) << "cmdReturn"
+                                 << tab << QStringList{"Option1"};
     QTest::newRow("color codes, Capacitor clicked") << Setup([] {
-        toMenu();
-        pick(frmOne::get().Option7());
-        waitForScreen("frmCodes");
+        fromMenu(&frmOne::Option7, "frmCodes");
         fw::test::click(frmCodes::get().Option2());
     }) << "cmdReturn" << backtab << QStringList{"Option2"};
 }
@@ -524,10 +512,7 @@ void tst_keyboard::channelConverter()
 void tst_keyboard::colorCodeReader()
 {
     ProgramScope program;
-    Module1::Main();
-    waitForScreen("frmOne");
-    pick(frmOne::get().Option7());
-    waitForScreen("frmCodes");
+    fromMenu(&frmOne::Option7, "frmCodes");
     frmCodes& codes = frmCodes::get();
     for (auto color :
          {colorcode::Color::Red, colorcode::Color::Red, colorcode::Color::Orange, colorcode::Color::Gold}) {
@@ -544,10 +529,7 @@ void tst_keyboard::colorCodeReader()
 void tst_keyboard::electronicFormulas()
 {
     ProgramScope program;
-    Module1::Main();
-    waitForScreen("frmOne");
-    pick(frmOne::get().Option8());
-    waitForScreen("frmFormulas");
+    fromMenu(&frmOne::Option8, "frmFormulas");
     frmFormulas& formulas = frmFormulas::get();
     tabTo(formulas.Text1());
     typeText("12");
@@ -595,10 +577,7 @@ void tst_keyboard::ctrlPPrintsTheConvergenceScreen()
 void tst_keyboard::outputTextIsSelectedAndCopied()
 {
     ProgramScope program;
-    Module1::Main();
-    waitForScreen("frmOne");
-    pick(frmOne::get().Option7());
-    waitForScreen("frmCodes");
+    fromMenu(&frmOne::Option7, "frmCodes");
     frmCodes& codes = frmCodes::get();
     for (auto color : {colorcode::Color::Yellow, colorcode::Color::Violet, colorcode::Color::Gold}) {
         tabTo(codes.swatch(color));
