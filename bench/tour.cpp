@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     fw::initApplication(app);
     fw::RecordingServices services; // answers message boxes at once, as a user clicking OK would
+    services.display = fw::QtServices().displaySize(); // but places screens on the real display
     fw::ServicesScope scope(services);
     int toured = 0;
     for (const Road& road : roads()) {
