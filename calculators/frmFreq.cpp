@@ -58,7 +58,7 @@ Design frmFreq::design() const
         line("Line3", 3810, 1950, 4095, 2235),
         // Beside the converter as it always was, in the room it left free.
         combo("cboSystem", "", 5940, 870, 3705, 315).items(planNames()).says("Channel plan"),
-        label("lblSpectrum", "", 120, 2250, 3105, 2400)
+        label("lblSpectrum", "", 120, 2250, 3060, 2400)
             .says("The chosen plan's channel, to scale, with its offsets"),
         label("lblFrequency", "Frequency (MHz)", 6240, 2955, 1455, 285),
         textBox("txtFrequency", "", 7740, 2910, 1170, 300).says("Frequency in MHz"),
