@@ -210,12 +210,12 @@ QString letterName(const char* first, int index)
     return QString(length, QChar(first[0] + index));
 }
 
-// Upper case without blanks, so that "e 2", "E2" and "e2" are one name.
+// Upper case without blanks or control characters, so that "e 2", "E2" and "e2" are one name.
 QString normalised(QStringView text)
 {
     QString out;
     for (const QChar c : text)
-        if (!c.isSpace())
+        if (c.isPrint() && !c.isSpace())
             out += c.toUpper();
     return out;
 }
@@ -301,9 +301,8 @@ ChannelLookup findChannel(const ChannelPlan& plan, QStringView typed)
             lookup.channel = channel;
             return lookup;
         }
-    lookup.rejection =
-        QStringLiteral("There is no channel %1 in the %2 plan, which has %3")
-            .arg(typed.trimmed().left(12).toString(), QLatin1String(plan.name), QLatin1String(plan.channels));
+    lookup.rejection = QStringLiteral("There is no channel %1 in the %2 plan, which has %3")
+                           .arg(wanted.left(12), QLatin1String(plan.name), QLatin1String(plan.channels));
     return lookup;
 }
 

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace fw;
@@ -94,8 +95,7 @@ void frmFreq::Text8_KeyPress(int keyAscii)
 {
     if (keyAscii != 13)
         return;
-    const calculators::ChannelPlan& plan =
-        calculators::channelPlans()[std::size_t(std::max(0, cboSystem()->ListIndex()))];
+    const calculators::ChannelPlan& plan = currentPlan();
     if (&plan != &calculators::channelPlans()[0]) {
         convertOtherPlan(plan);
         return;
@@ -109,14 +109,7 @@ void frmFreq::Text8_KeyPress(int keyAscii)
         return;
     }
     m_centre = static_cast<std::int16_t>(*reading.centre);
-    const calculators::ChannelFrequencies out = calculators::channelFrequencies(m_centre);
-    Text5()->setText(out.lowerEdge);
-    Text6()->setText(out.upperEdge);
-    Text1()->setText(out.videoCarrier);
-    Text3()->setText(out.colorCarrier);
-    Text4()->setText(out.soundCarrier);
-    Text2()->setText(out.centre);
-    Text7()->setText(out.oscillator);
+    showOutputs(calculators::channelFrequencies(m_centre));
     showChannel(*calculators::findChannel(plan, QString::number(m_channel)).channel);
 }
 
@@ -131,7 +124,14 @@ void frmFreq::convertOtherPlan(const calculators::ChannelPlan& plan)
     }
     const calculators::Channel& channel = *found.channel;
     m_centre = static_cast<std::int16_t>(std::lround(channel.centre()));
-    const calculators::ChannelFrequencies out = calculators::channelFrequencies(channel);
+    showOutputs(calculators::channelFrequencies(channel));
+    showChannel(channel);
+}
+
+// In the converter's order. The edge boxes are narrow: they show a figure from its first digit, so that
+// 174.75 is never read as 4.75.
+void frmFreq::showOutputs(const calculators::ChannelFrequencies& out)
+{
     Text5()->setText(out.lowerEdge);
     Text6()->setText(out.upperEdge);
     Text1()->setText(out.videoCarrier);
@@ -139,7 +139,8 @@ void frmFreq::convertOtherPlan(const calculators::ChannelPlan& plan)
     Text4()->setText(out.soundCarrier);
     Text2()->setText(out.centre);
     Text7()->setText(out.oscillator);
-    showChannel(channel);
+    for (TextBox* box : {Text1(), Text2(), Text3(), Text4(), Text5(), Text6(), Text7()})
+        box->setCursorPosition(0);
 }
 
 void frmFreq::showChannel(const calculators::Channel& channel)
@@ -162,6 +163,11 @@ void frmFreq::drawSpectrum(const calculators::TvSystem& system, double mhzWide)
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     painter.end();
     box->setPixmap(pixmap);
+}
+
+const calculators::ChannelPlan& frmFreq::currentPlan()
+{
+    return calculators::channelPlans()[std::size_t(std::max(0, cboSystem()->ListIndex()))];
 }
 
 // Another plan: the outputs of the last channel no longer hold, so they go, and the sketch and the note
@@ -192,7 +198,12 @@ void frmFreq::txtFrequency_KeyPress(int keyAscii)
         services().MsgBox(reading.rejection, kFrequencyTitle);
         return;
     }
-    const std::vector<calculators::FrequencyHit> hits = calculators::channelsAt(*reading.mhz);
+    // The chosen plan's channels first: they are the ones the technician is most likely after.
+    std::vector<calculators::FrequencyHit> hits = calculators::channelsAt(*reading.mhz);
+    const calculators::ChannelPlan* chosen = &currentPlan();
+    std::stable_partition(hits.begin(), hits.end(), [chosen](const calculators::FrequencyHit& hit) {
+        return hit.channel.plan == chosen;
+    });
     if (hits.empty())
         lstFound()->addItem(
             QStringLiteral("No channel of any plan is at %1 MHz").arg(txtFrequency()->Text().trimmed()));

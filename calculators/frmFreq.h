@@ -53,7 +53,9 @@ private:
     void Command1_Click();
     void cboSystem_Click();
     void txtFrequency_KeyPress(int keyAscii);
+    const calculators::ChannelPlan& currentPlan();
     void convertOtherPlan(const calculators::ChannelPlan& plan);
+    void showOutputs(const calculators::ChannelFrequencies& out);
     void showChannel(const calculators::Channel& channel);
     void drawSpectrum(const calculators::TvSystem& system, double mhzWide);
 

@@ -397,9 +397,9 @@ void tst_channelplan::channelNames_data()
     QTest::newRow("empty") << "China"
                            << ""
                            << "Enter a channel of the China (D/K PAL) plan: DS1 to DS68";
-    QTest::newRow("long junk is cut")
-        << "Japan" << QString(40, QLatin1Char('x'))
-        << "There is no channel xxxxxxxxxxxx in the Japan (M/NTSC) plan, which has 1 to 62";
+    QTest::newRow("long junk is cut, a line break dropped")
+        << "Japan" << QString(20, QLatin1Char('x')) + "\n" + QString(20, QLatin1Char('x'))
+        << "There is no channel XXXXXXXXXXXX in the Japan (M/NTSC) plan, which has 1 to 62";
 }
 
 void tst_channelplan::channelNames()
