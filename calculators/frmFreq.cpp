@@ -64,7 +64,8 @@ Design frmFreq::design() const
         label("lblFrequency", "Frequency (MHz)", 6240, 2955, 1455, 285),
         textBox("txtFrequency", "", 7740, 2910, 1170, 300).says("Frequency in MHz"),
         listBox("lstFound", 6240, 3270, 3435, 1440).says("Channels at that frequency"),
-        label("lblChannel", "", 120, 5400, 9555, 1020),
+        label("lblChannel", "", 120, 5400, 9555, 1020)
+            .says("The chosen plan, or the channel converted, in full"),
     };
 }
 
