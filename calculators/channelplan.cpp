@@ -119,7 +119,7 @@ constexpr Irregular kCableIrc[] = {{"1", "A-8", 72, 6},   {"5", nullptr, 78, 6},
                                    {"95", "A-5", 90, 6},  {"96", "A-4", 96, 6},  {"97", "A-3", 102, 6},
                                    {"98", "A-2", 108, 6}, {"99", "A-1", 114, 6}};
 
-// Japan, the national allocation (MIC): VHF 1 to 12, where 7 and 8 overlap by 2 MHz, and UHF 13 to 62.
+// Japan, the national allocation: VHF 1 to 12, where 7 and 8 overlap by 2 MHz, and UHF 13 to 62.
 constexpr Band kJapan[] = {{"", 1, 3, 90, 6}, {"", 4, 4, 170, 6}, {"", 8, 5, 192, 6}, {"", 13, 50, 470, 6}};
 
 // Western Europe, the Stockholm 1961 plan (ST61): 7 MHz E2 to E12 in bands I and III, 8 MHz 21 to 69 in
@@ -128,7 +128,7 @@ constexpr Band kJapan[] = {{"", 1, 3, 90, 6}, {"", 4, 4, 170, 6}, {"", 8, 5, 192
 constexpr Band kWesternEurope[] = {{"E", 2, 3, 47, 7},    {"E", 5, 8, 174, 7},   {"S", 1, 10, 104, 7},
                                    {"S", 11, 10, 230, 7}, {"S", 21, 21, 302, 8}, {"", 21, 49, 470, 8}};
 
-// United Kingdom and Ireland, UHF as the Stockholm plan: 21 to 68, 8 MHz.
+// United Kingdom and Ireland, UHF as the Stockholm 1961 plan (ST61) gives it: 21 to 68, 8 MHz.
 constexpr Band kUk[] = {{"", 21, 48, 470, 8}};
 
 // France, the order of 14 March 1986 on television channels: band III 5 to 10, 8 MHz, vision at
@@ -146,8 +146,8 @@ constexpr Irregular kItalyVhf[] = {{"A", nullptr, 52.5, 7}, {"B", nullptr, 61, 7
 constexpr Band kEasternEurope[] = {{"R", 3, 3, 76, 8}, {"R", 6, 7, 174, 8}, {"", 21, 49, 470, 8}};
 constexpr Irregular kOirtBandI[] = {{"R1", nullptr, 48.5, 8}, {"R2", nullptr, 58, 8}};
 
-// China, GB/T 14433 (the DS channels): DS1 to DS12 in VHF, DS13 to DS68 in UHF with a gap from 566 to
-// 606 MHz, all 8 MHz.
+// China, the national allocation of the DS channels: DS1 to DS12 in VHF, DS13 to DS68 in UHF with a gap
+// from 566 to 606 MHz, all 8 MHz.
 constexpr Band kChina[] = {{"DS", 1, 3, 48.5, 8},
                            {"DS", 4, 2, 76, 8},
                            {"DS", 6, 7, 167, 8},
@@ -286,6 +286,26 @@ std::vector<Channel> channelsOf(const ChannelPlan& plan)
     return channels;
 }
 
+namespace {
+// The channels of the plans, worked out once: every Enter and every frequency looked up reads them.
+const std::vector<Channel>& knownChannels(const ChannelPlan& plan)
+{
+    static const std::vector<std::vector<Channel>> known = [] {
+        std::vector<std::vector<Channel>> all;
+        for (const ChannelPlan& p : kPlans)
+            all.push_back(channelsOf(p));
+        return all;
+    }();
+    static thread_local std::vector<Channel> other;
+    const std::span<const ChannelPlan> plans = kPlans;
+    for (std::size_t i = 0; i < plans.size(); ++i)
+        if (&plans[i] == &plan)
+            return known[i];
+    other = channelsOf(plan);
+    return other;
+}
+} // namespace
+
 ChannelLookup findChannel(const ChannelPlan& plan, QStringView typed)
 {
     const QString wanted = normalised(typed);
@@ -295,7 +315,7 @@ ChannelLookup findChannel(const ChannelPlan& plan, QStringView typed)
                                .arg(QLatin1String(plan.name), QLatin1String(plan.channels));
         return lookup;
     }
-    for (const Channel& channel : channelsOf(plan))
+    for (const Channel& channel : knownChannels(plan))
         if (channel.name.toUpper() == wanted ||
             (!channel.alias.isEmpty() && channel.alias.toUpper() == wanted)) {
             lookup.channel = channel;
@@ -357,7 +377,7 @@ std::vector<FrequencyHit> channelsAt(double mhz, const QLocale& locale)
 {
     std::vector<FrequencyHit> hits;
     for (const ChannelPlan& plan : kPlans) {
-        const std::vector<Channel> channels = channelsOf(plan);
+        const std::vector<Channel>& channels = knownChannels(plan);
         for (const Channel& c : channels)
             if (mhz >= c.lower && mhz <= c.upper())
                 hits.push_back({c, FrequencyHit::Kind::Band, placeInBand(c, mhz, locale)});
