@@ -6,7 +6,25 @@
 #include "diagrams/frmVHF.h"
 #include "runtime/services.h"
 
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+
 using namespace fw;
+
+namespace {
+QStringList planNames()
+{
+    QStringList names;
+    for (const calculators::ChannelPlan& plan : calculators::channelPlans())
+        names << QLatin1String(plan.name);
+    return names;
+}
+
+const QString kFrequencyTitle = QStringLiteral("Error");
+} // namespace
 
 frmFreq::frmFreq()
     : Form(QStringLiteral("frmFreq"), QStringLiteral("Channel?Frequency Convertor"), QSize(9795, 6495))
@@ -39,6 +57,15 @@ Design frmFreq::design() const
         line("Line7", 5145, 1950, 5040, 2220),
         line("Line5", 4545, 1740, 4545, 2175),
         line("Line3", 3810, 1950, 4095, 2235),
+        // Beside the converter as it always was, in the room it left free.
+        combo("cboSystem", "", 5940, 870, 3705, 315).items(planNames()).says("Channel plan"),
+        label("lblSpectrum", "", 120, 2250, 3060, 2400)
+            .says("The chosen plan's channel, to scale, with its offsets"),
+        label("lblFrequency", "Frequency (MHz)", 6240, 2955, 1455, 285),
+        textBox("txtFrequency", "", 7740, 2910, 1170, 300).says("Frequency in MHz"),
+        listBox("lstFound", 6240, 3270, 3435, 1440).says("Channels at that frequency"),
+        label("lblChannel", "", 120, 5400, 9555, 1020)
+            .says("The chosen plan, or the channel converted, in full"),
     };
 }
 
@@ -48,11 +75,15 @@ void frmFreq::wire()
     connect(cmdClear(), &CommandButton::Click, this, &frmFreq::cmdClear_Click);
     connect(cmdQuit(), &CommandButton::Click, this, &frmFreq::cmdQuit_Click);
     connect(Command1(), &CommandButton::Click, this, &frmFreq::Command1_Click);
+    connect(cboSystem(), &ComboBox::Click, this, &frmFreq::cboSystem_Click);
+    connect(txtFrequency(), &TextBox::KeyPress, this, &frmFreq::txtFrequency_KeyPress);
 }
 
 void frmFreq::Form_Load()
 {
     place(*this);
+    cboSystem()->setListIndex(0);
+    cboSystem_Click();
 }
 
 // Every time the screen comes to the front the user can type a channel straight away.
@@ -65,6 +96,11 @@ void frmFreq::Text8_KeyPress(int keyAscii)
 {
     if (keyAscii != 13)
         return;
+    const calculators::ChannelPlan& plan = currentPlan();
+    if (&plan != &calculators::channelPlans()[0]) {
+        convertOtherPlan(plan);
+        return;
+    }
     const calculators::ChannelReading reading = calculators::readChannel(Text8()->Text());
     if (reading.channel)
         m_channel = *reading.channel;
@@ -74,7 +110,29 @@ void frmFreq::Text8_KeyPress(int keyAscii)
         return;
     }
     m_centre = static_cast<std::int16_t>(*reading.centre);
-    const calculators::ChannelFrequencies out = calculators::channelFrequencies(m_centre);
+    showOutputs(calculators::channelFrequencies(m_centre));
+    showChannel(*calculators::findChannel(plan, QString::number(m_channel)).channel);
+}
+
+// Channels of other plans have names ("E2", "5A", "DS12") rather than numbers, and other offsets.
+void frmFreq::convertOtherPlan(const calculators::ChannelPlan& plan)
+{
+    const calculators::ChannelLookup found = calculators::findChannel(plan, Text8()->Text());
+    if (!found.channel) {
+        services().MsgBox(found.rejection, calculators::kChannelOutOfRange);
+        cmdClear_Click();
+        return;
+    }
+    const calculators::Channel& channel = *found.channel;
+    m_centre = static_cast<std::int16_t>(std::lround(channel.centre()));
+    showOutputs(calculators::channelFrequencies(channel));
+    showChannel(channel);
+}
+
+// In the converter's order. The edge boxes are narrow: they show a figure from its first digit, so that
+// 174.75 is never read as 4.75.
+void frmFreq::showOutputs(const calculators::ChannelFrequencies& out)
+{
     Text5()->setText(out.lowerEdge);
     Text6()->setText(out.upperEdge);
     Text1()->setText(out.videoCarrier);
@@ -82,6 +140,79 @@ void frmFreq::Text8_KeyPress(int keyAscii)
     Text4()->setText(out.soundCarrier);
     Text2()->setText(out.centre);
     Text7()->setText(out.oscillator);
+    for (TextBox* box : {Text1(), Text2(), Text3(), Text4(), Text5(), Text6(), Text7()})
+        box->setCursorPosition(0);
+}
+
+void frmFreq::showChannel(const calculators::Channel& channel)
+{
+    lblChannel()->setCaption(calculators::channelDetails(channel));
+    drawSpectrum(*channel.plan->system, channel.width);
+}
+
+// The sketch is drawn for the plan's system and the width of the channel in hand, so that it is to scale.
+void frmFreq::drawSpectrum(const calculators::TvSystem& system, double mhzWide)
+{
+    Label* box = lblSpectrum();
+    const QSize size = box->size();
+    QSvgRenderer renderer(calculators::spectrumSvg(system, mhzWide, size.width(), size.height()).toUtf8());
+    const qreal ratio = box->devicePixelRatioF();
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    box->setPixmap(pixmap);
+}
+
+const calculators::ChannelPlan& frmFreq::currentPlan()
+{
+    return calculators::channelPlans()[std::size_t(std::max(0, cboSystem()->ListIndex()))];
+}
+
+// Another plan: the outputs of the last channel no longer hold, so they go, and the sketch and the note
+// are the new plan's.
+void frmFreq::cboSystem_Click()
+{
+    const int index = cboSystem()->ListIndex();
+    if (index < 0)
+        return;
+    const calculators::ChannelPlan& plan = calculators::channelPlans()[std::size_t(index)];
+    for (TextBox* box : {Text1(), Text2(), Text3(), Text4(), Text5(), Text6(), Text7()})
+        box->setText(QString());
+    const std::vector<calculators::Channel> channels = calculators::channelsOf(plan);
+    drawSpectrum(*plan.system, channels.front().width);
+    lblChannel()->setCaption(
+        QStringLiteral("%1: channels %2. %3")
+            .arg(QLatin1String(plan.name), QLatin1String(plan.channels), QLatin1String(plan.note))
+            .trimmed());
+}
+
+void frmFreq::txtFrequency_KeyPress(int keyAscii)
+{
+    if (keyAscii != 13)
+        return;
+    const calculators::FrequencyReading reading = calculators::readFrequency(txtFrequency()->Text());
+    lstFound()->clear();
+    if (!reading.mhz) {
+        services().MsgBox(reading.rejection, kFrequencyTitle);
+        return;
+    }
+    // The chosen plan's channels first: they are the ones the technician is most likely after.
+    std::vector<calculators::FrequencyHit> hits = calculators::channelsAt(*reading.mhz);
+    const calculators::ChannelPlan* chosen = &currentPlan();
+    std::stable_partition(hits.begin(), hits.end(), [chosen](const calculators::FrequencyHit& hit) {
+        return hit.channel.plan == chosen;
+    });
+    if (hits.empty())
+        lstFound()->addItem(
+            QStringLiteral("No channel of any plan is at %1 MHz").arg(txtFrequency()->Text().trimmed()));
+    for (const calculators::FrequencyHit& hit : hits) {
+        const QString line = calculators::hitText(hit);
+        lstFound()->addItem(line);
+        lstFound()->item(lstFound()->count() - 1)->setToolTip(line);
+    }
 }
 
 void frmFreq::cmdClear_Click()

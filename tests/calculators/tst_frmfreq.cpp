@@ -108,6 +108,13 @@ private slots:
     void focusReturnsToTheChannelOnActivation();
     void returnButtonsUnload_data();
     void returnButtonsUnload();
+    void planControlsDisturbNothing();
+    void otherPlanConverts_data();
+    void otherPlanConverts();
+    void otherPlanRejectsForeignChannel();
+    void frequencyListsChannels_data();
+    void frequencyListsChannels();
+    void spectrumFollowsThePlan();
 };
 
 void tst_frmfreq::opensCentredWithEmptyBoxes()
@@ -267,6 +274,177 @@ void tst_frmfreq::returnButtonsUnload()
     QCOMPARE(allBoxes(), kEightEmpty);
     QCOMPARE(f.storedCentre(), 177);
     QCOMPARE(f.window()->focusWidget(), f.Text8());
+}
+
+namespace {
+int planIndex(const QString& name)
+{
+    return frmFreq::get().cboSystem()->findText(name, Qt::MatchStartsWith);
+}
+
+QStringList listed()
+{
+    QStringList lines;
+    ListBox* list = frmFreq::get().lstFound();
+    for (int i = 0; i < list->ListCount(); ++i)
+        lines << list->List(i);
+    return lines;
+}
+} // namespace
+
+// The plan drop-down and the frequency lookup sit in room the converter left free: no new control covers
+// an old one, and the window keeps its size.
+void tst_frmfreq::planControlsDisturbNothing()
+{
+    ProgramScope program;
+    frmFreq& f = showConverter();
+    QCOMPARE(f.cboSystem()->currentText(), QStringLiteral("US broadcast (M/NTSC)"));
+    QCOMPARE(f.cboSystem()->count(), 13);
+    const QStringList added = {"cboSystem",    "lblSpectrum", "lblFrequency",
+                               "txtFrequency", "lstFound",    "lblChannel"};
+    QList<QWidget*> old;
+    QList<QWidget*> fresh;
+    for (QWidget* w : f.window()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->objectName().isEmpty() || !w->isVisible() || w->objectName().startsWith("Line"))
+            continue;
+        (added.contains(w->objectName()) ? fresh : old) << w;
+    }
+    QCOMPARE(fresh.size(), added.size());
+    for (QWidget* n : fresh) {
+        QVERIFY2(f.window()->rect().contains(n->geometry()), qPrintable(n->objectName()));
+        for (QWidget* o : old)
+            QVERIFY2(!n->geometry().intersects(o->geometry()),
+                     qPrintable(n->objectName() + " covers " + o->objectName()));
+    }
+}
+
+void tst_frmfreq::otherPlanConverts_data()
+{
+    QTest::addColumn<QString>("plan");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("detail"); // part of the sentence under the converter
+    QTest::newRow("Australia 36")
+        << "Australia"
+        << "36"
+        << QStringList{"582",
+                       "589",
+                       "Video Carrier= 583.25",
+                       "Color Carrier= 587.684",
+                       "Sound Carrier= 588.75",
+                       "Center frequency= 585.5",
+                       "Oscillator frequency= 620.125"}
+        << "second sound 588.992 (A2 stereo). Oscillator 620.125 MHz for the Australian "
+           "vision IF of 36.875 MHz.";
+    QTest::newRow("HRC 95 by its letter name") << "US cable HRC"
+                                               << "a-5"
+                                               << QStringList{"88.75",
+                                                              "94.75",
+                                                              "Video Carrier= 90",
+                                                              "Color Carrier= 93.58",
+                                                              "Sound Carrier= 94.5",
+                                                              "Center frequency= 91.75",
+                                                              "Oscillator frequency= 135.75"}
+                                               << "Channel 95 (A-5), M/NTSC: 88.75 to 94.75 MHz";
+    QTest::newRow("France SECAM") << "France"
+                                  << "21"
+                                  << QStringList{"470",
+                                                 "478",
+                                                 "Video Carrier= 471.25",
+                                                 "Color Carrier= 475.5",
+                                                 "Sound Carrier= 477.75",
+                                                 "Center frequency= 474",
+                                                 "Oscillator frequency= 510.15"}
+                                  << "colour 475.5 and 475.656";
+}
+
+void tst_frmfreq::otherPlanConverts()
+{
+    QFETCH(QString, plan);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, detail);
+    ProgramScope program;
+    frmFreq& f = showConverter();
+    typeChannel("7");
+    fw::test::choose(f.cboSystem(), planIndex(plan));
+    QCOMPARE(outputs(), kEmpty); // channel 7's figures are not the new plan's
+    typeChannel(typed);
+    QCOMPARE(outputs(), expected);
+    QVERIFY2(f.lblChannel()->Caption().contains(detail), qPrintable(f.lblChannel()->Caption()));
+    QVERIFY(program.services.messages.empty());
+}
+
+void tst_frmfreq::otherPlanRejectsForeignChannel()
+{
+    ProgramScope program;
+    frmFreq& f = showConverter();
+    fw::test::choose(f.cboSystem(), planIndex("Western Europe"));
+    typeChannel("E2");
+    QCOMPARE(f.Text1()->Text(), QStringLiteral("Video Carrier= 48.25"));
+    typeChannel("14");
+    QCOMPARE(program.services.messages.size(), size_t(1));
+    QCOMPARE(program.services.messages[0].title, kTitle);
+    QCOMPARE(program.services.messages[0].text,
+             QStringLiteral(
+                 "There is no channel 14 in the Western Europe (B/G PAL) plan, which has E2 to E12, S1 to "
+                 "S41 and 21 to 69"));
+    QCOMPARE(allBoxes(), kEightEmpty);
+}
+
+void tst_frmfreq::frequencyListsChannels_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("among"); // lines the list must hold
+    QTest::addColumn<QString>("message");
+    QTest::newRow("60 MHz, between US 2 and 3")
+        << "60" << QStringList{"2, US broadcast (M/NTSC): upper edge", "3, US broadcast (M/NTSC): lower edge"}
+        << "";
+    QTest::newRow("nothing at 1900 MHz")
+        << "1900" << QStringList{"No channel of any plan is at 1900 MHz"} << "";
+    QTest::newRow("not a number") << "sixty" << QStringList{}
+                                  << "Enter a frequency in MHz from 1 to 2000, such as 55.25";
+}
+
+void tst_frmfreq::frequencyListsChannels()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, among);
+    QFETCH(QString, message);
+    ProgramScope program;
+    frmFreq& f = showConverter();
+    fw::test::choose(f.cboSystem(), planIndex("Australia"));
+    fw::test::type(f.txtFrequency(), QStringLiteral("583.25"));
+    QTest::keyClick(f.txtFrequency(), Qt::Key_Return);
+    QCOMPARE(listed().value(0),
+             QStringLiteral("36, Australia (B/G PAL): vision carrier")); // the chosen plan first
+    QTest::keyClick(f.txtFrequency(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(f.txtFrequency(), typed);
+    QTest::keyClick(f.txtFrequency(), Qt::Key_Return);
+    const QStringList lines = listed();
+    for (const QString& line : among)
+        QVERIFY2(lines.contains(line), qPrintable(lines.join('\n')));
+    QCOMPARE(lines.isEmpty(), among.isEmpty()); // a rejected frequency leaves no stale list behind
+    if (message.isEmpty()) {
+        QVERIFY(program.services.messages.empty());
+    } else {
+        QCOMPARE(program.services.messages.size(), size_t(1));
+        QCOMPARE(program.services.messages[0].text, message);
+    }
+    QCOMPARE(outputs(), kEmpty); // the converter's boxes are not touched
+}
+
+// The sketch beside the strip is redrawn for the plan: another system draws another picture.
+void tst_frmfreq::spectrumFollowsThePlan()
+{
+    ProgramScope program;
+    frmFreq& f = showConverter();
+    const QImage us = f.lblSpectrum()->grab().toImage();
+    fw::test::choose(f.cboSystem(), planIndex("United Kingdom"));
+    const QImage uk = f.lblSpectrum()->grab().toImage();
+    QVERIFY(us != uk);
+    fw::test::choose(f.cboSystem(), 0);
+    QCOMPARE(f.lblSpectrum()->grab().toImage(), us);
 }
 
 FW_TEST_MAIN(tst_frmfreq)

@@ -168,6 +168,18 @@ std::vector<Road> roads()
              QTest::keyClick(frmFreq::get().Text8(), Qt::Key_Return);
              return frmFreq::get().window();
          }},
+        // Australia's channel 36, then what 583.25 MHz is in every plan.
+        {"frmFreq-australia",
+         [] {
+             frmFreq& f = frmFreq::get();
+             f.Show();
+             pick(f.cboSystem(), 11);
+             QTest::keyClicks(f.Text8(), "36");
+             QTest::keyClick(f.Text8(), Qt::Key_Return);
+             QTest::keyClicks(f.txtFrequency(), "583.25");
+             QTest::keyClick(f.txtFrequency(), Qt::Key_Return);
+             return f.window();
+         }},
         // A colour flow ("ACC circuit") left behind under the menu, then a picture flow ("Colored snow in
         // picture"): a box and a knob from each code, and the picture code in Text16.
         {"frmColor",
