@@ -1,5 +1,6 @@
 #include "runtime/application.h"
 
+#include "runtime/accessible.h"
 #include "runtime/design.h"
 #include "runtime/pictures.h"
 #include "runtime/screen.h"
@@ -20,6 +21,7 @@ void initApplication(QApplication& app)
     QApplication::setFont(controlFont(8.25));
     QApplication::setWindowIcon(programIcon());
     app.setQuitOnLastWindowClosed(false);
+    installAccessibility();
 }
 
 void shutdownApplication()
