@@ -11,6 +11,12 @@
 
 namespace fw {
 
+void choosePlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
 void initApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("Fernwick"));

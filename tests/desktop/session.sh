@@ -62,6 +62,20 @@ start_xvfb() {
     await_true 100 xdpyinfo || skip "the virtual X server on $DISPLAY does not answer"
 }
 
+# A session bus and the accessibility bus of at-spi2-core on it, through which accessible.py reads and
+# drives the program; started before the program so that the program finds it at start-up.
+start_accessibility_bus() {
+    need dbus-daemon dbus-send
+    [ -x /usr/libexec/at-spi-bus-launcher ] || skip "the accessibility bus is missing (Debian package at-spi2-core)"
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "pyatspi is missing (Debian package python3-pyatspi)"
+    dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus" >"$work/dbus.log" 2>&1 &
+    started+=($!)
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+    await_true 50 test -S "$XDG_RUNTIME_DIR/bus" || skip "the session bus did not start: $(tail -n 2 "$work/dbus.log")"
+    timeout 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 || skip "the accessibility bus did not start: $(tail -n 2 "$work/dbus.log")"
+}
+
 # Starts the program (arguments: the binary, then environment settings for it); its id is left in `pid`.
 start_program() {
     local binary=$1
