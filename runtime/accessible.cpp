@@ -44,9 +44,13 @@ QAccessibleInterface* describe(const QString& className, QObject* object)
 {
     if (className == QLatin1String("fw::OptionButton"))
         return new AccessibleOption(static_cast<OptionButton*>(object));
-    // A screen's window is a plain top-level widget: a frame, named by its caption (Qt would say filler).
+    // A picture is an image (Qt takes its frame for a border, which a screen reader calls a frame too).
+    if (className == QLatin1String("fw::PictureBox"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    // A screen's window is a plain top-level widget (not a popup): a frame, named by its caption (Qt would
+    // say filler).
     if (className == QLatin1String("QWidget") && object->isWidgetType() &&
-        static_cast<QWidget*>(object)->isWindow())
+        static_cast<QWidget*>(object)->windowType() == Qt::Window)
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }

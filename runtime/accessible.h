@@ -1,7 +1,7 @@
 #pragma once
 // What assistive technology is told about a screen's window and its option buttons, where Qt's own
-// description would mislead: a screen's window is a frame named by its caption, and an option button is a
-// radio button whose press acts as a click does.
+// description would mislead: a screen's window is a frame named by its caption, a picture is an image, and
+// an option button is a radio button whose press acts as a click does.
 
 namespace fw {
 

@@ -86,6 +86,10 @@ def screen_reader_road():
     if sorted(options) != sorted((name, "radio button") for name in MENU_OPTIONS):
         fail("the main menu's options are not the eight radio buttons")
 
+    frames = [node.name for node in descendants(menu) if node.getRole() == pyatspi.ROLE_FRAME]
+    if frames:
+        fail("controls of the main menu are announced as frames (windows): %s" % frames)
+
     press(menu, "TV Dead", pyatspi.ROLE_RADIO_BUTTON)
     dead = shown_window("TV Dead")
     if showing_window("Fernwick"):
@@ -96,7 +100,8 @@ def screen_reader_road():
     press(dead, "Continue", pyatspi.ROLE_PUSH_BUTTON)
     diagram = shown_window(DIAGRAM)
 
-    areas = sorted(node.name for node in descendants(diagram) if node.description.endswith("problem area"))
+    areas = sorted("%s (%s)" % (node.name, node.getRoleName()) for node in descendants(diagram)
+                   if node.description.endswith("problem area"))
     print("problem areas:", areas)
     if not areas:
         fail("the diagram announces no problem area")
