@@ -3,14 +3,7 @@
 # cleanup of whatever the test started, however it ends. A test that cannot start a server exits with 77
 # (skipped) and says why; a fault in the program exits with 1.
 
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
-fail() {
-    echo "FAILED: $*"
-    exit 1
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../support/verdict.sh"
 
 work=$(mktemp -d /tmp/fernwick-desktop.XXXXXX) || skip "no temporary folder"
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" TMPDIR="$work"
