@@ -28,6 +28,7 @@ void place(fw::Screen& screen)
         screen.setHeight(display.height());
         screen.setTop(0);
         screen.setLeft(0);
+        screen.setMaximized(true); // under a window manager: the whole work area, frame and all
     } else if (screen.name() == QLatin1String("frmDead")) {
         screen.setTop((display.height() - screen.Height()) / 2);
         screen.setLeft((display.width() - screen.Width()) / 2);

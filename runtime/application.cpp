@@ -1,5 +1,6 @@
 #include "runtime/application.h"
 
+#include "runtime/accessible.h"
 #include "runtime/design.h"
 #include "runtime/pictures.h"
 #include "runtime/screen.h"
@@ -9,6 +10,12 @@
 #include <QStyleFactory>
 
 namespace fw {
+
+void choosePlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
 
 void initApplication(QApplication& app)
 {
@@ -20,6 +27,7 @@ void initApplication(QApplication& app)
     QApplication::setFont(controlFont(8.25));
     QApplication::setWindowIcon(programIcon());
     app.setQuitOnLastWindowClosed(false);
+    installAccessibility();
 }
 
 void shutdownApplication()

@@ -4,6 +4,11 @@ class QApplication;
 
 namespace fw {
 
+// Chooses the display connection before the application object is made. On a Wayland desktop that also
+// offers X (XWayland), the screens go through X: a Wayland client cannot place its own windows, and every
+// screen places itself. Without X, they run as a Wayland client. A platform the user names wins.
+void choosePlatform();
+
 // Sets the look every screen is designed for (style, default font, window icon) and lets only an explicit
 // End or a close box end the program.
 void initApplication(QApplication& app);

@@ -63,6 +63,7 @@ void Screen::Load()
         return;
     m_width = m_clientSize.width();
     m_height = m_clientSize.height();
+    m_maximized = false;
     auto* window = new ScreenWindow;
     window->setObjectName(name());
     window->setWindowTitle(m_caption);
@@ -175,12 +176,30 @@ void Screen::setHeight(double twips)
     applyGeometry();
 }
 
+void Screen::setMaximized(bool maximized)
+{
+    m_maximized = maximized;
+    applyGeometry();
+}
+
+// A maximised window takes the size the window manager gives it, so it has no fixed size. The offscreen
+// platform (tests, screenshots) has no window manager, but would still resize the window to its own screen.
 void Screen::applyGeometry()
 {
     if (!isLoaded())
         return;
-    m_window->setFixedSize(std::max(1, toPixels(m_width)), std::max(1, toPixels(m_height)));
+    const QSize size(std::max(1, toPixels(m_width)), std::max(1, toPixels(m_height)));
+    const bool maximized = m_maximized && QGuiApplication::platformName() != QLatin1String("offscreen");
+    if (maximized) {
+        m_window->setMinimumSize(0, 0);
+        m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_window->resize(size);
+    } else {
+        m_window->setFixedSize(size);
+    }
     m_window->move(toPixels(m_left), toPixels(m_top));
+    m_window->setWindowState(maximized ? m_window->windowState() | Qt::WindowMaximized
+                                       : m_window->windowState() & ~Qt::WindowMaximized);
 }
 
 Registry& Registry::instance()

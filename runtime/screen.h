@@ -56,6 +56,9 @@ public:
     void setTop(double twips);
     void setWidth(double twips);
     void setHeight(double twips);
+    // Asks the window manager to maximise the window: it then fills the area the window manager gives,
+    // frame included, clear of any panel. Where there is none, the window keeps its own geometry.
+    void setMaximized(bool maximized);
 
     // A control of this screen by design name; loads the screen.
     template <class T = QWidget> T* control(const QString& name)
@@ -86,6 +89,7 @@ private:
     QString m_caption;
     QSize m_clientSize;
     double m_left = 0, m_top = 0, m_width = 0, m_height = 0;
+    bool m_maximized = false;
     QWidget* m_window = nullptr;
     QHash<QString, QWidget*> m_controls;
 };

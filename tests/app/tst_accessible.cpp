@@ -1,6 +1,7 @@
 // Every control of every screen tells assistive technology what it is: a caption, or words of its own for
 // a control that has none (a swatch its colour, a knob its caption, a picture what it shows).
 
+#include "app/frmOne.h"
 #include "app/screens.h"
 #include "calculators/frmCodes.h"
 #include "diagnosis/frmPicture.h"
@@ -8,6 +9,7 @@
 #include "diagrams/frmLVPower.h"
 #include "support/program.h"
 
+#include <QAccessibleActionInterface>
 #include <QTest>
 
 using namespace fw;
@@ -36,6 +38,9 @@ private slots:
     void knobsSayTheirCaption();
     void problemAreaListsSayWhatTheyHold();
     void highlightedPictureStillSaysWhatItShows();
+    void windowIsAFrameNamedByItsCaption();
+    void optionActionOpensItsScreen_data();
+    void optionActionOpensItsScreen();
 };
 
 void tst_accessible::everyScreenIsWalked()
@@ -149,6 +154,43 @@ void tst_accessible::highlightedPictureStillSaysWhatItShows()
     highlight(tube);
     highlight(tube); // a second time says it once
     QCOMPARE(tube->accessibleDescription(), shows + QStringLiteral("; problem area"));
+}
+
+void tst_accessible::windowIsAFrameNamedByItsCaption()
+{
+    ProgramScope program;
+    for (Screen* screen : nameEveryScreen()) {
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(screen->window());
+        QVERIFY(window);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), screen->caption());
+    }
+}
+
+// An option is a radio button, and pressing it through assistive technology does what a click does: the
+// menu's symptom opens its screen.
+void tst_accessible::optionActionOpensItsScreen_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("press") << QAccessibleActionInterface::pressAction();
+    QTest::newRow("toggle") << QAccessibleActionInterface::toggleAction();
+}
+
+void tst_accessible::optionActionOpensItsScreen()
+{
+    QFETCH(QString, action);
+    ProgramScope program;
+    frmOne::get().Show();
+    OptionButton* option = frmOne::get().Option1();
+    QAccessibleInterface* told = QAccessible::queryAccessibleInterface(option);
+    QVERIFY(told && told->actionInterface());
+    QCOMPARE(told->role(), QAccessible::RadioButton);
+    QVERIFY(told->state().checkable && !told->state().checked);
+    QVERIFY(told->actionInterface()->actionNames().contains(action));
+    told->actionInterface()->doAction(action);
+    fw::test::settle();
+    QCOMPARE(fw::test::shownScreens(), QStringList{QStringLiteral("frmDead")});
+    QVERIFY(told->state().checked);
 }
 
 FW_TEST_MAIN(tst_accessible)

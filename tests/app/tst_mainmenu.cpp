@@ -2,6 +2,7 @@
 
 #include "app/frmOne.h"
 #include "app/module1.h"
+#include "app/screens.h"
 #include "diagnosis/frmDead.h"
 #include "support/program.h"
 
@@ -26,6 +27,7 @@ private slots:
     void continueRaisesTheFlag();
     void placement_data();
     void placement();
+    void everyScreenFitsTheSmallestDisplay();
     void quitEndsEvenWithHiddenScreens();
     void readingListsDoesNothing();
 };
@@ -172,6 +174,27 @@ void tst_mainmenu::placement()
     QCOMPARE(frmDead::get().Top(), (display.height() - 6480) / 2);
     QCOMPARE(frmDead::get().Left(), (display.width() - 9240) / 2);
     QCOMPARE(frmDead::get().window()->pos(), deadAt);
+}
+
+// Each screen but the menu (which the window manager maximises) lies wholly on a 1024 x 768 display, with
+// room for a window manager's frame as thick as common desktops draw it.
+void tst_mainmenu::everyScreenFitsTheSmallestDisplay()
+{
+    ProgramScope program;
+    const QRect display(0, 0, 1024, 768);
+    const QMargins frame(8, 40, 8, 8);
+    for (Screen* screen : nameEveryScreen()) {
+        if (screen->name() == QLatin1String("frmOne"))
+            continue;
+        // The window manager puts the frame's corner where the screen places itself.
+        const QRect framed(QPoint(int(screen->Left() / 15), int(screen->Top() / 15)),
+                           screen->window()->size().grownBy(frame));
+        QVERIFY2(display.contains(framed), qPrintable(screen->name() + QStringLiteral(" at %1,%2 %3x%4")
+                                                                           .arg(framed.x())
+                                                                           .arg(framed.y())
+                                                                           .arg(framed.width())
+                                                                           .arg(framed.height())));
+    }
 }
 
 void tst_mainmenu::quitEndsEvenWithHiddenScreens()

@@ -10,14 +10,7 @@ set -u
 program=$1
 export PATH="$PATH:/usr/sbin:/sbin"
 
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
-fail() {
-    echo "FAILED: $*"
-    exit 1
-}
+. "$(dirname "$0")/../support/verdict.sh"
 
 [ "$(id -u)" -eq 0 ] ||
     skip "the PDF printer's backend only runs under a scheduler started by root, and this is not root"

@@ -15,11 +15,14 @@ for _ in $(seq 1 100); do
         echo "fernwick exited before showing its main menu"
         exit 1
     fi
-    # A window titled Fernwick that is larger than a token window: the full-screen main menu.
-    shown=$(xwininfo -root -tree 2>/dev/null | grep '"Fernwick"' |
-            grep -o -E '[0-9]+x[0-9]+\+' | tr -d '+' | awk -Fx '$1 > 200 && $2 > 200' | head -n 1)
+    # A window titled Fernwick that is larger than a token window: the main menu, which with no window
+    # manager covers the whole display from its corner.
+    shown=$(xwininfo -root -tree 2>/dev/null | grep '"Fernwick"' | grep -o -E '[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+' |
+            awk -Fx '$1 > 200' | head -n 1)
     if [ -n "$shown" ]; then
         echo "main menu shown at $shown"
+        display=$(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9]*x[0-9]*\) pixels.*/\1/p')
+        [ "$shown" = "$display+0+0" ] || { echo "the display is $display+0+0"; exit 1; }
         exit 0
     fi
     sleep 0.1

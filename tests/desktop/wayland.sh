@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The program on a Wayland desktop: weston's headless compositor with XWayland, and the environment a
+# Wayland session gives its programs (WAYLAND_DISPLAY, DISPLAY, XDG_SESSION_TYPE=wayland, no
+# QT_QPA_PLATFORM). By default the program must go through XWayland, where its screens can place
+# themselves: its main menu is an X window, maximised by the compositor. A road is then walked through the
+# accessibility bus (the headless compositor has no input devices to drive): "TV Dead", Return to the menu,
+# and Quit, which must end the program with status 0. With QT_QPA_PLATFORM=wayland the same road must
+# work as a Wayland client, the way a user can still choose.
+#   wayland.sh BINARY
+set -u
+binary=$1
+here=$(dirname "$0")
+. "$here/session.sh"
+
+need weston xdotool xprop
+[ -x /usr/bin/Xwayland ] || skip "Xwayland is missing (Debian package xwayland)"
+ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+    skip "Qt's Wayland platform is missing (Debian package qt6-wayland)"
+start_accessibility_bus
+
+weston --backend=headless-backend.so --socket=fernwick-wayland --width=1024 --height=768 --xwayland \
+    --idle-time=0 --no-config >"$work/weston.log" 2>&1 &
+started+=($!)
+await_true 100 grep -q 'xserver listening on display' "$work/weston.log" ||
+    skip "weston did not start with XWayland: $(tail -n 2 "$work/weston.log")"
+export WAYLAND_DISPLAY=fernwick-wayland XDG_SESSION_TYPE=wayland
+x_display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log")
+
+# Walks the road through the bus and checks the status the program ends with.
+road() {
+    timeout 60 /usr/bin/python3 "$here/accessible.py" short || fail "$1: see above"
+    await_exit 5
+    echo "$1: the road and Quit work, status 0"
+}
+
+start_program "$binary" DISPLAY="$x_display" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+menu=""
+for _ in $(seq 1 100); do
+    menu=$(DISPLAY=$x_display timeout 5 xdotool search --onlyvisible --name '^Fernwick$' 2>/dev/null | head -n 1)
+    [ -n "$menu" ] && break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended at start-up: $(tail -n 3 "$work/program.log")"
+    sleep 0.1
+done
+[ -n "$menu" ] || fail "the main menu is not an X window on XWayland's $x_display"
+# Maximised by the compositor: inside the output, below its panel, with the compositor's frame around it.
+geometry() {
+    DISPLAY=$x_display xwininfo -id "$menu" |
+        sed -n 's/^ *\(Absolute upper-left X\|Absolute upper-left Y\|Width\|Height\): *//p' | tr '\n' ' '
+}
+fits() {
+    read -r x y w h < <(geometry)
+    [ "$x" -ge 0 ] && [ "$y" -gt 0 ] && [ $((x + w)) -le 1024 ] && [ $((y + h)) -le 768 ] && [ "$w" -gt 900 ]
+}
+await_true 50 fits || fail "the main menu is not maximised on the 1024x768 output: $(geometry)(x y w h)"
+echo "by default: through XWayland, the main menu maximised at $(geometry)(x y w h)"
+road "through XWayland"
+
+start_program "$binary" DISPLAY="$x_display" QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+road "as a Wayland client"
