@@ -65,7 +65,7 @@ Design frmFreq::design() const
         label("lblChannel", "", 6240, 2955, 3435, 1755)
             .says("The chosen plan, or the channel converted, in full"),
         // Below it, a frequency looked up in every plan: the list is wide enough for its longest line and
-        // tall enough for a UHF carrier's two dozen.
+        // tall enough for the 23 lines of a UHF vision carrier.
         label("lblFrequency", "Frequency (MHz)", 120, 5430, 1455, 285),
         textBox("txtFrequency", "", 120, 5730, 1455, 300).says("Frequency in MHz"),
         listBox("lstFound", 1710, 5400, 7965, 4590).says("Channels at that frequency"),

@@ -437,8 +437,8 @@ void tst_frmfreq::frequencyListsChannels()
     QCOMPARE(outputs(), kEmpty); // the converter's boxes are not touched
 }
 
-// Every line of the results reads whole, never under a horizontal scroll bar; a carrier's usual two dozen
-// lines fit without a vertical one.
+// Every line of the results reads whole, never under a horizontal scroll bar; the 23 lines of a UHF vision
+// carrier fit without a vertical one.
 void tst_frmfreq::resultsReadWhole_data()
 {
     QTest::addColumn<QString>("typed");
