@@ -27,7 +27,7 @@ const QString kFrequencyTitle = QStringLiteral("Error");
 } // namespace
 
 frmFreq::frmFreq()
-    : Form(QStringLiteral("frmFreq"), QStringLiteral("Channel?Frequency Convertor"), QSize(9795, 6495))
+    : Form(QStringLiteral("frmFreq"), QStringLiteral("Channel?Frequency Convertor"), QSize(9795, 10110))
 {}
 
 Design frmFreq::design() const
@@ -57,15 +57,18 @@ Design frmFreq::design() const
         line("Line7", 5145, 1950, 5040, 2220),
         line("Line5", 4545, 1740, 4545, 2175),
         line("Line3", 3810, 1950, 4095, 2235),
-        // Beside the converter as it always was, in the room it left free.
+        // Beside the converter as it always was, in the room it left free: the plan, its sketch to the
+        // left of the strip, the channel in full to the right.
         combo("cboSystem", "", 5940, 870, 3705, 315).items(planNames()).says("Channel plan"),
         label("lblSpectrum", "", 120, 2250, 3060, 2400)
             .says("The chosen plan's channel, to scale, with its offsets"),
-        label("lblFrequency", "Frequency (MHz)", 6240, 2955, 1455, 285),
-        textBox("txtFrequency", "", 7740, 2910, 1170, 300).says("Frequency in MHz"),
-        listBox("lstFound", 6240, 3270, 3435, 1440).says("Channels at that frequency"),
-        label("lblChannel", "", 120, 5400, 9555, 1020)
+        label("lblChannel", "", 6240, 2955, 3435, 1755)
             .says("The chosen plan, or the channel converted, in full"),
+        // Below it, a frequency looked up in every plan: the list is wide enough for its longest line and
+        // tall enough for the 23 lines of a UHF vision carrier.
+        label("lblFrequency", "Frequency (MHz)", 120, 5430, 1455, 285),
+        textBox("txtFrequency", "", 120, 5730, 1455, 300).says("Frequency in MHz"),
+        listBox("lstFound", 1710, 5400, 7965, 4590).says("Channels at that frequency"),
     };
 }
 

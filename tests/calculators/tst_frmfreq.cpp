@@ -4,6 +4,7 @@
 #include "calculators/frmFreq.h"
 #include "support/program.h"
 
+#include <QScrollBar>
 #include <QTest>
 
 using namespace fw;
@@ -114,6 +115,8 @@ private slots:
     void otherPlanRejectsForeignChannel();
     void frequencyListsChannels_data();
     void frequencyListsChannels();
+    void resultsReadWhole_data();
+    void resultsReadWhole();
     void spectrumFollowsThePlan();
 };
 
@@ -125,7 +128,7 @@ void tst_frmfreq::opensCentredWithEmptyBoxes()
     QWidget* window = f.window();
     QCOMPARE(shownScreens(), QStringList{"frmFreq"});
     QCOMPARE(window->windowTitle(), QStringLiteral("Channel?Frequency Convertor"));
-    QCOMPARE(window->size(), QSize(653, 433));
+    QCOMPARE(window->size(), QSize(653, 674));
     QCOMPARE(window->pos(), QPoint(640 - 326, 20)); // (1280 - 653) / 2 rounded, 300 twips down
     QCOMPARE(allBoxes(), kEightEmpty);
     QCOMPARE(f.Picture1()->pictureSize(), QSize(145, 70));
@@ -293,7 +296,7 @@ QStringList listed()
 } // namespace
 
 // The plan drop-down and the frequency lookup sit in room the converter left free: no new control covers
-// an old one, and the window keeps its size.
+// an old one, and all lie in the window.
 void tst_frmfreq::planControlsDisturbNothing()
 {
     ProgramScope program;
@@ -432,6 +435,33 @@ void tst_frmfreq::frequencyListsChannels()
         QCOMPARE(program.services.messages[0].text, message);
     }
     QCOMPARE(outputs(), kEmpty); // the converter's boxes are not touched
+}
+
+// Every line of the results reads whole, never under a horizontal scroll bar; the 23 lines of a UHF vision
+// carrier fit without a vertical one.
+void tst_frmfreq::resultsReadWhole_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("scrolls");
+    QTest::newRow("UHF vision carrier, the longest lines") << "583.25" << false;
+    QTest::newRow("VHF vision carrier") << "55.25" << false;
+    QTest::newRow("HRC 95, between VHF bands") << "90" << false;
+    QTest::newRow("614 MHz, in almost every plan twice") << "614" << true;
+}
+
+void tst_frmfreq::resultsReadWhole()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, scrolls);
+    ProgramScope program;
+    frmFreq& f = showConverter();
+    fw::test::type(f.txtFrequency(), typed);
+    QTest::keyClick(f.txtFrequency(), Qt::Key_Return);
+    ListBox* list = f.lstFound();
+    list->doItemsLayout();
+    QVERIFY(list->ListCount() > 5);
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+    QCOMPARE(list->verticalScrollBar()->isVisible(), scrolls);
 }
 
 // The sketch beside the strip is redrawn for the plan: another system draws another picture.

@@ -180,6 +180,17 @@ std::vector<Road> roads()
              QTest::keyClick(f.txtFrequency(), Qt::Key_Return);
              return f.window();
          }},
+        // The US plan as it opens: channel 2, then what its vision carrier is in every plan.
+        {"frmFreq-frequency",
+         [] {
+             frmFreq& f = frmFreq::get();
+             f.Show();
+             QTest::keyClicks(f.Text8(), "2");
+             QTest::keyClick(f.Text8(), Qt::Key_Return);
+             QTest::keyClicks(f.txtFrequency(), "55.25");
+             QTest::keyClick(f.txtFrequency(), Qt::Key_Return);
+             return f.window();
+         }},
         // A colour flow ("ACC circuit") left behind under the menu, then a picture flow ("Colored snow in
         // picture"): a box and a knob from each code, and the picture code in Text16.
         {"frmColor",
