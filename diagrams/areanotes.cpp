@@ -283,11 +283,11 @@ constexpr Place kPlaces[] = {
 };
 // clang-format on
 
-const NoteText* findText(QStringView id)
+const NoteText* findText(QAnyStringView id)
 {
     const auto all = noteTexts();
     const auto found =
-        std::ranges::find_if(all, [id](const NoteText& t) { return id == QLatin1String(t.id); });
+        std::ranges::find_if(all, [id](const NoteText& t) { return id == QAnyStringView(t.id); });
     return found == all.end() ? nullptr : &*found;
 }
 
@@ -303,14 +303,14 @@ std::span<const Place> places()
     return kPlaces;
 }
 
-const Area* findArea(QStringView id)
+const Area* findArea(QAnyStringView id)
 {
     const auto found =
-        std::ranges::find_if(kAreas, [id](const Area& a) { return id == QLatin1String(a.id); });
+        std::ranges::find_if(kAreas, [id](const Area& a) { return id == QAnyStringView(a.id); });
     return found == std::end(kAreas) ? nullptr : &*found;
 }
 
-std::optional<Note> note(QStringView id)
+std::optional<Note> note(QAnyStringView id)
 {
     const Area* area = findArea(id);
     const NoteText* text = findText(id);
@@ -323,7 +323,7 @@ std::vector<Note> notes()
 {
     std::vector<Note> all;
     for (const Area& area : kAreas)
-        if (std::optional<Note> written = note(QString::fromLatin1(area.id)))
+        if (std::optional<Note> written = note(area.id))
             all.push_back(*written);
     return all;
 }
@@ -337,12 +337,12 @@ QString summary(const Note& note)
     return match.hasMatch() ? note.text.left(match.capturedEnd()) : note.text;
 }
 
-QString areaAt(QStringView screen, QStringView control, QStringView item)
+QString areaAt(QAnyStringView screen, QAnyStringView control, QAnyStringView item)
 {
     for (const Place& place : kPlaces) {
-        if (screen != QLatin1String(place.screen) || control != QLatin1String(place.control))
+        if (screen != QAnyStringView(place.screen) || control != QAnyStringView(place.control))
             continue;
-        const QLatin1String placeItem(place.item ? place.item : "");
+        const QAnyStringView placeItem(place.item ? place.item : "");
         if (item == placeItem)
             return QString::fromLatin1(place.id);
     }

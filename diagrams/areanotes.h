@@ -3,8 +3,8 @@
 // depend on any screen, so that a box on a diagram and the same stage in a symptom list share it. The notes
 // are data: the list of areas, the note texts, and where each area appears on the screens.
 
+#include <QAnyStringView>
 #include <QString>
-#include <QStringView>
 
 #include <optional>
 #include <span>
@@ -62,10 +62,10 @@ std::span<const Area> areas();
 std::span<const Place> places();
 
 // The area of an id; null for an unknown id.
-const Area* findArea(QStringView id);
+const Area* findArea(QAnyStringView id);
 
 // The note of an area; nothing for an unknown id or an area whose note is not written.
-std::optional<Note> note(QStringView id);
+std::optional<Note> note(QAnyStringView id);
 
 // Every written note, in the order of areas().
 std::vector<Note> notes();
@@ -75,6 +75,6 @@ QString summary(const Note& note);
 
 // The area a control, or one of its items, shows on a screen; empty when it shows none. A null or empty
 // item asks about the control as a whole.
-QString areaAt(QStringView screen, QStringView control, QStringView item = {});
+QString areaAt(QAnyStringView screen, QAnyStringView control, QAnyStringView item = {});
 
 } // namespace areanotes
