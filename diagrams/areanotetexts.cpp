@@ -151,6 +151,132 @@ constexpr NoteText kTexts[] = {
      "purity and convergence.\n\n"
      "Safety: the yoke sits beside the anode lead; discharge the anode to the ground braid before "
      "handling it, and turn the brightness down while only a line shows."},
+    {"horizontal-afc",
+     "The horizontal AFC keeps the horizontal oscillator locked to the incoming line sync. It "
+     "compares the sync pulses from the sync separator with a sample of the flyback pulse and makes "
+     "a DC correction voltage that pulls the oscillator onto frequency and phase. Faults show as a "
+     "picture torn into diagonal bars, a picture that locks at no hold setting, bending at the top, "
+     "or a picture shifted sideways. A badly wrong correction voltage can pull the oscillator so far"
+     " off that the high voltage drops or the hold-down shuts the set off. Usual culprits: the "
+     "paired phase detector diodes, leaky capacitors in its filter, an open flyback sample lead. "
+     "Measure the correction voltage with a meter while turning the hold control: it should move "
+     "smoothly; scope both inputs."},
+    {"horizontal-oscillator",
+     "The horizontal oscillator makes the line-rate pulses that start every horizontal scan line. It"
+     " runs at 15,734 Hz on a color set, held there by the AFC's correction voltage, and feeds the "
+     "horizontal driver. If it stops, nothing after it runs: no horizontal scan, no high voltage, no"
+     " raster, and no scan-derived supplies either, so the set may seem dead. Off frequency, it "
+     "gives a picture broken into diagonal bars that the hold control cannot cure. Usual culprits: "
+     "timing capacitors and resistors that have drifted, the oscillator coil or transistor, the "
+     "jungle IC that contains it, or its supply. Measure its supply first with a meter, then scope "
+     "its output: a steady pulse or square wave near 15.7 kHz, typically a few volts peak to peak."},
+    {"horizontal-hold",
+     "The horizontal hold control sets the horizontal oscillator's free-running rate so that the AFC"
+     " can lock it. Off setting, the picture breaks into diagonal bars or tears sideways. On many "
+     "sets it is set with the AFC disabled as the service data describe (a jumper or a shorted sync "
+     "input): adjust until the picture almost stands still, then restore the AFC. A good set then "
+     "locks at once on every channel and after every channel change. If no setting locks the "
+     "picture, the control is not at fault: look at the sync separator, the AFC's diodes and "
+     "capacitors, or the oscillator's timing parts. A hold that drifts as the set warms up points to"
+     " a timing part that changes with heat. Many later sets have no horizontal hold at all."},
+    {"horizontal-driver",
+     "The horizontal driver amplifies the oscillator's pulses to switch the horizontal output "
+     "transistor on and off. It drives the output through a small driver transformer, and its supply"
+     " often comes from B+ through a dropping resistor. When it fails, the output transistor "
+     "receives no drive: no high voltage, no raster, and, where supplies are scan-derived, a dead "
+     "set. Weak or distorted drive makes the output transistor run hot and fail again and again. "
+     "Usual culprits: the driver transistor, its supply's dropping resistor, a dried filter "
+     "capacitor, cracked solder joints at the driver transformer. Measure its supply with a meter, "
+     "then scope the driver's collector: a clean square pulse near 15.7 kHz, typically tens of volts"
+     " high.\n\n"
+     "Safety: the driver's supply may come from B+; use an isolation transformer and keep clear of "
+     "the flyback."},
+    {"horizontal-output",
+     "The horizontal output amplifier switches the current in the horizontal yoke and flyback at the"
+     " line rate. It runs from regulated B+; at each retrace it turns off sharply, and the flyback's"
+     " pulses make the high voltage, focus and scan-derived supplies. A shorted output transistor is"
+     " the most common cause of a blown fuse and a dead set; the stage also causes no raster, a "
+     "narrow picture or a loud squeal. Usual culprits: the output transistor, the flyback (shorted "
+     "turns), the retrace capacitors, the yoke, cracked joints at the flyback pins. Find why a "
+     "transistor failed before fitting a new one. Measure B+ at the collector with a meter; view the"
+     " collector pulse, typically 800 to 1500 V peak, only through a scope probe rated for it.\n\n"
+     "Safety: use an isolation transformer, discharge the anode to the ground braid, never measure "
+     "the anode with a meter."},
+    {"damper",
+     "The damper is the diode across the horizontal output transistor that conducts during the first"
+     " part of each scan line. It returns the yoke's energy to the supply and gives the scan a "
+     "linear start; it is often built into the output transistor. A shorted damper loads B+ and the "
+     "flyback like a shorted output transistor: a blown fuse or a shut-down supply, and a dead set. "
+     "An open or weak damper lets the collector pulse ring: bars or a fold at the left of the "
+     "picture, and overstress that kills the output transistor. Usual culprits: the diode itself, "
+     "heat-cracked solder joints, the capacitors around it. With the set off and discharged, lift "
+     "one end and use a meter's diode test: typically 0.4 to 0.7 V one way, open the other.\n\n"
+     "Safety: it carries B+ and kilovolt pulses; use an isolation transformer and discharge the "
+     "anode first."},
+    {"hv-hold-down",
+     "The high voltage hold-down shuts the horizontal stage off if the high voltage rises too high. "
+     "Excess anode voltage makes the tube give off X-rays, so this circuit senses a pulse or voltage"
+     " in step with the high voltage, usually from a flyback winding, and fires an SCR or the jungle"
+     " IC's shutdown. When it trips, the set starts for a moment and shuts off, or the horizontal "
+     "stage stops while the rest runs: no raster. It trips either because the high voltage really is"
+     " too high (high B+, an open retrace capacitor, a regulator fault) or because it is faulty "
+     "itself: a leaky sense capacitor or a drifted resistor. Never disable it to make a set play. "
+     "Measure B+ first, then the anode voltage with a high voltage probe.\n\n"
+     "Safety: use an isolation transformer, and measure high voltage only with a probe made for it."},
+    {"hv-regulator",
+     "The high voltage regulator keeps the anode voltage steady as the beam current changes with the"
+     " picture's brightness. Depending on the set it controls the B+ to the horizontal output, the "
+     "flyback's load or the retrace timing. If it lets the high voltage fall, the picture is dim, "
+     "blooms (grows larger) and loses focus on bright scenes; if it lets it rise, the hold-down "
+     "shuts the set off or there is no raster. Usual culprits: the regulator transistor or saturable"
+     " reactor, its control transistor, the divider resistors of its sample. With a high voltage "
+     "probe, measure the anode voltage at low and at high brightness: a good regulator holds it "
+     "within a few percent (typical), and the picture size stays the same.\n\n"
+     "Safety: use an isolation transformer, discharge the anode to the ground braid, and never put a"
+     " plain meter lead on the anode."},
+    {"hv-rectifier",
+     "The high voltage rectifier turns the flyback's pulses into the picture tube's anode voltage. "
+     "In many sets a tripler does it, diodes and capacitors stacked to give about three times the "
+     "pulse's peak; in later sets the diodes are built into the flyback. It also gives the focus "
+     "voltage, typically a few kilovolts. The anode voltage of a color set is typically about 25 to "
+     "30 kV. A shorted tripler loads the flyback: the horizontal stage shuts down or fails, and it "
+     "may squeal or arc; an open one gives no high voltage and no raster with the horizontal stage "
+     "still running. Usual culprits: the tripler itself, arcing at the anode lead or the focus "
+     "control. Look and smell for burns and arcing with the set off.\n\n"
+     "Safety: discharge the anode to the ground braid first; never measure the anode with a meter, "
+     "only with a high voltage probe."},
+    {"pincushion",
+     "The pincushion circuit straightens the edges of the raster, which a wide-angle color tube "
+     "would otherwise bow inward. It bends the scan with a waveform at the field rate, usually "
+     "through a transformer or transistor in series with the horizontal yoke; the Phase control "
+     "centers the correction so that the bend is symmetrical. Faults bow the sides or the top and "
+     "bottom, or make the edges wavy; they do not remove the raster. Usual culprits: a shorted "
+     "correction transformer, dried capacitors, the modulator transistor or diode. Set the amplitude"
+     " and phase on a crosshatch pattern for straight lines at the edges. Scope the correction "
+     "waveform at its control point: a smooth parabola at the field rate.\n\n"
+     "Safety: it carries horizontal output pulses and B+; use an isolation transformer."},
+    {"horizontal-yoke",
+     "The horizontal yoke winding moves the beams across the screen along each scan line. The "
+     "horizontal output stage drives a sawtooth current through it at 15,734 Hz, and it forms part "
+     "of the output's resonant circuit with the flyback and the retrace capacitor. An open winding "
+     "gives a single vertical line or no raster; shorted turns give a narrow picture, a hot output "
+     "transistor, a blown fuse or a hold-down shutdown. Its faults look like horizontal output "
+     "faults, so check that stage first. With the set off, the winding reads well under an ohm to a "
+     "few ohms (typical); a shorted turn does not show on an ohmmeter but does on a ringing tester. "
+     "Look for burnt spots in its insulation.\n\n"
+     "Safety: the yoke carries kilovolt pulses beside the anode lead: discharge the anode to the "
+     "ground braid before touching it."},
+    {"picture-tube",
+     "The picture tube turns the three color signals into light on its phosphor screen. Each cathode"
+     " emits a beam that its control grid and the video drive vary; the screen grid, set by the "
+     "Screen control to several hundred volts (typical), accelerates it; the focus electrode "
+     "sharpens it; the anode, at about 25 to 30 kV (typical), draws it to the screen. No heater "
+     "glow, an open anode lead or a very low screen voltage gives no raster while the sound plays; a"
+     " worn tube gives a dim, smeared picture; a short inside it floods the screen with one color "
+     "and retrace lines. Check the heater glow, then the screen and cathode voltages with a meter "
+     "rated for them; a tube tester measures emission.\n\n"
+     "Safety: the anode holds its charge for days: discharge it to the coating's ground braid before"
+     " touching the cap, and never put a meter on it."},
 };
 
 } // namespace
