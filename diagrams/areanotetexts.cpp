@@ -277,6 +277,182 @@ constexpr NoteText kTexts[] = {
      "rated for them; a tube tester measures emission.\n\n"
      "Safety: the anode holds its charge for days: discharge it to the coating's ground braid before"
      " touching the cap, and never put a meter on it."},
+    {"antenna-signal",
+     "The antenna, its lead-in and the set's antenna input bring the station's signal into the "
+     "tuner. Everything after depends on that signal being strong enough. A weak signal gives a "
+     "snowy picture, weak or no color (the killer cuts color before the picture goes), ghosts and "
+     "noisy sound, often worse on some channels than on others. It cannot cause raster, deflection "
+     "or single-color faults. Usual culprits are outside the set: a broken or corroded lead-in, a "
+     "loose connector, a poor splitter, a damaged or misaimed antenna. Compare with a known good "
+     "antenna or another set, and check the cable's continuity with a meter. A signal level meter "
+     "typically shows about 1 mV (0 dBmV) or more across 75 ohms for a clean picture. On a set "
+     "without a mains transformer, leaky isolation capacitors at the antenna terminals can make the "
+     "antenna live."},
+    {"uhf-tuner",
+     "The UHF tuner selects channels 14 to 83 and converts the chosen one to the set's intermediate "
+     "frequency. It covers 470 to 890 MHz with an RF input stage, a local oscillator and a mixer, "
+     "and passes its IF, 45.75 MHz picture and 41.25 MHz sound carriers, to the VHF tuner, which "
+     "amplifies it further. Tuning is by a dial capacitor or by a varactor tuning voltage. Symptoms:"
+     " snow or no signal on UHF channels while VHF is good, or UHF stations that drift. It cannot "
+     "cause faults on VHF alone or raster faults. Usual culprits: the mixer diode, a weak oscillator"
+     " transistor, dirty tuning contacts, a missing supply or tuning voltage. Measure the tuner's "
+     "supply and, on varactor tuners, its tuning voltage, typically 0 to about 30 V across the band,"
+     " with a meter."},
+    {"vhf-tuner",
+     "The VHF tuner selects channels 2 to 13 and converts the chosen one to the set's intermediate "
+     "frequency. It covers 54 to 216 MHz with an RF amplifier, a local oscillator and a mixer, and "
+     "sends the 45.75 MHz picture and 41.25 MHz sound IF to the video IF amplifiers; it also passes "
+     "on the UHF tuner's output. The delayed AGC turns its RF gain down on strong stations, and the "
+     "AFT corrects its oscillator. Symptoms: snow or no picture on VHF channels, channels that come "
+     "and go when the knob is wiggled (dirty switch contacts), drifting tuning. A fault on VHF and "
+     "UHF alike lies past the tuner. Usual culprits: dirty switch contacts, the RF or mixer "
+     "transistor, a missing supply, the AGC line. Measure the supply, AGC and tuning voltages with a"
+     " meter."},
+    {"aft", "The automatic fine tuning keeps the tuner's local oscillator on the right frequency. A "
+            "discriminator tuned to the 45.75 MHz picture IF carrier gives a DC voltage that swings one way"
+            " or the other as the carrier drifts, and that voltage pulls the tuner's oscillator back. "
+            "Symptoms: stations drift after warm-up, the tuning pulls away from a station, or the picture "
+            "is best with the AFT switched off; color fades or the sound buzzes as the tuning moves. It "
+            "cannot cause a loss of all stations. Usual culprits: a discriminator coil out of alignment, "
+            "the AFT IC, leaky capacitors on its output line. Measure the AFT voltage with a meter while "
+            "tuning through a station: it should swing smoothly either side of its resting value and settle"
+            " there at correct tuning."},
+    {"tuning-control",
+     "The remote tuning system chooses the channel on sets that are tuned electronically. It holds a"
+     " receiver for the remote control, a control microprocessor or tuning IC, the band switching "
+     "outputs and the varactor tuning voltage sent to the tuners. Symptoms: channels cannot be "
+     "changed, the wrong channel appears, stations drift or fade soon after a channel change, or the"
+     " set ignores the remote while its front keys work. A good tuner fed the right voltages still "
+     "works, so measure those voltages first. Usual culprits: the tuning voltage supply, often about"
+     " 30 to 33 V from a regulator, leaky capacitors on the tuning line, the remote receiver, the "
+     "front keys, and flat batteries in the remote. With a meter, the tuning voltage should change "
+     "from channel to channel and then hold steady."},
+    {"first-video-if",
+     "The first video IF stage boosts the tuner's IF signal and shapes its passband with a SAW "
+     "filter. The SAW (surface acoustic wave) filter passes the channel's IF band, about 41 to 46 "
+     "MHz, and rejects the neighboring channels' carriers; a preamplifier ahead of it makes up for "
+     "the filter's loss. Its output goes to the 2nd and 3rd IF amplifiers. A failure gives no "
+     "picture and no sound, or a weak, snowy picture on every channel; a poor SAW filter gives a "
+     "smeared picture, weak color or buzzing sound. Usual culprits: the preamplifier transistor, the"
+     " SAW filter, its coupling capacitors, a cracked solder joint. With a station tuned, trace the "
+     "IF signal with a scope from the tuner's output through this stage: it should grow, not shrink."},
+    {"video-if-amplifiers",
+     "The video IF amplifiers give most of the set's gain, at the intermediate frequency of about 45"
+     " MHz. They raise the tuner's small signal to the level the video detector needs, with a gain "
+     "that the AGC voltage sets; the sound IF is taken from their output. On later sets they sit in "
+     "one IF IC with the synchronous detector. A failure gives no picture and no sound on every "
+     "channel, with snow or a blank raster; low gain gives a weak, snowy picture; oscillation gives "
+     "herringbone patterns or an overloaded picture. Usual culprits: the IF IC or transistors, open "
+     "decoupling capacitors, misaligned coils. Measure the supply and the AGC voltage with a meter; "
+     "then inject an IF signal stage by stage to find where it is lost."},
+    {"video-detector",
+     "The video detector recovers the composite video, with its sync and color, from the IF signal. "
+     "Older sets use a diode; later ones a synchronous detector in the IF IC, which mixes the IF "
+     "with a carrier rebuilt from a tuned coil, for less distortion. In many sets it also produces "
+     "the 4.5 MHz sound carrier, which a sound trap keeps out of the picture. A failure gives a lit "
+     "raster with no picture; a mistuned synchronous detector coil gives a weak, buzzing or "
+     "distorted picture and sound. It cannot cause raster or deflection faults. Usual culprits: the "
+     "detector diode, the detector coil, the IF IC. Scope the output on a station: typically 1 to 3 "
+     "V peak to peak of composite video, with the sync pulses plainly visible."},
+    {"sound-trap",
+     "The sound trap keeps the 4.5 MHz sound carrier out of the picture after the video detector. It"
+     " is a tuned circuit or ceramic filter set to 4.5 MHz, the spacing between the picture and "
+     "sound carriers. If it is mistuned or a part fails, the sound beats with the picture: fine "
+     "moving bars or a herringbone pattern that change with the sound, strongest on loud passages. "
+     "It has no effect on the sound itself, nor on sync or raster. Some sets also trap the 41.25 MHz"
+     " sound IF before the detector, or leave the job to the SAW filter. Turn the trap's coil slug "
+     "with a plastic alignment tool, on a station, for the least pattern; a ceramic trap has no "
+     "adjustment and is replaced. Free a stuck slug gently; a cracked one must be replaced."},
+    {"video-amplifier",
+     "The video amplifier raises the detected video to working level and shares it out to the stages"
+     " that need it. Its output feeds the luminance and chroma circuits (toward the 2nd video "
+     "amplifier), the sync separator and the AGC. A failure gives a lit raster with no picture and "
+     "no sync; low gain gives a weak, washed-out picture and weak sync; a leaky coupling capacitor "
+     "shifts the black level, making the picture too dark or too light. It cannot cause a loss of "
+     "raster. Usual culprits: the amplifier transistor, its emitter bypass or coupling capacitors, "
+     "the dropping resistor of its supply. Scope its input and output on a station: the same "
+     "picture, larger at the output, typically a few volts peak to peak, with clean sync tips."},
+    {"agc", "The AGC keeps the picture at the same strength on strong and weak stations by setting the gain"
+            " of the IF amplifiers. It measures the video level, on most sets at the sync tips, keyed by a "
+            "flyback pulse, and sends a DC voltage that turns the gain down as the signal grows; the noise "
+            "gate stops noise spikes from upsetting it. Too much AGC gives a weak, snowy picture even on "
+            "strong stations; too little gives an overloaded picture: dark, contrasty, washed out or "
+            "negative, with buzz in the sound and bending or rolling as the sync is crushed. Usual "
+            "culprits: the keying transistor, the keying pulse, leaky capacitors on the AGC line. Clamp the"
+            " AGC line at its normal voltage with a bias supply: if the picture recovers, the fault is in "
+            "the AGC."},
+    {"agc-control",
+     "The AGC control sets the signal level that the AGC holds the IF amplifiers to. Set too high, "
+     "strong stations overload: a dark, contrasty or negative picture, buzz in the sound, and a "
+     "picture that bends, tears or rolls because its sync is crushed. Set too low, the picture is "
+     "weak and snowy on every station. Unless the service data give a voltage to set on the AGC "
+     "line, tune the strongest local station, turn the control slowly until the picture just starts "
+     "to overload, then back it off until the picture is clean; check that weak stations still look "
+     "right and that changing channels causes no bending. If the control has no clear effect on the "
+     "picture, the AGC circuit itself is at fault."},
+    {"delayed-agc",
+     "The delayed AGC turns down the tuner's RF gain, but only once the signal is strong. Below that"
+     " point it leaves the tuner at full gain, for the least snow, and the IF AGC does the work; the"
+     " Delay control sets the point. Set too early, weak stations look snowy; set too late, strong "
+     "stations overload the tuner: cross-modulation, a washed-out or negative picture, buzz. Usual "
+     "culprits: the delay transistor, leaky capacitors on the RF AGC line, a worn Delay control. "
+     "Measure the RF AGC voltage at the tuner with a meter from no signal up to a strong station: it"
+     " should stay put on weak signals and start to change on strong ones; its direction and range "
+     "depend on the tuner. A tuner that ignores a correct voltage is itself at fault."},
+    {"blanking-amplifier",
+     "The blanking amplifier darkens the screen while the beams fly back after each line and each "
+     "field. It forms blanking pulses from the horizontal and vertical flyback and applies them to "
+     "the video amplifier chain or the tube's drive, so the retrace stays dark. When it fails, fine "
+     "diagonal white lines cross the picture, from the vertical retrace, most visible at high "
+     "brightness, and the picture may look washed out. It cannot cause a loss of sync or of raster. "
+     "Usual culprits: the blanking transistor, a diode or capacitor in the pulse path, a weak "
+     "flyback sample. A Brightness or Screen control set too high also shows retrace lines, so turn "
+     "them down first. Scope the blanking pulses: clean pulses at the line and field rates."},
+    {"sound-if-detector",
+     "The sound IF detector takes off the 4.5 MHz sound signal from the beat of the picture and "
+     "sound IF carriers. The 4.5 MHz signal still carries the FM sound, and goes on to the sound IF "
+     "amplifier. The detector is fed from the video IF amplifiers, so faults there affect picture "
+     "and sound alike; a fault in this stage leaves a good picture with no sound, or weak, buzzing "
+     "sound. Usual culprits: the detector diode or IC, its 4.5 MHz takeoff coil or ceramic filter, a"
+     " cracked coil slug. On a station, scope or signal-trace its output: a 4.5 MHz signal of "
+     "typically tens to hundreds of millivolts. A 4.5 MHz FM signal injected past it that gives "
+     "sound proves everything after it."},
+    {"sound-if-amplifier",
+     "The sound IF amplifier raises the 4.5 MHz sound carrier and limits it before the FM detector. "
+     "Limiting clips its amplitude, so that noise and buzz from the picture are removed before "
+     "detection. A dead stage gives no sound with a good picture; a weak stage or poor limiting "
+     "gives hiss, buzz or sound that fades in and out. It cannot cause picture faults. Usual "
+     "culprits: the sound IF IC or transistors, a 4.5 MHz ceramic filter, open decoupling "
+     "capacitors, misaligned coils. Scope its input and output on a station: the output should be "
+     "larger and flat-topped; a signal at the input but none at the output points here. Measure its "
+     "supply with a meter."},
+    {"sound-detector",
+     "The sound detector turns the frequency swings of the 4.5 MHz sound carrier back into audio. It"
+     " is a ratio detector, a quadrature detector or a PLL, usually inside the sound IC, with a "
+     "tuned coil or ceramic resonator. A fault gives no sound, distorted sound or a strong buzz "
+     "while the picture is good; a mistuned quadrature coil gives buzz that changes with the "
+     "picture. Usual culprits: the detector coil out of tune, the sound IC, a ratio detector's "
+     "diodes or capacitor. Tune the coil on a station, with a plastic tool, for the clearest sound "
+     "and the least buzz. Scope its output: audio of typically some hundreds of millivolts, the same"
+     " waveform the speaker should reproduce."},
+    {"audio-amplifier",
+     "The audio amplifier raises the detected audio, through the Volume control, to drive the "
+     "loudspeaker. On most sets it is a power IC or a pair of output transistors, fed from the low "
+     "voltage supply or a scan-derived supply. Symptoms: no sound, weak or distorted sound, hum, or "
+     "a crackle as the Volume control turns (a dirty or worn track). A dead supply kills the stage; "
+     "a shorted output stage can also open a fusible resistor. Usual culprits: the output IC or "
+     "transistors, the coupling capacitor to the speaker, the fusible resistor, the Volume control. "
+     "Inject an audio signal at the Volume control: sound means the fault lies before it, silence "
+     "means here or after. On a single-supply stage, the output typically sits at half the supply."},
+    {"loudspeaker",
+     "The loudspeaker turns the audio amplifier's output into sound. A speaker fault gives no sound,"
+     " a buzz or rattle on loud passages (a torn cone or a rubbing voice coil), or weak, tinny "
+     "sound. Check it on its own: with the set off, it reads a little below its marked impedance, "
+     "typically 3 to 7 ohms for a 4 to 8 ohm speaker, and a brief touch of a 1.5 V cell gives a "
+     "click. Open leads, a broken plug or an earphone jack with dirty contacts that cut the speaker "
+     "off also silence it. A speaker makes no hum or buzz of its own: that comes from the circuits "
+     "before it. Fit only a shielded replacement near the tube: a strong magnet there stains the "
+     "colors."},
 };
 
 } // namespace
