@@ -453,6 +453,190 @@ constexpr NoteText kTexts[] = {
      "off also silence it. A speaker makes no hum or buzz of its own: that comes from the circuits "
      "before it. Fit only a shielded replacement near the tube: a strong magnet there stains the "
      "colors."},
+    {"comb-filter",
+     "The comb filter splits the video into its brightness (luminance) and color (chroma) parts. It "
+     "adds and subtracts the video of successive lines, one line apart, about 63.6 microseconds, "
+     "which works because the color subcarrier reverses its phase from line to line. The 2nd video "
+     "amplifier with it carries the luminance on to the delay line, with the Contrast control "
+     "setting its gain; the chroma goes to the 1st chroma amplifier. A fault gives a weak or missing"
+     " picture, no color, crawling dots on color edges, or false color on fine detail. Usual "
+     "culprits: the comb filter IC or its delay line, the amplifier transistor, coupling capacitors."
+     " On a station, scope the input, then the luminance and chroma outputs, and compare."},
+    {"contrast-control",
+     "The Contrast control sets the gain of the luminance amplifier, and so how far the picture "
+     "swings from black to white. On many sets the color level follows it. Set too low, the picture "
+     "looks flat, gray and weak, although the raster is bright; set too high, whites bloom and smear"
+     " and fine detail is lost. Set it to mid-range, with the brightness right, before looking for a"
+     " fault. If it has little or no effect, measure what it sends on (on later sets a DC control "
+     "voltage of a few volts to the video IC) with a meter as it turns: it should change smoothly; "
+     "if it does and the picture does not, the fault lies in the amplifier it controls. A dirty "
+     "track makes the picture flicker when the control is touched."},
+    {"delay-line",
+     "The luminance delay line holds back the brightness signal so that it arrives together with the"
+     " slower color signal. The narrow color path delays its signal more, so the luminance is held "
+     "back by typically 0.5 to 1 microsecond, putting the colors exactly over the objects they "
+     "belong to. An open delay line gives no picture, or a faint, smeared one, while color and sound"
+     " remain; a damaged or badly terminated one shifts the colors sideways from their outlines or "
+     "gives ghost-like edges. Usual culprits: an open winding or broken lead of the line itself, its"
+     " terminating resistors, a cracked solder joint. With the set off, measure its winding with a "
+     "meter: from a few ohms to a few hundred ohms (typical), never open. Scope its input and "
+     "output."},
+    {"third-video-amplifier",
+     "The 3rd video amplifier brings the luminance up to the level the video drivers need, and "
+     "limits the beam current. It adds the Brightness control's DC level and the retrace blanking. "
+     "The brightness limiter senses the tube's beam current, usually at the flyback's return, and "
+     "lowers contrast and brightness when the current grows too high, to protect the tube and the "
+     "high voltage circuits. Faults: no picture on a lit raster, a picture too bright or too dark "
+     "that the controls cannot set, retrace lines, or a picture that dims on bright scenes. Usual "
+     "culprits: the amplifier transistor, a leaky clamp capacitor, the limiter's sensing resistor or"
+     " diode. Measure its output DC with a meter as the Brightness control turns: it should change "
+     "smoothly."},
+    {"brightness-control",
+     "The Brightness control sets the picture's black level: how bright the screen is where the "
+     "picture is black. It does so by shifting the DC level of the video signal. Set too high, "
+     "blacks turn gray, the picture looks washed out and retrace lines may show; set too low, dark "
+     "scenes turn black and the raster may vanish although the high voltage is present. Set it on a "
+     "picture with black areas: raise it until the blacks just start to glow, then back off "
+     "slightly. If turning it changes nothing, measure the voltage at its wiper with a meter: it "
+     "should change smoothly; if it does and the picture does not, look at the 3rd video amplifier, "
+     "its clamp and the brightness limiter. The Screen control also sets brightness."},
+    {"chroma-amplifiers",
+     "The chroma amplifiers raise the 3.58 MHz color signal from the comb filter to the level the "
+     "demodulators need. The ACC sets the gain of the 1st; the 2nd carries the Color control and is "
+     "turned off by the color killer when no color is received. A fault gives no color or weak color"
+     " while the black and white picture is good, or too much color; a mistuned chroma bandpass coil"
+     " gives smeared or weak color. It cannot cause wrong hues or a screen flooded with one color. "
+     "Usual culprits: the chroma IC or transistors, coupling capacitors, the bandpass coil. First "
+     "make sure the killer is not turning the stage off: measure the killer voltage with a meter. "
+     "Then scope the stages: the burst and chroma at 3.58 MHz, growing from input to output."},
+    {"color-control",
+     "The Color control sets how strong the colors are, by setting the gain of the 2nd chroma "
+     "amplifier. Turned too low, the picture is pale or black and white; too high, colors are "
+     "overdone, faces look sunburnt, strong reds smear past their outlines, and colored snow shows "
+     "on noisy stations. Set it for natural skin tones on a good station, after setting contrast and"
+     " brightness. If the color is too strong even at minimum, or the control has no effect, the "
+     "fault lies elsewhere: the ACC, the chroma amplifiers or the killer. A worn track makes the "
+     "color flicker or drop out when the control is touched. On later sets it sends a DC control "
+     "voltage to the chroma IC: check with a meter that it changes smoothly across its travel."},
+    {"acc", "The ACC holds the color level steady whatever the signal strength, as the AGC does for the "
+            "picture. It measures the amplitude of the color burst and sends a DC voltage that sets the "
+            "gain of the 1st chroma amplifier; the same voltage often feeds the color killer. A failing ACC"
+            " gives color that is weak or too strong, or that changes from station to station and with the "
+            "fine tuning; a wrong ACC voltage may also make the killer cut the color off. It cannot cause "
+            "wrong hues. Usual culprits: the ACC detector diodes or transistor, leaky filter capacitors on "
+            "its line, the chroma IC. Measure the ACC voltage with a meter on a weak and on a strong "
+            "station: it should differ between them and hold steady on each."},
+    {"acc-control",
+     "The ACC control sets the color level that the ACC holds, around which the Color control works."
+     " Misadjusted, colors are too weak with the Color control at mid-range, or overdone, with "
+     "colored snow on weaker stations. It is an internal adjustment: set it as the service data say,"
+     " usually by measuring the chroma or burst level with a scope on a color bar signal, or the "
+     "voltage on the ACC line with a meter. If the control changes nothing, the ACC circuit itself "
+     "is at fault. A worn or dirty track makes the color level jump. Touch it only after checking "
+     "the fine tuning, the color killer and the Color control, which give the same symptoms."},
+    {"color-killer",
+     "The color killer turns the color off when no color burst is received, so black and white "
+     "pictures show no colored snow. It senses the burst, often through the ACC or the phase "
+     "detector, and sends a DC bias that switches the 2nd chroma amplifier off. A killer stuck on "
+     "gives no color on any station although the color circuits are good; stuck off, black and white"
+     " programs and empty channels show colored confetti. Usual culprits: the killer transistor or "
+     "diode, a leaky filter capacitor, a drifted bias resistor, or a missing burst from the burst "
+     "gate or the 3.58 MHz oscillator. Measure the killer's output with a meter on a color station "
+     "and on an empty channel: it should switch between two clear levels."},
+    {"color-killer-control",
+     "The color killer control sets the signal level below which the killer turns the color off. Set"
+     " too far toward kill, weak color stations lose their color entirely; too far the other way, "
+     "black and white programs and empty channels show colored confetti. Set it as the service data "
+     "say, or tune an empty channel showing only snow, turn the control until colored snow just "
+     "appears, then back it off until the snow just turns gray; weak color stations should still "
+     "show color. If the control cannot turn the color on or off at all, the killer circuit itself "
+     "or a missing burst is at fault. A dirty track makes the color switch on and off when the "
+     "control is touched."},
+    {"burst-gate",
+     "The burst gate picks the color burst out of the video for the color sync circuits. The burst "
+     "is about 9 cycles of 3.58 MHz sent just after each horizontal sync pulse; the gate opens only "
+     "then, keyed by a pulse from the horizontal flyback, and passes the burst to the phase "
+     "detector, the ACC and the killer. Without it the color oscillator cannot lock: colors float as"
+     " rainbow bands across the picture, or the killer cuts the color. A gate keyed at the wrong "
+     "moment lets part of the picture through: unsteady color. It cannot cause faults in the black "
+     "and white picture. Usual culprits: the gate transistor, the keying pulse's path, a coupling "
+     "capacitor. Scope the keying pulse and the gate's output: bursts only, one per line."},
+    {"color-phase-detector",
+     "The phase detector compares the color burst with the 3.58 MHz oscillator and pulls the "
+     "oscillator into step. Its DC correction passes through a filter to the oscillator's control "
+     "element, often a varactor or reactance transistor, locking its frequency and phase to the "
+     "burst. A fault gives floating colors: color bars drifting diagonally across the picture, color"
+     " that locks on some stations only, or a constant wrong hue. The killer, sensing no lock, may "
+     "turn the color off altogether. Usual culprits: the paired detector diodes, the filter's "
+     "capacitors and resistors, the chroma IC. Measure the correction voltage with a meter: it "
+     "should sit steady on a station and move as the oscillator is detuned."},
+    {"color-oscillator",
+     "The 3.58 MHz oscillator rebuilds the color subcarrier inside the set, as the reference for the"
+     " demodulators. It is crystal controlled, at 3.579545 MHz, and locked to the burst by the phase"
+     " detector; the Tint control shifts the phase of its output. If it stops, there is no color at "
+     "all, and the killer usually turns the chroma off too. Off frequency, colors float in diagonal "
+     "rainbow bands; a slight error gives hues that drift. Usual culprits: the crystal, its trimmer "
+     "capacitor, the chroma IC, a leaky coupling capacitor. Scope its output: a steady sine wave at "
+     "3.58 MHz, typically from about 1 to a few volts peak to peak. With the lock disabled as the "
+     "service data say, a well set oscillator lets the colors almost stand still."},
+    {"tint-control",
+     "The Tint control turns all colors together around the color wheel by shifting the reference's "
+     "phase. Turned one way faces go green, the other way purple. Set it for natural skin tones on a"
+     " good station, after setting the color level. If the right tint falls at one end of the "
+     "control's travel, or differs from station to station, the fault is elsewhere: the phase shift "
+     "network, the phase detector or the oscillator, or the fine tuning. Tint that changes when the "
+     "control is touched points to a dirty track. On later sets the control sends a DC voltage to "
+     "the chroma IC: check with a meter that it changes smoothly across its travel."},
+    {"phase-shift-network",
+     "The phase shift network gives each color demodulator its 3.58 MHz reference at the right phase"
+     " angle. It takes the oscillator's output and sets the references apart by fixed angles, for "
+     "example R-Y and B-Y 90 degrees apart on many sets. A part that has changed value puts one "
+     "reference at the wrong angle: some colors right and others wrong, such as good skin tones with"
+     " wrong greens, and no setting of the Tint control corrects them all. An open part loses one "
+     "color difference signal. Usual culprits: the network's capacitors, resistors or coil, a "
+     "cracked solder joint. Compare the references at the demodulator inputs on a dual-trace scope: "
+     "similar amplitudes, at the angles the service data give."},
+    {"color-demodulators",
+     "The color demodulators recover the color difference signals, R-Y, B-Y and G-Y, from the "
+     "chroma. Each compares the chroma with its 3.58 MHz reference from the phase shift network; "
+     "combined with the luminance, their outputs give the red, green and blue drive for the video "
+     "drivers. A faulty demodulator loses one color difference signal: one color missing or too "
+     "strong all over the picture, often with a cast of cyan, magenta or yellow; a missing reference"
+     " gives no color at all. Usual culprits: the demodulator IC or transistors, coupling "
+     "capacitors, a lost reference. Scope the three outputs on a color bar signal: each shows its "
+     "own pattern of bars, typically a volt or more peak to peak."},
+    {"rgb-drivers",
+     "The red, green and blue video drivers amplify the color signals to drive the picture tube's "
+     "three cathodes. They typically swing tens of volts, up to about a hundred, from a supply of "
+     "some 150 to 250 V, on a board at the tube's neck. The RGB Drive controls set each driver's "
+     "gain so that grays stay gray from dark to bright. A driver that stops conducting loses its "
+     "color; one that conducts hard floods the screen with that color, with retrace lines. Usual "
+     "culprits: the driver transistors, their load resistors, cracked solder joints at the tube "
+     "socket. Measure the three collector voltages with a meter: typically close together, about 100"
+     " to 200 V; the odd one out points to its driver or to the tube.\n\n"
+     "Safety: a high DC supply at the tube socket, beside the focus and screen voltages; use an "
+     "isolation transformer and discharge the anode first."},
+    {"degaussing",
+     "Degaussing clears stray magnetism from the picture tube's mask, which would otherwise stain "
+     "areas with wrong colors. A coil round the tube receives mains current that a PTC thermistor "
+     "lets die away over a few seconds; it works only after the set has been off long enough, "
+     "typically tens of minutes, for the thermistor to cool. Purity adjustments, the ring magnets "
+     "and the yoke's position, come only if degaussing does not clear a stain. Symptoms: patches of "
+     "color, worst at the corners. Usual culprits: a failed thermistor, an open coil, a magnet or "
+     "speaker near the set. Switch a manual degaussing coil on and off at arm's length from the set,"
+     " never close to the screen, or it leaves the tube magnetized.\n\n"
+     "Safety: the coil and the thermistor carry mains voltage."},
+    {"convergence",
+     "Convergence makes the three beams land together, so that white lines show no colored fringes. "
+     "Static convergence, with ring magnets on the tube's neck, brings the beams together at the "
+     "center; dynamic convergence, by the yoke's position and wedges or correction coils, toward the"
+     " edges. In-line tubes with matched yokes need little or none. Misconvergence shows as colored "
+     "outlines around black and white objects, worse toward the edges. Adjust only on a crosshatch "
+     "or dot pattern from a generator, after purity and after the set has warmed up, and mark the "
+     "rings' positions first. A sudden change points to a loose magnet or a moved yoke, not to a "
+     "circuit.\n\n"
+     "Safety: the work is done with the set on, hands near the neck, the yoke and the anode lead; "
+     "use an isolation transformer and keep one hand away from the chassis."},
 };
 
 } // namespace
