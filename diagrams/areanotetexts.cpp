@@ -73,8 +73,8 @@ constexpr NoteText kTexts[] = {
      "together, or one function missing, such as a single horizontal line when the vertical supply "
      "is lost. Usual culprits: open fusible resistors, shorted rectifier diodes, dried filter "
      "capacitors. Measure each rectified output to ground with a meter.\n\n"
-     "Safety: the mains is rectified without a transformer, so the chassis ground is hot; use an "
-     "isolation transformer, and keep meters off the anode lead."},
+     "Safety: in many such sets the mains is rectified without a transformer, so the chassis ground "
+     "is hot; use an isolation transformer, and keep meters off the anode lead."},
     {"noise-canceller",
      "The noise cancelling amplifier removes noise spikes from the video before they reach the sync "
      "separator. Interference from car ignitions or appliances would otherwise trigger false sync. "
@@ -478,9 +478,8 @@ constexpr NoteText kTexts[] = {
      "belong to. An open delay line gives no picture, or a faint, smeared one, while color and sound"
      " remain; a damaged or badly terminated one shifts the colors sideways from their outlines or "
      "gives ghost-like edges. Usual culprits: an open winding or broken lead of the line itself, its"
-     " terminating resistors, a cracked solder joint. With the set off, measure its winding with a "
-     "meter: from a few ohms to a few hundred ohms (typical), never open. Scope its input and "
-     "output."},
+     " terminating resistors, a cracked solder joint. With the set off, check its winding with a "
+     "meter: it must show continuity, never open. Scope its input and output."},
     {"third-video-amplifier",
      "The 3rd video amplifier brings the luminance up to the level the video drivers need, and "
      "limits the beam current. It adds the Brightness control's DC level and the retrace blanking. "
