@@ -195,11 +195,11 @@ constexpr NoteText kTexts[] = {
      "The horizontal output amplifier switches the current in the horizontal yoke and flyback at the"
      " line rate. It runs from regulated B+; at each retrace it turns off sharply, and the flyback's"
      " pulses make the high voltage, focus and scan-derived supplies. A shorted output transistor is"
-     " the most common cause of a blown fuse and a dead set; the stage also causes no raster, a "
-     "narrow picture or a loud squeal. Usual culprits: the output transistor, the flyback (shorted "
-     "turns), the retrace capacitors, the yoke, cracked joints at the flyback pins. Find why a "
-     "transistor failed before fitting a new one. Measure B+ at the collector with a meter; view the"
-     " collector pulse, typically 800 to 1500 V peak, only through a scope probe rated for it.\n\n"
+     " a very common cause of a blown fuse and a dead set; the stage also causes no raster, a narrow"
+     " picture or a loud squeal. Usual culprits: the output transistor, the flyback (shorted turns),"
+     " the retrace capacitors, the yoke, cracked joints at the flyback pins. Find why a transistor "
+     "failed before fitting a new one. Measure B+ at the collector with a meter; view the collector "
+     "pulse, typically 800 to 1500 V peak, only through a scope probe rated for it.\n\n"
      "Safety: use an isolation transformer, discharge the anode to the ground braid, never measure "
      "the anode with a meter."},
     {"damper",
@@ -220,8 +220,8 @@ constexpr NoteText kTexts[] = {
      " IC's shutdown. When it trips, the set starts for a moment and shuts off, or the horizontal "
      "stage stops while the rest runs: no raster. It trips either because the high voltage really is"
      " too high (high B+, an open retrace capacitor, a regulator fault) or because it is faulty "
-     "itself: a leaky sense capacitor or a drifted resistor. Never disable it to make a set play. "
-     "Measure B+ first, then the anode voltage with a high voltage probe.\n\n"
+     "itself: a drifted sense resistor, a leaky capacitor or a faulty SCR. Never disable it to make "
+     "a set play. Measure B+ first, then the anode voltage with a high voltage probe.\n\n"
      "Safety: use an isolation transformer, and measure high voltage only with a probe made for it."},
     {"hv-regulator",
      "The high voltage regulator keeps the anode voltage steady as the beam current changes with the"
@@ -237,12 +237,12 @@ constexpr NoteText kTexts[] = {
     {"hv-rectifier",
      "The high voltage rectifier turns the flyback's pulses into the picture tube's anode voltage. "
      "In many sets a tripler does it, diodes and capacitors stacked to give about three times the "
-     "pulse's peak; in later sets the diodes are built into the flyback. It also gives the focus "
-     "voltage, typically a few kilovolts. The anode voltage of a color set is typically about 25 to "
-     "30 kV. A shorted tripler loads the flyback: the horizontal stage shuts down or fails, and it "
-     "may squeal or arc; an open one gives no high voltage and no raster with the horizontal stage "
-     "still running. Usual culprits: the tripler itself, arcing at the anode lead or the focus "
-     "control. Look and smell for burns and arcing with the set off.\n\n"
+     "pulse's peak; later flybacks contain the diodes. It also gives the focus voltage, typically a "
+     "few kilovolts. The anode voltage of a color set is typically about 25 to 30 kV. A shorted "
+     "tripler loads the flyback: the horizontal stage shuts down or fails, and it may squeal or arc;"
+     " an open one gives no high voltage and no raster with the horizontal stage still running. "
+     "Usual culprits: the tripler itself, arcing at the anode lead or the focus control. Listen for "
+     "arcing; look for burn marks with the set off.\n\n"
      "Safety: discharge the anode to the ground braid first; never measure the anode with a meter, "
      "only with a high voltage probe."},
     {"pincushion",
