@@ -19,6 +19,7 @@
 #include "diagrams/frmFront.h"
 #include "diagrams/frmHelp.h"
 #include "diagrams/frmLVPower.h"
+#include "diagrams/frmNotes.h"
 #include "diagrams/frmPSLin.h"
 #include "diagrams/frmPSSw.h"
 #include "diagrams/frmScan.h"
@@ -27,8 +28,12 @@
 #include "diagrams/frmVHF.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QPainter>
 #include <QTest>
+#include <QWhatsThis>
 
 namespace {
 void press(QWidget* control)
@@ -65,6 +70,36 @@ QWidget* frontFromSound(bool pictureOK)
     press(pictureOK ? frmSound::get().opt1() : frmSound::get().Opt2());
     press(frmSound::get().cmdContinue());
     return frmFront::get().window();
+}
+
+// A window with the What's This note of one of its controls over it, as the display shows them: one picture
+// of both, on a grey desktop where the note reaches past the window.
+QWidget* withNoteOf(QWidget* window, QWidget* control)
+{
+    QWhatsThis::showText(control->mapToGlobal(control->rect().center()), control->whatsThis(), control);
+    QApplication::processEvents();
+    QWidget* note = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("QWhatsThat"))
+            note = w;
+    if (!note)
+        return nullptr;
+    const QPoint origin = window->mapToGlobal(QPoint());
+    const QRect noteRect(note->mapToGlobal(QPoint()) - origin, note->size());
+    const QRect whole = window->rect().united(noteRect);
+    QPixmap picture(whole.size() * window->devicePixelRatioF());
+    picture.setDevicePixelRatio(window->devicePixelRatioF());
+    picture.fill(QColor(128, 128, 128));
+    QPainter painter(&picture);
+    painter.drawPixmap(-whole.topLeft(), window->grab());
+    painter.drawPixmap(noteRect.topLeft() - whole.topLeft(), note->grab());
+    painter.end();
+    QWhatsThis::hideText();
+    auto* shot = new QLabel(window); // never shown; it goes with the window
+    shot->hide();
+    shot->setPixmap(picture);
+    shot->setFixedSize(whole.size());
+    return shot;
 }
 
 void enter(QWidget* box, const QString& text)
@@ -188,6 +223,20 @@ std::vector<Road> roads()
          [] {
              toTvDeadDiagram();
              return frmLVPower::get().window();
+         }},
+        {"frmLVPower-note",
+         [] {
+             toTvDeadDiagram();
+             frmLVPower& diagram = frmLVPower::get();
+             return withNoteOf(diagram.window(), diagram.control(QStringLiteral("Text9")));
+         }},
+        {"frmNotes",
+         [] {
+             toTvDeadDiagram();
+             if (!QTest::qWaitForWindowActive(frmLVPower::get().window()))
+                 return static_cast<QWidget*>(nullptr);
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+             return frmNotes::get().window();
          }},
         {"frmLVPower-design",
          [] {
