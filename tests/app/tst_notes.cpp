@@ -15,6 +15,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
+#include <QToolTip>
 #include <QWhatsThis>
 
 using namespace fw;
@@ -132,6 +133,15 @@ bool alike(const QImage& a, const QImage& b)
     return true;
 }
 
+// Rests the mouse on a point of a control and returns the tooltip that shows.
+QString tooltipAt(QWidget* control, QPoint at)
+{
+    QToolTip::hideText();
+    QHelpEvent hover(QEvent::ToolTip, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &hover);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
 QWidget* whatsThisPopup()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -149,6 +159,7 @@ private slots:
     void everyAreaShowsItsNote();
     void everyPlaceIsOnItsScreen();
     void notesMoveNothing();
+    void tooltipIsTheFirstSentence();
     void whatsThisShowsTheNote();
     void readingSheetPutsRedAreasFirst();
 };
@@ -244,6 +255,22 @@ void tst_notes::notesMoveNothing()
 
 // Shift+F1 shows the note of the focused control, or of the current item of a list; in What's This mode a
 // click shows the note of a box, even one the keyboard does not visit.
+// Resting the mouse on a box, or on an item of a problem-area list, shows the first sentence of its note.
+void tst_notes::tooltipIsTheFirstSentence()
+{
+    ProgramScope program;
+    toTvDeadDiagram();
+    auto* block = frmLVPower::get().control<TextArea>(QStringLiteral("Text8"));
+    const QString tip = tooltipAt(block->viewport(), block->viewport()->rect().center());
+    QCOMPARE(tip, areanotes::summary(*areanotes::note(u"horizontal-output")));
+
+    click(frmLVPower::get().cmdReturn());
+    ListBox* areas = frmDead::get().List2();
+    const QString itemTip = tooltipAt(areas->viewport(), areas->visualItemRect(areas->item(4)).center());
+    QCOMPARE(itemTip, areanotes::summary(*areanotes::note(u"damper")));
+    QToolTip::hideText();
+}
+
 void tst_notes::whatsThisShowsTheNote()
 {
     ProgramScope program;
