@@ -134,8 +134,8 @@ void frmNotes::cmdPrint_Click()
 {
     QTextDocument document;
     document.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 10));
-    document.setMetaInformation(QTextDocument::DocumentTitle, caption());
     document.setHtml(sheet().join(QLatin1Char('\n')));
+    document.setMetaInformation(QTextDocument::DocumentTitle, caption()); // after the HTML, which has none
     const PrintResult printed = services().PrintDocument(document);
     if (!printed.ok)
         services().MsgBox(printed.reason, QStringLiteral("Error"));
