@@ -30,8 +30,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
-#include <QPainter>
 #include <QTest>
 #include <QWhatsThis>
 
@@ -72,34 +70,12 @@ QWidget* frontFromSound(bool pictureOK)
     return frmFront::get().window();
 }
 
-// A window with the What's This note of one of its controls over it, as the display shows them: one picture
-// of both, on a grey desktop where the note reaches past the window.
+// Shows the What's This note of a control of a window, as Shift+F1 does, and returns the window.
 QWidget* withNoteOf(QWidget* window, QWidget* control)
 {
     QWhatsThis::showText(control->mapToGlobal(control->rect().center()), control->whatsThis(), control);
     QApplication::processEvents();
-    QWidget* note = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->inherits("QWhatsThat"))
-            note = w;
-    if (!note)
-        return nullptr;
-    const QPoint origin = window->mapToGlobal(QPoint());
-    const QRect noteRect(note->mapToGlobal(QPoint()) - origin, note->size());
-    const QRect whole = window->rect().united(noteRect);
-    QPixmap picture(whole.size() * window->devicePixelRatioF());
-    picture.setDevicePixelRatio(window->devicePixelRatioF());
-    picture.fill(QColor(128, 128, 128));
-    QPainter painter(&picture);
-    painter.drawPixmap(-whole.topLeft(), window->grab());
-    painter.drawPixmap(noteRect.topLeft() - whole.topLeft(), note->grab());
-    painter.end();
-    QWhatsThis::hideText();
-    auto* shot = new QLabel(window); // never shown; it goes with the window
-    shot->hide();
-    shot->setPixmap(picture);
-    shot->setFixedSize(whole.size());
-    return shot;
+    return window;
 }
 
 void enter(QWidget* box, const QString& text)
