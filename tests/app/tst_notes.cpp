@@ -162,6 +162,8 @@ private slots:
     void tooltipIsTheFirstSentence();
     void whatsThisShowsTheNote();
     void readingSheetPutsRedAreasFirst();
+    void everyDiagramHasItsSheet_data();
+    void everyDiagramHasItsSheet();
 };
 
 void tst_notes::everyAreaShowsItsNote_data()
@@ -330,6 +332,39 @@ void tst_notes::readingSheetPutsRedAreasFirst()
     settle();
     QCOMPARE(fw::test::shownScreens(), QStringList{"frmLVPower"});
     QVERIFY(fw::test::paints(diagram.control(QStringLiteral("Text8")), colors::red));
+}
+
+void tst_notes::everyDiagramHasItsSheet_data()
+{
+    QTest::addColumn<QString>("diagram");
+    QTest::newRow("low voltage") << "frmLVPower";
+    QTest::newRow("front end") << "frmFront";
+    QTest::newRow("video and color") << "frmColor";
+}
+
+// F1 on a diagram opens its sheet, each of its areas once; Return goes back to it.
+void tst_notes::everyDiagramHasItsSheet()
+{
+    QFETCH(QString, diagram);
+    ProgramScope program;
+    Screen* shown = screenNamed(diagram);
+    shown->Show();
+    QVERIFY(QTest::qWaitForWindowActive(shown->window()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(fw::test::shownScreens(), QStringList{"frmNotes"});
+    const QString text = frmNotes::get().Text1()->toPlainText();
+    QVERIFY(text.startsWith(shown->caption()));
+    QStringList titles;
+    for (QWidget* w : shown->controls())
+        if (const auto note = areanotes::note(areanotes::areaAt(diagram, w->objectName())))
+            titles << note->title;
+    titles.removeDuplicates();
+    QVERIFY(titles.size() > 5);
+    for (const QString& title : std::as_const(titles))
+        QCOMPARE(text.count(title + QLatin1Char('\n')), 1);
+    click(frmNotes::get().cmdReturn());
+    settle();
+    QCOMPARE(fw::test::shownScreens(), QStringList{diagram});
 }
 
 FW_TEST_MAIN(tst_notes)
