@@ -18,6 +18,7 @@
 #include "diagrams/frmFront.h"
 #include "diagrams/frmHelp.h"
 #include "diagrams/frmLVPower.h"
+#include "diagrams/frmNotes.h"
 #include "diagrams/frmPSLin.h"
 #include "diagrams/frmPSSw.h"
 #include "diagrams/frmScan.h"
@@ -54,6 +55,7 @@ const ScreenAccessor kScreens[] = {
     &accessor<frmFront>,
     &accessor<frmHelp>,
     &accessor<frmLVPower>,
+    &accessor<frmNotes>,
     &accessor<frmPSLin>,
     &accessor<frmPSSw>,
     &accessor<frmScan>,

@@ -5,6 +5,7 @@
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
 #include "diagrams/frmCtube.h"
+#include "diagrams/frmNotes.h"
 #include "diagrams/parts.h"
 #include "runtime/services.h"
 
@@ -224,6 +225,7 @@ void frmColor::wire()
     connect(Picture1(), &PictureBox::Click, this, &frmColor::Picture1_Click);
     connect(cmdReturn(), &CommandButton::Click, this, &frmColor::cmdReturn_Click);
     connect(cmdQuit(), &CommandButton::Click, this, &frmColor::cmdQuit_Click);
+    frmNotes::offerOn(*this);
 }
 
 void frmColor::Form_Load()

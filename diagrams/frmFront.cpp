@@ -4,6 +4,7 @@
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
 #include "diagnosis/frmSound.h"
+#include "diagrams/frmNotes.h"
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
 #include "diagrams/parts.h"
@@ -163,6 +164,7 @@ void frmFront::wire()
     connect(Text2(), &TextArea::Click, this, &frmFront::Text2_Click);
     connect(cmdReturn(), &CommandButton::Click, this, &frmFront::cmdReturn_Click);
     connect(cmdQuit(), &CommandButton::Click, this, &frmFront::cmdQuit_Click);
+    frmNotes::offerOn(*this);
     for (TextArea* tuner : {Text1(), Text2()})
         tuner->viewport()->setCursor(Qt::PointingHandCursor);
 }

@@ -5,6 +5,7 @@
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmRaster.h"
+#include "diagrams/frmNotes.h"
 #include "diagrams/frmPSLin.h"
 #include "diagrams/frmPSSw.h"
 #include "diagrams/frmScan.h"
@@ -185,6 +186,7 @@ void frmLVPower::wire()
     connect(Label13(), &Label::Click, this, &frmLVPower::Label13_Click);
     connect(Label4(), &Label::Click, this, &frmLVPower::Label4_Click);
     connect(Text2(), &TextArea::Click, this, &frmLVPower::Text2_Click);
+    frmNotes::offerOn(*this);
 }
 
 void frmLVPower::Form_Load()

@@ -1,5 +1,6 @@
 #include "runtime/screen.h"
 
+#include "runtime/notes.h"
 #include "runtime/pictures.h"
 #include "runtime/services.h"
 
@@ -73,6 +74,8 @@ void Screen::Load()
         setBackColor(window, back);
     m_window = window;
     m_controls = build(window, design(), tabOrder());
+    attachNotes(name(), m_controls);
+    offerNotes(window);
     applyGeometry();
     wire();
     offerToKeyboard();

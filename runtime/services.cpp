@@ -9,6 +9,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QTextDocument>
+
+#include <memory>
 
 namespace fw {
 
@@ -62,21 +65,55 @@ bool renderClientArea(QWidget* client, QPagedPaintDevice& device)
     return painter.end();
 }
 
-PrintResult QtServices::PrintForm(QWidget* client)
+namespace {
+// The default printer, ready for a job; null, with the reason, when there is none to use. `what` names what
+// is printed in the reason.
+std::unique_ptr<QPrinter> defaultPrinter(const QString& jobName, const QString& what, PrintResult& result)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return {false, QStringLiteral("The instructions could not be printed: no printer is set up.")};
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(client->windowTitle());
-    if (!printer.isValid())
-        return {false,
-                QStringLiteral("The instructions could not be printed: the printer is not available.")};
-    // A printer that cannot take the job fails to start or finish the page.
-    if (!renderClientArea(client, printer) || printer.printerState() == QPrinter::Error ||
-        printer.printerState() == QPrinter::Aborted)
-        return {false, QStringLiteral("The instructions could not be printed: the printer refused the job.")};
+    if (info.isNull()) {
+        result = {false, QStringLiteral("The %1 could not be printed: no printer is set up.").arg(what)};
+        return nullptr;
+    }
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setDocName(jobName);
+    if (!printer->isValid()) {
+        result = {false,
+                  QStringLiteral("The %1 could not be printed: the printer is not available.").arg(what)};
+        return nullptr;
+    }
+    return printer;
+}
+
+// A printer that cannot take the job fails to start or finish the page.
+PrintResult finished(const QPrinter& printer, bool painted, const QString& what)
+{
+    if (!painted || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
+        return {false, QStringLiteral("The %1 could not be printed: the printer refused the job.").arg(what)};
     return {};
+}
+} // namespace
+
+PrintResult QtServices::PrintForm(QWidget* client)
+{
+    const QString what = QStringLiteral("instructions");
+    PrintResult result;
+    const std::unique_ptr<QPrinter> printer = defaultPrinter(client->windowTitle(), what, result);
+    if (!printer)
+        return result;
+    return finished(*printer, renderClientArea(client, *printer), what);
+}
+
+PrintResult QtServices::PrintDocument(const QTextDocument& document)
+{
+    const QString what = QStringLiteral("notes");
+    PrintResult result;
+    const std::unique_ptr<QPrinter> printer =
+        defaultPrinter(document.metaInformation(QTextDocument::DocumentTitle), what, result);
+    if (!printer)
+        return result;
+    document.print(printer.get());
+    return finished(*printer, true, what);
 }
 
 void QtServices::End()
@@ -101,6 +138,14 @@ PrintResult RecordingServices::PrintForm(QWidget* client)
     if (!printFailure.isEmpty())
         return {false, printFailure};
     printed.push_back(client->grab().toImage());
+    return {};
+}
+
+PrintResult RecordingServices::PrintDocument(const QTextDocument& document)
+{
+    if (!printFailure.isEmpty())
+        return {false, printFailure};
+    printedDocuments.push_back(document.toPlainText());
     return {};
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPagedPaintDevice;
+class QTextDocument;
 class QWidget;
 
 namespace fw {
@@ -30,6 +31,9 @@ public:
     virtual void Beep() = 0;
     // Prints the image of a screen's client area on the default printer, with no dialog.
     virtual PrintResult PrintForm(QWidget* client) = 0;
+    // Prints a document (the circuit notes) on the default printer, with no dialog, over as many pages as
+    // it takes.
+    virtual PrintResult PrintDocument(const QTextDocument& document) = 0;
     // Ends the program.
     virtual void End() = 0;
     // The display's size in twips.
@@ -57,6 +61,7 @@ public:
     void MsgBox(const QString& message, const QString& title) override;
     void Beep() override;
     PrintResult PrintForm(QWidget* client) override;
+    PrintResult PrintDocument(const QTextDocument& document) override;
     void End() override;
     QSizeF displaySize() const override;
 };
@@ -77,12 +82,14 @@ public:
     int beeps = 0;
     int ends = 0;
     std::vector<QImage> printed;
+    std::vector<QString> printedDocuments;   // their plain text
     QString printFailure;                    // when set, printing fails with this reason
     QSizeF display{1024.0 * 15, 768.0 * 15}; // 1024 x 768 pixels
 
     void MsgBox(const QString& message, const QString& title) override;
     void Beep() override { ++beeps; }
     PrintResult PrintForm(QWidget* client) override;
+    PrintResult PrintDocument(const QTextDocument& document) override;
     void End() override { ++ends; }
     QSizeF displaySize() const override { return display; }
 };

@@ -1,15 +1,23 @@
-// The convergence screen's printout through the program's own print path, for the spooler test:
+// The printouts through the program's own print path, for the spooler test:
 //
 //   print_convergence print       opens the convergence screen with the real services and presses "Print
 //                                 Instructions"; exit status 0 when the screen reported no failure.
 //   print_convergence check PAGE  looks at a rasterised page (any format Qt reads) and says whether it shows
 //                                 the screen: exit status 0 when it does.
+//   print_convergence print-notes opens the reading sheet of the low voltage diagram after TV Dead (F1) and
+//                                 presses Print; exit status 0 when the sheet reported no failure.
+//   print_convergence check-notes TEXT
+//                                 reads the printed sheet's text and says whether it lists the red areas'
+//                                 notes first, then the others: exit status 0 when it does.
 
 #include "diagrams/frmConverg.h"
+#include "diagrams/frmNotes.h"
 #include "runtime/application.h"
 #include "runtime/services.h"
+#include "support/readingsheet.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QTest>
 #include <QTextStream>
@@ -42,6 +50,37 @@ int print()
         return 1;
     }
     return services.messages == 0 ? 0 : 1;
+}
+
+int printNotes()
+{
+    ReportingServices services;
+    fw::ServicesScope scope(services);
+    fw::test::openTvDeadSheet();
+    frmNotes& sheet = frmNotes::get();
+    const bool opened = sheet.isShown();
+    if (opened)
+        QTest::mouseClick(sheet.cmdPrint(), Qt::LeftButton);
+    fw::shutdownApplication();
+    if (!opened) {
+        QTextStream(stderr) << "F1 did not open the reading sheet\n";
+        return 1;
+    }
+    return services.messages == 0 ? 0 : 1;
+}
+
+int checkNotes(const QString& file)
+{
+    QFile text(file);
+    if (!text.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        QTextStream(stdout) << "cannot read " << file << "\n";
+        return 1;
+    }
+    const QString printed = QString::fromUtf8(text.readAll());
+    const QString fault = fw::test::faultOfTvDeadSheet(printed);
+    fw::shutdownApplication();
+    QTextStream(stdout) << (fault.isEmpty() ? QStringLiteral("the red areas come first") : fault) << "\n";
+    return fault.isEmpty() ? 0 : 1;
 }
 
 // A page shows the screen when the part of it not left white has the screen's proportions, fills the
@@ -108,6 +147,10 @@ int main(int argc, char** argv)
         return print();
     if (args.value(0) == QLatin1String("check") && args.size() == 2)
         return check(args[1]);
-    QTextStream(stderr) << "usage: print_convergence print | check PAGE\n";
+    if (args.value(0) == QLatin1String("print-notes"))
+        return printNotes();
+    if (args.value(0) == QLatin1String("check-notes") && args.size() == 2)
+        return checkNotes(args[1]);
+    QTextStream(stderr) << "usage: print_convergence print | check PAGE | print-notes | check-notes TEXT\n";
     return 2;
 }

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# "Print Instructions" through a real print spooler. Starts a private CUPS scheduler of its own (its own
-# folders and socket, whatever else runs on the machine) with a virtual PDF printer as the default, has the
-# program print the convergence screen, waits for the PDF the printer writes, rasterises it and checks that
-# one page arrived that shows the screen. Where no spooler can be started it exits with 77 (skipped) and
-# says why. It stops its scheduler and removes what it made, however it ends.
+# "Print Instructions" and the circuit notes through a real print spooler. Starts a private CUPS scheduler
+# of its own (its own folders and socket, whatever else runs on the machine) with a virtual PDF printer as
+# the default, has the program print the convergence screen, waits for the PDF the printer writes,
+# rasterises it and checks that one page arrived that shows the screen; then prints the reading sheet of
+# the low voltage diagram after TV Dead and checks that pages arrived and, from the text of the job the
+# scheduler received, that the red areas come first. Where
+# no spooler can be started it exits with 77 (skipped) and says why. It stops its scheduler and removes what
+# it made, however it ends.
 #
 # usage: print_spooler.sh PRINT_CONVERGENCE_PROGRAM
 set -u
@@ -14,7 +17,7 @@ export PATH="$PATH:/usr/sbin:/sbin"
 
 [ "$(id -u)" -eq 0 ] ||
     skip "the PDF printer's backend only runs under a scheduler started by root, and this is not root"
-for tool in cupsd lpadmin lpoptions lpstat pdfinfo pdftoppm; do
+for tool in cupsd lpadmin lpoptions lpstat pdfinfo pdftoppm pdftotext; do
     command -v "$tool" >/dev/null ||
         skip "$tool is missing (Debian packages cups, printer-driver-cups-pdf, poppler-utils)"
 done
@@ -76,6 +79,7 @@ SystemGroup root
 EOF
 cat >"$work/conf/cupsd.conf" <<EOF
 Listen $work/cups.sock
+PreserveJobFiles Yes
 Browsing No
 WebInterface No
 LogLevel info
@@ -106,6 +110,12 @@ told='message box "Error": The instructions could not be printed: no printer is 
 grep -qF "$told" "$work/log/noprinter" && [ "$status" -eq 1 ] ||
     fail "without a printer: status $status, $(cat "$work/log/noprinter")"
 echo "without a printer: $(grep 'message box' "$work/log/noprinter")"
+QT_QPA_PLATFORM=offscreen timeout 60 "$program" print-notes 2>"$work/log/noprinter"
+status=$?
+told='message box "Error": The notes could not be printed: no printer is set up.'
+grep -qF "$told" "$work/log/noprinter" && [ "$status" -eq 1 ] ||
+    fail "notes without a printer: status $status, $(cat "$work/log/noprinter")"
+echo "notes without a printer: $(grep 'message box' "$work/log/noprinter")"
 
 # The scheduler, its output going to a file so that nothing it starts holds the test's output open.
 cupsd -f -c "$work/conf/cupsd.conf" -s "$work/conf/cups-files.conf" </dev/null >"$work/log/cupsd.out" 2>&1 &
@@ -125,21 +135,26 @@ lpadmin -p "$printer" -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E 2>"$
 lpoptions -d "$printer" >/dev/null || skip "the PDF printer could not be made the default"
 echo "scheduler $cupsd_pid running; default printer: $(lpstat -d)"
 
+# Waits for the PDF of the job printed after the mark file $1 and sets $pdf to it.
+await_pdf() {
+    pdf=""
+    for _ in $(seq 1 600); do
+        pdf=$(find "$outdir" -maxdepth 1 -name '*.pdf' -newer "$1" 2>/dev/null | head -n 1)
+        [ -n "$pdf" ] && [ -z "$(lpstat -o 2>/dev/null)" ] && break
+        pdf=""
+        sleep 0.1
+    done
+    if [ -z "$pdf" ]; then
+        lpstat -W all -l -o 2>/dev/null | tail -n 5
+        tail -n 10 "$work/log/error_log" 2>/dev/null
+        fail "no PDF arrived in $outdir within 60 seconds"
+    fi
+    echo "printed to $pdf"
+}
+
 sleep 1 # the printout is newer than the mark, even on a file system that counts whole seconds
 QT_QPA_PLATFORM=offscreen timeout 60 "$program" print || fail "the program did not print (status $?)"
-
-for _ in $(seq 1 600); do
-    pdf=$(find "$outdir" -maxdepth 1 -name '*.pdf' -newer "$work/before" 2>/dev/null | head -n 1)
-    [ -n "$pdf" ] && [ -z "$(lpstat -o 2>/dev/null)" ] && break
-    pdf=""
-    sleep 0.1
-done
-if [ -z "$pdf" ]; then
-    lpstat -W all -l -o 2>/dev/null | tail -n 5
-    tail -n 10 "$work/log/error_log" 2>/dev/null
-    fail "no PDF arrived in $outdir within 60 seconds"
-fi
-echo "printed to $pdf"
+await_pdf "$work/before"
 
 pages=$(pdfinfo "$pdf" 2>/dev/null | sed -n 's/^Pages:[[:space:]]*//p')
 [ "$pages" = 1 ] || fail "the printout has ${pages:-no} pages, not one"
@@ -147,3 +162,20 @@ pdftoppm -r 100 -gray -singlefile "$pdf" "$work/page" || fail "the printout coul
 QT_QPA_PLATFORM=offscreen "$program" check "$work/page.pgm" ||
     fail "the page does not show the convergence screen"
 echo "one page, showing the convergence screen"
+
+touch "$work/before-notes"
+sleep 1
+QT_QPA_PLATFORM=offscreen timeout 60 "$program" print-notes || fail "the notes did not print (status $?)"
+await_pdf "$work/before-notes"
+pages=$(pdfinfo "$pdf" 2>/dev/null | sed -n 's/^Pages:[[:space:]]*//p')
+[ "${pages:-0}" -ge 1 ] || fail "the notes' printout has no pages"
+# The PDF printer writes its pages through PostScript, which keeps no text; the words are read from the job
+# as the scheduler received it, which it keeps.
+job=$(ls "$work"/spool/d* 2>/dev/null | tail -n 1) # the last job: the notes
+[ -n "$job" ] || fail "the scheduler kept no job file"
+pdftotext "$job" "$work/notes.txt" || fail "the notes' job has no text"
+QT_QPA_PLATFORM=offscreen "$program" check-notes "$work/notes.txt" || {
+    head -c 600 "$work/notes.txt"
+    fail "the printed notes do not list the red areas first"
+}
+echo "the notes on $pages pages, the red areas first"

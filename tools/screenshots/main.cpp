@@ -9,7 +9,35 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <QTextStream>
+#include <QWhatsThis>
+
+namespace {
+// The window as the display shows it: with a What's This note over it, when one is up, on a grey desktop
+// where the note reaches past the window.
+QPixmap shot(QWidget* window)
+{
+    QWidget* note = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("QWhatsThat"))
+            note = w;
+    if (!note)
+        return window->grab();
+    const QPoint origin = window->mapToGlobal(QPoint());
+    const QRect noteRect(note->mapToGlobal(QPoint()) - origin, note->size());
+    const QRect whole = window->rect().united(noteRect);
+    QPixmap picture(whole.size() * window->devicePixelRatioF());
+    picture.setDevicePixelRatio(window->devicePixelRatioF());
+    picture.fill(QColor(128, 128, 128));
+    QPainter painter(&picture);
+    painter.drawPixmap(-whole.topLeft(), window->grab());
+    painter.drawPixmap(noteRect.topLeft() - whole.topLeft(), note->grab());
+    painter.end();
+    QWhatsThis::hideText();
+    return picture;
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -49,7 +77,7 @@ int main(int argc, char** argv)
         QWidget* window = road.walk();
         QApplication::processEvents();
         const QString path = out.filePath(road.file + QStringLiteral(".png"));
-        if (!window || !window->grab().save(path)) {
+        if (!window || !shot(window).save(path)) {
             QTextStream(stderr) << "could not render " << road.file << "\n";
             return 1;
         }

@@ -19,6 +19,7 @@
 #include "diagrams/frmFront.h"
 #include "diagrams/frmHelp.h"
 #include "diagrams/frmLVPower.h"
+#include "diagrams/frmNotes.h"
 #include "diagrams/frmPSLin.h"
 #include "diagrams/frmPSSw.h"
 #include "diagrams/frmScan.h"
@@ -27,8 +28,10 @@
 #include "diagrams/frmVHF.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QTest>
+#include <QWhatsThis>
 
 namespace {
 void press(QWidget* control)
@@ -65,6 +68,14 @@ QWidget* frontFromSound(bool pictureOK)
     press(pictureOK ? frmSound::get().opt1() : frmSound::get().Opt2());
     press(frmSound::get().cmdContinue());
     return frmFront::get().window();
+}
+
+// Shows the What's This note of a control of a window, as Shift+F1 does, and returns the window.
+QWidget* withNoteOf(QWidget* window, QWidget* control)
+{
+    QWhatsThis::showText(control->mapToGlobal(control->rect().center()), control->whatsThis(), control);
+    QApplication::processEvents();
+    return window;
 }
 
 void enter(QWidget* box, const QString& text)
@@ -211,6 +222,20 @@ std::vector<Road> roads()
          [] {
              toTvDeadDiagram();
              return frmLVPower::get().window();
+         }},
+        {"frmLVPower-note",
+         [] {
+             toTvDeadDiagram();
+             frmLVPower& diagram = frmLVPower::get();
+             return withNoteOf(diagram.window(), diagram.control(QStringLiteral("Text9")));
+         }},
+        {"frmNotes",
+         [] {
+             toTvDeadDiagram();
+             if (!QTest::qWaitForWindowActive(frmLVPower::get().window()))
+                 return static_cast<QWidget*>(nullptr);
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+             return frmNotes::get().window();
          }},
         {"frmLVPower-design",
          [] {

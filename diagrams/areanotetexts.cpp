@@ -1,0 +1,648 @@
+#include "diagrams/areanotetexts.h"
+
+namespace areanotes {
+
+namespace {
+
+// One note per area, in plain words for a technician starting out. The first sentence is the note's
+// summary; a blank line separates paragraphs; a hazardous area's note ends with its safety line.
+constexpr NoteText kTexts[] = {
+    {"ac-mains-input",
+     "The AC mains input brings the wall supply into the set through the plug, cord, power switch "
+     "and fuse. It delivers the mains, about 120 V AC in North America (typical 110 to 125 V), to "
+     "the low voltage power supply, often through a surge resistor or thermistor. An open cord, "
+     "switch, fuse or surge resistor leaves the set dead: no sound, no raster, no standby light. It "
+     "cannot cause a picture or color fault in a set that plays. A fuse that blows again at once "
+     "points to a short further on, usually a rectifier diode, a filter capacitor or the horizontal "
+     "output transistor. With the set unplugged, check the cord, switch and fuse with an ohmmeter: "
+     "each should read close to zero ohms.\n\n"
+     "Safety: mains voltage can kill. Unplug the set before opening the back, and treat the chassis "
+     "of a set without a mains transformer as live."},
+    {"low-voltage-supply",
+     "The low voltage power supply turns the mains into the steady DC voltages the set runs on. "
+     "Diodes rectify the mains, straight or through a transformer, and large electrolytic capacitors"
+     " filter it into the raw B+, typically 120 to 160 V DC on a set without a mains transformer, "
+     "plus lower supplies. A dead supply leaves the set dead. Dried-out filter capacitors let ripple"
+     " through: one or two dark horizontal hum bars drifting slowly through the picture, hum in the "
+     "sound, or wavy picture edges. Usual culprits: filter capacitors, shorted rectifier diodes, "
+     "open fusible resistors. Measure the DC across the main filter capacitor with a meter, then its"
+     " ripple with a scope: typically well under a volt peak to peak.\n\n"
+     "Safety: use an isolation transformer, and discharge the filter capacitors through a resistor "
+     "before touching them."},
+    {"voltage-regulator",
+     "The voltage regulator holds the B+ steady whatever the mains voltage or the brightness of the "
+     "picture. It turns the raw B+ from the filter capacitors into the regulated B+, typically about"
+     " 100 to 150 V DC on color sets (the service data give the exact figure), mainly for the "
+     "horizontal output stage. It may be a series-pass transistor with a Zener reference, an SCR or "
+     "a switching regulator. A shorted pass element gives high B+, which may trip the hold-down and "
+     "shut the set off; an open one gives no B+ and a dead set; low B+ gives a narrow, dim picture. "
+     "Usual culprits: the pass transistor, the Zener reference, the error amplifier. Measure input "
+     "and output DC to chassis ground with a meter.\n\n"
+     "Safety: B+ is dangerous; use an isolation transformer and discharge the filter capacitors "
+     "first."},
+    {"linear-supply",
+     "A linear power supply rectifies and filters the mains, then steadies it with a series-pass "
+     "regulator. Diodes rectify the mains, often after a transformer; a choke or resistor and filter"
+     " capacitors smooth it; the pass transistor, with a Zener diode as its reference, drops the "
+     "surplus voltage as heat, so it sits on a heat sink. Faults: a dead set from an open fuse, "
+     "winding or rectifier; hum bars and hum in the sound from dried filter capacitors; low or "
+     "unsteady B+ from a failing pass transistor or a drifted Zener. A pass transistor that fails "
+     "shorted passes the full raw voltage. Measure the raw DC at the filter capacitor and the "
+     "regulated DC after the regulator with a meter: the output should hold steady while the "
+     "brightness changes.\n\n"
+     "Safety: discharge the filter capacitors before touching, and treat a chassis without a mains "
+     "transformer as live."},
+    {"switching-supply",
+     "A switching power supply chops rectified mains at high frequency through a small transformer "
+     "to make the set's supplies. The mains is rectified straight to about 150 to 170 V DC (typical,"
+     " from 120 V mains) and switched at tens of kilohertz; the secondaries are rectified, and a "
+     "feedback loop, usually through an optocoupler, holds them steady. Symptoms: a dead set; a "
+     "supply that chirps or ticks as it starts and stops; low outputs; a blown fuse with a shorted "
+     "switching transistor. Usual culprits: the switching transistor, open start-up resistors, small"
+     " electrolytic capacitors that have dried out (check their ESR), the optocoupler, shorted "
+     "secondary diodes. Measure the DC across the main filter capacitor, then the secondaries; scope"
+     " the switching transistor to see whether it oscillates.\n\n"
+     "Safety: the primary side is hot and its ground is not chassis ground. Use an isolation "
+     "transformer; measure primary parts against the primary ground only."},
+    {"scan-derived-supply",
+     "A scan-derived supply makes low voltage supplies by rectifying pulses from extra windings on "
+     "the flyback transformer. Typically it feeds the vertical output, the video drivers, the sound "
+     "and the small-signal stages. These supplies exist only while the horizontal output runs, so a "
+     "horizontal fault kills them all and the set looks dead; a short on one of them loads the "
+     "flyback, and the horizontal stage shuts down or fails. Symptoms: no raster and no sound "
+     "together, or one function missing, such as a single horizontal line when the vertical supply "
+     "is lost. Usual culprits: open fusible resistors, shorted rectifier diodes, dried filter "
+     "capacitors. Measure each rectified output to ground with a meter.\n\n"
+     "Safety: in many such sets the mains is rectified without a transformer, so the chassis ground "
+     "is hot; use an isolation transformer, and keep meters off the anode lead."},
+    {"noise-canceller",
+     "The noise cancelling amplifier removes noise spikes from the video before they reach the sync "
+     "separator. Interference from car ignitions or appliances would otherwise trigger false sync. "
+     "It passes the video and sync, and cancels any pulse reaching beyond the sync tips; the Noise "
+     "level knob sets that threshold. Set too tight, it clips the real sync and the picture rolls or"
+     " tears; set too loose, noise bursts make the picture jitter or bend on weak stations. It "
+     "cannot affect brightness, color or sound. Usual culprits: the canceller transistor, a leaky "
+     "coupling capacitor, a worn Noise level control. Scope its output: clean sync pulses of the "
+     "same height as at the input, without the noise spikes."},
+    {"sync-separator",
+     "The sync separator strips the picture from the video and keeps only the sync pulses that time "
+     "both scans. Horizontal pulses at 15,734 Hz go to the horizontal AFC; vertical pulses at 59.94 "
+     "Hz, after an integrator, go to the vertical oscillator. When it fails the picture rolls and "
+     "tears at once, and the hold controls hold it only for a moment. Weak sync shows as bending at "
+     "the top, rolling on scene changes, or a picture that holds one way but not the other. It "
+     "cannot cause a loss of raster or of color. Usual culprits: the separator transistor, leaky "
+     "coupling capacitors, drifted bias resistors, or weak video from the AGC or IF. Scope its "
+     "output: clean sync pulses, typically several volts high, with no picture in them."},
+    {"vertical-oscillator",
+     "The vertical oscillator sets the rate of the vertical scan, locked to the vertical sync "
+     "pulses. It runs free a little below 60 Hz, the sync pulses pull it into step, and it sends a "
+     "sawtooth or pulse to the vertical amplifiers; on later sets it is a countdown circuit in the "
+     "jungle IC. Symptoms: a picture that rolls up or down and will not hold, a picture that holds "
+     "only at one end of the hold control, or, if it stops, a single bright horizontal line. It "
+     "cannot cause horizontal tearing or a loss of raster. Usual culprits: timing capacitors and "
+     "resistors that have changed value, leaky coupling capacitors, the oscillator transistor or IC."
+     " Scope its output for a steady waveform at the field rate. Turn the brightness down while only"
+     " a line shows, or it burns the phosphor."},
+    {"vertical-hold",
+     "The vertical hold control sets the vertical oscillator's free-running rate so that the sync "
+     "can lock it. Turned too far either way, the picture rolls up or down. To set it, turn it "
+     "slowly until the picture rolls, then back the other way, and leave it in the middle of the "
+     "range where the picture locks; a healthy set holds firmly over a good part of the travel. If "
+     "the picture locks only at one end of the travel, or not at all, the control is not at fault: "
+     "look at the vertical oscillator's timing parts or at the sync separator. A picture that jumps "
+     "when the control is touched means a dirty or worn track: clean the control with contact "
+     "cleaner or replace it."},
+    {"vertical-amplifier",
+     "The vertical deflection amplifiers turn the oscillator's waveform into the current that drives"
+     " the vertical yoke. The first stage shapes and amplifies the sawtooth, carries the size and "
+     "linearity adjustments and takes feedback from the yoke; the second, the output stage, delivers"
+     " the yoke current, often from a supply of about 25 to 60 V (typical). A dead stage gives a "
+     "single horizontal line or a narrow band; weak or uneven drive gives too little height, a "
+     "stretched or cramped top or bottom, or folded lines. Usual culprits: the output transistors or"
+     " IC, its supply's fusible resistor, dried coupling and feedback capacitors. Measure the supply"
+     " with a meter, then scope the yoke: a sawtooth with a sharp retrace pulse, often tens of volts"
+     " high."},
+    {"vertical-linearity",
+     "The vertical linearity control evens out the speed of the vertical scan from top to bottom. "
+     "Misadjusted, it stretches the top of the picture and cramps the bottom, or the reverse, so "
+     "circles turn into eggs. It interacts with the vertical size control: adjust the two in turns "
+     "on a crosshatch or test pattern, or on a round station logo, setting linearity for equal "
+     "squares from top to bottom and then height for a picture that just fills the screen. If "
+     "neither control corrects the stretch, the fault is in the vertical amplifier, most often a "
+     "dried coupling or feedback capacitor. A worn or dirty track makes the picture's height jump "
+     "when the control is touched."},
+    {"vertical-size",
+     "The vertical size (height) control sets how far the picture reaches toward the top and bottom "
+     "of the screen. It sets the amplitude of the vertical scan. Set too low, black bands show at "
+     "the top and bottom; set too high, the top and bottom of the picture are lost behind the mask. "
+     "It interacts with the vertical linearity control, so adjust the two in turns on a test "
+     "pattern. If the picture will not reach full height at any setting, the control is not at "
+     "fault: suspect a low supply to the vertical output stage, a weak output transistor or IC, or a"
+     " dried capacitor in the vertical amplifier; height that shrinks as the set warms up points to "
+     "the same stage. A dirty track makes the height jump when the control is touched."},
+    {"vertical-yoke",
+     "The vertical yoke winding on the tube's neck moves the beams up and down the screen. The "
+     "vertical output stage drives a sawtooth current through it at the field rate. An open winding "
+     "gives a single bright horizontal line; shorted turns give reduced height or a keystone-shaped "
+     "picture, and the output stage may overheat. The yoke itself rarely fails, so check the "
+     "vertical output stage first. With the set off, measure the winding with a meter: typically a "
+     "few ohms to a few tens of ohms, equal for both halves where it is split. Look for burnt "
+     "insulation and loose plugs. Mark the yoke's position before removing it: moving it upsets "
+     "purity and convergence.\n\n"
+     "Safety: the yoke sits beside the anode lead; discharge the anode to the ground braid before "
+     "handling it, and turn the brightness down while only a line shows."},
+    {"horizontal-afc",
+     "The horizontal AFC keeps the horizontal oscillator locked to the incoming line sync. It "
+     "compares the sync pulses from the sync separator with a sample of the flyback pulse and makes "
+     "a DC correction voltage that pulls the oscillator onto frequency and phase. Faults show as a "
+     "picture torn into diagonal bars, a picture that locks at no hold setting, bending at the top, "
+     "or a picture shifted sideways. A badly wrong correction voltage can pull the oscillator so far"
+     " off that the high voltage drops or the hold-down shuts the set off. Usual culprits: the "
+     "paired phase detector diodes, leaky capacitors in its filter, an open flyback sample lead. "
+     "Measure the correction voltage with a meter while turning the hold control: it should move "
+     "smoothly; scope both inputs."},
+    {"horizontal-oscillator",
+     "The horizontal oscillator makes the line-rate pulses that start every horizontal scan line. It"
+     " runs at 15,734 Hz on a color set, held there by the AFC's correction voltage, and feeds the "
+     "horizontal driver. If it stops, nothing after it runs: no horizontal scan, no high voltage, no"
+     " raster, and no scan-derived supplies either, so the set may seem dead. Off frequency, it "
+     "gives a picture broken into diagonal bars that the hold control cannot cure. Usual culprits: "
+     "timing capacitors and resistors that have drifted, the oscillator coil or transistor, the "
+     "jungle IC that contains it, or its supply. Measure its supply first with a meter, then scope "
+     "its output: a steady pulse or square wave near 15.7 kHz, typically a few volts peak to peak."},
+    {"horizontal-hold",
+     "The horizontal hold control sets the horizontal oscillator's free-running rate so that the AFC"
+     " can lock it. Off setting, the picture breaks into diagonal bars or tears sideways. On many "
+     "sets it is set with the AFC disabled as the service data describe (a jumper or a shorted sync "
+     "input): adjust until the picture almost stands still, then restore the AFC. A good set then "
+     "locks at once on every channel and after every channel change. If no setting locks the "
+     "picture, the control is not at fault: look at the sync separator, the AFC's diodes and "
+     "capacitors, or the oscillator's timing parts. A hold that drifts as the set warms up points to"
+     " a timing part that changes with heat. Many later sets have no horizontal hold at all."},
+    {"horizontal-driver",
+     "The horizontal driver amplifies the oscillator's pulses to switch the horizontal output "
+     "transistor on and off. It drives the output through a small driver transformer, and its supply"
+     " often comes from B+ through a dropping resistor. When it fails, the output transistor "
+     "receives no drive: no high voltage, no raster, and, where supplies are scan-derived, a dead "
+     "set. Weak or distorted drive makes the output transistor run hot and fail again and again. "
+     "Usual culprits: the driver transistor, its supply's dropping resistor, a dried filter "
+     "capacitor, cracked solder joints at the driver transformer. Measure its supply with a meter, "
+     "then scope the driver's collector: a clean square pulse near 15.7 kHz, typically tens of volts"
+     " high.\n\n"
+     "Safety: the driver's supply may come from B+; use an isolation transformer and keep clear of "
+     "the flyback."},
+    {"horizontal-output",
+     "The horizontal output amplifier switches the current in the horizontal yoke and flyback at the"
+     " line rate. It runs from regulated B+; at each retrace it turns off sharply, and the flyback's"
+     " pulses make the high voltage, focus and scan-derived supplies. A shorted output transistor is"
+     " a very common cause of a blown fuse and a dead set; the stage also causes no raster, a narrow"
+     " picture or a loud squeal. Usual culprits: the output transistor, the flyback (shorted turns),"
+     " the retrace capacitors, the yoke, cracked joints at the flyback pins. Find why a transistor "
+     "failed before fitting a new one. Measure B+ at the collector with a meter; view the collector "
+     "pulse, typically 800 to 1500 V peak, only through a scope probe rated for it.\n\n"
+     "Safety: use an isolation transformer, discharge the anode to the ground braid, never measure "
+     "the anode with a meter."},
+    {"damper",
+     "The damper is the diode across the horizontal output transistor that conducts during the first"
+     " part of each scan line. It returns the yoke's energy to the supply and gives the scan a "
+     "linear start; it is often built into the output transistor. A shorted damper loads B+ and the "
+     "flyback like a shorted output transistor: a blown fuse or a shut-down supply, and a dead set. "
+     "An open or weak damper lets the collector pulse ring: bars or a fold at the left of the "
+     "picture, and overstress that kills the output transistor. Usual culprits: the diode itself, "
+     "heat-cracked solder joints, the capacitors around it. With the set off and discharged, lift "
+     "one end and use a meter's diode test: typically 0.4 to 0.7 V one way, open the other.\n\n"
+     "Safety: it carries B+ and kilovolt pulses; use an isolation transformer and discharge the "
+     "anode first."},
+    {"hv-hold-down",
+     "The high voltage hold-down shuts the horizontal stage off if the high voltage rises too high. "
+     "Excess anode voltage makes the tube give off X-rays, so this circuit senses a pulse or voltage"
+     " in step with the high voltage, usually from a flyback winding, and fires an SCR or the jungle"
+     " IC's shutdown. When it trips, the set starts for a moment and shuts off, or the horizontal "
+     "stage stops while the rest runs: no raster. It trips either because the high voltage really is"
+     " too high (high B+, an open retrace capacitor, a regulator fault) or because it is faulty "
+     "itself: a drifted sense resistor, a leaky capacitor or a faulty SCR. Never disable it to make "
+     "a set play. Measure B+ first, then the anode voltage with a high voltage probe.\n\n"
+     "Safety: use an isolation transformer, and measure high voltage only with a probe made for it."},
+    {"hv-regulator",
+     "The high voltage regulator keeps the anode voltage steady as the beam current changes with the"
+     " picture's brightness. Depending on the set it controls the B+ to the horizontal output, the "
+     "flyback's load or the retrace timing. If it lets the high voltage fall, the picture is dim, "
+     "blooms (grows larger) and loses focus on bright scenes; if it lets it rise, the hold-down "
+     "shuts the set off or there is no raster. Usual culprits: the regulator transistor or saturable"
+     " reactor, its control transistor, the divider resistors of its sample. With a high voltage "
+     "probe, measure the anode voltage at low and at high brightness: a good regulator holds it "
+     "within a few percent (typical), and the picture size stays the same.\n\n"
+     "Safety: use an isolation transformer, discharge the anode to the ground braid, and never put a"
+     " plain meter lead on the anode."},
+    {"hv-rectifier",
+     "The high voltage rectifier turns the flyback's pulses into the picture tube's anode voltage. "
+     "In many sets a tripler does it, diodes and capacitors stacked to give about three times the "
+     "pulse's peak; later flybacks contain the diodes. It also gives the focus voltage, typically a "
+     "few kilovolts. The anode voltage of a color set is typically about 25 to 30 kV. A shorted "
+     "tripler loads the flyback: the horizontal stage shuts down or fails, and it may squeal or arc;"
+     " an open one gives no high voltage and no raster with the horizontal stage still running. "
+     "Usual culprits: the tripler itself, arcing at the anode lead or the focus control. Listen for "
+     "arcing; look for burn marks with the set off.\n\n"
+     "Safety: discharge the anode to the ground braid first; never measure the anode with a meter, "
+     "only with a high voltage probe."},
+    {"pincushion",
+     "The pincushion circuit straightens the edges of the raster, which a wide-angle color tube "
+     "would otherwise bow inward. It bends the scan with a waveform at the field rate, usually "
+     "through a transformer or transistor in series with the horizontal yoke; the Phase control "
+     "centers the correction so that the bend is symmetrical. Faults bow the sides or the top and "
+     "bottom, or make the edges wavy; they do not remove the raster. Usual culprits: a shorted "
+     "correction transformer, dried capacitors, the modulator transistor or diode. Set the amplitude"
+     " and phase on a crosshatch pattern for straight lines at the edges. Scope the correction "
+     "waveform at its control point: a smooth parabola at the field rate.\n\n"
+     "Safety: it carries horizontal output pulses and B+; use an isolation transformer."},
+    {"horizontal-yoke",
+     "The horizontal yoke winding moves the beams across the screen along each scan line. The "
+     "horizontal output stage drives a sawtooth current through it at 15,734 Hz, and it forms part "
+     "of the output's resonant circuit with the flyback and the retrace capacitor. An open winding "
+     "gives a single vertical line or no raster; shorted turns give a narrow picture, a hot output "
+     "transistor, a blown fuse or a hold-down shutdown. Its faults look like horizontal output "
+     "faults, so check that stage first. With the set off, the winding reads well under an ohm to a "
+     "few ohms (typical); a shorted turn does not show on an ohmmeter but does on a ringing tester. "
+     "Look for burnt spots in its insulation.\n\n"
+     "Safety: the yoke carries kilovolt pulses beside the anode lead: discharge the anode to the "
+     "ground braid before touching it."},
+    {"picture-tube",
+     "The picture tube turns the three color signals into light on its phosphor screen. Each cathode"
+     " emits a beam that its control grid and the video drive vary; the screen grid, set by the "
+     "Screen control to several hundred volts (typical), accelerates it; the focus electrode "
+     "sharpens it; the anode, at about 25 to 30 kV (typical), draws it to the screen. No heater "
+     "glow, an open anode lead or a very low screen voltage gives no raster while the sound plays; a"
+     " worn tube gives a dim, smeared picture; a short inside it floods the screen with one color "
+     "and retrace lines. Check the heater glow, then the screen and cathode voltages with a meter "
+     "rated for them; a tube tester measures emission.\n\n"
+     "Safety: the anode holds its charge for days: discharge it to the coating's ground braid before"
+     " touching the cap, and never put a meter on it."},
+    {"antenna-signal",
+     "The antenna, its lead-in and the set's antenna input bring the station's signal into the "
+     "tuner. Everything after depends on that signal being strong enough. A weak signal gives a "
+     "snowy picture, weak or no color (the killer cuts color before the picture goes), ghosts and "
+     "noisy sound, often worse on some channels than on others. It cannot cause raster, deflection "
+     "or single-color faults. Usual culprits are outside the set: a broken or corroded lead-in, a "
+     "loose connector, a poor splitter, a damaged or misaimed antenna. Compare with a known good "
+     "antenna or another set, and check the cable's continuity with a meter. A signal level meter "
+     "typically shows about 1 mV (0 dBmV) or more across 75 ohms for a clean picture. On a set "
+     "without a mains transformer, leaky isolation capacitors at the antenna terminals can make the "
+     "antenna live."},
+    {"uhf-tuner",
+     "The UHF tuner selects channels 14 to 83 and converts the chosen one to the set's intermediate "
+     "frequency. It covers 470 to 890 MHz with an RF input stage, a local oscillator and a mixer, "
+     "and passes its IF, 45.75 MHz picture and 41.25 MHz sound carriers, to the VHF tuner, which "
+     "amplifies it further. Tuning is by a dial capacitor or by a varactor tuning voltage. Symptoms:"
+     " snow or no signal on UHF channels while VHF is good, or UHF stations that drift. It cannot "
+     "cause faults on VHF alone or raster faults. Usual culprits: the mixer diode, a weak oscillator"
+     " transistor, dirty tuning contacts, a missing supply or tuning voltage. Measure the tuner's "
+     "supply and, on varactor tuners, its tuning voltage, typically 0 to about 30 V across the band,"
+     " with a meter."},
+    {"vhf-tuner",
+     "The VHF tuner selects channels 2 to 13 and converts the chosen one to the set's intermediate "
+     "frequency. It covers 54 to 216 MHz with an RF amplifier, a local oscillator and a mixer, and "
+     "sends the 45.75 MHz picture and 41.25 MHz sound IF to the video IF amplifiers; it also passes "
+     "on the UHF tuner's output. The delayed AGC turns its RF gain down on strong stations, and the "
+     "AFT corrects its oscillator. Symptoms: snow or no picture on VHF channels, channels that come "
+     "and go when the knob is wiggled (dirty switch contacts), drifting tuning. A fault on VHF and "
+     "UHF alike lies past the tuner. Usual culprits: dirty switch contacts, the RF or mixer "
+     "transistor, a missing supply, the AGC line. Measure the supply, AGC and tuning voltages with a"
+     " meter."},
+    {"aft", "The automatic fine tuning keeps the tuner's local oscillator on the right frequency. A "
+            "discriminator tuned to the 45.75 MHz picture IF carrier gives a DC voltage that swings one way"
+            " or the other as the carrier drifts, and that voltage pulls the tuner's oscillator back. "
+            "Symptoms: stations drift after warm-up, the tuning pulls away from a station, or the picture "
+            "is best with the AFT switched off; color fades or the sound buzzes as the tuning moves. It "
+            "cannot cause a loss of all stations. Usual culprits: a discriminator coil out of alignment, "
+            "the AFT IC, leaky capacitors on its output line. Measure the AFT voltage with a meter while "
+            "tuning through a station: it should swing smoothly either side of its resting value and settle"
+            " there at correct tuning."},
+    {"tuning-control",
+     "The remote tuning system chooses the channel on sets that are tuned electronically. It holds a"
+     " receiver for the remote control, a control microprocessor or tuning IC, the band switching "
+     "outputs and the varactor tuning voltage sent to the tuners. Symptoms: channels cannot be "
+     "changed, the wrong channel appears, stations drift or fade soon after a channel change, or the"
+     " set ignores the remote while its front keys work. A good tuner fed the right voltages still "
+     "works, so measure those voltages first. Usual culprits: the tuning voltage supply, often about"
+     " 30 to 33 V from a regulator, leaky capacitors on the tuning line, the remote receiver, the "
+     "front keys, and flat batteries in the remote. With a meter, the tuning voltage should change "
+     "from channel to channel and then hold steady."},
+    {"first-video-if",
+     "The first video IF stage boosts the tuner's IF signal and shapes its passband with a SAW "
+     "filter. The SAW (surface acoustic wave) filter passes the channel's IF band, about 41 to 46 "
+     "MHz, and rejects the neighboring channels' carriers; a preamplifier ahead of it makes up for "
+     "the filter's loss. Its output goes to the 2nd and 3rd IF amplifiers. A failure gives no "
+     "picture and no sound, or a weak, snowy picture on every channel; a poor SAW filter gives a "
+     "smeared picture, weak color or buzzing sound. Usual culprits: the preamplifier transistor, the"
+     " SAW filter, its coupling capacitors, a cracked solder joint. With a station tuned, trace the "
+     "IF signal with a scope from the tuner's output through this stage: it should grow, not shrink."},
+    {"video-if-amplifiers",
+     "The video IF amplifiers give most of the set's gain, at the intermediate frequency of about 45"
+     " MHz. They raise the tuner's small signal to the level the video detector needs, with a gain "
+     "that the AGC voltage sets; the sound IF is taken from their output. On later sets they sit in "
+     "one IF IC with the synchronous detector. A failure gives no picture and no sound on every "
+     "channel, with snow or a blank raster; low gain gives a weak, snowy picture; oscillation gives "
+     "herringbone patterns or an overloaded picture. Usual culprits: the IF IC or transistors, open "
+     "decoupling capacitors, misaligned coils. Measure the supply and the AGC voltage with a meter; "
+     "then inject an IF signal stage by stage to find where it is lost."},
+    {"video-detector",
+     "The video detector recovers the composite video, with its sync and color, from the IF signal. "
+     "Older sets use a diode; later ones a synchronous detector in the IF IC, which mixes the IF "
+     "with a carrier rebuilt from a tuned coil, for less distortion. In many sets it also produces "
+     "the 4.5 MHz sound carrier, which a sound trap keeps out of the picture. A failure gives a lit "
+     "raster with no picture; a mistuned synchronous detector coil gives a weak, buzzing or "
+     "distorted picture and sound. It cannot cause raster or deflection faults. Usual culprits: the "
+     "detector diode, the detector coil, the IF IC. Scope the output on a station: typically 1 to 3 "
+     "V peak to peak of composite video, with the sync pulses plainly visible."},
+    {"sound-trap",
+     "The sound trap keeps the 4.5 MHz sound carrier out of the picture after the video detector. It"
+     " is a tuned circuit or ceramic filter set to 4.5 MHz, the spacing between the picture and "
+     "sound carriers. If it is mistuned or a part fails, the sound beats with the picture: fine "
+     "moving bars or a herringbone pattern that change with the sound, strongest on loud passages. "
+     "It has no effect on the sound itself, nor on sync or raster. Some sets also trap the 41.25 MHz"
+     " sound IF before the detector, or leave the job to the SAW filter. Turn the trap's coil slug "
+     "with a plastic alignment tool, on a station, for the least pattern; a ceramic trap has no "
+     "adjustment and is replaced. Free a stuck slug gently; a cracked one must be replaced."},
+    {"video-amplifier",
+     "The video amplifier raises the detected video to working level and shares it out to the stages"
+     " that need it. Its output feeds the luminance and chroma circuits (toward the 2nd video "
+     "amplifier), the sync separator and the AGC. A failure gives a lit raster with no picture and "
+     "no sync; low gain gives a weak, washed-out picture and weak sync; a leaky coupling capacitor "
+     "shifts the black level, making the picture too dark or too light. It cannot cause a loss of "
+     "raster. Usual culprits: the amplifier transistor, its emitter bypass or coupling capacitors, "
+     "the dropping resistor of its supply. Scope its input and output on a station: the same "
+     "picture, larger at the output, typically a few volts peak to peak, with clean sync tips."},
+    {"agc", "The AGC keeps the picture at the same strength on strong and weak stations by setting the gain"
+            " of the IF amplifiers. It measures the video level, on most sets at the sync tips, keyed by a "
+            "flyback pulse, and sends a DC voltage that turns the gain down as the signal grows; the noise "
+            "gate stops noise spikes from upsetting it. Too much AGC gives a weak, snowy picture even on "
+            "strong stations; too little gives an overloaded picture: dark, contrasty, washed out or "
+            "negative, with buzz in the sound and bending or rolling as the sync is crushed. Usual "
+            "culprits: the keying transistor, the keying pulse, leaky capacitors on the AGC line. Clamp the"
+            " AGC line at its normal voltage with a bias supply: if the picture recovers, the fault is in "
+            "the AGC."},
+    {"agc-control",
+     "The AGC control sets the signal level that the AGC holds the IF amplifiers to. Set too high, "
+     "strong stations overload: a dark, contrasty or negative picture, buzz in the sound, and a "
+     "picture that bends, tears or rolls because its sync is crushed. Set too low, the picture is "
+     "weak and snowy on every station. Unless the service data give a voltage to set on the AGC "
+     "line, tune the strongest local station, turn the control slowly until the picture just starts "
+     "to overload, then back it off until the picture is clean; check that weak stations still look "
+     "right and that changing channels causes no bending. If the control has no clear effect on the "
+     "picture, the AGC circuit itself is at fault."},
+    {"delayed-agc",
+     "The delayed AGC turns down the tuner's RF gain, but only once the signal is strong. Below that"
+     " point it leaves the tuner at full gain, for the least snow, and the IF AGC does the work; the"
+     " Delay control sets the point. Set too early, weak stations look snowy; set too late, strong "
+     "stations overload the tuner: cross-modulation, a washed-out or negative picture, buzz. Usual "
+     "culprits: the delay transistor, leaky capacitors on the RF AGC line, a worn Delay control. "
+     "Measure the RF AGC voltage at the tuner with a meter from no signal up to a strong station: it"
+     " should stay put on weak signals and start to change on strong ones; its direction and range "
+     "depend on the tuner. A tuner that ignores a correct voltage is itself at fault."},
+    {"blanking-amplifier",
+     "The blanking amplifier darkens the screen while the beams fly back after each line and each "
+     "field. It forms blanking pulses from the horizontal and vertical flyback and applies them to "
+     "the video amplifier chain or the tube's drive, so the retrace stays dark. When it fails, fine "
+     "diagonal white lines cross the picture, from the vertical retrace, most visible at high "
+     "brightness, and the picture may look washed out. It cannot cause a loss of sync or of raster. "
+     "Usual culprits: the blanking transistor, a diode or capacitor in the pulse path, a weak "
+     "flyback sample. A Brightness or Screen control set too high also shows retrace lines, so turn "
+     "them down first. Scope the blanking pulses: clean pulses at the line and field rates."},
+    {"sound-if-detector",
+     "The sound IF detector takes off the 4.5 MHz sound signal from the beat of the picture and "
+     "sound IF carriers. The 4.5 MHz signal still carries the FM sound, and goes on to the sound IF "
+     "amplifier. The detector is fed from the video IF amplifiers, so faults there affect picture "
+     "and sound alike; a fault in this stage leaves a good picture with no sound, or weak, buzzing "
+     "sound. Usual culprits: the detector diode or IC, its 4.5 MHz takeoff coil or ceramic filter, a"
+     " cracked coil slug. On a station, scope or signal-trace its output: a 4.5 MHz signal of "
+     "typically tens to hundreds of millivolts. A 4.5 MHz FM signal injected past it that gives "
+     "sound proves everything after it."},
+    {"sound-if-amplifier",
+     "The sound IF amplifier raises the 4.5 MHz sound carrier and limits it before the FM detector. "
+     "Limiting clips its amplitude, so that noise and buzz from the picture are removed before "
+     "detection. A dead stage gives no sound with a good picture; a weak stage or poor limiting "
+     "gives hiss, buzz or sound that fades in and out. It cannot cause picture faults. Usual "
+     "culprits: the sound IF IC or transistors, a 4.5 MHz ceramic filter, open decoupling "
+     "capacitors, misaligned coils. Scope its input and output on a station: the output should be "
+     "larger and flat-topped; a signal at the input but none at the output points here. Measure its "
+     "supply with a meter."},
+    {"sound-detector",
+     "The sound detector turns the frequency swings of the 4.5 MHz sound carrier back into audio. It"
+     " is a ratio detector, a quadrature detector or a PLL, usually inside the sound IC, with a "
+     "tuned coil or ceramic resonator. A fault gives no sound, distorted sound or a strong buzz "
+     "while the picture is good; a mistuned quadrature coil gives buzz that changes with the "
+     "picture. Usual culprits: the detector coil out of tune, the sound IC, a ratio detector's "
+     "diodes or capacitor. Tune the coil on a station, with a plastic tool, for the clearest sound "
+     "and the least buzz. Scope its output: audio of typically some hundreds of millivolts, the same"
+     " waveform the speaker should reproduce."},
+    {"audio-amplifier",
+     "The audio amplifier raises the detected audio, through the Volume control, to drive the "
+     "loudspeaker. On most sets it is a power IC or a pair of output transistors, fed from the low "
+     "voltage supply or a scan-derived supply. Symptoms: no sound, weak or distorted sound, hum, or "
+     "a crackle as the Volume control turns (a dirty or worn track). A dead supply kills the stage; "
+     "a shorted output stage can also open a fusible resistor. Usual culprits: the output IC or "
+     "transistors, the coupling capacitor to the speaker, the fusible resistor, the Volume control. "
+     "Inject an audio signal at the Volume control: sound means the fault lies before it, silence "
+     "means here or after. On a single-supply stage, the output typically sits at half the supply."},
+    {"loudspeaker",
+     "The loudspeaker turns the audio amplifier's output into sound. A speaker fault gives no sound,"
+     " a buzz or rattle on loud passages (a torn cone or a rubbing voice coil), or weak, tinny "
+     "sound. Check it on its own: with the set off, it reads a little below its marked impedance, "
+     "typically 3 to 7 ohms for a 4 to 8 ohm speaker, and a brief touch of a 1.5 V cell gives a "
+     "click. Open leads, a broken plug or an earphone jack with dirty contacts that cut the speaker "
+     "off also silence it. A speaker makes no hum or buzz of its own: that comes from the circuits "
+     "before it. Fit only a shielded replacement near the tube: a strong magnet there stains the "
+     "colors."},
+    {"comb-filter",
+     "The comb filter splits the video into its brightness (luminance) and color (chroma) parts. It "
+     "adds and subtracts the video of successive lines, one line apart, about 63.6 microseconds, "
+     "which works because the color subcarrier reverses its phase from line to line. The 2nd video "
+     "amplifier with it carries the luminance on to the delay line, with the Contrast control "
+     "setting its gain; the chroma goes to the 1st chroma amplifier. A fault gives a weak or missing"
+     " picture, no color, crawling dots on color edges, or false color on fine detail. Usual "
+     "culprits: the comb filter IC or its delay line, the amplifier transistor, coupling capacitors."
+     " On a station, scope the input, then the luminance and chroma outputs, and compare."},
+    {"contrast-control",
+     "The Contrast control sets the gain of the luminance amplifier, and so how far the picture "
+     "swings from black to white. On many sets the color level follows it. Set too low, the picture "
+     "looks flat, gray and weak, although the raster is bright; set too high, whites bloom and smear"
+     " and fine detail is lost. Set it to mid-range, with the brightness right, before looking for a"
+     " fault. If it has little or no effect, measure what it sends on (on later sets a DC control "
+     "voltage of a few volts to the video IC) with a meter as it turns: it should change smoothly; "
+     "if it does and the picture does not, the fault lies in the amplifier it controls. A dirty "
+     "track makes the picture flicker when the control is touched."},
+    {"delay-line",
+     "The luminance delay line holds back the brightness signal so that it arrives together with the"
+     " slower color signal. The narrow color path delays its signal more, so the luminance is held "
+     "back by typically 0.5 to 1 microsecond, putting the colors exactly over the objects they "
+     "belong to. An open delay line gives no picture, or a faint, smeared one, while color and sound"
+     " remain; a damaged or badly terminated one shifts the colors sideways from their outlines or "
+     "gives ghost-like edges. Usual culprits: an open winding or broken lead of the line itself, its"
+     " terminating resistors, a cracked solder joint. With the set off, check its winding with a "
+     "meter: it must show continuity, never open. Scope its input and output."},
+    {"third-video-amplifier",
+     "The 3rd video amplifier brings the luminance up to the level the video drivers need, and "
+     "limits the beam current. It adds the Brightness control's DC level and the retrace blanking. "
+     "The brightness limiter senses the tube's beam current, usually at the flyback's return, and "
+     "lowers contrast and brightness when the current grows too high, to protect the tube and the "
+     "high voltage circuits. Faults: no picture on a lit raster, a picture too bright or too dark "
+     "that the controls cannot set, retrace lines, or a picture that dims on bright scenes. Usual "
+     "culprits: the amplifier transistor, a leaky clamp capacitor, the limiter's sensing resistor or"
+     " diode. Measure its output DC with a meter as the Brightness control turns: it should change "
+     "smoothly."},
+    {"brightness-control",
+     "The Brightness control sets the picture's black level: how bright the screen is where the "
+     "picture is black. It does so by shifting the DC level of the video signal. Set too high, "
+     "blacks turn gray, the picture looks washed out and retrace lines may show; set too low, dark "
+     "scenes turn black and the raster may vanish although the high voltage is present. Set it on a "
+     "picture with black areas: raise it until the blacks just start to glow, then back off "
+     "slightly. If turning it changes nothing, measure the voltage at its wiper with a meter: it "
+     "should change smoothly; if it does and the picture does not, look at the 3rd video amplifier, "
+     "its clamp and the brightness limiter. The Screen control also sets brightness."},
+    {"chroma-amplifiers",
+     "The chroma amplifiers raise the 3.58 MHz color signal from the comb filter to the level the "
+     "demodulators need. The ACC sets the gain of the 1st; the 2nd carries the Color control and is "
+     "turned off by the color killer when no color is received. A fault gives no color or weak color"
+     " while the black and white picture is good, or too much color; a mistuned chroma bandpass coil"
+     " gives smeared or weak color. It cannot cause wrong hues or a screen flooded with one color. "
+     "Usual culprits: the chroma IC or transistors, coupling capacitors, the bandpass coil. First "
+     "make sure the killer is not turning the stage off: measure the killer voltage with a meter. "
+     "Then scope the stages: the burst and chroma at 3.58 MHz, growing from input to output."},
+    {"color-control",
+     "The Color control sets how strong the colors are, by setting the gain of the 2nd chroma "
+     "amplifier. Turned too low, the picture is pale or black and white; too high, colors are "
+     "overdone, faces look sunburnt, strong reds smear past their outlines, and colored snow shows "
+     "on noisy stations. Set it for natural skin tones on a good station, after setting contrast and"
+     " brightness. If the color is too strong even at minimum, or the control has no effect, the "
+     "fault lies elsewhere: the ACC, the chroma amplifiers or the killer. A worn track makes the "
+     "color flicker or drop out when the control is touched. On later sets it sends a DC control "
+     "voltage to the chroma IC: check with a meter that it changes smoothly across its travel."},
+    {"acc", "The ACC holds the color level steady whatever the signal strength, as the AGC does for the "
+            "picture. It measures the amplitude of the color burst and sends a DC voltage that sets the "
+            "gain of the 1st chroma amplifier; the same voltage often feeds the color killer. A failing ACC"
+            " gives color that is weak or too strong, or that changes from station to station and with the "
+            "fine tuning; a wrong ACC voltage may also make the killer cut the color off. It cannot cause "
+            "wrong hues. Usual culprits: the ACC detector diodes or transistor, leaky filter capacitors on "
+            "its line, the chroma IC. Measure the ACC voltage with a meter on a weak and on a strong "
+            "station: it should differ between them and hold steady on each."},
+    {"acc-control",
+     "The ACC control sets the color level that the ACC holds, around which the Color control works."
+     " Misadjusted, colors are too weak with the Color control at mid-range, or overdone, with "
+     "colored snow on weaker stations. It is an internal adjustment: set it as the service data say,"
+     " usually by measuring the chroma or burst level with a scope on a color bar signal, or the "
+     "voltage on the ACC line with a meter. If the control changes nothing, the ACC circuit itself "
+     "is at fault. A worn or dirty track makes the color level jump. Touch it only after checking "
+     "the fine tuning, the color killer and the Color control, which give the same symptoms."},
+    {"color-killer",
+     "The color killer turns the color off when no color burst is received, so black and white "
+     "pictures show no colored snow. It senses the burst, often through the ACC or the phase "
+     "detector, and sends a DC bias that switches the 2nd chroma amplifier off. A killer stuck on "
+     "gives no color on any station although the color circuits are good; stuck off, black and white"
+     " programs and empty channels show colored confetti. Usual culprits: the killer transistor or "
+     "diode, a leaky filter capacitor, a drifted bias resistor, or a missing burst from the burst "
+     "gate or the 3.58 MHz oscillator. Measure the killer's output with a meter on a color station "
+     "and on an empty channel: it should switch between two clear levels."},
+    {"color-killer-control",
+     "The color killer control sets the signal level below which the killer turns the color off. Set"
+     " too far toward kill, weak color stations lose their color entirely; too far the other way, "
+     "black and white programs and empty channels show colored confetti. Set it as the service data "
+     "say, or tune an empty channel showing only snow, turn the control until colored snow just "
+     "appears, then back it off until the snow just turns gray; weak color stations should still "
+     "show color. If the control cannot turn the color on or off at all, the killer circuit itself "
+     "or a missing burst is at fault. A dirty track makes the color switch on and off when the "
+     "control is touched."},
+    {"burst-gate",
+     "The burst gate picks the color burst out of the video for the color sync circuits. The burst "
+     "is about 9 cycles of 3.58 MHz sent just after each horizontal sync pulse; the gate opens only "
+     "then, keyed by a pulse from the horizontal flyback, and passes the burst to the phase "
+     "detector, the ACC and the killer. Without it the color oscillator cannot lock: colors float as"
+     " rainbow bands across the picture, or the killer cuts the color. A gate keyed at the wrong "
+     "moment lets part of the picture through: unsteady color. It cannot cause faults in the black "
+     "and white picture. Usual culprits: the gate transistor, the keying pulse's path, a coupling "
+     "capacitor. Scope the keying pulse and the gate's output: bursts only, one per line."},
+    {"color-phase-detector",
+     "The phase detector compares the color burst with the 3.58 MHz oscillator and pulls the "
+     "oscillator into step. Its DC correction passes through a filter to the oscillator's control "
+     "element, often a varactor or reactance transistor, locking its frequency and phase to the "
+     "burst. A fault gives floating colors: color bars drifting diagonally across the picture, color"
+     " that locks on some stations only, or a constant wrong hue. The killer, sensing no lock, may "
+     "turn the color off altogether. Usual culprits: the paired detector diodes, the filter's "
+     "capacitors and resistors, the chroma IC. Measure the correction voltage with a meter: it "
+     "should sit steady on a station and move as the oscillator is detuned."},
+    {"color-oscillator",
+     "The 3.58 MHz oscillator rebuilds the color subcarrier inside the set, as the reference for the"
+     " demodulators. It is crystal controlled, at 3.579545 MHz, and locked to the burst by the phase"
+     " detector; the Tint control shifts the phase of its output. If it stops, there is no color at "
+     "all, and the killer usually turns the chroma off too. Off frequency, colors float in diagonal "
+     "rainbow bands; a slight error gives hues that drift. Usual culprits: the crystal, its trimmer "
+     "capacitor, the chroma IC, a leaky coupling capacitor. Scope its output: a steady sine wave at "
+     "3.58 MHz, typically from about 1 to a few volts peak to peak. With the lock disabled as the "
+     "service data say, a well set oscillator lets the colors almost stand still."},
+    {"tint-control",
+     "The Tint control turns all colors together around the color wheel by shifting the reference's "
+     "phase. Turned one way faces go green, the other way purple. Set it for natural skin tones on a"
+     " good station, after setting the color level. If the right tint falls at one end of the "
+     "control's travel, or differs from station to station, the fault is elsewhere: the phase shift "
+     "network, the phase detector or the oscillator, or the fine tuning. Tint that changes when the "
+     "control is touched points to a dirty track. On later sets the control sends a DC voltage to "
+     "the chroma IC: check with a meter that it changes smoothly across its travel."},
+    {"phase-shift-network",
+     "The phase shift network gives each color demodulator its 3.58 MHz reference at the right phase"
+     " angle. It takes the oscillator's output and sets the references apart by fixed angles, for "
+     "example R-Y and B-Y 90 degrees apart on many sets. A part that has changed value puts one "
+     "reference at the wrong angle: some colors right and others wrong, such as good skin tones with"
+     " wrong greens, and no setting of the Tint control corrects them all. An open part loses one "
+     "color difference signal. Usual culprits: the network's capacitors, resistors or coil, a "
+     "cracked solder joint. Compare the references at the demodulator inputs on a dual-trace scope: "
+     "similar amplitudes, at the angles the service data give."},
+    {"color-demodulators",
+     "The color demodulators recover the color difference signals, R-Y, B-Y and G-Y, from the "
+     "chroma. Each compares the chroma with its 3.58 MHz reference from the phase shift network; "
+     "combined with the luminance, their outputs give the red, green and blue drive for the video "
+     "drivers. A faulty demodulator loses one color difference signal: one color missing or too "
+     "strong all over the picture, often with a cast of cyan, magenta or yellow; a missing reference"
+     " gives no color at all. Usual culprits: the demodulator IC or transistors, coupling "
+     "capacitors, a lost reference. Scope the three outputs on a color bar signal: each shows its "
+     "own pattern of bars, typically a volt or more peak to peak."},
+    {"rgb-drivers",
+     "The red, green and blue video drivers amplify the color signals to drive the picture tube's "
+     "three cathodes. They typically swing tens of volts, up to about a hundred, from a supply of "
+     "some 150 to 250 V, on a board at the tube's neck. The RGB Drive controls set each driver's "
+     "gain so that grays stay gray from dark to bright. A driver that stops conducting loses its "
+     "color; one that conducts hard floods the screen with that color, with retrace lines. Usual "
+     "culprits: the driver transistors, their load resistors, cracked solder joints at the tube "
+     "socket. Measure the three collector voltages with a meter: typically close together, about 100"
+     " to 200 V; the odd one out points to its driver or to the tube.\n\n"
+     "Safety: a high DC supply at the tube socket, beside the focus and screen voltages; use an "
+     "isolation transformer and discharge the anode first."},
+    {"degaussing",
+     "Degaussing clears stray magnetism from the picture tube's mask, which would otherwise stain "
+     "areas with wrong colors. A coil round the tube receives mains current that a PTC thermistor "
+     "lets die away over a few seconds; it works only after the set has been off long enough, "
+     "typically tens of minutes, for the thermistor to cool. Purity adjustments, the ring magnets "
+     "and the yoke's position, come only if degaussing does not clear a stain. Symptoms: patches of "
+     "color, worst at the corners. Usual culprits: a failed thermistor, an open coil, a magnet or "
+     "speaker near the set. Switch a manual degaussing coil on and off at arm's length from the set,"
+     " never close to the screen, or it leaves the tube magnetized.\n\n"
+     "Safety: the coil and the thermistor carry mains voltage."},
+    {"convergence",
+     "Convergence makes the three beams land together, so that white lines show no colored fringes. "
+     "Static convergence, with ring magnets on the tube's neck, brings the beams together at the "
+     "center; dynamic convergence, by the yoke's position and wedges or correction coils, toward the"
+     " edges. In-line tubes with matched yokes need little or none. Misconvergence shows as colored "
+     "outlines around black and white objects, worse toward the edges. Adjust only on a crosshatch "
+     "or dot pattern from a generator, after purity and after the set has warmed up, and mark the "
+     "rings' positions first. A sudden change points to a loose magnet or a moved yoke, not to a "
+     "circuit.\n\n"
+     "Safety: the work is done with the set on, hands near the neck, the yoke and the anode lead; "
+     "use an isolation transformer and keep one hand away from the chassis."},
+};
+
+} // namespace
+
+std::span<const NoteText> noteTexts()
+{
+    return kTexts;
+}
+
+} // namespace areanotes

@@ -1,0 +1,152 @@
+#include "diagrams/frmNotes.h"
+
+#include "app/frmOne.h"
+#include "app/placement.h"
+#include "diagrams/areanotes.h"
+#include "runtime/services.h"
+
+#include <QShortcut>
+#include <QTextDocument>
+
+#include <algorithm>
+
+using namespace fw;
+
+namespace {
+bool marked(const QWidget* control)
+{
+    if (auto* knob = qobject_cast<const Shape*>(control))
+        return knob->highlighted();
+    return BackColor(control) == colors::red;
+}
+
+const QString kMarkedHeading = QStringLiteral("Marked in red on the diagram");
+const QString kOthersHeading = QStringLiteral("The other areas of the diagram");
+} // namespace
+
+frmNotes::frmNotes() : Form(QStringLiteral("frmNotes"), QStringLiteral("Circuit Notes"), QSize(10110, 7920))
+{}
+
+Design frmNotes::design() const
+{
+    return {
+        command("cmdPrint", "Print", 6960, 180, 1230, 390).bold(9.75),
+        command("cmdReturn", "Return", 8430, 180, 1230, 390).bold(9.75),
+        textArea("Text1", "", 285, 735, 9375, 6960)
+            .says("Circuit notes")
+            .size(11)
+            .fore(colors::black)
+            .back(colors::white)
+            .readOnly(),
+        label("Label1", "Circuit Notes", 285, 165, 6000, 555).bold(24).fore(colors::blue),
+    };
+}
+
+void frmNotes::offerOn(Screen& diagram)
+{
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), diagram.window());
+    connect(help, &QShortcut::activated, &diagram, [&diagram] { get().open(diagram); });
+}
+
+void frmNotes::open(Screen& diagram)
+{
+    m_diagram = &diagram;
+    Unload(); // read afresh from the diagram as it stands
+    Show();
+    diagram.Hide();
+}
+
+std::vector<frmNotes::Entry> frmNotes::notesOf(Screen& diagram)
+{
+    QList<QWidget*> controls = diagram.controls();
+    QWidget* window = diagram.window();
+    std::ranges::sort(controls, [window](QWidget* a, QWidget* b) {
+        const QPoint pa = a->mapTo(window, QPoint()), pb = b->mapTo(window, QPoint());
+        return std::pair(pa.y(), pa.x()) < std::pair(pb.y(), pb.x());
+    });
+    std::vector<Entry> entries;
+    QStringList ids;
+    for (QWidget* control : std::as_const(controls)) {
+        const QString id = areanotes::areaAt(diagram.name(), control->objectName());
+        const std::optional<areanotes::Note> note = id.isEmpty() ? std::nullopt : areanotes::note(id);
+        if (!note)
+            continue;
+        if (const qsizetype seen = ids.indexOf(id); seen >= 0) {
+            entries[std::size_t(seen)].marked |= marked(control);
+            continue;
+        }
+        ids << id;
+        entries.push_back({note->title, note->text, marked(control)});
+    }
+    std::ranges::stable_partition(entries, &Entry::marked);
+    return entries;
+}
+
+void frmNotes::wire()
+{
+    connect(cmdPrint(), &CommandButton::Click, this, &frmNotes::cmdPrint_Click);
+    connect(cmdReturn(), &CommandButton::Click, this, &frmNotes::cmdReturn_Click);
+    auto* print = new QShortcut(QKeySequence::Print, window());
+    connect(print, &QShortcut::activated, this, &frmNotes::cmdPrint_Click);
+}
+
+void frmNotes::Form_Load()
+{
+    place(*this);
+    TextArea* text = Text1();
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->document()->setDocumentMargin(8);
+    m_entries = m_diagram && m_diagram->isLoaded() ? notesOf(*m_diagram) : std::vector<Entry>{};
+    // The box shows the lines as paragraphs with a blank line after each.
+    for (const QString& line : sheet()) {
+        text->appendHtml(line);
+        text->appendPlainText(QString());
+    }
+    text->moveCursor(QTextCursor::Start);
+}
+
+// One paragraph of HTML a line: the diagram's caption, then under their headings each area's title (dark red
+// for a marked one) and the paragraphs of its note.
+QStringList frmNotes::sheet() const
+{
+    QStringList lines;
+    if (m_diagram)
+        lines << QStringLiteral("<h2>%1</h2>").arg(m_diagram->caption().toHtmlEscaped());
+    std::optional<bool> group; // whether the entries under the last heading are marked
+    for (const Entry& entry : m_entries) {
+        if (group != entry.marked) {
+            lines << QStringLiteral("<h3>%1</h3>").arg(entry.marked ? kMarkedHeading : kOthersHeading);
+            group = entry.marked;
+        }
+        lines << QStringLiteral("<p><b><font color=\"%1\">%2</font></b></p>")
+                     .arg((entry.marked ? colors::darkRed : colors::black).name(),
+                          entry.title.toHtmlEscaped());
+        for (const QString& paragraph : entry.note.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts))
+            lines << QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
+    }
+    return lines;
+}
+
+// The notes print as a document of their own, over as many pages as they take; a failure is told and the
+// sheet stays as it was.
+void frmNotes::cmdPrint_Click()
+{
+    QTextDocument document;
+    document.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 10));
+    document.setHtml(sheet().join(QLatin1Char('\n')));
+    document.setMetaInformation(QTextDocument::DocumentTitle, caption()); // after the HTML, which has none
+    const PrintResult printed = services().PrintDocument(document);
+    if (!printed.ok)
+        services().MsgBox(printed.reason, QStringLiteral("Error"));
+}
+
+void frmNotes::cmdReturn_Click()
+{
+    Screen* back = m_diagram;
+    if (back)
+        back->Show();
+    else
+        frmOne::get().Show();
+    Unload();
+}

@@ -1,0 +1,103 @@
+#include "runtime/notes.h"
+
+#include "diagrams/areanotes.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QListWidget>
+#include <QShortcut>
+#include <QWhatsThis>
+
+namespace fw {
+
+void attachNote(QWidget* control, const QString& summary, const QString& note)
+{
+    control->setToolTip(summary);
+    control->setWhatsThis(note);
+    control->setAccessibleDescription(note);
+}
+
+void attachNote(QWidget* list, int item, const QString& summary, const QString& note)
+{
+    const auto put = [&](auto&& set) {
+        set(Qt::ToolTipRole, summary);
+        set(Qt::WhatsThisRole, note);
+        set(Qt::AccessibleDescriptionRole, note);
+    };
+    if (auto* listBox = qobject_cast<QListWidget*>(list)) {
+        if (QListWidgetItem* row = listBox->item(item))
+            put([row](int role, const QString& text) { row->setData(role, text); });
+    } else if (auto* combo = qobject_cast<QComboBox*>(list); combo && item >= 0 && item < combo->count()) {
+        put([combo, item](int role, const QString& text) { combo->setItemData(item, text, role); });
+    }
+}
+
+QString noteOf(const QWidget* control)
+{
+    QString note;
+    if (auto* view = qobject_cast<const QAbstractItemView*>(control))
+        note = view->currentIndex().data(Qt::WhatsThisRole).toString();
+    else if (auto* combo = qobject_cast<const QComboBox*>(control))
+        note = combo->currentData(Qt::WhatsThisRole).toString();
+    return note.isEmpty() ? control->whatsThis() : note;
+}
+
+namespace {
+bool g_notesShown = true;
+
+int itemIndex(QWidget* list, const QString& text)
+{
+    if (auto* listBox = qobject_cast<QListWidget*>(list)) {
+        for (int i = 0; i < listBox->count(); ++i)
+            if (listBox->item(i)->text() == text)
+                return i;
+    } else if (auto* combo = qobject_cast<QComboBox*>(list)) {
+        return combo->findText(text, Qt::MatchExactly);
+    }
+    return -1;
+}
+} // namespace
+
+WithoutNotes::WithoutNotes() : m_before(g_notesShown)
+{
+    g_notesShown = false;
+}
+
+WithoutNotes::~WithoutNotes()
+{
+    g_notesShown = m_before;
+}
+
+void attachNotes(const QString& screen, const QHash<QString, QWidget*>& controls)
+{
+    if (!g_notesShown)
+        return;
+    for (const areanotes::Place& place : areanotes::places()) {
+        if (screen != QLatin1String(place.screen))
+            continue;
+        QWidget* control = controls.value(QLatin1String(place.control));
+        const std::optional<areanotes::Note> note = areanotes::note(QString::fromLatin1(place.id));
+        if (!control || !note)
+            continue;
+        const QString summary = areanotes::summary(*note);
+        if (place.item)
+            attachNote(control, itemIndex(control, QString::fromUtf8(place.item)), summary, note->text);
+        else
+            attachNote(control, summary, note->text);
+    }
+}
+
+void offerNotes(QWidget* window)
+{
+    auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), window);
+    QObject::connect(whatsThis, &QShortcut::activated, window, [window] {
+        QWidget* focused = window->focusWidget();
+        const QString note = focused ? noteOf(focused) : QString();
+        if (note.isEmpty())
+            QWhatsThis::enterWhatsThisMode();
+        else
+            QWhatsThis::showText(focused->mapToGlobal(focused->rect().center()), note, focused);
+    });
+}
+
+} // namespace fw

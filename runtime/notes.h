@@ -1,0 +1,44 @@
+#pragma once
+// Circuit notes, shown the desktop way: hovering a control shows the note's first sentence; Shift+F1 on
+// the focused control, or a click in What's This mode, shows the whole note; and the whole note is the
+// control's accessible description, so that a screen reader reads it. A list's or drop-down list's items
+// carry their own notes the same way, in their item roles. Nothing here moves or resizes a control.
+
+#include <QHash>
+#include <QString>
+
+class QWidget;
+
+namespace fw {
+
+// Gives a control its note; `summary` is the note's first sentence.
+void attachNote(QWidget* control, const QString& summary, const QString& note);
+// Gives item `item` of a list box or drop-down list its note.
+void attachNote(QWidget* list, int item, const QString& summary, const QString& note);
+
+// Gives every control and item of a screen that shows a circuit area that area's note, as the table of
+// circuit notes places them; `controls` are the screen's controls by design name.
+void attachNotes(const QString& screen, const QHash<QString, QWidget*>& controls);
+
+// The note a control or its current item shows; empty when it has none.
+QString noteOf(const QWidget* control);
+
+// While one lives, screens load without their notes: a screen can then be compared with itself with and
+// without them.
+class WithoutNotes
+{
+public:
+    WithoutNotes();
+    ~WithoutNotes();
+    WithoutNotes(const WithoutNotes&) = delete;
+    WithoutNotes& operator=(const WithoutNotes&) = delete;
+
+private:
+    bool m_before;
+};
+
+// Shift+F1 in the window: shows the note of the focused control (of its current item in a list), or, where
+// the focused control has none, enters What's This mode so that a click shows the note of what is clicked.
+void offerNotes(QWidget* window);
+
+} // namespace fw
