@@ -756,6 +756,8 @@ Result<CapacitorMarking> readCapacitor(const QString& text, const QLocale& local
         while (isDigit(s, at) || (at < s.size() && s[at] == u'R' && !s.left(at).contains(u'R')))
             ++at;
         const QString value = s.left(at);
+        if (value.size() > 6)
+            return Reading::refused(QStringLiteral("Too many figures for a capacitor code."));
         if (value.isEmpty() || value == QLatin1String("R"))
             return Reading::refused(
                 QStringLiteral("A capacitor code begins with its value, such as 104, 4R7 or 47."));
