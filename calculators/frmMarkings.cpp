@@ -287,9 +287,15 @@ void frmMarkings::writeBands()
     const QString typed = txtValue()->text();
     if (typed.trimmed().isEmpty())
         return;
+    // A value that cannot be marked leaves no bands drawn, so that none are mistaken for its marking.
+    const auto refuse = [this](const QString& why) {
+        m_note = why;
+        std::fill(m_bands.begin(), m_bands.end(), std::nullopt);
+        m_current = 0;
+    };
     const Result<Decimal> value = parseOhms(typed);
     if (!value) {
-        m_note = value.reason;
+        refuse(value.reason);
         return;
     }
     int count = static_cast<int>(m_bands.size());
@@ -303,7 +309,7 @@ void frmMarkings::writeBands()
         k >= 0 ? *bandColor(coefficients[static_cast<std::size_t>(k)]).temperatureCoefficient : 100;
     const Result<BandMarking> marking = bandsFor(*value, count, tolerance, coefficient);
     if (!marking) {
-        m_note = marking.reason;
+        refuse(marking.reason);
         return;
     }
     if (!marking->exact)
