@@ -15,7 +15,6 @@ constexpr int kMostBands = 6;
 constexpr int kBodyLeft = 2400, kBodyTop = 1020, kBodyWidth = 4800, kBodyHeight = 840;
 constexpr int kBandWidth = 330, kBandMargin = 420;
 constexpr int kCaptionWidth = 720, kCaptionTop = kBodyTop + kBodyHeight + 60, kCaptionHeight = 480;
-const QColor kBody{222, 196, 150};
 
 constexpr int kSwatchLeft = 240, kSwatchStep = 705, kSwatchTop = 2520;
 
@@ -40,16 +39,28 @@ QColor paint(Color color)
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-// Black or white, whichever reads on the colour.
-QColor textOn(const QColor& back)
-{
-    return 0.299 * back.red() + 0.587 * back.green() + 0.114 * back.blue() > 150 ? colors::black
-                                                                                 : colors::white;
-}
-
 QString nameOf(Color color)
 {
     return QString::fromLatin1(bandColor(color).name);
+}
+
+// The left edge of band i of `count` on the body: evenly spaced, a lone band in the middle.
+int bandLeft(int i, int count)
+{
+    if (count == 1)
+        return kBodyLeft + (kBodyWidth - kBandWidth) / 2;
+    return kBodyLeft + kBandMargin + i * ((kBodyWidth - 2 * kBandMargin - kBandWidth) / (count - 1));
+}
+
+// A fresh screen shows a 4-band part with no band chosen: the design draws it, so that opening costs nothing
+// more.
+constexpr int kFreshCount = 4;
+
+// The band the next colour goes to has a heavy outline, a chosen one a thin one, the others none.
+void markCurrent(Label* band, bool current, bool chosen = false)
+{
+    band->setFrameStyle(current || chosen ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    band->setLineWidth(current ? 3 : 1);
 }
 
 int figuresOf(int count)
@@ -85,74 +96,64 @@ QString joined(const QStringList& items)
 } // namespace
 
 frmMarkings::frmMarkings()
-    : Form(QStringLiteral("frmMarkings"), QStringLiteral("Component Markings"), QSize(9600, 8220))
+    : Form(QStringLiteral("frmMarkings"), QStringLiteral("Component Markings"), QSize(9600, 7260))
 {}
 
 Design frmMarkings::design() const
 {
-    QStringList tolerances, coefficients;
-    for (Color c : toleranceColors())
-        tolerances << percentText(*bandColor(c).tolerance);
-    for (Color c : temperatureColors())
-        coefficients << QStringLiteral("%1 ppm/K").arg(*bandColor(c).temperatureCoefficient);
-    Design d{
-        frame("Frame1", "Bands", 240, 0, 4080, 735).bold(8.25),
-        option("Option1", "3 bands", 120, 300, 960, 315).in("Frame1"),
-        option("Option2", "4 bands", 1080, 300, 960, 315).in("Frame1"),
-        option("Option3", "5 bands", 2040, 300, 960, 315).in("Frame1"),
-        option("Option4", "6 bands", 3000, 300, 960, 315).in("Frame1"),
-        label("Label1", "Value, e.g. 4k7", 4440, 60, 1800, 255),
-        textBox("txtValue", "", 4440, 330, 1800, 345).says("Value").bold(9.75),
-        label("Label2", "Tolerance", 6360, 60, 1320, 255),
-        combo("cboTolerance", "Tolerance", 6360, 330, 1320, 345).items(tolerances),
-        label("Label3", "Temp. coefficient", 7800, 60, 1560, 255),
-        combo("cboTempco", "Temperature coefficient", 7800, 330, 1560, 345).items(coefficients),
-        line("Line1", 600, kBodyTop + kBodyHeight / 2, kBodyLeft, kBodyTop + kBodyHeight / 2).width(3),
-        line("Line2", kBodyLeft + kBodyWidth, kBodyTop + kBodyHeight / 2, 9000, kBodyTop + kBodyHeight / 2)
-            .width(3),
-    };
-    for (int i = 0; i < kMostBands; ++i)
-        d.push_back(label(bandName(i), "", kBodyLeft, kBodyTop, kBandWidth, kBodyHeight)
-                        .bordered()
-                        .centred()
-                        .says(QStringLiteral("Band %1").arg(i + 1)));
-    d.push_back(label("lblBody", "", kBodyLeft, kBodyTop, kBodyWidth, kBodyHeight)
-                    .back(kBody)
-                    .bordered()
-                    .says("Resistor body"));
-    for (int i = 0; i < kMostBands; ++i)
-        d.push_back(label(captionName(i), "", kBodyLeft, kCaptionTop, kCaptionWidth, kCaptionHeight)
-                        .centred()
-                        .says(QStringLiteral("What band %1 stands for").arg(i + 1)));
-    for (const BandColor& c : bandColors()) {
-        const QColor color = paint(c.color);
-        d.push_back(label(swatchName(c.color), QString::fromLatin1(c.name),
-                          kSwatchLeft + static_cast<int>(c.color) * kSwatchStep, kSwatchTop, 660, 495)
-                        .back(color)
-                        .fore(textOn(color))
-                        .bordered()
-                        .centred());
-    }
-    d.insert(
-        d.end(),
-        {
-            label("Label4", "Bands as words", 240, 3150, 1560, 255),
-            textBox("txtColours", "", 1800, 3090, 7560, 345).says("Bands as words"),
-            label("lblValue", "", 240, 3540, 4440, 420).bold(14).says("Reading"),
-            label("lblRange", "", 4800, 3600, 4560, 330).bold(8.25).says("Range"),
-            label("lblSeries", "", 240, 4020, 9120, 480).says("E-series"),
-            label("lblReverse", "", 240, 4500, 9120, 480).says("Read from the other end"),
-            label("lblMessage", "", 240, 4980, 9120, 480).bold(8.25).fore(colors::darkRed).says("Message"),
-            label("Label5", "SMD resistor code", 240, 5580, 2160, 255).bold(8.25),
-            textBox("txtSmd", "", 240, 5850, 2160, 345).says("SMD resistor code").bold(9.75),
-            label("lblSmd", "", 2520, 5880, 6840, 480).says("SMD code reading"),
-            label("lblSmdCodes", "", 240, 6300, 9120, 300).says("SMD codes of the value"),
-            label("Label6", "Capacitor code (104K 2A, 223J100V)", 240, 6720, 3240, 255).bold(8.25),
-            textBox("txtCap", "", 240, 6990, 2160, 345).says("Capacitor code").bold(9.75),
-            label("lblCap", "", 2520, 7020, 6840, 480).says("Capacitor code reading"),
-            command("cmdReturn", "Return", 4260, 7680, 1095, 375).bold(8.25),
-        });
-    return d;
+    // The table never changes: it is made once, and each load takes a copy that shares its texts.
+    static const Design table = [] {
+        Design d{
+            option("Option1", "3 bands", 240, 330, 960, 315),
+            option("Option2", "4 bands", 1200, 330, 960, 315),
+            option("Option3", "5 bands", 2160, 330, 960, 315),
+            option("Option4", "6 bands", 3120, 330, 960, 315),
+            label("Label1", "Value or bands, e.g. 4k7", 4200, 60, 3600, 255),
+            textBox("txtValue", "", 4200, 330, 3600, 345).says("Value or bands").size(9.75),
+            picture("picResistor", ":/assets/resistor-body.svg", 600, kBodyTop, 8400, kBodyHeight)
+                .says("A resistor with two wire leads, its bands drawn on its body"),
+        };
+        for (int i = 0; i < kMostBands; ++i) {
+            Ctl band = label(bandName(i), "", bandLeft(i, kFreshCount), kBodyTop, kBandWidth, kBodyHeight)
+                           .says(QStringLiteral("Band %1").arg(i + 1));
+            d.push_back(i < kFreshCount ? band : band.hidden());
+        }
+        for (int i = 0; i < kMostBands; ++i) {
+            Ctl caption =
+                label(captionName(i), "", bandLeft(i, kFreshCount) + kBandWidth / 2 - kCaptionWidth / 2,
+                      kCaptionTop, kCaptionWidth, kCaptionHeight)
+                    .centred()
+                    .says(QStringLiteral("What band %1 stands for").arg(i + 1));
+            d.push_back(i < kFreshCount ? caption : caption.hidden());
+        }
+        // The named colours are one picture; a clear box over each one takes its clicks and keys.
+        d.push_back(picture("picColours", ":/assets/band-colours.svg", kSwatchLeft, kSwatchTop, 9120, 495)
+                        .says("The thirteen band colours, each named"));
+        for (const BandColor& c : bandColors())
+            d.push_back(label(swatchName(c.color), "", kSwatchLeft + static_cast<int>(c.color) * kSwatchStep,
+                              kSwatchTop, 660, 495)
+                            .says(QString::fromLatin1(c.name)));
+        d.insert(d.end(),
+                 {
+                     label("lblValue", "", 240, 3120, 4440, 420).bold(14).says("Reading"),
+                     label("lblSeries", "", 240, 3600, 9120, 480).says("E-series"),
+                     label("lblReverse", "", 240, 4080, 9120, 480).says("Read from the other end"),
+                     label("lblMessage", "", 240, 4560, 9120, 480)
+                         .bold(8.25)
+                         .fore(colors::darkRed)
+                         .says("Message"),
+                     label("Label5", "SMD code", 240, 5130, 1320, 255).bold(8.25),
+                     textBox("txtSmd", "", 1560, 5070, 1680, 345).says("SMD resistor code").bold(9.75),
+                     label("lblSmd", "", 3360, 5100, 6000, 480).says("SMD code reading"),
+                     label("lblSmdCodes", "", 240, 5640, 9120, 300).says("SMD codes of the value"),
+                     label("Label6", "Capacitor code", 240, 6090, 1320, 255).bold(8.25),
+                     textBox("txtCap", "", 1560, 6030, 1680, 345).says("Capacitor code").bold(9.75),
+                     label("lblCap", "", 3360, 6060, 6000, 480).says("Capacitor code reading"),
+                     command("cmdReturn", "Return", 4260, 6720, 1095, 375).bold(8.25),
+                 });
+        return d;
+    }();
+    return table;
 }
 
 Label* frmMarkings::band(int i)
@@ -176,24 +177,17 @@ void frmMarkings::wire()
     for (int i = 0; i < 4; ++i)
         connect(options[i], &OptionButton::Click, this, [this, i] { Option_Click(i + 3); });
     connect(txtValue(), &QLineEdit::textEdited, this, &frmMarkings::txtValue_Change);
-    connect(cboTolerance(), &ComboBox::Click, this, &frmMarkings::cboTolerance_Click);
-    connect(cboTempco(), &ComboBox::Click, this, &frmMarkings::cboTempco_Click);
     for (int i = 0; i < kMostBands; ++i)
         connect(band(i), &Label::Click, this, [this, i] { Band_Click(i); });
     for (const BandColor& c : bandColors()) {
         const Color color = c.color;
         connect(swatch(color), &Label::Click, this, [this, color] { Swatch_Click(color); });
     }
-    connect(txtColours(), &QLineEdit::textEdited, this, &frmMarkings::txtColours_Change);
     connect(txtSmd(), &QLineEdit::textEdited, this, &frmMarkings::txtSmd_Change);
     connect(txtCap(), &QLineEdit::textEdited, this, &frmMarkings::txtCap_Change);
     connect(cmdReturn(), &CommandButton::Click, this, &frmMarkings::cmdReturn_Click);
     for (Label* text : {lblSeries(), lblReverse(), lblMessage(), lblSmd(), lblCap()})
         text->setWordWrap(true);
-    for (const BandColor& c : bandColors())
-        swatch(c.color)->setAlignment(Qt::AlignCenter);
-    // The body lies under its bands.
-    control<Label>(QStringLiteral("lblBody"))->lower();
 }
 
 void frmMarkings::Form_Load()
@@ -201,8 +195,11 @@ void frmMarkings::Form_Load()
     place(*this);
     m_note.clear();
     m_bands.clear();
-    setCount(4);
-    showBands();
+    m_tolerance.reset();
+    m_coefficient.reset();
+    m_fromValue = false;
+    setCount(kFreshCount); // as the design draws it
+    markCurrent(band(0), true);
 }
 
 void frmMarkings::setCount(int count)
@@ -213,22 +210,21 @@ void frmMarkings::setCount(int count)
     OptionButton* options[] = {Option1(), Option2(), Option3(), Option4()};
     for (int i = 0; i < 4; ++i)
         options[i]->setValue(i + 3 == count);
-    cboTolerance()->setEnabled(count >= 4);
-    cboTempco()->setEnabled(count == 6);
 }
 
 void frmMarkings::Option_Click(int count)
 {
+    m_note.clear();
     setCount(count);
-    if (!txtValue()->text().trimmed().isEmpty())
+    if (m_fromValue)
         writeBands();
-    showBands();
+    showBands(!m_fromValue);
 }
 
 void frmMarkings::Band_Click(int i)
 {
     m_current = i;
-    showBands();
+    showBands(false);
 }
 
 void frmMarkings::Swatch_Click(Color color)
@@ -237,108 +233,96 @@ void frmMarkings::Swatch_Click(Color color)
         m_bands.clear();
         setCount(4);
     }
+    // A tolerance or coefficient chosen for a typed value keeps the value; any other band makes a new part.
+    const int figures = figuresOf(static_cast<int>(m_bands.size()));
+    const BandColor& c = bandColor(color);
+    const bool tolerance = m_current == figures + 1 && c.tolerance;
+    const bool coefficient = m_current == figures + 2 && c.temperatureCoefficient;
+    if (tolerance)
+        m_tolerance = color;
+    if (coefficient)
+        m_coefficient = color;
+    m_fromValue = m_fromValue && (tolerance || coefficient);
+    m_note.clear();
     m_bands[static_cast<std::size_t>(m_current)] = color;
     m_current = (m_current + 1) % static_cast<int>(m_bands.size());
-    txtValue()->clear(); // the bands are no longer those of the typed value
-    m_note.clear();
-    showBands();
-}
-
-void frmMarkings::txtColours_Change()
-{
-    const QStringList words = txtColours()->text().split(u' ', Qt::SkipEmptyParts);
-    txtValue()->clear();
-    m_note.clear();
-    std::vector<std::optional<Color>> bands;
-    for (const QString& word : words) {
-        const auto color = colorNamed(word);
-        if (!color) {
-            m_note = QStringLiteral(
-                         "\u201C%1\u201D is no band colour: black, brown, red, orange, yellow, green, blue, "
-                         "violet, grey, white, gold, silver or pink.")
-                         .arg(word);
-            showReading();
-            return;
-        }
-        bands.push_back(color);
-    }
-    if (bands.size() == 2 || bands.size() > kMostBands) {
-        m_note =
-            QStringLiteral("A resistor has 3, 4, 5 or 6 bands, or the one black band of a zero-ohm link.");
-        showReading();
-        return;
-    }
-    if (!bands.empty()) {
-        setCount(static_cast<int>(bands.size()));
-        m_bands = bands;
-    }
-    showBands(false);
+    if (m_fromValue)
+        writeBands();
+    showBands(!m_fromValue);
 }
 
 void frmMarkings::txtValue_Change()
 {
-    writeBands();
-    showBands();
+    m_note.clear();
+    const QString typed = txtValue()->text().trimmed();
+    m_fromValue = !typed.isEmpty() && parseOhms(typed);
+    if (m_fromValue || typed.isEmpty()) {
+        writeBands();
+        showBands(false);
+        return;
+    }
+    // Not a value: the bands as words, "yellow violet red gold".
+    const QStringList words = typed.split(u' ', Qt::SkipEmptyParts);
+    std::vector<std::optional<Color>> bands;
+    for (const QString& word : words)
+        bands.push_back(colorNamed(word));
+    const auto unknown = std::find(bands.begin(), bands.end(), std::nullopt);
+    const bool wordy =
+        std::any_of(bands.begin(), bands.end(), [](const auto& b) { return b.has_value(); }) ||
+        std::all_of(typed.begin(), typed.end(), [](QChar ch) { return ch.isLetter() || ch == u' '; });
+    if (!wordy)
+        m_note = parseOhms(typed).reason;
+    else if (unknown != bands.end())
+        m_note = QStringLiteral(
+                     "\u201C%1\u201D is no band colour: black, brown, red, orange, yellow, green, blue, "
+                     "violet, grey, white, gold, silver or pink.")
+                     .arg(words[unknown - bands.begin()]);
+    else if (bands.size() == 2 || bands.size() > kMostBands)
+        m_note =
+            QStringLiteral("A resistor has 3, 4, 5 or 6 bands, or the one black band of a zero-ohm link.");
+    if (!m_note.isEmpty()) {
+        // Nothing is drawn that could be mistaken for the marking typed.
+        std::fill(m_bands.begin(), m_bands.end(), std::nullopt);
+        m_current = 0;
+        showBands(false);
+        return;
+    }
+    setCount(static_cast<int>(bands.size()));
+    m_bands = bands;
+    const int figures = figuresOf(static_cast<int>(bands.size()));
+    if (bands.size() >= 4 && bandColor(*bands[static_cast<std::size_t>(figures + 1)]).tolerance)
+        m_tolerance = bands[static_cast<std::size_t>(figures + 1)];
+    if (bands.size() == kMostBands && bandColor(*bands.back()).temperatureCoefficient)
+        m_coefficient = bands.back();
+    showBands(false);
 }
 
 void frmMarkings::writeBands()
 {
-    m_note.clear();
-    const QString typed = txtValue()->text();
-    if (typed.trimmed().isEmpty())
+    const Result<Decimal> value = parseOhms(txtValue()->text());
+    if (!value)
         return;
-    // A value that cannot be marked leaves no bands drawn, so that none are mistaken for its marking.
-    const auto refuse = [this](const QString& why) {
-        m_note = why;
-        std::fill(m_bands.begin(), m_bands.end(), std::nullopt);
-        m_current = 0;
-    };
-    const Result<Decimal> value = parseOhms(typed);
-    if (!value) {
-        refuse(value.reason);
-        return;
-    }
     int count = static_cast<int>(m_bands.size());
     if (count < 3)
         count = 4;
-    const std::vector<Color> tolerances = toleranceColors(), coefficients = temperatureColors();
-    const int t = cboTolerance()->ListIndex(), k = cboTempco()->ListIndex();
-    const Decimal tolerance = t >= 0 ? *bandColor(tolerances[static_cast<std::size_t>(t)]).tolerance
-                                     : Decimal::of(count == 4 ? 5 : 1);
-    const int coefficient =
-        k >= 0 ? *bandColor(coefficients[static_cast<std::size_t>(k)]).temperatureCoefficient : 100;
+    // The tolerance and coefficient last chosen on their bands; gold on 4 bands, brown on more, until then.
+    const Decimal tolerance =
+        *bandColor(m_tolerance.value_or(count == 4 ? Color::Gold : Color::Brown)).tolerance;
+    const int coefficient = *bandColor(m_coefficient.value_or(Color::Brown)).temperatureCoefficient;
     const Result<BandMarking> marking = bandsFor(*value, count, tolerance, coefficient);
     if (!marking) {
-        refuse(marking.reason);
+        // Nothing is drawn that could be mistaken for the value's marking.
+        m_note = marking.reason;
+        std::fill(m_bands.begin(), m_bands.end(), std::nullopt);
+        m_current = 0;
         return;
     }
     if (!marking->exact)
         m_note = QStringLiteral("%1 has more figures than %2 bands carry: they mark the nearest, %3.")
                      .arg(ohmsText(*value), QString::number(count), ohmsText(marking->ohms));
-    if (marking->bands.size() == 1)
-        setCount(1);
-    else
-        setCount(count);
+    setCount(marking->bands.size() == 1 ? 1 : count);
     m_bands.assign(marking->bands.begin(), marking->bands.end());
     m_current = 0;
-}
-
-void frmMarkings::cboTolerance_Click()
-{
-    const int figures = figuresOf(static_cast<int>(m_bands.size()));
-    if (m_bands.size() >= 4 && cboTolerance()->ListIndex() >= 0)
-        m_bands[static_cast<std::size_t>(figures + 1)] =
-            toleranceColors()[static_cast<std::size_t>(cboTolerance()->ListIndex())];
-    if (!txtValue()->text().trimmed().isEmpty())
-        writeBands();
-    showBands();
-}
-
-void frmMarkings::cboTempco_Click()
-{
-    if (m_bands.size() == kMostBands && cboTempco()->ListIndex() >= 0)
-        m_bands[kMostBands - 1] = temperatureColors()[static_cast<std::size_t>(cboTempco()->ListIndex())];
-    showBands();
 }
 
 void frmMarkings::showBands(bool rewriteWords)
@@ -350,9 +334,8 @@ void frmMarkings::showBands(bool rewriteWords)
             names << (b ? nameOf(*b) : QStringLiteral("?"));
         const bool none =
             std::none_of(m_bands.begin(), m_bands.end(), [](const auto& b) { return b.has_value(); });
-        txtColours()->setText(none ? QString() : names.join(u' '));
+        txtValue()->setText(none ? QString() : names.join(u' '));
     }
-    const int step = count > 1 ? (kBodyWidth - 2 * kBandMargin - kBandWidth) / (count - 1) : 0;
     for (int i = 0; i < kMostBands; ++i) {
         Label* b = band(i);
         Label* caption = bandCaption(i);
@@ -361,49 +344,39 @@ void frmMarkings::showBands(bool rewriteWords)
         caption->setVisible(shown);
         if (!shown)
             continue;
-        const int left =
-            count == 1 ? kBodyLeft + (kBodyWidth - kBandWidth) / 2 : kBodyLeft + kBandMargin + i * step;
+        const int left = bandLeft(i, count);
         b->setGeometry(toPixels(left), toPixels(kBodyTop), toPixels(kBandWidth), toPixels(kBodyHeight));
         caption->setGeometry(toPixels(left + kBandWidth / 2 - kCaptionWidth / 2), toPixels(kCaptionTop),
                              toPixels(kCaptionWidth), toPixels(kCaptionHeight));
         const auto& color = m_bands[static_cast<std::size_t>(i)];
-        const QColor back = color ? paint(*color) : kBody;
-        setBackColor(b, back);
-        setForeColor(b, textOn(back));
-        b->setText(color ? QString() : QStringLiteral("?"));
-        // The band the next colour goes to is drawn with a heavier outline.
-        b->setLineWidth(i == m_current ? 3 : 1);
-        const QString words = color ? nameOf(*color) + u'\n' + meaning(*color, i, count)
-                                    : QStringLiteral("band %1\nchoose").arg(i + 1);
-        caption->setText(words);
-        const QString spoken = QString(words).replace(u'\n', u' ');
+        // A band not chosen yet is an outline on the body.
+        if (color)
+            setBackColor(b, paint(*color));
+        else
+            b->setAutoFillBackground(false);
+        markCurrent(b, i == m_current, color.has_value());
+        caption->setText(color ? nameOf(*color) + u'\n' + meaning(*color, i, count) : QString());
+        const QString spoken =
+            color ? nameOf(*color) + u' ' + meaning(*color, i, count) : QStringLiteral("not chosen");
         b->setAccessibleName(QStringLiteral("Band %1: %2").arg(i + 1).arg(spoken));
-        caption->setAccessibleName(spoken);
+        caption->setAccessibleName(QStringLiteral("Band %1: %2").arg(i + 1).arg(spoken));
     }
-    const int figures = figuresOf(count);
-    const auto& tolerance = count >= 4 ? m_bands[static_cast<std::size_t>(figures + 1)] : std::nullopt;
-    const std::vector<Color> tolerances = toleranceColors(), coefficients = temperatureColors();
-    const auto indexIn = [](const std::vector<Color>& list, const std::optional<Color>& c) {
-        const auto at = c ? std::find(list.begin(), list.end(), *c) : list.end();
-        return at == list.end() ? -1 : static_cast<int>(at - list.begin());
-    };
-    cboTolerance()->setListIndex(indexIn(tolerances, tolerance));
-    cboTempco()->setListIndex(count == kMostBands ? indexIn(coefficients, m_bands.back()) : -1);
     showReading();
 }
 
 void frmMarkings::showReading()
 {
-    for (Label* text : {lblValue(), lblRange(), lblSeries(), lblReverse(), lblSmdCodes()})
+    for (Label* text : {lblValue(), lblSeries(), lblReverse(), lblSmdCodes()})
         text->clear();
     lblMessage()->setText(m_note);
     const auto unset = std::find(m_bands.begin(), m_bands.end(), std::nullopt);
     if (unset != m_bands.end()) {
-        if (m_note.isEmpty())
+        // Once a part is begun, the next band to choose; a fresh screen has its heading to go by.
+        const bool begun =
+            std::any_of(m_bands.begin(), m_bands.end(), [](const auto& b) { return b.has_value(); });
+        if (m_note.isEmpty() && begun)
             lblMessage()->setText(
-                QStringLiteral(
-                    "Click a colour for band %1, or type a value: 4700, 4.7k, 4k7, 1R5, R47 or 2M2.")
-                    .arg(unset - m_bands.begin() + 1));
+                QStringLiteral("Click a colour for band %1.").arg(unset - m_bands.begin() + 1));
         return;
     }
     std::vector<Color> bands;
@@ -424,10 +397,9 @@ void frmMarkings::showReading()
     }
     lblValue()->setText(ohmsText(reading->ohms) + u' ' + percentText(*reading->tolerance));
     const auto [least, most] = toleranceRange(reading->ohms, *reading->tolerance);
-    QString range = QStringLiteral("%1 to %2").arg(ohmsText(least), ohmsText(most));
+    QString range = QStringLiteral("From %1 to %2").arg(ohmsText(least), ohmsText(most));
     if (reading->temperatureCoefficient)
         range += QStringLiteral(", %1 ppm/K").arg(*reading->temperatureCoefficient);
-    lblRange()->setText(range);
 
     QStringList in;
     for (Series s : kAllSeries)
@@ -436,6 +408,7 @@ void frmMarkings::showReading()
     const Series own = seriesForTolerance(*reading->tolerance);
     const auto [below, above] = neighbours(reading->ohms, own);
     lblSeries()->setText(
+        range + QStringLiteral(". ") +
         (in.isEmpty() ? QStringLiteral("In no E-series.") : QStringLiteral("In %1.").arg(joined(in))) +
         QStringLiteral(" Nearest in %1 (%2): %3 below, %4 above.")
             .arg(seriesName(own), percentText(*reading->tolerance), ohmsText(below), ohmsText(above)));

@@ -19,11 +19,7 @@ public:
     FW_CONTROL(OptionButton, Option3) // 5 bands
     FW_CONTROL(OptionButton, Option4) // 6 bands
     FW_CONTROL(TextBox, txtValue)
-    FW_CONTROL(ComboBox, cboTolerance)
-    FW_CONTROL(ComboBox, cboTempco)
-    FW_CONTROL(TextBox, txtColours)
     FW_CONTROL(Label, lblValue)
-    FW_CONTROL(Label, lblRange)
     FW_CONTROL(Label, lblSeries)
     FW_CONTROL(Label, lblReverse)
     FW_CONTROL(Label, lblMessage)
@@ -49,14 +45,11 @@ private:
     void Band_Click(int i);
     void Swatch_Click(markings::Color color);
     void txtValue_Change();
-    void txtColours_Change();
-    void cboTolerance_Click();
-    void cboTempco_Click();
     void txtSmd_Change();
     void txtCap_Change();
     void cmdReturn_Click();
 
-    // Writes the bands for the typed value, when there is one; says why when it cannot.
+    // Writes the bands for the value typed; says why when it cannot.
     void writeBands();
     void setCount(int count);
     // Shows the bands (and, unless they were typed as words, their names), their reading and everything that
@@ -65,6 +58,8 @@ private:
     void showReading();
 
     std::vector<std::optional<markings::Color>> m_bands;
-    int m_current = 0; // the band the next colour goes to
-    QString m_note;    // what the typed value or colours gave rise to
+    int m_current = 0;                                         // the band the next colour goes to
+    std::optional<markings::Color> m_tolerance, m_coefficient; // as last chosen on their bands
+    bool m_fromValue = false; // the bands are those of the value typed, not of clicks or words
+    QString m_note;           // what the typed value or colours gave rise to
 };

@@ -45,6 +45,15 @@ void checkDrawn(frmMarkings& m, int count, const QStringList& colours, const QSt
         QCOMPARE(m.bandCaption(i)->text(), colours[i] + u'\n' + meanings[i]);
     }
 }
+// The names under the drawn bands that are chosen, in order.
+QString drawnNames(frmMarkings& m)
+{
+    QStringList names;
+    for (int i = 0; i < 6; ++i)
+        if (Visible(m.band(i)) && !m.bandCaption(i)->text().isEmpty())
+            names << m.bandCaption(i)->text().section(u'\n', 0, 0);
+    return names.join(u' ');
+}
 } // namespace
 
 class tst_frmmarkings : public QObject
@@ -72,7 +81,7 @@ void tst_frmmarkings::opensFromTheMenuAndReturnsToAFreshOne()
     QCOMPARE(m.Top(), 300.0);
     QCOMPARE(m.Left(), (1280 * 15 - m.Width()) / 2.0);
     QVERIFY(m.Option2()->Value()); // 4 bands, none chosen yet
-    QCOMPARE(m.lblMessage()->text().left(27), QStringLiteral("Click a colour for band 1, "));
+    QVERIFY(m.lblMessage()->text().isEmpty());
     click(m.cmdReturn());
     QCOMPARE(shownScreens(), QStringList{"frmOne"});
     QVERIFY(!m.isLoaded());
@@ -128,15 +137,14 @@ void tst_frmmarkings::clickedBandsReadAtOnce()
         click(m.swatch(*markings::colorNamed(name)));
     checkDrawn(m, count, colours, meanings);
     QCOMPARE(m.lblValue()->text(), value);
-    const QString shown = QStringList{m.lblRange()->text(), m.lblSeries()->text(), m.lblReverse()->text(),
-                                      m.lblMessage()->text()}
-                              .join(u'|');
+    const QString shown =
+        QStringList{m.lblSeries()->text(), m.lblReverse()->text(), m.lblMessage()->text()}.join(u'|');
     QVERIFY2(shown.contains(more), qPrintable(shown));
     QStringList words = colours;
     while (words.size() < count)
         words << QStringLiteral("?");
-    QCOMPARE(m.txtColours()->text(), words.join(u' '));
-    QCOMPARE(program.services.messages.size(), 0); // a sentence on the screen, never a box
+    QCOMPARE(m.txtValue()->text(), words.join(u' ')); // the box says the bands in words
+    QCOMPARE(program.services.messages.size(), 0);    // a sentence on the screen, never a box
 }
 
 void tst_frmmarkings::typedValueDrawsItsBands_data()
@@ -190,7 +198,8 @@ void tst_frmmarkings::typedValueDrawsItsBands()
     frmMarkings& m = openMarkings();
     click(bandsOption(m, count));
     QTest::keyClicks(m.txtValue(), typed);
-    QCOMPARE(m.txtColours()->text(), bands);
+    QCOMPARE(drawnNames(m), bands);
+    QCOMPARE(m.txtValue()->text(), typed); // what was typed stays as typed
     QCOMPARE(m.lblValue()->text(), value);
     if (!message.isEmpty())
         QCOMPARE(m.lblMessage()->text(), message);
@@ -200,24 +209,38 @@ void tst_frmmarkings::typedValueDrawsItsBands()
     QCOMPARE(program.services.messages.size(), 0);
 }
 
-// Colours typed as words draw the part; another band count for a typed value draws it again.
+// Bands typed as words draw the part; a value's tolerance is chosen on its band and kept on another band
+// count.
 void tst_frmmarkings::typedColoursAreDrawn()
 {
     ProgramScope program;
     frmMarkings& m = openMarkings();
-    QTest::keyClicks(m.txtColours(), "brown black black red brown brown");
+    QTest::keyClicks(m.txtValue(), "brown black black red brown brown");
     QVERIFY(m.Option4()->Value());
     QCOMPARE(m.lblValue()->text(), QStringLiteral("10 kΩ ±1 %"));
-    QCOMPARE(m.cboTempco()->currentText(), QStringLiteral("100 ppm/K"));
-    QTest::keyClicks(m.txtColours(), " purple");
+    QCOMPARE(m.bandCaption(5)->text(), QStringLiteral("brown\n100 ppm/K"));
+    QTest::keyClicks(m.txtValue(), " purple");
     QVERIFY(
         m.lblMessage()->text().startsWith(QStringLiteral("\u201Cpurple\u201D is no band colour: black,")));
-    m.txtValue()->setFocus();
-    QTest::keyClicks(m.txtValue(), "47k");
+    QVERIFY(m.lblValue()->text().isEmpty());
+    QCOMPARE(drawnNames(m), QString());
+    click(m.Option2());
+    m.txtValue()->clear();
+    QTest::keyClicks(m.txtValue(), "4k7");
+    click(m.band(3));
+    click(m.swatch(Color::Red));
+    QCOMPARE(drawnNames(m), QStringLiteral("yellow violet red red"));
+    QCOMPARE(m.lblValue()->text(), QStringLiteral("4.7 kΩ ±2 %"));
+    QCOMPARE(m.txtValue()->text(), QStringLiteral("4k7"));
+    click(m.Option3());
+    QCOMPARE(drawnNames(m), QStringLiteral("yellow violet black brown red"));
     click(m.Option1());
-    QCOMPARE(m.txtColours()->text(), QStringLiteral("yellow violet orange"));
-    QCOMPARE(m.lblValue()->text(), QStringLiteral("47 kΩ ±20 %"));
-    QVERIFY(!m.cboTolerance()->isEnabled());
+    QCOMPARE(m.lblValue()->text(), QStringLiteral("4.7 kΩ ±20 %"));
+    // A digit band clicked makes a new part: the box then says its bands.
+    click(m.band(0));
+    click(m.swatch(Color::Blue));
+    QCOMPARE(m.txtValue()->text(), QStringLiteral("blue violet red"));
+    QCOMPARE(m.lblValue()->text(), QStringLiteral("6.7 kΩ ±20 %"));
 }
 
 void tst_frmmarkings::codesReadAsTyped_data()
