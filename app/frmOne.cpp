@@ -3,6 +3,7 @@
 #include "app/placement.h"
 #include "calculators/frmCodes.h"
 #include "calculators/frmFormulas.h"
+#include "calculators/frmMarkings.h"
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
@@ -19,6 +20,7 @@ Design frmOne::design() const
 {
     return {
         frame("Frame2", "Supplementary Info", 8775, 3165, 2670, 3315).bold(9.75),
+        option("Option9", "Component markings", 180, 2617, 2085, 345).in("Frame2").bold(8.25),
         option("Option8", "Electronic Formulas", 180, 1920, 2085, 345).in("Frame2").bold(8.25),
         option("Option7", "Color codes", 180, 1222, 2085, 345).in("Frame2").bold(8.25),
         option("Option6", "Program desctiption", 180, 525, 2085, 345).in("Frame2").bold(8.25),
@@ -52,6 +54,7 @@ void frmOne::wire()
     connect(Option6(), &OptionButton::Click, this, &frmOne::Option6_Click);
     connect(Option7(), &OptionButton::Click, this, &frmOne::Option7_Click);
     connect(Option8(), &OptionButton::Click, this, &frmOne::Option8_Click);
+    connect(Option9(), &OptionButton::Click, this, &frmOne::Option9_Click);
     connect(cmdQuit(), &CommandButton::Click, this, &frmOne::cmdQuit_Click);
 }
 
@@ -112,6 +115,12 @@ void frmOne::Option7_Click()
 void frmOne::Option8_Click()
 {
     frmFormulas::get().Show();
+    Unload();
+}
+
+void frmOne::Option9_Click()
+{
+    frmMarkings::get().Show();
     Unload();
 }
 

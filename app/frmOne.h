@@ -16,6 +16,7 @@ public:
     FW_CONTROL(OptionButton, Option6)
     FW_CONTROL(OptionButton, Option7)
     FW_CONTROL(OptionButton, Option8)
+    FW_CONTROL(OptionButton, Option9)
     FW_CONTROL(CommandButton, cmdQuit)
 
 protected:
@@ -33,5 +34,6 @@ private:
     void Option6_Click();
     void Option7_Click();
     void Option8_Click();
+    void Option9_Click();
     void cmdQuit_Click();
 };

@@ -4,6 +4,7 @@
 #include "calculators/frmCodes.h"
 #include "calculators/frmFormulas.h"
 #include "calculators/frmFreq.h"
+#include "calculators/frmMarkings.h"
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
@@ -39,6 +40,7 @@ const ScreenAccessor kScreens[] = {
     &accessor<frmCodes>,
     &accessor<frmFormulas>,
     &accessor<frmFreq>,
+    &accessor<frmMarkings>,
     // the symptom screens
     &accessor<frmDead>,
     &accessor<frmPicture>,

@@ -253,7 +253,7 @@ void bench_transitions::transition_data()
             << Transition{QString::fromLatin1(road), before, QString::fromLatin1(control)};
     };
     for (const char* option :
-         {"Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Option7", "Option8"})
+         {"Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Option7", "Option8", "Option9"})
         add("frmOne", option);
     add("frmDead-areas", "cmdContinue");
     add("frmSound", "cmdContinue");
@@ -287,6 +287,7 @@ void bench_transitions::transition_data()
     add("frmHelp", "Command1");
     add("frmCodes", "cmdReturn");
     add("frmFormulas", "Command4");
+    add("frmMarkings", "cmdReturn");
 }
 
 void bench_transitions::transition()

@@ -6,6 +6,7 @@
 #include "calculators/frmCodes.h"
 #include "calculators/frmFormulas.h"
 #include "calculators/frmFreq.h"
+#include "calculators/frmMarkings.h"
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
@@ -185,6 +186,7 @@ private slots:
     void channelConverter();
     void colorCodeReader();
     void electronicFormulas();
+    void componentMarkings();
     void ctrlPPrintsTheConvergenceScreen();
     void outputTextIsSelectedAndCopied();
 };
@@ -275,6 +277,8 @@ void tst_keyboard::tabEntersEachGroupOnce_data()
         fromMenu(&frmOne::Option7, "frmCodes");
         fw::test::click(frmCodes::get().Option2());
     }) << "cmdReturn" << backtab << QStringList{"Option2"};
+    QTest::newRow("component markings") << Setup([] { fromMenu(&frmOne::Option9, "frmMarkings"); })
+                                        << "cmdReturn" << tab << QStringList{"Option2"};
 }
 
 // Tab and Shift+Tab stop once on each group that can be seen: on its chosen option, or on its first in
@@ -546,6 +550,32 @@ void tst_keyboard::electronicFormulas()
     tabTo(formulas.Command1()); // Ohm's law Clear
     key(Qt::Key_Space);
     QVERIFY(formulas.Text3()->Text().isEmpty());
+}
+
+// The markings screen from the keyboard alone: the band count by arrow, the colours by Tab and Space, a value
+// typed, and Return.
+void tst_keyboard::componentMarkings()
+{
+    ProgramScope program;
+    fromMenu(&frmOne::Option9, "frmMarkings");
+    frmMarkings& m = frmMarkings::get();
+    pick(m.Option3());
+    QVERIFY(m.Option3()->Value());
+    for (auto color : {markings::Color::Yellow, markings::Color::Violet, markings::Color::Black,
+                       markings::Color::Brown, markings::Color::Brown}) {
+        tabTo(m.swatch(color));
+        key(Qt::Key_Space);
+    }
+    QCOMPARE(m.lblValue()->text(), QStringLiteral("4.7 kΩ ±1 %"));
+    tabTo(m.band(2)); // the third band chosen again
+    key(Qt::Key_Space);
+    tabTo(m.swatch(markings::Color::Red));
+    key(Qt::Key_Space);
+    QCOMPARE(m.lblValue()->text(), QStringLiteral("4.72 kΩ ±1 %"));
+    tabTo(m.txtValue());
+    typeText("2M2");
+    QCOMPARE(m.lblValue()->text(), QStringLiteral("2.2 MΩ ±1 %"));
+    press(m.cmdReturn(), Qt::Key_Return, "frmOne");
 }
 
 void tst_keyboard::ctrlPPrintsTheConvergenceScreen()

@@ -264,6 +264,7 @@ void tour()
         {"Option6", "Command1"},
         {"Option7", "cmdReturn"},
         {"Option8", "Command4"},
+        {"Option9", "cmdReturn"},
     };
     for (const QStringList& road : roads) {
         for (const QString& step : road) {

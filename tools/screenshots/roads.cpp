@@ -5,6 +5,7 @@
 #include "calculators/frmCodes.h"
 #include "calculators/frmFormulas.h"
 #include "calculators/frmFreq.h"
+#include "calculators/frmMarkings.h"
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
@@ -171,6 +172,20 @@ std::vector<Road> roads()
                  press(codes.swatch(band));
              press(codes.cmdDone());
              return codes.window();
+         }},
+        {"frmMarkings",
+         [] {
+             Module1::Main();
+             press(frmOne::get().Option9());
+             frmMarkings& m = frmMarkings::get();
+             press(m.Option3());
+             for (markings::Color band :
+                  {markings::Color::Brown, markings::Color::Black, markings::Color::Black,
+                   markings::Color::Red, markings::Color::Brown})
+                 press(m.swatch(band));
+             QTest::keyClicks(m.txtSmd(), "01C");
+             QTest::keyClicks(m.txtCap(), "104K 2A");
+             return m.window();
          }},
         {"frmFreq",
          [] {
