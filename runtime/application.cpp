@@ -20,6 +20,9 @@ void initApplication(QApplication& app)
     QApplication::setFont(controlFont(8.25));
     QApplication::setWindowIcon(programIcon());
     app.setQuitOnLastWindowClosed(false);
+    // The screens' windows must go while the application object exists, before the registry's own end
+    // among the static objects: the application's destructor runs this first, whatever its caller did.
+    qAddPostRoutine(&shutdownApplication);
 }
 
 void shutdownApplication()
