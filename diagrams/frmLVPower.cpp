@@ -112,7 +112,10 @@ Design frmLVPower::design() const
         knob("Shape1", 480, 1800).says("Noise level knob"),
         label("Label5", "To all circuits", 5400, 6480, 855, 495).bold(8.25).fore(colors::darkRed),
         pageBox("Label4", "Scan derived Power Supply", 9480, 4560, 1455, 495).bold(8.25),
-        label("Label3", "High Voltage", 9960, 2280, 975, 375).bold(8.25),
+        // Two lines of bold 8.25 pt need more than 375 twips once a descender is drawn at twice the scale,
+        // as tall as the diagram's other two-line captions; the line up from the tripler still ends under its
+        // text.
+        label("Label3", "High Voltage", 9960, 2280, 975, 495).bold(8.25),
         label("Label2", "Focus", 9120, 2280, 735, 255).bold(8.25),
         label("Label1", "From video amplifier", 360, 120, 1095, 495).bold(8.25).fore(colors::darkRed),
         // The video input feeds the noise canceller and the sync separator; the canceller feeds the
