@@ -32,12 +32,10 @@ namespace {
 
 using Walk = std::function<QWidget*()>;
 
-// The text as drawn: a button's '&' marks its shortcut and "&&" stands for one '&'.
-QString shownText(QString text, bool mnemonic)
+// A button's caption as drawn: '&' marks its shortcut and "&&" stands for one '&'.
+QString buttonText(const QAbstractButton* button)
 {
-    if (mnemonic)
-        text.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
-    return text;
+    return QString(button->text()).replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
 }
 
 // What does not fit of one laid-out line of `paragraph` whose top is `top` pixels down its room. A line
@@ -188,7 +186,7 @@ QStringList controlFaults(QWidget* w)
         option.initFrom(button);
         option.text = button->text();
         const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        return layoutFaults(shownText(button->text(), true), button->font(), room.size(), false);
+        return layoutFaults(buttonText(button), button->font(), room.size(), false);
     }
     if (auto* optionButton = qobject_cast<QRadioButton*>(w)) {
         QStyleOptionButton option;
@@ -196,7 +194,7 @@ QStringList controlFaults(QWidget* w)
         option.text = optionButton->text();
         const QRect room =
             optionButton->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, optionButton);
-        return layoutFaults(shownText(optionButton->text(), true), optionButton->font(), room.size(), false);
+        return layoutFaults(buttonText(optionButton), optionButton->font(), room.size(), false);
     }
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
         const QString text = combo->currentIndex() < 0 ? combo->placeholderText() : combo->currentText();
@@ -218,13 +216,25 @@ Screen* screenOf(const QWidget* window)
     return nullptr;
 }
 
-// A diagram opened with a picture problem code or a colour problem code left by its symptom screen.
+// A diagram opened with a picture problem code left by the picture problems screen.
 Walk withPictureCode(Screen& (*diagram)(), int code)
 {
     return [diagram, code] {
         frmPicture::get().txtA()->setText(QString::number(code));
         diagram().Show();
         return diagram().window();
+    };
+}
+
+// The low-voltage diagram after a raster symptom (Option1 to Option4 of the raster screen).
+Walk rasterDiagram(int symptom)
+{
+    return [symptom] {
+        Module1::Main();
+        click(frmOne::get().Option3());
+        click(frmRaster::get().control<OptionButton>(QStringLiteral("Option%1").arg(symptom)));
+        click(frmRaster::get().cmdContinue());
+        return frmLVPower::get().window();
     };
 }
 
@@ -266,13 +276,7 @@ void tst_textfit::everyWordFits_data()
             return frmColor::get().window();
         });
     for (int symptom = 1; symptom <= 4; ++symptom)
-        QTest::addRow("frmLVPower raster symptom %d", symptom) << Walk([symptom] {
-            Module1::Main();
-            click(frmOne::get().Option3());
-            click(frmRaster::get().control<OptionButton>(QStringLiteral("Option%1").arg(symptom)));
-            click(frmRaster::get().cmdContinue());
-            return frmLVPower::get().window();
-        });
+        QTest::addRow("frmLVPower raster symptom %d", symptom) << rasterDiagram(symptom);
     QTest::newRow("frmLVPower TV Dead") << Walk([] {
         Module1::Main();
         click(frmOne::get().Option1());
@@ -340,13 +344,8 @@ void tst_textfit::highlightedPictureStaysInPlace_data()
     };
     QTest::newRow("loudspeaker") << show(&screen<frmFront>) << road("frmFront-sound") << "Picture1";
     QTest::newRow("picture tube") << show(&screen<frmLVPower>) << road("frmLVPower-raster") << "Picture1";
-    QTest::newRow("vertical yoke") << show(&screen<frmLVPower>) << Walk([] {
-        Module1::Main();
-        click(frmOne::get().Option3());
-        click(frmRaster::get().control<OptionButton>(QStringLiteral("Option2"))); // "Horizontal line only"
-        click(frmRaster::get().cmdContinue());
-        return frmLVPower::get().window();
-    }) << "Picture3";
+    QTest::newRow("vertical yoke") << show(&screen<frmLVPower>) << rasterDiagram(2) // "Horizontal line only"
+                                   << "Picture3";
 }
 
 void tst_textfit::highlightedPictureStaysInPlace()
