@@ -122,6 +122,9 @@ void Reader::restart()
     m_first = 0;
     m_second = 0;
     m_multiplier = 0;
+    // A voltage band belongs to the part it was entered for: an entry left without Done takes its rating
+    // with it, so that the next part without a voltage band shows none.
+    m_voltage.reset();
 }
 
 } // namespace colorcode

@@ -46,7 +46,7 @@ struct Readout
     QString voltage;
 };
 
-// The bands entered so far, and the tolerance and voltage, which outlive a fresh entry. Band 4 is kept as
+// The bands entered so far, and the tolerance, which outlives a fresh entry. Band 4 is kept as
 // read by both tables, so that the Resistor/Capacitor choice made at Done picks the one it is read with;
 // a colour that means nothing in a table leaves that table's tolerance as it was.
 class Reader
@@ -60,7 +60,8 @@ public:
     // Either way every band is cleared for the next part.
     std::optional<Readout> done(std::optional<Part> part, const QLocale& locale = QLocale());
 
-    // Starts a fresh entry as the screen does when it loads: the tolerance and voltage stay as they are.
+    // Starts a fresh entry as the screen does when it loads: the tolerance stays as it is, the voltage
+    // band of an entry left unfinished goes.
     void restart();
 
     int bandCount() const { return m_count; }

@@ -232,36 +232,49 @@ void frmFormulas::calc3(int entered)
     enter(m_reactance, rules, reactanceBoxes(), entered);
 }
 
-void frmFormulas::enter(formulas::Values& values, const formulas::Rules& rules,
-                        const std::vector<TextBox*>& boxes, int entered)
+void frmFormulas::enter(Group& group, const formulas::Rules& rules, const std::vector<TextBox*>& boxes,
+                        int entered)
 {
-    const auto value = convert::toDouble(boxes[entered]->Text());
+    TextBox* box = boxes[static_cast<std::size_t>(entered)];
+    QString& held = group.shown[static_cast<std::size_t>(entered)];
+    const auto value = convert::toDouble(box->Text());
     if (!value) {
-        error(QStringLiteral("Please enter a number"));
+        refuse(QStringLiteral("Please enter a number"), box, held);
         return;
     }
-    const formulas::Outcome outcome = formulas::enter(rules, values, entered, *value);
+    const formulas::Outcome outcome = formulas::enter(rules, group.values, entered, *value);
     switch (outcome.status) {
     case formulas::Status::Nothing:
+        held = box->Text();
         break;
     case formulas::Status::Computed:
-        for (const formulas::Written& written : outcome.written)
-            boxes[written.quantity]->setText(written.text);
+        held = box->Text();
+        for (const formulas::Written& written : outcome.written) {
+            boxes[static_cast<std::size_t>(written.quantity)]->setText(written.text);
+            group.shown[static_cast<std::size_t>(written.quantity)] = written.text;
+        }
         break;
     case formulas::Status::TooLarge:
-        error(QStringLiteral("The result is too large"));
+        refuse(QStringLiteral("The result is too large"), box, held);
         break;
     case formulas::Status::NegativeProduct:
-        error(QStringLiteral("Inductance and capacitance must both be positive"));
+        refuse(QStringLiteral("Inductance and capacitance must both be positive"), box, held);
         break;
     }
 }
 
-void frmFormulas::clear(formulas::Values& values, const std::vector<TextBox*>& boxes)
+// Says why the entry was refused, then shows in its box what the calculation still holds.
+void frmFormulas::refuse(const QString& message, TextBox* box, const QString& held)
+{
+    error(message);
+    box->setText(held);
+}
+
+void frmFormulas::clear(Group& group, const std::vector<TextBox*>& boxes)
 {
     for (TextBox* box : boxes)
         box->setText(QString());
-    values = {};
+    group = {};
 }
 
 void frmFormulas::Command1_Click()
@@ -322,7 +335,7 @@ void frmFormulas::Text14_KeyPress(int keyAscii)
         return;
     const auto count = formulas::quantity(Text14()->Text());
     if (!count) {
-        error(QStringLiteral("Enter how many values, from 1 to 32767"));
+        refuse(QStringLiteral("Enter how many values, from 1 to 32767"), Text14(), remainingText());
         return;
     }
     m_series.remaining = *count;
@@ -336,16 +349,16 @@ void frmFormulas::Text15_KeyPress(int keyAscii)
     const formulas::Addition added = formulas::addValue(m_series, convert::toDouble(Text15()->Text()));
     switch (added.status) {
     case formulas::Added::NoQuantity:
-        error(QStringLiteral("Enter the total quantity first"));
+        refuse(QStringLiteral("Enter the total quantity first"), Text15(), QString());
         return;
     case formulas::Added::NotPositive:
-        error(QStringLiteral("Enter a value greater than zero"));
+        refuse(QStringLiteral("Enter a value greater than zero"), Text15(), QString());
         return;
     case formulas::Added::TooLarge:
-        error(QStringLiteral("The result is too large"));
+        refuse(QStringLiteral("The result is too large"), Text15(), QString());
         return;
     case formulas::Added::Counted:
-        Text14()->setText(QString::number(m_series.remaining));
+        Text14()->setText(remainingText());
         Text15()->setText(QString());
         Text15()->setFocus();
         return;
@@ -356,6 +369,12 @@ void frmFormulas::Text15_KeyPress(int keyAscii)
         Command5()->setFocus();
         return;
     }
+}
+
+// The count of values still to come, as the quantity box shows it; empty when none is awaited.
+QString frmFormulas::remainingText() const
+{
+    return m_series.remaining == 0 ? QString() : QString::number(m_series.remaining);
 }
 
 // The kind and its suffix stay, and the focus does not move.

@@ -3,6 +3,7 @@
 #include "calculators/formulas.h"
 #include "runtime/screen.h"
 
+#include <array>
 #include <vector>
 
 // Electronic formulas: Ohm's law, power, resonance, reactance, and parallel resistors or series capacitors,
@@ -78,9 +79,18 @@ private:
     void calc1(int entered);
     void calc2(int entered);
     void calc3(int entered);
-    void enter(fw::formulas::Values& values, const fw::formulas::Rules& rules,
-               const std::vector<fw::TextBox*>& boxes, int entered);
-    void clear(fw::formulas::Values& values, const std::vector<fw::TextBox*>& boxes);
+    // A group's stored values, and what its boxes showed of each when it was stored: a refused entry puts
+    // that back, so that a box never shows a number the calculation does not hold.
+    struct Group
+    {
+        fw::formulas::Values values{};
+        std::array<QString, 4> shown;
+    };
+    void enter(Group& group, const fw::formulas::Rules& rules, const std::vector<fw::TextBox*>& boxes,
+               int entered);
+    void refuse(const QString& message, fw::TextBox* box, const QString& held);
+    void clear(Group& group, const std::vector<fw::TextBox*>& boxes);
+    QString remainingText() const;
 
     std::vector<fw::TextBox*> ohmBoxes() { return {Text1(), Text2(), Text3()}; }
     std::vector<fw::TextBox*> powerBoxes() { return {Text4(), Text5(), Text6()}; }
@@ -88,10 +98,10 @@ private:
     std::vector<fw::TextBox*> reactanceBoxes() { return {Text11(), Text12(), Text13()}; }
 
     // Stored values of each group, lost when the screen is unloaded.
-    fw::formulas::Values m_ohm{};
-    fw::formulas::Values m_power{};
-    fw::formulas::Values m_resonance{};
-    fw::formulas::Values m_reactance{};
+    Group m_ohm;
+    Group m_power;
+    Group m_resonance;
+    Group m_reactance;
     fw::formulas::Reciprocal m_series;
     QString m_suffix; // " Ohms" or " MFD", by the last kind chosen
 };

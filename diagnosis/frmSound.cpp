@@ -16,7 +16,9 @@ Design frmSound::design() const
         command("cmdQuit", "Quit", 7080, 5160, 1095, 495).bold(9.75),
         command("cmdReturn", "Return", 4680, 5160, 1575, 495).bold(9.75),
         command("cmdContinue", "Continue", 1800, 5160, 1815, 495).bold(9.75),
-        listBox("List2", 6000, 2760, 3015, 1860)
+        // As wide as the left-hand list: at 3015 twips "Synchronous detectors" alone (201 pixels in bold
+        // 13.5 pt) is wider than the list's page, which would need a scroll bar.
+        listBox("List2", 6000, 2760, 3135, 1860)
             .says("Picture circuits to check")
             .items(
                 {"UHF tuner", "VHF tuner", "Remote tuning", "Video IF amplifiers", "Synchronous detectors"})

@@ -113,7 +113,9 @@ Design frmLVPower::design() const
         knob("Shape1", 480, 1800).says("Noise level knob"),
         label("Label5", "To all circuits", 5400, 6480, 855, 495).bold(8.25).fore(colors::darkRed),
         pageBox("Label4", "Scan derived Power Supply", 9480, 4560, 1455, 495).bold(8.25),
-        label("Label3", "High Voltage", 9960, 2280, 975, 375).bold(8.25),
+        // Two lines of bold 8.25 pt need a little more than 375 twips once the descender of "Voltage" is
+        // drawn at twice the scale; the line up from the tripler meets the caption's new foot.
+        label("Label3", "High Voltage", 9960, 2280, 975, 420).bold(8.25),
         label("Label2", "Focus", 9120, 2280, 735, 255).bold(8.25),
         label("Label1", "From video amplifier", 360, 120, 1095, 495).bold(8.25).fore(colors::darkRed),
         // The video input feeds the noise canceller and the sync separator; the canceller feeds the
@@ -158,7 +160,7 @@ Design frmLVPower::design() const
         line("Line32", 5700, 5010, 5700, 5520),
         // The tripler's focus and high voltage outputs.
         line("Line33", 9480, 2880, 9480, 2535),
-        line("Line34", 10200, 2880, 10200, 2655),
+        line("Line34", 10200, 2880, 10200, 2700),
         // Power along the bottom: wall plug, supply, regulator, to all circuits.
         line("Line35", 1935, 6660, 2280, 6660),
         line("Line36", 3495, 6660, 3840, 6660),

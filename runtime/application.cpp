@@ -28,6 +28,9 @@ void initApplication(QApplication& app)
     QApplication::setWindowIcon(programIcon());
     app.setQuitOnLastWindowClosed(false);
     installAccessibility();
+    // The screens' windows must go while the application object exists, before the registry's own end
+    // among the static objects: the application's destructor runs this first, whatever its caller did.
+    qAddPostRoutine(&shutdownApplication);
 }
 
 void shutdownApplication()

@@ -13,7 +13,8 @@ void choosePlatform();
 // End or a close box end the program.
 void initApplication(QApplication& app);
 
-// Destroys every screen before the application object goes.
+// Destroys every screen. The application object does it on its way out in any case; calling it earlier
+// (as the program does once its event loop ends) only makes the moment explicit.
 void shutdownApplication();
 
 } // namespace fw

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOptionFocusRect>
 
 #include <algorithm>
@@ -81,6 +82,57 @@ void setForeColor(QWidget* control, const QColor& color)
     control->setPalette(palette);
 }
 
+namespace {
+// The heavier outline of the problem areas of one container, drawn on the container just outside each of
+// them: the control keeps its own border, its room for text and the place of its picture, so that a
+// highlight changes colours and the outline only.
+class Outlines : public QObject
+{
+public:
+    static constexpr int kWidth = 2;
+
+    static void add(QWidget* control)
+    {
+        QWidget* container = control->parentWidget();
+        if (!container)
+            return;
+        Outlines* outlines = nullptr;
+        for (QObject* child : container->children())
+            if ((outlines = dynamic_cast<Outlines*>(child)))
+                break;
+        if (!outlines) {
+            outlines = new Outlines(container);
+            container->installEventFilter(outlines);
+        }
+        outlines->m_controls.append(control);
+        container->update(around(control));
+    }
+
+protected:
+    // Runs before the container paints itself, after its background: its controls are drawn on top.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            QPainter painter(static_cast<QWidget*>(watched));
+            for (const QPointer<QWidget>& control : std::as_const(m_controls))
+                if (control && !control->isHidden())
+                    painter.fillRect(around(control), colors::black);
+        }
+        return false;
+    }
+
+private:
+    using QObject::QObject;
+
+    static QRect around(const QWidget* control)
+    {
+        return control->geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth);
+    }
+
+    QList<QPointer<QWidget>> m_controls;
+};
+} // namespace
+
 void highlight(QWidget* control)
 {
     // A picture keeps saying what it shows, and adds that it is a problem area.
@@ -97,19 +149,10 @@ void highlight(QWidget* control)
     setBackColor(control, colors::red);
     if (!qobject_cast<PictureBox*>(control))
         setForeColor(control, colors::white);
-    // A heavier outline, so that a problem area stands out without telling red from grey. (Not on a label,
-    // whose outline would take the colour of its letters.)
-    auto* frame = qobject_cast<QFrame*>(control);
-    if (frame && !qobject_cast<QLabel*>(control)) {
-        QPalette palette = frame->palette();
-        palette.setColor(QPalette::WindowText, colors::black);
-        frame->setPalette(palette);
-        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-        frame->setLineWidth(3);
-    } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
-        line->setStyleSheet(
-            QStringLiteral("QLineEdit { border: 3px solid black; background: red; color: white; }"));
-    }
+    // A heavier outline, so that a problem area stands out without telling red from grey. (Not round a
+    // label, which is a caption, not a box.)
+    if (!qobject_cast<QLabel*>(control))
+        Outlines::add(control);
 }
 
 void offerToKeyboard(QWidget* control, const QMetaMethod& connected, const QMetaMethod& click)
@@ -139,10 +182,31 @@ Label::Label(QWidget* parent) : QLabel(parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+void PressedInside::press(const QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+}
+
+bool PressedInside::release(const QMouseEvent* event, const QRect& area)
+{
+    if (event->button() != Qt::LeftButton)
+        return false;
+    const bool click = m_pressed && area.contains(event->position().toPoint());
+    m_pressed = false;
+    return click;
+}
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    QLabel::mousePressEvent(event);
+    m_click.press(event);
+}
+
 void Label::mouseReleaseEvent(QMouseEvent* event)
 {
     QLabel::mouseReleaseEvent(event);
-    if (rect().contains(event->position().toPoint()))
+    if (m_click.release(event, rect()))
         emit Click();
 }
 
@@ -335,10 +399,17 @@ void TextBox::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
 }
 
+void TextBox::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    m_click.press(event);
+}
+
 void TextBox::mouseReleaseEvent(QMouseEvent* event)
 {
     QLineEdit::mouseReleaseEvent(event);
-    emit Click();
+    if (m_click.release(event, rect()))
+        emit Click();
 }
 
 TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent)
@@ -361,10 +432,18 @@ void TextArea::keyPressEvent(QKeyEvent* event)
         QPlainTextEdit::keyPressEvent(event);
 }
 
+// The mouse acts on the box's page, and the events come here in the page's coordinates.
+void TextArea::mousePressEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mousePressEvent(event);
+    m_click.press(event);
+}
+
 void TextArea::mouseReleaseEvent(QMouseEvent* event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
-    emit Click();
+    if (m_click.release(event, viewport()->rect()))
+        emit Click();
 }
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
@@ -411,10 +490,16 @@ void PictureBox::paintEvent(QPaintEvent* event)
     painter.drawPixmap(contentsRect().topLeft(), m_rendered);
 }
 
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    QFrame::mousePressEvent(event);
+    m_click.press(event);
+}
+
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
     QFrame::mouseReleaseEvent(event);
-    if (rect().contains(event->position().toPoint()))
+    if (m_click.release(event, rect()))
         emit Click();
 }
 

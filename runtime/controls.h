@@ -20,6 +20,19 @@ namespace fw {
 // Click, Tab reaches it and Enter or Space presses it.
 void offerToKeyboard(QWidget* control, const QMetaMethod& connected, const QMetaMethod& click);
 
+// Follows the left button over a control that acts on a click, so that it acts as a push button does: a
+// click is the left button pressed and released inside the control.
+class PressedInside
+{
+public:
+    void press(const QMouseEvent* event);
+    // True when this release ends a click inside `area` (in the event's coordinates).
+    bool release(const QMouseEvent* event, const QRect& area);
+
+private:
+    bool m_pressed = false;
+};
+
 // Colours shared by every screen.
 namespace colors {
 inline const QColor black{0, 0, 0};
@@ -59,9 +72,13 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
+
+private:
+    PressedInside m_click;
 };
 
 class CommandButton : public QPushButton
@@ -132,7 +149,11 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    PressedInside m_click;
 };
 
 // A multi-line, word-wrapping text box; on the diagrams these are the circuit blocks. When read-only, Enter
@@ -150,8 +171,12 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
+
+private:
+    PressedInside m_click;
 };
 
 // A drop-down list; ListIndex is -1 when nothing is chosen, and the placeholder then shows.
@@ -194,11 +219,13 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
 
 private:
+    PressedInside m_click;
     QString m_picture;
     QPixmap m_rendered;
 };

@@ -5,6 +5,7 @@
 #include "calculators/frmCodes.h"
 #include "support/program.h"
 
+#include <QApplication>
 #include <QTest>
 
 using namespace fw;
@@ -54,8 +55,9 @@ private slots:
     void wrongDigitColourShowsErrorAndStartsAgain();
     void clicksPastTheFifthBandOnlyBeep();
     void secondDoneAtOnce();
-    void toleranceAndVoltageSurviveReturn();
-    void capacitorWithoutVoltageBandEmptiesTheBox();
+    void toleranceSurvivesReturn();
+    void noVoltageBandEmptiesTheVoltageBox_data();
+    void noVoltageBandEmptiesTheVoltageBox();
     void swatchesWorkFromTheKeyboard();
 };
 
@@ -254,8 +256,9 @@ void tst_codes::secondDoneAtOnce()
     QCOMPARE(outputs(codes), QStringList({"0 pf", "0 %", ""}));
 }
 
-// The tolerance and voltage belong to the screen, not to its controls; the other bands start afresh.
-void tst_codes::toleranceAndVoltageSurviveReturn()
+// The tolerance belongs to the screen, not to its controls; the other bands start afresh, and a voltage band
+// goes with the part it was entered for.
+void tst_codes::toleranceSurvivesReturn()
 {
     ProgramScope program;
     frmCodes& codes = openCodes();
@@ -268,8 +271,8 @@ void tst_codes::toleranceAndVoltageSurviveReturn()
     click(codes.Option2());
     clickBands(codes, "brown black brown"); // band 1 again, not band 6
     click(codes.cmdDone());
-    QCOMPARE(outputs(codes), QStringList({"100 pf", "5 %", "200 volts"}));
-    // Done cleared them, and that too outlasts Return.
+    QCOMPARE(outputs(codes), QStringList({"100 pf", "5 %", ""}));
+    // Done cleared the tolerance, and that too outlasts Return.
     click(codes.cmdReturn());
     click(frmOne::get().Option7());
     click(codes.Option2());
@@ -278,17 +281,45 @@ void tst_codes::toleranceAndVoltageSurviveReturn()
     QCOMPARE(outputs(codes), QStringList({"100 pf", "0 %", ""}));
 }
 
-void tst_codes::capacitorWithoutVoltageBandEmptiesTheBox()
+// Whatever came before, a capacitor read without a voltage band shows no voltage rating.
+void tst_codes::noVoltageBandEmptiesTheVoltageBox_data()
 {
+    QTest::addColumn<QString>("before");
+    QTest::newRow("a capacitor read with one") << "capacitor brown black red gold red done";
+    QTest::newRow("a resistor read with a fifth band") << "brown black red gold red done";
+    QTest::newRow("a capacitor left with Return before Done") << "capacitor brown black red gold red return";
+    QTest::newRow("a capacitor left with Escape before Done") << "capacitor brown black red gold red escape";
+    QTest::newRow("a capacitor left after a sixth band") << "capacitor brown black red gold red red return";
+    QTest::newRow("left twice") << "capacitor brown black red gold red return capacitor red red return";
+}
+
+void tst_codes::noVoltageBandEmptiesTheVoltageBox()
+{
+    QFETCH(QString, before);
     ProgramScope program;
     frmCodes& codes = openCodes();
-    click(codes.Option2());
-    clickBands(codes, "brown black red gold red");
-    click(codes.cmdDone());
-    QCOMPARE(codes.Text15()->Text(), QStringLiteral("200 volts"));
-    clickBands(codes, "yellow violet red");
-    click(codes.cmdDone());
-    QCOMPARE(outputs(codes), QStringList({"0.0047 mfd", "0 %", ""}));
+    const QStringList steps = (before + QStringLiteral(" capacitor yellow violet red done")).split(u' ');
+    for (const QString& step : steps) {
+        if (step == QLatin1String("capacitor")) {
+            click(codes.Option2());
+        } else if (step == QLatin1String("done")) {
+            click(codes.cmdDone());
+        } else if (step == QLatin1String("return") || step == QLatin1String("escape")) {
+            if (step == QLatin1String("return")) {
+                click(codes.cmdReturn());
+            } else {
+                QVERIFY(QTest::qWaitForWindowActive(codes.window()));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            }
+            fw::test::settle();
+            QCOMPARE(shownScreens(), QStringList{"frmOne"});
+            click(frmOne::get().Option7());
+        } else {
+            clickBands(codes, step);
+        }
+    }
+    QCOMPARE(codes.Text13()->Text(), QStringLiteral("0.0047 mfd"));
+    QCOMPARE(codes.Text15()->Text(), QString());
 }
 
 void tst_codes::swatchesWorkFromTheKeyboard()

@@ -52,7 +52,7 @@ private slots:
     void bandCountStopsPastTheLastBand();
     void secondDoneAtOnce();
     void noPartChosenStillClears();
-    void restartKeepsToleranceAndVoltage();
+    void restartKeepsToleranceNotVoltage();
     void decimalSeparatorOfTheLocale_data();
     void decimalSeparatorOfTheLocale();
 };
@@ -353,7 +353,7 @@ void tst_colorcode::noPartChosenStillClears()
     QCOMPARE(readout->voltage, QString());
 }
 
-void tst_colorcode::restartKeepsToleranceAndVoltage()
+void tst_colorcode::restartKeepsToleranceNotVoltage()
 {
     Reader reader;
     enter(reader, "red red orange gold red");
@@ -363,7 +363,7 @@ void tst_colorcode::restartKeepsToleranceAndVoltage()
     const auto readout = reader.done(Part::Capacitor, QLocale::c());
     QCOMPARE(readout->value, QStringLiteral("0.047 mfd"));
     QCOMPARE(readout->tolerance, QStringLiteral("5 %"));
-    QCOMPARE(readout->voltage, QStringLiteral("200 volts"));
+    QCOMPARE(readout->voltage, QString()); // the red voltage band went with the unfinished part
 }
 
 void tst_colorcode::decimalSeparatorOfTheLocale_data()

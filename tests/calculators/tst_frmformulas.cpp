@@ -141,6 +141,8 @@ private slots:
     void workedValues();
     void refusedEntries_data();
     void refusedEntries();
+    void refusedEntryShowsWhatTheCalculationHolds_data();
+    void refusedEntryShowsWhatTheCalculationHolds();
     void quantityBeforeAKindAsksForOne();
     void clearEmptiesOnlyItsGroup_data();
     void clearEmptiesOnlyItsGroup();
@@ -366,13 +368,13 @@ void tst_frmformulas::refusedEntries_data()
     const QString howMany = QStringLiteral("Error|Enter how many values, from 1 to 32767");
     const QString first = QStringLiteral("Error|Enter the total quantity first");
     QTest::newRow("quantity 0") << QStringList{"!Option3"} << "Text14<0" << howMany << QStringList{}
-                                << QStringList{"Text14=0"};
+                                << QStringList{"Text14="};
     QTest::newRow("quantity -3") << QStringList{"!Option3"} << "Text14<-3" << howMany << QStringList{}
-                                 << QStringList{"Text14=-3"};
+                                 << QStringList{"Text14="};
     QTest::newRow("quantity abc") << QStringList{"!Option3"} << "Text14<abc" << howMany << QStringList{}
-                                  << QStringList{"Text14=abc"};
+                                  << QStringList{"Text14="};
     QTest::newRow("quantity 40000") << QStringList{"!Option4"} << "Text14<40000" << howMany << QStringList{}
-                                    << QStringList{"Text14=40000"};
+                                    << QStringList{"Text14="};
     QTest::newRow("quantity refused, the earlier one stands")
         << QStringList{"!Option3", "Text14<2"} << "Text14<0" << howMany
         << QStringList{"Text15<100", "Text15<100"} << QStringList{"Text16=50.0000 Ohms"};
@@ -398,8 +400,8 @@ void tst_frmformulas::refusedEntries_data()
         << "Error|The result is too large" << twoMore << QStringList{"Text16=50.0000 Ohms"};
 }
 
-// A refused entry shows one message and changes nothing but the text typed into the box; what follows
-// proves that nothing was stored.
+// A refused entry shows one message and changes nothing: its box shows again what it showed, the value
+// the calculation holds. What follows proves that nothing was stored.
 void tst_frmformulas::refusedEntries()
 {
     QFETCH(QStringList, before);
@@ -415,12 +417,48 @@ void tst_frmformulas::refusedEntries()
     act(refused);
     QCOMPARE(messages(program.services), QStringList{message});
     const QString typedInto = refused.left(refused.indexOf(u'<'));
-    shown[typedInto] = refused.mid(refused.indexOf(u'<') + 1);
     QCOMPARE(boxes(), shown);
     QCOMPARE(focused(), frmFormulas::get().control(typedInto)); // where the user typed, not moved on
     act(after);
     expectBoxes(expected);
     QCOMPARE(program.services.messages.size(), std::size_t(1));
+}
+
+void tst_frmformulas::refusedEntryShowsWhatTheCalculationHolds_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<QString>("held"); // what the box shows afterwards
+    QTest::newRow("letters over a number never entered") << QStringList{"Text1~7"} << "Text1<abc"
+                                                         << "";
+    QTest::newRow("letters over a computed frequency") << QStringList{"Text7<100", "Text8<10"} << "Text9<x"
+                                                       << "5.035";
+    QTest::newRow("letters over an entered wavelength") << QStringList{"Text10<60"} << "Text10<m"
+                                                        << "60";
+    QTest::newRow("negative L x C over an entered C")
+        << QStringList{"Text7<100", "Text8<10", "Text7~abc"} << "Text7<-100"
+        << "100";
+    QTest::newRow("too large after Clear") << QStringList{"Text5<2", "!cmdClear", "Text4<1e308"} << "Text5<10"
+                                           << "";
+    QTest::newRow("a quantity of 0 while counting")
+        << QStringList{"!Option3", "Text14<3", "Text15<100"} << "Text14<0"
+        << "2";
+    QTest::newRow("a value of 0 while counting")
+        << QStringList{"!Option3", "Text14<3", "Text15<100"} << "Text15<0"
+        << "";
+}
+
+void tst_frmformulas::refusedEntryShowsWhatTheCalculationHolds()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, refused);
+    QFETCH(QString, held);
+    ProgramScope program;
+    open();
+    act(before);
+    act(refused);
+    QCOMPARE(program.services.messages.size(), std::size_t(1));
+    QCOMPARE(box(refused.left(refused.indexOf(u'<'))), held);
 }
 
 void tst_frmformulas::quantityBeforeAKindAsksForOne()

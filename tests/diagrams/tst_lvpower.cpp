@@ -55,9 +55,8 @@ QStringList redAreas()
 // Red inside a heavier black outline, with white lettering.
 bool paintedAsProblemBox(QWidget* box)
 {
-    return paintedAt(box, QPoint(1, box->height() / 2)) == colors::black &&
-           paintedAt(box, QPoint(5, box->height() - 5)) == colors::red && paints(box, colors::red, 0.5) &&
-           paints(box, colors::white, 0.005);
+    return fw::test::outlined(box) && paintedAt(box, QPoint(5, box->height() - 5)) == colors::red &&
+           paints(box, colors::red, 0.5) && paints(box, colors::white, 0.005);
 }
 
 Screen* screenNamed(const QString& name)
@@ -378,7 +377,7 @@ void tst_lvpower::tableAreasPaintTheirHighlight()
         QVERIFY(!paints(control, colors::blue, 0.05));
     } else if (qobject_cast<PictureBox*>(control)) {
         QCOMPARE(paintedAt(control, QPoint(control->width() - 5, control->height() - 5)), colors::red);
-        QCOMPARE(paintedAt(control, QPoint(control->width() - 1, control->height() / 2)), colors::black);
+        QVERIFY(fw::test::outlined(control));
     } else {
         QVERIFY(qobject_cast<TextArea*>(control) || qobject_cast<TextBox*>(control));
         QVERIFY(paintedAsProblemBox(control));

@@ -1,4 +1,5 @@
-// Boxes and labels that open something when clicked can be worked from the keyboard too.
+// Boxes, labels and pictures that open something when clicked act as push buttons do, and can be worked
+// from the keyboard too.
 
 #include "runtime/screen.h"
 #include "support/program.h"
@@ -18,6 +19,7 @@ public:
     FW_CONTROL(TextArea, Text1)
     FW_CONTROL(TextArea, Text2)
     FW_CONTROL(Label, Label1)
+    FW_CONTROL(PictureBox, Picture1)
 
 protected:
     Design design() const override
@@ -26,6 +28,7 @@ protected:
             textArea("Text1", "reading matter", 150, 150, 1500, 600).readOnly(),
             textArea("Text2", "editable", 1800, 150, 1500, 600),
             label("Label1", "Open", 3450, 150, 1500, 375).bordered(),
+            picture("Picture1", ":/assets/loudspeaker.svg", 150, 1200, 900, 900),
         };
     }
 };
@@ -35,11 +38,56 @@ class tst_clickables : public QObject
 {
     Q_OBJECT
 private slots:
+    void clickIsLeftPressAndReleaseInside_data();
+    void clickIsLeftPressAndReleaseInside();
     void readOnlyAreaTakesEnterAsClick_data();
     void readOnlyAreaTakesEnterAsClick();
     void editableAreaKeepsEnterForText();
     void focusedLabelShowsItsFocus();
 };
+
+void tst_clickables::clickIsLeftPressAndReleaseInside_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPoint>("pressAt"); // from the control's centre
+    QTest::addColumn<QPoint>("releaseAt");
+    QTest::addColumn<int>("clicks");
+    const QPoint here(0, 0);
+    const QPoint away(0, 400); // well below the control
+    for (const char* control : {"Text1", "Label1", "Picture1"}) {
+        QTest::addRow("%s: left click", control) << control << int(Qt::LeftButton) << here << here << 1;
+        QTest::addRow("%s: right click", control) << control << int(Qt::RightButton) << here << here << 0;
+        QTest::addRow("%s: middle click", control) << control << int(Qt::MiddleButton) << here << here << 0;
+        QTest::addRow("%s: dragged off before release", control)
+            << control << int(Qt::LeftButton) << here << away << 0;
+        QTest::addRow("%s: released without a press on it", control)
+            << control << int(Qt::LeftButton) << away << here << 0;
+    }
+}
+
+void tst_clickables::clickIsLeftPressAndReleaseInside()
+{
+    QFETCH(QString, control);
+    QFETCH(int, button);
+    QFETCH(QPoint, pressAt);
+    QFETCH(QPoint, releaseAt);
+    QFETCH(int, clicks);
+    ProgramScope program;
+    frmBoxes::get().Show();
+    QWidget* w = frmBoxes::get().control(control);
+    QSignalSpy spy(w, SIGNAL(Click()));
+    // The mouse acts on a box's page, as it does on the display.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(w))
+        w = area->viewport();
+    const auto at = [w](QPoint offset) { return w->rect().center() + offset; };
+    const auto mouse = Qt::MouseButton(button);
+    // A press that starts elsewhere is the window's; only the release reaches the control.
+    if (w->rect().contains(at(pressAt)))
+        QTest::mousePress(w, mouse, Qt::NoModifier, at(pressAt));
+    QTest::mouseRelease(w, mouse, Qt::NoModifier, at(releaseAt));
+    QCOMPARE(spy.count(), clicks);
+}
 
 void tst_clickables::readOnlyAreaTakesEnterAsClick_data()
 {

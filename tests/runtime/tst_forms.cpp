@@ -440,8 +440,8 @@ void tst_forms::problemAreaIsMarkedBeyondColour()
     QCOMPARE(box->accessibleDescription(), QStringLiteral("problem area"));
     QCOMPARE(BackColor(box), colors::red);
     QCOMPARE(ForeColor(box), colors::white);
-    // The heavier outline is painted in black at the edge, red inside.
-    QCOMPARE(fw::test::paintedAt(box, QPoint(1, box->height() / 2)), colors::black);
+    // The heavier outline is painted in black round the box, red inside.
+    QVERIFY(fw::test::outlined(box));
     QCOMPARE(fw::test::paintedAt(box, box->rect().center()), colors::red);
 }
 

@@ -91,6 +91,14 @@ bool paints(QWidget* control, const QColor& color, double share)
     return double(matching) >= share * image.width() * image.height();
 }
 
+bool outlined(QWidget* control)
+{
+    QWidget* container = control->parentWidget();
+    const QRect box = control->geometry();
+    return paintedAt(container, box.topLeft() - QPoint(1, 1)) == colors::black &&
+           paintedAt(container, box.bottomRight() + QPoint(1, 1)) == colors::black;
+}
+
 } // namespace fw::test
 
 #include "runtime/application.h"

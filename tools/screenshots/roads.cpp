@@ -233,6 +233,16 @@ std::vector<Road> roads()
              press(frmPicture::get().cmdContinue());
              return frmColor::get().window();
          }},
+        // "No picture or weak picture", its third problem area: the comb filter box in red.
+        {"frmColor-comb",
+         [] {
+             Module1::Main();
+             press(frmOne::get().Option4());
+             press(frmPicture::get().Option(1));
+             pick(frmPicture::get().Combo1(), 2);
+             press(frmPicture::get().cmdContinue());
+             return frmColor::get().window();
+         }},
         {"frmLVPower",
          [] {
              toTvDeadDiagram();
@@ -251,6 +261,15 @@ std::vector<Road> roads()
                  return static_cast<QWidget*>(nullptr);
              QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
              return frmNotes::get().window();
+         }},
+        // "No raster at all": eight boxes and the tube picture in red.
+        {"frmLVPower-raster",
+         [] {
+             Module1::Main();
+             press(frmOne::get().Option3());
+             press(frmRaster::get().Option1());
+             press(frmRaster::get().cmdContinue());
+             return frmLVPower::get().window();
          }},
         {"frmLVPower-design",
          [] {

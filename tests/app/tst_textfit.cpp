@@ -1,0 +1,379 @@
+// Every word readable: on each screen the program can show (each screenshot road, each highlight state of
+// the three diagrams), every visible box, label, list and button has its text laid out in its own content
+// rectangle with its own font, with no word broken across lines, no line cut off and no scroll bar.
+
+#include "app/frmOne.h"
+#include "app/module1.h"
+#include "diagnosis/frmDead.h"
+#include "diagnosis/frmPicture.h"
+#include "diagnosis/frmProblems.h"
+#include "diagnosis/frmRaster.h"
+#include "diagnosis/frmSound.h"
+#include "diagrams/frmColor.h"
+#include "diagrams/frmFront.h"
+#include "diagrams/frmLVPower.h"
+#include "roads.h"
+#include "support/program.h"
+
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyleOption>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <functional>
+
+using namespace fw;
+using fw::test::click;
+using fw::test::ProgramScope;
+
+namespace {
+
+using Walk = std::function<QWidget*()>;
+
+// A button's caption as drawn: '&' marks its shortcut and "&&" stands for one '&'.
+QString buttonText(const QAbstractButton* button)
+{
+    return QString(button->text()).replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+}
+
+// What does not fit of one laid-out line of `paragraph` whose top is `top` pixels down its room. A line
+// is cut when its letters reach past the bottom by more than the half pixel the painter rounds away; an
+// empty line needs no room.
+QStringList lineFaults(const QString& paragraph, const QTextLine& line, qreal top, const QFont& font,
+                       const QSizeF& room)
+{
+    QStringList faults;
+    const QString shown = paragraph.mid(line.textStart(), line.textLength());
+    const int end = line.textStart() + line.textLength();
+    if (end > 0 && end < paragraph.size() && !paragraph.at(end - 1).isSpace() &&
+        !paragraph.at(end).isSpace() && paragraph.at(end - 1) != u'-')
+        faults << QStringLiteral("word broken at \"%1|%2\"")
+                      .arg(paragraph.left(end).section(u' ', -1), paragraph.mid(end).section(u' ', 0, 0));
+    // A blank at the end of a line may hang past the edge; a letter may not.
+    qsizetype letters = shown.size();
+    while (letters > 0 && shown.at(letters - 1).isSpace())
+        --letters;
+    const qreal width = QFontMetricsF(font).horizontalAdvance(shown.left(letters));
+    if (width > room.width() + 0.5)
+        faults
+            << QStringLiteral("\"%1\" is %2 px wide in %3").arg(shown.trimmed()).arg(width).arg(room.width());
+    const qreal ink = top + line.ascent() + QFontMetricsF(font).tightBoundingRect(shown).bottom();
+    if (!shown.trimmed().isEmpty() && ink > room.height() + 0.5)
+        faults << QStringLiteral("\"%1\" cut at the bottom: its letters reach %2 px, %3 there")
+                      .arg(shown.trimmed())
+                      .arg(ink)
+                      .arg(room.height());
+    return faults;
+}
+
+// Lays the text out in `room` with `font`, as a label draws it: word-wrapped or on one line.
+QStringList layoutFaults(const QString& text, const QFont& font, const QSizeF& room, bool wrap)
+{
+    QStringList faults;
+    const qreal leading = QFontMetricsF(font).leading();
+    qreal top = 0;
+    bool first = true;
+    for (const QString& paragraph : text.split(u'\n')) {
+        QTextLayout layout(paragraph, font);
+        QTextOption option;
+        option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(room.width());
+            top += first ? 0 : leading;
+            first = false;
+            faults << lineFaults(paragraph, line, top, font, room);
+            top += line.height();
+        }
+        layout.endLayout();
+    }
+    return faults;
+}
+
+// A multi-line box as it laid its text out itself: the lines start inside the document's margin and are cut
+// off by the edges of the box's page.
+QStringList areaFaults(QPlainTextEdit* area)
+{
+    QStringList faults;
+    const qreal margin = area->document()->documentMargin();
+    const QSizeF room(area->viewport()->width() - margin, area->viewport()->height() - margin);
+    qreal top = 0;
+    for (QTextBlock block = area->document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            faults << lineFaults(block.text(), line, top, area->font(), room);
+            top += line.height();
+        }
+    }
+    return faults;
+}
+
+// Where a label draws its text: inside its frame and margin, and the indent a framed label keeps.
+QRectF labelRoom(const QLabel* label)
+{
+    QRectF room =
+        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    int indent = label->indent();
+    if (indent < 0 && label->frameWidth())
+        indent = label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - label->margin();
+    if (indent > 0) {
+        const Qt::Alignment align = label->alignment();
+        if (align & Qt::AlignLeft)
+            room.setLeft(room.left() + indent);
+        if (align & Qt::AlignRight)
+            room.setRight(room.right() - indent);
+        if (align & Qt::AlignTop)
+            room.setTop(room.top() + indent);
+        if (align & Qt::AlignBottom)
+            room.setBottom(room.bottom() - indent);
+    }
+    return room;
+}
+
+// Every item whole in the list's page, with no scroll bar: visible or not, for a list is shown by an option.
+QStringList listFaults(QListWidget* list)
+{
+    QStringList faults;
+    list->doItemsLayout();
+    const QSize page = list->maximumViewportSize();
+    int height = 0;
+    for (int row = 0; row < list->count(); ++row) {
+        const QSize item = list->sizeHintForIndex(list->model()->index(row, 0));
+        height += item.height() + 2 * list->spacing();
+        if (item.width() + 2 * list->spacing() > page.width())
+            faults << QStringLiteral("item \"%1\" is %2 px wide in %3")
+                          .arg(list->item(row)->text())
+                          .arg(item.width())
+                          .arg(page.width());
+    }
+    if (height > page.height())
+        faults << QStringLiteral("items need %1 px of height, %2 there").arg(height).arg(page.height());
+    if (list->isVisible() &&
+        (list->horizontalScrollBar()->isVisible() || list->verticalScrollBar()->isVisible()))
+        faults << QStringLiteral("a scroll bar shows");
+    return faults;
+}
+
+QStringList controlFaults(QWidget* w)
+{
+    if (auto* list = qobject_cast<QListWidget*>(w))
+        return listFaults(list);
+    if (!w->isVisible())
+        return {};
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (label->text().isEmpty() || Qt::mightBeRichText(label->text()))
+            return {};
+        return layoutFaults(label->text(), label->font(), labelRoom(label).size(), label->wordWrap());
+    }
+    if (auto* area = qobject_cast<QPlainTextEdit*>(w))
+        return areaFaults(area);
+    if (auto* box = qobject_cast<QLineEdit*>(w)) {
+        if (box->text().isEmpty())
+            return {};
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+        room = room.marginsRemoved(box->textMargins()).adjusted(2, 1, -2, -1); // the box's own margins
+        return layoutFaults(box->text(), box->font(), room.size(), false);
+    }
+    if (auto* button = qobject_cast<QPushButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        return layoutFaults(buttonText(button), button->font(), room.size(), false);
+    }
+    if (auto* optionButton = qobject_cast<QRadioButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(optionButton);
+        option.text = optionButton->text();
+        const QRect room =
+            optionButton->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, optionButton);
+        return layoutFaults(buttonText(optionButton), optionButton->font(), room.size(), false);
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        const QString text = combo->currentIndex() < 0 ? combo->placeholderText() : combo->currentText();
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const QRect room =
+            combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+        return layoutFaults(text, combo->font(), room.size(), false);
+    }
+    return {};
+}
+
+// The screen whose window this is.
+Screen* screenOf(const QWidget* window)
+{
+    for (Screen* screen : Registry::instance().loadedScreens())
+        if (screen->window() == window)
+            return screen;
+    return nullptr;
+}
+
+// A diagram opened with a picture problem code left by the picture problems screen.
+Walk withPictureCode(Screen& (*diagram)(), int code)
+{
+    return [diagram, code] {
+        frmPicture::get().txtA()->setText(QString::number(code));
+        diagram().Show();
+        return diagram().window();
+    };
+}
+
+// The low-voltage diagram after a raster symptom (Option1 to Option4 of the raster screen).
+Walk rasterDiagram(int symptom)
+{
+    return [symptom] {
+        Module1::Main();
+        click(frmOne::get().Option3());
+        click(frmRaster::get().control<OptionButton>(QStringLiteral("Option%1").arg(symptom)));
+        click(frmRaster::get().cmdContinue());
+        return frmLVPower::get().window();
+    };
+}
+
+template <class T> Screen& screen()
+{
+    return T::get();
+}
+} // namespace
+
+class tst_textfit : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyWordFits_data();
+    void everyWordFits();
+    void highlightedPictureStaysInPlace_data();
+    void highlightedPictureStaysInPlace();
+};
+
+void tst_textfit::everyWordFits_data()
+{
+    QTest::addColumn<Walk>("walk");
+    for (const Road& road : roads())
+        QTest::addRow("road %s", qPrintable(road.file)) << Walk(road.walk);
+    // Every highlight state of the three diagrams: each picture problem code on each of them, each raster
+    // symptom and TV Dead on the low-voltage diagram, each sound symptom on the front end, each colour
+    // problem code on the video and colour diagram.
+    constexpr int kPictureCodes = 28;
+    constexpr int kColorCodes = 27;
+    for (int code = 1; code <= kPictureCodes; ++code) {
+        QTest::addRow("frmLVPower picture code %d", code) << withPictureCode(&screen<frmLVPower>, code);
+        QTest::addRow("frmFront picture code %d", code) << withPictureCode(&screen<frmFront>, code);
+        QTest::addRow("frmColor picture code %d", code) << withPictureCode(&screen<frmColor>, code);
+    }
+    for (int code = 1; code <= kColorCodes; ++code)
+        QTest::addRow("frmColor color code %d", code) << Walk([code] {
+            frmProblems::get().txtB()->setText(QString::number(code));
+            frmColor::get().Show();
+            return frmColor::get().window();
+        });
+    for (int symptom = 1; symptom <= 4; ++symptom)
+        QTest::addRow("frmLVPower raster symptom %d", symptom) << rasterDiagram(symptom);
+    QTest::newRow("frmLVPower TV Dead") << Walk([] {
+        Module1::Main();
+        click(frmOne::get().Option1());
+        click(frmDead::get().Command1());
+        click(frmDead::get().cmdContinue());
+        return frmLVPower::get().window();
+    });
+    for (bool pictureOK : {true, false})
+        QTest::addRow("frmFront sound, picture %s", pictureOK ? "O.K." : "poor") << Walk([pictureOK] {
+            Module1::Main();
+            click(frmOne::get().Option2());
+            click(pictureOK ? frmSound::get().opt1() : frmSound::get().Opt2());
+            click(frmSound::get().cmdContinue());
+            return frmFront::get().window();
+        });
+}
+
+void tst_textfit::everyWordFits()
+{
+    QFETCH(Walk, walk);
+    ProgramScope program;
+    QWidget* window = walk();
+    fw::test::settle();
+    window->grab(); // laid out and painted once, as on the display
+    Screen* screen = screenOf(window);
+    QVERIFY(screen);
+    QStringList faults;
+    for (QWidget* control : screen->controls())
+        for (const QString& fault : controlFaults(control))
+            faults << screen->name() + QLatin1Char('.') + control->objectName() + QLatin1String(": ") + fault;
+    faults.sort();
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+namespace {
+// The picture box as painted, once the walk has led to its screen.
+QImage paintedPicture(const Walk& walk, const QString& picture)
+{
+    ProgramScope program;
+    QWidget* window = walk();
+    fw::test::settle();
+    Screen* screen = screenOf(window);
+    return screen ? screen->control(picture)->grab().toImage() : QImage();
+}
+} // namespace
+
+// A problem area's picture turns red behind its drawing: the drawing itself stays where it was, every dark
+// stroke of it still dark.
+void tst_textfit::highlightedPictureStaysInPlace_data()
+{
+    QTest::addColumn<Walk>("plain");
+    QTest::addColumn<Walk>("marked");
+    QTest::addColumn<QString>("picture");
+    const auto show = [](Screen& (*diagram)()) {
+        return Walk([diagram] {
+            diagram().Show();
+            return diagram().window();
+        });
+    };
+    const auto road = [](const QString& name) {
+        for (const Road& r : roads())
+            if (r.file == name)
+                return Walk(r.walk);
+        return Walk();
+    };
+    QTest::newRow("loudspeaker") << show(&screen<frmFront>) << road("frmFront-sound") << "Picture1";
+    QTest::newRow("picture tube") << show(&screen<frmLVPower>) << road("frmLVPower-raster") << "Picture1";
+    QTest::newRow("vertical yoke") << show(&screen<frmLVPower>) << rasterDiagram(2) // "Horizontal line only"
+                                   << "Picture3";
+}
+
+void tst_textfit::highlightedPictureStaysInPlace()
+{
+    QFETCH(Walk, plain);
+    QFETCH(Walk, marked);
+    QFETCH(QString, picture);
+    const QImage before = paintedPicture(plain, picture);
+    const QImage after = paintedPicture(marked, picture);
+    QCOMPARE(after.size(), before.size());
+    int strokes = 0;
+    int moved = 0;
+    int red = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x) {
+            if (after.pixelColor(x, y) == colors::red)
+                ++red;
+            // A stroke's edge is blended with what lies behind it, white or red; its core is not.
+            if (before.pixelColor(x, y).lightness() < 40) {
+                ++strokes;
+                if (after.pixelColor(x, y).lightness() >= 100)
+                    ++moved;
+            }
+        }
+    QVERIFY(red > 50);
+    QVERIFY(strokes > 50);
+    QVERIFY2(moved == 0, qPrintable(QStringLiteral("%1 of %2 dark pixels changed").arg(moved).arg(strokes)));
+}
+
+FW_TEST_MAIN(tst_textfit)
+#include "tst_textfit.moc"
