@@ -26,11 +26,20 @@ QRect pixelRect(const QRect& twips)
     return QRect(toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()), toPixels(twips.height()));
 }
 
+// A control of the design's type in its design font, set before any text is given, so that no text is ever
+// measured in a font it is not drawn with.
+template <class W> W* born(const Ctl& c, QWidget* parent)
+{
+    auto* w = new W(parent);
+    w->setFont(controlFont(c.pointSize, c.isBold, c.isItalic, c.isSerif));
+    return w;
+}
+
 QWidget* create(const Ctl& c, QWidget* parent)
 {
     switch (c.kind) {
     case Kind::Label: {
-        auto* w = new Label(parent);
+        auto* w = born<Label>(c, parent);
         w->setText(c.text);
         if (c.isCentred)
             w->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -39,22 +48,22 @@ QWidget* create(const Ctl& c, QWidget* parent)
         return w;
     }
     case Kind::Button: {
-        auto* w = new CommandButton(parent);
+        auto* w = born<CommandButton>(c, parent);
         w->setText(c.text);
         return w;
     }
     case Kind::Option: {
-        auto* w = new OptionButton(parent);
+        auto* w = born<OptionButton>(c, parent);
         w->setText(c.text);
         return w;
     }
     case Kind::Frame: {
-        auto* w = new Frame(parent);
+        auto* w = born<Frame>(c, parent);
         w->setCaption(c.text);
         return w;
     }
     case Kind::TextBox: {
-        auto* w = new TextBox(parent);
+        auto* w = born<TextBox>(c, parent);
         w->setText(c.text);
         w->setCursorPosition(0);
         w->setReadOnly(c.isReadOnly);
@@ -63,34 +72,34 @@ QWidget* create(const Ctl& c, QWidget* parent)
         return w;
     }
     case Kind::TextArea: {
-        auto* w = new TextArea(parent);
+        auto* w = born<TextArea>(c, parent);
         w->setText(c.text);
         w->setReadOnly(c.isReadOnly);
         return w;
     }
     case Kind::Combo: {
-        auto* w = new ComboBox(parent);
+        auto* w = born<ComboBox>(c, parent);
         w->addItems(c.itemList);
         w->setPlaceholderText(c.text);
         w->setCurrentIndex(-1);
         return w;
     }
     case Kind::List: {
-        auto* w = new ListBox(parent);
+        auto* w = born<ListBox>(c, parent);
         w->addItems(c.itemList);
         return w;
     }
     case Kind::Picture: {
-        auto* w = new PictureBox(parent);
+        auto* w = born<PictureBox>(c, parent);
         if (c.hasBorder)
             w->setFrameStyle(QFrame::Box | QFrame::Plain);
         w->setPicture(c.text);
         return w;
     }
     case Kind::Line:
-        return new Line(parent);
+        return born<Line>(c, parent);
     case Kind::Shape:
-        return new Shape(parent);
+        return born<Shape>(c, parent);
     }
     return nullptr;
 }
@@ -197,7 +206,6 @@ QHash<QString, QWidget*> build(QWidget* client, const Design& design, const QStr
         }
         QWidget* w = create(c, parent);
         w->setObjectName(c.name);
-        w->setFont(controlFont(c.pointSize, c.isBold, c.isItalic, c.isSerif));
         if (c.kind == Kind::Line) {
             const QRect& r = c.rect;
             static_cast<Line*>(w)->setEnds(QPoint(toPixels(r.left()), toPixels(r.top())),

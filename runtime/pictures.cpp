@@ -20,12 +20,17 @@ QCache<QString, QPixmap>& renderings()
     return kept;
 }
 
-QPixmap render(const QString& resource, QSize size, qreal devicePixelRatio)
+// The picture's natural size, remembered from its first parse.
+QSize remember(const QString& resource, const QSvgRenderer& renderer)
+{
+    return *sizes().insert(resource, renderer.isValid() ? renderer.defaultSize() : QSize());
+}
+
+QPixmap render(QSvgRenderer& renderer, QSize size, qreal devicePixelRatio)
 {
     QPixmap pixmap(size * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
@@ -36,23 +41,23 @@ QPixmap render(const QString& resource, QSize size, qreal devicePixelRatio)
 
 QSize pictureSize(const QString& resource)
 {
-    auto it = sizes().find(resource);
-    if (it == sizes().end()) {
-        const QSvgRenderer renderer(resource);
-        it = sizes().insert(resource, renderer.isValid() ? renderer.defaultSize() : QSize());
-    }
-    return *it;
+    if (const auto it = sizes().constFind(resource); it != sizes().cend())
+        return *it;
+    return remember(resource, QSvgRenderer(resource));
 }
 
 QPixmap picturePixmap(const QString& resource, qreal devicePixelRatio)
 {
-    const QSize size = pictureSize(resource);
-    if (size.isEmpty())
+    if (const auto it = sizes().constFind(resource); it != sizes().cend() && it->isEmpty())
         return {};
     const QString key = resource + QLatin1Char('@') + QString::number(qRound(devicePixelRatio * 100));
     if (const QPixmap* kept = renderings().object(key))
         return *kept;
-    const QPixmap pixmap = render(resource, size, devicePixelRatio);
+    QSvgRenderer renderer(resource); // parsed once, for its size and its drawing
+    const QSize size = remember(resource, renderer);
+    if (size.isEmpty())
+        return {};
+    const QPixmap pixmap = render(renderer, size, devicePixelRatio);
     const qsizetype kilobytes = pixmap.width() * pixmap.height() * pixmap.depth() / 8 / 1024 + 1;
     renderings().insert(key, new QPixmap(pixmap), kilobytes); // dropped at once when larger than the budget
     return pixmap;

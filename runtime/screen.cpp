@@ -34,6 +34,13 @@ protected:
             windowHandle()->setTitle(QStringLiteral(" "));
         QWidget::showEvent(event);
     }
+
+    // Once a screen has been drawn, the windows of the screens unloaded before it can go.
+    void paintEvent(QPaintEvent* event) override
+    {
+        QWidget::paintEvent(event);
+        Registry::instance().painted();
+    }
 };
 
 // Brings a window to the front with the keyboard focus. The offscreen platform (tests, screenshots) has no
@@ -245,20 +252,35 @@ void Registry::gone(Screen* screen)
         activeScreen()->activate();
 }
 
+// An unloaded window is destroyed after the next screen window has been drawn, so that tearing down its
+// controls does not hold up the screen shown in its place; if no screen is drawn before another unload, it
+// goes then.
 void Registry::retire(QWidget* window)
 {
-    std::erase_if(m_retired, [](const QPointer<QWidget>& w) { return w.isNull(); });
+    painted();
     m_retired.emplace_back(window);
-    window->deleteLater();
+}
+
+void Registry::painted()
+{
+    std::erase_if(m_doomed, [](const QPointer<QWidget>& w) { return w.isNull(); });
+    for (const QPointer<QWidget>& w : m_retired) {
+        if (w)
+            w->deleteLater();
+        m_doomed.push_back(w);
+    }
+    m_retired.clear();
 }
 
 void Registry::reset()
 {
     m_shown.clear();
     m_screens.clear();
-    for (const QPointer<QWidget>& w : m_retired)
-        delete w.data();
-    m_retired.clear();
+    for (auto* windows : {&m_retired, &m_doomed}) {
+        for (const QPointer<QWidget>& w : *windows)
+            delete w.data();
+        windows->clear();
+    }
 }
 
 } // namespace fw

@@ -6,7 +6,8 @@
 // needs its window or controls) loads it: the window is built hidden from the screen's design table, then
 // Form_Load runs. Show, Hide and Unload act on the window; Unload forgets the controls but keeps the
 // object, so a later reference builds fresh controls and runs Form_Load again. A handler may unload its own
-// screen: the screen is marked unloaded at once and the old widgets are deleted once the event is over.
+// screen: the screen is marked unloaded and its window hidden at once; the old widgets are deleted once the
+// event is over and a screen window has been drawn after it (or at the next unload, whichever comes first).
 //
 // The runtime keeps the order in which visible screens were shown. The last shown one is the active
 // screen; Form_Activate runs each time a screen becomes active, whether by being shown on top or by being
@@ -116,6 +117,10 @@ public:
     // Destroys every screen object and window: the program's state as before start-up.
     void reset();
 
+    // A screen window has been drawn: the windows of screens unloaded before it are deleted once the
+    // event is over.
+    void painted();
+
 private:
     friend class Screen;
     void shown(Screen* screen);
@@ -124,7 +129,8 @@ private:
 
     std::unordered_map<std::type_index, std::unique_ptr<Screen>> m_screens;
     std::vector<Screen*> m_shown;
-    std::vector<QPointer<QWidget>> m_retired; // unloaded windows awaiting deletion
+    std::vector<QPointer<QWidget>> m_retired; // unloaded windows awaiting a drawn screen
+    std::vector<QPointer<QWidget>> m_doomed;  // unloaded windows whose deletion is posted
 };
 
 // The base of every screen class: gives it its accessor, so that `frmDead::get()` names the screen.

@@ -199,6 +199,8 @@ void tst_forms::handlerUnloadingItsOwnScreenGetsFreshControls()
     QCOMPARE(first.loads, 2);
     QVERIFY(first.isShown());
     QVERIFY(first.window() != oldWindow.data());
+    QVERIFY(oldWindow && !oldWindow->isVisible()); // gone from the display at once
+    first.window()->grab();                        // the screen shown in its place is drawn
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(oldWindow.isNull());
     QCOMPARE(first.Text1()->Text(), QStringLiteral("design text"));
