@@ -17,6 +17,8 @@
 
 #include <QRegularExpression>
 #include <QScrollBar>
+
+#include <limits>
 #include <QStyleOption>
 #include <QTest>
 #include <QTextBlock>
@@ -94,12 +96,15 @@ QStringList layoutFaults(const QString& text, const QFont& font, const QSizeF& r
 }
 
 // A multi-line box as it laid its text out itself: the lines start inside the document's margin and are cut
-// off by the edges of the box's page.
+// off by the edges of the box's page. A box made to scroll (a reading sheet) may run on below its page, but
+// not past its sides.
 QStringList areaFaults(QPlainTextEdit* area)
 {
     QStringList faults;
     const qreal margin = area->document()->documentMargin();
-    const QSizeF room(area->viewport()->width() - margin, area->viewport()->height() - margin);
+    const bool scrolls = area->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+    const QSizeF room(area->viewport()->width() - margin,
+                      scrolls ? std::numeric_limits<qreal>::max() : area->viewport()->height() - margin);
     qreal top = 0;
     for (QTextBlock block = area->document()->begin(); block.isValid(); block = block.next()) {
         const QTextLayout* layout = block.layout();
