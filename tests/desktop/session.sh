@@ -12,17 +12,11 @@ unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER XDG_SESSI
 
 started=() # process ids to stop at the end, the last started first
 cleanup() {
+    local last_first=()
     for ((i = ${#started[@]} - 1; i >= 0; i--)); do
-        kill "${started[i]}" 2>/dev/null
+        last_first+=("${started[i]}")
     done
-    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
-        for _ in $(seq 1 30); do
-            kill -0 "${started[i]}" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -9 "${started[i]}" 2>/dev/null
-        wait "${started[i]}" 2>/dev/null
-    done
+    stop_processes "${last_first[@]}"
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -45,15 +45,7 @@ cupsd_pid=""
 pdf=""
 touch "$work/before"
 cleanup() {
-    if [ -n "$cupsd_pid" ]; then
-        kill "$cupsd_pid" 2>/dev/null
-        for _ in $(seq 1 50); do
-            kill -0 "$cupsd_pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -9 "$cupsd_pid" 2>/dev/null
-        wait "$cupsd_pid" 2>/dev/null
-    fi
+    [ -n "$cupsd_pid" ] && stop_processes "$cupsd_pid"
     # Whatever the PDF printer wrote during the test, even for a job the test gave up on.
     [ -e "$work/before" ] && find "$outdir" -maxdepth 1 -name '*.pdf' -newer "$work/before" -delete 2>/dev/null
     [ "$outdir_existed" -eq 0 ] && rmdir "$outdir" 2>/dev/null
