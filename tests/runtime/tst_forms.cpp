@@ -4,10 +4,12 @@
 #include "support/program.h"
 
 #include <QApplication>
+#include <QStyleFactory>
 #include <QTest>
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 using namespace fw;
 using fw::test::click;
@@ -150,6 +152,7 @@ private slots:
     void escapePressesTheOnlyWayBack();
     void clickableBoxesAreReachableByKeyboard();
     void frameCaptionIsLiteralAndItsOwnColour();
+    void framesLookAsFusionDrawsThem();
 };
 
 void tst_forms::referenceLoadsHiddenAndRunsFormLoadOnce()
@@ -512,6 +515,23 @@ void tst_forms::clickableBoxesAreReachableByKeyboard()
     QTest::keyClick(box, Qt::Key_Return);
     QTest::keyClick(box, Qt::Key_Space);
     QCOMPARE(clicks, 2);
+}
+
+// The program's style draws a frame's border itself; it must look exactly as Fusion's, with a caption or
+// without.
+void tst_forms::framesLookAsFusionDrawsThem()
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    for (const QString& caption : {QStringLiteral("Major Symptom"), QString()}) {
+        Frame ours;
+        Frame theirs;
+        for (Frame* frame : {&ours, &theirs}) {
+            frame->setCaption(caption);
+            frame->resize(200, 160);
+        }
+        theirs.setStyle(fusion.get());
+        QCOMPARE(ours.grab().toImage(), theirs.grab().toImage());
+    }
 }
 
 FW_TEST_MAIN(tst_forms)

@@ -23,6 +23,14 @@ for _ in $(seq 1 100); do
         echo "main menu shown at $shown"
         display=$(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9]*x[0-9]*\) pixels.*/\1/p')
         [ "$shown" = "$display+0+0" ] || { echo "the display is $display+0+0"; exit 1; }
+        # Nothing on the main menu is an image file: drawing it must not load the image format plugins
+        # (their probing of a file would load every one of them, and their libraries).
+        sleep 0.5
+        if grep -q '/imageformats/' "/proc/$pid/maps"; then
+            echo "the main menu's drawing loaded image plugins:"
+            grep -o '/[^ ]*/imageformats/[^ ]*' "/proc/$pid/maps" | sort -u
+            exit 1
+        fi
         exit 0
     fi
     sleep 0.1
