@@ -5,6 +5,7 @@
 
 int main(int argc, char* argv[])
 {
+    fw::beginStartUp();
     fw::choosePlatform();
     QApplication app(argc, argv);
     fw::initApplication(app);

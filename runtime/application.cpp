@@ -6,6 +6,7 @@
 #include "runtime/screen.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
 #include <QImageReader>
@@ -14,9 +15,32 @@
 #include <QStyleFactory>
 #include <qdrawutil.h>
 
+#include <fontconfig/fontconfig.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 namespace fw {
 
 namespace {
+// The start-up's second thread: it reads the font configuration while the application object connects to
+// the display, then, once the application object exists, builds the font database while the main thread
+// sets the look and draws the first screen's pictures. The first text measured waits for it as needed.
+struct FontReader
+{
+    std::mutex lock;
+    std::condition_variable_any applicationMade;
+    bool made = false;
+    std::jthread thread; // last, so that it is joined before the rest goes
+};
+
+FontReader& fontReader()
+{
+    static FontReader reader;
+    return reader;
+}
+
 // Fusion, with one change of means and none of look: Fusion loads its group box frame through the image
 // plugins, letting every installed plugin probe the file, which loads them all (and their libraries) the
 // first time a frame is drawn, during the main menu's first paint. Here the same picture is read as the
@@ -55,8 +79,26 @@ void choosePlatform()
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
+void beginStartUp()
+{
+    fontReader().thread = std::jthread([](std::stop_token stop) {
+        FcInit();
+        FontReader& reader = fontReader();
+        std::unique_lock lock(reader.lock);
+        if (!reader.applicationMade.wait(lock, stop, [&reader] { return reader.made; }))
+            return;
+        lock.unlock();
+        QFontDatabase::families();
+    });
+}
+
 void initApplication(QApplication& app)
 {
+    {
+        const std::lock_guard lock(fontReader().lock);
+        fontReader().made = true;
+    }
+    fontReader().applicationMade.notify_all();
     QApplication::setApplicationName(QStringLiteral("Fernwick"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setDesktopFileName(QStringLiteral("org.fernwick.Fernwick"));
@@ -73,6 +115,10 @@ void initApplication(QApplication& app)
 
 void shutdownApplication()
 {
+    if (fontReader().thread.joinable()) {
+        fontReader().thread.request_stop();
+        fontReader().thread.join();
+    }
     Registry::instance().reset();
 }
 

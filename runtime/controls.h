@@ -213,6 +213,8 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
     void setPicture(const QString& resource);
     QString picture() const { return m_picture; }
+    // Gives the box its picture already drawn, at the ratio the drawing says.
+    void setRendered(const QPixmap& rendered) { m_rendered = rendered; }
     QSize pictureSize() const;
 signals:
     void Click();

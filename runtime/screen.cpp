@@ -80,7 +80,17 @@ void Screen::Load()
     if (const QColor back = backColor(); back.isValid())
         setBackColor(window, back);
     m_window = window;
-    m_controls = build(window, design(), tabOrder());
+    // The pictures shown at once are drawn before the controls are made, which measure text: on the first
+    // screen, the font database is still being read on another thread meanwhile.
+    const Design table = design();
+    QHash<QString, QPixmap> drawn;
+    for (const Ctl& c : table)
+        if (c.kind == Kind::Picture && c.isVisible && !c.text.isEmpty())
+            drawn.insert(c.text, picturePixmap(c.text, window->devicePixelRatioF()));
+    m_controls = build(window, table, tabOrder());
+    for (QWidget* w : std::as_const(m_controls))
+        if (auto* picture = qobject_cast<PictureBox*>(w); picture && drawn.contains(picture->picture()))
+            picture->setRendered(drawn.value(picture->picture()));
     attachNotes(name(), m_controls);
     offerNotes(window);
     applyGeometry();

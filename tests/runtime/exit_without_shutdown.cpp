@@ -1,6 +1,8 @@
-// A program that embeds the screens and ends without tearing them down itself: it opens a few screens,
-// unloads one (its window awaits deletion) and returns from main. The runtime must take its screens down
-// while the application object still exists, so that this ends with status 0.
+// A program that embeds the screens and ends without tearing them down itself: it begins the start-up as
+// the program does, opens a few screens, unloads one (its window awaits deletion) and returns from main.
+// The runtime must take its screens down, and stop its font reader, while the application object still
+// exists, so that this ends with status 0. With --before-application it returns before making the
+// application object at all: the font reader, left waiting for it, must not hold up the exit.
 
 #include "app/frmOne.h"
 #include "app/module1.h"
@@ -9,8 +11,13 @@
 
 #include <QApplication>
 
+#include <cstring>
+
 int main(int argc, char** argv)
 {
+    fw::beginStartUp();
+    if (argc > 1 && std::strcmp(argv[1], "--before-application") == 0)
+        return 0;
     QApplication app(argc, argv);
     fw::initApplication(app);
     Module1::Main();
