@@ -18,6 +18,7 @@ class ScreenWindow : public QWidget
 {
 public:
     using QWidget::QWidget;
+    using QWidget::destroy;
 
 protected:
     void closeEvent(QCloseEvent* event) override
@@ -139,7 +140,10 @@ void Screen::Unload()
     QWidget* window = m_window;
     m_window = nullptr;
     m_controls.clear();
-    window->hide();
+    // The native window goes at once, so the screen leaves the display at once; hiding the window instead
+    // would tell each of its controls in turn, which the next screen would wait for. The controls go after
+    // the next screen is drawn.
+    static_cast<ScreenWindow*>(window)->destroy();
     Registry::instance().retire(window);
     Registry::instance().gone(this);
 }
@@ -218,8 +222,12 @@ void Screen::applyGeometry()
         m_window->setFixedSize(size);
     }
     m_window->move(toPixels(m_left), toPixels(m_top));
-    m_window->setWindowState(maximized ? m_window->windowState() | Qt::WindowMaximized
-                                       : m_window->windowState() & ~Qt::WindowMaximized);
+    // Changing the state makes the native window, so it is changed only when it differs: a screen that is
+    // not maximised gets its native window when shown, with its final place and size.
+    const Qt::WindowStates state = maximized ? m_window->windowState() | Qt::WindowMaximized
+                                             : m_window->windowState() & ~Qt::WindowMaximized;
+    if (state != m_window->windowState())
+        m_window->setWindowState(state);
 }
 
 Registry& Registry::instance()

@@ -163,6 +163,7 @@ void tst_forms::referenceLoadsHiddenAndRunsFormLoadOnce()
     QCOMPARE(first.Text1()->Text(), QStringLiteral("design text"));
     QVERIFY(first.isLoaded());
     QVERIFY(!first.isShown());
+    QVERIFY(!first.window()->windowHandle()); // its native window waits for Show, with its final geometry
     QCOMPARE(first.loads, 1);
     first.OptA();
     first.Show();
@@ -202,7 +203,7 @@ void tst_forms::handlerUnloadingItsOwnScreenGetsFreshControls()
     QCOMPARE(first.loads, 2);
     QVERIFY(first.isShown());
     QVERIFY(first.window() != oldWindow.data());
-    QVERIFY(oldWindow && !oldWindow->isVisible()); // gone from the display at once
+    QVERIFY(oldWindow && !oldWindow->windowHandle()); // gone from the display at once: no native window
     first.window()->grab();                        // the screen shown in its place is drawn
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(oldWindow.isNull());
