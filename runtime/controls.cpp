@@ -203,11 +203,14 @@ void Label::mousePressEvent(QMouseEvent* event)
     m_click.press(event);
 }
 
+// A completed click is the label's alone: its text holds no links for the label to follow, and the click may
+// open another screen at once.
 void Label::mouseReleaseEvent(QMouseEvent* event)
 {
-    QLabel::mouseReleaseEvent(event);
     if (m_click.release(event, rect()))
         emit Click();
+    else
+        QLabel::mouseReleaseEvent(event);
 }
 
 // A label that takes the keyboard shows where the focus is, as a button does.
