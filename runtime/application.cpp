@@ -15,9 +15,8 @@
 #include <QStyleFactory>
 #include <qdrawutil.h>
 
-#include <fontconfig/fontconfig.h>
-
 #include <condition_variable>
+#include <fontconfig/fontconfig.h>
 #include <mutex>
 #include <thread>
 
@@ -54,8 +53,8 @@ public:
                        const QWidget* widget) const override
     {
         static const QPixmap frame = [] {
-            QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"),
-                                "png");
+            QImageReader reader(
+                QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
             reader.setAutoDetectImageFormat(false);
             return QPixmap::fromImage(reader.read());
         }();
@@ -65,9 +64,10 @@ public:
         }
         const int gap = 3; // Fusion's space above a group box's frame
         const auto* box = qobject_cast<const QGroupBox*>(widget);
-        const int top = box && !box->isCheckable() && box->title().isEmpty()
-                            ? gap
-                            : std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) + gap;
+        const int top =
+            box && !box->isCheckable() && box->title().isEmpty()
+                ? gap
+                : std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) + gap;
         qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), frame);
     }
 };

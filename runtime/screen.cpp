@@ -17,8 +17,8 @@ namespace {
 class ScreenWindow : public QWidget
 {
 public:
-    using QWidget::QWidget;
     using QWidget::destroy;
+    using QWidget::QWidget;
 
 protected:
     void closeEvent(QCloseEvent* event) override

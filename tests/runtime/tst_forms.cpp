@@ -204,7 +204,7 @@ void tst_forms::handlerUnloadingItsOwnScreenGetsFreshControls()
     QVERIFY(first.isShown());
     QVERIFY(first.window() != oldWindow.data());
     QVERIFY(oldWindow && !oldWindow->windowHandle()); // gone from the display at once: no native window
-    first.window()->grab();                        // the screen shown in its place is drawn
+    first.window()->grab();                           // the screen shown in its place is drawn
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(oldWindow.isNull());
     QCOMPARE(first.Text1()->Text(), QStringLiteral("design text"));
