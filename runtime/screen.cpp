@@ -44,15 +44,6 @@ protected:
     }
 };
 
-// Brings a window to the front with the keyboard focus. The offscreen platform (tests, screenshots) has no
-// stacking to change and warns on every attempt to raise.
-void bringToFront(QWidget* window)
-{
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        window->raise();
-    window->activateWindow();
-}
-
 } // namespace
 
 Screen::Screen(const QString& name, const QString& caption, QSize clientSize)
@@ -119,10 +110,23 @@ QList<QWidget*> Screen::controls()
 
 void Screen::Show()
 {
+    m_newOnTop = !(isLoaded() && m_window->windowHandle());
     Load();
     m_window->show();
-    bringToFront(m_window);
+    bringToFront();
     Registry::instance().shown(this);
+    m_newOnTop = false;
+}
+
+// The window to the front, with the keyboard focus. A native window made by the Show under way is already
+// on top of its siblings: raising it as well would cost a restack, then a wait for the server to report the
+// new place and three more for the frame, all before its first paint. The offscreen platform (tests,
+// screenshots) has no stacking to change and warns on every attempt to raise.
+void Screen::bringToFront()
+{
+    if (!m_newOnTop && QGuiApplication::platformName() != QLatin1String("offscreen"))
+        m_window->raise();
+    m_window->activateWindow();
 }
 
 void Screen::Hide()
@@ -172,7 +176,7 @@ void Screen::activate()
 {
     if (!isLoaded())
         return;
-    bringToFront(m_window);
+    bringToFront();
     Form_Activate();
 }
 

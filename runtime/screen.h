@@ -85,12 +85,14 @@ private:
     friend class Registry;
     void applyGeometry();
     void activate();
+    void bringToFront();
     void offerToKeyboard();
 
     QString m_caption;
     QSize m_clientSize;
     double m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     bool m_maximized = false;
+    bool m_newOnTop = false; // during Show: its native window was made by it, so is on top already
     QWidget* m_window = nullptr;
     QHash<QString, QWidget*> m_controls;
 };
