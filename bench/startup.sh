@@ -38,8 +38,9 @@ dm=$(printf '%s\n' "${d[@]}" | median)
 echo "fernwick to main menu painted: ${f[*]} ms, median $fm ms"
 echo "bare Qt window painted:       ${h[*]} ms, median $hm ms"
 echo "the same, filling the display: ${d[*]} ms, median $dm ms"
-awk -v a="$fm" -v b="$hm" -v d="$dm" \
-    'BEGIN { printf "ratio %.2f; the bare window filling the display %.2f; fernwick to it %.2f\n", a / b, d / b, a / d }'
+awk -v a="$fm" -v b="$hm" -v d="$dm" 'BEGIN {
+    printf "ratio %.2f; the bare window filling the display %.2f; fernwick to it %.2f\n", a / b, d / b, a / d
+}'
 
 # Peak resident memory: each program runs until its window is shown plus a second.
 peak() {
