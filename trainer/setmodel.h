@@ -1,0 +1,117 @@
+#pragma once
+// The colour set on the trainer's bench, as a signal-flow model. Every stage is a circuit area of the
+// notes (the same ids, so a fault, its note and the symptom screens' roads speak of the same stage). A
+// stage needs supply rails, signals and drive from other stages and delivers its own output; a fault
+// removes, weakens or distorts one stage's output, and everything the set shows and every reading follow
+// from the stages' needs, not from a list typed per fault. The loops a technician must know are in the
+// stages' needs: the supplies derived from the horizontal output stage die with it, the high voltage,
+// focus and screen supplies come from the flyback, and the tube lights only with heater, high voltage and
+// screen voltage present.
+
+#include "trainer/appearance.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <span>
+
+namespace trainer {
+
+// How a stage's output stands.
+enum class Output {
+    Good,
+    Missing,   // no output at all
+    Weak,      // present but too small
+    Distorted, // present, the right size, the wrong shape or timing
+};
+
+// The road a technician takes on the symptom screens for what the set shows: from the main menu's symptom
+// option, the symptom screen's option and, where the screen offers one, the item of its problem-area
+// drop-down list, then Continue.
+struct Road
+{
+    const char* menuOption; // the main menu's option: "Option1" (TV Dead) to "Option5" (Color problems)
+    const char* option;     // the symptom screen's option clicked; null where the screen has none to pick
+    const char* item;       // the drop-down item chosen, as the screen lists it; null where none
+};
+
+// One failed part of one stage.
+struct Fault
+{
+    const char* id;          // stable: kept in the exercise history ("vertical-yoke-open")
+    const char* stage;       // the area id of the notes ("vertical-yoke")
+    const char* part;        // the failed part, one of the culprits the stage's note names ("open winding")
+    Output output;           // what the failure does to the stage's output
+    const char* explanation; // why the set shows what it shows, in a few sentences
+    Road road;
+};
+
+// Every fault of the catalogue, in the order of the diagrams.
+std::span<const Fault> faults();
+
+// The fault of an id; null for an unknown id.
+const Fault* findFault(QAnyStringView id);
+
+// A fault's name as the trainer lists it: the stage as the diagrams name it, then the failed part
+// ("Vertical deflection yoke: open winding").
+QString faultName(const Fault& fault);
+
+// Every stage of the model, as area ids in the order of the diagrams.
+QStringList stages();
+
+// What a measurement shows. `stage` is the area id measured; the texts are what the student reads.
+struct Reading
+{
+    QString stage;
+    QString quantity;   // what was measured ("Vertical output to the yoke")
+    QString instrument; // with what ("scope", "meter, DC volts", "high-voltage probe")
+    QString where;      // where the probe goes ("yoke plug, vertical pins, to cold ground")
+    QString now;        // what it reads on this set now
+    QString typical;    // what a working set typically reads, in the notes' ranges
+    bool powered;       // taken with the set switched on
+    bool normal;        // reads as a working set's; for the scoring, never shown before the answer
+};
+
+// The result of checking a suspect part out of circuit, power off.
+struct PartCheck
+{
+    QString part;
+    QString finding; // what the check shows ("reads open", "reads 4.7 ohms, as marked")
+    bool failed;
+};
+
+// The set on the bench with its hidden fault (none: a working set).
+class Set
+{
+public:
+    explicit Set(const Fault* fault = nullptr, bool lineConnected = true);
+
+    // A set without a mains transformer: its chassis, and every stage on it, sits at line potential.
+    bool lineConnected() const;
+
+    // How each stage's output stands, following from the fault through the stages' needs.
+    Output output(QAnyStringView stage) const;
+
+    // What the set shows and sounds like.
+    Appearance appearance() const;
+
+    // The reading at a stage's output; nothing for an unknown stage.
+    std::optional<Reading> measure(QAnyStringView stage) const;
+
+    // The suspect parts of a stage, as the stage's note names its culprits.
+    QStringList parts(QAnyStringView stage) const;
+
+    // A part checked out of circuit, power off.
+    PartCheck check(QAnyStringView stage, const QString& part) const;
+
+private:
+    const Fault* m_fault;
+    bool m_lineConnected;
+};
+
+// The fewest measurements a search that always splits the remaining suspects in half needs, from the
+// symptom the fault shows, to be sure of the faulty stage.
+int halfSplitOptimum(const Fault& fault);
+
+} // namespace trainer
