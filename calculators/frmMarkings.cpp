@@ -16,8 +16,10 @@ constexpr int kMostBands = 6;
 // The drawn resistor: body, bands and the captions under them, in twips.
 constexpr int kBodyLeft = 2400, kBodyTop = 840, kBodyWidth = 4800, kBodyHeight = 840;
 constexpr int kBandWidth = 330, kBandMargin = 420;
-// Three lines: the colour, and a meaning such as "no tolerance" that wraps.
-constexpr int kCaptionWidth = 720, kCaptionTop = kBodyTop + kBodyHeight + 60, kCaptionHeight = 720;
+// Three lines: the colour, and a meaning such as "no tolerance" that wraps at its space. As wide as "100
+// ppm/K" on one line, which is wider than the bands of a 6-band part are apart; a caption's text is centred,
+// so that neighbours' texts still stand apart.
+constexpr int kCaptionWidth = 840, kCaptionTop = kBodyTop + kBodyHeight + 60, kCaptionHeight = 720;
 
 constexpr int kSwatchLeft = 240, kSwatchStep = 705, kSwatchTop = 2520;
 
