@@ -342,11 +342,12 @@ void frmMarkings::txtValue_Change()
     const Result<TypedValue> value = parseValue(typed);
     m_fromValue = bool(value);
     if (value) {
-        if (value->tolerance)
-            m_part.tolerance =
-                std::find_if(bandColors().begin(), bandColors().end(), [&](const BandColor& c) {
-                    return c.tolerance == value->tolerance;
-                })->color;
+        const auto colors = bandColors();
+        const auto typedBand = std::find_if(colors.begin(), colors.end(), [&](const BandColor& c) {
+            return value->tolerance && c.tolerance == value->tolerance;
+        });
+        if (typedBand != colors.end())
+            m_part.tolerance = typedBand->color;
         writeBands();
         showBands(false);
         return;

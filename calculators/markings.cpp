@@ -450,6 +450,24 @@ Result<Decimal> parseOhms(const QString& text, const QLocale& locale)
     return fromDigits(digits, std::max(fraction, 0), prefix);
 }
 
+namespace {
+// A value with the tolerance typed after it, when a band stands for that tolerance.
+Result<TypedValue> withTolerance(Decimal ohms, std::optional<Decimal> tolerance, const QString& typed,
+                                 const QLocale& locale)
+{
+    const auto colors = toleranceColors();
+    if (tolerance && std::any_of(colors.begin(), colors.end(),
+                                 [&](Color c) { return bandColor(c).tolerance == *tolerance; }))
+        return {TypedValue{ohms, *tolerance}, {}};
+    if (tolerance && *tolerance == kNoBandTolerance)
+        return Result<TypedValue>::refused(
+            QStringLiteral("%1 is a part without a tolerance band: choose 3 bands and type the value alone.")
+                .arg(percentText(kNoBandTolerance, locale)));
+    return Result<TypedValue>::refused(
+        QStringLiteral("No band stands for a tolerance of \u00B1%1 %: they mark 0.01 % to 10 %.").arg(typed));
+}
+} // namespace
+
 Result<TypedValue> parseValue(const QString& text, const QLocale& locale)
 {
     const QString typed = text.trimmed();
@@ -460,14 +478,7 @@ Result<TypedValue> parseValue(const QString& text, const QLocale& locale)
         const Result<Decimal> value = parseOhms(m.captured(1), locale);
         if (!value)
             return Result<TypedValue>::refused(value.reason);
-        const Result<Decimal> tolerance = parseOhms(m.captured(2), locale);
-        const auto colors = toleranceColors();
-        if (!tolerance || std::none_of(colors.begin(), colors.end(),
-                                       [&](Color c) { return bandColor(c).tolerance == *tolerance; }))
-            return Result<TypedValue>::refused(
-                QStringLiteral("No band stands for a tolerance of \u00B1%1 %: they mark 0.01 % to 10 %.")
-                    .arg(m.captured(2)));
-        return {TypedValue{*value, *tolerance}, {}};
+        return withTolerance(*value, parseOhms(m.captured(2), locale).value, m.captured(2), locale);
     }
     const Result<Decimal> whole = parseOhms(typed, locale);
     if (whole)
@@ -476,7 +487,7 @@ Result<TypedValue> parseValue(const QString& text, const QLocale& locale)
     const ToleranceLetter* letter = typed.isEmpty() ? nullptr : toleranceLetter(typed.back());
     if (letter && !letter->amount.isZero())
         if (const Result<Decimal> value = parseOhms(typed.chopped(1), locale))
-            return {TypedValue{*value, letter->amount}, {}};
+            return withTolerance(*value, letter->amount, QString(typed.back()), locale);
     return Result<TypedValue>::refused(whole.reason);
 }
 

@@ -418,6 +418,10 @@ void tst_frmmarkings::benchCases_data()
     row("decimal comma", "German / 5 bands / type 4,7k", "lblValue: 4,7 kΩ ±1 %");
     row("tolerance in percent", "5 bands / type 4k7 5%", "lblValue: 4.7 kΩ ±5 % | lblMessage: ");
     row("tolerance letter", "5 bands / type 4k7J", "lblValue: 4.7 kΩ ±5 % | lblBand5: gold\n±5 %");
+    row("20 % typed on 5 bands", "5 bands / type 4k7M",
+        "count: 5 | lblValue:  | lblMessage: ±20 % is a part without a tolerance band: choose 3 bands and "
+        "type the "
+        "value alone.");
     row("tolerance on 3 bands", "3 bands / type 4k7 5%",
         "lblValue: 4.7 kΩ ±20 % | lblMessage: Three bands carry no tolerance: they mean ±20 %.");
     // Results are read out by what they say.

@@ -672,6 +672,12 @@ void tst_markings::valuesWithTolerance_data()
     QTest::newRow("no tolerance letter") << "4k7X"
                                          << "C"
                                          << "refused: not a value";
+    QTest::newRow("20 % by letter") << "4k7M"
+                                    << "C"
+                                    << "refused: without a tolerance band";
+    QTest::newRow("20 % in percent") << "4k7 20%"
+                                     << "C"
+                                     << "refused: without a tolerance band";
     QTest::newRow("Z on a resistor") << "4k7Z"
                                      << "C"
                                      << "refused: not a value";
