@@ -415,7 +415,7 @@ void tst_frmmarkings::benchCases_data()
     row("no coefficient caption", "6 bands / click brown black black red brown white",
         "lblBand6: white\nno coefficient | fits: lblBand6");
     // Bench notation: a decimal comma where the locale writes one, and a tolerance typed.
-    row("decimal comma", "German / 5 bands / type 4,7k", "lblValue: 4,7 kΩ ±1 %");
+    row("decimal comma and tolerance", "German / 5 bands / type 4,7k 5%", "lblValue: 4,7 kΩ ±5 %");
     row("tolerance in percent", "5 bands / type 4k7 5%", "lblValue: 4.7 kΩ ±5 % | lblMessage: ");
     row("tolerance letter", "5 bands / type 4k7J", "lblValue: 4.7 kΩ ±5 % | lblBand5: gold\n±5 %");
     row("20 % typed on 5 bands", "5 bands / type 4k7M",
