@@ -592,24 +592,18 @@ void tst_markings::capacitorNotations_data()
     row("p47", "0.00047 nF", CapacitorNotation::WithUnit);
     row("47p", "0.047 nF", CapacitorNotation::WithUnit);
     row("1000pF", "1 nF", CapacitorNotation::WithUnit);
-    row("1000 pF", "1 nF", CapacitorNotation::WithUnit);
     row("100n", "100 nF", CapacitorNotation::WithUnit);
     row("10µ", "10000 nF", CapacitorNotation::WithUnit);
     row("10μ", "10000 nF", CapacitorNotation::WithUnit); // the Greek letter
-    row("10u", "10000 nF", CapacitorNotation::WithUnit);
     row("10uF 16V", "10000 nF 16 V", CapacitorNotation::WithUnit);
-    row("4.7nF", "4.7 nF", CapacitorNotation::WithUnit);
     row("4n7J 1.5kV", "4.7 nF ±5 % 1500 V", CapacitorNotation::WithUnit);
     row(".01", "10 nF", CapacitorNotation::Microfarads);
-    row(".047 400V", "47 nF 400 V", CapacitorNotation::Microfarads);
     row("0.1", "100 nF", CapacitorNotation::Microfarads);
     row("102K 2KV", "1 nF ±10 % 2000 V", CapacitorNotation::Code);
     row("102K 1kV", "1 nF ±10 % 1000 V", CapacitorNotation::Code);
     row("102K 2K", "1 nF ±10 % 800 V", CapacitorNotation::Code); // the EIA voltage code 2K
     row("470", "0.047 nF | 0.47 nF", CapacitorNotation::Code);   // code first, then written out
     row("100K", "0.01 nF ±10 % | 0.1 nF ±10 %", CapacitorNotation::Code);
-    row("47", "0.047 nF", CapacitorNotation::Picofarads);
-    row("4R7", "0.0047 nF", CapacitorNotation::Picofarads);
     row("n", "refused", CapacitorNotation::Code);
     row(".", "refused", CapacitorNotation::Code);
     row("123456789p", "refused", CapacitorNotation::Code);
@@ -642,33 +636,21 @@ void tst_markings::valuesWithTolerance_data()
     QTest::newRow("letter, spaced") << "4k7 F"
                                     << "C"
                                     << "4.7 kΩ ±1 %";
-    QTest::newRow("letter, small") << "4k7j"
-                                   << "C"
-                                   << "4.7 kΩ ±5 %";
     QTest::newRow("K after letter point") << "4k7K"
                                           << "C"
                                           << "4.7 kΩ ±10 %";
     QTest::newRow("K as kilo") << "47K"
                                << "C"
                                << "47 kΩ";
-    QTest::newRow("M as mega") << "4700M"
-                               << "C"
-                               << "4.7 GΩ";
     QTest::newRow("kilo then letter") << "47KJ"
                                       << "C"
                                       << "47 kΩ ±5 %";
-    QTest::newRow("decimal comma") << "4,7k"
-                                   << "de_DE"
-                                   << "4,7 kΩ";
     QTest::newRow("decimal comma, percent") << "4,7k 0,5%"
                                             << "de_DE"
                                             << "4,7 kΩ ±0,5 %";
     QTest::newRow("no band for 3 %") << "4k7 3%"
                                      << "C"
                                      << "refused: No band";
-    QTest::newRow("figure, no percent") << "4k7 5"
-                                        << "C"
-                                        << "refused: not a value";
     QTest::newRow("no tolerance letter") << "4k7X"
                                          << "C"
                                          << "refused: not a value";
