@@ -16,9 +16,9 @@ constexpr int kMostBands = 6;
 // The drawn resistor: body, bands and the captions under them, in twips.
 constexpr int kBodyLeft = 2400, kBodyTop = 840, kBodyWidth = 4800, kBodyHeight = 840;
 constexpr int kBandWidth = 330, kBandMargin = 420;
-// Three lines: the colour, and a meaning such as "no tolerance" that wraps at its space. As wide as "100
-// ppm/K" on one line, which is wider than the bands of a 6-band part are apart; a caption's text is centred,
-// so that neighbours' texts still stand apart.
+// Three lines: the colour, and a meaning such as "no tolerance" that wraps at its space. Wide enough for a
+// coefficient such as "100 ppm/K" on one line, wider than the bands of a 6-band part stand apart: a caption's
+// text is centred, so that neighbours' texts still stand clear of each other.
 constexpr int kCaptionWidth = 840, kCaptionTop = kBodyTop + kBodyHeight + 60, kCaptionHeight = 720;
 
 constexpr int kSwatchLeft = 240, kSwatchStep = 705, kSwatchTop = 2520;
@@ -60,7 +60,6 @@ int bandLeft(int i, int count)
 // A fresh screen shows a 4-band part with no band chosen: the design draws it, so that opening costs nothing
 // more.
 constexpr int kFreshCount = 4;
-const Decimal kThreeBandTolerance = Decimal::of(20);
 
 // The band the next colour goes to has a heavy outline, a chosen one a thin one, the others none. The outline
 // is black on a light band and white on a dark one, so that it shows on every colour.
@@ -416,9 +415,9 @@ void frmMarkings::writeBands()
         notes << QStringLiteral("%1 has more figures than %2 bands carry: they mark the nearest, %3.")
                      .arg(ohmsText(value->ohms), QString::number(count), ohmsText(marking->ohms));
     const bool zero = marking->bands.size() == 1;
-    if (!zero && count == 3 && value->tolerance && *value->tolerance != kThreeBandTolerance)
+    if (!zero && count == 3 && value->tolerance)
         notes << QStringLiteral("Three bands carry no tolerance: they mean %1.")
-                     .arg(percentText(kThreeBandTolerance));
+                     .arg(percentText(kNoBandTolerance));
     if (!zero && count >= 4 && !m_part.tolerance)
         notes << QStringLiteral("No tolerance typed: %1 (%2) assumed.")
                      .arg(nameOf(tolerance), percentText(*bandColor(tolerance).tolerance));

@@ -157,7 +157,6 @@ const std::array<BandColor, kColors> kBandColors = [] {
 
 constexpr int kLowestMultiplier = -3;
 constexpr int kHighestMultiplier = 9;
-const Decimal kNoBandTolerance = Decimal::of(20); // a part without a tolerance band
 
 int figuresOf(std::size_t bands)
 {

@@ -52,6 +52,9 @@ struct Rgb
     int red, green, blue;
 };
 
+// The tolerance of a part without a tolerance band (3 bands), in percent.
+inline const Decimal kNoBandTolerance = Decimal::of(20);
+
 // What one colour means in each kind of band; an empty field means it cannot stand there.
 struct BandColor
 {
