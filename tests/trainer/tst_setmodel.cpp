@@ -120,17 +120,19 @@ void tst_setmodel::loops_data()
     QTest::addColumn<QStringList>("kept");
     QTest::newRow("horizontal output takes the derived supplies, HV and tube")
         << "horizontal-output-shorted"
-        << QStringList{"scan-derived-supply", "hv-rectifier", "picture-tube", "vertical-amplifier", "audio-amplifier",
-                       "rgb-drivers"}
+        << QStringList{"scan-derived-supply", "hv-rectifier",    "picture-tube",
+                       "vertical-amplifier",  "audio-amplifier", "rgb-drivers"}
         << QStringList{"voltage-regulator", "linear-supply", "sync-separator"};
     QTest::newRow("hold-down stops the horizontal stage")
-        << "hold-down-scr-leaky" << QStringList{"horizontal-driver", "horizontal-output", "scan-derived-supply"}
+        << "hold-down-scr-leaky"
+        << QStringList{"horizontal-driver", "horizontal-output", "scan-derived-supply"}
         << QStringList{"horizontal-oscillator", "voltage-regulator"};
     QTest::newRow("open tripler darkens only the tube")
         << "tripler-open" << QStringList{"picture-tube"}
         << QStringList{"horizontal-output", "scan-derived-supply", "loudspeaker", "rgb-drivers"};
     QTest::newRow("tube needs its heater though HV is there")
-        << "tube-heater-open" << QStringList{"picture-tube"} << QStringList{"hv-rectifier", "horizontal-output"};
+        << "tube-heater-open" << QStringList{"picture-tube"}
+        << QStringList{"hv-rectifier", "horizontal-output"};
     QTest::newRow("no regulated B+, no horizontal stage")
         << "regulator-pass-open" << QStringList{"damper", "horizontal-output", "scan-derived-supply"}
         << QStringList{"low-voltage-supply", "linear-supply"};
@@ -162,7 +164,8 @@ void tst_setmodel::looks_data()
     QTest::newRow("sync lost: roll and tear, colour kept")
         << "sync-coupling-leaky" << Appearance{.vertical = Vertical::Roll, .horizontal = Horizontal::Tearing};
     QTest::newRow("no signal: snow, silence, no colour")
-        << "uhf-mixer-open" << Appearance{.content = Content::Snow, .colour = Colour::None, .sound = Sound::None};
+        << "uhf-mixer-open"
+        << Appearance{.content = Content::Snow, .colour = Colour::None, .sound = Sound::None};
     QTest::newRow("no IF: blank raster, silence")
         << "first-if-preamplifier-open" << Appearance{.content = Content::Blank, .sound = Sound::None};
     QTest::newRow("short picture") << "vertical-size-low" << Appearance{.vertical = Vertical::Short};
@@ -206,7 +209,8 @@ void tst_setmodel::halfSplitFindsTheStage()
             const QSet<QString> upstream = withNeeds(stage);
             for (const QString& suspect : left)
                 (upstream.contains(suspect) ? in : out) << suspect;
-            if (where.isEmpty() || std::max(in.size(), out.size()) < std::max(bestIn.size(), bestOut.size())) {
+            if (where.isEmpty() ||
+                std::max(in.size(), out.size()) < std::max(bestIn.size(), bestOut.size())) {
                 where = stage;
                 bestIn = in;
                 bestOut = out;
@@ -240,7 +244,8 @@ void tst_setmodel::partsOfTheNote()
         QVERIFY(!Set().check(f.stage, part).failed);
     }
     const QString name = faultName(f);
-    QVERIFY2(name.startsWith(QString::fromUtf8(areanotes::findArea(f.stage)->title) + ": "), qPrintable(name));
+    QVERIFY2(name.startsWith(QString::fromUtf8(areanotes::findArea(f.stage)->title) + ": "),
+             qPrintable(name));
     int sameName = 0;
     for (const Fault& other : faults())
         sameName += faultName(other) == name;
@@ -251,9 +256,17 @@ void tst_setmodel::partsOfTheNote()
 // Each stage either has a fault or is one that no road of the symptom screens marks in red.
 void tst_setmodel::everyMarkedStageHasAFault()
 {
-    const QSet<QString> unmarked{"linear-supply",   "switching-supply", "scan-derived-supply", "noise-canceller",
-                                 "horizontal-yoke", "antenna-signal",   "aft",                 "video-amplifier",
-                                 "agc",             "delayed-agc",      "blanking-amplifier"};
+    const QSet<QString> unmarked{"linear-supply",
+                                 "switching-supply",
+                                 "scan-derived-supply",
+                                 "noise-canceller",
+                                 "horizontal-yoke",
+                                 "antenna-signal",
+                                 "aft",
+                                 "video-amplifier",
+                                 "agc",
+                                 "delayed-agc",
+                                 "blanking-amplifier"};
     QSet<QString> withFault;
     for (const Fault& f : faults())
         withFault.insert(QString::fromLatin1(f.stage));
