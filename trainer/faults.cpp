@@ -48,9 +48,10 @@ constexpr Fault kFaults[] = {
      "B+. Nothing after it can run. Find why it opened, often a shorted diode or output stage, before "
      "replacing it with the exact safety part.", kDead},
     {"low-voltage-filter", "low-voltage-supply", "filter capacitors", "dried", Distorted,
-     "Dried filter capacitors no longer smooth the rectified mains, and ripple at twice the mains frequency "
-     "rides on the B+ into every stage after it. It shows as dark bars drifting slowly up the picture and as "
-     "hum in the sound.", picture("Option8"), {.humBars = true, .sound = Sound::Hum}},
+     "Dried filter capacitors no longer smooth the rectified mains, and the raw B+ carries volts of "
+     "ripple at twice the mains frequency. The regulators take most of it out of their rails, but enough "
+     "reaches the picture and sound to show as dark bars drifting slowly up the screen and as hum.",
+     picture("Option8"), {.humBars = true, .sound = Sound::Hum}},
     {"regulator-pass-open", "voltage-regulator", "pass transistor", "open", Missing,
      "The open pass transistor passes no regulated B+, so the horizontal driver and output never start. With "
      "them go the high voltage and the scan-derived supplies that run the sound: the set is dead although "

@@ -14,11 +14,14 @@ namespace {
 
 // How a need passes the state of the stage it comes from.
 enum class Link {
-    Supply,  // a supply rail: missing, low or rippling, the stage is the same
-    Signal,  // the signal the stage works on: as it comes in, it goes out
-    Lock,    // sync or a reference the stage locks to: without a good one it runs free, out of step
-    Setting, // a control voltage or a knob: lost, it leaves the stage set wrong
-    Colour,  // the colour difference drive: lost or wrong, the colours are wrong but the picture stays
+    Supply,    // a supply rail: missing, low or rippling, the stage is the same
+    Signal,    // the signal the stage works on: as it comes in, it goes out
+    Lock,      // sync or a reference the stage locks to: without a good one it runs free, out of step
+    Setting,   // a control voltage or a knob: lost, it leaves the stage set wrong
+    Colour,    // the colour difference drive: lost or wrong, the colours are wrong but the picture stays
+    Flyback,   // a supply rectified from the flyback: lost or low with its pulses, but a scan that is only
+               // out of step with the sync still makes it
+    Regulated, // a rail a regulator makes from the raw B+: lost or low with it, its ripple taken out
 };
 
 struct Need
@@ -49,16 +52,16 @@ constexpr StageRow kStages[] = {
                               {"power cord", "power switch", "fuse", "surge resistor"}},
     {"low-voltage-supply",    {{{"ac-mains-input", Supply}}},
                               {"filter capacitors", "rectifier diodes", "fusible resistor"}},
-    {"voltage-regulator",     {{{"low-voltage-supply", Supply}}},
+    {"voltage-regulator",     {{{"low-voltage-supply", Regulated}}},
                               {"pass transistor", "Zener reference", "error amplifier"}},
     // The low supply of the small-signal stages: the raw B+ dropped and held by a series-pass regulator.
-    {"linear-supply",         {{{"low-voltage-supply", Supply}}},
+    {"linear-supply",         {{{"low-voltage-supply", Regulated}}},
                               {"pass transistor", "Zener diode", "filter capacitors", "rectifier diodes"}},
     // The standby supply, straight from the mains; nothing of the picture or sound runs from it.
     {"switching-supply",      {{{"ac-mains-input", Supply}}},
                               {"switching transistor", "start-up resistors", "small electrolytic capacitors",
                                "optocoupler", "secondary diodes"}},
-    {"scan-derived-supply",   {{{"horizontal-output", Supply}}},
+    {"scan-derived-supply",   {{{"horizontal-output", Flyback}}},
                               {"fusible resistors", "rectifier diodes", "filter capacitors"}},
     {"noise-canceller",       {{{"video-amplifier", Signal}, {"linear-supply", Supply}}},
                               {"canceller transistor", "coupling capacitor", "Noise level control"}},
@@ -101,7 +104,7 @@ constexpr StageRow kStages[] = {
     {"pincushion",            {{{"horizontal-output", Signal}}},
                               {"correction transformer", "capacitors", "modulator transistor"}},
     {"horizontal-yoke",       {{{"horizontal-output", Signal}}}, {"winding", "insulation"}},
-    {"picture-tube",          {{{"hv-rectifier", Supply}, {"horizontal-output", Supply}}},
+    {"picture-tube",          {{{"hv-rectifier", Supply}, {"horizontal-output", Flyback}}},
                               {"heater", "anode lead", "screen supply", "cathodes"}},
     // Front end
     {"antenna-signal",        {}, {"lead-in", "connector", "splitter", "antenna"}},
@@ -226,6 +229,9 @@ Output through(Link link, Output from)
     case Setting:
     case Colour:
         return from == Output::Missing ? Output::Distorted : from;
+    case Flyback:
+    case Regulated:
+        return from == Output::Distorted ? Output::Good : from;
     }
     return from;
 }
@@ -333,7 +339,7 @@ constexpr ReadingRow kReadings[] = {
      "a pulse of a few hundred volts only", "a pulse off frequency or ringing"},
     {"damper", "B+ at the output's collector", kMeterDC,
      "damper cathode, the output transistor's collector, to hot ground",
-     "near the regulated B+, typically 100 to 150 V DC", "0 V DC: the B+ is shorted to ground",
+     "near the regulated B+, typically 100 to 150 V DC", "0 V DC",
      "far below the B+", "near the B+, but the collector pulse rings at the start of each line"},
     {"hv-hold-down", "Hold-down shutdown line", kMeterDC,
      "hold-down output to the horizontal driver, to ground",
@@ -355,8 +361,8 @@ constexpr ReadingRow kReadings[] = {
     {"picture-tube", "Heater, screen and anode at the tube", kMeterDC,
      "tube socket: heater pins, grid 2 pin; the anode through the probe",
      "heater glowing, screen grid several hundred volts, anode 25 to 30 kV",
-     "no heater glow or no screen voltage", "screen grid far below its figure",
-     "screen grid voltage unsteady"},
+     "no beam: the heater, screen grid or anode voltage missing", "screen grid far below its figure",
+     "heater and screen grid right, the anode voltage wandering"},
     {"antenna-signal", "Signal at the antenna input", "signal level meter", "antenna input, across 75 ohms",
      "about 1 mV (0 dBmV) or more", "no signal", "well under 1 mV",
      "a signal with ghosts or interference on it"},
@@ -405,8 +411,8 @@ constexpr ReadingRow kReadings[] = {
      "a flat line", "audio, much too small", "audio clipped or crossed over"},
     {"loudspeaker", "Sound from the speaker", "ear and scope",
      "at the speaker, the scope across its terminals", "clear sound with the audio at its terminals",
-     "silence with the audio at its terminals", "faint sound with the audio at its terminals",
-     "rattling, distorted sound with clean audio at its terminals"},
+     "silence", "faint sound",
+     "rattling, distorted sound"},
     {"comb-filter", "Luminance and chroma outputs", kScope, "comb filter's luminance and chroma outputs",
      "the picture on one, the 3.58 MHz colour on the other", "a flat line on both", "both outputs very small",
      "dots crawling on the luminance, picture detail on the chroma"},
@@ -445,7 +451,7 @@ constexpr ReadingRow kReadings[] = {
      "the bars in the wrong pattern"},
     {"rgb-drivers", "Red, green and blue collectors", kMeterDC, "each driver's collector, to ground",
      "close together, about 100 to 200 V DC, each with video on the scope",
-     "one collector far from the other two", "close together, with very little video",
+     "a collector far from its working voltage, with no video on it", "close together, with very little video",
      "close together, with the wrong colour content on the scope"},
 };
 
@@ -512,21 +518,29 @@ constexpr const char* kVerticalScan = "vertical-yoke";
 constexpr const char* kHorizontalScan = "horizontal-yoke";
 constexpr const char* kGeometry = "pincushion";
 constexpr const char* kSpeaker = "loudspeaker";
+constexpr const char* kRawSupply = "low-voltage-supply"; // its ripple shows as hum bars and hum
 
-void addWithNeeds(QSet<int>& into, const StageRow* row)
+// Whether every failure of the needed stage shows in the stage that needs it.
+bool strict(const Need& need)
+{
+    return need.stage && need.link != Flyback && need.link != Regulated;
+}
+
+void addWithNeeds(QSet<int>& into, const StageRow* row, bool strictOnly)
 {
     if (!row || into.contains(indexOf(row)))
         return;
     into.insert(indexOf(row));
     for (const Need& need : row->needs)
-        if (need.stage)
-            addWithNeeds(into, findStage(need.stage));
+        if (need.stage && (!strictOnly || strict(need)))
+            addWithNeeds(into, findStage(need.stage), strictOnly);
 }
 
-QSet<int> withNeeds(const char* id)
+// The stage and every stage it needs, directly or through others; only through strict needs if asked.
+QSet<int> withNeeds(const char* id, bool strictOnly = false)
 {
     QSet<int> all;
-    addWithNeeds(all, findStage(id));
+    addWithNeeds(all, findStage(id), strictOnly);
     return all;
 }
 
@@ -547,6 +561,16 @@ QStringList needs(QAnyStringView stage)
     if (const StageRow* row = findStage(stage))
         for (const Need& need : row->needs)
             if (need.stage)
+                all << QString::fromLatin1(need.stage);
+    return all;
+}
+
+QStringList strictNeeds(QAnyStringView stage)
+{
+    QStringList all;
+    if (const StageRow* row = findStage(stage))
+        for (const Need& need : row->needs)
+            if (strict(need))
                 all << QString::fromLatin1(need.stage);
     return all;
 }
@@ -577,13 +601,15 @@ Appearance Set::appearance() const
         return a;
     }
     a.sound = shows(at(kSpeaker), look.sound, lookOnly, Sound::None, Sound::Buzz, Sound::Normal);
+    if (a.sound == Sound::Normal)
+        a.sound = shows(at(kRawSupply), look.sound, lookOnly, Sound::Normal, Sound::Normal, Sound::Hum);
     a.raster = shows(at(kTube), look.raster, lookOnly, Raster::None, Raster::Dark, Raster::Normal);
     if (a.raster == Raster::None)
         return a; // nothing else shows on a dark screen
     if (a.raster == Raster::Normal)
         a.raster = shows(at(kDrivers), look.raster, true, Raster::Normal, Raster::Normal, Raster::Normal);
     a.content = shows(at(kLuminance), look.content, lookOnly, Content::Blank, Content::Weak, Content::Normal);
-    a.humBars = look.humBars && (at(kLuminance) != Output::Good || at(kSpeaker) != Output::Good);
+    a.humBars = shows(at(kRawSupply), look.humBars, lookOnly, false, false, true);
     a.vertical =
         shows(at(kVerticalScan), look.vertical, lookOnly, Vertical::Line, Vertical::Short, Vertical::Roll);
     a.horizontal = shows(at(kHorizontalScan), look.horizontal, lookOnly, Horizontal::Narrow,
@@ -675,11 +701,12 @@ QStringList suspects(const Fault& fault)
     suspect(dead, {kTube, kSpeaker});
     suspect(a.raster == Raster::None, {kTube});
     suspect(a.raster == Raster::Dark || a.raster == Raster::TooBright, {kTube, kDrivers});
-    suspect(a.content != Content::Normal || a.humBars, {kLuminance});
+    suspect(a.content != Content::Normal, {kLuminance});
+    suspect(a.humBars, {kRawSupply});
     suspect(a.vertical != Vertical::Normal, {kVerticalScan});
     suspect(a.horizontal != Horizontal::Normal, {kHorizontalScan, kGeometry});
     suspect(a.colour != Colour::Normal, {kDrivers});
-    suspect(a.sound != Sound::Normal, {kSpeaker});
+    suspect(a.sound != Sound::Normal, {kSpeaker, kRawSupply});
     QStringList ordered;
     for (const QString& stage : stages())
         if (all.contains(indexOf(findStage(stage))))
@@ -688,25 +715,35 @@ QStringList suspects(const Fault& fault)
 }
 
 namespace {
+struct Upstream
+{
+    std::vector<QSet<int>> any;    // by stage: what a faulty reading there keeps
+    std::vector<QSet<int>> strict; // by stage: what a good reading there clears
+};
+
 // The measurements the search needs to single out the faulty stage among `left`, in the worst case.
-int splits(const std::vector<int>& left, const std::vector<QSet<int>>& upstream)
+int splits(const std::vector<int>& left, const Upstream& upstream)
 {
     if (left.size() <= 1)
         return 0;
-    int bestLarger = static_cast<int>(left.size());
+    size_t bestLarger = left.size();
     std::vector<int> bestIn, bestOut;
-    for (int stage = 0; stage < kStageCount; ++stage) {
+    for (size_t stage = 0; stage < upstream.any.size(); ++stage) {
         std::vector<int> in, out;
-        for (int suspect : left)
-            (upstream[static_cast<size_t>(stage)].contains(suspect) ? in : out).push_back(suspect);
-        const int larger = static_cast<int>(std::max(in.size(), out.size()));
+        for (int suspect : left) {
+            if (upstream.any[stage].contains(suspect))
+                in.push_back(suspect);
+            if (!upstream.strict[stage].contains(suspect))
+                out.push_back(suspect);
+        }
+        const size_t larger = std::max(in.size(), out.size());
         if (larger < bestLarger) {
             bestLarger = larger;
             bestIn = std::move(in);
             bestOut = std::move(out);
         }
     }
-    if (bestIn.empty() || bestOut.empty())
+    if (bestLarger == left.size())
         return 0; // no measurement tells the rest apart
     return 1 + std::max(splits(bestIn, upstream), splits(bestOut, upstream));
 }
@@ -714,9 +751,11 @@ int splits(const std::vector<int>& left, const std::vector<QSet<int>>& upstream)
 
 int halfSplitOptimum(const Fault& fault)
 {
-    std::vector<QSet<int>> upstream;
-    for (const StageRow& row : kStages)
-        upstream.push_back(withNeeds(row.id));
+    Upstream upstream;
+    for (const StageRow& row : kStages) {
+        upstream.any.push_back(withNeeds(row.id));
+        upstream.strict.push_back(withNeeds(row.id, true));
+    }
     std::vector<int> left;
     for (const QString& stage : suspects(fault))
         left.push_back(indexOf(findStage(stage)));
