@@ -681,10 +681,15 @@ PartCheck Set::check(QAnyStringView stage, const QString& part) const
     const bool failed =
         m_fault && QAnyStringView(m_fault->stage) == stage && part == QLatin1String(m_fault->part);
     PartCheck result{part, {}, failed};
-    result.finding =
-        failed
-            ? QStringLiteral("Out of circuit it fails: %1 %2.").arg(QString::fromUtf8(m_fault->failure), part)
-            : QStringLiteral("Out of circuit it checks good.");
+    // A control's setting is read against the service data's, not measured out of circuit.
+    const bool setting = findRow<KnobRow>(kKnobs, stage) && part == QLatin1String("setting");
+    if (failed)
+        result.finding = (setting ? QStringLiteral("Compared with the service data: %1 %2.")
+                                  : QStringLiteral("Out of circuit it fails: %1 %2."))
+                             .arg(QString::fromUtf8(m_fault->failure), part);
+    else
+        result.finding = setting ? QStringLiteral("It sits where the service data put it.")
+                                 : QStringLiteral("Out of circuit it checks good.");
     return result;
 }
 

@@ -118,7 +118,7 @@ public:
     // The suspect parts of a stage, as the stage's note names its culprits.
     QStringList parts(QAnyStringView stage) const;
 
-    // A part checked out of circuit, power off.
+    // A part checked out of circuit, power off; a control's setting is compared with the service data's.
     PartCheck check(QAnyStringView stage, const QString& part) const;
 
 private:
