@@ -305,7 +305,8 @@ constexpr ReadingRow kReadings[] = {
      "about 5 V DC, steady", "0 V DC", "a volt or two only", "about 5 V DC, ticking on and off"},
     {"scan-derived-supply", "Scan-derived supplies", kMeterDC,
      "each rectified output of the flyback's windings, to ground",
-     "typically about 25 V for the vertical output, 24 V for the sound and 200 V for the video drivers",
+     "typically 25 to 60 V for the vertical output, a few tens of volts for the sound, 150 to 250 V for "
+     "the video drivers",
      "0 V on every output", "every output well below its figure",
      "near their figures, but pulsing unsteadily"},
     {"noise-canceller", "Video and sync to the sync separator", kScope, "noise canceller output",
