@@ -452,7 +452,8 @@ constexpr ReadingRow kReadings[] = {
      "the bars in the wrong pattern"},
     {"rgb-drivers", "Red, green and blue collectors", kMeterDC, "each driver's collector, to ground",
      "close together, about 100 to 200 V DC, each with video on the scope",
-     "a collector far from its working voltage, with no video on it", "close together, with very little video",
+     "a collector far from its working voltage, with no video on it",
+     "close together, with very little video",
      "close together, with the wrong colour content on the scope"},
 };
 
