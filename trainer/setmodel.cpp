@@ -686,12 +686,12 @@ PartCheck Set::check(QAnyStringView stage, const QString& part) const
     // A control's setting is read against the service data's, not measured out of circuit.
     const bool setting = findRow<KnobRow>(kKnobs, stage) && part == QLatin1String("setting");
     if (failed)
-        result.finding = (setting ? QStringLiteral("Compared with the service data: %1 %2.")
-                                  : QStringLiteral("Out of circuit it fails: %1 %2."))
-                             .arg(QString::fromUtf8(m_fault->failure), part);
+        result.finding =
+            (setting ? QStringLiteral("found %1, against the service data") : QStringLiteral("found %1"))
+                .arg(QString::fromUtf8(m_fault->failure));
     else
-        result.finding = setting ? QStringLiteral("It sits where the service data put it.")
-                                 : QStringLiteral("Out of circuit it checks good.");
+        result.finding =
+            setting ? QStringLiteral("as the service data set it") : QStringLiteral("checks good");
     return result;
 }
 

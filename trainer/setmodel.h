@@ -93,7 +93,7 @@ struct Reading
 struct PartCheck
 {
     QString part;
-    QString finding; // what the check shows ("reads open", "reads 4.7 ohms, as marked")
+    QString finding; // what the check shows, said of the part ("found open", "checks good")
     bool failed;
 };
 

@@ -119,7 +119,7 @@ void tst_setmodel::aWorkingSetReadsNormal()
         QCOMPARE(reading->now, reading->typical);
         QVERIFY2(!reading->quantity.isEmpty() && !reading->instrument.isEmpty() && !reading->where.isEmpty(),
                  qPrintable(stage));
-        QVERIFY2(!set.parts(stage).isEmpty(), qPrintable(stage));
+        QVERIFY2(set.parts(stage).size() >= 2, qPrintable(stage)); // a choice to make among the culprits
     }
     QVERIFY(!set.measure(u"no-such-stage"));
 }
