@@ -417,7 +417,8 @@ std::optional<Note> note(QAnyStringView id)
     written.text = written.body;
     for (const Rule* rule : written.rules)
         written.text +=
-            QStringLiteral("\n\n%1 %2").arg(QLatin1String(kSafety), QString::fromUtf8(rule->text));
+            QStringLiteral("\n\n%1 %2. %3")
+                .arg(QLatin1String(kSafety), QString::fromUtf8(rule->title), QString::fromUtf8(rule->text));
     return written;
 }
 

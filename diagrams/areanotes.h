@@ -32,7 +32,8 @@ struct Rule
 
 // What is written about an area: plain text, paragraphs separated by a blank line. The first sentence
 // stands alone as a one-line summary (a tooltip). `text` is the whole note as every place shows it: the
-// area's own paragraphs (`body`), then one paragraph per rule it carries, each starting with kSafety.
+// area's own paragraphs (`body`), then one paragraph per rule it carries: kSafety, the rule's title, its
+// text.
 struct Note
 {
     QString id;

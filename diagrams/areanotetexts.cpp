@@ -196,8 +196,8 @@ constexpr NoteText kTexts[] = {
      "raster, a narrow picture or a loud squeal. Usual culprits: the output transistor, the "
      "flyback (shorted turns), the retrace capacitors, the yoke, cracked joints at the flyback "
      "pins. Find why a transistor failed before fitting a new one. Measure B+ with a meter at the "
-     "flyback's B+ pin or the regulator's output, not at the collector: while the set runs, the "
-     "collector carries pulses of 800 to 1500 V, beyond many meters' ratings."},
+     "flyback's B+ pin or the regulator's output, not at the collector, whose pulses go far beyond "
+     "a meter's rating."},
     {"damper", "The damper is the diode across the horizontal output transistor that conducts during the "
                "first part of each scan line. It returns the yoke's energy to the supply and gives the scan "
                "a linear start; it is often built into the output transistor. A shorted damper loads B+ and "
@@ -663,7 +663,7 @@ constexpr Rule kRules[] = {
      "The picture tube holds a hard vacuum and can implode. Wear eye protection when handling it, "
      "never lift it by the neck, and treat the thin neck gently when moving the yoke or the ring "
      "magnets."},
-    {"parts", "Safety parts",
+    {"parts", "Exact replacement parts",
      "Replace fuses, fusible resistors, the retrace (tuning) capacitor and every safety-marked "
      "part only with the exact type and rating: an ordinary resistor or a larger fuse is a fire "
      "risk, and a wrong retrace capacitor raises the high voltage and the X-ray output. Do not "
@@ -674,7 +674,7 @@ constexpr Rule kRules[] = {
      "With the set plugged straight into the mains and switched on, measure from each piece of "
      "exposed metal (antenna terminals, screws, socket shields) to a good earth ground across 1.5 "
      "kilohms shunted by 0.15 µF, then again with the plug reversed where it fits both ways: more "
-     "than 0.75 V there (0.5 mA) is a leak to find."},
+     "than 0.75 V AC there (0.5 mA) is a leak to find."},
     {"yoke", "Yoke connected",
      "Never power the set with the deflection yoke unplugged: the horizontal output transistor can "
      "fail at once, and the high voltage can rise."},
