@@ -285,12 +285,6 @@ constexpr Place kPlaces[] = {
 // The shared safety rules each area carries, by rule id. Scope or meter work on a stage that sits at mains
 // potential on a set without a mains transformer carries the isolation rule; a stage with a fuse, a fusible
 // resistor or a retrace capacitor among its culprits carries the rule on safety parts.
-struct AreaRules
-{
-    const char* area;
-    std::initializer_list<const char*> rules;
-};
-
 constexpr AreaRules kAreaRules[] = {
     {"ac-mains-input",        {"isolation", "discharge", "parts", "leakage"}},
     {"low-voltage-supply",    {"isolation", "discharge", "parts", "leakage"}},
@@ -374,6 +368,11 @@ std::span<const Area> areas()
 std::span<const Place> places()
 {
     return kPlaces;
+}
+
+std::span<const AreaRules> areaRules()
+{
+    return kAreaRules;
 }
 
 std::span<const Rule> rules()

@@ -6,6 +6,7 @@
 #include <QAnyStringView>
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <vector>
@@ -76,6 +77,14 @@ std::span<const Place> places();
 
 // Every shared safety rule, in the order a reading sheet lists them.
 std::span<const Rule> rules();
+
+// Which rules, by id, each area carries; an area that carries none is not listed.
+struct AreaRules
+{
+    const char* area;
+    std::initializer_list<const char*> rules;
+};
+std::span<const AreaRules> areaRules();
 
 // The rules an area carries, in the order of rules(); none for an unknown id.
 std::vector<const Rule*> rulesOf(QAnyStringView id);

@@ -186,7 +186,7 @@ void tst_areanotes::says()
     QCOMPARE(written->text.contains(phrase, Qt::CaseInsensitive), said);
 }
 
-// A second note or area under one id would hide behind the first; a place or note under an unknown id
+// A second note or area under one id would hide behind the first; a place, note or rule under an unknown id
 // would never show.
 void tst_areanotes::idsAreUniqueAndKnown()
 {
@@ -200,6 +200,14 @@ void tst_areanotes::idsAreUniqueAndKnown()
         QVERIFY2(areaIds.contains(text.id), text.id);
         QVERIFY2(!noteIds.contains(text.id), text.id);
         noteIds.insert(text.id);
+    }
+    QSet<QString> ruleIds;
+    for (const Rule& rule : rules())
+        ruleIds.insert(rule.id);
+    for (const AreaRules& attached : areaRules()) {
+        QVERIFY2(areaIds.contains(attached.area), attached.area);
+        for (const char* rule : attached.rules)
+            QVERIFY2(ruleIds.contains(rule), rule);
     }
     QSet<QString> shown;
     for (const Place& place : places()) {
