@@ -79,6 +79,12 @@ bool exec(QSqlQuery& query, const QString& sql, QSqlError& error)
     return false;
 }
 
+// An empty text as such: the driver would write a null QString as NULL.
+QString text(const QString& s)
+{
+    return s.isNull() ? QStringLiteral("") : s;
+}
+
 Store* g_replacement = nullptr;
 std::unique_ptr<Store> g_history;
 } // namespace
@@ -287,12 +293,12 @@ bool Store::record(const ExerciseRecord& exercise)
                                  "stage_named, part_named, correct, optimum, measurements) "
                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(exercise.finished.toUTC().toString(Qt::ISODateWithMs));
-    query.addBindValue(exercise.faultId);
-    query.addBindValue(exercise.faultStage);
+    query.addBindValue(text(exercise.faultId));
+    query.addBindValue(text(exercise.faultStage));
     query.addBindValue(exercise.safetySlips);
     query.addBindValue(exercise.seconds);
-    query.addBindValue(exercise.stageNamed);
-    query.addBindValue(exercise.partNamed);
+    query.addBindValue(text(exercise.stageNamed));
+    query.addBindValue(text(exercise.partNamed));
     query.addBindValue(exercise.right ? 1 : 0);
     query.addBindValue(exercise.optimum);
     query.addBindValue(exercise.measurements);
@@ -305,8 +311,8 @@ bool Store::record(const ExerciseRecord& exercise)
     for (const RecordedReading& reading : exercise.readings) {
         query.addBindValue(id);
         query.addBindValue(position++);
-        query.addBindValue(reading.stage);
-        query.addBindValue(reading.text);
+        query.addBindValue(text(reading.stage));
+        query.addBindValue(text(reading.text));
         query.addBindValue(reading.refused ? 1 : 0);
         if (!query.exec())
             return fail(query.lastError());
