@@ -31,11 +31,11 @@ QString count(int n, const char* one, const char* many)
 QString line(const trainer::ExerciseRecord& e)
 {
     const QString when = QLocale().toString(e.finished.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm"));
-    const QString outcome = e.right ? QStringLiteral("%1: %2, found").arg(stageTitle(e.faultStage), e.partNamed)
+    const QString stage = stageTitle(e.faultStage);
+    const QString outcome = e.right ? QStringLiteral("%1, %2: found").arg(stage, e.partNamed)
                             : e.stageNamed == e.faultStage
-                                ? QStringLiteral("%1: stage found, part missed").arg(stageTitle(e.faultStage))
-                                : QStringLiteral("%1: missed (named %2)")
-                                      .arg(stageTitle(e.faultStage), stageTitle(e.stageNamed));
+                                ? QStringLiteral("%1: stage found, part missed").arg(stage)
+                                : QStringLiteral("%1: missed, named %2").arg(stage, stageTitle(e.stageNamed));
     return QStringLiteral("%1  %2; %3, %4 would do; %5; %6 min %7 s")
         .arg(when, outcome, count(e.measurements, "measurement", "measurements"))
         .arg(e.optimum)
@@ -46,30 +46,30 @@ QString line(const trainer::ExerciseRecord& e)
 } // namespace
 
 frmProgress::frmProgress()
-    : Form(QStringLiteral("frmProgress"), QStringLiteral("Trainer Progress"), QSize(9600, 7200))
+    : Form(QStringLiteral("frmProgress"), QStringLiteral("Trainer Progress"), QSize(11400, 7200))
 {
 }
 
 Design frmProgress::design() const
 {
     return {
-        label("Label1", "Trainer Progress", 0, 120, 9600, 495).bold(18).fore(colors::darkRed).centred(),
-        label("lblProblem", "", 360, 660, 8880, 495).bold(8.25).fore(colors::darkRed).hidden(),
+        label("Label1", "Trainer Progress", 0, 120, 11400, 495).bold(18).fore(colors::darkRed).centred(),
+        label("lblProblem", "", 360, 660, 10680, 495).bold(8.25).fore(colors::darkRed).hidden(),
         label("Label2", "Exercises done", 360, 1230, 3600, 255).bold(8.25),
-        textBox("txtDone", "", 4080, 1200, 5160, 315).says("Exercises done").readOnly(),
+        textBox("txtDone", "", 4080, 1200, 6960, 315).says("Exercises done").readOnly(),
         label("Label3", "Success rate", 360, 1650, 3600, 255).bold(8.25),
-        textBox("txtRate", "", 4080, 1620, 5160, 315).says("Success rate").readOnly(),
+        textBox("txtRate", "", 4080, 1620, 6960, 315).says("Success rate").readOnly(),
         label("Label4", "Measurements against the optimum", 360, 2070, 3600, 255).bold(8.25),
-        textBox("txtMeasurements", "", 4080, 2040, 5160, 315).says("Measurements against the optimum").readOnly(),
+        textBox("txtMeasurements", "", 4080, 2040, 6960, 315).says("Measurements against the optimum").readOnly(),
         label("Label5", "Safety slips", 360, 2490, 3600, 255).bold(8.25),
-        textBox("txtSlips", "", 4080, 2460, 5160, 315).says("Safety slips").readOnly(),
-        label("Label6", "Stages most often missed", 360, 2940, 8880, 255).bold(8.25),
-        listBox("lstMissed", 360, 3210, 8880, 1095).says("Stages most often missed"),
-        label("Label7", "Past exercises, the latest first", 360, 4440, 8880, 255).bold(8.25),
-        listBox("lstExercises", 360, 4710, 8880, 1560).says("Past exercises"),
-        label("lblStatus", "", 360, 6330, 8880, 255),
-        command("cmdExport", "Export to CSV", 2760, 6690, 1695, 375).bold(8.25),
-        command("cmdReturn", "Return", 5160, 6690, 1695, 375).bold(8.25),
+        textBox("txtSlips", "", 4080, 2460, 6960, 315).says("Safety slips").readOnly(),
+        label("Label6", "Stages most often missed", 360, 2940, 10680, 255).bold(8.25),
+        listBox("lstMissed", 360, 3210, 10680, 975).says("Stages most often missed"),
+        label("Label7", "Past exercises, the latest first", 360, 4320, 10680, 255).bold(8.25),
+        listBox("lstExercises", 360, 4590, 10680, 1680).says("Past exercises"),
+        label("lblStatus", "", 360, 6330, 10680, 255),
+        command("cmdExport", "Export to CSV", 3765, 6690, 1695, 375).bold(8.25),
+        command("cmdReturn", "Return", 5940, 6690, 1695, 375).bold(8.25),
     };
 }
 
