@@ -4,6 +4,7 @@
 #include "trainer/store.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -276,14 +277,19 @@ void tst_store::killedWriterLosesNoFinishedExercise()
         QProcess writer;
         writer.start(QStringLiteral(STORE_WRITER), {path, QStringLiteral("round%1").arg(round), "0"});
         QVERIFY(writer.waitForStarted());
-        // Let it finish a few exercises, then kill it at a random moment in the next one.
-        const int wanted = QRandomGenerator::global()->bounded(1, 6);
+        // Let it finish a few exercises, then kill it at a random moment in the next one: somewhere within
+        // the time the last one took.
+        const int wanted = QRandomGenerator::global()->bounded(1, 5);
         QByteArray out;
+        QElapsedTimer sinceLast;
+        sinceLast.start();
+        qint64 lastTook = 0;
         while (out.count('\n') < wanted) {
-            QVERIFY2(writer.waitForReadyRead(30000), writer.readAllStandardError().constData());
+            QVERIFY2(writer.waitForReadyRead(60000), writer.readAllStandardError().constData());
             out += writer.readAllStandardOutput();
+            lastTook = sinceLast.restart();
         }
-        QThread::usleep(QRandomGenerator::global()->bounded(3000u));
+        QThread::usleep(QRandomGenerator::global()->bounded(quint64(lastTook) * 1000 + 1));
         writer.kill(); // SIGKILL
         QVERIFY(writer.waitForFinished());
         const int printed = static_cast<int>(out.count('\n')) + static_cast<int>(finished(writer).size());
@@ -309,7 +315,7 @@ void tst_store::killedWriterLosesNoFinishedExercise()
 void tst_store::twoProcessesBothRecord()
 {
     const QString path = m_dir.filePath("two.sqlite");
-    constexpr int kEach = 30;
+    constexpr int kEach = 20;
     QProcess a, b;
     a.start(QStringLiteral(STORE_WRITER), {path, "a", QString::number(kEach)});
     b.start(QStringLiteral(STORE_WRITER), {path, "b", QString::number(kEach)});
