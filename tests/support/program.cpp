@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QImage>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace fw::test {
@@ -109,6 +110,8 @@ int fw::test::runGuiTest(QObject& test, int argc, char** argv)
 {
     QApplication app(argc, argv);
     fw::initApplication(app);
+    // The trainer's history, and anything else kept in the user's folders, goes to a test location.
+    QStandardPaths::setTestModeEnabled(true);
     const int status = QTest::qExec(&test, argc, argv);
     fw::shutdownApplication();
     return status;
