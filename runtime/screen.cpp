@@ -7,7 +7,10 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QShortcut>
+#include <QWhatsThis>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace fw {
 
@@ -89,6 +92,8 @@ void Screen::Load()
     wire();
     offerToKeyboard();
     Form_Load();
+    if (isDrawing())
+        offerDrawingToKeyboard();
 }
 
 bool Screen::isShown() const
@@ -166,10 +171,65 @@ void Screen::offerToKeyboard()
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window);
         CommandButton* way = ways.first();
         connect(escape, &QShortcut::activated, way, [way] {
-            if (way->isVisible() && way->isEnabled())
+            // Escape is how the user leaves What's This mode; it must not close the screen under him.
+            if (QWhatsThis::inWhatsThisMode())
+                QWhatsThis::leaveWhatsThisMode();
+            else if (way->isVisible() && way->isEnabled())
                 way->click();
         });
     }
+}
+
+namespace {
+// Reading order: rows from top to bottom, each row from left to right. A control starting above the foot of
+// every control of the row so far joins that row, so that boxes drawn a little higher or lower than their
+// neighbours, and a tall picture beside them, read as one row.
+void sortForReading(QList<QWidget*>& controls)
+{
+    const auto place = [](const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint()), w->size()); };
+    std::stable_sort(controls.begin(), controls.end(),
+                     [&](const QWidget* a, const QWidget* b) { return place(a).top() < place(b).top(); });
+    const auto byLeft = [&](const QWidget* a, const QWidget* b) { return place(a).left() < place(b).left(); };
+    qsizetype rowStart = 0;
+    int rowFoot = 0;
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QRect r = place(controls[i]);
+        if (i > rowStart && r.top() >= rowFoot) {
+            std::stable_sort(controls.begin() + rowStart, controls.begin() + i, byLeft);
+            rowStart = i;
+        }
+        rowFoot = i == rowStart ? r.bottom() : std::min(rowFoot, r.bottom());
+    }
+    std::stable_sort(controls.begin() + rowStart, controls.end(), byLeft);
+}
+} // namespace
+
+// The boxes, knobs and pictures with a note take the keyboard, so that Shift+F1 can show it; the captions
+// of the knobs do not, as their knobs do. The focus starts on the last button, so that the first Tab goes
+// to the first box.
+void Screen::offerDrawingToKeyboard()
+{
+    QList<QWidget*> stops;
+    QList<QWidget*> buttons;
+    for (QWidget* w : std::as_const(m_controls)) {
+        if (qobject_cast<CommandButton*>(w)) {
+            buttons.append(w);
+            continue;
+        }
+        if (!qobject_cast<QLabel*>(w) && !w->whatsThis().isEmpty())
+            w->setFocusPolicy(Qt::StrongFocus);
+        if (w->focusPolicy() & Qt::TabFocus) {
+            stops.append(w);
+            frameFocus(w);
+        }
+    }
+    sortForReading(stops);
+    sortForReading(buttons);
+    stops.append(buttons);
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
+    if (!stops.isEmpty())
+        stops.last()->setFocus();
 }
 
 void Screen::activate()
