@@ -23,7 +23,20 @@ public:
     using QWidget::destroy;
     using QWidget::QWidget;
 
+    // Where Tab and Shift+Tab go from the window itself, when the focus starts there.
+    QPointer<QWidget> firstStop;
+    QPointer<QWidget> lastStop;
+
 protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        QWidget* stop = next ? firstStop : lastStop;
+        if (!stop || focusWidget() != this)
+            return QWidget::focusNextPrevChild(next);
+        stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+
     void closeEvent(QCloseEvent* event) override
     {
         event->ignore();
@@ -205,8 +218,8 @@ void sortForReading(QList<QWidget*>& controls)
 } // namespace
 
 // The boxes, knobs and pictures with a note take the keyboard, so that Shift+F1 can show it; the captions
-// of the knobs do not, as their knobs do. The focus starts on the last button, so that the first Tab goes
-// to the first box.
+// of the knobs do not, as their knobs do. The focus starts on the window itself: nothing is framed and no
+// button pressed by a stray Enter before the user moves, and the first Tab goes to the first box.
 void Screen::offerDrawingToKeyboard()
 {
     QList<QWidget*> stops;
@@ -228,8 +241,12 @@ void Screen::offerDrawingToKeyboard()
     stops.append(buttons);
     for (qsizetype i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(stops[i - 1], stops[i]);
-    if (!stops.isEmpty())
-        stops.last()->setFocus();
+    if (stops.isEmpty())
+        return;
+    auto* window = static_cast<ScreenWindow*>(m_window);
+    window->firstStop = stops.first();
+    window->lastStop = stops.last();
+    window->setFocus();
 }
 
 void Screen::activate()

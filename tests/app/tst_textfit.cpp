@@ -433,11 +433,13 @@ void tst_textfit::focusFramedOutside()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focused = QApplication::focusWidget();
         if (previous)
-            QVERIFY2(focusFrameShare(previous) < 0.05, qPrintable(previous->objectName() + " keeps its frame"));
+            QVERIFY2(focusFrameShare(previous) < 0.05,
+                     qPrintable(previous->objectName() + " keeps its frame"));
         if (qobject_cast<QPushButton*>(focused))
             break;
         const double share = focusFrameShare(focused);
-        QVERIFY2(share > 0.75, qPrintable(QStringLiteral("%1 framed %2").arg(focused->objectName()).arg(share)));
+        QVERIFY2(share > 0.75,
+                 qPrintable(QStringLiteral("%1 framed %2").arg(focused->objectName()).arg(share)));
         previous = focused;
         ++framed;
     }

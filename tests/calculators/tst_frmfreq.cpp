@@ -497,10 +497,10 @@ int textRoom(const QLineEdit* box)
 // plan converts the typed channel or says it has none, and every edge figure reads whole.
 void tst_frmfreq::showsTheLastChannelWhole_data()
 {
-    QTest::addColumn<QString>("plan");     // chosen first
-    QTest::addColumn<QString>("typed");    // then entered
-    QTest::addColumn<QString>("then");     // "Clear", "plan" and a plan's name, or a channel entered
-    QTest::addColumn<QString>("lower");    // the edge boxes afterwards
+    QTest::addColumn<QString>("plan");  // chosen first
+    QTest::addColumn<QString>("typed"); // then entered
+    QTest::addColumn<QString>("then");  // "Clear", "plan" and a plan's name, or a channel entered
+    QTest::addColumn<QString>("lower"); // the edge boxes afterwards
     QTest::addColumn<QString>("upper");
     QTest::addColumn<QString>("sentence"); // how the sentence beside them starts; "" when empty
     QTest::addColumn<bool>("designed");    // the edge boxes have the size they were drawn with
@@ -581,12 +581,14 @@ void tst_frmfreq::showsTheLastChannelWhole()
     QCOMPARE(listed().isEmpty(), then == QLatin1String("Clear"));
     for (TextBox* edge : {f.Text5(), f.Text6()}) {
         const int advance = edge->fontMetrics().horizontalAdvance(edge->Text());
-        QVERIFY2(advance <= textRoom(edge), qPrintable(QStringLiteral("%1 needs %2 px, has %3")
-                                                           .arg(edge->Text())
-                                                           .arg(advance)
-                                                           .arg(textRoom(edge))));
-        for (QWidget* neighbour : std::initializer_list<QWidget*>{f.Label1(), f.lblSpectrum(), f.lblChannel()})
-            QVERIFY2(!edge->geometry().intersects(neighbour->geometry()), qPrintable(neighbour->objectName()));
+        QVERIFY2(
+            advance <= textRoom(edge),
+            qPrintable(
+                QStringLiteral("%1 needs %2 px, has %3").arg(edge->Text()).arg(advance).arg(textRoom(edge))));
+        for (QWidget* neighbour :
+             std::initializer_list<QWidget*>{f.Label1(), f.lblSpectrum(), f.lblChannel()})
+            QVERIFY2(!edge->geometry().intersects(neighbour->geometry()),
+                     qPrintable(neighbour->objectName()));
     }
     QCOMPARE(f.Text5()->geometry() == lowerBox && f.Text6()->geometry() == upperBox, designed);
 }
