@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QShortcut>
-#include <QWhatsThis>
 #include <QWindow>
 
 #include <algorithm>
@@ -184,10 +183,7 @@ void Screen::offerToKeyboard()
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window);
         CommandButton* way = ways.first();
         connect(escape, &QShortcut::activated, way, [way] {
-            // Escape is how the user leaves What's This mode; it must not close the screen under him.
-            if (QWhatsThis::inWhatsThisMode())
-                QWhatsThis::leaveWhatsThisMode();
-            else if (way->isVisible() && way->isEnabled())
+            if (way->isVisible() && way->isEnabled())
                 way->click();
         });
     }

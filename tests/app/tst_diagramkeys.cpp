@@ -132,7 +132,6 @@ void tst_diagramkeys::shiftF1WhereNothingHasANote_data()
     QTest::newRow("component markings") << screen<frmMarkings>() << "cmdReturn" << false;
     QTest::newRow("channel converter") << screen<frmFreq>() << "Text8" << false;
     QTest::newRow("low voltage, on Return") << screen<frmLVPower>() << "cmdReturn" << true;
-    QTest::newRow("video and colour, on Return") << screen<frmColor>() << "cmdReturn" << true;
 }
 
 // Where nothing has a note Shift+F1 beeps and changes nothing. Where the focused control has none but others

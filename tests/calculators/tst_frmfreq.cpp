@@ -497,55 +497,45 @@ int textRoom(const QLineEdit* box)
 // plan converts the typed channel or says it has none, and every edge figure reads whole.
 void tst_frmfreq::showsTheLastChannelWhole_data()
 {
-    QTest::addColumn<QString>("plan");  // chosen first
-    QTest::addColumn<QString>("typed"); // then entered
-    QTest::addColumn<QString>("then");  // "Clear", "plan" and a plan's name, or a channel entered
-    QTest::addColumn<QString>("lower"); // the edge boxes afterwards
-    QTest::addColumn<QString>("upper");
+    QTest::addColumn<QString>("plan");     // chosen first
+    QTest::addColumn<QString>("typed");    // then entered
+    QTest::addColumn<QString>("then");     // "Clear", "plan" and a plan's name, or a channel entered
+    QTest::addColumn<QString>("edges");    // the lower and upper edge boxes afterwards
     QTest::addColumn<QString>("sentence"); // how the sentence beside them starts; "" when empty
     QTest::addColumn<bool>("designed");    // the edge boxes have the size they were drawn with
-    QTest::newRow("E99 refused after E5") << "Western Europe"
-                                          << "E5"
+    const QString europe = QStringLiteral("Western Europe");
+    QTest::newRow("E99 refused after E5") << europe << "E5"
                                           << "E99"
                                           << ""
-                                          << ""
                                           << "" << true;
-    QTest::newRow("Clear after E5") << "Western Europe"
-                                    << "E5"
+    QTest::newRow("Clear after E5") << europe << "E5"
                                     << "Clear"
-                                    << ""
                                     << ""
                                     << "" << true;
     QTest::newRow("France 5") << "France"
                               << "5"
                               << ""
-                              << "174.75"
-                              << "182.75"
+                              << "174.75 182.75"
                               << "Channel 5" << false;
     QTest::newRow("HRC 1") << "US cable HRC"
                            << "1"
                            << ""
-                           << "70.75"
-                           << "76.75"
+                           << "70.75 76.75"
                            << "Channel 1" << false;
     QTest::newRow("US 5, then France") << "US broadcast"
                                        << "5"
                                        << "plan France"
-                                       << "174.75"
-                                       << "182.75"
+                                       << "174.75 182.75"
                                        << "Channel 5" << false;
     QTest::newRow("France 5, back to US") << "France"
                                           << "5"
                                           << "plan US broadcast"
-                                          << "76"
-                                          << "82"
+                                          << "76 82"
                                           << "Channel 5" << true;
     QTest::newRow("US 83, then Western Europe")
         << "US broadcast"
         << "83"
-        << "plan Western Europe"
-        << ""
-        << ""
+        << "plan " + europe << ""
         << "There is no channel 83 in the Western Europe (B/G PAL) plan" << true;
 }
 
@@ -554,8 +544,7 @@ void tst_frmfreq::showsTheLastChannelWhole()
     QFETCH(QString, plan);
     QFETCH(QString, typed);
     QFETCH(QString, then);
-    QFETCH(QString, lower);
-    QFETCH(QString, upper);
+    QFETCH(QString, edges);
     QFETCH(QString, sentence);
     QFETCH(bool, designed);
     ProgramScope program;
@@ -572,8 +561,7 @@ void tst_frmfreq::showsTheLastChannelWhole()
         fw::test::choose(f.cboSystem(), planIndex(then.mid(5)));
     else if (!then.isEmpty())
         typeChannel(then);
-    QCOMPARE(f.Text5()->Text(), lower);
-    QCOMPARE(f.Text6()->Text(), upper);
+    QCOMPARE((f.Text5()->Text() + u' ' + f.Text6()->Text()).trimmed(), edges);
     const QString said = f.lblChannel()->Caption();
     QVERIFY2(sentence.isEmpty() ? said.isEmpty() : said.startsWith(sentence), qPrintable(said));
     // Clear empties the frequency lookup too; nothing else touches it.
