@@ -109,8 +109,8 @@ bool hasNote(const QWidget* control)
 }
 } // namespace
 
-// Where nothing in the window has a note, What's This mode would only wait for a click that shows nothing,
-// and swallow the next key: Shift+F1 beeps instead.
+// Where nothing in the window has a note, What's This mode could only wait for a click that shows nothing:
+// Shift+F1 beeps instead, and the screen stays as it was.
 void offerNotes(QWidget* window)
 {
     auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), window);
