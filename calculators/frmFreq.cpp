@@ -7,6 +7,7 @@
 #include "runtime/services.h"
 
 #include <QPainter>
+#include <QStyleOptionFrame>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -80,6 +81,8 @@ void frmFreq::wire()
     connect(Command1(), &CommandButton::Click, this, &frmFreq::Command1_Click);
     connect(cboSystem(), &ComboBox::Click, this, &frmFreq::cboSystem_Click);
     connect(txtFrequency(), &TextBox::KeyPress, this, &frmFreq::txtFrequency_KeyPress);
+    for (TextBox* edge : {Text5(), Text6()})
+        connect(edge, &QLineEdit::textChanged, this, [this, edge] { fitEdge(edge); });
 }
 
 void frmFreq::Form_Load()
@@ -99,43 +102,35 @@ void frmFreq::Text8_KeyPress(int keyAscii)
 {
     if (keyAscii != 13)
         return;
-    const calculators::ChannelPlan& plan = currentPlan();
-    if (&plan != &calculators::channelPlans()[0]) {
-        convertOtherPlan(plan);
+    const calculators::ChannelLookup found = lookUpTyped();
+    if (!found.channel) {
+        services().MsgBox(found.rejection, calculators::kChannelOutOfRange);
+        clearChannel();
         return;
     }
+    showChannel(*found.channel);
+}
+
+// The channel typed in Text8, in the chosen plan. US broadcast channels are numbers, read as the converter
+// always read them (13.5 is 14); the channels of other plans have names ("E2", "5A", "DS12").
+calculators::ChannelLookup frmFreq::lookUpTyped()
+{
+    const calculators::ChannelPlan& plan = currentPlan();
+    if (&plan != &calculators::channelPlans()[0])
+        return calculators::findChannel(plan, Text8()->Text());
     const calculators::ChannelReading reading = calculators::readChannel(Text8()->Text());
     if (reading.channel)
         m_channel = *reading.channel;
-    if (!reading.centre) {
-        services().MsgBox(reading.rejection, calculators::kChannelOutOfRange);
-        cmdClear_Click();
-        return;
-    }
-    m_centre = static_cast<std::int16_t>(*reading.centre);
-    showOutputs(calculators::channelFrequencies(m_centre));
-    showChannel(*calculators::findChannel(plan, QString::number(m_channel)).channel);
+    if (!reading.centre)
+        return {std::nullopt, reading.rejection};
+    return calculators::findChannel(plan, QString::number(m_channel));
 }
 
-// Channels of other plans have names ("E2", "5A", "DS12") rather than numbers, and other offsets.
-void frmFreq::convertOtherPlan(const calculators::ChannelPlan& plan)
+// The channel's figures in the converter's boxes, and everything else about it in the sentence beside them.
+void frmFreq::showChannel(const calculators::Channel& channel)
 {
-    const calculators::ChannelLookup found = calculators::findChannel(plan, Text8()->Text());
-    if (!found.channel) {
-        services().MsgBox(found.rejection, calculators::kChannelOutOfRange);
-        cmdClear_Click();
-        return;
-    }
-    const calculators::Channel& channel = *found.channel;
     m_centre = static_cast<std::int16_t>(std::lround(channel.centre()));
-    showOutputs(calculators::channelFrequencies(channel));
-    showChannel(channel);
-}
-
-// In the converter's order. The edge boxes are narrow: they show a figure from its first digit, so that
-// 174.75 is never read as 4.75.
-void frmFreq::showOutputs(const calculators::ChannelFrequencies& out)
-{
+    const calculators::ChannelFrequencies out = calculators::channelFrequencies(channel);
     Text5()->setText(out.lowerEdge);
     Text6()->setText(out.upperEdge);
     Text1()->setText(out.videoCarrier);
@@ -145,12 +140,61 @@ void frmFreq::showOutputs(const calculators::ChannelFrequencies& out)
     Text7()->setText(out.oscillator);
     for (TextBox* box : {Text1(), Text2(), Text3(), Text4(), Text5(), Text6(), Text7()})
         box->setCursorPosition(0);
-}
-
-void frmFreq::showChannel(const calculators::Channel& channel)
-{
     lblChannel()->setCaption(calculators::channelDetails(channel));
     drawSpectrum(*channel.plan->system, channel.width);
+}
+
+// The edge boxes were sized for the whole MHz of the US plan. A figure with decimals widens its box about
+// the box's centre, so that it still sits under the strip's edge and no digit is cut; an empty box or a
+// figure that fits keeps the design width.
+void frmFreq::fitEdge(TextBox* box)
+{
+    QRect designed;
+    for (const Ctl& c : design())
+        if (c.name == box->objectName())
+            designed = QRect(toPixels(c.rect.x()), toPixels(c.rect.y()), toPixels(c.rect.width()),
+                             toPixels(c.rect.height()));
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.rect = QRect(QPoint(), designed.size());
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+    const QMargins margins = box->textMargins();
+    // The box keeps two pixels of its own on either side of the text, and one more for rounding.
+    const int chrome = designed.width() - room.width() + margins.left() + margins.right() + 2 * 2 + 1;
+    const int needed = int(std::ceil(box->fontMetrics().horizontalAdvance(box->text()))) + chrome;
+    const int width = std::max(designed.width(), needed);
+    box->setGeometry(designed.center().x() - width / 2, designed.y(), width, designed.height());
+}
+
+const calculators::ChannelPlan& frmFreq::currentPlan()
+{
+    return calculators::channelPlans()[std::size_t(std::max(0, cboSystem()->ListIndex()))];
+}
+
+// Another plan: the sketch and the note are the new plan's, and the channel typed is converted on it, or
+// the note says that the plan has no such channel.
+void frmFreq::cboSystem_Click()
+{
+    const int index = cboSystem()->ListIndex();
+    if (index < 0)
+        return;
+    const calculators::ChannelPlan& plan = calculators::channelPlans()[std::size_t(index)];
+    for (TextBox* box : {Text1(), Text2(), Text3(), Text4(), Text5(), Text6(), Text7()})
+        box->setText(QString());
+    const std::vector<calculators::Channel> channels = calculators::channelsOf(plan);
+    drawSpectrum(*plan.system, channels.front().width);
+    lblChannel()->setCaption(
+        QStringLiteral("%1: channels %2. %3")
+            .arg(QLatin1String(plan.name), QLatin1String(plan.channels), QLatin1String(plan.note))
+            .trimmed());
+    if (Text8()->Text().trimmed().isEmpty())
+        return;
+    const calculators::ChannelLookup found = lookUpTyped();
+    if (found.channel)
+        showChannel(*found.channel);
+    else
+        lblChannel()->setCaption(found.rejection);
 }
 
 // The sketch is drawn for the plan's system and the width of the channel in hand, so that it is to scale.
@@ -167,29 +211,6 @@ void frmFreq::drawSpectrum(const calculators::TvSystem& system, double mhzWide)
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     painter.end();
     box->setPixmap(pixmap);
-}
-
-const calculators::ChannelPlan& frmFreq::currentPlan()
-{
-    return calculators::channelPlans()[std::size_t(std::max(0, cboSystem()->ListIndex()))];
-}
-
-// Another plan: the outputs of the last channel no longer hold, so they go, and the sketch and the note
-// are the new plan's.
-void frmFreq::cboSystem_Click()
-{
-    const int index = cboSystem()->ListIndex();
-    if (index < 0)
-        return;
-    const calculators::ChannelPlan& plan = calculators::channelPlans()[std::size_t(index)];
-    for (TextBox* box : {Text1(), Text2(), Text3(), Text4(), Text5(), Text6(), Text7()})
-        box->setText(QString());
-    const std::vector<calculators::Channel> channels = calculators::channelsOf(plan);
-    drawSpectrum(*plan.system, channels.front().width);
-    lblChannel()->setCaption(
-        QStringLiteral("%1: channels %2. %3")
-            .arg(QLatin1String(plan.name), QLatin1String(plan.channels), QLatin1String(plan.note))
-            .trimmed());
 }
 
 void frmFreq::txtFrequency_KeyPress(int keyAscii)
@@ -218,10 +239,19 @@ void frmFreq::txtFrequency_KeyPress(int keyAscii)
     }
 }
 
-void frmFreq::cmdClear_Click()
+// A refused channel leaves nothing of the last one on show: its figures and its sentence go.
+void frmFreq::clearChannel()
 {
     for (TextBox* box : {Text1(), Text2(), Text3(), Text4(), Text5(), Text6(), Text7(), Text8()})
         box->setText(QString());
+    lblChannel()->setCaption(QString());
+}
+
+void frmFreq::cmdClear_Click()
+{
+    clearChannel();
+    txtFrequency()->setText(QString());
+    lstFound()->clear();
 }
 
 void frmFreq::cmdQuit_Click()

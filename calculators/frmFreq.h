@@ -54,9 +54,10 @@ private:
     void cboSystem_Click();
     void txtFrequency_KeyPress(int keyAscii);
     const calculators::ChannelPlan& currentPlan();
-    void convertOtherPlan(const calculators::ChannelPlan& plan);
-    void showOutputs(const calculators::ChannelFrequencies& out);
+    calculators::ChannelLookup lookUpTyped();
     void showChannel(const calculators::Channel& channel);
+    void clearChannel();
+    void fitEdge(fw::TextBox* box);
     void drawSpectrum(const calculators::TvSystem& system, double mhzWide);
 
     std::int16_t m_channel = 0; // the channel number last read from Text8

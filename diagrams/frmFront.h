@@ -50,6 +50,7 @@ public:
 
 protected:
     fw::Design design() const override;
+    bool isDrawing() const override { return true; }
     void wire() override;
     void Form_Load() override;
 

@@ -213,8 +213,8 @@ void frmLVPower::Form_Load()
 //   a word is never split across lines;
 // - the connections run across the empty margins of the picture boxes up to the drawings, so the boxes
 //   paint no background of their own until they are highlighted;
-// - the keyboard visits only what reacts to it: the buttons and the four boxes that open a page (Enter or
-//   Space opens it), which also show a pointing hand.
+// - a block takes the keyboard only for its note, which the runtime gives a drawing's noted boxes; the four
+//   boxes that open a page take it always (Enter or Space opens it), and show a pointing hand.
 void frmLVPower::fitDrawing()
 {
     for (QWidget* control : controls()) {

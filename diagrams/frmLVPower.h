@@ -26,6 +26,7 @@ public:
 
 protected:
     fw::Design design() const override;
+    bool isDrawing() const override { return true; }
     QColor backColor() const override;
     void wire() override;
     void Form_Load() override;

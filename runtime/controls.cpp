@@ -83,40 +83,69 @@ void setForeColor(QWidget* control, const QColor& color)
 }
 
 namespace {
-// The heavier outline of the problem areas of one container, drawn on the container just outside each of
-// them: the control keeps its own border, its room for text and the place of its picture, so that a
-// highlight changes colours and the outline only.
+// What a container draws just outside some of its controls, under them: the heavier outline of a problem
+// area, and the focus frame of a control that does not show its focus itself, in the desktop's focus
+// colour over the outline. The control keeps its own border, its room for text and the place of its
+// picture, so that neither moves anything.
 class Outlines : public QObject
 {
 public:
     static constexpr int kWidth = 2;
 
-    static void add(QWidget* control)
+    // The outlines of the control's container; made on first use when `make` is true.
+    static Outlines* of(const QWidget* control, bool make)
     {
         QWidget* container = control->parentWidget();
         if (!container)
-            return;
-        Outlines* outlines = nullptr;
+            return nullptr;
         for (QObject* child : container->children())
-            if ((outlines = dynamic_cast<Outlines*>(child)))
-                break;
-        if (!outlines) {
-            outlines = new Outlines(container);
-            container->installEventFilter(outlines);
-        }
-        outlines->m_controls.append(control);
-        container->update(around(control));
+            if (auto* outlines = dynamic_cast<Outlines*>(child))
+                return outlines;
+        if (!make)
+            return nullptr;
+        auto* outlines = new Outlines(container);
+        container->installEventFilter(outlines);
+        return outlines;
+    }
+
+    void mark(QWidget* control)
+    {
+        m_marked.append(control);
+        container()->update(around(control));
+    }
+
+    void frame(QWidget* control)
+    {
+        if (frames(control))
+            return;
+        m_framed.append(control);
+        control->installEventFilter(this);
+    }
+
+    bool frames(const QWidget* control) const
+    {
+        return std::any_of(m_framed.cbegin(), m_framed.cend(),
+                           [control](const QPointer<QWidget>& framed) { return framed == control; });
     }
 
 protected:
-    // Runs before the container paints itself, after its background: its controls are drawn on top.
+    // On the container: runs before it paints itself, after its background, so its controls are drawn on
+    // top. On a framed control: its frame comes and goes with the focus.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint) {
-            QPainter painter(static_cast<QWidget*>(watched));
-            for (const QPointer<QWidget>& control : std::as_const(m_controls))
+        if (watched == container() && event->type() == QEvent::Paint) {
+            QPainter painter(container());
+            for (const QPointer<QWidget>& control : std::as_const(m_marked))
                 if (control && !control->isHidden())
                     painter.fillRect(around(control), colors::black);
+            const QColor focus = container()->palette().color(QPalette::Active, QPalette::Highlight);
+            for (const QPointer<QWidget>& control : std::as_const(m_framed))
+                if (control && !control->isHidden() && control->hasFocus()) {
+                    painter.setClipRegion(QRegion(around(control)) - QRegion(control->geometry()));
+                    painter.fillRect(around(control), focus);
+                }
+        } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            container()->update(around(static_cast<QWidget*>(watched)));
         }
         return false;
     }
@@ -124,14 +153,29 @@ protected:
 private:
     using QObject::QObject;
 
+    QWidget* container() const { return static_cast<QWidget*>(parent()); }
+
     static QRect around(const QWidget* control)
     {
         return control->geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth);
     }
 
-    QList<QPointer<QWidget>> m_controls;
+    QList<QPointer<QWidget>> m_marked;
+    QList<QPointer<QWidget>> m_framed;
 };
 } // namespace
+
+void frameFocus(QWidget* control)
+{
+    if (Outlines* outlines = Outlines::of(control, true))
+        outlines->frame(control);
+}
+
+bool hasFocusFrame(const QWidget* control)
+{
+    const Outlines* outlines = Outlines::of(control, false);
+    return outlines && outlines->frames(control);
+}
 
 void highlight(QWidget* control)
 {
@@ -152,7 +196,8 @@ void highlight(QWidget* control)
     // A heavier outline, so that a problem area stands out without telling red from grey. (Not round a
     // label, which is a caption, not a box.)
     if (!qobject_cast<QLabel*>(control))
-        Outlines::add(control);
+        if (Outlines* outlines = Outlines::of(control, true))
+            outlines->mark(control);
 }
 
 void offerToKeyboard(QWidget* control, const QMetaMethod& connected, const QMetaMethod& click)
@@ -213,11 +258,11 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
         QLabel::mouseReleaseEvent(event);
 }
 
-// A label that takes the keyboard shows where the focus is, as a button does.
+// A label that takes the keyboard shows where the focus is, as a button does, unless its frame shows it.
 void Label::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    if (!hasFocus())
+    if (!hasFocus() || hasFocusFrame(this))
         return;
     QPainter painter(this);
     QStyleOptionFocusRect option;
@@ -542,10 +587,8 @@ void Line::paintEvent(QPaintEvent*)
     painter.drawLine(m_from - pos(), m_to - pos());
 }
 
-Shape::Shape(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
+// A knob takes the mouse only to show its note on hover: a click on it falls through to the window.
+Shape::Shape(QWidget* parent) : QWidget(parent) {}
 
 void Shape::setFillColor(const QColor& color)
 {

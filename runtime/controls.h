@@ -60,6 +60,11 @@ inline bool Visible(const QWidget* control)
 // Marks a diagram box (white on red), a picture (red background) or a knob (red fill) as a problem area.
 void highlight(QWidget* control);
 
+// Shows the keyboard focus of a box, picture or knob that does not show it itself: a frame in the desktop's
+// focus colour drawn just outside the control, where a problem area's outline lies, so nothing moves.
+void frameFocus(QWidget* control);
+bool hasFocusFrame(const QWidget* control);
+
 class Label : public QLabel
 {
     Q_OBJECT

@@ -1,12 +1,15 @@
 #include "runtime/notes.h"
 
 #include "diagrams/areanotes.h"
+#include "runtime/services.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QListWidget>
 #include <QShortcut>
 #include <QWhatsThis>
+
+#include <algorithm>
 
 namespace fw {
 
@@ -87,16 +90,42 @@ void attachNotes(const QString& screen, const QHash<QString, QWidget*>& controls
     }
 }
 
+namespace {
+bool hasNote(const QWidget* control)
+{
+    if (!control->whatsThis().isEmpty())
+        return true;
+    if (auto* view = qobject_cast<const QAbstractItemView*>(control)) {
+        const QAbstractItemModel* model = view->model();
+        for (int row = 0; model && row < model->rowCount(view->rootIndex()); ++row)
+            if (!model->index(row, 0, view->rootIndex()).data(Qt::WhatsThisRole).toString().isEmpty())
+                return true;
+    } else if (auto* combo = qobject_cast<const QComboBox*>(control)) {
+        for (int item = 0; item < combo->count(); ++item)
+            if (!combo->itemData(item, Qt::WhatsThisRole).toString().isEmpty())
+                return true;
+    }
+    return false;
+}
+} // namespace
+
+// Where nothing in the window has a note, What's This mode could only wait for a click that shows nothing:
+// Shift+F1 beeps instead, and the screen stays as it was.
 void offerNotes(QWidget* window)
 {
     auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), window);
     QObject::connect(whatsThis, &QShortcut::activated, window, [window] {
         QWidget* focused = window->focusWidget();
         const QString note = focused ? noteOf(focused) : QString();
-        if (note.isEmpty())
+        if (!note.isEmpty()) {
+            QWhatsThis::showText(focused->mapToGlobal(focused->rect().center()), note, focused);
+            return;
+        }
+        const QList<QWidget*> controls = window->findChildren<QWidget*>();
+        if (std::any_of(controls.cbegin(), controls.cend(), hasNote))
             QWhatsThis::enterWhatsThisMode();
         else
-            QWhatsThis::showText(focused->mapToGlobal(focused->rect().center()), note, focused);
+            services().Beep();
     });
 }
 

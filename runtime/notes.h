@@ -39,6 +39,7 @@ private:
 
 // Shift+F1 in the window: shows the note of the focused control (of its current item in a list), or, where
 // the focused control has none, enters What's This mode so that a click shows the note of what is clicked.
+// Where nothing in the window has a note, it beeps and leaves the window as it was.
 void offerNotes(QWidget* window);
 
 } // namespace fw

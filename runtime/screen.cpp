@@ -9,6 +9,8 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
@@ -20,7 +22,20 @@ public:
     using QWidget::destroy;
     using QWidget::QWidget;
 
+    // Where Tab and Shift+Tab go from the window itself, when the focus starts there.
+    QPointer<QWidget> firstStop;
+    QPointer<QWidget> lastStop;
+
 protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        QWidget* stop = next ? firstStop : lastStop;
+        if (!stop || focusWidget() != this)
+            return QWidget::focusNextPrevChild(next);
+        stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+
     void closeEvent(QCloseEvent* event) override
     {
         event->ignore();
@@ -89,6 +104,8 @@ void Screen::Load()
     wire();
     offerToKeyboard();
     Form_Load();
+    if (isDrawing())
+        offerDrawingToKeyboard();
 }
 
 bool Screen::isShown() const
@@ -170,6 +187,62 @@ void Screen::offerToKeyboard()
                 way->click();
         });
     }
+}
+
+namespace {
+// Reading order: rows from top to bottom, each row from left to right. A control starting above the foot of
+// every control of the row so far joins that row, so that boxes drawn a little higher or lower than their
+// neighbours, and a tall picture beside them, read as one row.
+void sortForReading(QList<QWidget*>& controls)
+{
+    const auto place = [](const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint()), w->size()); };
+    std::stable_sort(controls.begin(), controls.end(),
+                     [&](const QWidget* a, const QWidget* b) { return place(a).top() < place(b).top(); });
+    const auto byLeft = [&](const QWidget* a, const QWidget* b) { return place(a).left() < place(b).left(); };
+    qsizetype rowStart = 0;
+    int rowFoot = 0;
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QRect r = place(controls[i]);
+        if (i > rowStart && r.top() >= rowFoot) {
+            std::stable_sort(controls.begin() + rowStart, controls.begin() + i, byLeft);
+            rowStart = i;
+        }
+        rowFoot = i == rowStart ? r.bottom() : std::min(rowFoot, r.bottom());
+    }
+    std::stable_sort(controls.begin() + rowStart, controls.end(), byLeft);
+}
+} // namespace
+
+// The boxes, knobs and pictures with a note take the keyboard, so that Shift+F1 can show it; the captions
+// of the knobs do not, as their knobs do. The focus starts on the window itself: nothing is framed and no
+// button pressed by a stray Enter before the user moves, and the first Tab goes to the first box.
+void Screen::offerDrawingToKeyboard()
+{
+    QList<QWidget*> stops;
+    QList<QWidget*> buttons;
+    for (QWidget* w : std::as_const(m_controls)) {
+        if (qobject_cast<CommandButton*>(w)) {
+            buttons.append(w);
+            continue;
+        }
+        if (!qobject_cast<QLabel*>(w) && !w->whatsThis().isEmpty())
+            w->setFocusPolicy(Qt::StrongFocus);
+        if (w->focusPolicy() & Qt::TabFocus) {
+            stops.append(w);
+            frameFocus(w);
+        }
+    }
+    sortForReading(stops);
+    sortForReading(buttons);
+    stops.append(buttons);
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
+    if (stops.isEmpty())
+        return;
+    auto* window = static_cast<ScreenWindow*>(m_window);
+    window->firstStop = stops.first();
+    window->lastStop = stops.last();
+    window->setFocus();
 }
 
 void Screen::activate()

@@ -12,6 +12,7 @@
 // The runtime keeps the order in which visible screens were shown. The last shown one is the active
 // screen; Form_Activate runs each time a screen becomes active, whether by being shown on top or by being
 // uncovered when the screen above it is hidden or unloaded. The window's close box ends the program.
+// Escape presses a screen's one way back (Return or Close), unless it only leaves What's This mode.
 
 #include "runtime/controls.h"
 #include "runtime/design.h"
@@ -76,6 +77,10 @@ protected:
     // The tab order by design name, when it is not the design order.
     virtual QStringList tabOrder() const { return {}; }
     virtual QColor backColor() const { return {}; }
+    // A drawing (a block diagram) is read like a page: Tab runs over its boxes, knobs and pictures that
+    // carry a note or open a page, top to bottom and left to right, then over its buttons; a focused box,
+    // knob or picture is framed just outside it.
+    virtual bool isDrawing() const { return false; }
     // Connects the controls' events to the screen's handlers; runs after every build.
     virtual void wire() {}
     virtual void Form_Load() {}
@@ -87,6 +92,7 @@ private:
     void activate();
     void bringToFront();
     void offerToKeyboard();
+    void offerDrawingToKeyboard();
 
     QString m_caption;
     QSize m_clientSize;

@@ -1,6 +1,7 @@
 // Every word readable: on each screen the program can show (each screenshot road, each highlight state of
 // the three diagrams), every visible box, label, list and button has its text laid out in its own content
 // rectangle with its own font, with no word broken across lines, no line cut off and no scroll bar.
+// On each highlight state of the diagrams, the keyboard's focus is framed just outside each box it reaches.
 
 #include "app/frmOne.h"
 #include "app/module1.h"
@@ -15,6 +16,7 @@
 #include "roads.h"
 #include "support/program.h"
 
+#include <QApplication>
 #include <QRegularExpression>
 #include <QScrollBar>
 
@@ -247,26 +249,12 @@ template <class T> Screen& screen()
 {
     return T::get();
 }
-} // namespace
 
-class tst_textfit : public QObject
+// Every highlight state of the three diagrams: each picture problem code on each of them, each raster
+// symptom and TV Dead on the low-voltage diagram, each sound symptom on the front end, each colour problem
+// code on the video and colour diagram.
+void addDiagramStates()
 {
-    Q_OBJECT
-private slots:
-    void everyWordFits_data();
-    void everyWordFits();
-    void highlightedPictureStaysInPlace_data();
-    void highlightedPictureStaysInPlace();
-};
-
-void tst_textfit::everyWordFits_data()
-{
-    QTest::addColumn<Walk>("walk");
-    for (const Road& road : roads())
-        QTest::addRow("road %s", qPrintable(road.file)) << Walk(road.walk);
-    // Every highlight state of the three diagrams: each picture problem code on each of them, each raster
-    // symptom and TV Dead on the low-voltage diagram, each sound symptom on the front end, each colour
-    // problem code on the video and colour diagram.
     constexpr int kPictureCodes = 28;
     constexpr int kColorCodes = 27;
     for (int code = 1; code <= kPictureCodes; ++code) {
@@ -297,6 +285,27 @@ void tst_textfit::everyWordFits_data()
             click(frmSound::get().cmdContinue());
             return frmFront::get().window();
         });
+}
+} // namespace
+
+class tst_textfit : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyWordFits_data();
+    void everyWordFits();
+    void highlightedPictureStaysInPlace_data();
+    void highlightedPictureStaysInPlace();
+    void focusFramedOutside_data();
+    void focusFramedOutside();
+};
+
+void tst_textfit::everyWordFits_data()
+{
+    QTest::addColumn<Walk>("walk");
+    for (const Road& road : roads())
+        QTest::addRow("road %s", qPrintable(road.file)) << Walk(road.walk);
+    addDiagramStates();
 }
 
 void tst_textfit::everyWordFits()
@@ -378,6 +387,63 @@ void tst_textfit::highlightedPictureStaysInPlace()
     QVERIFY(red > 50);
     QVERIFY(strokes > 50);
     QVERIFY2(moved == 0, qPrintable(QStringLiteral("%1 of %2 dark pixels changed").arg(moved).arg(strokes)));
+}
+
+namespace {
+// The share of the pixels just outside the control, where a problem area's outline lies, that are painted
+// in the focus colour.
+double focusFrameShare(QWidget* control)
+{
+    QWidget* container = control->parentWidget();
+    const QRect ring = control->geometry().adjusted(-2, -2, 2, 2);
+    const QImage painted = container->grab(ring).toImage();
+    const QColor focus = container->palette().color(QPalette::Active, QPalette::Highlight);
+    const qreal ratio = painted.devicePixelRatio();
+    int outside = 0;
+    int framed = 0;
+    for (int y = 0; y < painted.height(); ++y)
+        for (int x = 0; x < painted.width(); ++x) {
+            const QPoint at = ring.topLeft() + QPoint(int(x / ratio), int(y / ratio));
+            if (control->geometry().contains(at))
+                continue;
+            ++outside;
+            framed += painted.pixelColor(x, y) == focus;
+        }
+    return outside ? double(framed) / outside : 0;
+}
+} // namespace
+
+void tst_textfit::focusFramedOutside_data()
+{
+    QTest::addColumn<Walk>("walk");
+    addDiagramStates();
+}
+
+// In every highlight state Tab frames each box, knob and picture just outside it in the focus colour, over a
+// problem area's outline too, where only the wires that meet it cross the frame; the frame goes with the
+// focus. The buttons come last, and show their focus themselves.
+void tst_textfit::focusFramedOutside()
+{
+    QFETCH(Walk, walk);
+    ProgramScope program;
+    QVERIFY(QTest::qWaitForWindowActive(walk()));
+    QWidget* previous = nullptr;
+    int framed = 0;
+    for (int i = 0; i < 100; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        if (previous)
+            QVERIFY2(focusFrameShare(previous) < 0.05,
+                     qPrintable(previous->objectName() + " keeps its frame"));
+        if (qobject_cast<QPushButton*>(focused))
+            break;
+        const double share = focusFrameShare(focused);
+        QVERIFY2(share > 0.75,
+                 qPrintable(QStringLiteral("%1 framed %2").arg(focused->objectName()).arg(share)));
+        previous = focused;
+        ++framed;
+    }
+    QVERIFY(framed > 5);
 }
 
 FW_TEST_MAIN(tst_textfit)

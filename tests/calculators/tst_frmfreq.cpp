@@ -5,6 +5,7 @@
 #include "support/program.h"
 
 #include <QScrollBar>
+#include <QStyleOptionFrame>
 #include <QTest>
 
 using namespace fw;
@@ -118,6 +119,8 @@ private slots:
     void resultsReadWhole_data();
     void resultsReadWhole();
     void spectrumFollowsThePlan();
+    void showsTheLastChannelWhole_data();
+    void showsTheLastChannelWhole();
 };
 
 void tst_frmfreq::opensCentredWithEmptyBoxes()
@@ -370,8 +373,9 @@ void tst_frmfreq::otherPlanConverts()
     ProgramScope program;
     frmFreq& f = showConverter();
     typeChannel("7");
+    const QStringList usSeven = outputs();
     fw::test::choose(f.cboSystem(), planIndex(plan));
-    QCOMPARE(outputs(), kEmpty); // channel 7's figures are not the new plan's
+    QVERIFY(outputs() != usSeven); // channel 7's figures are the new plan's, or none
     typeChannel(typed);
     QCOMPARE(outputs(), expected);
     QVERIFY2(f.lblChannel()->Caption().contains(detail), qPrintable(f.lblChannel()->Caption()));
@@ -475,6 +479,106 @@ void tst_frmfreq::spectrumFollowsThePlan()
     QVERIFY(us != uk);
     fw::test::choose(f.cboSystem(), 0);
     QCOMPARE(f.lblSpectrum()->grab().toImage(), us);
+}
+
+namespace {
+// The room a single-line box gives its text, as it lays the text out.
+int textRoom(const QLineEdit* box)
+{
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+    return room.marginsRemoved(box->textMargins()).width() - 2 * 2; // the box's own margins
+}
+} // namespace
+
+// What shows is the last thing done: a refusal or Clear leaves nothing of the channel before it, another
+// plan converts the typed channel or says it has none, and every edge figure reads whole.
+void tst_frmfreq::showsTheLastChannelWhole_data()
+{
+    QTest::addColumn<QString>("plan");     // chosen first
+    QTest::addColumn<QString>("typed");    // then entered
+    QTest::addColumn<QString>("then");     // "Clear", "plan" and a plan's name, or a channel entered
+    QTest::addColumn<QString>("edges");    // the lower and upper edge boxes afterwards
+    QTest::addColumn<QString>("sentence"); // how the sentence beside them starts; "" when empty
+    QTest::addColumn<bool>("designed");    // the edge boxes have the size they were drawn with
+    const QString europe = QStringLiteral("Western Europe");
+    QTest::newRow("E99 refused after E5") << europe << "E5"
+                                          << "E99"
+                                          << ""
+                                          << "" << true;
+    QTest::newRow("Clear after E5") << europe << "E5"
+                                    << "Clear"
+                                    << ""
+                                    << "" << true;
+    QTest::newRow("France 5") << "France"
+                              << "5"
+                              << ""
+                              << "174.75 182.75"
+                              << "Channel 5" << false;
+    QTest::newRow("HRC 1") << "US cable HRC"
+                           << "1"
+                           << ""
+                           << "70.75 76.75"
+                           << "Channel 1" << false;
+    QTest::newRow("US 5, then France") << "US broadcast"
+                                       << "5"
+                                       << "plan France"
+                                       << "174.75 182.75"
+                                       << "Channel 5" << false;
+    QTest::newRow("France 5, back to US") << "France"
+                                          << "5"
+                                          << "plan US broadcast"
+                                          << "76 82"
+                                          << "Channel 5" << true;
+    QTest::newRow("US 83, then Western Europe")
+        << "US broadcast"
+        << "83"
+        << "plan " + europe << ""
+        << "There is no channel 83 in the Western Europe (B/G PAL) plan" << true;
+}
+
+void tst_frmfreq::showsTheLastChannelWhole()
+{
+    QFETCH(QString, plan);
+    QFETCH(QString, typed);
+    QFETCH(QString, then);
+    QFETCH(QString, edges);
+    QFETCH(QString, sentence);
+    QFETCH(bool, designed);
+    ProgramScope program;
+    frmFreq& f = showConverter();
+    const QRect lowerBox = f.Text5()->geometry();
+    const QRect upperBox = f.Text6()->geometry();
+    fw::test::type(f.txtFrequency(), QStringLiteral("55.25"));
+    QTest::keyClick(f.txtFrequency(), Qt::Key_Return);
+    fw::test::choose(f.cboSystem(), planIndex(plan));
+    typeChannel(typed);
+    if (then == QLatin1String("Clear"))
+        click(f.cmdClear());
+    else if (then.startsWith(QLatin1String("plan ")))
+        fw::test::choose(f.cboSystem(), planIndex(then.mid(5)));
+    else if (!then.isEmpty())
+        typeChannel(then);
+    QCOMPARE((f.Text5()->Text() + u' ' + f.Text6()->Text()).trimmed(), edges);
+    const QString said = f.lblChannel()->Caption();
+    QVERIFY2(sentence.isEmpty() ? said.isEmpty() : said.startsWith(sentence), qPrintable(said));
+    // Clear empties the frequency lookup too; nothing else touches it.
+    QCOMPARE(f.txtFrequency()->Text().isEmpty(), then == QLatin1String("Clear"));
+    QCOMPARE(listed().isEmpty(), then == QLatin1String("Clear"));
+    for (TextBox* edge : {f.Text5(), f.Text6()}) {
+        const int advance = edge->fontMetrics().horizontalAdvance(edge->Text());
+        QVERIFY2(
+            advance <= textRoom(edge),
+            qPrintable(
+                QStringLiteral("%1 needs %2 px, has %3").arg(edge->Text()).arg(advance).arg(textRoom(edge))));
+        for (QWidget* neighbour :
+             std::initializer_list<QWidget*>{f.Label1(), f.lblSpectrum(), f.lblChannel()})
+            QVERIFY2(!edge->geometry().intersects(neighbour->geometry()),
+                     qPrintable(neighbour->objectName()));
+    }
+    QCOMPARE(f.Text5()->geometry() == lowerBox && f.Text6()->geometry() == upperBox, designed);
 }
 
 FW_TEST_MAIN(tst_frmfreq)

@@ -470,7 +470,7 @@ void tst_lvpower::keyboardOpensPages_data()
                                     << "frmSync";
 }
 
-// Tab reaches the box, passing by none of the plain blocks; Enter opens its page.
+// Tab reaches the box; Enter opens its page, where on a plain block it opens nothing.
 void tst_lvpower::keyboardOpensPages()
 {
     QFETCH(QString, box);
@@ -480,12 +480,13 @@ void tst_lvpower::keyboardOpensPages()
     QWidget* window = frmLVPower::get().window();
     QWidget* target = frmLVPower::get().control(box);
     frmLVPower::get().cmdQuit()->setFocus();
-    for (int presses = 0; presses < 20 && window->focusWidget() != target; ++presses) {
+    for (int presses = 0; presses < 60 && window->focusWidget() != target; ++presses) {
         QWidget* focused = window->focusWidget();
         QVERIFY(focused);
-        QVERIFY2(focused == frmLVPower::get().Text2() || !qobject_cast<TextArea*>(focused),
-                 qPrintable(focused->objectName()));
-        QVERIFY2(!qobject_cast<TextBox*>(focused), qPrintable(focused->objectName()));
+        if (qobject_cast<TextArea*>(focused) && focused != frmLVPower::get().Text2()) {
+            QTest::keyClick(focused, Qt::Key_Return);
+            QCOMPARE(shownScreens(), QStringList{"frmLVPower"});
+        }
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     QCOMPARE(window->focusWidget(), target);
