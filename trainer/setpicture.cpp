@@ -109,12 +109,13 @@ QImage pattern(QSizeF size, QSize pixels, qreal scale)
                                                  qRgb(16, 16, 235),   qRgb(16, 16, 16)};
     const qreal bar = circle.width() / bars.size();
     for (std::size_t i = 0; i < bars.size(); ++i)
-        p.fillRect(QRectF(circle.left() + bar * static_cast<qreal>(i), 0.25 * h, bar, 0.21 * h), QColor(bars[i]));
+        p.fillRect(QRectF(circle.left() + bar * static_cast<qreal>(i), 0.25 * h, bar, 0.21 * h),
+                   QColor(bars[i]));
     p.fillRect(QRectF(circle.left(), 0.46 * h, circle.width(), 0.08 * h), QColor(16, 16, 16));
     const qreal step = circle.width() / 6;
     for (int i = 0; i < 6; ++i)
-        p.fillRect(QRectF(circle.left() + step * i, 0.54 * h, step, 0.19 * h), QColor::fromRgb(qRgb(
-                                                                                     16 + 44 * i, 16 + 44 * i, 16 + 44 * i)));
+        p.fillRect(QRectF(circle.left() + step * i, 0.54 * h, step, 0.19 * h),
+                   QColor::fromRgb(qRgb(16 + 44 * i, 16 + 44 * i, 16 + 44 * i)));
     p.restore();
 
     p.setPen(QPen(white, 2 * line));
@@ -129,9 +130,9 @@ QImage pattern(QSizeF size, QSize pixels, qreal scale)
 // parts of the picture on the same rows; `gain` is how much light the scan lines packed on the row give.
 struct RowSource
 {
-    int count = 0;                 // 0: the beam never reaches the row
-    std::array<float, 2> v = {};   // in the picture's height, 0 to 1
-    float gain = 1.0f; // on the sum of the sources
+    int count = 0;               // 0: the beam never reaches the row
+    std::array<float, 2> v = {}; // in the picture's height, 0 to 1
+    float gain = 1.0f;           // on the sum of the sources
 };
 
 RowSource verticalSource(Vertical vertical, float v)
@@ -216,7 +217,8 @@ void sourceColumns(Horizontal horizontal, float v, std::vector<int>& columns)
         return;
     }
     for (int x = 0; x < width; ++x)
-        columns[static_cast<std::size_t>(x)] = column(((static_cast<float>(x) + 0.5f) / fw - offset) * stretch);
+        columns[static_cast<std::size_t>(x)] =
+            column(((static_cast<float>(x) + 0.5f) / fw - offset) * stretch);
 }
 
 // The colour gains of a tube with purity errors: each corner stained by its own blotch.
@@ -265,8 +267,7 @@ QImage picture(const Appearance& a, QSizeF size, qreal scale)
     const bool blank = a.content == Content::Blank;
     // The pattern only changes with the size: the last one drawn is kept for the next picture.
     thread_local QImage lastPattern;
-    if (!dead && !line && !blank &&
-        (lastPattern.size() != pixels || lastPattern.devicePixelRatio() != scale))
+    if (!dead && !line && !blank && (lastPattern.size() != pixels || lastPattern.devicePixelRatio() != scale))
         lastPattern = pattern(size, pixels, scale);
     const QImage& source = lastPattern;
     const auto sourceRow = [&source, height](int y) {
@@ -280,9 +281,10 @@ QImage picture(const Appearance& a, QSizeF size, qreal scale)
 
     const float dim = a.raster == Raster::Dark ? 0.22f : 1.0f;
     const bool bright = a.raster == Raster::TooBright;
-    const float retraceSharpness = fh / 12 / (0.7f * px); // a retrace line about a logical pixel and a half wide
-    const bool tinted = a.colour == Colour::None || a.colour == Colour::WrongHues || a.colour == Colour::Unlocked ||
-                        a.colour == Colour::Purity;
+    const float retraceSharpness =
+        fh / 12 / (0.7f * px); // a retrace line about a logical pixel and a half wide
+    const bool tinted = a.colour == Colour::None || a.colour == Colour::WrongHues ||
+                        a.colour == Colour::Unlocked || a.colour == Colour::Purity;
     const float smear = a.content == Content::Smear ? 1 - std::exp(-1 / (7 * px)) : 0.0f;
     const float corner = 0.06f * fh; // the tube's rounded corners, in device pixels
     // A gun that does not fire gives none of its colour anywhere, whatever the picture asks for.
@@ -322,14 +324,16 @@ QImage picture(const Appearance& a, QSizeF size, qreal scale)
             const float light = distance <= 1 ? 255.0f : 255.0f * std::max(0.0f, 1 - (distance - 1) / 2) / 2;
             for (std::size_t x = 0; x < columnCount; ++x)
                 if (columns[x] >= 0)
-                    row[x] = {std::max(row[x].r, light), std::max(row[x].g, light), std::max(row[x].b, light)};
+                    row[x] = {std::max(row[x].r, light), std::max(row[x].g, light),
+                              std::max(row[x].b, light)};
         } else if (blank) {
             for (std::size_t x = 0; x < columnCount; ++x)
                 if (columns[x] >= 0)
                     row[x] = {kRasterLevel, kRasterLevel, kRasterLevel};
         } else if (rows.count > 0) {
             for (int i = 0; i < rows.count; ++i) {
-                const int sy = std::min(height - 1, static_cast<int>(rows.v[static_cast<std::size_t>(i)] * fh));
+                const int sy =
+                    std::min(height - 1, static_cast<int>(rows.v[static_cast<std::size_t>(i)] * fh));
                 const QRgb* green = sourceRow(sy);
                 if (!misconverged) {
                     for (std::size_t x = 0; x < columnCount; ++x) {
@@ -405,16 +409,17 @@ QImage picture(const Appearance& a, QSizeF size, qreal scale)
 
         // The tube: hum bars and brightness.
         const float gain =
-            dim * (a.humBars && !line ? 1 - 0.5f * std::pow(std::max(0.0f, std::cos(4 * kPi * (v - 0.3f))), 2.0f)
-                                      : 1.0f);
+            dim * (a.humBars && !line
+                       ? 1 - 0.5f * std::pow(std::max(0.0f, std::cos(4 * kPi * (v - 0.3f))), 2.0f)
+                       : 1.0f);
         for (std::size_t x = 0; x < columnCount && (gain != 1 || bright); ++x) {
             if (columns[x] < 0)
                 continue;
             Rgb& c = row[x];
             c = {c.r * gain, c.g * gain, c.b * gain};
             if (bright) {
-                // The black level lifted, and the beam seen on its way back up the screen: a dozen lines, each
-                // rising by a twelfth of the height as it crosses.
+                // The black level lifted, and the beam seen on its way back up the screen: a dozen lines,
+                // each rising by a twelfth of the height as it crosses.
                 const float phase = 12 * v + across[x];
                 const float d = phase - static_cast<float>(static_cast<int>(phase)); // never negative
                 const float retrace = 55 * std::max(0.0f, 1 - std::min(d, 1 - d) * retraceSharpness);
@@ -436,9 +441,10 @@ QImage picture(const Appearance& a, QSizeF size, qreal scale)
         auto* shown = reinterpret_cast<QRgb*>(out.scanLine(y));
         // The rounded corners of the tube: how far in from each side this row's face begins.
         const float fromEdge = std::min(static_cast<float>(y) + 0.5f, fh - static_cast<float>(y) - 0.5f);
-        const float inset = fromEdge >= corner ? 0.0f
-                                               : corner - std::sqrt(corner * corner - (corner - fromEdge) *
-                                                                                          (corner - fromEdge));
+        const float inset =
+            fromEdge >= corner
+                ? 0.0f
+                : corner - std::sqrt(corner * corner - (corner - fromEdge) * (corner - fromEdge));
         const int face = std::min(width / 2, static_cast<int>(std::ceil(inset - 0.5f)));
         std::fill(shown, shown + face, kMask);
         std::fill(shown + width - face, shown + width, kMask);
@@ -453,6 +459,8 @@ QImage picture(const Appearance& a, QSizeF size, qreal scale)
 
 void paintSet(QPainter& painter, const QRectF& screen, const trainer::Appearance& appearance)
 {
+    if (screen.isEmpty())
+        return;
     const QTransform& transform = painter.worldTransform();
     const qreal scale = painter.device()->devicePixelRatioF() * std::hypot(transform.m11(), transform.m12());
     painter.drawImage(screen, picture(appearance, screen.size(), scale));
@@ -460,11 +468,12 @@ void paintSet(QPainter& painter, const QRectF& screen, const trainer::Appearance
 
 QImage renderSet(const trainer::Appearance& appearance, QSize size, qreal devicePixelRatio)
 {
+    if (size.isEmpty())
+        return {};
     return picture(appearance, QSizeF(size), devicePixelRatio);
 }
 
-SetScreen::SetScreen(QWidget* parent)
-    : QWidget(parent)
+SetScreen::SetScreen(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
