@@ -476,7 +476,9 @@ QImage renderSet(const trainer::Appearance& appearance, QSize size, qreal device
 SetScreen::SetScreen(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
     setAccessibleDescription(describe(appearance_));
 }
 
