@@ -121,7 +121,7 @@ QString colourOf(Colour colour)
     case Colour::Purity:
         return QStringLiteral("Blotches of the wrong colour stain the screen, mostly near the corners.");
     case Colour::Misconvergence:
-        return QStringLiteral("Red and blue fringes stand beside the edges in the picture.");
+        return QStringLiteral("Red and blue fringes stand beside every edge in the picture.");
     case Colour::Normal:
         break;
     }

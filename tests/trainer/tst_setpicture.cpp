@@ -2,6 +2,7 @@
 
 #include "trainer/setpicture.h"
 
+#include <QPainter>
 #include <QSet>
 #include <QTest>
 
@@ -126,7 +127,7 @@ private slots:
     void showsWhatItClaims();
     void twiceThePixelsAtScaleTwo_data();
     void twiceThePixelsAtScaleTwo();
-    void snowIsTheSameEachTime();
+    void samePictureEachTimeAndWay();
     void screenWidgetShowsAndTellsItsAppearance();
 };
 
@@ -283,10 +284,19 @@ void tst_setpicture::twiceThePixelsAtScaleTwo()
              qPrintable(QStringLiteral("%1 against %2").arg(edges(two)).arg(edges(one))));
 }
 
-void tst_setpicture::snowIsTheSameEachTime()
+// Snow from a fixed seed, and a painter on a high-density device draws at the device's pixels: the same
+// picture each time and each way.
+void tst_setpicture::samePictureEachTimeAndWay()
 {
     const Appearance snow{.content = Content::Snow};
-    QCOMPARE(renderSet(snow, kSize, 2.0), renderSet(snow, kSize, 2.0));
+    const QImage rendered = renderSet(snow, kSize, 2.0);
+    QCOMPARE(renderSet(snow, kSize, 2.0), rendered);
+    QImage painted(kSize * 2, QImage::Format_RGB32);
+    painted.setDevicePixelRatio(2.0);
+    QPainter painter(&painted);
+    paintSet(painter, QRectF(QPointF(0, 0), QSizeF(kSize)), snow);
+    painter.end();
+    QCOMPARE(painted, rendered);
     QVERIFY(renderSet(snow, QSize(0, 0)).isNull());
 }
 
