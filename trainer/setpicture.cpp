@@ -281,8 +281,8 @@ QImage picture(const Appearance& a, QSizeF size, qreal scale)
 
     const float dim = a.raster == Raster::Dark ? 0.22f : 1.0f;
     const bool bright = a.raster == Raster::TooBright;
-    const float retraceSharpness =
-        fh / 12 / (0.7f * px); // a retrace line about a logical pixel and a half wide
+    // A dozen retrace lines, each about a logical pixel and a half wide.
+    const float retraceSharpness = fh / 12 / (0.7f * px);
     const bool tinted = a.colour == Colour::None || a.colour == Colour::WrongHues ||
                         a.colour == Colour::Unlocked || a.colour == Colour::Purity;
     const float smear = a.content == Content::Smear ? 1 - std::exp(-1 / (7 * px)) : 0.0f;
