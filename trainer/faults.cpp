@@ -254,16 +254,18 @@ constexpr Fault kFaults[] = {
      "The demodulator IC has failed: no colour difference signals reach the drivers and the picture is black "
      "and white.", colour("Option1", "Color demodulators")},
     {"r-y-demodulator-dead", "color-demodulators", "R-Y demodulator", "dead", Missing,
-     "The R-Y demodulator gives no output, so the red drive loses its colour: red is missing from the "
-     "picture, "
-     "which takes a cyan cast.", colour("Option10"), {.colour = Colour::NoRed}},
-    {"g-y-demodulator-dead", "color-demodulators", "G-Y demodulator", "dead", Missing,
-     "The G-Y output is lost, so the green drive loses its colour: green is missing and the picture takes a "
-     "magenta cast.", colour("Option11"), {.colour = Colour::NoGreen}},
+     "The R-Y demodulator gives no output, so the red gun gets the luminance alone. White and the grey "
+     "scale stay right, but reds come out pale and greyish and every hue shifts away from red; a dead R-Y "
+     "stage stuck at a wrong DC level would tint the whole screen instead.", colour("Option10"),
+     {.colour = Colour::WrongHues}},
+    {"g-y-matrix-dead", "color-demodulators", "G-Y matrix", "dead", Missing,
+     "No G-Y reaches the green drive, so the green gun gets the luminance alone: white stays white, but "
+     "greens come out pale and hues shift. Most sets make G-Y by matrixing R-Y and B-Y, so with those two "
+     "good the fault is in the matrix.", colour("Option11"), {.colour = Colour::WrongHues}},
     {"b-y-demodulator-dead", "color-demodulators", "B-Y demodulator", "dead", Missing,
-     "The B-Y demodulator gives no output, so the blue drive loses its colour: blue is missing and the "
-     "picture "
-     "takes a yellow cast.", colour("Option12"), {.colour = Colour::NoBlue}},
+     "The B-Y demodulator gives no output, so the blue gun gets the luminance alone. White and the grey "
+     "scale stay right, but blues come out pale and greyish and every hue shifts away from blue.",
+     colour("Option12"), {.colour = Colour::WrongHues}},
     {"red-driver-open", "rgb-drivers", "red driver transistor", "open", Missing,
      "The red driver has stopped conducting, so the red gun is cut off: the screen has no red and looks "
      "cyan.",

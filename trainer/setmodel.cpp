@@ -174,7 +174,7 @@ constexpr StageRow kStages[] = {
     {"phase-shift-network",   {{{"color-oscillator", Signal}, {"tint-control", Setting}}},
                               {"capacitors", "resistors", "coil"}},
     {"color-demodulators",    {{{"chroma-amplifiers", Signal}, {"phase-shift-network", Signal}}},
-                              {"R-Y demodulator", "G-Y demodulator", "B-Y demodulator", "demodulator IC",
+                              {"R-Y demodulator", "G-Y matrix", "B-Y demodulator", "demodulator IC",
                                "coupling capacitors"}},
     {"rgb-drivers",           {{{"third-video-amplifier", Signal}, {"color-demodulators", Colour},
                                 {"scan-derived-supply", Supply}}},
