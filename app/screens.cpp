@@ -26,6 +26,7 @@
 #include "diagrams/frmSync.h"
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
+#include "trainer/frmTrainer.h"
 
 namespace {
 template <class T> fw::Screen& accessor()
@@ -64,6 +65,8 @@ const ScreenAccessor kScreens[] = {
     &accessor<frmSync>,
     &accessor<frmUHF>,
     &accessor<frmVHF>,
+    // the fault-finding trainer
+    &accessor<frmTrainer>,
 };
 } // namespace
 

@@ -1,0 +1,263 @@
+#include "trainer/frmTrainer.h"
+
+#include "app/frmOne.h"
+#include "app/placement.h"
+#include "diagrams/areanotes.h"
+#include "runtime/notes.h"
+#include "trainer/frmProgress.h"
+#include "trainer/measuringview.h"
+#include "trainer/store.h"
+
+#include <QRandomGenerator>
+#include <QWhatsThis>
+
+using namespace fw;
+using namespace trainer;
+
+namespace {
+// Where the measuring view and the set's screen sit, in twips.
+constexpr QRect kView{120, 120, 11760, 8340};
+constexpr QRect kScreen{12000, 120, 2880, 2160};
+
+QString noSet()
+{
+    return QStringLiteral("No set on the bench: press New set.");
+}
+} // namespace
+
+frmTrainer::frmTrainer()
+    : Form(QStringLiteral("frmTrainer"), QStringLiteral("Fault-Finding Trainer"), QSize(15000, 10560))
+{}
+
+frmTrainer::~frmTrainer() = default;
+
+Design frmTrainer::design() const
+{
+    static const Design table = [] {
+        QStringList faultNames{QStringLiteral("Any fault, chosen at random")};
+        for (const Fault& fault : faults())
+            faultNames << faultName(fault);
+        QStringList stageNames;
+        for (const QString& stage : stages())
+            stageNames << stageTitle(stage);
+        return Design{
+            label("picScreen", "", kScreen.left(), kScreen.top(), kScreen.width(), kScreen.height())
+                .back(colors::black)
+                .says("The set's screen"),
+            label("lblSymptom", "", 12000, 2340, 2880, 1440).says("What the set shows and sounds like"),
+            label("lblSet", "", 12000, 3840, 2880, 660).bold(8.25).says("The set's power supply"),
+            frame("fraIsolation", "Isolation transformer", 12000, 4560, 2880, 1020).bold(8.25),
+            option("optIsolationOut", "Out of circuit", 180, 300, 2520, 285).in("fraIsolation"),
+            option("optIsolationIn", "Switched in", 180, 630, 2520, 285).in("fraIsolation"),
+            label("Label1", "Fault to hide", 12000, 5700, 2880, 255),
+            combo("cboFault", "", 12000, 5955, 2880, 345).items(faultNames).says("Fault to hide"),
+            command("cmdNew", "New set", 12000, 6420, 1380, 375).bold(8.25),
+            command("cmdProgress", "Progress", 13500, 6420, 1380, 375).bold(8.25),
+            label("lblResult", "", 12000, 6900, 2880, 3060).says("Result"),
+            command("cmdNote", "Bench note", 12000, 10080, 1380, 375).hidden(),
+            command("cmdReturn", "Return", 13500, 10080, 1380, 375).bold(8.25),
+            label("Label2", "Readings, in the order taken", 120, 8520, 7200, 255).bold(8.25),
+            listBox("lstReadings", 120, 8775, 7200, 1680).says("Readings, in the order taken"),
+            label("Label3", "Faulty stage", 7440, 8520, 2880, 255).bold(8.25),
+            combo("cboStage", "Choose a stage", 7440, 8775, 2880, 345).items(stageNames).says("Faulty stage"),
+            command("cmdStage", "Name stage", 10440, 8760, 1440, 375),
+            label("Label4", "Suspect part", 7440, 9180, 2880, 255).bold(8.25),
+            combo("cboPart", "Name the stage first", 7440, 9435, 2880, 345).says("Suspect part"),
+            command("cmdCheck", "Check part", 10440, 9420, 1440, 375),
+            command("cmdPart", "Name part", 10440, 9840, 1440, 375),
+            label("lblStore", "", 7440, 9840, 2880, 615).fore(colors::darkRed).says("History"),
+        };
+    }();
+    return table;
+}
+
+QWidget* frmTrainer::picScreen()
+{
+    Load();
+    return m_screen;
+}
+
+MeasuringView* frmTrainer::view()
+{
+    Load();
+    return m_view;
+}
+
+void frmTrainer::wire()
+{
+    m_screen = control<QWidget>(QStringLiteral("picScreen"));
+    m_view = new MeasuringView(stages(), window());
+    m_view->setGeometry(toPixels(kView.left()), toPixels(kView.top()), toPixels(kView.width()),
+                        toPixels(kView.height()));
+    m_view->show();
+    connect(m_view, &MeasuringView::measureRequested, this, &frmTrainer::Stage_Measure);
+    for (Label* text : {lblSymptom(), lblSet(), lblResult(), lblStore()}) {
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    lstReadings()->setWordWrap(true);
+    connect(cmdNew(), &CommandButton::Click, this, &frmTrainer::cmdNew_Click);
+    connect(optIsolationIn(), &OptionButton::Click, this, &frmTrainer::Isolation_Click);
+    connect(optIsolationOut(), &OptionButton::Click, this, &frmTrainer::Isolation_Click);
+    connect(cmdStage(), &CommandButton::Click, this, &frmTrainer::cmdStage_Click);
+    connect(cmdCheck(), &CommandButton::Click, this, &frmTrainer::cmdCheck_Click);
+    connect(cmdPart(), &CommandButton::Click, this, &frmTrainer::cmdPart_Click);
+    connect(cmdNote(), &CommandButton::Click, this, &frmTrainer::cmdNote_Click);
+    connect(cmdProgress(), &CommandButton::Click, this, &frmTrainer::cmdProgress_Click);
+    connect(cmdReturn(), &CommandButton::Click, this, &frmTrainer::cmdReturn_Click);
+}
+
+void frmTrainer::Form_Load()
+{
+    place(*this);
+    m_exercise.reset();
+    cboFault()->setListIndex(0);
+    openStore();
+    showSet();
+}
+
+void frmTrainer::openStore()
+{
+    if (!m_store)
+        m_store = std::make_unique<Store>();
+    if (!m_store->isOpen() && !m_storeProblemShown) {
+        lblStore()->setText(m_store->problem());
+        m_storeProblemShown = true;
+    }
+}
+
+void frmTrainer::cmdNew_Click()
+{
+    const int chosen = cboFault()->ListIndex();
+    const Fault* fault = chosen > 0 ? &faults()[static_cast<size_t>(chosen - 1)] : nullptr;
+    m_exercise = Exercise::drawn(*QRandomGenerator::global(), fault, QDateTime::currentDateTimeUtc());
+    showSet();
+}
+
+// The bench as the exercise stands: the set, its supply, the isolation transformer out, no readings yet.
+void frmTrainer::showSet()
+{
+    lstReadings()->clear();
+    cboStage()->setListIndex(-1);
+    cboPart()->clear();
+    lblResult()->clear();
+    cmdNote()->hide();
+    optIsolationOut()->setValue(true);
+    if (!m_exercise) {
+        lblSymptom()->setText(noSet());
+        lblSet()->clear();
+        m_screen->setAccessibleDescription(noSet());
+    } else {
+        const QString words = describe(m_exercise->set().appearance());
+        lblSymptom()->setText(words);
+        m_screen->setAccessibleDescription(words);
+        lblSet()->setText(m_exercise->lineConnected()
+                              ? QStringLiteral("This set has no mains transformer: its chassis is live.")
+                              : QStringLiteral("This set has a mains transformer: its chassis is isolated."));
+    }
+    showNaming();
+}
+
+// Naming goes stage first, then part: each control is offered only while it can act.
+void frmTrainer::showNaming()
+{
+    const Exercise::Step step = m_exercise ? m_exercise->step() : Exercise::Step::Finished;
+    cboStage()->setEnabled(step == Exercise::Step::Measuring);
+    cmdStage()->setEnabled(step == Exercise::Step::Measuring);
+    for (QWidget* w : std::initializer_list<QWidget*>{cboPart(), cmdCheck(), cmdPart()})
+        w->setEnabled(step == Exercise::Step::NamingPart);
+}
+
+void frmTrainer::Isolation_Click()
+{
+    if (m_exercise)
+        m_exercise->setIsolated(optIsolationIn()->Value());
+}
+
+void frmTrainer::Stage_Measure(const QString& stage)
+{
+    if (!m_exercise) {
+        lblResult()->setText(noSet());
+        return;
+    }
+    const Measurement taken = m_exercise->measure(stage);
+    if (taken.refusal.isEmpty() || m_exercise->step() == Exercise::Step::Measuring) {
+        const QString text = taken.reading ? readingText(*taken.reading)
+                                           : stageTitle(stage) + QStringLiteral(": ") + taken.refusal;
+        lstReadings()->addItem(text);
+        lstReadings()->setCurrentRow(lstReadings()->count() - 1);
+    } else {
+        lblResult()->setText(taken.refusal);
+    }
+}
+
+void frmTrainer::cmdStage_Click()
+{
+    if (!m_exercise || m_exercise->step() != Exercise::Step::Measuring)
+        return;
+    const int chosen = cboStage()->ListIndex();
+    if (chosen < 0) {
+        lblResult()->setText(QStringLiteral("Choose the faulty stage first."));
+        return;
+    }
+    m_exercise->nameStage(stages().at(chosen), QDateTime::currentDateTimeUtc());
+    if (m_exercise->step() == Exercise::Step::Finished) {
+        showResult();
+        return;
+    }
+    cboPart()->clear();
+    cboPart()->addItems(m_exercise->suspectParts());
+    cboPart()->setListIndex(0);
+    lblResult()->setText(QStringLiteral("That is the stage. Check its suspect parts out of circuit, power off, "
+                                        "then name the failed part."));
+    showNaming();
+    cboPart()->setFocus(Qt::OtherFocusReason);
+}
+
+void frmTrainer::cmdCheck_Click()
+{
+    if (!m_exercise || cboPart()->ListIndex() < 0)
+        return;
+    const PartCheck check = m_exercise->checkPart(cboPart()->currentText());
+    lstReadings()->addItem(QStringLiteral("Out of circuit, power off: %1 %2.").arg(check.part, check.finding));
+    lstReadings()->setCurrentRow(lstReadings()->count() - 1);
+}
+
+void frmTrainer::cmdPart_Click()
+{
+    if (!m_exercise || m_exercise->step() != Exercise::Step::NamingPart || cboPart()->ListIndex() < 0)
+        return;
+    m_exercise->namePart(cboPart()->currentText(), QDateTime::currentDateTimeUtc());
+    showResult();
+}
+
+// The answer is given: the result, the note of the faulty stage, and the exercise kept in the history.
+void frmTrainer::showResult()
+{
+    const ExerciseRecord& record = m_exercise->record();
+    lblResult()->setText(resultText(record, m_exercise->fault()));
+    if (const std::optional<areanotes::Note> note = areanotes::note(record.faultStage)) {
+        attachNote(cmdNote(), areanotes::summary(*note), note->text);
+        cmdNote()->show();
+    }
+    showNaming();
+    if (m_store && m_store->isOpen() && !m_store->record(record))
+        lblStore()->setText(m_store->problem());
+}
+
+void frmTrainer::cmdNote_Click()
+{
+    QWhatsThis::showText(cmdNote()->mapToGlobal(cmdNote()->rect().center()), cmdNote()->whatsThis(), cmdNote());
+}
+
+void frmTrainer::cmdProgress_Click()
+{
+    frmProgress::get().Show();
+    Hide();
+}
+
+void frmTrainer::cmdReturn_Click()
+{
+    frmOne::get().Show();
+    Unload();
+}
