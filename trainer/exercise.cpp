@@ -26,7 +26,8 @@ Exercise Exercise::drawn(QRandomGenerator& random, const Fault* fault, const QDa
 Measurement Exercise::measure(const QString& stage)
 {
     if (m_step != Step::Measuring)
-        return {std::nullopt, QStringLiteral("The faulty stage has been named: New set puts another set on the bench.")};
+        return {std::nullopt,
+                QStringLiteral("The faulty stage has been named: New set puts another set on the bench.")};
     std::optional<Reading> reading = m_set.measure(stage);
     if (!reading)
         return {std::nullopt, QStringLiteral("There is nothing to measure there.")};
@@ -117,8 +118,9 @@ QString resultText(const ExerciseRecord& record, const Fault& fault)
     else
         verdict = QStringLiteral("Wrong stage: you named the %1; the fault was %2.")
                       .arg(stageTitle(record.stageNamed), faultName(fault));
-    const QString measured = record.measurements == 1 ? QStringLiteral("1 measurement")
-                                                      : QStringLiteral("%1 measurements").arg(record.measurements);
+    const QString measured = record.measurements == 1
+                                 ? QStringLiteral("1 measurement")
+                                 : QStringLiteral("%1 measurements").arg(record.measurements);
     const QString slips = record.safetySlips == 1 ? QStringLiteral("1 safety slip")
                                                   : QStringLiteral("%1 safety slips").arg(record.safetySlips);
     return QStringLiteral("%1 %2 where a half-split search needs %3; %4; %5.\n%6")

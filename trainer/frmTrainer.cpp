@@ -208,8 +208,9 @@ void frmTrainer::cmdStage_Click()
     cboPart()->clear();
     cboPart()->addItems(m_exercise->suspectParts());
     cboPart()->setListIndex(0);
-    lblResult()->setText(QStringLiteral("That is the stage. Check its suspect parts out of circuit, power off, "
-                                        "then name the failed part."));
+    lblResult()->setText(
+        QStringLiteral("That is the stage. Check its suspect parts out of circuit, power off, "
+                       "then name the failed part."));
     showNaming();
     cboPart()->setFocus(Qt::OtherFocusReason);
 }
@@ -219,7 +220,8 @@ void frmTrainer::cmdCheck_Click()
     if (!m_exercise || cboPart()->ListIndex() < 0)
         return;
     const PartCheck check = m_exercise->checkPart(cboPart()->currentText());
-    lstReadings()->addItem(QStringLiteral("Out of circuit, power off: %1 %2.").arg(check.part, check.finding));
+    lstReadings()->addItem(
+        QStringLiteral("Out of circuit, power off: %1 %2.").arg(check.part, check.finding));
     lstReadings()->setCurrentRow(lstReadings()->count() - 1);
 }
 
@@ -247,7 +249,8 @@ void frmTrainer::showResult()
 
 void frmTrainer::cmdNote_Click()
 {
-    QWhatsThis::showText(cmdNote()->mapToGlobal(cmdNote()->rect().center()), cmdNote()->whatsThis(), cmdNote());
+    QWhatsThis::showText(cmdNote()->mapToGlobal(cmdNote()->rect().center()), cmdNote()->whatsThis(),
+                         cmdNote());
 }
 
 void frmTrainer::cmdProgress_Click()

@@ -13,9 +13,9 @@ namespace trainer {
 class Store;
 }
 
-// The fault-finding trainer: "New set" puts a colour set with one hidden fault on the bench (chosen at random,
-// or by an instructor from the list). The student sees and hears it, measures it stage by stage on the
-// program's block diagrams (with the isolation transformer switched in where the set has no mains
+// The fault-finding trainer: "New set" puts a colour set with one hidden fault on the bench (chosen at
+// random, or by an instructor from the list). The student sees and hears it, measures it stage by stage on
+// the program's block diagrams (with the isolation transformer switched in where the set has no mains
 // transformer), names the faulty stage, checks its suspect parts and names the failed one, and gets the
 // result with the fault explained. Each finished exercise goes to the history, when there is one.
 class frmTrainer : public fw::Form<frmTrainer>

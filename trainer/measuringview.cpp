@@ -26,10 +26,20 @@ struct Diagram
 const Diagram& diagram(int i)
 {
     static const Diagram diagrams[] = {
-        {"frmLVPower", "&Power and deflection", &frmLVPower::table, {11580, 7785},
+        {"frmLVPower",
+         "&Power and deflection",
+         &frmLVPower::table,
+         {11580, 7785},
          {"cmdQuit", "cmdReturn", "Frame1"}},
-        {"frmFront", "&Front end and sound", &frmFront::table, {11010, 6450}, {"cmdQuit", "cmdReturn", "Frame1"}},
-        {"frmColor", "&Video and colour", &frmColor::table, {11580, 7080},
+        {"frmFront",
+         "&Front end and sound",
+         &frmFront::table,
+         {11010, 6450},
+         {"cmdQuit", "cmdReturn", "Frame1"}},
+        {"frmColor",
+         "&Video and colour",
+         &frmColor::table,
+         {11580, 7080},
          {"cmdQuit", "cmdReturn", "Text16", "Label10"}},
     };
     return diagrams[i];
