@@ -29,8 +29,6 @@ frmTrainer::frmTrainer()
     : Form(QStringLiteral("frmTrainer"), QStringLiteral("Fault-Finding Trainer"), QSize(15000, 10560))
 {}
 
-frmTrainer::~frmTrainer() = default;
-
 Design frmTrainer::design() const
 {
     static const Design table = [] {
@@ -116,12 +114,11 @@ void frmTrainer::Form_Load()
     showSet();
 }
 
+// The history opens with the trainer, never at start-up. What keeps it from being used is said once.
 void frmTrainer::openStore()
 {
-    if (!m_store)
-        m_store = std::make_unique<Store>();
-    if (!m_store->isOpen() && !m_storeProblemShown) {
-        lblStore()->setText(m_store->problem());
+    if (!history().isOpen() && !m_storeProblemShown) {
+        lblStore()->setText(history().problem());
         m_storeProblemShown = true;
     }
 }
@@ -243,8 +240,8 @@ void frmTrainer::showResult()
         cmdNote()->show();
     }
     showNaming();
-    if (m_store && m_store->isOpen() && !m_store->record(record))
-        lblStore()->setText(m_store->problem());
+    if (history().isOpen() && !history().record(record))
+        lblStore()->setText(history().problem());
 }
 
 void frmTrainer::cmdNote_Click()

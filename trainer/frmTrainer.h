@@ -5,13 +5,9 @@
 
 #include <QPointer>
 
-#include <memory>
 #include <optional>
 
 class MeasuringView;
-namespace trainer {
-class Store;
-}
 
 // The fault-finding trainer: "New set" puts a colour set with one hidden fault on the bench (chosen at
 // random, or by an instructor from the list). The student sees and hears it, measures it stage by stage on
@@ -22,7 +18,6 @@ class frmTrainer : public fw::Form<frmTrainer>
 {
 public:
     frmTrainer();
-    ~frmTrainer() override;
 
     FW_CONTROL(ComboBox, cboFault)
     FW_CONTROL(CommandButton, cmdNew)
@@ -71,7 +66,6 @@ private:
     void showResult();
 
     std::optional<trainer::Exercise> m_exercise;
-    std::unique_ptr<trainer::Store> m_store; // opened with the trainer, never at start-up
     bool m_storeProblemShown = false;
     QPointer<MeasuringView> m_view;
     QPointer<QWidget> m_screen;

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace fw;
@@ -92,6 +93,7 @@ private slots:
     void anExercise();
     void everyStageMeasuredByKeyboard();
     void theHiddenFaultNeverLeaks();
+    void aHistoryProblemIsSaidOnce();
 };
 
 void tst_trainer::initTestCase()
@@ -131,10 +133,12 @@ void tst_trainer::anExercise()
     QFETCH(bool, rightStage);
     QFETCH(bool, rightPart);
     QFETCH(QString, verdict);
+    QTemporaryDir folder;
+    Store store(folder.filePath(QStringLiteral("trainer.sqlite")));
+    HistoryScope kept(store);
     ProgramScope program;
     frmTrainer& t = openTrainer();
     QVERIFY2(t.lblStore()->text().isEmpty(), qPrintable(t.lblStore()->text()));
-    const size_t before = Store().exercises().size();
 
     // A fault whose stage has a part to name wrongly.
     int index = 0;
@@ -190,9 +194,9 @@ void tst_trainer::anExercise()
     QVERIFY(t.cmdNote()->isVisible());
     QCOMPARE(t.cmdNote()->whatsThis(), areanotes::note(stage)->text);
 
-    const std::vector<ExerciseRecord> kept = Store().exercises();
-    QCOMPARE(kept.size(), before + 1);
-    const ExerciseRecord& record = kept.back();
+    const std::vector<ExerciseRecord> recorded = store.exercises();
+    QCOMPARE(recorded.size(), size_t(1));
+    const ExerciseRecord& record = recorded.back();
     QCOMPARE(record.faultId, QString::fromLatin1(fault.id));
     QCOMPARE(record.safetySlips, 1);
     QCOMPARE(record.readings.size(), size_t(2));
@@ -254,6 +258,26 @@ void tst_trainer::theHiddenFaultNeverLeaks()
             QVERIFY2(!text.contains(QLatin1String(fault.id)), qPrintable(where + text));
         }
     }
+}
+
+// A history that cannot be opened: one sentence the first time the trainer opens, and the exercise goes on.
+void tst_trainer::aHistoryProblemIsSaidOnce()
+{
+    QTemporaryDir folder; // a folder is no database
+    Store unusable(folder.path());
+    QVERIFY(!unusable.isOpen());
+    HistoryScope kept(unusable);
+    ProgramScope program;
+    frmTrainer& t = openTrainer();
+    QCOMPARE(t.lblStore()->text(), unusable.problem());
+    QVERIFY(!t.lblStore()->text().isEmpty());
+    click(t.cmdNew());
+    choose(t.cboStage(), 0);
+    click(t.cmdStage());
+    QVERIFY(!t.lblResult()->text().isEmpty());
+    click(t.cmdReturn());
+    click(frmOne::get().Option10());
+    QVERIFY(t.lblStore()->text().isEmpty());
 }
 
 FW_TEST_MAIN(tst_trainer)
