@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QImage>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace fw::test {
@@ -109,6 +110,7 @@ int fw::test::runGuiTest(QObject& test, int argc, char** argv)
 {
     QApplication app(argc, argv);
     fw::initApplication(app);
+    QStandardPaths::setTestModeEnabled(true); // the trainer's history stays out of the user's own
     const int status = QTest::qExec(&test, argc, argv);
     fw::shutdownApplication();
     return status;

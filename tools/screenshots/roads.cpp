@@ -27,12 +27,16 @@
 #include "diagrams/frmSync.h"
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
+#include "trainer/frmTrainer.h"
+#include "trainer/measuringview.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QTest>
 #include <QWhatsThis>
+
+#include <algorithm>
 
 namespace {
 void press(QWidget* control)
@@ -186,6 +190,33 @@ std::vector<Road> roads()
              QTest::keyClicks(m.txtSmd(), "01C");
              QTest::keyClicks(m.txtCap(), "104K 2A");
              return m.window();
+         }},
+        {"frmTrainer",
+         [] {
+             Module1::Main();
+             press(frmOne::get().Option10());
+             return frmTrainer::get().window();
+         }},
+        // A set with a single bright line on its screen, the isolation transformer switched in, three
+        // readings taken on the power and deflection diagram.
+        {"frmTrainer-exercise",
+         [] {
+             Module1::Main();
+             press(frmOne::get().Option10());
+             frmTrainer& t = frmTrainer::get();
+             const auto all = trainer::faults();
+             const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
+                 return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
+             });
+             pick(t.cboFault(), shown == all.end() ? 1 : static_cast<int>(shown - all.begin()) + 1);
+             press(t.cmdNew());
+             press(t.optIsolationIn());
+             for (const QString& stage : trainer::stages().mid(0, 3)) {
+                 t.view()->focusStage(stage);
+                 press(t.view()->control(stage));
+             }
+             t.view()->setCurrentIndex(0);
+             return t.window();
          }},
         {"frmFreq",
          [] {
