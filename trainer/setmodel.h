@@ -28,7 +28,8 @@ enum class Output {
 
 // The road a technician takes on the symptom screens for what the set shows: from the main menu's symptom
 // option, the symptom screen's option and, where the screen offers one, the item of its problem-area
-// drop-down list, then Continue.
+// drop-down list, then Continue. The TV Dead screen has no option: its road goes through "Initial checks
+// complete". The colour problems screen's Option7 to Option12 sit in the group that its Option6 opens.
 struct Road
 {
     const char* menuOption; // the main menu's option: "Option1" (TV Dead) to "Option5" (Color problems)
@@ -41,10 +42,16 @@ struct Fault
 {
     const char* id;          // stable: kept in the exercise history ("vertical-yoke-open")
     const char* stage;       // the area id of the notes ("vertical-yoke")
-    const char* part;        // the failed part, one of the culprits the stage's note names ("open winding")
+    const char* part;        // the failed part, one of the culprits the stage's note names ("winding")
+    const char* failure;     // how it failed, as a word before the part ("open")
     Output output;           // what the failure does to the stage's output
     const char* explanation; // why the set shows what it shows, in a few sentences
     Road road;
+    // How the fault's effect shows where it reaches the screen or the loudspeaker, where the stages alone
+    // cannot say: which primary is lost, whether the top folds or the bottom cramps. A member left at its
+    // default shows as the stage's state does; a fault that distorts its stage's output shows only what
+    // its look names, on the parts of the picture and sound its effect reaches.
+    Appearance look = {};
 };
 
 // Every fault of the catalogue, in the order of the diagrams.
@@ -59,6 +66,10 @@ QString faultName(const Fault& fault);
 
 // Every stage of the model, as area ids in the order of the diagrams.
 QStringList stages();
+
+// The stages whose output a stage needs (its supplies, signals, drive, locking and settings); empty for an
+// unknown stage. A stage whose needs all read good, and that has no fault of its own, reads good itself.
+QStringList needs(QAnyStringView stage);
 
 // What a measurement shows. `stage` is the area id measured; the texts are what the student reads.
 struct Reading
@@ -110,8 +121,19 @@ private:
     bool m_lineConnected;
 };
 
+// The suspects of a symptom: every stage that feeds what the set shows wrong. From the appearance of the
+// fault, each part of the picture or sound that is not as a working set's (the light, the picture on the
+// raster, the vertical or horizontal scan, the colour, the sound; for a dead set the light and the sound)
+// names the stage that delivers it to the screen or loudspeaker; the suspects are those stages and every
+// stage they need, directly or through others, in the order of the diagrams. This is what a technician
+// reasons from: a dark screen with good sound suspects the tube and everything that feeds it, not the
+// sound circuits.
+QStringList suspects(const Fault& fault);
+
 // The fewest measurements a search that always splits the remaining suspects in half needs, from the
-// symptom the fault shows, to be sure of the faulty stage.
+// symptom the fault shows, to be sure of the faulty stage, in the worst case over the suspects. A
+// measurement at a stage that reads faulty keeps the suspects it needs (and itself); one that reads good
+// clears them. Each step measures the stage whose answer leaves the larger half smallest.
 int halfSplitOptimum(const Fault& fault);
 
 } // namespace trainer
