@@ -113,8 +113,8 @@ QString resultText(const ExerciseRecord& record, const Fault& fault)
     if (record.right)
         verdict = QStringLiteral("Right: %1.").arg(faultName(fault));
     else if (record.stageNamed == record.faultStage)
-        verdict = QStringLiteral("Right stage, wrong part: it was %1, not %2.")
-                      .arg(QString::fromUtf8(fault.part), record.partNamed);
+        verdict = QStringLiteral("Right stage, wrong part: it was the %1 %2, not the %3.")
+                      .arg(QString::fromUtf8(fault.failure), QString::fromUtf8(fault.part), record.partNamed);
     else
         verdict = QStringLiteral("Wrong stage: you named the %1; the fault was %2.")
                       .arg(stageTitle(record.stageNamed), faultName(fault));
