@@ -1,0 +1,173 @@
+#include "trainer/appearance.h"
+
+#include <QStringList>
+
+namespace trainer {
+
+namespace {
+QString soundOf(Sound sound)
+{
+    switch (sound) {
+    case Sound::Normal:
+        return QStringLiteral("Sound is normal.");
+    case Sound::None:
+        return QStringLiteral("There is no sound.");
+    case Sound::Buzz:
+        return QStringLiteral("The sound carries a harsh buzz.");
+    case Sound::Hum:
+        return QStringLiteral("The sound carries a low hum.");
+    case Sound::Distorted:
+        return QStringLiteral("The sound is distorted.");
+    }
+    return {};
+}
+
+QString brightnessOf(Raster raster)
+{
+    switch (raster) {
+    case Raster::Dark:
+        return QStringLiteral("The picture is very dim.");
+    case Raster::TooBright:
+        return QStringLiteral("The screen is too bright and washed out, with thin slanting retrace lines across "
+                              "it.");
+    case Raster::Normal:
+    case Raster::None:
+        break;
+    }
+    return {};
+}
+
+QString contentOf(Content content)
+{
+    switch (content) {
+    case Content::Blank:
+        return QStringLiteral("The screen is lit but carries no picture.");
+    case Content::Snow:
+        return QStringLiteral("The picture is buried in snow.");
+    case Content::Weak:
+        return QStringLiteral("The picture is faint and flat, with little contrast and a little snow.");
+    case Content::Smear:
+        return QStringLiteral("The picture is smeared: every edge trails off to the right.");
+    case Content::Normal:
+        break;
+    }
+    return {};
+}
+
+QString verticalOf(Vertical vertical)
+{
+    switch (vertical) {
+    case Vertical::Roll:
+        return QStringLiteral("The picture rolls up the screen, a dark bar running through it.");
+    case Vertical::FoldTop:
+        return QStringLiteral("The top of the picture is folded over on itself, in a bright band.");
+    case Vertical::CrampedBottom:
+        return QStringLiteral("The bottom of the picture is squeezed together and the top stretched.");
+    case Vertical::Short:
+        return QStringLiteral("The picture does not fill the height of the screen: dark bands at the top "
+                              "and bottom.");
+    case Vertical::Normal:
+    case Vertical::Line:
+        break;
+    }
+    return {};
+}
+
+QString horizontalOf(Horizontal horizontal)
+{
+    switch (horizontal) {
+    case Horizontal::Narrow:
+        return QStringLiteral("The picture does not fill the width of the screen: dark bands at both sides.");
+    case Horizontal::Tearing:
+        return QStringLiteral("The picture is torn sideways into slanting bars.");
+    case Horizontal::BowedSides:
+        return QStringLiteral("The sides of the picture bow inwards.");
+    case Horizontal::Normal:
+        break;
+    }
+    return {};
+}
+
+// What a dead gun does to white: the two guns left make their mixture.
+QString missingPrimary(const char* primary, const char* white)
+{
+    return QStringLiteral("There is no %1 anywhere on the screen: white shows as %2.")
+        .arg(QLatin1String(primary), QLatin1String(white));
+}
+
+// The colour faults that a blank raster can show: a missing gun tints it and purity blotches stain it;
+// the others need colour in the picture to be seen.
+bool showsOnBlankRaster(Colour colour)
+{
+    return colour == Colour::NoRed || colour == Colour::NoGreen || colour == Colour::NoBlue ||
+           colour == Colour::Purity;
+}
+
+QString colourOf(Colour colour)
+{
+    switch (colour) {
+    case Colour::None:
+        return QStringLiteral("There is no colour: the picture is in black and white.");
+    case Colour::NoRed:
+        return missingPrimary("red", "cyan");
+    case Colour::NoGreen:
+        return missingPrimary("green", "magenta");
+    case Colour::NoBlue:
+        return missingPrimary("blue", "yellow");
+    case Colour::WrongHues:
+        return QStringLiteral("The colours are the wrong hues: faces look green or purple.");
+    case Colour::Unlocked:
+        return QStringLiteral("The colours drift through the picture in slanting rainbow bands.");
+    case Colour::Purity:
+        return QStringLiteral("Blotches of the wrong colour stain the screen, mostly near the corners.");
+    case Colour::Misconvergence:
+        return QStringLiteral("Red and blue fringes stand beside the edges in the picture.");
+    case Colour::Normal:
+        break;
+    }
+    return {};
+}
+
+// What the lit screen shows, sentence by sentence: how bright, how it is swept, what it carries.
+QStringList screenOf(const Appearance& a)
+{
+    if (a.raster == Raster::None)
+        return {QStringLiteral("The screen is dark.")};
+    QStringList said;
+    const auto add = [&said](const QString& sentence) {
+        if (!sentence.isEmpty())
+            said << sentence;
+    };
+    add(brightnessOf(a.raster));
+    if (a.vertical == Vertical::Line) {
+        // The whole picture is folded into the line: only its length and colour can still be told.
+        said << QStringLiteral("A single bright horizontal line across the middle of the screen.");
+        if (a.horizontal == Horizontal::Narrow)
+            said << QStringLiteral("The line stops short of both sides.");
+        if (a.colour == Colour::NoRed || a.colour == Colour::NoGreen || a.colour == Colour::NoBlue)
+            add(colourOf(a.colour));
+    } else {
+        const bool picture = a.content != Content::Blank;
+        add(contentOf(a.content));
+        add(verticalOf(a.vertical));
+        add(horizontalOf(a.horizontal));
+        if (picture || showsOnBlankRaster(a.colour))
+            add(colourOf(a.colour));
+    }
+    if (a.humBars && a.vertical != Vertical::Line)
+        said << QStringLiteral("Dark hum bars drift slowly up the screen.");
+    if (said.isEmpty())
+        said << QStringLiteral("A normal picture in full colour.");
+    return said;
+}
+} // namespace
+
+QString describe(const Appearance& appearance)
+{
+    if (appearance.power == Power::Dead)
+        return QStringLiteral("The set is dead: the screen stays dark, there is no sound and the standby light "
+                              "is off.");
+    return (screenOf(appearance) << soundOf(appearance.sound)).join(u' ');
+}
+
+} // namespace trainer
