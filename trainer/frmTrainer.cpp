@@ -6,6 +6,7 @@
 #include "runtime/notes.h"
 #include "trainer/frmProgress.h"
 #include "trainer/measuringview.h"
+#include "trainer/setpicture.h"
 #include "trainer/store.h"
 
 #include <QRandomGenerator>
@@ -39,9 +40,6 @@ Design frmTrainer::design() const
         for (const QString& stage : stages())
             stageNames << stageTitle(stage);
         return Design{
-            label("picScreen", "", kScreen.left(), kScreen.top(), kScreen.width(), kScreen.height())
-                .back(colors::black)
-                .says("The set's screen"),
             label("lblSymptom", "", 12000, 2340, 2880, 1440).says("What the set shows and sounds like"),
             label("lblSet", "", 12000, 3840, 2880, 660).bold(8.25).says("The set's power supply"),
             frame("fraIsolation", "Isolation transformer", 12000, 4560, 2880, 1020).bold(8.25),
@@ -69,7 +67,7 @@ Design frmTrainer::design() const
     return table;
 }
 
-QWidget* frmTrainer::picScreen()
+SetScreen* frmTrainer::picScreen()
 {
     Load();
     return m_screen;
@@ -83,7 +81,13 @@ MeasuringView* frmTrainer::view()
 
 void frmTrainer::wire()
 {
-    m_screen = control<QWidget>(QStringLiteral("picScreen"));
+    auto* screen = new SetScreen(window());
+    screen->setObjectName(QStringLiteral("picScreen"));
+    screen->setAccessibleName(QStringLiteral("The set's screen"));
+    screen->setGeometry(toPixels(kScreen.left()), toPixels(kScreen.top()), toPixels(kScreen.width()),
+                        toPixels(kScreen.height()));
+    screen->show();
+    m_screen = screen;
     m_view = new MeasuringView(stages(), window());
     m_view->setGeometry(toPixels(kView.left()), toPixels(kView.top()), toPixels(kView.width()),
                         toPixels(kView.height()));
@@ -141,13 +145,14 @@ void frmTrainer::showSet()
     cmdNote()->hide();
     optIsolationOut()->setValue(true);
     if (!m_exercise) {
+        m_screen->setAppearance(Appearance{.power = Power::Dead});
+        m_screen->setAccessibleDescription(noSet());
         lblSymptom()->setText(noSet());
         lblSet()->clear();
-        m_screen->setAccessibleDescription(noSet());
     } else {
-        const QString words = describe(m_exercise->set().appearance());
-        lblSymptom()->setText(words);
-        m_screen->setAccessibleDescription(words);
+        const Appearance shown = m_exercise->set().appearance();
+        m_screen->setAppearance(shown);
+        lblSymptom()->setText(describe(shown));
         lblSet()->setText(m_exercise->lineConnected()
                               ? QStringLiteral("This set has no mains transformer: its chassis is live.")
                               : QStringLiteral("This set has a mains transformer: its chassis is isolated."));

@@ -8,6 +8,9 @@
 #include <optional>
 
 class MeasuringView;
+namespace trainer {
+class SetScreen;
+}
 
 // The fault-finding trainer: "New set" puts a colour set with one hidden fault on the bench (chosen at
 // random, or by an instructor from the list). The student sees and hears it, measures it stage by stage on
@@ -38,7 +41,7 @@ public:
     FW_CONTROL(CommandButton, cmdReturn)
 
     // The set's screen, showing what the set on the bench shows.
-    QWidget* picScreen();
+    trainer::SetScreen* picScreen();
     // The block diagrams to measure on.
     MeasuringView* view();
     // The exercise under way; nothing before the first "New set".
@@ -68,5 +71,5 @@ private:
     std::optional<trainer::Exercise> m_exercise;
     bool m_storeProblemShown = false;
     QPointer<MeasuringView> m_view;
-    QPointer<QWidget> m_screen;
+    QPointer<trainer::SetScreen> m_screen;
 };

@@ -210,13 +210,15 @@ void tst_trainer::everyStageMeasuredByKeyboard()
 {
     ProgramScope program;
     frmTrainer& t = openTrainer();
+    QVERIFY(QTest::qWaitForWindowActive(t.window()));
     click(t.cmdNew());
     click(t.optIsolationIn());
     MeasuringView* view = t.view();
     QTabBar* bar = view->tabBar();
     QSet<QString> measured;
-    const auto focused = [] { return QApplication::focusWidget(); };
+    const auto focused = [&t] { return t.window()->focusWidget(); };
     for (int page = 0; page < view->count(); ++page) {
+        QVERIFY(focused());
         for (int i = 0; i < 300 && focused() != bar; ++i)
             QTest::keyClick(focused(), Qt::Key_Tab);
         QCOMPARE(focused(), static_cast<QWidget*>(bar));

@@ -27,12 +27,15 @@
 #include "diagrams/frmSync.h"
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
+#include "trainer/frmProgress.h"
 #include "trainer/frmTrainer.h"
 #include "trainer/measuringview.h"
+#include "trainer/store.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWhatsThis>
 
@@ -217,6 +220,38 @@ std::vector<Road> roads()
              }
              t.view()->setCurrentIndex(0);
              return t.window();
+         }},
+        // Six exercises done, some right and some wrong, then Progress; in a history of the tool's own.
+        {"frmProgress",
+         [] {
+             static QTemporaryDir folder;
+             static trainer::Store store(folder.filePath(QStringLiteral("trainer.sqlite")));
+             static trainer::HistoryScope scope(store);
+             Module1::Main();
+             press(frmOne::get().Option10());
+             frmTrainer& t = frmTrainer::get();
+             const QStringList stages = trainer::stages();
+             for (int i = 0; i < 6; ++i) {
+                 const trainer::Fault& fault = trainer::faults()[static_cast<size_t>(i * 7)];
+                 const QString stage = QString::fromLatin1(fault.stage);
+                 pick(t.cboFault(), i * 7 + 1);
+                 press(t.cmdNew());
+                 press(t.optIsolationIn());
+                 for (const QString& measured : stages.mid(i, 2 + i % 3)) {
+                     t.view()->focusStage(measured);
+                     press(t.view()->control(measured));
+                 }
+                 pick(t.cboStage(), static_cast<int>(stages.indexOf(i % 3 == 2 ? stages.value(i) : stage)));
+                 press(t.cmdStage());
+                 if (t.cboPart()->isEnabled()) {
+                     const QStringList parts = t.exercise()->suspectParts();
+                     const int failed = static_cast<int>(parts.indexOf(QString::fromUtf8(fault.part)));
+                     pick(t.cboPart(), i % 2 && parts.size() > 1 ? (failed == 0 ? 1 : 0) : failed);
+                     press(t.cmdPart());
+                 }
+             }
+             press(t.cmdProgress());
+             return frmProgress::get().window();
          }},
         {"frmFreq",
          [] {
