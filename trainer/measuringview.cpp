@@ -8,6 +8,7 @@
 #include "runtime/notes.h"
 
 #include <QSet>
+#include <QTextDocument>
 
 using namespace fw;
 
@@ -18,6 +19,7 @@ struct Diagram
     const char* tab;
     Design (*table)();
     QSize client; // in twips
+    bool drawing; // drawn on white, its blocks' texts set close to their edges (the power diagram)
     // What only makes sense on the diagram itself: its buttons, its legend of red problem areas, the code
     // box, the promise of a reference page.
     QSet<QString> left;
@@ -30,16 +32,19 @@ const Diagram& diagram(int i)
          "&Power and deflection",
          &frmLVPower::table,
          {11580, 7785},
+         true,
          {"cmdQuit", "cmdReturn", "Frame1"}},
         {"frmFront",
          "&Front end and sound",
          &frmFront::table,
          {11010, 6450},
+         false,
          {"cmdQuit", "cmdReturn", "Frame1"}},
         {"frmColor",
          "&Video and colour",
          &frmColor::table,
          {11580, 7080},
+         false,
          {"cmdQuit", "cmdReturn", "Text16", "Label10"}},
     };
     return diagrams[i];
@@ -86,6 +91,17 @@ MeasuringView::MeasuringView(const QStringList& stages, QWidget* parent) : QTabW
         page->setAutoFillBackground(true);
         page->setMinimumSize(toPixels(d.client.width()), toPixels(d.client.height()));
         const QHash<QString, QWidget*> controls = build(page, table);
+        if (d.drawing) {
+            setBackColor(page, colors::white);
+            for (QWidget* control : controls) {
+                if (auto* block = qobject_cast<TextArea*>(control)) {
+                    block->document()->setDocumentMargin(1);
+                    block->setWordWrapMode(QTextOption::WordWrap);
+                } else if (qobject_cast<PictureBox*>(control)) {
+                    control->setAutoFillBackground(false);
+                }
+            }
+        }
         attachNotes(screen, controls);
         // In design order, so that the keyboard meets the stages as the diagram lists them.
         for (const Ctl& c : table) {

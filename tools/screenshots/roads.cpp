@@ -59,6 +59,13 @@ void pick(QComboBox* combo, int item)
                       view->visualRect(view->model()->index(item, 0)).center());
 }
 
+// Measures a stage on the trainer's diagrams from the keyboard: the stage focused, then Enter.
+void measure(frmTrainer& t, const QString& stage)
+{
+    t.view()->focusStage(stage);
+    QTest::keyClick(t.view()->control(stage), Qt::Key_Return);
+}
+
 // TV Dead, the isolated areas, Continue: the diagram with the seven TV Dead areas in red.
 void toTvDeadDiagram()
 {
@@ -214,10 +221,8 @@ std::vector<Road> roads()
              pick(t.cboFault(), shown == all.end() ? 1 : static_cast<int>(shown - all.begin()) + 1);
              press(t.cmdNew());
              press(t.optIsolationIn());
-             for (const QString& stage : trainer::stages().mid(0, 3)) {
-                 t.view()->focusStage(stage);
-                 press(t.view()->control(stage));
-             }
+             for (const QString& stage : trainer::stages().mid(0, 3))
+                 measure(t, stage);
              t.view()->setCurrentIndex(0);
              return t.window();
          }},
@@ -237,10 +242,8 @@ std::vector<Road> roads()
                  pick(t.cboFault(), i * 7 + 1);
                  press(t.cmdNew());
                  press(t.optIsolationIn());
-                 for (const QString& measured : stages.mid(i, 2 + i % 3)) {
-                     t.view()->focusStage(measured);
-                     press(t.view()->control(measured));
-                 }
+                 for (const QString& measured : stages.mid(i, 2 + i % 3))
+                     measure(t, measured);
                  pick(t.cboStage(), static_cast<int>(stages.indexOf(i % 3 == 2 ? stages.value(i) : stage)));
                  press(t.cmdStage());
                  if (t.cboPart()->isEnabled()) {
