@@ -26,6 +26,7 @@
 #include "diagrams/frmSync.h"
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
+#include "trainer/frmProgress.h"
 #include "trainer/frmTrainer.h"
 
 namespace {
@@ -67,6 +68,7 @@ const ScreenAccessor kScreens[] = {
     &accessor<frmVHF>,
     // the fault-finding trainer
     &accessor<frmTrainer>,
+    &accessor<frmProgress>,
 };
 } // namespace
 

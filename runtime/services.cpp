@@ -4,6 +4,7 @@
 #include "runtime/screen.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
@@ -45,6 +46,13 @@ void QtServices::MsgBox(const QString& message, const QString& title)
     QMessageBox box(QMessageBox::NoIcon, title, message, QMessageBox::Ok,
                     active && active->isLoaded() ? active->window() : nullptr);
     box.exec();
+}
+
+QString QtServices::SaveFileName(const QString& title, const QString& suggested, const QString& filter)
+{
+    Screen* active = Registry::instance().activeScreen();
+    return QFileDialog::getSaveFileName(active && active->isLoaded() ? active->window() : nullptr, title,
+                                        suggested, filter);
 }
 
 void QtServices::Beep()

@@ -34,6 +34,9 @@ public:
     // Prints a document (the circuit notes) on the default printer, with no dialog, over as many pages as
     // it takes.
     virtual PrintResult PrintDocument(const QTextDocument& document) = 0;
+    // Asks where to save a file, with a save dialog that confirms replacing an existing one; empty when the
+    // user cancels. `filter` names the kind of file ("CSV files (*.csv)").
+    virtual QString SaveFileName(const QString& title, const QString& suggested, const QString& filter) = 0;
     // Ends the program.
     virtual void End() = 0;
     // The display's size in twips.
@@ -62,6 +65,7 @@ public:
     void Beep() override;
     PrintResult PrintForm(QWidget* client) override;
     PrintResult PrintDocument(const QTextDocument& document) override;
+    QString SaveFileName(const QString& title, const QString& suggested, const QString& filter) override;
     void End() override;
     QSizeF displaySize() const override;
 };
@@ -85,11 +89,18 @@ public:
     std::vector<QString> printedDocuments;   // their plain text
     QString printFailure;                    // when set, printing fails with this reason
     QSizeF display{1024.0 * 15, 768.0 * 15}; // 1024 x 768 pixels
+    QString saveAnswer;                      // the file a save dialog answers with; empty: cancelled
+    std::vector<QString> saveTitles;         // the save dialogs asked for
 
     void MsgBox(const QString& message, const QString& title) override;
     void Beep() override { ++beeps; }
     PrintResult PrintForm(QWidget* client) override;
     PrintResult PrintDocument(const QTextDocument& document) override;
+    QString SaveFileName(const QString& title, const QString&, const QString&) override
+    {
+        saveTitles.push_back(title);
+        return saveAnswer;
+    }
     void End() override { ++ends; }
     QSizeF displaySize() const override { return display; }
 };

@@ -1,0 +1,292 @@
+// The progress view, driven as a user drives it, over a history in a temporary folder.
+
+#include "app/frmOne.h"
+#include "app/module1.h"
+#include "support/program.h"
+#include "trainer/frmProgress.h"
+#include "trainer/store.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace fw;
+using fw::test::click;
+using fw::test::ProgramScope;
+using fw::test::shownScreens;
+using trainer::ExerciseRecord;
+
+namespace {
+ExerciseRecord exercise(const QString& stage, const QString& named, bool right, int measurements, int optimum)
+{
+    ExerciseRecord e;
+    e.finished = QDateTime(QDate(2026, 5, 4), QTime(10, 0), Qt::UTC);
+    e.faultId = stage + QStringLiteral("-fault");
+    e.faultStage = stage;
+    e.stageNamed = named;
+    e.partNamed = right ? QStringLiteral("shorted, \"dead\" winding") : QString();
+    e.right = right;
+    e.readings = {{stage, QStringLiteral("0 V,\nwhere 12 V is usual"), false}, {named, QString(), true}};
+    e.safetySlips = 1;
+    e.seconds = 125;
+    e.measurements = measurements;
+    e.optimum = optimum;
+    return e;
+}
+
+QStringList items(ListBox* list)
+{
+    QStringList result;
+    for (int i = 0; i < list->ListCount(); ++i)
+        result << list->List(i);
+    return result;
+}
+
+// Reads CSV as a spreadsheet would: quoted fields may hold commas, doubled quotes and line breaks.
+QList<QStringList> readCsv(const QString& text)
+{
+    QList<QStringList> rows{{}};
+    QString field;
+    bool quoted = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
+                field += text[++i];
+            else if (c == u'"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            rows.last() << field;
+            field.clear();
+        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            rows.last() << field;
+            field.clear();
+            rows << QStringList{};
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    if (rows.last().isEmpty() && field.isEmpty())
+        rows.removeLast();
+    return rows;
+}
+
+// A screen named as the trainer is, standing in for it: Return goes back to whatever screen has that name.
+class frmTrainer : public fw::Form<frmTrainer>
+{
+public:
+    frmTrainer() : Form(QStringLiteral("frmTrainer"), QStringLiteral("Fault-Finding Trainer"), QSize(3000, 2000)) {}
+
+protected:
+    fw::Design design() const override { return {}; }
+};
+} // namespace
+
+Q_DECLARE_METATYPE(trainer::ExerciseRecord)
+
+class tst_frmprogress : public QObject
+{
+    Q_OBJECT
+private slots:
+    void driverLoadsOnlyWithTheHistory();
+    void showsTheNumbers_data();
+    void showsTheNumbers();
+    void exportWritesTheHistory_data();
+    void exportWritesTheHistory();
+    void unusableHistoryIsSaid();
+    void returnGoesBackToTheTrainer();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void tst_frmprogress::driverLoadsOnlyWithTheHistory()
+{
+    auto driverLoaded = [] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libqsqlite");
+    };
+    ProgramScope program;
+    Module1::Main();
+    QCOMPARE(shownScreens(), QStringList{"frmOne"});
+    QVERIFY(!driverLoaded());
+    trainer::Store store(m_dir.filePath("loads.sqlite"));
+    QVERIFY(driverLoaded());
+}
+
+void tst_frmprogress::showsTheNumbers_data()
+{
+    QTest::addColumn<QList<ExerciseRecord>>("recorded");
+    QTest::addColumn<QStringList>("doneRateMeasurementsSlips");
+    QTest::addColumn<QStringList>("missed");
+    QTest::newRow("no exercises") << QList<ExerciseRecord>{}
+                                  << QStringList{"0", "no exercises yet", "no exercises yet", "0"} << QStringList{};
+    QTest::newRow("two found, one stage missed twice, one part missed")
+        << QList<ExerciseRecord>{exercise("damper", "damper", true, 3, 3),
+                                 exercise("horizontal-output", "damper", false, 6, 4),
+                                 exercise("vertical-yoke", "vertical-yoke", true, 2, 2),
+                                 exercise("horizontal-output", "horizontal-driver", false, 5, 4),
+                                 exercise("sync-separator", "sync-separator", false, 4, 3)}
+        << QStringList{"5", "40% (2 of 5 found)", "4.0 an exercise on average, where 3.2 would do", "5"}
+        << QStringList{"Horizontal output amplifier: missed 2 times"};
+    QTest::newRow("one exercise, missed once")
+        << QList<ExerciseRecord>{exercise("sync-separator", "damper", false, 7, 3)}
+        << QStringList{"1", "0% (0 of 1 found)", "7.0 an exercise on average, where 3.0 would do", "1"}
+        << QStringList{"Sync separator: missed 1 time"};
+}
+
+void tst_frmprogress::showsTheNumbers()
+{
+    QFETCH(QList<ExerciseRecord>, recorded);
+    QFETCH(QStringList, doneRateMeasurementsSlips);
+    QFETCH(QStringList, missed);
+    QTemporaryDir folder(m_dir.filePath("XXXXXX"));
+    trainer::Store store(folder.filePath("trainer.sqlite"));
+    for (const ExerciseRecord& e : recorded)
+        QVERIFY(store.record(e));
+    trainer::HistoryScope scope(store);
+    ProgramScope program;
+    frmProgress& progress = frmProgress::get();
+    progress.Show();
+    QCOMPARE(progress.window()->windowTitle(), QStringLiteral("Trainer Progress"));
+    QCOMPARE((QStringList{progress.txtDone()->Text(), progress.txtRate()->Text(),
+                          progress.txtMeasurements()->Text(), progress.txtSlips()->Text()}),
+             doneRateMeasurementsSlips);
+    QCOMPARE(items(progress.lstMissed()), missed);
+    QVERIFY(!Visible(progress.lblProblem()));
+    // Every past exercise, the latest first.
+    const QStringList past = items(progress.lstExercises());
+    QCOMPARE(past.size(), recorded.size());
+    if (!recorded.isEmpty()) {
+        const ExerciseRecord& last = recorded.last();
+        QVERIFY2(past.first().contains(QStringLiteral("%1 measurements, %2 would do").arg(last.measurements)
+                                           .arg(last.optimum)),
+                 qPrintable(past.first()));
+    }
+}
+
+void tst_frmprogress::exportWritesTheHistory_data()
+{
+    QTest::addColumn<QString>("answer"); // the file the save dialog answers with, in the test's folder
+    QTest::addColumn<bool>("written");
+    QTest::newRow("to a new file") << "progress.csv" << true;
+    QTest::newRow("over a file the user chose to replace") << "old.csv" << true;
+    QTest::newRow("dialog cancelled") << "" << false;
+    QTest::newRow("into a folder that is not there") << "missing/progress.csv" << false;
+}
+
+void tst_frmprogress::exportWritesTheHistory()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, written);
+    QTemporaryDir folder(m_dir.filePath("XXXXXX"));
+    const QString file = answer.isEmpty() ? QString() : folder.filePath(answer);
+    const QByteArray old = "kept unless replaced\r\n";
+    {
+        QFile f(folder.filePath("old.csv"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+    }
+    trainer::Store store(folder.filePath("trainer.sqlite"));
+    const QList<ExerciseRecord> recorded{exercise("damper", "damper", true, 3, 3),
+                                         exercise("sync-separator", "damper", false, 5, 2)};
+    for (const ExerciseRecord& e : recorded)
+        QVERIFY(store.record(e));
+    trainer::HistoryScope scope(store);
+    ProgramScope program;
+    program.services.saveAnswer = file;
+    frmProgress& progress = frmProgress::get();
+    progress.Show();
+    click(progress.cmdExport());
+    QCOMPARE(program.services.saveTitles, std::vector<QString>{"Export to CSV"});
+
+    QFile out(file);
+    if (!written) {
+        QVERIFY(file.isEmpty() || !out.exists());
+        QCOMPARE(program.services.messages.size(), std::size_t(file.isEmpty() ? 0 : 1));
+        if (!file.isEmpty())
+            QCOMPARE(program.services.messages[0].title, QStringLiteral("Export to CSV"));
+        QVERIFY(progress.lblStatus()->Caption().isEmpty());
+        QFile f(folder.filePath("old.csv"));
+        QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == old);
+        return;
+    }
+    QVERIFY(program.services.messages.empty());
+    QCOMPARE(progress.lblStatus()->Caption(), QStringLiteral("2 exercises exported to %1.").arg(file));
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    const QList<QStringList> rows = readCsv(QString::fromUtf8(out.readAll()));
+    QCOMPARE(rows.size(), recorded.size() + 1);
+    const QStringList header = rows[0];
+    for (int r = 0; r < recorded.size(); ++r) {
+        const ExerciseRecord& e = recorded[r];
+        const QStringList& row = rows[r + 1];
+        QCOMPARE(row.size(), header.size());
+        auto field = [&](const char* name) { return row.value(header.indexOf(QLatin1String(name))); };
+        QCOMPARE(field("Finished (UTC)"), QStringLiteral("2026-05-04T10:00:00Z"));
+        QCOMPARE(field("Fault"), e.faultId);
+        QCOMPARE(field("Faulty stage"), e.faultStage);
+        QCOMPARE(field("Stage named"), e.stageNamed);
+        QCOMPARE(field("Part named"), e.partNamed);
+        QCOMPARE(field("Right"), e.right ? QStringLiteral("yes") : QStringLiteral("no"));
+        QCOMPARE(field("Measurements"), QString::number(e.measurements));
+        QCOMPARE(field("Optimum"), QString::number(e.optimum));
+        QCOMPARE(field("Safety slips"), QStringLiteral("1"));
+        QCOMPARE(field("Seconds"), QStringLiteral("125"));
+        QCOMPARE(field("Readings"), QStringLiteral("%1: 0 V,\nwhere 12 V is usual\n%2: refused (no isolation "
+                                                   "transformer)")
+                                        .arg(e.faultStage, e.stageNamed));
+    }
+}
+
+void tst_frmprogress::unusableHistoryIsSaid()
+{
+    QTemporaryDir folder(m_dir.filePath("XXXXXX"));
+    const QString path = folder.filePath("trainer.sqlite");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(4096, '\x5a')) == 4096);
+    }
+    trainer::Store store(path);
+    trainer::HistoryScope scope(store);
+    ProgramScope program;
+    frmProgress& progress = frmProgress::get();
+    progress.Show();
+    QVERIFY(Visible(progress.lblProblem()));
+    QCOMPARE(progress.lblProblem()->Caption(), store.problem());
+    QVERIFY(progress.lblProblem()->Caption().startsWith(QStringLiteral("The exercise history could not be read")));
+    QCOMPARE(progress.txtDone()->Text(), QStringLiteral("0"));
+    click(progress.cmdExport());
+    QVERIFY(program.services.saveTitles.empty());
+    QCOMPARE(progress.lblStatus()->Caption(), QStringLiteral("There are no exercises to export yet."));
+}
+
+void tst_frmprogress::returnGoesBackToTheTrainer()
+{
+    QTemporaryDir folder(m_dir.filePath("XXXXXX"));
+    trainer::Store store(folder.filePath("trainer.sqlite"));
+    trainer::HistoryScope scope(store);
+    ProgramScope program;
+    Module1::Main();
+    // Without the trainer's screen, Return goes to the main menu.
+    frmOne::get().Hide();
+    frmProgress::get().Show();
+    click(frmProgress::get().cmdReturn());
+    fw::test::settle();
+    QCOMPARE(shownScreens(), QStringList{"frmOne"});
+    QVERIFY(!frmProgress::get().isLoaded());
+    // From the trainer, back to it.
+    frmOne::get().Hide();
+    frmTrainer::get().Show();
+    frmProgress::get().Show();
+    frmTrainer::get().Hide();
+    click(frmProgress::get().cmdReturn());
+    fw::test::settle();
+    QCOMPARE(shownScreens(), QStringList{"frmTrainer"});
+}
+
+FW_TEST_MAIN(tst_frmprogress)
+#include "tst_frmprogress.moc"

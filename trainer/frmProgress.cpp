@@ -1,0 +1,148 @@
+#include "trainer/frmProgress.h"
+
+#include "app/frmOne.h"
+#include "app/placement.h"
+#include "diagrams/areanotes.h"
+#include "runtime/services.h"
+#include "trainer/store.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QSaveFile>
+
+using namespace fw;
+
+namespace {
+const QString kExportTitle = QStringLiteral("Export to CSV");
+
+// An area's title as the diagrams name it; the id itself for an area the notes do not know.
+QString stageTitle(const QString& id)
+{
+    const areanotes::Area* area = areanotes::findArea(id);
+    return area ? QString::fromUtf8(area->title) : id;
+}
+
+QString count(int n, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+// One past exercise as the list shows it.
+QString line(const trainer::ExerciseRecord& e)
+{
+    const QString when = QLocale().toString(e.finished.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm"));
+    const QString stage = stageTitle(e.faultStage);
+    const QString outcome = e.right ? QStringLiteral("%1, %2: found").arg(stage, e.partNamed)
+                            : e.stageNamed == e.faultStage
+                                ? QStringLiteral("%1: stage found, part missed").arg(stage)
+                                : QStringLiteral("%1: missed, named %2").arg(stage, stageTitle(e.stageNamed));
+    return QStringLiteral("%1  %2; %3, %4 would do; %5; %6 min %7 s")
+        .arg(when, outcome, count(e.measurements, "measurement", "measurements"))
+        .arg(e.optimum)
+        .arg(count(e.safetySlips, "safety slip", "safety slips"))
+        .arg(e.seconds / 60)
+        .arg(e.seconds % 60);
+}
+} // namespace
+
+frmProgress::frmProgress()
+    : Form(QStringLiteral("frmProgress"), QStringLiteral("Trainer Progress"), QSize(11400, 7200))
+{
+}
+
+Design frmProgress::design() const
+{
+    return {
+        label("Label1", "Trainer Progress", 0, 120, 11400, 495).bold(18).fore(colors::darkRed).centred(),
+        label("lblProblem", "", 360, 660, 10680, 495).bold(8.25).fore(colors::darkRed).hidden(),
+        label("Label2", "Exercises done", 360, 1230, 3600, 255).bold(8.25),
+        textBox("txtDone", "", 4080, 1200, 6960, 315).says("Exercises done").readOnly(),
+        label("Label3", "Success rate", 360, 1650, 3600, 255).bold(8.25),
+        textBox("txtRate", "", 4080, 1620, 6960, 315).says("Success rate").readOnly(),
+        label("Label4", "Measurements against the optimum", 360, 2070, 3600, 255).bold(8.25),
+        textBox("txtMeasurements", "", 4080, 2040, 6960, 315).says("Measurements against the optimum").readOnly(),
+        label("Label5", "Safety slips", 360, 2490, 3600, 255).bold(8.25),
+        textBox("txtSlips", "", 4080, 2460, 6960, 315).says("Safety slips").readOnly(),
+        label("Label6", "Stages most often missed", 360, 2940, 10680, 255).bold(8.25),
+        listBox("lstMissed", 360, 3210, 10680, 975).says("Stages most often missed"),
+        label("Label7", "Past exercises, the latest first", 360, 4320, 10680, 255).bold(8.25),
+        listBox("lstExercises", 360, 4590, 10680, 1680).says("Past exercises"),
+        label("lblStatus", "", 360, 6330, 10680, 255),
+        command("cmdExport", "Export to CSV", 3765, 6690, 1695, 375).bold(8.25),
+        command("cmdReturn", "Return", 5940, 6690, 1695, 375).bold(8.25),
+    };
+}
+
+void frmProgress::wire()
+{
+    connect(cmdExport(), &CommandButton::Click, this, &frmProgress::cmdExport_Click);
+    connect(cmdReturn(), &CommandButton::Click, this, &frmProgress::cmdReturn_Click);
+}
+
+void frmProgress::Form_Load()
+{
+    place(*this);
+    trainer::Store& store = trainer::history();
+    lblProblem()->setCaption(store.problem());
+    lblProblem()->setVisible(!store.problem().isEmpty());
+
+    const std::vector<trainer::ExerciseRecord> exercises = store.exercises();
+    const trainer::Progress p = trainer::progress(exercises);
+    const QLocale locale;
+    txtDone()->setText(QString::number(p.exercises));
+    txtSlips()->setText(QString::number(p.safetySlips));
+    if (p.exercises == 0) {
+        txtRate()->setText(QStringLiteral("no exercises yet"));
+        txtMeasurements()->setText(QStringLiteral("no exercises yet"));
+    } else {
+        txtRate()->setText(QStringLiteral("%1% (%2 of %3 found)")
+                               .arg(locale.toString(100.0 * p.right / p.exercises, 'f', 0))
+                               .arg(p.right)
+                               .arg(p.exercises));
+        txtMeasurements()->setText(QStringLiteral("%1 an exercise on average, where %2 would do")
+                                       .arg(locale.toString(double(p.measurements) / p.exercises, 'f', 1),
+                                            locale.toString(double(p.optimum) / p.exercises, 'f', 1)));
+    }
+    for (const trainer::Missed& m : p.missed)
+        lstMissed()->addItem(QStringLiteral("%1: missed %2").arg(stageTitle(m.stage), count(m.times, "time", "times")));
+    for (auto e = exercises.rbegin(); e != exercises.rend(); ++e)
+        lstExercises()->addItem(line(*e));
+}
+
+void frmProgress::cmdExport_Click()
+{
+    const std::vector<trainer::ExerciseRecord> exercises = trainer::history().exercises();
+    if (exercises.empty()) {
+        lblStatus()->setCaption(QStringLiteral("There are no exercises to export yet."));
+        return;
+    }
+    const QString file = services().SaveFileName(kExportTitle, QDir::homePath() + QStringLiteral("/trainer-progress.csv"),
+                                                 QStringLiteral("CSV files (*.csv)"));
+    if (file.isEmpty())
+        return;
+    // Written whole to a temporary file first, so that a failed export leaves any file of that name as it was.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(trainer::toCsv(exercises).toUtf8()) < 0 || !out.commit()) {
+        services().MsgBox(QStringLiteral("The progress could not be exported to %1: %2.")
+                              .arg(QDir::toNativeSeparators(file), out.errorString()),
+                          kExportTitle);
+        return;
+    }
+    lblStatus()->setCaption(QStringLiteral("%1 exported to %2.")
+                                .arg(count(int(exercises.size()), "exercise", "exercises"),
+                                     QDir::toNativeSeparators(file)));
+}
+
+void frmProgress::cmdReturn_Click()
+{
+    // Back to the trainer, which opened this screen; the main menu when there is none to go back to.
+    Screen* trainerScreen = nullptr;
+    for (Screen* s : Registry::instance().screens())
+        if (s->name() == QLatin1String("frmTrainer"))
+            trainerScreen = s;
+    if (trainerScreen)
+        trainerScreen->Show();
+    else
+        frmOne::get().Show();
+    Unload();
+}
