@@ -7,6 +7,7 @@
 #include "app/module1.h"
 #include "diagrams/areanotes.h"
 #include "support/program.h"
+#include "trainer/frmProgress.h"
 #include "trainer/frmTrainer.h"
 #include "trainer/measuringview.h"
 #include "trainer/store.h"
@@ -94,6 +95,7 @@ private slots:
     void everyStageMeasuredByKeyboard();
     void theHiddenFaultNeverLeaks();
     void aHistoryProblemIsSaidOnce();
+    void progressAndBackKeepsTheExercise();
 };
 
 void tst_trainer::initTestCase()
@@ -280,6 +282,24 @@ void tst_trainer::aHistoryProblemIsSaidOnce()
     click(t.cmdReturn());
     click(frmOne::get().Option10());
     QVERIFY(t.lblStore()->text().isEmpty());
+}
+
+void tst_trainer::progressAndBackKeepsTheExercise()
+{
+    ProgramScope program;
+    frmTrainer& t = openTrainer();
+    click(t.cmdNew());
+    click(t.optIsolationIn());
+    const QString stage = t.view()->stages().front();
+    t.view()->focusStage(stage);
+    click(t.view()->control(stage));
+    click(t.cmdProgress());
+    QCOMPARE(shownScreens(), QStringList{"frmProgress"});
+    click(frmProgress::get().control(QStringLiteral("cmdReturn")));
+    fw::test::settle();
+    QCOMPARE(shownScreens(), QStringList{"frmTrainer"});
+    QCOMPARE(t.lstReadings()->count(), 1);
+    QVERIFY(t.optIsolationIn()->Value());
 }
 
 FW_TEST_MAIN(tst_trainer)
