@@ -87,9 +87,12 @@ QString stageTitle(const QString& stage)
 
 QString readingText(const Reading& reading)
 {
-    return QStringLiteral("%1: %2, %3 at %4. Reads %5; a working set: %6.")
-        .arg(stageTitle(reading.stage), reading.quantity, reading.instrument, reading.where, reading.now,
-             reading.typical);
+    const QString what =
+        QStringLiteral("%1: %2; %3, %4.")
+            .arg(stageTitle(reading.stage), reading.quantity, reading.instrument, reading.where);
+    if (reading.now == reading.typical)
+        return what + QStringLiteral(" Reads %1, as a working set does.").arg(reading.now);
+    return what + QStringLiteral(" Reads %1; a working set: %2.").arg(reading.now, reading.typical);
 }
 
 QString refusalText()

@@ -17,8 +17,8 @@ using namespace trainer;
 
 namespace {
 // Where the measuring view and the set's screen sit, in twips.
-constexpr QRect kView{120, 120, 11760, 8340};
-constexpr QRect kScreen{12000, 120, 2880, 2160};
+constexpr QRect kView{120, 120, 11760, 8220};
+constexpr QRect kScreen{12000, 120, 2760, 2070};
 
 QString noSet()
 {
@@ -27,7 +27,7 @@ QString noSet()
 } // namespace
 
 frmTrainer::frmTrainer()
-    : Form(QStringLiteral("frmTrainer"), QStringLiteral("Fault-Finding Trainer"), QSize(15000, 10560))
+    : Form(QStringLiteral("frmTrainer"), QStringLiteral("Fault-Finding Trainer"), QSize(14880, 10440))
 {}
 
 Design frmTrainer::design() const
@@ -40,28 +40,29 @@ Design frmTrainer::design() const
         for (const QString& stage : stages())
             stageNames << stageTitle(stage);
         return Design{
-            label("lblSymptom", "", 12000, 2340, 2880, 1440).says("What the set shows and sounds like"),
-            label("lblSet", "", 12000, 3840, 2880, 660).bold(8.25).says("The set's power supply"),
-            frame("fraIsolation", "Isolation transformer", 12000, 4560, 2880, 1020).bold(8.25),
-            option("optIsolationOut", "Out of circuit", 180, 300, 2520, 285).in("fraIsolation"),
-            option("optIsolationIn", "Switched in", 180, 630, 2520, 285).in("fraIsolation"),
-            label("Label1", "Fault to hide", 12000, 5700, 2880, 255),
-            combo("cboFault", "", 12000, 5955, 2880, 345).items(faultNames).says("Fault to hide"),
-            command("cmdNew", "New set", 12000, 6420, 1380, 375).bold(8.25),
-            command("cmdProgress", "Progress", 13500, 6420, 1380, 375).bold(8.25),
-            label("lblResult", "", 12000, 6900, 2880, 3060).says("Result"),
-            command("cmdNote", "Bench note", 12000, 10080, 1380, 375).hidden(),
-            command("cmdReturn", "Return", 13500, 10080, 1380, 375).bold(8.25),
-            label("Label2", "Readings, in the order taken", 120, 8520, 7200, 255).bold(8.25),
-            listBox("lstReadings", 120, 8775, 7200, 1680).says("Readings, in the order taken"),
-            label("Label3", "Faulty stage", 7440, 8520, 2880, 255).bold(8.25),
-            combo("cboStage", "Choose a stage", 7440, 8775, 2880, 345).items(stageNames).says("Faulty stage"),
-            command("cmdStage", "Name stage", 10440, 8760, 1440, 375),
-            label("Label4", "Suspect part", 7440, 9180, 2880, 255).bold(8.25),
-            combo("cboPart", "Name the stage first", 7440, 9435, 2880, 345).says("Suspect part"),
-            command("cmdCheck", "Check part", 10440, 9420, 1440, 375),
-            command("cmdPart", "Name part", 10440, 9840, 1440, 375),
-            label("lblStore", "", 7440, 9840, 2880, 615).fore(colors::darkRed).says("History"),
+            combo("cboFault", "", 6000, 8400, 5880, 345).items(faultNames).says("Fault to hide"),
+            command("cmdNew", "New set", 12000, 5340, 1320, 375).bold(8.25),
+            command("cmdProgress", "Progress", 13440, 5340, 1320, 375).bold(8.25),
+            label("lblSymptom", "", 12000, 2280, 2760, 1260).says("What the set shows and sounds like"),
+            label("lblSet", "", 12000, 3600, 2760, 540).bold(8.25).says("The set's power supply"),
+            frame("fraIsolation", "Isolation transformer", 12000, 4200, 2760, 1020).bold(8.25),
+            option("optIsolationOut", "Out of circuit", 180, 300, 2400, 285).in("fraIsolation"),
+            option("optIsolationIn", "Switched in", 180, 630, 2400, 285).in("fraIsolation"),
+            combo("cboStage", "Choose the faulty stage", 6000, 8820, 4320, 345)
+                .items(stageNames)
+                .says("Faulty stage"),
+            command("cmdStage", "Name stage", 10440, 8805, 1440, 375),
+            combo("cboPart", "Name the stage first", 6000, 9240, 4320, 345).says("Suspect part"),
+            command("cmdCheck", "Check part", 10440, 9225, 1440, 375),
+            command("cmdPart", "Name part", 10440, 9645, 1440, 375),
+            label("lblStore", "", 6000, 9660, 4320, 675).fore(colors::darkRed).says("History"),
+            label("Label2", "Readings, in the order taken", 120, 8400, 5760, 255).bold(8.25),
+            textArea("txtReadings", "", 120, 8655, 5760, 1680)
+                .readOnly()
+                .says("Readings, in the order taken"),
+            label("lblResult", "", 12000, 5820, 2760, 4080).says("Result"),
+            command("cmdNote", "Bench note", 12000, 9960, 1320, 375).hidden(),
+            command("cmdReturn", "Return", 13440, 9960, 1320, 375).bold(8.25),
         };
     }();
     return table;
@@ -97,7 +98,6 @@ void frmTrainer::wire()
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    lstReadings()->setWordWrap(true);
     connect(cmdNew(), &CommandButton::Click, this, &frmTrainer::cmdNew_Click);
     connect(optIsolationIn(), &OptionButton::Click, this, &frmTrainer::Isolation_Click);
     connect(optIsolationOut(), &OptionButton::Click, this, &frmTrainer::Isolation_Click);
@@ -138,7 +138,7 @@ void frmTrainer::cmdNew_Click()
 // The bench as the exercise stands: the set, its supply, the isolation transformer out, no readings yet.
 void frmTrainer::showSet()
 {
-    lstReadings()->clear();
+    txtReadings()->clear();
     cboStage()->setListIndex(-1);
     cboPart()->clear();
     lblResult()->clear();
@@ -186,8 +186,7 @@ void frmTrainer::Stage_Measure(const QString& stage)
     if (taken.refusal.isEmpty() || m_exercise->step() == Exercise::Step::Measuring) {
         const QString text = taken.reading ? readingText(*taken.reading)
                                            : stageTitle(stage) + QStringLiteral(": ") + taken.refusal;
-        lstReadings()->addItem(text);
-        lstReadings()->setCurrentRow(lstReadings()->count() - 1);
+        txtReadings()->appendPlainText(text);
     } else {
         lblResult()->setText(taken.refusal);
     }
@@ -222,9 +221,8 @@ void frmTrainer::cmdCheck_Click()
     if (!m_exercise || cboPart()->ListIndex() < 0)
         return;
     const PartCheck check = m_exercise->checkPart(cboPart()->currentText());
-    lstReadings()->addItem(
+    txtReadings()->appendPlainText(
         QStringLiteral("Out of circuit, power off: %1 %2.").arg(check.part, check.finding));
-    lstReadings()->setCurrentRow(lstReadings()->count() - 1);
 }
 
 void frmTrainer::cmdPart_Click()

@@ -28,7 +28,7 @@ public:
     FW_CONTROL(Label, lblSet)
     FW_CONTROL(OptionButton, optIsolationIn)
     FW_CONTROL(OptionButton, optIsolationOut)
-    FW_CONTROL(ListBox, lstReadings)
+    FW_CONTROL(TextArea, txtReadings) // one reading to a line, in the order taken
     FW_CONTROL(ComboBox, cboStage)
     FW_CONTROL(CommandButton, cmdStage)
     FW_CONTROL(ComboBox, cboPart)

@@ -46,6 +46,8 @@ private slots:
     void naming();
     void namingTwiceChangesNothing();
     void drawnKeepsTheInstructorsFault();
+    void readingSaysWhatAndWhere_data();
+    void readingSaysWhatAndWhere();
     void resultSaysHowItWent_data();
     void resultSaysHowItWent();
 };
@@ -169,6 +171,37 @@ void tst_trainerexercise::drawnKeepsTheInstructorsFault()
         (exercise.lineConnected() ? live : isolatedSupply) = true;
     }
     QVERIFY(live && isolatedSupply); // both kinds of set come to the bench
+}
+
+void tst_trainerexercise::readingSaysWhatAndWhere_data()
+{
+    QTest::addColumn<QString>("now");
+    QTest::addColumn<QString>("typical");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("as a working set") << "12 V DC"
+                                      << "12 V DC"
+                                      << "Reads 12 V DC, as a working set does.";
+    QTest::newRow("unlike a working set") << "0 V"
+                                          << "12 V DC"
+                                          << "Reads 0 V; a working set: 12 V DC.";
+}
+
+void tst_trainerexercise::readingSaysWhatAndWhere()
+{
+    QFETCH(QString, now);
+    QFETCH(QString, typical);
+    QFETCH(QString, says);
+    const Reading reading{QString::fromLatin1(someFault().stage),
+                          "Supply rail",
+                          "meter, DC volts",
+                          "pin 4",
+                          now,
+                          typical,
+                          true,
+                          now == typical};
+    const QString text = readingText(reading);
+    QCOMPARE(text,
+             stageTitle(reading.stage) + QStringLiteral(": Supply rail; meter, DC volts, pin 4. ") + says);
 }
 
 void tst_trainerexercise::resultSaysHowItWent_data()

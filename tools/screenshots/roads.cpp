@@ -252,8 +252,8 @@ std::vector<Road> roads()
              press(frmOne::get().Option10());
              return frmTrainer::get().window();
          }},
-        // A set with a single bright line on its screen, the isolation transformer switched in, three
-        // readings taken on the power and deflection diagram.
+        // A set with a single bright line on its screen, the isolation transformer switched in, readings
+        // taken on the power and deflection diagram.
         {"frmTrainer-exercise",
          [] {
              Module1::Main();
@@ -266,7 +266,7 @@ std::vector<Road> roads()
              pick(t.cboFault(), shown == all.end() ? 1 : static_cast<int>(shown - all.begin()) + 1);
              press(t.cmdNew());
              press(t.optIsolationIn());
-             for (const QString& stage : trainer::stages().mid(0, 3))
+             for (const QString& stage : trainer::stages().mid(0, 2))
                  measure(t, stage);
              t.view()->setCurrentIndex(0);
              return t.window();
