@@ -7,9 +7,8 @@
 // the antenna and signal, the AFT, the video amplifier, the AGC and the delayed AGC (the roads mark the AGC
 // control knob, not the boxes) and the retrace blanking box of the front end.
 
-#include "trainer/setmodel.h"
-
 #include "diagrams/areanotes.h"
+#include "trainer/setmodel.h"
 
 #include <algorithm>
 
@@ -21,7 +20,7 @@ using enum Output;
 
 // The roads, as the symptom screens offer them.
 constexpr Road kDead{"Option1", nullptr, nullptr};
-constexpr Road kSoundOnly{"Option2", "opt1", nullptr};      // "Picture O.K."
+constexpr Road kSoundOnly{"Option2", "opt1", nullptr};       // "Picture O.K."
 constexpr Road kSoundAndPicture{"Option2", "Opt2", nullptr}; // "Poor or no picture"
 constexpr Road kNoRaster{"Option3", "Option1", nullptr};
 constexpr Road kHorizontalLine{"Option3", "Option2", nullptr};
@@ -41,61 +40,63 @@ constexpr Road colour(const char* option, const char* item = nullptr)
 constexpr Fault kFaults[] = {
     // Low voltage power supply and deflection
     {"ac-mains-fuse", "ac-mains-input", "fuse", "open", Missing,
-     "The mains fuse has opened, so nothing reaches the supply: no raster, no sound, no standby light. A fuse "
-     "seldom fails on its own; on many sets a shorted rectifier diode or horizontal output transistor blew it, "
-     "so look for the short before fitting a new fuse.", kDead},
+     "The mains fuse has opened, so nothing reaches the supply: no raster, no sound, no standby light. A "
+     "fuse seldom fails on its own; on many sets a shorted rectifier diode or horizontal output transistor "
+     "blew it, so look for the short before fitting a new fuse.", kDead},
     {"low-voltage-fusible", "low-voltage-supply", "fusible resistor", "open", Missing,
-     "The supply's fusible resistor has opened, so the filter capacitor never charges and there is no raw B+. "
-     "Nothing after it can run. Find why it opened, often a shorted diode or output stage, before replacing it "
-     "with the exact safety part.", kDead},
+     "The supply's fusible resistor has opened, so the filter capacitor never charges and there is no raw "
+     "B+. Nothing after it can run. Find why it opened, often a shorted diode or output stage, before "
+     "replacing it with the exact safety part.", kDead},
     {"low-voltage-filter", "low-voltage-supply", "filter capacitors", "dried", Distorted,
-     "Dried filter capacitors no longer smooth the rectified mains, and ripple at twice the mains frequency "
-     "rides on the B+ into every stage after it. It shows as dark bars drifting slowly up the picture and as "
-     "hum in the sound.", picture("Option8"), {.humBars = true, .sound = Sound::Hum}},
+     "Dried filter capacitors no longer smooth the rectified mains, and the raw B+ carries volts of "
+     "ripple at twice the mains frequency. The regulators take most of it out of their rails, but enough "
+     "reaches the picture and sound to show as dark bars drifting slowly up the screen and as hum.",
+     picture("Option8"), {.humBars = true, .sound = Sound::Hum}},
     {"regulator-pass-open", "voltage-regulator", "pass transistor", "open", Missing,
      "The open pass transistor passes no regulated B+, so the horizontal driver and output never start. With "
-     "them go the high voltage and the scan-derived supplies that run the sound: the set is dead although the "
-     "raw B+ is there.", kDead},
+     "them go the high voltage and the scan-derived supplies that run the sound: the set is dead although "
+     "the raw B+ is there.", kDead},
     {"sync-coupling-leaky", "sync-separator", "coupling capacitors", "leaky", Distorted,
-     "A leaky coupling capacitor shifts the separator's bias, so that it clips the sync pulses and lets picture "
-     "through with them. Neither oscillator gets clean sync: the picture rolls and tears at once, and the hold "
-     "controls catch it only for a moment.",
-     picture("Option5", "Check sync seperator"), {.vertical = Vertical::Roll, .horizontal = Horizontal::Tearing}},
+     "A leaky coupling capacitor shifts the separator's bias, so that it clips the sync pulses and lets "
+     "picture through with them. Neither oscillator gets clean sync: the picture rolls and tears at once, "
+     "and the hold controls catch it only for a moment.",
+     picture("Option5", "Check sync seperator"),
+     {.vertical = Vertical::Roll, .horizontal = Horizontal::Tearing}},
     {"vertical-oscillator-stopped", "vertical-oscillator", "oscillator transistor", "open", Missing,
-     "With its transistor open the vertical oscillator stops, and the amplifiers have nothing to drive the yoke "
-     "with. The beam is no longer swept up and down: a single bright horizontal line. Turn the brightness down "
-     "while it shows.", kHorizontalLine},
+     "With its transistor open the vertical oscillator stops, and the amplifiers have nothing to drive the "
+     "yoke with. The beam is no longer swept up and down: a single bright horizontal line. Turn the "
+     "brightness down while it shows.", kHorizontalLine},
     {"vertical-oscillator-timing", "vertical-oscillator", "timing capacitors", "drifted", Distorted,
-     "A timing capacitor that has drifted moves the oscillator's free-running rate so far that the sync can no "
-     "longer pull it into step. The picture rolls, and the vertical hold control cannot stop it.",
+     "A timing capacitor that has drifted moves the oscillator's free-running rate so far that the sync can "
+     "no longer pull it into step. The picture rolls, and the vertical hold control cannot stop it.",
      picture("Option4", "Check vertical deflection oscillator circuits"), {.vertical = Vertical::Roll}},
     {"vertical-hold-misadjusted", "vertical-hold", "setting", "misadjusted", Distorted,
-     "The vertical hold control is set too far from the oscillator's proper rate for the sync to lock it, so the "
-     "picture rolls. Set it in the middle of the range where the picture locks.",
+     "The vertical hold control is set too far from the oscillator's proper rate for the sync to lock it, so "
+     "the picture rolls. Set it in the middle of the range where the picture locks.",
      picture("Option4", "Adjust vertical hold control"), {.vertical = Vertical::Roll}},
     {"vertical-output-dead", "vertical-amplifier", "output IC", "dead", Missing,
-     "The vertical output IC has failed and no current flows in the yoke: a single bright horizontal line. On "
-     "many sets its supply's fusible resistor opens with it.", kHorizontalLine},
+     "The vertical output IC has failed and no current flows in the yoke: a single bright horizontal line. "
+     "On many sets its supply's fusible resistor opens with it.", kHorizontalLine},
     {"vertical-feedback-dried", "vertical-amplifier", "feedback capacitor", "dried", Distorted,
-     "A dried feedback capacitor bends the sawtooth the amplifier delivers: the scan runs fast at the top and "
-     "slows toward the bottom, stretching the top of the picture and cramping the bottom. The linearity control "
-     "cannot put it right.",
+     "A dried feedback capacitor bends the sawtooth the amplifier delivers: the scan runs fast at the top "
+     "and slows toward the bottom, stretching the top of the picture and cramping the bottom. The linearity "
+     "control cannot put it right.",
      picture("Option10", "Vertical deflection amplifier"), {.vertical = Vertical::CrampedBottom}},
     {"vertical-coupling-dried", "vertical-amplifier", "coupling capacitor", "dried", Distorted,
      "A dried coupling capacitor starves the output stage at the start of each field, so the top lines crowd "
      "together and fold over while the bottom of the picture is stretched.",
      picture("Option11", "Vertical deflection amplifier"), {.vertical = Vertical::FoldTop}},
     {"vertical-linearity-misadjusted", "vertical-linearity", "setting", "misadjusted", Distorted,
-     "The vertical linearity control is set too far one way: the top of the picture is stretched and the bottom "
-     "cramped. Set it in turns with the size control on a test pattern.",
+     "The vertical linearity control is set too far one way: the top of the picture is stretched and the "
+     "bottom cramped. Set it in turns with the size control on a test pattern.",
      picture("Option10", "Adjust vertical linearity control"), {.vertical = Vertical::CrampedBottom}},
     {"vertical-size-low", "vertical-size", "setting", "low", Weak,
      "The vertical size control is set too low: the scan is too short and dark bands lie above and below the "
      "picture. Set it, in turns with the linearity control, so that the picture just fills the screen.",
      picture("Option11", "Adjust vertical height control")},
     {"vertical-yoke-open", "vertical-yoke", "winding", "open", Missing,
-     "The yoke's vertical winding is open, so no deflection current flows however well the output stage drives "
-     "it: a single bright horizontal line. The yoke seldom fails, so prove the output stage first.",
+     "The yoke's vertical winding is open, so no deflection current flows however well the output stage "
+     "drives it: a single bright horizontal line. The yoke seldom fails, so prove the output stage first.",
      kHorizontalLine},
     {"afc-diodes-leaky", "horizontal-afc", "phase detector diodes", "leaky", Distorted,
      "Leaky phase detector diodes hold the correction voltage far from its resting value, and it pulls the "
@@ -114,52 +115,55 @@ constexpr Fault kFaults[] = {
      "The driver transistor is open and the output transistor gets no drive. No flyback pulses means no high "
      "voltage and no scan-derived supplies, so the sound goes too and the set looks dead.", kDead},
     {"horizontal-output-shorted", "horizontal-output", "output transistor", "shorted", Missing,
-     "The shorted output transistor stops the horizontal scan, and with it the high voltage, the tube's heater "
-     "and screen supply and the scan-derived supplies: the set is dead. On many sets it also opens the fuse or "
-     "the B+ fusible resistor; find why it failed before fitting a new one.", kDead},
+     "The shorted output transistor stops the horizontal scan, and with it the high voltage, the tube's "
+     "heater and screen supply and the scan-derived supplies: the set is dead. On many sets it also opens "
+     "the fuse or the B+ fusible resistor; find why it failed before fitting a new one.", kDead},
     {"damper-shorted", "damper", "damper diode", "shorted", Missing,
      "The shorted damper holds the output's collector at ground, so the B+ never reaches it and the flyback "
      "cannot ring: no scan, no high voltage, no scan-derived supplies, a dead set. On many sets the B+ "
      "fusible resistor opens as well.", kDead},
     {"hold-down-scr-leaky", "hv-hold-down", "SCR", "leaky", Missing,
      "A leaky SCR fires the hold-down as though the high voltage were dangerously high, and it holds the "
-     "horizontal stage off: the set stays dead. Never disable the hold-down to make a set play; measure the B+ "
-     "and the anode voltage first.", kDead},
+     "horizontal stage off: the set stays dead. Never disable the hold-down to make a set play; measure the "
+     "B+ and the anode voltage first.", kDead},
     {"hv-regulator-open", "hv-regulator", "regulator transistor", "open", Missing,
-     "The open regulator transistor leaves the flyback without the pulse the tripler needs, so the high voltage "
-     "collapses while the horizontal stage and its supplies run on: a dark screen with sound. Where the regulator "
-     "sits differs from set to set; on many it works on the flyback's load or its B+.", kNoRaster},
+     "The open regulator transistor leaves the flyback without the pulse the tripler needs, so the high "
+     "voltage collapses while the horizontal stage and its supplies run on: a dark screen with sound. Where "
+     "the regulator sits differs from set to set; on many it works on the flyback's load or its "
+     "B+.", kNoRaster},
     {"tripler-open", "hv-rectifier", "tripler", "open", Missing,
-     "The open tripler turns the flyback's pulses into no anode voltage, so the tube cannot light although the "
-     "horizontal stage runs and the sound plays.", kNoRaster},
+     "The open tripler turns the flyback's pulses into no anode voltage, so the tube cannot light although "
+     "the horizontal stage runs and the sound plays.", kNoRaster},
     {"pincushion-transformer-shorted", "pincushion", "correction transformer", "shorted", Missing,
-     "With its transformer shorted the pincushion circuit no longer bends the line scan at the field rate, and "
-     "the sides of the raster bow inward. The raster itself stays.", kPincushion},
+     "With its transformer shorted the pincushion circuit no longer bends the line scan at the field rate, "
+     "and the sides of the raster bow inward. The raster itself stays.", kPincushion},
     {"tube-heater-open", "picture-tube", "heater", "open", Missing,
-     "The tube's heater is open: the cathodes stay cold and emit no beam, so the screen stays dark although the "
-     "high voltage and screen voltage are there and the sound plays. Look for the heater's glow at the neck.",
+     "The tube's heater is open: the cathodes stay cold and emit no beam, so the screen stays dark although "
+     "the high voltage and screen voltage are there and the sound plays. Look for the heater's glow at the "
+     "neck.",
      kNoRaster},
     // Front end
     {"uhf-mixer-open", "uhf-tuner", "mixer diode", "open", Missing,
-     "The UHF tuner's mixer diode is open, so no IF leaves the tuner on UHF: the screen shows only snow and the "
-     "sound is lost. VHF stations would still play.", kSoundAndPicture, {.content = Content::Snow}},
+     "The UHF tuner's mixer diode is open, so no IF leaves the tuner on UHF: the screen shows only snow and "
+     "the sound is lost. VHF stations would still play.", kSoundAndPicture, {.content = Content::Snow}},
     {"vhf-rf-weak", "vhf-tuner", "RF transistor", "weak", Weak,
      "A weak RF transistor in the VHF tuner, which on UHF amplifies the UHF tuner's IF, passes too little "
      "signal: a snowy picture with no colour, since the killer cuts the colour first, and noisy sound.",
      kSoundAndPicture, {.content = Content::Snow, .colour = Colour::None}},
     {"first-if-preamplifier-open", "first-video-if", "preamplifier transistor", "open", Missing,
-     "The preamplifier ahead of the SAW filter is open, so no IF signal goes on: a lit raster with no picture "
-     "and no sound on every channel.", kSoundAndPicture},
+     "The preamplifier ahead of the SAW filter is open, so no IF signal goes on: a lit raster with no "
+     "picture and no sound on every channel.", kSoundAndPicture},
     {"if-ic-weak", "video-if-amplifiers", "IF IC", "weak", Weak,
-     "The IF IC gives too little gain: a faint picture and weak, buzzing sound on every channel, since the sound "
-     "IF is taken from the same amplifiers.", kSoundAndPicture},
+     "The IF IC gives too little gain: a faint picture and weak, buzzing sound on every channel, since the "
+     "sound IF is taken from the same amplifiers.", kSoundAndPicture},
     {"video-detector-coil-mistuned", "video-detector", "detector coil", "mistuned", Distorted,
      "The synchronous detector's coil is out of tune: the detected video is weak and the 4.5 MHz sound beats "
      "into it as fine bars, while the sound buzzes with the picture.", picture("Option7"),
      {.content = Content::Weak, .sound = Sound::Buzz}},
     {"agc-control-high", "agc-control", "setting", "high", Distorted,
-     "The AGC control is set too high, so strong stations overload the IF amplifiers and their sync is crushed: "
-     "the picture tears sideways and the sound buzzes. Set it just below the point where the picture overloads.",
+     "The AGC control is set too high, so strong stations overload the IF amplifiers and their sync is "
+     "crushed: the picture tears sideways and the sound buzzes. Set it just below the point where the "
+     "picture overloads.",
      picture("Option3", "Adjust AGC control"), {.horizontal = Horizontal::Tearing, .sound = Sound::Buzz}},
     {"agc-control-low", "agc-control", "setting", "low", Weak,
      "The AGC control is set too low and holds the IF gain down on every station: a weak, snowy picture even "
@@ -168,8 +172,8 @@ constexpr Fault kFaults[] = {
      "The 4.5 MHz takeoff coil is open, so no sound carrier reaches the sound IF amplifier: no sound, with a "
      "good picture.", kSoundOnly},
     {"sound-if-ic-dead", "sound-if-amplifier", "sound IF IC", "dead", Missing,
-     "The sound IF IC has failed: the sound carrier is not amplified or limited and the set is silent while the "
-     "picture is good.", kSoundOnly},
+     "The sound IF IC has failed: the sound carrier is not amplified or limited and the set is silent while "
+     "the picture is good.", kSoundOnly},
     {"sound-detector-mistuned", "sound-detector", "detector coil", "mistuned", Distorted,
      "The quadrature coil is out of tune, so the detector turns the picture's buzz into audio along with the "
      "sound: a strong buzz that changes with the picture.", kSoundOnly, {.sound = Sound::Buzz}},
@@ -186,7 +190,8 @@ constexpr Fault kFaults[] = {
      "The 2nd video amplifier's transistor is open, so no luminance goes on to the delay line: a lit raster "
      "with no picture, the sound unharmed.", picture("Option1", "Comb filter & 2nd video amplifier")},
     {"contrast-low", "contrast-control", "setting", "low", Weak,
-     "The Contrast control is set too low: the luminance amplifier's gain is small and the picture looks flat "
+     "The Contrast control is set too low: the luminance amplifier's gain is small and the picture looks "
+     "flat "
      "and faint on a bright raster.", picture("Option9", "Contrast control too low")},
     {"delay-line-termination-open", "delay-line", "terminating resistors", "open", Distorted,
      "An open terminating resistor lets the delay line ring: edges trail to the right and the picture looks "
@@ -195,33 +200,39 @@ constexpr Fault kFaults[] = {
      "The 3rd video amplifier's transistor is open, so the drivers get no luminance: a lit raster with no "
      "picture.", picture("Option1", "3rd video amplifier & brightness control")},
     {"brightness-high", "brightness-control", "setting", "high", Distorted,
-     "The Brightness control is set too high: blacks turn gray, the picture is washed out and the retrace lines "
+     "The Brightness control is set too high: blacks turn gray, the picture is washed out and the retrace "
+     "lines "
      "show. Set it where the blacks just stop glowing.", picture("Option9", "Brightness control too high"),
      {.raster = Raster::TooBright}},
     {"chroma-ic-dead", "chroma-amplifiers", "chroma IC", "dead", Missing,
-     "The chroma IC has failed and no colour reaches the demodulators: a good black and white picture with no "
+     "The chroma IC has failed and no colour reaches the demodulators: a good black and white picture with "
+     "no "
      "colour.", colour("Option1", "1st or 2nd chroma amplifiers")},
     {"color-control-low", "color-control", "setting", "low", Weak,
      "The Color control is turned right down: the colour is so weak that the picture looks black and white.",
      colour("Option1", "Adjust color control"), {.colour = Colour::None}},
     {"acc-diodes-open", "acc", "detector diodes", "open", Missing,
-     "Open ACC detector diodes leave the 1st chroma amplifier's gain set wrong, and on many sets the colour is "
+     "Open ACC detector diodes leave the 1st chroma amplifier's gain set wrong, and on many sets the colour "
+     "is "
      "lost altogether.", colour("Option1", "ACC circuit")},
     {"acc-control-low", "acc-control", "setting", "low", Weak,
      "The ACC control is set far too low: the colour is too weak to see with the Color control at mid-range.",
      colour("Option1", "Adjust ACC control"), {.colour = Colour::None}},
     {"killer-transistor-leaky", "color-killer", "killer transistor", "leaky", Missing,
-     "A leaky killer transistor holds the 2nd chroma amplifier off as though no burst came in: no colour on any "
+     "A leaky killer transistor holds the 2nd chroma amplifier off as though no burst came in: no colour on "
+     "any "
      "station although the colour circuits are good.", colour("Option1", "Color killer circuit")},
     {"killer-control-misadjusted", "color-killer-control", "setting", "misadjusted", Distorted,
      "The color killer control is set too far toward kill, so the killer cuts the colour even on good colour "
      "stations.", colour("Option1", "Adjust color killer circuit"), {.colour = Colour::None}},
     {"burst-gate-open", "burst-gate", "gate transistor", "open", Missing,
-     "The burst gate's transistor is open, so no burst reaches the phase detector: the colour oscillator runs "
-     "free and the colours float across the picture in rainbow bands. On many sets the killer cuts the colour "
+     "The burst gate's transistor is open, so no burst reaches the phase detector: the colour oscillator "
+     "runs free and the colours float across the picture in rainbow bands. On many sets the killer cuts the "
+     "colour "
      "instead.", colour("Option5", "Burst gate"), {.colour = Colour::Unlocked}},
     {"phase-detector-diodes-leaky", "color-phase-detector", "detector diodes", "leaky", Distorted,
-     "Leaky detector diodes give a correction voltage that no longer follows the burst: the oscillator drifts "
+     "Leaky detector diodes give a correction voltage that no longer follows the burst: the oscillator "
+     "drifts "
      "and the colours float in diagonal bands.", colour("Option5", "Phase detector & oscillator control"),
      {.colour = Colour::Unlocked}},
     {"oscillator-crystal-dead", "color-oscillator", "crystal", "dead", Missing,
@@ -232,7 +243,8 @@ constexpr Fault kFaults[] = {
      "colours float in diagonal rainbow bands.", colour("Option5", "3.58 mhz oscillator"),
      {.colour = Colour::Unlocked}},
     {"tint-misadjusted", "tint-control", "setting", "misadjusted", Distorted,
-     "The Tint control is set far off: every colour is turned around the colour wheel and faces look green or "
+     "The Tint control is set far off: every colour is turned around the colour wheel and faces look green "
+     "or "
      "purple.", colour("Option6"), {.colour = Colour::WrongHues}},
     {"phase-shift-capacitor-drifted", "phase-shift-network", "capacitors", "drifted", Distorted,
      "A drifted capacitor puts one demodulator's reference at the wrong angle: some colours right and others "
@@ -242,19 +254,23 @@ constexpr Fault kFaults[] = {
      "The demodulator IC has failed: no colour difference signals reach the drivers and the picture is black "
      "and white.", colour("Option1", "Color demodulators")},
     {"r-y-demodulator-dead", "color-demodulators", "R-Y demodulator", "dead", Missing,
-     "The R-Y demodulator gives no output, so the red drive loses its colour: red is missing from the picture, "
+     "The R-Y demodulator gives no output, so the red drive loses its colour: red is missing from the "
+     "picture, "
      "which takes a cyan cast.", colour("Option10"), {.colour = Colour::NoRed}},
     {"g-y-demodulator-dead", "color-demodulators", "G-Y demodulator", "dead", Missing,
      "The G-Y output is lost, so the green drive loses its colour: green is missing and the picture takes a "
      "magenta cast.", colour("Option11"), {.colour = Colour::NoGreen}},
     {"b-y-demodulator-dead", "color-demodulators", "B-Y demodulator", "dead", Missing,
-     "The B-Y demodulator gives no output, so the blue drive loses its colour: blue is missing and the picture "
+     "The B-Y demodulator gives no output, so the blue drive loses its colour: blue is missing and the "
+     "picture "
      "takes a yellow cast.", colour("Option12"), {.colour = Colour::NoBlue}},
     {"red-driver-open", "rgb-drivers", "red driver transistor", "open", Missing,
-     "The red driver has stopped conducting, so the red gun is cut off: the screen has no red and looks cyan.",
+     "The red driver has stopped conducting, so the red gun is cut off: the screen has no red and looks "
+     "cyan.",
      colour("Option7"), {.colour = Colour::NoRed}},
     {"green-driver-open", "rgb-drivers", "green driver transistor", "open", Missing,
-     "The green driver has stopped conducting, so the green gun is cut off: the screen has no green and looks "
+     "The green driver has stopped conducting, so the green gun is cut off: the screen has no green and "
+     "looks "
      "magenta.", colour("Option8"), {.colour = Colour::NoGreen}},
     {"blue-driver-open", "rgb-drivers", "blue driver transistor", "open", Missing,
      "The blue driver has stopped conducting, so the blue gun is cut off: the screen has no blue and looks "
@@ -271,7 +287,8 @@ std::span<const Fault> faults()
 
 const Fault* findFault(QAnyStringView id)
 {
-    const auto found = std::ranges::find_if(kFaults, [id](const Fault& f) { return id == QAnyStringView(f.id); });
+    const auto found =
+        std::ranges::find_if(kFaults, [id](const Fault& f) { return id == QAnyStringView(f.id); });
     return found == std::end(kFaults) ? nullptr : &*found;
 }
 
@@ -279,7 +296,8 @@ QString faultName(const Fault& fault)
 {
     const areanotes::Area* area = areanotes::findArea(fault.stage);
     const QString stage = area ? QString::fromUtf8(area->title) : QString::fromLatin1(fault.stage);
-    return QStringLiteral("%1: %2 %3").arg(stage, QString::fromUtf8(fault.failure), QString::fromUtf8(fault.part));
+    return QStringLiteral("%1: %2 %3")
+        .arg(stage, QString::fromUtf8(fault.failure), QString::fromUtf8(fault.part));
 }
 
 } // namespace trainer

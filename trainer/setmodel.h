@@ -71,6 +71,11 @@ QStringList stages();
 // unknown stage. A stage whose needs all read good, and that has no fault of its own, reads good itself.
 QStringList needs(QAnyStringView stage);
 
+// The needs through which every failure of the needed stage shows in this stage: all of them but the
+// supplies rectified from the flyback, which a scan that is only out of step with the sync still makes,
+// and the regulated rails, whose regulators take the raw B+'s ripple out.
+QStringList strictNeeds(QAnyStringView stage);
+
 // What a measurement shows. `stage` is the area id measured; the texts are what the student reads.
 struct Reading
 {
@@ -88,7 +93,7 @@ struct Reading
 struct PartCheck
 {
     QString part;
-    QString finding; // what the check shows ("reads open", "reads 4.7 ohms, as marked")
+    QString finding; // what the check shows, said of the part ("found open", "checks good")
     bool failed;
 };
 
@@ -113,7 +118,7 @@ public:
     // The suspect parts of a stage, as the stage's note names its culprits.
     QStringList parts(QAnyStringView stage) const;
 
-    // A part checked out of circuit, power off.
+    // A part checked out of circuit, power off; a control's setting is compared with the service data's.
     PartCheck check(QAnyStringView stage, const QString& part) const;
 
 private:
@@ -133,7 +138,8 @@ QStringList suspects(const Fault& fault);
 // The fewest measurements a search that always splits the remaining suspects in half needs, from the
 // symptom the fault shows, to be sure of the faulty stage, in the worst case over the suspects. A
 // measurement at a stage that reads faulty keeps the suspects it needs (and itself); one that reads good
-// clears them. Each step measures the stage whose answer leaves the larger half smallest.
+// clears itself and the suspects it strictly needs. Each step measures, in the order of the diagrams, the
+// first stage whose answer leaves the larger part smallest.
 int halfSplitOptimum(const Fault& fault);
 
 } // namespace trainer
