@@ -45,7 +45,8 @@ void bench_setpicture::renderAtScaleTwo()
 {
     QFETCH(Appearance, appearance);
     QImage image;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         image = renderSet(appearance, QSize(400, 300), 2.0);
     }
     QCOMPARE(image.size(), QSize(800, 600));

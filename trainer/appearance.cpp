@@ -28,8 +28,8 @@ QString brightnessOf(Raster raster)
     case Raster::Dark:
         return QStringLiteral("The picture is very dim.");
     case Raster::TooBright:
-        return QStringLiteral("The screen is too bright and washed out, with thin slanting retrace lines across "
-                              "it.");
+        return QStringLiteral("The screen is too bright and washed out, with thin slanting retrace "
+                              "lines across it.");
     case Raster::Normal:
     case Raster::None:
         break;
@@ -58,7 +58,7 @@ QString verticalOf(Vertical vertical)
 {
     switch (vertical) {
     case Vertical::Roll:
-        return QStringLiteral("The picture rolls up the screen, a dark bar running through it.");
+        return QStringLiteral("The picture rolls vertically, a dark bar running through it.");
     case Vertical::FoldTop:
         return QStringLiteral("The top of the picture is folded over on itself, in a bright band.");
     case Vertical::CrampedBottom:
@@ -121,7 +121,7 @@ QString colourOf(Colour colour)
     case Colour::Purity:
         return QStringLiteral("Blotches of the wrong colour stain the screen, mostly near the corners.");
     case Colour::Misconvergence:
-        return QStringLiteral("Red and blue fringes stand beside the edges in the picture.");
+        return QStringLiteral("Red and blue fringes stand beside every edge in the picture.");
     case Colour::Normal:
         break;
     }
@@ -165,8 +165,8 @@ QStringList screenOf(const Appearance& a)
 QString describe(const Appearance& appearance)
 {
     if (appearance.power == Power::Dead)
-        return QStringLiteral("The set is dead: the screen stays dark, there is no sound and the standby light "
-                              "is off.");
+        return QStringLiteral("The set is dead: the screen stays dark, there is no sound and the "
+                              "standby light is off.");
     return (screenOf(appearance) << soundOf(appearance.sound)).join(u' ');
 }
 

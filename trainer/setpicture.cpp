@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <numeric>
 #include <vector>
 
 namespace trainer {
@@ -27,11 +28,6 @@ struct Rgb
     float r = 0, g = 0, b = 0;
 };
 
-Rgb rgbOf(QRgb pixel)
-{
-    return {static_cast<float>(qRed(pixel)), static_cast<float>(qGreen(pixel)), static_cast<float>(qBlue(pixel))};
-}
-
 float luma(const Rgb& c)
 {
     return 0.299f * c.r + 0.587f * c.g + 0.114f * c.b;
@@ -42,24 +38,21 @@ int level(float value)
     return std::clamp(static_cast<int>(value + 0.5f), 0, 255);
 }
 
-// The dark glass of a tube with no beam on it, the room's light faintly caught at its upper left.
-float glass(float u, float v, float aspect)
+// The dark glass of a tube with no beam on it, the room's light faintly caught at its upper left;
+// `distance` is the squared distance from the reflection's heart.
+float glass(float distance)
 {
-    const float du = (u - 0.28f) * aspect;
-    const float dv = v - 0.22f;
-    const float sheen = std::max(0.0f, 1 - (du * du + dv * dv) / 0.3f);
+    const float sheen = std::max(0.0f, 1 - distance * (1 / 0.3f));
     return 10 + 12 * sheen * sheen;
 }
 
-// Turns the colour of a pixel about the grey axis by `angle`: what a wrong chroma phase does to the hues,
-// leaving the brightness alone.
-Rgb turnHue(const Rgb& c, float angle)
+// Turns the colour of a pixel about the grey axis by the angle of this cosine and sine: what a wrong chroma
+// phase does to the hues, leaving the brightness alone.
+Rgb turnHue(const Rgb& c, float cosine, float sine)
 {
     const float y = luma(c);
     const float cr = c.r - y;
     const float cb = c.b - y;
-    const float cosine = std::cos(angle);
-    const float sine = std::sin(angle);
     const float r = y + cr * cosine - cb * sine;
     const float b = y + cr * sine + cb * cosine;
     return {r, (y - 0.299f * r - 0.114f * b) / 0.587f, b};
@@ -116,12 +109,13 @@ QImage pattern(QSizeF size, QSize pixels, qreal scale)
                                                  qRgb(16, 16, 235),   qRgb(16, 16, 16)};
     const qreal bar = circle.width() / bars.size();
     for (std::size_t i = 0; i < bars.size(); ++i)
-        p.fillRect(QRectF(circle.left() + bar * static_cast<qreal>(i), 0.25 * h, bar, 0.21 * h), QColor(bars[i]));
+        p.fillRect(QRectF(circle.left() + bar * static_cast<qreal>(i), 0.25 * h, bar, 0.21 * h),
+                   QColor(bars[i]));
     p.fillRect(QRectF(circle.left(), 0.46 * h, circle.width(), 0.08 * h), QColor(16, 16, 16));
     const qreal step = circle.width() / 6;
     for (int i = 0; i < 6; ++i)
-        p.fillRect(QRectF(circle.left() + step * i, 0.54 * h, step, 0.19 * h), QColor::fromRgb(qRgb(
-                                                                                     16 + 44 * i, 16 + 44 * i, 16 + 44 * i)));
+        p.fillRect(QRectF(circle.left() + step * i, 0.54 * h, step, 0.19 * h),
+                   QColor::fromRgb(qRgb(16 + 44 * i, 16 + 44 * i, 16 + 44 * i)));
     p.restore();
 
     p.setPen(QPen(white, 2 * line));
@@ -136,9 +130,9 @@ QImage pattern(QSizeF size, QSize pixels, qreal scale)
 // parts of the picture on the same rows; `gain` is how much light the scan lines packed on the row give.
 struct RowSource
 {
-    int count = 0;                 // 0: the beam never reaches the row
-    std::array<float, 2> v = {};   // in the picture's height, 0 to 1
-    float gain = 1.0f; // on the sum of the sources
+    int count = 0;               // 0: the beam never reaches the row
+    std::array<float, 2> v = {}; // in the picture's height, 0 to 1
+    float gain = 1.0f;           // on the sum of the sources
 };
 
 RowSource verticalSource(Vertical vertical, float v)
@@ -184,32 +178,47 @@ RowSource verticalSource(Vertical vertical, float v)
     return {};
 }
 
-// Where, across the undistorted picture, the beam at `u` on a row at height `v` comes from; negative where
+// Which column of the undistorted picture the beam lights at each column of a row at height `v`; -1 where
 // the beam does not reach.
-float horizontalSource(Horizontal horizontal, float u, float v)
+void sourceColumns(Horizontal horizontal, float v, std::vector<int>& columns)
 {
+    const int width = static_cast<int>(columns.size());
+    const float fw = static_cast<float>(width);
+    const auto column = [width, fw](float s) {
+        return s < 0 || s >= 1 ? -1 : std::min(width - 1, static_cast<int>(s * fw));
+    };
+    float offset = 0; // for the sweeps that only narrow the picture: s = (u - offset) * stretch
+    float stretch = 1;
     switch (horizontal) {
     case Horizontal::Normal:
-        return u;
-    case Horizontal::Narrow: {
-        const float side = 0.12f;
-        return u < side || u > 1 - side ? -1.0f : (u - side) / (1 - 2 * side);
-    }
+        std::iota(columns.begin(), columns.end(), 0);
+        return;
+    case Horizontal::Narrow:
+        offset = 0.12f;
+        stretch = 1 / (1 - 2 * offset);
+        break;
     case Horizontal::BowedSides: {
         // Pincushion: full width at the top and bottom, pulled in at the middle.
         const float edge = 2 * v - 1;
-        const float width = 1 - 0.14f * (1 - edge * edge);
-        const float s = (u - 0.5f) / width + 0.5f;
-        return s < 0 || s > 1 ? -1.0f : s;
+        const float across = 1 - 0.14f * (1 - edge * edge);
+        offset = (1 - across) / 2;
+        stretch = 1 / across;
+        break;
     }
-    case Horizontal::Tearing: {
+    case Horizontal::Tearing:
         // Out of horizontal lock: each line starts a little later than the last, so the picture slides
         // sideways down the screen in slanting bars, the line blanking between them.
-        const float w = std::fmod(u + 1.8f * v + 0.3f, 1.2f);
-        return w >= 1 ? -1.0f : w;
+        for (int x = 0; x < width; ++x) {
+            const float u = (static_cast<float>(x) + 0.5f) / fw;
+            const float phase = (u + 3.5f * v + 0.3f) / 1.25f; // never negative
+            columns[static_cast<std::size_t>(x)] =
+                column(1.25f * (phase - static_cast<float>(static_cast<int>(phase))));
+        }
+        return;
     }
-    }
-    return u;
+    for (int x = 0; x < width; ++x)
+        columns[static_cast<std::size_t>(x)] =
+            column(((static_cast<float>(x) + 0.5f) / fw - offset) * stretch);
 }
 
 // The colour gains of a tube with purity errors: each corner stained by its own blotch.
@@ -228,8 +237,8 @@ Rgb purityGains(float u, float v, float aspect)
     for (const Blotch& blotch : blotches) {
         const float du = (u - blotch.u) * aspect;
         const float dv = v - blotch.v;
-        const float reach = std::max(0.0f, 1 - std::sqrt(du * du + dv * dv) / 0.5f);
-        const float weight = reach * reach * (3 - 2 * reach);
+        const float reach = std::max(0.0f, 1 - (du * du + dv * dv) / 0.3f);
+        const float weight = reach * reach;
         gains.r *= 1 - weight * (1 - blotch.gains.r);
         gains.g *= 1 - weight * (1 - blotch.gains.g);
         gains.b *= 1 - weight * (1 - blotch.gains.b);
@@ -237,7 +246,9 @@ Rgb purityGains(float u, float v, float aspect)
     return gains;
 }
 
-// The screen as the set shows it, `pixels` device pixels at `scale` for a screen of `size` logical pixels.
+// The screen as the set shows it, for a screen of `size` logical pixels at `scale`. Each row goes through
+// the set's stages in turn, as the signal does: the sweep picks what part of the picture lands where, the
+// video stages shape it, the colour stages tint it, the tube lights it.
 QImage picture(const Appearance& a, QSizeF size, qreal scale)
 {
     const QSize pixels(std::max(1, qCeil(size.width() * scale)), std::max(1, qCeil(size.height() * scale)));
@@ -245,141 +256,201 @@ QImage picture(const Appearance& a, QSizeF size, qreal scale)
     out.setDevicePixelRatio(scale);
     const int width = pixels.width();
     const int height = pixels.height();
+    const auto columnCount = static_cast<std::size_t>(width);
     const float fw = static_cast<float>(width);
     const float fh = static_cast<float>(height);
     const float px = static_cast<float>(scale); // device pixels to a logical pixel
+    const float aspect = fw / fh;
 
     const bool dead = a.power == Power::Dead || a.raster == Raster::None;
     const bool line = a.vertical == Vertical::Line;
     const bool blank = a.content == Content::Blank;
-    const QImage source = dead || line || blank ? QImage() : pattern(size, pixels, scale);
+    // The pattern only changes with the size: the last one drawn is kept for the next picture.
+    thread_local QImage lastPattern;
+    if (!dead && !line && !blank && (lastPattern.size() != pixels || lastPattern.devicePixelRatio() != scale))
+        lastPattern = pattern(size, pixels, scale);
+    const QImage& source = lastPattern;
+    const auto sourceRow = [&source, height](int y) {
+        return reinterpret_cast<const QRgb*>(source.constScanLine(std::clamp(y, 0, height - 1)));
+    };
 
     // Misconvergence: the red beam lands right of and below the green, the blue left of and above it.
     const bool misconverged = a.colour == Colour::Misconvergence;
-    const float shiftU = 2.5f * px / fw;
-    const float shiftV = 1.2f * px / fh;
+    const int shiftX = qRound(2.5f * px);
+    const int shiftY = qRound(1.2f * px);
 
     const float dim = a.raster == Raster::Dark ? 0.22f : 1.0f;
     const bool bright = a.raster == Raster::TooBright;
+    const float retraceSharpness =
+        fh / 12 / (0.7f * px); // a retrace line about a logical pixel and a half wide
+    const bool tinted = a.colour == Colour::None || a.colour == Colour::WrongHues ||
+                        a.colour == Colour::Unlocked || a.colour == Colour::Purity;
     const float smear = a.content == Content::Smear ? 1 - std::exp(-1 / (7 * px)) : 0.0f;
-    const float aspect = fw / fh;
     const float corner = 0.06f * fh; // the tube's rounded corners, in device pixels
+    // A gun that does not fire gives none of its colour anywhere, whatever the picture asks for.
+    const Rgb guns{a.colour == Colour::NoRed ? 0.0f : 1.0f, a.colour == Colour::NoGreen ? 0.0f : 1.0f,
+                   a.colour == Colour::NoBlue ? 0.0f : 1.0f};
 
-    const auto sample = [&](float u, float v) {
-        const int x = std::clamp(static_cast<int>(u * fw), 0, width - 1);
-        const int y = std::clamp(static_cast<int>(v * fh), 0, height - 1);
-        return rgbOf(reinterpret_cast<const QRgb*>(source.constScanLine(y))[x]);
-    };
+    // What depends on the column alone.
+    std::vector<float> across(columnCount), sheenAcross(columnCount), chromaCos(columnCount),
+        chromaSin(columnCount);
+    for (std::size_t x = 0; x < columnCount; ++x) {
+        across[x] = (static_cast<float>(x) + 0.5f) / fw;
+        const float du = (across[x] - 0.28f) * aspect;
+        sheenAcross[x] = du * du;
+        chromaCos[x] = std::cos(2 * kPi * 2.5f * across[x]);
+        chromaSin[x] = std::sin(2 * kPi * 2.5f * across[x]);
+    }
 
-    std::vector<Rgb> row(static_cast<std::size_t>(width));
+    std::vector<int> columns(columnCount);
+    std::vector<Rgb> row(columnCount);
     for (int y = 0; y < height; ++y) {
         const float v = (static_cast<float>(y) + 0.5f) / fh;
         const RowSource rows = dead ? RowSource{} : verticalSource(a.vertical, v);
-        // A collapsed field: every line of the picture drawn over the same few rows at the middle.
-        const float lineDistance = std::abs(static_cast<float>(y) + 0.5f - fh / 2) / px;
-        const float lineLight = lineDistance <= 1 ? 255.0f : 255.0f * std::max(0.0f, 1 - (lineDistance - 1) / 2) / 2;
-        const float hum = a.humBars && !line ? 1 - 0.5f * std::pow(std::max(0.0f, std::cos(4 * kPi * (v - 0.3f))), 2.0f)
-                                             : 1.0f;
-        const int snowRow = static_cast<int>(static_cast<float>(y) / px);
-        Rgb trail;
+        if (rows.count == 0)
+            std::fill(columns.begin(), columns.end(), -1);
+        else
+            sourceColumns(a.horizontal, line ? 0.5f : v, columns);
 
-        for (int x = 0; x < width; ++x) {
-            const float u = (static_cast<float>(x) + 0.5f) / fw;
-            Rgb c;
-            const float su = rows.count == 0 ? -1.0f : horizontalSource(a.horizontal, u, line ? 0.5f : v);
-            if (su < 0) {
-                const float dark = glass(u, v, aspect);
-                c = {dark, dark, dark};
-            } else {
-                if (line) {
-                    const float light = std::max(glass(u, v, aspect), lineLight);
-                    c = {light, light, light};
-                } else if (blank) {
-                    c = {kRasterLevel, kRasterLevel, kRasterLevel};
-                } else {
-                    c = {};
-                    for (int i = 0; i < rows.count; ++i) {
-                        const float sv = rows.v[static_cast<std::size_t>(i)];
-                        if (misconverged) {
-                            c.r += sample(su + shiftU, sv + shiftV).r;
-                            c.g += sample(su, sv).g;
-                            c.b += sample(su - shiftU, sv - shiftV).b;
-                        } else {
-                            const Rgb s = sample(su, sv);
-                            c = {c.r + s.r, c.g + s.g, c.b + s.b};
-                        }
+        // The dark glass, then the beam where it lands.
+        const float dv = v - 0.22f;
+        for (std::size_t x = 0; x < columnCount; ++x) {
+            const float dark = columns[x] < 0 || line ? glass(sheenAcross[x] + dv * dv) : 0.0f;
+            row[x] = {dark, dark, dark};
+        }
+        if (line) {
+            // A collapsed field: every line of the picture drawn over the same few rows at the middle.
+            const float distance = std::abs(static_cast<float>(y) + 0.5f - fh / 2) / px;
+            const float light = distance <= 1 ? 255.0f : 255.0f * std::max(0.0f, 1 - (distance - 1) / 2) / 2;
+            for (std::size_t x = 0; x < columnCount; ++x)
+                if (columns[x] >= 0)
+                    row[x] = {std::max(row[x].r, light), std::max(row[x].g, light),
+                              std::max(row[x].b, light)};
+        } else if (blank) {
+            for (std::size_t x = 0; x < columnCount; ++x)
+                if (columns[x] >= 0)
+                    row[x] = {kRasterLevel, kRasterLevel, kRasterLevel};
+        } else if (rows.count > 0) {
+            for (int i = 0; i < rows.count; ++i) {
+                const int sy =
+                    std::min(height - 1, static_cast<int>(rows.v[static_cast<std::size_t>(i)] * fh));
+                const QRgb* green = sourceRow(sy);
+                if (!misconverged) {
+                    for (std::size_t x = 0; x < columnCount; ++x) {
+                        if (columns[x] < 0)
+                            continue;
+                        const QRgb p = green[columns[x]];
+                        row[x].r += rows.gain * static_cast<float>(qRed(p));
+                        row[x].g += rows.gain * static_cast<float>(qGreen(p));
+                        row[x].b += rows.gain * static_cast<float>(qBlue(p));
                     }
-                    c = {c.r * rows.gain, c.g * rows.gain, c.b * rows.gain};
+                    continue;
                 }
-                if (a.content == Content::Snow || a.content == Content::Weak) {
-                    const float noise = grain(static_cast<int>(static_cast<float>(x) / (2 * px)), snowRow);
-                    const bool snow = a.content == Content::Snow;
-                    const float keep = snow ? 0.35f : 0.4f;
-                    const float add = snow ? 0.65f * noise : 0.6f * 95.0f + 0.12f * (noise - 128);
-                    c = {keep * c.r + add, keep * c.g + add, keep * c.b + add};
-                }
-                switch (a.colour) {
-                case Colour::None: {
-                    const float y0 = luma(c);
-                    c = {y0, y0, y0};
-                    break;
-                }
-                case Colour::WrongHues:
-                    c = turnHue(c, 2.0f);
-                    break;
-                case Colour::Unlocked:
-                    c = turnHue(c, 2 * kPi * (2.5f * u + 1.5f * v));
-                    break;
-                case Colour::Purity: {
-                    const Rgb gains = purityGains(u, v, aspect);
-                    c = {c.r * gains.r, c.g * gains.g, c.b * gains.b};
-                    break;
-                }
-                default:
-                    break;
-                }
-                const float gain = hum * dim;
-                c = {c.r * gain, c.g * gain, c.b * gain};
-                if (bright) {
-                    // The black level lifted, and the beam seen on its way back up the screen.
-                    const float lines = 12;
-                    const float d = std::fmod((v + u / lines) * lines, 1.0f);
-                    const float distance = std::min(d, 1 - d) * fh / lines;
-                    const float retrace = 80 * std::max(0.0f, 1 - distance / (0.9f * px));
-                    c = {85 + 0.8f * c.r + retrace, 85 + 0.8f * c.g + retrace, 85 + 0.8f * c.b + retrace};
+                const QRgb* red = sourceRow(sy - shiftY);
+                const QRgb* blue = sourceRow(sy + shiftY);
+                for (std::size_t x = 0; x < columnCount; ++x) {
+                    const int sx = columns[x];
+                    if (sx < 0)
+                        continue;
+                    row[x].r += rows.gain * static_cast<float>(qRed(red[std::max(0, sx - shiftX)]));
+                    row[x].g += rows.gain * static_cast<float>(qGreen(green[sx]));
+                    row[x].b += rows.gain * static_cast<float>(qBlue(blue[std::min(width - 1, sx + shiftX)]));
                 }
             }
-            if (smear > 0) {
-                // A slow video stage: the signal lags behind every change, and the lag trails to the right
-                // of each edge, while the edge itself keeps some of its sharpness.
-                trail = x == 0 ? c
-                               : Rgb{trail.r + smear * (c.r - trail.r), trail.g + smear * (c.g - trail.g),
-                                     trail.b + smear * (c.b - trail.b)};
-                c = {0.4f * c.r + 0.6f * trail.r, 0.4f * c.g + 0.6f * trail.g, 0.4f * c.b + 0.6f * trail.b};
-            }
-            row[static_cast<std::size_t>(x)] = c;
         }
 
-        auto* pixelsOfRow = reinterpret_cast<QRgb*>(out.scanLine(y));
+        // The video stages: snow from a weak or missing signal.
+        if (a.content == Content::Snow || a.content == Content::Weak) {
+            const bool snow = a.content == Content::Snow;
+            const float keep = snow ? 0.35f : 0.4f;
+            const int grainRow = static_cast<int>(static_cast<float>(y) / px);
+            for (std::size_t x = 0; x < columnCount; ++x) {
+                if (columns[x] < 0)
+                    continue;
+                const float noise = grain(static_cast<int>(static_cast<float>(x) / (2 * px)), grainRow);
+                const float add = snow ? 0.65f * noise : 0.6f * 95.0f + 0.12f * (noise - 128);
+                row[x] = {keep * row[x].r + add, keep * row[x].g + add, keep * row[x].b + add};
+            }
+        }
+
+        // The colour stages.
+        const float rowCos = std::cos(2 * kPi * 1.5f * v);
+        const float rowSin = std::sin(2 * kPi * 1.5f * v);
+        Rgb stain;
+        for (std::size_t x = 0; x < columnCount && tinted; ++x) {
+            // Purity stains change slowly across the screen: worked out on every fourth column.
+            if (a.colour == Colour::Purity && x % 4 == 0)
+                stain = purityGains(across[x], v, aspect);
+            if (columns[x] < 0)
+                continue;
+            Rgb& c = row[x];
+            switch (a.colour) {
+            case Colour::None: {
+                const float grey = luma(c);
+                c = {grey, grey, grey};
+                break;
+            }
+            case Colour::WrongHues:
+                c = turnHue(c, -0.416f, 0.909f); // about 115 degrees
+                break;
+            case Colour::Unlocked:
+                // The chroma phase slips through the picture, a full turn every few bands.
+                c = turnHue(c, chromaCos[x] * rowCos - chromaSin[x] * rowSin,
+                            chromaSin[x] * rowCos + chromaCos[x] * rowSin);
+                break;
+            case Colour::Purity: {
+                c = {c.r * stain.r, c.g * stain.g, c.b * stain.b};
+                break;
+            }
+            default:
+                break;
+            }
+        }
+
+        // The tube: hum bars and brightness.
+        const float gain =
+            dim * (a.humBars && !line
+                       ? 1 - 0.5f * std::pow(std::max(0.0f, std::cos(4 * kPi * (v - 0.3f))), 2.0f)
+                       : 1.0f);
+        for (std::size_t x = 0; x < columnCount && (gain != 1 || bright); ++x) {
+            if (columns[x] < 0)
+                continue;
+            Rgb& c = row[x];
+            c = {c.r * gain, c.g * gain, c.b * gain};
+            if (bright) {
+                // The black level lifted, and the beam seen on its way back up the screen: a dozen lines,
+                // each rising by a twelfth of the height as it crosses.
+                const float phase = 12 * v + across[x];
+                const float d = phase - static_cast<float>(static_cast<int>(phase)); // never negative
+                const float retrace = 55 * std::max(0.0f, 1 - std::min(d, 1 - d) * retraceSharpness);
+                c = {85 + 0.8f * c.r + retrace, 85 + 0.8f * c.g + retrace, 85 + 0.8f * c.b + retrace};
+            }
+        }
+
+        if (smear > 0) {
+            // A slow video stage: the signal lags behind every change, and the lag trails to the right of
+            // each edge, while the edge itself keeps some of its sharpness.
+            Rgb trail = row[0];
+            for (Rgb& c : row) {
+                trail = {trail.r + smear * (c.r - trail.r), trail.g + smear * (c.g - trail.g),
+                         trail.b + smear * (c.b - trail.b)};
+                c = {0.4f * c.r + 0.6f * trail.r, 0.4f * c.g + 0.6f * trail.g, 0.4f * c.b + 0.6f * trail.b};
+            }
+        }
+
+        auto* shown = reinterpret_cast<QRgb*>(out.scanLine(y));
         // The rounded corners of the tube: how far in from each side this row's face begins.
         const float fromEdge = std::min(static_cast<float>(y) + 0.5f, fh - static_cast<float>(y) - 0.5f);
         const float inset =
-            fromEdge >= corner ? 0.0f : corner - std::sqrt(corner * corner - (corner - fromEdge) * (corner - fromEdge));
-        for (int x = 0; x < width; ++x) {
-            const float fx = static_cast<float>(x) + 0.5f;
-            if (fx < inset || fx > fw - inset) {
-                pixelsOfRow[x] = kMask;
-                continue;
-            }
-            Rgb c = row[static_cast<std::size_t>(x)];
-            // A gun that does not fire gives none of its colour anywhere, whatever the picture asks for.
-            if (a.colour == Colour::NoRed)
-                c.r = 0;
-            else if (a.colour == Colour::NoGreen)
-                c.g = 0;
-            else if (a.colour == Colour::NoBlue)
-                c.b = 0;
-            pixelsOfRow[x] = qRgb(level(c.r), level(c.g), level(c.b));
+            fromEdge >= corner
+                ? 0.0f
+                : corner - std::sqrt(corner * corner - (corner - fromEdge) * (corner - fromEdge));
+        const int face = std::min(width / 2, static_cast<int>(std::ceil(inset - 0.5f)));
+        std::fill(shown, shown + face, kMask);
+        std::fill(shown + width - face, shown + width, kMask);
+        for (int x = face; x < width - face; ++x) {
+            const Rgb& c = row[static_cast<std::size_t>(x)];
+            shown[x] = qRgb(level(c.r * guns.r), level(c.g * guns.g), level(c.b * guns.b));
         }
     }
     return out;
@@ -388,6 +459,8 @@ QImage picture(const Appearance& a, QSizeF size, qreal scale)
 
 void paintSet(QPainter& painter, const QRectF& screen, const trainer::Appearance& appearance)
 {
+    if (screen.isEmpty())
+        return;
     const QTransform& transform = painter.worldTransform();
     const qreal scale = painter.device()->devicePixelRatioF() * std::hypot(transform.m11(), transform.m12());
     painter.drawImage(screen, picture(appearance, screen.size(), scale));
@@ -395,14 +468,17 @@ void paintSet(QPainter& painter, const QRectF& screen, const trainer::Appearance
 
 QImage renderSet(const trainer::Appearance& appearance, QSize size, qreal devicePixelRatio)
 {
+    if (size.isEmpty())
+        return {};
     return picture(appearance, QSizeF(size), devicePixelRatio);
 }
 
-SetScreen::SetScreen(QWidget* parent)
-    : QWidget(parent)
+SetScreen::SetScreen(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
     setAccessibleDescription(describe(appearance_));
 }
 
