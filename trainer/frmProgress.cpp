@@ -47,8 +47,7 @@ QString line(const trainer::ExerciseRecord& e)
 
 frmProgress::frmProgress()
     : Form(QStringLiteral("frmProgress"), QStringLiteral("Trainer Progress"), QSize(11400, 7200))
-{
-}
+{}
 
 Design frmProgress::design() const
 {
@@ -60,7 +59,9 @@ Design frmProgress::design() const
         label("Label3", "Success rate", 360, 1650, 3600, 255).bold(8.25),
         textBox("txtRate", "", 4080, 1620, 6960, 315).says("Success rate").readOnly(),
         label("Label4", "Measurements against the optimum", 360, 2070, 3600, 255).bold(8.25),
-        textBox("txtMeasurements", "", 4080, 2040, 6960, 315).says("Measurements against the optimum").readOnly(),
+        textBox("txtMeasurements", "", 4080, 2040, 6960, 315)
+            .says("Measurements against the optimum")
+            .readOnly(),
         label("Label5", "Safety slips", 360, 2490, 3600, 255).bold(8.25),
         textBox("txtSlips", "", 4080, 2460, 6960, 315).says("Safety slips").readOnly(),
         label("Label6", "Stages most often missed", 360, 2940, 10680, 255).bold(8.25),
@@ -104,7 +105,8 @@ void frmProgress::Form_Load()
                                             locale.toString(double(p.optimum) / p.exercises, 'f', 1)));
     }
     for (const trainer::Missed& m : p.missed)
-        lstMissed()->addItem(QStringLiteral("%1: missed %2").arg(stageTitle(m.stage), count(m.times, "time", "times")));
+        lstMissed()->addItem(
+            QStringLiteral("%1: missed %2").arg(stageTitle(m.stage), count(m.times, "time", "times")));
     for (auto e = exercises.rbegin(); e != exercises.rend(); ++e)
         lstExercises()->addItem(line(*e));
 }
@@ -116,21 +118,24 @@ void frmProgress::cmdExport_Click()
         lblStatus()->setCaption(QStringLiteral("There are no exercises to export yet."));
         return;
     }
-    const QString file = services().SaveFileName(kExportTitle, QDir::homePath() + QStringLiteral("/trainer-progress.csv"),
-                                                 QStringLiteral("CSV files (*.csv)"));
+    const QString file =
+        services().SaveFileName(kExportTitle, QDir::homePath() + QStringLiteral("/trainer-progress.csv"),
+                                QStringLiteral("CSV files (*.csv)"));
     if (file.isEmpty())
         return;
-    // Written whole to a temporary file first, so that a failed export leaves any file of that name as it was.
+    // Written whole to a temporary file first, so that a failed export leaves any file of that name as it
+    // was.
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(trainer::toCsv(exercises).toUtf8()) < 0 || !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(trainer::toCsv(exercises).toUtf8()) < 0 ||
+        !out.commit()) {
         services().MsgBox(QStringLiteral("The progress could not be exported to %1: %2.")
                               .arg(QDir::toNativeSeparators(file), out.errorString()),
                           kExportTitle);
         return;
     }
-    lblStatus()->setCaption(QStringLiteral("%1 exported to %2.")
-                                .arg(count(int(exercises.size()), "exercise", "exercises"),
-                                     QDir::toNativeSeparators(file)));
+    lblStatus()->setCaption(
+        QStringLiteral("%1 exported to %2.")
+            .arg(count(int(exercises.size()), "exercise", "exercises"), QDir::toNativeSeparators(file)));
 }
 
 void frmProgress::cmdReturn_Click()

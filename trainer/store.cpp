@@ -91,7 +91,8 @@ std::unique_ptr<Store> g_history;
 
 QString Store::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/trainer.sqlite");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/trainer.sqlite");
 }
 
 Store::Store(const QString& path, int busyMilliseconds) : m_path(path)
@@ -197,9 +198,10 @@ void Store::refuse(const QString& nativeCode, const QString& driverText)
     switch (nativeCode.toInt() & 0xff) {
     case kBusy:
     case kLocked:
-        m_problem = QStringLiteral("The exercise history (%1) is locked by another program, so this run keeps "
-                                   "no history and leaves it as it is.")
-                        .arg(native);
+        m_problem =
+            QStringLiteral("The exercise history (%1) is locked by another program, so this run keeps "
+                           "no history and leaves it as it is.")
+                .arg(native);
         return;
     case kPerm:
     case kReadOnly:
@@ -244,8 +246,9 @@ void Store::moveAside()
     QString aside;
     for (int n = 1; n < 1000; ++n) {
         const QString candidate = stem + (n == 1 ? QString() : QStringLiteral("-%1").arg(n)) + suffix;
-        const bool taken = std::any_of(std::begin(kCompanions), std::end(kCompanions),
-                                       [&](const char* c) { return QFileInfo::exists(candidate + QLatin1String(c)); });
+        const bool taken = std::any_of(std::begin(kCompanions), std::end(kCompanions), [&](const char* c) {
+            return QFileInfo::exists(candidate + QLatin1String(c));
+        });
         if (!taken && QFile::rename(m_path, candidate)) {
             aside = candidate;
             break;
@@ -254,9 +257,10 @@ void Store::moveAside()
             break; // the rename failed for another reason than the name
     }
     if (aside.isEmpty()) {
-        m_problem = QStringLiteral("The exercise history (%1) cannot be read and could not be moved aside, so "
-                                   "this run keeps no history and leaves it as it is.")
-                        .arg(QDir::toNativeSeparators(m_path));
+        m_problem =
+            QStringLiteral("The exercise history (%1) cannot be read and could not be moved aside, so "
+                           "this run keeps no history and leaves it as it is.")
+                .arg(QDir::toNativeSeparators(m_path));
         return;
     }
     for (const char* companion : kCompanions)
@@ -278,20 +282,22 @@ bool Store::record(const ExerciseRecord& exercise)
         QSqlQuery(connection(m_connection)).exec(QStringLiteral("ROLLBACK"));
         const int code = e.nativeErrorCode().toInt() & 0xff;
         const QString native = QDir::toNativeSeparators(m_path);
-        m_problem = code == kBusy || code == kLocked
-                        ? QStringLiteral("This exercise was not saved: the exercise history (%1) stayed locked "
-                                         "by another program.")
-                              .arg(native)
-                        : QStringLiteral("This exercise was not saved: the exercise history (%1) could not be "
-                                         "written (%2).")
-                              .arg(native, e.databaseText());
+        m_problem =
+            code == kBusy || code == kLocked
+                ? QStringLiteral("This exercise was not saved: the exercise history (%1) stayed locked "
+                                 "by another program.")
+                      .arg(native)
+                : QStringLiteral("This exercise was not saved: the exercise history (%1) could not be "
+                                 "written (%2).")
+                      .arg(native, e.databaseText());
         return false;
     };
     if (!exec(query, QStringLiteral("BEGIN IMMEDIATE"), error))
         return fail(error);
-    query.prepare(QStringLiteral("INSERT INTO exercise (finished, fault_id, fault_stage, safety_slips, seconds, "
-                                 "stage_named, part_named, correct, optimum, measurements) "
-                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    query.prepare(
+        QStringLiteral("INSERT INTO exercise (finished, fault_id, fault_stage, safety_slips, seconds, "
+                       "stage_named, part_named, correct, optimum, measurements) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(exercise.finished.toUTC().toString(Qt::ISODateWithMs));
     query.addBindValue(text(exercise.faultId));
     query.addBindValue(text(exercise.faultStage));
@@ -334,8 +340,9 @@ std::vector<ExerciseRecord> Store::exercises() const
     QSqlQuery(db).exec(QStringLiteral("BEGIN"));
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.exec(QStringLiteral("SELECT id, finished, fault_id, fault_stage, safety_slips, seconds, stage_named, "
-                              "part_named, correct, optimum, measurements FROM exercise ORDER BY id"));
+    query.exec(
+        QStringLiteral("SELECT id, finished, fault_id, fault_stage, safety_slips, seconds, stage_named, "
+                       "part_named, correct, optimum, measurements FROM exercise ORDER BY id"));
     std::vector<qlonglong> ids;
     while (query.next()) {
         ExerciseRecord r;
@@ -352,7 +359,8 @@ std::vector<ExerciseRecord> Store::exercises() const
         r.measurements = query.value(10).toInt();
         result.push_back(std::move(r));
     }
-    query.exec(QStringLiteral("SELECT exercise, stage, text, refused FROM reading ORDER BY exercise, position"));
+    query.exec(
+        QStringLiteral("SELECT exercise, stage, text, refused FROM reading ORDER BY exercise, position"));
     std::size_t i = 0;
     while (query.next()) {
         const qlonglong exercise = query.value(0).toLongLong();
@@ -424,9 +432,9 @@ QString quoted(const QString& field)
 
 QString toCsv(const std::vector<ExerciseRecord>& exercises)
 {
-    const QStringList header{"Finished (UTC)", "Fault",        "Faulty stage", "Stage named",
-                             "Part named",     "Right",        "Measurements", "Optimum",
-                             "Safety slips",   "Seconds",      "Readings"};
+    const QStringList header{"Finished (UTC)", "Fault",   "Faulty stage", "Stage named",
+                             "Part named",     "Right",   "Measurements", "Optimum",
+                             "Safety slips",   "Seconds", "Readings"};
     auto row = [](const QStringList& fields) {
         QStringList quotedFields;
         for (const QString& f : fields)
@@ -439,10 +447,11 @@ QString toCsv(const std::vector<ExerciseRecord>& exercises)
         for (const RecordedReading& r : e.readings)
             readings << r.stage + QLatin1String(": ") +
                             (r.refused ? QStringLiteral("refused (no isolation transformer)") : r.text);
-        csv += row({e.finished.toUTC().toString(Qt::ISODate), e.faultId, e.faultStage, e.stageNamed, e.partNamed,
-                    e.right ? QStringLiteral("yes") : QStringLiteral("no"), QString::number(e.measurements),
-                    QString::number(e.optimum), QString::number(e.safetySlips), QString::number(e.seconds),
-                    readings.join(QLatin1Char('\n'))});
+        csv +=
+            row({e.finished.toUTC().toString(Qt::ISODate), e.faultId, e.faultStage, e.stageNamed, e.partNamed,
+                 e.right ? QStringLiteral("yes") : QStringLiteral("no"), QString::number(e.measurements),
+                 QString::number(e.optimum), QString::number(e.safetySlips), QString::number(e.seconds),
+                 readings.join(QLatin1Char('\n'))});
     }
     return csv;
 }

@@ -30,11 +30,11 @@ public:
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
 
-    bool isOpen() const { return m_open; }   // false: the trainer runs without history
+    bool isOpen() const { return m_open; }        // false: the trainer runs without history
     QString problem() const { return m_problem; } // one clear sentence when it cannot be used, else empty
     QString path() const { return m_path; }
 
-    bool record(const ExerciseRecord& exercise); // one transaction; false (with problem()) on failure
+    bool record(const ExerciseRecord& exercise);   // one transaction; false (with problem()) on failure
     std::vector<ExerciseRecord> exercises() const; // oldest first
 
 private:

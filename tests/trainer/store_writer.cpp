@@ -1,5 +1,6 @@
 // Records exercises into a history, as the trainer does, for the tests that kill it half-way or run two at
-// once: store_writer PATH TAG COUNT (0: until killed). Prints the number of each exercise once it is recorded.
+// once: store_writer PATH TAG COUNT (0: until killed). Prints the number of each exercise once it is
+// recorded.
 
 #include "trainer/store.h"
 
@@ -28,7 +29,8 @@ int main(int argc, char** argv)
         e.faultStage = QStringLiteral("vertical-yoke");
         // Enough readings that a write spans several pages, so that a kill can land in the middle of one.
         for (int i = 0; i < 40; ++i)
-            e.readings.push_back({QStringLiteral("stage-%1").arg(i), QString(200, QChar(u'a' + i % 26)), i % 7 == 0});
+            e.readings.push_back(
+                {QStringLiteral("stage-%1").arg(i), QString(200, QChar(u'a' + i % 26)), i % 7 == 0});
         e.measurements = 40;
         if (!store.record(e)) {
             err << store.problem() << Qt::endl;

@@ -80,7 +80,9 @@ QList<QStringList> readCsv(const QString& text)
 class frmTrainer : public fw::Form<frmTrainer>
 {
 public:
-    frmTrainer() : Form(QStringLiteral("frmTrainer"), QStringLiteral("Fault-Finding Trainer"), QSize(3000, 2000)) {}
+    frmTrainer()
+        : Form(QStringLiteral("frmTrainer"), QStringLiteral("Fault-Finding Trainer"), QSize(3000, 2000))
+    {}
 
 protected:
     fw::Design design() const override { return {}; }
@@ -125,7 +127,8 @@ void tst_frmprogress::showsTheNumbers_data()
     QTest::addColumn<QStringList>("doneRateMeasurementsSlips");
     QTest::addColumn<QStringList>("missed");
     QTest::newRow("no exercises") << QList<ExerciseRecord>{}
-                                  << QStringList{"0", "no exercises yet", "no exercises yet", "0"} << QStringList{};
+                                  << QStringList{"0", "no exercises yet", "no exercises yet", "0"}
+                                  << QStringList{};
     QTest::newRow("two found, one stage missed twice, one part missed")
         << QList<ExerciseRecord>{exercise("damper", "damper", true, 3, 3),
                                  exercise("horizontal-output", "damper", false, 6, 4),
@@ -164,8 +167,8 @@ void tst_frmprogress::showsTheNumbers()
     QCOMPARE(past.size(), recorded.size());
     if (!recorded.isEmpty()) {
         const ExerciseRecord& last = recorded.last();
-        QVERIFY2(past.first().contains(QStringLiteral("%1 measurements, %2 would do").arg(last.measurements)
-                                           .arg(last.optimum)),
+        QVERIFY2(past.first().contains(
+                     QStringLiteral("%1 measurements, %2 would do").arg(last.measurements).arg(last.optimum)),
                  qPrintable(past.first()));
     }
 }
@@ -257,7 +260,8 @@ void tst_frmprogress::unusableHistoryIsSaid()
     progress.Show();
     QVERIFY(Visible(progress.lblProblem()));
     QCOMPARE(progress.lblProblem()->Caption(), store.problem());
-    QVERIFY(progress.lblProblem()->Caption().startsWith(QStringLiteral("The exercise history could not be read")));
+    QVERIFY(progress.lblProblem()->Caption().startsWith(
+        QStringLiteral("The exercise history could not be read")));
     QCOMPARE(progress.txtDone()->Text(), QStringLiteral("0"));
     click(progress.cmdExport());
     QVERIFY(program.services.saveTitles.empty());

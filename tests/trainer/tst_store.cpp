@@ -4,13 +4,14 @@
 #include "trainer/store.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QRegularExpression>
 #include <QTest>
 #include <QThread>
 
@@ -173,7 +174,8 @@ void tst_store::unusableFileKeepsItsBytes_data()
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
         write(path, noise);
         return std::shared_ptr<void>();
-    }) << "could not be read, so it was kept aside as" << true;
+    }) << "could not be read, so it was kept aside as"
+                                    << true;
     QTest::newRow("a damaged page") << Setup([](const QString& path) {
         history(path, 200);
         QFile f(path);
@@ -181,21 +183,26 @@ void tst_store::unusableFileKeepsItsBytes_data()
         f.seek(2 * 4096 + 8);
         f.write(QByteArray(1024, '\xab'));
         return std::shared_ptr<void>();
-    }) << "could not be read, so it was kept aside as" << true;
+    }) << "could not be read, so it was kept aside as"
+                                    << true;
     QTest::newRow("tables of another program") << Setup([](const QString& path) {
-        sql(path, {"CREATE TABLE exercise (id INTEGER, name TEXT)", "INSERT INTO exercise VALUES (1, 'push-ups')"});
+        sql(path,
+            {"CREATE TABLE exercise (id INTEGER, name TEXT)", "INSERT INTO exercise VALUES (1, 'push-ups')"});
         return std::shared_ptr<void>();
-    }) << "could not be read, so it was kept aside as" << true;
+    }) << "could not be read, so it was kept aside as"
+                                               << true;
     QTest::newRow("newer version") << Setup([](const QString& path) {
         history(path, 2);
         sql(path, {"PRAGMA user_version = 7", "CREATE TABLE remark (text TEXT)"});
         return std::shared_ptr<void>();
-    }) << "was written by a newer version of Fernwick" << false;
+    }) << "was written by a newer version of Fernwick"
+                                   << false;
     QTest::newRow("read-only file") << Setup([](const QString& path) {
         history(path, 2);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
         return std::shared_ptr<void>();
-    }) << "is read-only, or its folder is" << false;
+    }) << "is read-only, or its folder is"
+                                    << false;
     QTest::newRow("read-only folder") << Setup([](const QString& path) {
         history(path, 2);
         const QString folder = QFileInfo(path).absolutePath();
@@ -203,7 +210,8 @@ void tst_store::unusableFileKeepsItsBytes_data()
         return std::shared_ptr<void>(nullptr, [folder](void*) {
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         });
-    }) << "is read-only, or its folder is" << false;
+    }) << "is read-only, or its folder is"
+                                      << false;
     QTest::newRow("locked by another connection") << Setup([](const QString& path) {
         history(path, 2);
         auto db = std::make_shared<QSqlDatabase>(QSqlDatabase::addDatabase("QSQLITE", "locker"));
@@ -245,14 +253,16 @@ void tst_store::unusableFileKeepsItsBytes()
     if (before.isEmpty())
         before = bytes(path); // the lock is gone now, and nothing wrote in between
     QVERIFY2(problem.contains(sentence), qPrintable(problem));
-    QVERIFY2(problem.endsWith(QLatin1Char('.')) && !problem.contains(QLatin1String(". ")), qPrintable(problem));
+    QVERIFY2(problem.endsWith(QLatin1Char('.')) && !problem.contains(QLatin1String(". ")),
+             qPrintable(problem));
     const QStringList files = QDir(folder.path()).entryList(QDir::Files);
     if (!movedAside) {
         QCOMPARE(files, filesBefore);
         QCOMPARE(bytes(path), before);
         return;
     }
-    const QString aside = QStringLiteral("trainer-unreadable-%1.sqlite").arg(QDate::currentDate().toString(Qt::ISODate));
+    const QString aside =
+        QStringLiteral("trainer-unreadable-%1.sqlite").arg(QDate::currentDate().toString(Qt::ISODate));
     QCOMPARE(files, QStringList{aside});
     QVERIFY2(problem.contains(QDir::toNativeSeparators(folder.filePath(aside))), qPrintable(problem));
     QCOMPARE(bytes(folder.filePath(aside)), before);
@@ -276,14 +286,19 @@ void tst_store::killedWriterLosesNoFinishedExercise()
         QProcess writer;
         writer.start(QStringLiteral(STORE_WRITER), {path, QStringLiteral("round%1").arg(round), "0"});
         QVERIFY(writer.waitForStarted());
-        // Let it finish a few exercises, then kill it at a random moment in the next one.
-        const int wanted = QRandomGenerator::global()->bounded(1, 6);
+        // Let it finish a few exercises, then kill it at a random moment in the next one: somewhere within
+        // the time the last one took.
+        const int wanted = QRandomGenerator::global()->bounded(1, 5);
         QByteArray out;
+        QElapsedTimer sinceLast;
+        sinceLast.start();
+        qint64 lastTook = 0;
         while (out.count('\n') < wanted) {
-            QVERIFY2(writer.waitForReadyRead(30000), writer.readAllStandardError().constData());
+            QVERIFY2(writer.waitForReadyRead(60000), writer.readAllStandardError().constData());
             out += writer.readAllStandardOutput();
+            lastTook = sinceLast.restart();
         }
-        QThread::usleep(QRandomGenerator::global()->bounded(3000u));
+        QThread::usleep(QRandomGenerator::global()->bounded(quint64(lastTook) * 1000 + 1));
         writer.kill(); // SIGKILL
         QVERIFY(writer.waitForFinished());
         const int printed = static_cast<int>(out.count('\n')) + static_cast<int>(finished(writer).size());
@@ -309,13 +324,14 @@ void tst_store::killedWriterLosesNoFinishedExercise()
 void tst_store::twoProcessesBothRecord()
 {
     const QString path = m_dir.filePath("two.sqlite");
-    constexpr int kEach = 30;
+    constexpr int kEach = 20;
     QProcess a, b;
     a.start(QStringLiteral(STORE_WRITER), {path, "a", QString::number(kEach)});
     b.start(QStringLiteral(STORE_WRITER), {path, "b", QString::number(kEach)});
     for (QProcess* p : {&a, &b}) {
         QVERIFY(p->waitForFinished(120000));
-        QVERIFY2(p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0, p->readAllStandardError().constData());
+        QVERIFY2(p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0,
+                 p->readAllStandardError().constData());
         QCOMPARE(int(finished(*p).size()), kEach);
     }
     Store store(path);
@@ -339,7 +355,8 @@ void tst_store::progressSums_data()
     QTest::addColumn<QString>("missed");
     QTest::newRow("none") << std::vector<ExerciseRecord>{} << QList<int>{0, 0, 0, 0, 0} << "";
     QTest::newRow("right stage, wrong part is not a missed stage")
-        << std::vector<ExerciseRecord>{exercise("a", "damper", "damper", false)} << QList<int>{1, 0, 1, 3, 1} << "";
+        << std::vector<ExerciseRecord>{exercise("a", "damper", "damper", false)} << QList<int>{1, 0, 1, 3, 1}
+        << "";
     ExerciseRecord careful = exercise("b", "damper", "damper", true);
     careful.measurements = 5;
     careful.safetySlips = 0;
@@ -347,9 +364,12 @@ void tst_store::progressSums_data()
         << std::vector<ExerciseRecord>{careful, exercise("c", "fuse", "damper", false)}
         << QList<int>{2, 1, 6, 6, 1} << "fuse 1";
     QTest::newRow("most missed first, a tie in the order first missed")
-        << std::vector<ExerciseRecord>{exercise("d", "tuner", "if", false), exercise("e", "fuse", "if", false),
-                                       exercise("f", "fuse", "if", false), exercise("g", "agc", "if", false),
-                                       exercise("h", "tuner", "tuner", true), exercise("i", "agc", "if", false),
+        << std::vector<ExerciseRecord>{exercise("d", "tuner", "if", false),
+                                       exercise("e", "fuse", "if", false),
+                                       exercise("f", "fuse", "if", false),
+                                       exercise("g", "agc", "if", false),
+                                       exercise("h", "tuner", "tuner", true),
+                                       exercise("i", "agc", "if", false),
                                        exercise("j", "if", "agc", false)}
         << QList<int>{7, 1, 7, 21, 7} << "fuse 2, agc 2, tuner 1, if 1";
 }
