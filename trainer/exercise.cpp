@@ -126,7 +126,7 @@ QString resultText(const ExerciseRecord& record, const Fault& fault)
                                  : QStringLiteral("%1 measurements").arg(record.measurements);
     const QString slips = record.safetySlips == 1 ? QStringLiteral("1 safety slip")
                                                   : QStringLiteral("%1 safety slips").arg(record.safetySlips);
-    return QStringLiteral("%1 %2 where a half-split search needs %3; %4; %5.\n%6")
+    return QStringLiteral("%1 %2, where a half-split search needs %3; %4; %5 taken.\n%6")
         .arg(verdict, measured)
         .arg(record.optimum)
         .arg(slips, duration(record.seconds), QString::fromUtf8(fault.explanation));

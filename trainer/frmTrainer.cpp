@@ -222,7 +222,8 @@ void frmTrainer::cmdCheck_Click()
         return;
     const PartCheck check = m_exercise->checkPart(cboPart()->currentText());
     txtReadings()->appendPlainText(
-        QStringLiteral("Out of circuit, power off: %1 %2.").arg(check.part, check.finding));
+        QStringLiteral("%1, out of circuit, power off: %2 %3.")
+            .arg(stageTitle(m_exercise->record().stageNamed), check.part, check.finding));
 }
 
 void frmTrainer::cmdPart_Click()

@@ -214,7 +214,7 @@ void tst_trainerexercise::resultSaysHowItWent_data()
     QTest::newRow("right, one slip") << true << 5 << 1 << 125
                                      << QStringList{"Right", "5 measurements", "1 safety slip", "2 min 05 s"};
     QTest::newRow("wrong, no slip") << false << 1 << 0 << 42
-                                    << QStringList{"Wrong", "1 measurement ", "0 safety slips", "42 s"};
+                                    << QStringList{"Wrong", "1 measurement,", "0 safety slips", "42 s"};
 }
 
 void tst_trainerexercise::resultSaysHowItWent()

@@ -271,6 +271,30 @@ std::vector<Road> roads()
              t.view()->setCurrentIndex(0);
              return t.window();
          }},
+        // The same set found: its stage measured and named, the failed part checked and named, the result.
+        {"frmTrainer-result",
+         [] {
+             Module1::Main();
+             press(frmOne::get().Option10());
+             frmTrainer& t = frmTrainer::get();
+             const auto all = trainer::faults();
+             const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
+                 return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
+             });
+             const trainer::Fault& fault = shown == all.end() ? all.front() : *shown;
+             pick(t.cboFault(), static_cast<int>(&fault - all.data()) + 1);
+             press(t.cmdNew());
+             press(t.optIsolationIn());
+             const QString stage = QString::fromLatin1(fault.stage);
+             measure(t, stage);
+             pick(t.cboStage(), static_cast<int>(trainer::stages().indexOf(stage)));
+             press(t.cmdStage());
+             pick(t.cboPart(),
+                  static_cast<int>(t.exercise()->suspectParts().indexOf(QString::fromUtf8(fault.part))));
+             press(t.cmdCheck());
+             press(t.cmdPart());
+             return t.window();
+         }},
         {"frmFreq",
          [] {
              frmFreq::get().Show();
