@@ -58,6 +58,16 @@ QWidget* walk(const QString& name)
     return window;
 }
 
+// A control of a window by name; "frmLVPower/Text8" names one inside the window's child frmLVPower (a
+// diagram page of the trainer's measuring view).
+QWidget* controlAt(QWidget* window, const QString& path)
+{
+    QWidget* found = window;
+    for (const QString& name : path.split(QLatin1Char('/')))
+        found = found ? found->findChild<QWidget*>(name) : nullptr;
+    return found;
+}
+
 // Shows a bare window built by `build`, paints it once; the time in milliseconds.
 double showBare(const std::function<std::unique_ptr<QWidget>()>& build)
 {
@@ -290,7 +300,7 @@ void bench_transitions::transition_data()
     add("frmMarkings", "cmdReturn");
     // The trainer: a new set, a measurement on its diagram (the horizontal output stage) and an answer.
     add("frmTrainer", "cmdNew");
-    add("frmTrainer", "Text8", {"cmdNew", "optIsolationIn"});
+    add("frmTrainer", "frmLVPower/Text8", {"cmdNew", "optIsolationIn"});
     add("frmTrainer", "cmdStage", {"cmdNew", "cboStage=3"});
     add("frmTrainer", "cmdReturn");
 }
@@ -309,7 +319,7 @@ void bench_transitions::transition()
             QWidget* window = walk(move.road);
             for (const QString& name : move.before) { // "cboStage=3" chooses item 3 of a drop-down list
                 const QStringList choice = name.split(QLatin1Char('='));
-                QWidget* first = window->findChild<QWidget*>(choice.front());
+                QWidget* first = controlAt(window, choice.front());
                 if (choice.size() == 2)
                     fw::test::choose(first, choice.back().toInt());
                 else
@@ -317,7 +327,7 @@ void bench_transitions::transition()
             }
             settle();
             window->grab();
-            QWidget* control = window->findChild<QWidget*>(move.control);
+            QWidget* control = controlAt(window, move.control);
             QVERIFY2(control && control->isVisible(), qPrintable(move.control + QLatin1String(" not shown")));
             QElapsedTimer timer;
             timer.start();

@@ -10,6 +10,7 @@
 #include "trainer/store.h"
 
 #include <QRandomGenerator>
+#include <QTimer>
 #include <QWhatsThis>
 
 using namespace fw;
@@ -244,8 +245,11 @@ void frmTrainer::showResult()
         cmdNote()->show();
     }
     showNaming();
-    if (history().isOpen() && !history().record(record))
-        lblStore()->setText(history().problem());
+    // Kept once the result is on the screen, so that the answer never waits for the disk.
+    QTimer::singleShot(0, this, [this, record] {
+        if (history().isOpen() && !history().record(record) && isLoaded())
+            lblStore()->setText(history().problem());
+    });
 }
 
 void frmTrainer::cmdNote_Click()

@@ -71,6 +71,20 @@ template <class F> bool onPointed(QWidget* control, QObject* context, F measure)
     }
     return true;
 }
+// The diagram's design as the view shows it.
+Design shownTable(const Diagram& d)
+{
+    Design table;
+    for (Ctl& c : d.table())
+        if (!d.left.contains(c.name) && !d.left.contains(c.container))
+            table.push_back(std::move(c));
+    return table;
+}
+
+bool pointable(Kind kind)
+{
+    return kind == Kind::Label || kind == Kind::TextArea || kind == Kind::TextBox || kind == Kind::Picture;
+}
 } // namespace
 
 MeasuringView::MeasuringView(const QStringList& stages, QWidget* parent) : QTabWidget(parent)
@@ -78,48 +92,66 @@ MeasuringView::MeasuringView(const QStringList& stages, QWidget* parent) : QTabW
     setObjectName(QStringLiteral("tabDiagrams"));
     setAccessibleName(QStringLiteral("Block diagrams to measure on"));
     const QSet<QString> measurable(stages.begin(), stages.end());
-    QHash<QString, int> firstSeen;
     for (int i = 0; i < kDiagrams; ++i) {
         const Diagram& d = diagram(i);
         const QString screen = QString::fromLatin1(d.screen);
-        Design table;
-        for (Ctl& c : d.table())
-            if (!d.left.contains(c.name) && !d.left.contains(c.container))
-                table.push_back(std::move(c));
+        for (const Ctl& c : shownTable(d))
+            if (const QString stage = areanotes::areaAt(screen, c.name);
+                pointable(c.kind) && measurable.contains(stage) && !m_pageOf.contains(stage))
+                m_pageOf.insert(stage, i);
         auto* page = new QWidget;
         page->setObjectName(screen);
         page->setAutoFillBackground(true);
         page->setMinimumSize(toPixels(d.client.width()), toPixels(d.client.height()));
-        const QHash<QString, QWidget*> controls = build(page, table);
-        if (d.drawing) {
+        if (d.drawing)
             setBackColor(page, colors::white);
-            for (QWidget* control : controls) {
-                if (auto* block = qobject_cast<TextArea*>(control)) {
-                    block->document()->setDocumentMargin(1);
-                    block->setWordWrapMode(QTextOption::WordWrap);
-                } else if (qobject_cast<PictureBox*>(control)) {
-                    control->setAutoFillBackground(false);
-                }
-            }
-        }
-        attachNotes(screen, controls);
-        // In design order, so that the keyboard meets the stages as the diagram lists them.
-        for (const Ctl& c : table) {
-            const QString stage = areanotes::areaAt(screen, c.name);
-            QWidget* control = controls.value(c.name);
-            if (stage.isEmpty() || !measurable.contains(stage) || !control)
-                continue;
-            if (!onPointed(control, this, [this, stage] { emit measureRequested(stage); }))
-                continue;
-            control->setFocusPolicy(Qt::StrongFocus);
-            if (!m_controls.contains(stage))
-                m_controls.insert(stage, control);
-        }
         addTab(page, QString::fromLatin1(d.tab));
     }
     for (const QString& stage : stages)
-        if (m_controls.contains(stage))
+        if (m_pageOf.contains(stage))
             m_order << stage;
+    // A diagram is built when it is first shown, so that opening the trainer builds one of the three.
+    buildPage(0);
+    connect(this, &QTabWidget::currentChanged, this, &MeasuringView::buildPage);
+}
+
+void MeasuringView::buildPage(int index)
+{
+    if (index < 0 || index >= kDiagrams || m_built[index])
+        return;
+    m_built[index] = true;
+    const Diagram& d = diagram(index);
+    const QString screen = QString::fromLatin1(d.screen);
+    const Design table = shownTable(d);
+    QWidget* page = widget(index);
+    const QHash<QString, QWidget*> controls = build(page, table);
+    if (d.drawing) {
+        for (QWidget* control : controls) {
+            if (auto* block = qobject_cast<TextArea*>(control)) {
+                block->document()->setDocumentMargin(1);
+                block->setWordWrapMode(QTextOption::WordWrap);
+            } else if (qobject_cast<PictureBox*>(control)) {
+                control->setAutoFillBackground(false);
+            }
+        }
+    }
+    attachNotes(screen, controls);
+    // In design order, so that the keyboard meets the stages as the diagram lists them.
+    for (const Ctl& c : table) {
+        const QString stage = areanotes::areaAt(screen, c.name);
+        QWidget* control = controls.value(c.name);
+        if (!control || m_pageOf.value(stage, -1) != index)
+            continue;
+        if (!onPointed(control, this, [this, stage] { emit measureRequested(stage); }))
+            continue;
+        control->setFocusPolicy(Qt::StrongFocus);
+        if (!m_controls.contains(stage))
+            m_controls.insert(stage, control);
+    }
+    // Made after the view was shown: shown here, as the design has them.
+    for (const Ctl& c : table)
+        if (QWidget* control = controls.value(c.name); control && c.isVisible)
+            control->show();
 }
 
 QWidget* MeasuringView::page(const QString& screen) const
@@ -130,8 +162,9 @@ QWidget* MeasuringView::page(const QString& screen) const
     return nullptr;
 }
 
-QWidget* MeasuringView::control(const QString& stage) const
+QWidget* MeasuringView::control(const QString& stage)
 {
+    buildPage(m_pageOf.value(stage, -1));
     return m_controls.value(stage);
 }
 

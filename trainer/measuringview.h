@@ -16,8 +16,9 @@ public:
 
     // The diagram page of a diagram screen's name ("frmLVPower"); null for another name.
     QWidget* page(const QString& screen) const;
-    // The first control that measures a stage, and the page it is on; null for a stage not shown.
-    QWidget* control(const QString& stage) const;
+    // The first control that measures a stage (its page built when it is not yet); null for a stage not
+    // shown.
+    QWidget* control(const QString& stage);
     // Every stage that can be measured here, in the order of the diagrams.
     QStringList stages() const { return m_order; }
     // Shows the page of a stage's control and gives the control the focus.
@@ -27,6 +28,10 @@ signals:
     void measureRequested(const QString& stage);
 
 private:
-    QHash<QString, QWidget*> m_controls; // the first control of each stage
+    void buildPage(int index);
+
+    QHash<QString, int> m_pageOf;        // the page of each stage's first control
+    QHash<QString, QWidget*> m_controls; // the first control of each stage, on the pages built so far
     QStringList m_order;
+    bool m_built[3] = {};
 };
