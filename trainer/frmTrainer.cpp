@@ -183,14 +183,11 @@ void frmTrainer::Stage_Measure(const QString& stage)
         lblResult()->setText(noSet());
         return;
     }
+    if (m_exercise->step() != Exercise::Step::Measuring) // the stage is named: the diagrams only show now
+        return;
     const Measurement taken = m_exercise->measure(stage);
-    if (taken.refusal.isEmpty() || m_exercise->step() == Exercise::Step::Measuring) {
-        const QString text = taken.reading ? readingText(*taken.reading)
-                                           : stageTitle(stage) + QStringLiteral(": ") + taken.refusal;
-        txtReadings()->appendPlainText(text);
-    } else {
-        lblResult()->setText(taken.refusal);
-    }
+    txtReadings()->appendPlainText(taken.reading ? readingText(*taken.reading)
+                                                 : stageTitle(stage) + QStringLiteral(": ") + taken.refusal);
 }
 
 void frmTrainer::cmdStage_Click()

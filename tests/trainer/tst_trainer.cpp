@@ -194,6 +194,8 @@ void tst_trainer::anExercise()
         QVERIFY(lastReading(t).contains(part));
         click(t.cmdPart());
     }
+    click(box); // once the answer is given, a stage only shows
+    QCOMPARE(readings(t).size(), rightStage ? 3 : 2);
     QVERIFY2(t.lblResult()->text().startsWith(verdict), qPrintable(t.lblResult()->text()));
     QVERIFY(t.lblResult()->text().contains(QString::fromUtf8(fault.explanation)));
     QVERIFY(!t.cmdStage()->isEnabled());
