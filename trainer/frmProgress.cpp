@@ -27,6 +27,13 @@ QString count(int n, const char* one, const char* many)
     return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
 
+// Shows a sentence in a label, and gives it to assistive technology as the label's description.
+void tell(Label* label, const QString& sentence)
+{
+    label->setCaption(sentence);
+    label->setAccessibleDescription(sentence);
+}
+
 // One past exercise as the list shows it.
 QString line(const trainer::ExerciseRecord& e)
 {
@@ -53,7 +60,11 @@ Design frmProgress::design() const
 {
     return {
         label("Label1", "Trainer Progress", 0, 120, 11400, 495).bold(18).fore(colors::darkRed).centred(),
-        label("lblProblem", "", 360, 660, 10680, 495).bold(8.25).fore(colors::darkRed).hidden(),
+        label("lblProblem", "", 360, 660, 10680, 495)
+            .bold(8.25)
+            .fore(colors::darkRed)
+            .hidden()
+            .says("History"),
         label("Label2", "Exercises done", 360, 1230, 3600, 255).bold(8.25),
         textBox("txtDone", "", 4080, 1200, 6960, 315).says("Exercises done").readOnly(),
         label("Label3", "Success rate", 360, 1650, 3600, 255).bold(8.25),
@@ -68,7 +79,7 @@ Design frmProgress::design() const
         listBox("lstMissed", 360, 3210, 10680, 975).says("Stages most often missed"),
         label("Label7", "Past exercises, the latest first", 360, 4320, 10680, 255).bold(8.25),
         listBox("lstExercises", 360, 4590, 10680, 1680).says("Past exercises"),
-        label("lblStatus", "", 360, 6330, 10680, 255),
+        label("lblStatus", "", 360, 6330, 10680, 255).says("Export"),
         command("cmdExport", "Export to CSV", 3765, 6690, 1695, 375).bold(8.25),
         command("cmdReturn", "Return", 5940, 6690, 1695, 375).bold(8.25),
     };
@@ -84,7 +95,7 @@ void frmProgress::Form_Load()
 {
     place(*this);
     trainer::Store& store = trainer::history();
-    lblProblem()->setCaption(store.problem());
+    tell(lblProblem(), store.problem());
     lblProblem()->setVisible(!store.problem().isEmpty());
 
     const std::vector<trainer::ExerciseRecord> exercises = store.exercises();
@@ -115,7 +126,7 @@ void frmProgress::cmdExport_Click()
 {
     const std::vector<trainer::ExerciseRecord> exercises = trainer::history().exercises();
     if (exercises.empty()) {
-        lblStatus()->setCaption(QStringLiteral("There are no exercises to export yet."));
+        tell(lblStatus(), QStringLiteral("There are no exercises to export yet."));
         return;
     }
     const QString file =
@@ -133,9 +144,9 @@ void frmProgress::cmdExport_Click()
                           kExportTitle);
         return;
     }
-    lblStatus()->setCaption(
-        QStringLiteral("%1 exported to %2.")
-            .arg(count(int(exercises.size()), "exercise", "exercises"), QDir::toNativeSeparators(file)));
+    tell(lblStatus(),
+         QStringLiteral("%1 exported to %2.")
+             .arg(count(int(exercises.size()), "exercise", "exercises"), QDir::toNativeSeparators(file)));
 }
 
 void frmProgress::cmdReturn_Click()

@@ -113,7 +113,6 @@ Store::~Store()
 void Store::open(int busyMilliseconds)
 {
     const QFileInfo file(m_path);
-    const QString native = QDir::toNativeSeparators(m_path);
     if (!QDir().mkpath(file.absolutePath())) {
         m_problem = QStringLiteral("The folder for the exercise history (%1) could not be made, so this run "
                                    "keeps no history.")
@@ -122,9 +121,7 @@ void Store::open(int busyMilliseconds)
     }
     // SQLite writes its journal beside the file, so the folder must be writable too.
     if ((file.exists() && file.isFile() && !writable(file)) || !writable(QFileInfo(file.absolutePath()))) {
-        m_problem = QStringLiteral("The exercise history (%1) is read-only, or its folder is, so this run "
-                                   "keeps no history and leaves it as it is.")
-                        .arg(native);
+        refuse(QString::number(kReadOnly), QString());
         return;
     }
 

@@ -110,7 +110,8 @@ int fw::test::runGuiTest(QObject& test, int argc, char** argv)
 {
     QApplication app(argc, argv);
     fw::initApplication(app);
-    QStandardPaths::setTestModeEnabled(true); // the trainer's history stays out of the user's own
+    // The trainer's history, and anything else kept in the user's folders, goes to a test location.
+    QStandardPaths::setTestModeEnabled(true);
     const int status = QTest::qExec(&test, argc, argv);
     fw::shutdownApplication();
     return status;
