@@ -3,6 +3,8 @@
 #include "app/frmOne.h"
 #include "app/placement.h"
 
+#include <QPainter>
+
 #include <algorithm>
 
 using namespace fw;
@@ -12,9 +14,12 @@ namespace {
 constexpr int kMostBands = 6;
 
 // The drawn resistor: body, bands and the captions under them, in twips.
-constexpr int kBodyLeft = 2400, kBodyTop = 1020, kBodyWidth = 4800, kBodyHeight = 840;
+constexpr int kBodyLeft = 2400, kBodyTop = 840, kBodyWidth = 4800, kBodyHeight = 840;
 constexpr int kBandWidth = 330, kBandMargin = 420;
-constexpr int kCaptionWidth = 720, kCaptionTop = kBodyTop + kBodyHeight + 60, kCaptionHeight = 480;
+// Three lines: the colour, and a meaning such as "no tolerance" that wraps at its space. Wide enough for a
+// coefficient such as "100 ppm/K" on one line, wider than the bands of a 6-band part stand apart: a caption's
+// text is centred, so that neighbours' texts still stand clear of each other.
+constexpr int kCaptionWidth = 840, kCaptionTop = kBodyTop + kBodyHeight + 60, kCaptionHeight = 720;
 
 constexpr int kSwatchLeft = 240, kSwatchStep = 705, kSwatchTop = 2520;
 
@@ -56,11 +61,60 @@ int bandLeft(int i, int count)
 // more.
 constexpr int kFreshCount = 4;
 
-// The band the next colour goes to has a heavy outline, a chosen one a thin one, the others none.
-void markCurrent(Label* band, bool current, bool chosen = false)
+// The band the next colour goes to has a heavy outline, a chosen one a thin one, the others none. The outline
+// is black on a light band and white on a dark one, so that it shows on every colour.
+void markCurrent(Label* band, bool current, bool chosen, const QColor& fill)
 {
     band->setFrameStyle(current || chosen ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     band->setLineWidth(current ? 3 : 1);
+    const bool light = !chosen || qGray(fill.rgb()) >= 128;
+    setForeColor(band, light ? QColor(Qt::black) : QColor(Qt::white));
+}
+
+// The ring round a colour swatch that has the keyboard focus: black outside, white inside, so that it shows
+// on every colour. It lies over the swatch, which keeps its clicks and keys.
+class FocusRing : public QWidget
+{
+public:
+    explicit FocusRing(QWidget* swatch) : QWidget(swatch)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        resize(swatch->size());
+        swatch->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            resize(parentWidget()->size());
+        return QWidget::eventFilter(watched, event);
+    }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!parentWidget()->hasFocus())
+            return;
+        constexpr int kLine = 2;
+        QPainter painter(this);
+        const QRect outer = rect();
+        const QRect inner = outer.adjusted(kLine, kLine, -kLine, -kLine);
+        const QRegion outerRing = QRegion(outer).subtracted(inner);
+        const QRegion innerRing = QRegion(inner).subtracted(inner.adjusted(kLine, kLine, -kLine, -kLine));
+        for (const QRect& r : outerRing)
+            painter.fillRect(r, Qt::black);
+        for (const QRect& r : innerRing)
+            painter.fillRect(r, Qt::white);
+    }
+};
+
+// A result is read out as what it says; an empty one as what it is for, the name the design gives it.
+constexpr char kRole[] = "resultRole";
+void showResult(Label* label, const QString& text)
+{
+    label->setText(text);
+    label->setAccessibleName(text.isEmpty() ? label->property(kRole).toString() : text);
 }
 
 int figuresOf(int count)
@@ -110,6 +164,7 @@ Design frmMarkings::design() const
             option("Option4", "6 bands", 3120, 330, 960, 315),
             label("Label1", "Value or bands, e.g. 4k7", 4200, 60, 3600, 255),
             textBox("txtValue", "", 4200, 330, 3600, 345).says("Value or bands").size(9.75),
+            command("cmdClear", "Clear", 7920, 315, 1095, 375).bold(8.25),
             picture("picResistor", ":/assets/resistor-body.svg", 600, kBodyTop, 8400, kBodyHeight)
                 .says("A resistor with two wire leads, its bands drawn on its body"),
         };
@@ -177,39 +232,53 @@ void frmMarkings::wire()
     for (int i = 0; i < 4; ++i)
         connect(options[i], &OptionButton::Click, this, [this, i] { Option_Click(i + 3); });
     connect(txtValue(), &QLineEdit::textEdited, this, &frmMarkings::txtValue_Change);
+    connect(cmdClear(), &CommandButton::Click, this, &frmMarkings::cmdClear_Click);
     for (int i = 0; i < kMostBands; ++i)
         connect(band(i), &Label::Click, this, [this, i] { Band_Click(i); });
     for (const BandColor& c : bandColors()) {
         const Color color = c.color;
         connect(swatch(color), &Label::Click, this, [this, color] { Swatch_Click(color); });
+        new FocusRing(swatch(color));
     }
     connect(txtSmd(), &QLineEdit::textEdited, this, &frmMarkings::txtSmd_Change);
     connect(txtCap(), &QLineEdit::textEdited, this, &frmMarkings::txtCap_Change);
     connect(cmdReturn(), &CommandButton::Click, this, &frmMarkings::cmdReturn_Click);
     for (Label* text : {lblSeries(), lblReverse(), lblMessage(), lblSmd(), lblCap()})
         text->setWordWrap(true);
+    for (Label* result :
+         {lblValue(), lblSeries(), lblReverse(), lblMessage(), lblSmd(), lblSmdCodes(), lblCap()})
+        result->setProperty(kRole, result->accessibleName());
 }
 
 void frmMarkings::Form_Load()
 {
     place(*this);
     m_note.clear();
-    m_bands.clear();
-    m_tolerance.reset();
-    m_coefficient.reset();
+    m_part = Part{};
     m_fromValue = false;
     setCount(kFreshCount); // as the design draws it
-    markCurrent(band(0), true);
+    keepAsTypedFrom();
+    markCurrent(band(0), true, false, {});
 }
 
 void frmMarkings::setCount(int count)
 {
-    m_bands.resize(static_cast<std::size_t>(count));
-    const auto unset = std::find(m_bands.begin(), m_bands.end(), std::nullopt);
-    m_current = unset == m_bands.end() ? 0 : static_cast<int>(unset - m_bands.begin());
+    m_part.count = count;
     OptionButton* options[] = {Option1(), Option2(), Option3(), Option4()};
     for (int i = 0; i < 4; ++i)
         options[i]->setValue(i + 3 == count);
+    emptyPart();
+}
+
+void frmMarkings::emptyPart()
+{
+    m_bands.assign(static_cast<std::size_t>(m_part.count), std::nullopt);
+    m_current = 0;
+}
+
+void frmMarkings::keepAsTypedFrom()
+{
+    m_typedFrom = m_part;
 }
 
 void frmMarkings::Option_Click(int count)
@@ -218,6 +287,7 @@ void frmMarkings::Option_Click(int count)
     setCount(count);
     if (m_fromValue)
         writeBands();
+    keepAsTypedFrom();
     showBands(!m_fromValue);
 }
 
@@ -229,35 +299,59 @@ void frmMarkings::Band_Click(int i)
 
 void frmMarkings::Swatch_Click(Color color)
 {
-    if (m_bands.size() < 3) { // a zero-ohm link gives way to a fresh 4-band part
-        m_bands.clear();
-        setCount(4);
-    }
+    if (m_bands.size() == 1) // a zero-ohm link gives way to a fresh part
+        emptyPart();
     // A tolerance or coefficient chosen for a typed value keeps the value; any other band makes a new part.
-    const int figures = figuresOf(static_cast<int>(m_bands.size()));
+    const int figures = figuresOf(m_part.count);
     const BandColor& c = bandColor(color);
     const bool tolerance = m_current == figures + 1 && c.tolerance;
     const bool coefficient = m_current == figures + 2 && c.temperatureCoefficient;
     if (tolerance)
-        m_tolerance = color;
+        m_part.tolerance = color;
     if (coefficient)
-        m_coefficient = color;
+        m_part.coefficient = color;
     m_fromValue = m_fromValue && (tolerance || coefficient);
     m_note.clear();
     m_bands[static_cast<std::size_t>(m_current)] = color;
     m_current = (m_current + 1) % static_cast<int>(m_bands.size());
     if (m_fromValue)
         writeBands();
+    keepAsTypedFrom();
     showBands(!m_fromValue);
+}
+
+void frmMarkings::cmdClear_Click()
+{
+    m_note.clear();
+    m_fromValue = false;
+    m_part.tolerance.reset();
+    m_part.coefficient.reset();
+    emptyPart();
+    keepAsTypedFrom();
+    showBands(true);
 }
 
 void frmMarkings::txtValue_Change()
 {
+    // The box is read afresh from where typing began, so that a refused entry changes nothing.
     m_note.clear();
+    m_part = m_typedFrom;
+    setCount(m_part.count);
     const QString typed = txtValue()->text().trimmed();
-    m_fromValue = !typed.isEmpty() && parseOhms(typed);
-    if (m_fromValue || typed.isEmpty()) {
+    const Result<TypedValue> value = parseValue(typed);
+    m_fromValue = bool(value);
+    if (value) {
+        const auto colors = bandColors();
+        const auto typedBand = std::find_if(colors.begin(), colors.end(), [&](const BandColor& c) {
+            return value->tolerance && c.tolerance == value->tolerance;
+        });
+        if (typedBand != colors.end())
+            m_part.tolerance = typedBand->color;
         writeBands();
+        showBands(false);
+        return;
+    }
+    if (typed.isEmpty()) {
         showBands(false);
         return;
     }
@@ -271,7 +365,7 @@ void frmMarkings::txtValue_Change()
         std::any_of(bands.begin(), bands.end(), [](const auto& b) { return b.has_value(); }) ||
         std::all_of(typed.begin(), typed.end(), [](QChar ch) { return ch.isLetter() || ch == u' '; });
     if (!wordy)
-        m_note = parseOhms(typed).reason;
+        m_note = value.reason;
     else if (unknown != bands.end())
         m_note = QStringLiteral(
                      "\u201C%1\u201D is no band colour: black, brown, red, orange, yellow, green, blue, "
@@ -280,49 +374,59 @@ void frmMarkings::txtValue_Change()
     else if (bands.size() == 2 || bands.size() > kMostBands)
         m_note =
             QStringLiteral("A resistor has 3, 4, 5 or 6 bands, or the one black band of a zero-ohm link.");
+    else if (bands.size() == 1 && bands[0] != Color::Black)
+        m_note = readBands(std::vector{*bands[0]}).reason;
     if (!m_note.isEmpty()) {
         // Nothing is drawn that could be mistaken for the marking typed.
-        std::fill(m_bands.begin(), m_bands.end(), std::nullopt);
-        m_current = 0;
         showBands(false);
         return;
     }
-    setCount(static_cast<int>(bands.size()));
+    if (bands.size() > 1)
+        setCount(static_cast<int>(bands.size()));
     m_bands = bands;
     const int figures = figuresOf(static_cast<int>(bands.size()));
     if (bands.size() >= 4 && bandColor(*bands[static_cast<std::size_t>(figures + 1)]).tolerance)
-        m_tolerance = bands[static_cast<std::size_t>(figures + 1)];
+        m_part.tolerance = bands[static_cast<std::size_t>(figures + 1)];
     if (bands.size() == kMostBands && bandColor(*bands.back()).temperatureCoefficient)
-        m_coefficient = bands.back();
+        m_part.coefficient = bands.back();
     showBands(false);
 }
 
 void frmMarkings::writeBands()
 {
-    const Result<Decimal> value = parseOhms(txtValue()->text());
+    const Result<TypedValue> value = parseValue(txtValue()->text());
     if (!value)
         return;
-    int count = static_cast<int>(m_bands.size());
-    if (count < 3)
-        count = 4;
-    // The tolerance and coefficient last chosen on their bands; gold on 4 bands, brown on more, until then.
-    const Decimal tolerance =
-        *bandColor(m_tolerance.value_or(count == 4 ? Color::Gold : Color::Brown)).tolerance;
-    const int coefficient = *bandColor(m_coefficient.value_or(Color::Brown)).temperatureCoefficient;
-    const Result<BandMarking> marking = bandsFor(*value, count, tolerance, coefficient);
+    const int count = m_part.count;
+    // The tolerance and coefficient typed or last chosen on their bands; gold on 4 bands, brown on more,
+    // until then, and the screen says which it took.
+    const Color tolerance = m_part.tolerance.value_or(count == 4 ? Color::Gold : Color::Brown);
+    const Color coefficient = m_part.coefficient.value_or(Color::Brown);
+    const Result<BandMarking> marking = bandsFor(value->ohms, count, *bandColor(tolerance).tolerance,
+                                                 *bandColor(coefficient).temperatureCoefficient);
+    emptyPart();
     if (!marking) {
         // Nothing is drawn that could be mistaken for the value's marking.
         m_note = marking.reason;
-        std::fill(m_bands.begin(), m_bands.end(), std::nullopt);
-        m_current = 0;
         return;
     }
+    QStringList notes;
     if (!marking->exact)
-        m_note = QStringLiteral("%1 has more figures than %2 bands carry: they mark the nearest, %3.")
-                     .arg(ohmsText(*value), QString::number(count), ohmsText(marking->ohms));
-    setCount(marking->bands.size() == 1 ? 1 : count);
+        notes << QStringLiteral("%1 has more figures than %2 bands carry: they mark the nearest, %3.")
+                     .arg(ohmsText(value->ohms), QString::number(count), ohmsText(marking->ohms));
+    const bool zero = marking->bands.size() == 1;
+    if (!zero && count == 3 && value->tolerance)
+        notes << QStringLiteral("Three bands carry no tolerance: they mean %1.")
+                     .arg(percentText(kNoBandTolerance));
+    if (!zero && count >= 4 && !m_part.tolerance)
+        notes << QStringLiteral("No tolerance typed: %1 (%2) assumed.")
+                     .arg(nameOf(tolerance), percentText(*bandColor(tolerance).tolerance));
+    if (!zero && count == kMostBands && !m_part.coefficient)
+        notes << QStringLiteral("No coefficient chosen: %1 (%2 ppm/K) assumed.")
+                     .arg(nameOf(coefficient))
+                     .arg(*bandColor(coefficient).temperatureCoefficient);
+    m_note = notes.join(u' ');
     m_bands.assign(marking->bands.begin(), marking->bands.end());
-    m_current = 0;
 }
 
 void frmMarkings::showBands(bool rewriteWords)
@@ -354,7 +458,7 @@ void frmMarkings::showBands(bool rewriteWords)
             setBackColor(b, paint(*color));
         else
             b->setAutoFillBackground(false);
-        markCurrent(b, i == m_current, color.has_value());
+        markCurrent(b, i == m_current, color.has_value(), color ? paint(*color) : QColor());
         caption->setText(color ? nameOf(*color) + u'\n' + meaning(*color, i, count) : QString());
         const QString spoken =
             color ? nameOf(*color) + u' ' + meaning(*color, i, count) : QStringLiteral("not chosen");
@@ -367,16 +471,16 @@ void frmMarkings::showBands(bool rewriteWords)
 void frmMarkings::showReading()
 {
     for (Label* text : {lblValue(), lblSeries(), lblReverse(), lblSmdCodes()})
-        text->clear();
-    lblMessage()->setText(m_note);
+        showResult(text, {});
+    showResult(lblMessage(), m_note);
     const auto unset = std::find(m_bands.begin(), m_bands.end(), std::nullopt);
     if (unset != m_bands.end()) {
         // Once a part is begun, the next band to choose; a fresh screen has its heading to go by.
         const bool begun =
             std::any_of(m_bands.begin(), m_bands.end(), [](const auto& b) { return b.has_value(); });
         if (m_note.isEmpty() && begun)
-            lblMessage()->setText(
-                QStringLiteral("Click a colour for band %1.").arg(unset - m_bands.begin() + 1));
+            showResult(lblMessage(),
+                       QStringLiteral("Click a colour for band %1.").arg(unset - m_bands.begin() + 1));
         return;
     }
     std::vector<Color> bands;
@@ -388,14 +492,14 @@ void frmMarkings::showReading()
         QString why = reading.reason;
         if (reversed)
             why += QStringLiteral(" Read from the other end they mark %1.").arg(ohmsText(reversed->ohms));
-        lblMessage()->setText(m_note.isEmpty() ? why : m_note);
+        showResult(lblMessage(), m_note.isEmpty() ? why : m_note);
         return;
     }
     if (reading->zeroOhm) {
-        lblValue()->setText(QStringLiteral("0 \u03A9, a zero-ohm link"));
+        showResult(lblValue(), QStringLiteral("0 \u03A9, a zero-ohm link"));
         return;
     }
-    lblValue()->setText(ohmsText(reading->ohms) + u' ' + percentText(*reading->tolerance));
+    showResult(lblValue(), ohmsText(reading->ohms) + u' ' + percentText(*reading->tolerance));
     const auto [least, most] = toleranceRange(reading->ohms, *reading->tolerance);
     QString range = QStringLiteral("From %1 to %2").arg(ohmsText(least), ohmsText(most));
     if (reading->temperatureCoefficient)
@@ -407,24 +511,34 @@ void frmMarkings::showReading()
             in << seriesName(s);
     const Series own = seriesForTolerance(*reading->tolerance);
     const auto [below, above] = neighbours(reading->ohms, own);
-    lblSeries()->setText(
+    showResult(
+        lblSeries(),
         range + QStringLiteral(". ") +
-        (in.isEmpty() ? QStringLiteral("In no E-series.") : QStringLiteral("In %1.").arg(joined(in))) +
-        QStringLiteral(" Nearest in %1 (%2): %3 below, %4 above.")
-            .arg(seriesName(own), percentText(*reading->tolerance), ohmsText(below), ohmsText(above)));
+            (in.isEmpty() ? QStringLiteral("In no E-series.") : QStringLiteral("In %1.").arg(joined(in))) +
+            QStringLiteral(" Nearest in %1 (%2): %3 below, %4 above.")
+                .arg(seriesName(own), percentText(*reading->tolerance), ohmsText(below), ohmsText(above)));
 
-    if (reversed && !std::equal(bands.begin(), bands.end(), bands.rbegin())) {
-        const bool forwardStandard = inSeries(reading->ohms, own);
-        const bool backwardStandard = inSeries(reversed->ohms, seriesForTolerance(*reversed->tolerance));
-        QString which = QStringLiteral("Neither is a standard value.");
-        if (forwardStandard && backwardStandard)
+    if (const std::optional<Ends> ends = compareEnds(bands)) {
+        const QString forward = ohmsText(reading->ohms), backward = ohmsText(reversed->ohms);
+        const bool both = ends->forwardStandard && ends->reversedStandard;
+        QString which;
+        switch (ends->favoured) {
+        case End::Neither:
+            which = QStringLiteral("Neither is a standard value.");
+            break;
+        case End::Either:
             which = QStringLiteral("Both are standard values: the tolerance band is the one set apart.");
-        else if (forwardStandard)
-            which = QStringLiteral("%1 is the standard value.").arg(ohmsText(reading->ohms));
-        else if (backwardStandard)
-            which = QStringLiteral("%1 is the standard value.").arg(ohmsText(reversed->ohms));
-        lblReverse()->setText(QStringLiteral("Read from the other end: %1 %2. %3")
-                                  .arg(ohmsText(reversed->ohms), percentText(*reversed->tolerance), which));
+            break;
+        case End::Forward:
+        case End::Reversed: {
+            const QString favoured = ends->favoured == End::Forward ? forward : backward;
+            which = both ? QStringLiteral("Both are standard values; the tolerance colour favours %1.")
+                               .arg(favoured)
+                         : QStringLiteral("%1 is the standard value.").arg(favoured);
+        }
+        }
+        showResult(lblReverse(), QStringLiteral("Read from the other end: %1 %2. %3")
+                                     .arg(backward, percentText(*reversed->tolerance), which));
     }
 
     QStringList codes;
@@ -432,49 +546,60 @@ void frmMarkings::showReading()
         const auto code = smdCode(reading->ohms, family);
         codes << familyName(family) + u' ' + (code ? *code : QStringLiteral("none"));
     }
-    lblSmdCodes()->setText(QStringLiteral("As SMD codes: ") + codes.join(QStringLiteral(", ")) + u'.');
+    showResult(lblSmdCodes(), QStringLiteral("As SMD codes: ") + codes.join(QStringLiteral(", ")) + u'.');
 }
 
 void frmMarkings::txtSmd_Change()
 {
     const QString code = txtSmd()->text();
     if (code.trimmed().isEmpty()) {
-        lblSmd()->clear();
+        showResult(lblSmd(), {});
         return;
     }
     const auto readings = readSmd(code);
     if (!readings) {
-        lblSmd()->setText(readings.reason);
+        showResult(lblSmd(), readings.reason);
         return;
     }
     QStringList said;
     for (const SmdReading& r : *readings)
         said << QStringLiteral("%1 (%2)").arg(ohmsText(r.ohms), familyName(r.family));
-    lblSmd()->setText(said.join(QStringLiteral("; or ")) + u'.');
+    showResult(lblSmd(), said.join(QStringLiteral("; or ")) + u'.');
 }
 
 void frmMarkings::txtCap_Change()
 {
     const QString code = txtCap()->text();
     if (code.trimmed().isEmpty()) {
-        lblCap()->clear();
+        showResult(lblCap(), {});
         return;
     }
-    const auto marking = readCapacitor(code);
-    if (!marking) {
-        lblCap()->setText(marking.reason);
+    const auto readings = readCapacitor(code);
+    if (!readings) {
+        showResult(lblCap(), readings.reason);
         return;
     }
-    const Decimal pf = marking->picofarads;
-    QString text =
-        QStringLiteral("%1 = %2 = %3")
-            .arg(decimalText(pf, 0, QStringLiteral("pF")), decimalText(pf, 3, QStringLiteral("nF")),
-                 decimalText(pf, 6, QStringLiteral("\u00B5F")));
-    if (marking->toleranceLetter)
-        text += QStringLiteral(", %1 (%2)").arg(marking->tolerance, *marking->toleranceLetter);
-    if (marking->volts)
-        text += QStringLiteral(", rated %1").arg(decimalText(*marking->volts, 0, QStringLiteral("V")));
-    lblCap()->setText(text + u'.');
+    // Every reading in full; how it was read where the marking leaves a doubt or the unit unwritten.
+    QStringList said;
+    for (const CapacitorMarking& marking : *readings) {
+        const Decimal pf = marking.picofarads;
+        QString text =
+            QStringLiteral("%1 = %2 = %3")
+                .arg(decimalText(pf, 0, QStringLiteral("pF")), decimalText(pf, 3, QStringLiteral("nF")),
+                     decimalText(pf, 6, QStringLiteral("\u00B5F")));
+        if (readings->size() > 1 || marking.notation == CapacitorNotation::Microfarads)
+            text += QStringLiteral(" (%1)").arg(notationName(marking.notation));
+        if (marking.toleranceLetter)
+            text += QStringLiteral(", %1 (%2)").arg(marking.tolerance, *marking.toleranceLetter);
+        if (marking.volts) {
+            const bool kilovolts = *marking.volts >= Decimal::of(1, 3);
+            text += QStringLiteral(", rated %1")
+                        .arg(decimalText(*marking.volts, kilovolts ? 3 : 0,
+                                         kilovolts ? QStringLiteral("kV") : QStringLiteral("V")));
+        }
+        said << text;
+    }
+    showResult(lblCap(), said.join(QStringLiteral("; or ")) + u'.');
 }
 
 void frmMarkings::cmdReturn_Click()

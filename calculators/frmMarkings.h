@@ -19,6 +19,7 @@ public:
     FW_CONTROL(OptionButton, Option3) // 5 bands
     FW_CONTROL(OptionButton, Option4) // 6 bands
     FW_CONTROL(TextBox, txtValue)
+    FW_CONTROL(CommandButton, cmdClear)
     FW_CONTROL(Label, lblValue)
     FW_CONTROL(Label, lblSeries)
     FW_CONTROL(Label, lblReverse)
@@ -45,21 +46,31 @@ private:
     void Band_Click(int i);
     void Swatch_Click(markings::Color color);
     void txtValue_Change();
+    void cmdClear_Click();
     void txtSmd_Change();
     void txtCap_Change();
     void cmdReturn_Click();
 
     // Writes the bands for the value typed; says why when it cannot.
     void writeBands();
+    // The part's band count, which its button shows; the clicks start again at band 1 of an empty part.
     void setCount(int count);
+    void emptyPart();
+    // What typing in the box starts from: set by every click, so that a refused entry changes nothing.
+    void keepAsTypedFrom();
     // Shows the bands (and, unless they were typed as words, their names), their reading and everything that
     // follows from it.
     void showBands(bool rewriteWords = true);
     void showReading();
 
-    std::vector<std::optional<markings::Color>> m_bands;
-    int m_current = 0;                                         // the band the next colour goes to
-    std::optional<markings::Color> m_tolerance, m_coefficient; // as last chosen on their bands
+    struct Part
+    {
+        int count = 4;                                         // 3 to 6; a zero-ohm link is drawn as one band
+        std::optional<markings::Color> tolerance, coefficient; // as last chosen on their bands
+    };
+    std::vector<std::optional<markings::Color>> m_bands; // as drawn: `count` of them, or the one black band
+    int m_current = 0;                                   // the band the next colour goes to
+    Part m_part, m_typedFrom;
     bool m_fromValue = false; // the bands are those of the value typed, not of clicks or words
     QString m_note;           // what the typed value or colours gave rise to
 };

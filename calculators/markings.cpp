@@ -1,5 +1,7 @@
 #include "calculators/markings.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -155,7 +157,6 @@ const std::array<BandColor, kColors> kBandColors = [] {
 
 constexpr int kLowestMultiplier = -3;
 constexpr int kHighestMultiplier = 9;
-const Decimal kNoBandTolerance = Decimal::of(20); // a part without a tolerance band
 
 int figuresOf(std::size_t bands)
 {
@@ -315,6 +316,28 @@ Result<BandMarking> bandsFor(Decimal ohms, int count, Decimal tolerance, int tem
 // ---- Values as technicians write them -------------------------------------------------------------------
 
 namespace {
+// The tolerance letters of IEC 60062. On resistors every one is in percent; on capacitors B, C and D are in
+// picofarads (they mark small values), the others in percent, and Z is +80 % -20 %.
+struct ToleranceLetter
+{
+    char letter;
+    Decimal amount;
+};
+const ToleranceLetter kToleranceLetters[] = {
+    {'B', Decimal::of(1, -1)}, {'C', Decimal::of(25, -2)}, {'D', Decimal::of(5, -1)},
+    {'F', Decimal::of(1)},     {'G', Decimal::of(2)},      {'J', Decimal::of(5)},
+    {'K', Decimal::of(10)},    {'M', Decimal::of(20)},     {'Z', Decimal{}},
+};
+constexpr char kLastPicofaradLetter = 'D';
+
+const ToleranceLetter* toleranceLetter(QChar c)
+{
+    for (const ToleranceLetter& l : kToleranceLetters)
+        if (c.toUpper() == QLatin1Char(l.letter))
+            return &l;
+    return nullptr;
+}
+
 const Decimal kLeastOhms = Decimal::of(1, -3);
 const Decimal kMostOhms = Decimal::of(999, 9);
 
@@ -424,6 +447,47 @@ Result<Decimal> parseOhms(const QString& text, const QLocale& locale)
         }
     }
     return fromDigits(digits, std::max(fraction, 0), prefix);
+}
+
+namespace {
+// A value with the tolerance typed after it, when a band stands for that tolerance.
+Result<TypedValue> withTolerance(Decimal ohms, std::optional<Decimal> tolerance, const QString& typed,
+                                 const QLocale& locale)
+{
+    const auto colors = toleranceColors();
+    if (tolerance && std::any_of(colors.begin(), colors.end(),
+                                 [&](Color c) { return bandColor(c).tolerance == *tolerance; }))
+        return {TypedValue{ohms, *tolerance}, {}};
+    if (tolerance && *tolerance == kNoBandTolerance)
+        return Result<TypedValue>::refused(
+            QStringLiteral("%1 is a part without a tolerance band: choose 3 bands and type the value alone.")
+                .arg(percentText(kNoBandTolerance, locale)));
+    return Result<TypedValue>::refused(
+        QStringLiteral("No band stands for a tolerance of \u00B1%1 %: they mark 0.01 % to 10 %.").arg(typed));
+}
+} // namespace
+
+Result<TypedValue> parseValue(const QString& text, const QLocale& locale)
+{
+    const QString typed = text.trimmed();
+    // "4k7 5%", "4k7 ±0.5 %": the tolerance in percent after the value.
+    static const QRegularExpression percent(
+        QStringLiteral("^(.*\\S)(?:\\s+|\\s*\u00B1\\s*)\u00B1?\\s*([0-9.,]+)\\s*%$"));
+    if (const QRegularExpressionMatch m = percent.match(typed); m.hasMatch()) {
+        const Result<Decimal> value = parseOhms(m.captured(1), locale);
+        if (!value)
+            return Result<TypedValue>::refused(value.reason);
+        return withTolerance(*value, parseOhms(m.captured(2), locale).value, m.captured(2), locale);
+    }
+    const Result<Decimal> whole = parseOhms(typed, locale);
+    if (whole)
+        return {TypedValue{*whole, std::nullopt}, {}};
+    // "4k7J": a tolerance letter after a value that reads without it.
+    const ToleranceLetter* letter = typed.isEmpty() ? nullptr : toleranceLetter(typed.back());
+    if (letter && !letter->amount.isZero())
+        if (const Result<Decimal> value = parseOhms(typed.chopped(1), locale))
+            return withTolerance(*value, letter->amount, QString(typed.back()), locale);
+    return Result<TypedValue>::refused(whole.reason);
 }
 
 QString decimalText(Decimal value, int scale, const QString& unit, const QLocale& locale)
@@ -549,6 +613,59 @@ std::pair<Decimal, Decimal> neighbours(Decimal value, Series series)
             }
         }
     return {below, above};
+}
+
+bool isStandard(Decimal ohms, Decimal tolerance)
+{
+    return inSeries(ohms, seriesForTolerance(tolerance)) || inSeries(ohms, Series::E24);
+}
+
+namespace {
+// How usual a colour is as a tolerance band, most usual first: gold and silver on 4-band parts, brown and
+// then red on most 5- and 6-band ones; green, blue and violet mark precision parts; grey, orange and yellow
+// are seldom seen.
+int rarity(Color tolerance)
+{
+    switch (tolerance) {
+    case Color::Gold:
+    case Color::Silver:
+    case Color::Brown:
+        return 0;
+    case Color::Red:
+        return 1;
+    case Color::Green:
+        return 2;
+    case Color::Blue:
+    case Color::Violet:
+        return 3;
+    default:
+        return 4;
+    }
+}
+} // namespace
+
+std::optional<Ends> compareEnds(std::span<const Color> bands)
+{
+    const Result<BandReading> forward = readBands(bands);
+    const std::optional<BandReading> reversed = readReversed(bands);
+    if (!forward || !reversed || forward->zeroOhm || std::equal(bands.begin(), bands.end(), bands.rbegin()))
+        return std::nullopt;
+    Ends ends;
+    ends.forwardStandard = isStandard(forward->ohms, *forward->tolerance);
+    ends.reversedStandard = isStandard(reversed->ohms, *reversed->tolerance);
+    if (ends.forwardStandard != ends.reversedStandard)
+        ends.favoured = ends.forwardStandard ? End::Forward : End::Reversed;
+    else if (ends.forwardStandard) {
+        // Without a tolerance band (3 bands) there is no colour to go by.
+        const std::size_t n = bands.size();
+        const std::size_t toleranceAt = static_cast<std::size_t>(figuresOf(n)) + 1;
+        const int forwardRarity = n >= 4 ? rarity(bands[toleranceAt]) : 0;
+        const int reversedRarity = n >= 4 ? rarity(bands[n - 1 - toleranceAt]) : 0;
+        ends.favoured = forwardRarity < reversedRarity   ? End::Forward
+                        : reversedRarity < forwardRarity ? End::Reversed
+                                                         : End::Either;
+    }
+    return ends;
 }
 
 // ---- SMD resistor codes -------------------------------------------------------------------------------
@@ -690,25 +807,6 @@ std::optional<QString> smdCode(Decimal ohms, SmdFamily family)
 // ---- Capacitor codes ----------------------------------------------------------------------------------
 
 namespace {
-// Tolerance letters of IEC 60062: B, C and D in picofarads (small capacitors), the others in percent.
-struct ToleranceLetter
-{
-    char letter;
-    const char16_t* text;
-};
-constexpr ToleranceLetter kToleranceLetters[] = {
-    {'B', u"\u00B10.1 pF"},
-    {'C', u"\u00B10.25 pF"},
-    {'D', u"\u00B10.5 pF"},
-    {'F', u"\u00B11 %"},
-    {'G', u"\u00B12 %"},
-    {'J', u"\u00B15 %"},
-    {'K', u"\u00B110 %"},
-    {'M', u"\u00B120 %"},
-    {'Z', u"+80 % \u2212"
-          "20 %"},
-};
-
 // The EIA voltage code: a digit for the power of ten and a letter for the figures, "2A" 1.0 x 10^2 V.
 struct VoltageLetter
 {
@@ -723,7 +821,7 @@ constexpr int kHighestVoltageDigit = 4;
 
 bool isDigit(const QString& s, qsizetype at)
 {
-    return at < s.size() && s[at] >= u'0' && s[at] <= u'9';
+    return at >= 0 && at < s.size() && s[at] >= u'0' && s[at] <= u'9';
 }
 
 void skipSpaces(const QString& s, qsizetype& at)
@@ -731,53 +829,171 @@ void skipSpaces(const QString& s, qsizetype& at)
     while (at < s.size() && s[at].isSpace())
         ++at;
 }
+
+QString digitsAt(const QString& s, qsizetype& at)
+{
+    const qsizetype start = at;
+    while (isDigit(s, at))
+        ++at;
+    return s.mid(start, at - start);
+}
+
+// A number's digits and how many of them follow its decimal point ("." or `point`); -1 when it has none.
+struct Figures
+{
+    QString digits;
+    int fraction = -1;
+};
+Figures figuresAt(const QString& s, qsizetype& at, QChar point)
+{
+    Figures f;
+    f.digits = digitsAt(s, at);
+    if (at < s.size() && (s[at] == u'.' || s[at] == point)) {
+        ++at;
+        const QString after = digitsAt(s, at);
+        f.digits += after;
+        f.fraction = static_cast<int>(after.size());
+    }
+    return f;
+}
+
+// The unit letters of a capacitance as powers of ten of a picofarad (the micro sign already written U).
+std::optional<int> unitExponent(QChar c)
+{
+    switch (c.unicode()) {
+    case u'P':
+        return 0;
+    case u'N':
+        return 3;
+    case u'U':
+        return 6;
+    default:
+        return std::nullopt;
+    }
+}
+
+constexpr int kMostCapacitorFigures = 8;
+
+struct Value
+{
+    Decimal picofarads;
+    CapacitorNotation notation;
+};
+using Values = Result<std::vector<Value>>;
+
+Values valueOf(const QString& digits, int exponent, CapacitorNotation notation)
+{
+    QString figures = digits;
+    while (figures.size() > 1 && figures.front() == u'0')
+        figures.remove(0, 1);
+    if (figures.size() > kMostCapacitorFigures)
+        return Values::refused(QStringLiteral("Too many figures for a capacitor marking."));
+    return {std::vector<Value>{{Decimal::of(figures.toLongLong(), exponent), notation}}, {}};
+}
+
+// The value a marking begins with (upper case, the micro sign written U), read up to `at`.
+Values readValue(const QString& s, qsizetype& at, const QLocale& locale)
+{
+    const QString help =
+        QStringLiteral("A capacitor marking begins with its value, such as 104, 4R7, 47, 4n7, 47p or .01.");
+    const Figures whole = figuresAt(s, at, locale.decimalPoint().front());
+    qsizetype next = at;
+    skipSpaces(s, next);
+    const std::optional<int> unit = next < s.size() ? unitExponent(s[next]) : std::nullopt;
+    if (unit && (!whole.digits.isEmpty() || (whole.fraction < 0 && isDigit(s, next + 1)))) {
+        at = next + 1;
+        if (whole.fraction < 0 && isDigit(s, at)) { // the unit letter stands for the decimal point: 4n7, p47
+            const QString after = digitsAt(s, at);
+            return valueOf(whole.digits + after, *unit - static_cast<int>(after.size()),
+                           CapacitorNotation::WithUnit);
+        }
+        if (at < s.size() && s[at] == u'F')
+            ++at;
+        return valueOf(whole.digits, *unit - std::max(whole.fraction, 0), CapacitorNotation::WithUnit);
+    }
+    if (whole.fraction >= 0) {
+        if (whole.digits.isEmpty())
+            return Values::refused(help);
+        return valueOf(whole.digits, 6 - whole.fraction, CapacitorNotation::Microfarads);
+    }
+    if (at < s.size() && s[at] == u'R' && whole.digits.size() < 3) { // 4R7, R47
+        ++at;
+        const QString after = digitsAt(s, at);
+        if (whole.digits.isEmpty() && after.isEmpty())
+            return Values::refused(help);
+        return valueOf(whole.digits + after, -static_cast<int>(after.size()), CapacitorNotation::Picofarads);
+    }
+    if (whole.digits.isEmpty())
+        return Values::refused(help);
+    if (whole.digits.size() < 3)
+        return valueOf(whole.digits, 0, CapacitorNotation::Picofarads);
+    // Three figures, the third the number of zeros (8 and 9 for x0.01 and x0.1); more figures after them are
+    // the voltage code's.
+    at -= whole.digits.size() - 3;
+    const int multiplier = whole.digits[2].digitValue();
+    if (multiplier == 7)
+        return Values::refused(
+            QStringLiteral("A third figure of 7 multiplies by nothing in a capacitor code."));
+    const int exponent = multiplier == 8 ? -2 : multiplier == 9 ? -1 : multiplier;
+    Values values = valueOf(whole.digits.left(2), exponent, CapacitorNotation::Code);
+    // Three figures ending in 0 may also be picofarads written out: "470" is 47 pF as a code, or 470 pF.
+    if (whole.digits.size() == 3 && multiplier == 0 && whole.digits[0] != u'0')
+        values.value->push_back({Decimal::of(whole.digits.toLongLong()), CapacitorNotation::Picofarads});
+    return values;
+}
+
+QString toleranceText(const ToleranceLetter& letter, const QLocale& locale)
+{
+    if (letter.amount.isZero())
+        return QStringLiteral("+80 % \u2212"
+                              "20 %");
+    if (letter.letter <= kLastPicofaradLetter)
+        return u'\u00B1' + decimalText(letter.amount, 0, QStringLiteral("pF"), locale);
+    return percentText(letter.amount, locale);
+}
 } // namespace
 
-Result<CapacitorMarking> readCapacitor(const QString& text, const QLocale& locale)
+QString notationName(CapacitorNotation notation)
 {
-    using Reading = Result<CapacitorMarking>;
-    const QString s = text.trimmed().toUpper();
-    if (s.isEmpty())
-        return Reading::refused(
-            QStringLiteral("Type the code printed on the capacitor, such as 104K 2A or 223J100V."));
-    CapacitorMarking marking;
-    qsizetype at = 0;
-    // The value: three figures (the third the number of zeros, 8 and 9 for x0.01 and x0.1), a value with R
-    // for its decimal point in picofarads, or one or two figures in picofarads.
-    if (isDigit(s, 0) && isDigit(s, 1) && isDigit(s, 2)) {
-        const int multiplier = s[2].digitValue();
-        if (multiplier == 7)
-            return Reading::refused(
-                QStringLiteral("A third figure of 7 multiplies by nothing in a capacitor code."));
-        const int exponent = multiplier == 8 ? -2 : multiplier == 9 ? -1 : multiplier;
-        marking.picofarads = Decimal::of(s.left(2).toLongLong(), exponent);
-        at = 3;
-    } else {
-        while (isDigit(s, at) || (at < s.size() && s[at] == u'R' && !s.left(at).contains(u'R')))
-            ++at;
-        const QString value = s.left(at);
-        if (value.size() > 6)
-            return Reading::refused(QStringLiteral("Too many figures for a capacitor code."));
-        if (value.isEmpty() || value == QLatin1String("R"))
-            return Reading::refused(
-                QStringLiteral("A capacitor code begins with its value, such as 104, 4R7 or 47."));
-        marking.picofarads = value.contains(u'R') ? withPointAtR(value) : Decimal::of(value.toLongLong());
+    switch (notation) {
+    case CapacitorNotation::Code:
+        return QStringLiteral("3-figure code");
+    case CapacitorNotation::Picofarads:
+        return QStringLiteral("picofarads written out");
+    case CapacitorNotation::WithUnit:
+        return QStringLiteral("unit given");
+    case CapacitorNotation::Microfarads:
+        return QStringLiteral("a plain decimal: microfarads");
     }
-    if (marking.picofarads.isZero())
-        return Reading::refused(QStringLiteral("These figures read 0 pF, which is no capacitor."));
+    return {};
+}
+
+Result<std::vector<CapacitorMarking>> readCapacitor(const QString& text, const QLocale& locale)
+{
+    using Readings = Result<std::vector<CapacitorMarking>>;
+    QString s = text.trimmed();
+    for (const char16_t micro : {u'\u00B5', u'\u03BC', u'\u039C'})
+        s.replace(QChar(micro), u'u');
+    s = s.toUpper();
+    if (s.isEmpty())
+        return Readings::refused(
+            QStringLiteral("Type the marking printed on the capacitor, such as 104K 2A, 4n7 or .047 400V."));
+    qsizetype at = 0;
+    const Values values = readValue(s, at, locale);
+    if (!values)
+        return Readings::refused(values.reason);
+    if (values->front().picofarads.isZero())
+        return Readings::refused(QStringLiteral("These figures read 0 pF, which is no capacitor."));
+    CapacitorMarking marking;
     skipSpaces(s, at);
     if (at < s.size() && !isDigit(s, at)) {
-        const auto letter =
-            std::find_if(std::begin(kToleranceLetters), std::end(kToleranceLetters),
-                         [&](const ToleranceLetter& l) { return s[at] == QLatin1Char(l.letter); });
-        if (letter == std::end(kToleranceLetters))
-            return Reading::refused(
+        const ToleranceLetter* letter = toleranceLetter(s[at]);
+        if (!letter)
+            return Readings::refused(
                 QStringLiteral("%1 is no tolerance letter: they are B, C, D, F, G, J, K, M and Z.")
                     .arg(s[at]));
-        marking.toleranceLetter = s[at];
-        marking.tolerance = QString::fromUtf16(letter->text);
-        if (locale.decimalPoint() != QLatin1String("."))
-            marking.tolerance.replace(u'.', locale.decimalPoint());
+        marking.toleranceLetter = QLatin1Char(letter->letter);
+        marking.tolerance = toleranceText(*letter, locale);
         ++at;
         skipSpaces(s, at);
     }
@@ -787,32 +1003,43 @@ Result<CapacitorMarking> readCapacitor(const QString& text, const QLocale& local
             ++at;
         const QString number = s.mid(start, at - start);
         const QChar next = at < s.size() ? s[at] : QChar();
+        const bool kilovolts = s.mid(at, 2) == QLatin1String("KV");
         const auto code = std::find_if(std::begin(kVoltageLetters), std::end(kVoltageLetters),
                                        [&](const VoltageLetter& l) { return next == QLatin1Char(l.letter); });
-        if (number.size() == 1 && number[0].isDigit() && number[0].digitValue() <= kHighestVoltageDigit &&
-            code != std::end(kVoltageLetters)) {
+        if (!kilovolts && number.size() == 1 && number[0].isDigit() &&
+            number[0].digitValue() <= kHighestVoltageDigit && code != std::end(kVoltageLetters)) {
             marking.volts = Decimal::of(code->digits, code->exponent + number[0].digitValue());
-        } else if (next == u'V' && !number.isEmpty() && number.count(u'.') <= 1 && number.back() != u'.') {
+        } else if ((next == u'V' || kilovolts) && !number.isEmpty() && number.count(u'.') <= 1 &&
+                   number.back() != u'.') {
             const qsizetype point = number.indexOf(u'.');
             QString digits = number;
             digits.remove(u'.');
             if (digits.size() > 6)
-                return Reading::refused(QStringLiteral("No capacitor code carries a voltage that high."));
+                return Readings::refused(QStringLiteral("No capacitor code carries a voltage that high."));
             marking.volts = Decimal::of(digits.toLongLong(),
-                                        point < 0 ? 0 : -static_cast<int>(number.size() - point - 1));
+                                        (kilovolts ? 3 : 0) -
+                                            (point < 0 ? 0 : static_cast<int>(number.size() - point - 1)));
             if (marking.volts->isZero())
-                return Reading::refused(QStringLiteral("A rated voltage of 0 V is no rating."));
+                return Readings::refused(QStringLiteral("A rated voltage of 0 V is no rating."));
+            if (kilovolts)
+                ++at;
         } else {
-            return Reading::refused(QStringLiteral("After the value and tolerance comes the voltage, as a "
-                                                   "code such as 2A or in volts such as 100V."));
+            return Readings::refused(QStringLiteral("After the value and tolerance comes the voltage, as a "
+                                                    "code such as 2A or in volts such as 100V or 2kV."));
         }
         ++at;
         skipSpaces(s, at);
         if (at < s.size())
-            return Reading::refused(
+            return Readings::refused(
                 QStringLiteral("\u201C%1\u201D after the voltage means nothing here.").arg(s.mid(at)));
     }
-    return {marking, {}};
+    std::vector<CapacitorMarking> readings;
+    for (const Value& v : *values) {
+        marking.picofarads = v.picofarads;
+        marking.notation = v.notation;
+        readings.push_back(marking);
+    }
+    return {readings, {}};
 }
 
 } // namespace markings

@@ -52,6 +52,9 @@ struct Rgb
     int red, green, blue;
 };
 
+// The tolerance of a part without a tolerance band (3 bands), in percent.
+inline const Decimal kNoBandTolerance = Decimal::of(20);
+
 // What one colour means in each kind of band; an empty field means it cannot stand there.
 struct BandColor
 {
@@ -84,6 +87,23 @@ Result<BandReading> readBands(std::span<const Color> bands);
 // The same bands read from the other end, when that is a marking too (nothing when it is not).
 std::optional<BandReading> readReversed(std::span<const Color> bands);
 
+// A value is standard when it is in its tolerance's series or in E24 (1 % and 2 % parts are made in the
+// E24 values too; E6 and E12 lie inside E24).
+bool isStandard(Decimal ohms, Decimal tolerance);
+
+// Which end a marking that reads from both ends is read from: the one whose value is standard; when both
+// are, the one whose tolerance colour is the usual one; when that does not tell them apart, the part's
+// band spacing must (Either).
+enum class End { Forward, Reversed, Either, Neither };
+struct Ends
+{
+    bool forwardStandard = false;
+    bool reversedStandard = false;
+    End favoured = End::Neither;
+};
+// Nothing when the bands do not read from both ends.
+std::optional<Ends> compareEnds(std::span<const Color> bands);
+
 // Bands for a value on a part of `count` bands (3 to 6). `tolerance` (percent) is used on 4 to 6 bands and
 // `temperatureCoefficient` (ppm/K) on 6. A value with more significant figures than the bands hold is
 // written as its nearest expressible value, and `exact` says so. Zero is the single black band.
@@ -105,6 +125,16 @@ std::vector<Color> temperatureColors();
 // "4700", "4.7k", "4k7", "1R5", "R47", "2M2", "0", with or without "Ω" or "ohm(s)". The decimal point is
 // "." or the locale's.
 Result<Decimal> parseOhms(const QString& text, const QLocale& locale = QLocale());
+
+// A value as typed at the bench, with the tolerance it may carry: "4k7", "4,7k" (where the locale writes a
+// decimal comma), "4k7 5%", "4k7 ±0.5 %" or "4k7J" (the IEC 60062 letter). A tolerance no band stands for
+// is refused.
+struct TypedValue
+{
+    Decimal ohms;
+    std::optional<Decimal> tolerance; // percent
+};
+Result<TypedValue> parseValue(const QString& text, const QLocale& locale = QLocale());
 
 // "4.7 kΩ", "470 Ω", "1 MΩ", "2.2 GΩ", "0.47 Ω": the largest unit that leaves a whole part.
 QString ohmsText(Decimal ohms, const QLocale& locale = QLocale());
@@ -146,15 +176,24 @@ std::optional<QString> smdCode(Decimal ohms, SmdFamily family);
 
 // ---- Capacitor codes -----------------------------------------------------------------------------------
 
+// How a capacitor's value was written: a 3-figure code ("104"), picofarads in figures ("47", "4R7"), with a
+// unit or a unit letter for its decimal point ("47p", "1000pF", "4n7", "2u2", "10µ"), or a plain decimal,
+// which is in microfarads (".01", "0.1").
+enum class CapacitorNotation { Code, Picofarads, WithUnit, Microfarads };
+QString notationName(CapacitorNotation notation);
+
 struct CapacitorMarking
 {
     Decimal picofarads;
+    CapacitorNotation notation = CapacitorNotation::Code;
     std::optional<QChar> toleranceLetter;
     QString tolerance; // "±10 %", "±0.25 pF", "+80 % −20 %"
     std::optional<Decimal> volts;
 };
-// "104", "104K", "104K 2A", "223J100V", "4R7", "47J": the picofarad code, an optional tolerance letter and
-// an optional voltage (EIA code such as "2A", or volts written out such as "100V").
-Result<CapacitorMarking> readCapacitor(const QString& code, const QLocale& locale = QLocale());
+// "104", "104K 2A", "223J100V", "4R7", "47J", "4n7", "1000pF", ".047 400V", "102K 2KV": the value, an
+// optional tolerance letter and an optional voltage (EIA code such as "2A", or volts written out such as
+// "100V" or "2kV"). A marking that can be read two ways has both readings, the usual one first: "470" is
+// 47 pF as a code, or 470 pF written out.
+Result<std::vector<CapacitorMarking>> readCapacitor(const QString& code, const QLocale& locale = QLocale());
 
 } // namespace markings

@@ -40,7 +40,7 @@ constexpr Area kAreas[] = {
     {"horizontal-yoke",       "Horizontal deflection yoke",      true},
     {"picture-tube",          "Picture tube",                    true},
     // Front end
-    {"antenna-signal",        "Antenna and signal",              false},
+    {"antenna-signal",        "Antenna and signal",              true},
     {"uhf-tuner",             "UHF tuner",                       false},
     {"vhf-tuner",             "VHF tuner",                       false},
     {"aft",                   "Automatic fine tuning (AFT)",     false},
@@ -281,6 +281,73 @@ constexpr Place kPlaces[] = {
     {"frmProblems", "Text8",  nullptr,                               Line, "color-demodulators"}, // "G-Y demodulator"
     {"frmProblems", "Text9",  nullptr,                               Line, "color-demodulators"}, // "B-Y demodulator"
 };
+
+// The shared safety rules each area carries, by rule id. Scope or meter work on a stage that sits at mains
+// potential on a set without a mains transformer carries the isolation rule; a stage with a fuse, a fusible
+// resistor or a retrace capacitor among its culprits carries the rule on safety parts.
+constexpr AreaRules kAreaRules[] = {
+    {"ac-mains-input",        {"isolation", "discharge", "parts", "leakage"}},
+    {"low-voltage-supply",    {"isolation", "discharge", "parts", "leakage"}},
+    {"voltage-regulator",     {"isolation", "discharge"}},
+    {"linear-supply",         {"isolation", "discharge", "parts", "leakage"}},
+    {"switching-supply",      {"isolation", "discharge", "parts", "leakage", "pulses"}},
+    {"scan-derived-supply",   {"isolation", "discharge", "parts"}},
+    {"noise-canceller",       {"isolation"}},
+    {"sync-separator",        {"isolation"}},
+    {"vertical-oscillator",   {"isolation"}},
+    {"vertical-amplifier",    {"isolation", "parts"}},
+    {"vertical-yoke",         {"isolation", "anode", "implosion", "yoke"}},
+    {"horizontal-afc",        {"isolation"}},
+    {"horizontal-oscillator", {"isolation"}},
+    {"horizontal-hold",       {"isolation"}},
+    {"horizontal-driver",     {"isolation", "discharge"}},
+    {"horizontal-output",     {"isolation", "discharge", "anode", "parts", "yoke", "pulses"}},
+    {"damper",                {"isolation", "discharge", "anode", "parts", "pulses"}},
+    {"hv-hold-down",          {"isolation", "anode", "parts"}},
+    {"hv-regulator",          {"isolation", "anode"}},
+    {"hv-rectifier",          {"isolation", "anode"}},
+    {"pincushion",            {"isolation", "pulses"}},
+    {"horizontal-yoke",       {"isolation", "anode", "implosion", "parts", "yoke"}},
+    {"picture-tube",          {"isolation", "anode", "implosion"}},
+    {"antenna-signal",        {"isolation", "leakage"}},
+    {"uhf-tuner",             {"isolation"}},
+    {"vhf-tuner",             {"isolation"}},
+    {"aft",                   {"isolation"}},
+    {"tuning-control",        {"isolation"}},
+    {"first-video-if",        {"isolation"}},
+    {"video-if-amplifiers",   {"isolation"}},
+    {"video-detector",        {"isolation"}},
+    {"sound-trap",            {"isolation"}},
+    {"video-amplifier",       {"isolation"}},
+    {"agc",                   {"isolation"}},
+    {"agc-control",           {"isolation"}},
+    {"delayed-agc",           {"isolation"}},
+    {"blanking-amplifier",    {"isolation"}},
+    {"sound-if-detector",     {"isolation"}},
+    {"sound-if-amplifier",    {"isolation"}},
+    {"sound-detector",        {"isolation"}},
+    {"audio-amplifier",       {"isolation", "parts"}},
+    {"comb-filter",           {"isolation"}},
+    {"contrast-control",      {"isolation"}},
+    {"delay-line",            {"isolation"}},
+    {"third-video-amplifier", {"isolation"}},
+    {"brightness-control",    {"isolation"}},
+    {"chroma-amplifiers",     {"isolation"}},
+    {"color-control",         {"isolation"}},
+    {"acc",                   {"isolation"}},
+    {"acc-control",           {"isolation"}},
+    {"color-killer",          {"isolation"}},
+    {"color-killer-control",  {"isolation"}},
+    {"burst-gate",            {"isolation"}},
+    {"color-phase-detector",  {"isolation"}},
+    {"color-oscillator",      {"isolation"}},
+    {"tint-control",          {"isolation"}},
+    {"phase-shift-network",   {"isolation"}},
+    {"color-demodulators",    {"isolation"}},
+    {"rgb-drivers",           {"isolation", "anode", "implosion"}},
+    {"degaussing",            {"isolation", "implosion", "parts"}},
+    {"convergence",           {"isolation", "anode", "implosion"}},
+};
 // clang-format on
 
 const NoteText* findText(QAnyStringView id)
@@ -303,6 +370,31 @@ std::span<const Place> places()
     return kPlaces;
 }
 
+std::span<const AreaRules> areaRules()
+{
+    return kAreaRules;
+}
+
+std::span<const Rule> rules()
+{
+    return ruleTexts();
+}
+
+std::vector<const Rule*> rulesOf(QAnyStringView id)
+{
+    std::vector<const Rule*> carried;
+    const auto attached =
+        std::ranges::find_if(kAreaRules, [id](const AreaRules& a) { return id == QAnyStringView(a.area); });
+    if (attached == std::end(kAreaRules))
+        return carried;
+    for (const Rule& rule : rules())
+        if (std::ranges::any_of(attached->rules, [&rule](const char* r) {
+                return QAnyStringView(r) == QAnyStringView(rule.id);
+            }))
+            carried.push_back(&rule);
+    return carried;
+}
+
 const Area* findArea(QAnyStringView id)
 {
     const auto found =
@@ -316,7 +408,17 @@ std::optional<Note> note(QAnyStringView id)
     const NoteText* text = findText(id);
     if (!area || !text)
         return std::nullopt;
-    return Note{QString::fromLatin1(area->id), QString::fromUtf8(area->title), QString::fromUtf8(text->text)};
+    Note written{QString::fromLatin1(area->id),
+                 QString::fromUtf8(area->title),
+                 {},
+                 QString::fromUtf8(text->text),
+                 rulesOf(id)};
+    written.text = written.body;
+    for (const Rule* rule : written.rules)
+        written.text +=
+            QStringLiteral("\n\n%1 %2. %3")
+                .arg(QLatin1String(kSafety), QString::fromUtf8(rule->title), QString::fromUtf8(rule->text));
+    return written;
 }
 
 std::vector<Note> notes()

@@ -6,6 +6,7 @@
 #include <QAnyStringView>
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <vector>
@@ -13,7 +14,8 @@
 namespace areanotes {
 
 // A circuit area the program names. `hazard` is set where the stage carries mains voltage, B+ or high
-// voltage, or sits at the picture tube: its note then carries a line that starts with kSafety.
+// voltage, sits at the picture tube or can be made live by a leak: its note then carries at least one of the
+// shared safety rules.
 struct Area
 {
     const char* id;
@@ -21,13 +23,25 @@ struct Area
     bool hazard;
 };
 
+// A safety rule that holds for many areas, written once and attached to each area it concerns.
+struct Rule
+{
+    const char* id;
+    const char* title;
+    const char* text;
+};
+
 // What is written about an area: plain text, paragraphs separated by a blank line. The first sentence
-// stands alone as a one-line summary (a tooltip).
+// stands alone as a one-line summary (a tooltip). `text` is the whole note as every place shows it: the
+// area's own paragraphs (`body`), then one paragraph per rule it carries: kSafety, the rule's title, its
+// text.
 struct Note
 {
     QString id;
     QString title;
     QString text;
+    QString body;
+    std::vector<const Rule*> rules;
 };
 
 // How an area shows on a screen.
@@ -52,7 +66,7 @@ struct Place
     const char* id;
 };
 
-// The safety line of a hazardous area begins with these words.
+// Each safety rule's paragraph in a note begins with these words.
 inline constexpr const char* kSafety = "Safety:";
 
 // Every area, in the order of the diagrams: power and deflection, front end, video and colour.
@@ -60,6 +74,20 @@ std::span<const Area> areas();
 
 // Every control and item that shows an area.
 std::span<const Place> places();
+
+// Every shared safety rule, in the order a reading sheet lists them.
+std::span<const Rule> rules();
+
+// Which rules, by id, each area carries; an area that carries none is not listed.
+struct AreaRules
+{
+    const char* area;
+    std::initializer_list<const char*> rules;
+};
+std::span<const AreaRules> areaRules();
+
+// The rules an area carries, in the order of rules(); none for an unknown id.
+std::vector<const Rule*> rulesOf(QAnyStringView id);
 
 // The area of an id; null for an unknown id.
 const Area* findArea(QAnyStringView id);

@@ -1,6 +1,8 @@
 #pragma once
-// The written notes, by area id. Kept apart from the areas and places so that the text can be reviewed,
-// counted and translated on its own.
+// The written notes, by area id, and the safety rules they share. Kept apart from the areas and places so
+// that the text can be reviewed, counted and translated on its own.
+
+#include "diagrams/areanotes.h"
 
 #include <span>
 
@@ -13,5 +15,8 @@ struct NoteText
 };
 
 std::span<const NoteText> noteTexts();
+
+// The shared safety rules; rulesOf() says which areas carry which.
+std::span<const Rule> ruleTexts();
 
 } // namespace areanotes

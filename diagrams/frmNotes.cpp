@@ -22,6 +22,7 @@ bool marked(const QWidget* control)
 
 const QString kMarkedHeading = QStringLiteral("Marked in red on the diagram");
 const QString kOthersHeading = QStringLiteral("The other areas of the diagram");
+const QString kSafetyHeading = QStringLiteral("Safety first");
 } // namespace
 
 frmNotes::frmNotes() : Form(QStringLiteral("frmNotes"), QStringLiteral("Circuit Notes"), QSize(10110, 7920))
@@ -42,6 +43,12 @@ Design frmNotes::design() const
     };
 }
 
+// The reader starts in the text, so that the page keys scroll it and Return cannot print by accident.
+QStringList frmNotes::tabOrder() const
+{
+    return {QStringLiteral("Text1"), QStringLiteral("cmdPrint"), QStringLiteral("cmdReturn")};
+}
+
 void frmNotes::offerOn(Screen& diagram)
 {
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), diagram.window());
@@ -54,6 +61,7 @@ void frmNotes::open(Screen& diagram)
     Unload(); // read afresh from the diagram as it stands
     Show();
     diagram.Hide();
+    Text1()->setFocus(Qt::OtherFocusReason);
 }
 
 std::vector<frmNotes::Entry> frmNotes::notesOf(Screen& diagram)
@@ -76,10 +84,20 @@ std::vector<frmNotes::Entry> frmNotes::notesOf(Screen& diagram)
             continue;
         }
         ids << id;
-        entries.push_back({note->title, note->text, marked(control)});
+        entries.push_back({note->title, note->body, note->rules, marked(control)});
     }
     std::ranges::stable_partition(entries, &Entry::marked);
     return entries;
+}
+
+std::vector<const areanotes::Rule*> frmNotes::rulesOf(const std::vector<Entry>& entries)
+{
+    std::vector<const areanotes::Rule*> carried;
+    for (const areanotes::Rule& rule : areanotes::rules())
+        if (std::ranges::any_of(entries,
+                                [&rule](const Entry& e) { return std::ranges::count(e.rules, &rule) > 0; }))
+            carried.push_back(&rule);
+    return carried;
 }
 
 void frmNotes::wire()
@@ -106,13 +124,20 @@ void frmNotes::Form_Load()
     text->moveCursor(QTextCursor::Start);
 }
 
-// One paragraph of HTML a line: the diagram's caption, then under their headings each area's title (dark red
-// for a marked one) and the paragraphs of its note.
+// One paragraph of HTML a line: the diagram's caption, the safety rules its areas carry, then under their
+// headings each area's title (dark red for a marked one), the paragraphs of its note and the rules it carries
+// by their titles.
 QStringList frmNotes::sheet() const
 {
+    const auto html = [](const char* text) { return QString::fromUtf8(text).toHtmlEscaped(); };
     QStringList lines;
     if (m_diagram)
         lines << QStringLiteral("<h2>%1</h2>").arg(m_diagram->caption().toHtmlEscaped());
+    if (const auto rules = rulesOf(m_entries); !rules.empty()) {
+        lines << QStringLiteral("<h3>%1</h3>").arg(kSafetyHeading);
+        for (const areanotes::Rule* rule : rules)
+            lines << QStringLiteral("<p><b>%1.</b> %2</p>").arg(html(rule->title), html(rule->text));
+    }
     std::optional<bool> group; // whether the entries under the last heading are marked
     for (const Entry& entry : m_entries) {
         if (group != entry.marked) {
@@ -124,6 +149,12 @@ QStringList frmNotes::sheet() const
                           entry.title.toHtmlEscaped());
         for (const QString& paragraph : entry.note.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts))
             lines << QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
+        QStringList titles;
+        for (const areanotes::Rule* rule : entry.rules)
+            titles << html(rule->title);
+        if (!titles.isEmpty())
+            lines << QStringLiteral("<p><i>%1 %2 (above).</i></p>")
+                         .arg(QLatin1String(areanotes::kSafety), titles.join(QStringLiteral("; ")));
     }
     return lines;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "diagrams/areanotes.h"
 #include "runtime/screen.h"
 
 #include <vector>
 
-// A diagram's circuit notes as a reading sheet: the notes of the areas the diagram marks in red first, then
-// those of its other areas, each area once. F1 on a diagram opens it; it prints, and Return goes back to the
-// diagram as it was left.
+// A diagram's circuit notes as a reading sheet: the safety rules its areas carry, each once, then the notes
+// of the areas the diagram marks in red, then those of its other areas, each area once and naming its rules.
+// F1 on a diagram opens it with the keyboard in the text; it prints, and Return goes back to the diagram as
+// it was left.
 class frmNotes : public fw::Form<frmNotes>
 {
 public:
@@ -25,14 +27,18 @@ public:
     struct Entry
     {
         QString title;
-        QString note;
+        QString note; // the area's own paragraphs
+        std::vector<const areanotes::Rule*> rules;
         bool marked = false; // red on the diagram
     };
     // The areas a loaded diagram shows, marked ones first, each group in reading order, each area once.
     static std::vector<Entry> notesOf(fw::Screen& diagram);
+    // The rules that the entries carry, each once, in the order of areanotes::rules().
+    static std::vector<const areanotes::Rule*> rulesOf(const std::vector<Entry>& entries);
 
 protected:
     fw::Design design() const override;
+    QStringList tabOrder() const override;
     void wire() override;
     void Form_Load() override;
 

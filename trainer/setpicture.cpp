@@ -73,7 +73,7 @@ float grain(int x, int y)
 // The test pattern at full health, in logical coordinates: a white crosshatch on grey, a circle, and inside
 // it colour bars (white, yellow, cyan, green, magenta, red, blue, black), a black strip with a centre cross
 // and a grey scale from black to white.
-QImage pattern(QSizeF size, QSize pixels, qreal scale)
+QImage drawPattern(QSizeF size, QSize pixels, qreal scale)
 {
     QImage image(pixels, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
@@ -246,212 +246,242 @@ Rgb purityGains(float u, float v, float aspect)
     return gains;
 }
 
+// What every row of one picture shares: the appearance, the sizes, the pattern and what depends on the
+// column alone.
+struct Frame
+{
+    Frame(const Appearance& appearance, QSizeF size, qreal scale);
+
+    const Appearance& a;
+    QSize pixels;
+    int width, height;
+    float fw, fh;
+    float px; // device pixels to a logical pixel
+    bool dead, line, blank;
+    const QImage* pattern = nullptr;         // null where no picture reaches the screen
+    std::vector<float> across;               // each column's place across the screen, 0 to 1
+    std::vector<float> sheen;                // each column's share of the glass's reflection
+    std::vector<float> chromaCos, chromaSin; // each column's share of a drifting chroma phase
+};
+
+Frame::Frame(const Appearance& appearance, QSizeF size, qreal scale)
+    : a(appearance),
+      pixels(std::max(1, qCeil(size.width() * scale)), std::max(1, qCeil(size.height() * scale))),
+      width(pixels.width()), height(pixels.height()), fw(static_cast<float>(width)),
+      fh(static_cast<float>(height)), px(static_cast<float>(scale)),
+      dead(a.power == Power::Dead || a.raster == Raster::None), line(a.vertical == Vertical::Line),
+      blank(a.content == Content::Blank)
+{
+    // The pattern only changes with the size: the last one drawn is kept for the next picture.
+    thread_local QImage lastPattern;
+    if (!dead && !line && !blank) {
+        if (lastPattern.size() != pixels || lastPattern.devicePixelRatio() != scale)
+            lastPattern = drawPattern(size, pixels, scale);
+        pattern = &lastPattern;
+    }
+    const auto columns = static_cast<std::size_t>(width);
+    across.resize(columns);
+    sheen.resize(columns);
+    chromaCos.resize(columns);
+    chromaSin.resize(columns);
+    for (std::size_t x = 0; x < columns; ++x) {
+        across[x] = (static_cast<float>(x) + 0.5f) / fw;
+        const float du = (across[x] - 0.28f) * fw / fh;
+        sheen[x] = du * du;
+        chromaCos[x] = std::cos(2 * kPi * 2.5f * across[x]);
+        chromaSin[x] = std::sin(2 * kPi * 2.5f * across[x]);
+    }
+}
+
+// The beam: the dark glass where it does not land, and where it does, the part of the picture the sweep
+// puts there.
+void beam(const Frame& f, int y, float v, const RowSource& rows, const std::vector<int>& columns,
+          std::vector<Rgb>& row)
+{
+    const float dv = v - 0.22f;
+    for (std::size_t x = 0; x < row.size(); ++x) {
+        const float dark = columns[x] < 0 || f.line ? glass(f.sheen[x] + dv * dv) : 0.0f;
+        row[x] = {dark, dark, dark};
+    }
+    if (f.line) {
+        // A collapsed field: every line of the picture drawn over the same few rows at the middle.
+        const float distance = std::abs(static_cast<float>(y) + 0.5f - f.fh / 2) / f.px;
+        const float light = distance <= 1 ? 255.0f : 255.0f * std::max(0.0f, 1 - (distance - 1) / 2) / 2;
+        for (std::size_t x = 0; x < row.size(); ++x)
+            if (columns[x] >= 0)
+                row[x] = {std::max(row[x].r, light), std::max(row[x].g, light), std::max(row[x].b, light)};
+        return;
+    }
+    if (f.blank) {
+        for (std::size_t x = 0; x < row.size(); ++x)
+            if (columns[x] >= 0)
+                row[x] = {kRasterLevel, kRasterLevel, kRasterLevel};
+        return;
+    }
+    const auto sourceRow = [&f](int sy) {
+        return reinterpret_cast<const QRgb*>(f.pattern->constScanLine(std::clamp(sy, 0, f.height - 1)));
+    };
+    // Misconvergence: the red beam lands right of and below the green, the blue left of and above it.
+    const bool misconverged = f.a.colour == Colour::Misconvergence;
+    const int shiftX = misconverged ? qRound(2.5f * f.px) : 0;
+    const int shiftY = misconverged ? qRound(1.2f * f.px) : 0;
+    for (int i = 0; i < rows.count; ++i) {
+        const int sy = std::min(f.height - 1, static_cast<int>(rows.v[static_cast<std::size_t>(i)] * f.fh));
+        const QRgb* green = sourceRow(sy);
+        const QRgb* red = sourceRow(sy - shiftY);
+        const QRgb* blue = sourceRow(sy + shiftY);
+        for (std::size_t x = 0; x < row.size(); ++x) {
+            const int sx = columns[x];
+            if (sx < 0)
+                continue;
+            row[x].r += rows.gain * static_cast<float>(qRed(red[std::max(0, sx - shiftX)]));
+            row[x].g += rows.gain * static_cast<float>(qGreen(green[sx]));
+            row[x].b += rows.gain * static_cast<float>(qBlue(blue[std::min(f.width - 1, sx + shiftX)]));
+        }
+    }
+}
+
+// The video stages: snow from a weak or missing signal.
+void addSnow(const Frame& f, int y, const std::vector<int>& columns, std::vector<Rgb>& row)
+{
+    const bool snow = f.a.content == Content::Snow;
+    const float keep = snow ? 0.35f : 0.4f;
+    const int grainRow = static_cast<int>(static_cast<float>(y) / f.px);
+    for (std::size_t x = 0; x < row.size(); ++x) {
+        if (columns[x] < 0)
+            continue;
+        const float noise = grain(static_cast<int>(static_cast<float>(x) / (2 * f.px)), grainRow);
+        const float add = snow ? 0.65f * noise : 0.6f * 95.0f + 0.12f * (noise - 128);
+        row[x] = {keep * row[x].r + add, keep * row[x].g + add, keep * row[x].b + add};
+    }
+}
+
+// The colour stages: no colour, wrong or drifting hues, purity stains.
+void tint(const Frame& f, float v, const std::vector<int>& columns, std::vector<Rgb>& row)
+{
+    const float rowCos = std::cos(2 * kPi * 1.5f * v);
+    const float rowSin = std::sin(2 * kPi * 1.5f * v);
+    Rgb stain;
+    for (std::size_t x = 0; x < row.size(); ++x) {
+        // Purity stains change slowly across the screen: worked out on every fourth column.
+        if (f.a.colour == Colour::Purity && x % 4 == 0)
+            stain = purityGains(f.across[x], v, f.fw / f.fh);
+        if (columns[x] < 0)
+            continue;
+        Rgb& c = row[x];
+        switch (f.a.colour) {
+        case Colour::None: {
+            const float grey = luma(c);
+            c = {grey, grey, grey};
+            break;
+        }
+        case Colour::WrongHues:
+            c = turnHue(c, -0.416f, 0.909f); // about 115 degrees
+            break;
+        case Colour::Unlocked:
+            // The chroma phase slips through the picture, a full turn every few bands.
+            c = turnHue(c, f.chromaCos[x] * rowCos - f.chromaSin[x] * rowSin,
+                        f.chromaSin[x] * rowCos + f.chromaCos[x] * rowSin);
+            break;
+        case Colour::Purity:
+            c = {c.r * stain.r, c.g * stain.g, c.b * stain.b};
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+// The tube's light: hum bars, a dim or a too bright picture.
+void light(const Frame& f, float v, const std::vector<int>& columns, std::vector<Rgb>& row)
+{
+    const float dim = f.a.raster == Raster::Dark ? 0.22f : 1.0f;
+    const float hum = f.a.humBars && !f.line
+                          ? 1 - 0.5f * std::pow(std::max(0.0f, std::cos(4 * kPi * (v - 0.3f))), 2.0f)
+                          : 1.0f;
+    const float gain = dim * hum;
+    const bool bright = f.a.raster == Raster::TooBright;
+    // A dozen retrace lines, each about a logical pixel and a half wide.
+    const float retraceSharpness = f.fh / 12 / (0.7f * f.px);
+    if (gain == 1 && !bright)
+        return;
+    for (std::size_t x = 0; x < row.size(); ++x) {
+        if (columns[x] < 0)
+            continue;
+        Rgb& c = row[x];
+        c = {c.r * gain, c.g * gain, c.b * gain};
+        if (bright) {
+            // The black level lifted, and the beam seen on its way back up the screen: a dozen lines, each
+            // rising by a twelfth of the height as it crosses.
+            const float phase = 12 * v + f.across[x];
+            const float d = phase - static_cast<float>(static_cast<int>(phase)); // never negative
+            const float retrace = 55 * std::max(0.0f, 1 - std::min(d, 1 - d) * retraceSharpness);
+            c = {85 + 0.8f * c.r + retrace, 85 + 0.8f * c.g + retrace, 85 + 0.8f * c.b + retrace};
+        }
+    }
+}
+
+// A slow video stage: the signal lags behind every change, and the lag trails to the right of each edge,
+// while the edge itself keeps some of its sharpness.
+void smear(const Frame& f, std::vector<Rgb>& row)
+{
+    const float follow = 1 - std::exp(-1 / (7 * f.px));
+    Rgb trail = row.front();
+    for (Rgb& c : row) {
+        trail = {trail.r + follow * (c.r - trail.r), trail.g + follow * (c.g - trail.g),
+                 trail.b + follow * (c.b - trail.b)};
+        c = {0.4f * c.r + 0.6f * trail.r, 0.4f * c.g + 0.6f * trail.g, 0.4f * c.b + 0.6f * trail.b};
+    }
+}
+
+// The row as the screen shows it: through the guns that fire, inside the tube's rounded corners.
+void show(const Frame& f, int y, const std::vector<Rgb>& row, QRgb* shown)
+{
+    // A gun that does not fire gives none of its colour anywhere, whatever the picture asks for.
+    const Rgb guns{f.a.colour == Colour::NoRed ? 0.0f : 1.0f, f.a.colour == Colour::NoGreen ? 0.0f : 1.0f,
+                   f.a.colour == Colour::NoBlue ? 0.0f : 1.0f};
+    const float corner = 0.06f * f.fh;
+    const float fromEdge = std::min(static_cast<float>(y) + 0.5f, f.fh - static_cast<float>(y) - 0.5f);
+    const float inset = fromEdge >= corner
+                            ? 0.0f
+                            : corner - std::sqrt(corner * corner - (corner - fromEdge) * (corner - fromEdge));
+    const int face = std::min(f.width / 2, static_cast<int>(std::ceil(inset - 0.5f)));
+    std::fill(shown, shown + face, kMask);
+    std::fill(shown + f.width - face, shown + f.width, kMask);
+    for (int x = face; x < f.width - face; ++x) {
+        const Rgb& c = row[static_cast<std::size_t>(x)];
+        shown[x] = qRgb(level(c.r * guns.r), level(c.g * guns.g), level(c.b * guns.b));
+    }
+}
+
 // The screen as the set shows it, for a screen of `size` logical pixels at `scale`. Each row goes through
 // the set's stages in turn, as the signal does: the sweep picks what part of the picture lands where, the
 // video stages shape it, the colour stages tint it, the tube lights it.
 QImage picture(const Appearance& a, QSizeF size, qreal scale)
 {
-    const QSize pixels(std::max(1, qCeil(size.width() * scale)), std::max(1, qCeil(size.height() * scale)));
-    QImage out(pixels, QImage::Format_RGB32);
+    const Frame f(a, size, scale);
+    QImage out(f.pixels, QImage::Format_RGB32);
     out.setDevicePixelRatio(scale);
-    const int width = pixels.width();
-    const int height = pixels.height();
-    const auto columnCount = static_cast<std::size_t>(width);
-    const float fw = static_cast<float>(width);
-    const float fh = static_cast<float>(height);
-    const float px = static_cast<float>(scale); // device pixels to a logical pixel
-    const float aspect = fw / fh;
-
-    const bool dead = a.power == Power::Dead || a.raster == Raster::None;
-    const bool line = a.vertical == Vertical::Line;
-    const bool blank = a.content == Content::Blank;
-    // The pattern only changes with the size: the last one drawn is kept for the next picture.
-    thread_local QImage lastPattern;
-    if (!dead && !line && !blank && (lastPattern.size() != pixels || lastPattern.devicePixelRatio() != scale))
-        lastPattern = pattern(size, pixels, scale);
-    const QImage& source = lastPattern;
-    const auto sourceRow = [&source, height](int y) {
-        return reinterpret_cast<const QRgb*>(source.constScanLine(std::clamp(y, 0, height - 1)));
-    };
-
-    // Misconvergence: the red beam lands right of and below the green, the blue left of and above it.
-    const bool misconverged = a.colour == Colour::Misconvergence;
-    const int shiftX = qRound(2.5f * px);
-    const int shiftY = qRound(1.2f * px);
-
-    const float dim = a.raster == Raster::Dark ? 0.22f : 1.0f;
-    const bool bright = a.raster == Raster::TooBright;
-    const float retraceSharpness =
-        fh / 12 / (0.7f * px); // a retrace line about a logical pixel and a half wide
     const bool tinted = a.colour == Colour::None || a.colour == Colour::WrongHues ||
                         a.colour == Colour::Unlocked || a.colour == Colour::Purity;
-    const float smear = a.content == Content::Smear ? 1 - std::exp(-1 / (7 * px)) : 0.0f;
-    const float corner = 0.06f * fh; // the tube's rounded corners, in device pixels
-    // A gun that does not fire gives none of its colour anywhere, whatever the picture asks for.
-    const Rgb guns{a.colour == Colour::NoRed ? 0.0f : 1.0f, a.colour == Colour::NoGreen ? 0.0f : 1.0f,
-                   a.colour == Colour::NoBlue ? 0.0f : 1.0f};
-
-    // What depends on the column alone.
-    std::vector<float> across(columnCount), sheenAcross(columnCount), chromaCos(columnCount),
-        chromaSin(columnCount);
-    for (std::size_t x = 0; x < columnCount; ++x) {
-        across[x] = (static_cast<float>(x) + 0.5f) / fw;
-        const float du = (across[x] - 0.28f) * aspect;
-        sheenAcross[x] = du * du;
-        chromaCos[x] = std::cos(2 * kPi * 2.5f * across[x]);
-        chromaSin[x] = std::sin(2 * kPi * 2.5f * across[x]);
-    }
-
-    std::vector<int> columns(columnCount);
-    std::vector<Rgb> row(columnCount);
-    for (int y = 0; y < height; ++y) {
-        const float v = (static_cast<float>(y) + 0.5f) / fh;
-        const RowSource rows = dead ? RowSource{} : verticalSource(a.vertical, v);
+    std::vector<int> columns(static_cast<std::size_t>(f.width));
+    std::vector<Rgb> row(columns.size());
+    for (int y = 0; y < f.height; ++y) {
+        const float v = (static_cast<float>(y) + 0.5f) / f.fh;
+        const RowSource rows = f.dead ? RowSource{} : verticalSource(a.vertical, v);
         if (rows.count == 0)
             std::fill(columns.begin(), columns.end(), -1);
         else
-            sourceColumns(a.horizontal, line ? 0.5f : v, columns);
-
-        // The dark glass, then the beam where it lands.
-        const float dv = v - 0.22f;
-        for (std::size_t x = 0; x < columnCount; ++x) {
-            const float dark = columns[x] < 0 || line ? glass(sheenAcross[x] + dv * dv) : 0.0f;
-            row[x] = {dark, dark, dark};
-        }
-        if (line) {
-            // A collapsed field: every line of the picture drawn over the same few rows at the middle.
-            const float distance = std::abs(static_cast<float>(y) + 0.5f - fh / 2) / px;
-            const float light = distance <= 1 ? 255.0f : 255.0f * std::max(0.0f, 1 - (distance - 1) / 2) / 2;
-            for (std::size_t x = 0; x < columnCount; ++x)
-                if (columns[x] >= 0)
-                    row[x] = {std::max(row[x].r, light), std::max(row[x].g, light),
-                              std::max(row[x].b, light)};
-        } else if (blank) {
-            for (std::size_t x = 0; x < columnCount; ++x)
-                if (columns[x] >= 0)
-                    row[x] = {kRasterLevel, kRasterLevel, kRasterLevel};
-        } else if (rows.count > 0) {
-            for (int i = 0; i < rows.count; ++i) {
-                const int sy =
-                    std::min(height - 1, static_cast<int>(rows.v[static_cast<std::size_t>(i)] * fh));
-                const QRgb* green = sourceRow(sy);
-                if (!misconverged) {
-                    for (std::size_t x = 0; x < columnCount; ++x) {
-                        if (columns[x] < 0)
-                            continue;
-                        const QRgb p = green[columns[x]];
-                        row[x].r += rows.gain * static_cast<float>(qRed(p));
-                        row[x].g += rows.gain * static_cast<float>(qGreen(p));
-                        row[x].b += rows.gain * static_cast<float>(qBlue(p));
-                    }
-                    continue;
-                }
-                const QRgb* red = sourceRow(sy - shiftY);
-                const QRgb* blue = sourceRow(sy + shiftY);
-                for (std::size_t x = 0; x < columnCount; ++x) {
-                    const int sx = columns[x];
-                    if (sx < 0)
-                        continue;
-                    row[x].r += rows.gain * static_cast<float>(qRed(red[std::max(0, sx - shiftX)]));
-                    row[x].g += rows.gain * static_cast<float>(qGreen(green[sx]));
-                    row[x].b += rows.gain * static_cast<float>(qBlue(blue[std::min(width - 1, sx + shiftX)]));
-                }
-            }
-        }
-
-        // The video stages: snow from a weak or missing signal.
-        if (a.content == Content::Snow || a.content == Content::Weak) {
-            const bool snow = a.content == Content::Snow;
-            const float keep = snow ? 0.35f : 0.4f;
-            const int grainRow = static_cast<int>(static_cast<float>(y) / px);
-            for (std::size_t x = 0; x < columnCount; ++x) {
-                if (columns[x] < 0)
-                    continue;
-                const float noise = grain(static_cast<int>(static_cast<float>(x) / (2 * px)), grainRow);
-                const float add = snow ? 0.65f * noise : 0.6f * 95.0f + 0.12f * (noise - 128);
-                row[x] = {keep * row[x].r + add, keep * row[x].g + add, keep * row[x].b + add};
-            }
-        }
-
-        // The colour stages.
-        const float rowCos = std::cos(2 * kPi * 1.5f * v);
-        const float rowSin = std::sin(2 * kPi * 1.5f * v);
-        Rgb stain;
-        for (std::size_t x = 0; x < columnCount && tinted; ++x) {
-            // Purity stains change slowly across the screen: worked out on every fourth column.
-            if (a.colour == Colour::Purity && x % 4 == 0)
-                stain = purityGains(across[x], v, aspect);
-            if (columns[x] < 0)
-                continue;
-            Rgb& c = row[x];
-            switch (a.colour) {
-            case Colour::None: {
-                const float grey = luma(c);
-                c = {grey, grey, grey};
-                break;
-            }
-            case Colour::WrongHues:
-                c = turnHue(c, -0.416f, 0.909f); // about 115 degrees
-                break;
-            case Colour::Unlocked:
-                // The chroma phase slips through the picture, a full turn every few bands.
-                c = turnHue(c, chromaCos[x] * rowCos - chromaSin[x] * rowSin,
-                            chromaSin[x] * rowCos + chromaCos[x] * rowSin);
-                break;
-            case Colour::Purity: {
-                c = {c.r * stain.r, c.g * stain.g, c.b * stain.b};
-                break;
-            }
-            default:
-                break;
-            }
-        }
-
-        // The tube: hum bars and brightness.
-        const float gain =
-            dim * (a.humBars && !line
-                       ? 1 - 0.5f * std::pow(std::max(0.0f, std::cos(4 * kPi * (v - 0.3f))), 2.0f)
-                       : 1.0f);
-        for (std::size_t x = 0; x < columnCount && (gain != 1 || bright); ++x) {
-            if (columns[x] < 0)
-                continue;
-            Rgb& c = row[x];
-            c = {c.r * gain, c.g * gain, c.b * gain};
-            if (bright) {
-                // The black level lifted, and the beam seen on its way back up the screen: a dozen lines,
-                // each rising by a twelfth of the height as it crosses.
-                const float phase = 12 * v + across[x];
-                const float d = phase - static_cast<float>(static_cast<int>(phase)); // never negative
-                const float retrace = 55 * std::max(0.0f, 1 - std::min(d, 1 - d) * retraceSharpness);
-                c = {85 + 0.8f * c.r + retrace, 85 + 0.8f * c.g + retrace, 85 + 0.8f * c.b + retrace};
-            }
-        }
-
-        if (smear > 0) {
-            // A slow video stage: the signal lags behind every change, and the lag trails to the right of
-            // each edge, while the edge itself keeps some of its sharpness.
-            Rgb trail = row[0];
-            for (Rgb& c : row) {
-                trail = {trail.r + smear * (c.r - trail.r), trail.g + smear * (c.g - trail.g),
-                         trail.b + smear * (c.b - trail.b)};
-                c = {0.4f * c.r + 0.6f * trail.r, 0.4f * c.g + 0.6f * trail.g, 0.4f * c.b + 0.6f * trail.b};
-            }
-        }
-
-        auto* shown = reinterpret_cast<QRgb*>(out.scanLine(y));
-        // The rounded corners of the tube: how far in from each side this row's face begins.
-        const float fromEdge = std::min(static_cast<float>(y) + 0.5f, fh - static_cast<float>(y) - 0.5f);
-        const float inset =
-            fromEdge >= corner
-                ? 0.0f
-                : corner - std::sqrt(corner * corner - (corner - fromEdge) * (corner - fromEdge));
-        const int face = std::min(width / 2, static_cast<int>(std::ceil(inset - 0.5f)));
-        std::fill(shown, shown + face, kMask);
-        std::fill(shown + width - face, shown + width, kMask);
-        for (int x = face; x < width - face; ++x) {
-            const Rgb& c = row[static_cast<std::size_t>(x)];
-            shown[x] = qRgb(level(c.r * guns.r), level(c.g * guns.g), level(c.b * guns.b));
-        }
+            sourceColumns(a.horizontal, f.line ? 0.5f : v, columns);
+        beam(f, y, v, rows, columns, row);
+        if (a.content == Content::Snow || a.content == Content::Weak)
+            addSnow(f, y, columns, row);
+        if (tinted)
+            tint(f, v, columns, row);
+        light(f, v, columns, row);
+        if (a.content == Content::Smear)
+            smear(f, row);
+        show(f, y, row, reinterpret_cast<QRgb*>(out.scanLine(y)));
     }
     return out;
 }

@@ -14,9 +14,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
 #include <QWhatsThis>
+#include <QXmlStreamReader>
 
 using namespace fw;
 using fw::test::click;
@@ -142,6 +145,20 @@ QString tooltipAt(QWidget* control, QPoint at)
     return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
+// The words of a picture in reading order, its lines joined by spaces.
+QString wordsOf(const QString& resource)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader svg(&file);
+    QStringList words;
+    while (!svg.atEnd())
+        if (svg.readNext() == QXmlStreamReader::Characters)
+            words << svg.text().toString();
+    return words.join(QLatin1Char(' ')).simplified();
+}
+
 QWidget* whatsThisPopup()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -164,6 +181,10 @@ private slots:
     void readingSheetPutsRedAreasFirst();
     void everyDiagramHasItsSheet_data();
     void everyDiagramHasItsSheet();
+    void sheetStartsInTheText_data();
+    void sheetStartsInTheText();
+    void picturesSayWhatTheNotesSay_data();
+    void picturesSayWhatTheNotesSay();
 };
 
 void tst_notes::everyAreaShowsItsNote_data()
@@ -362,9 +383,112 @@ void tst_notes::everyDiagramHasItsSheet()
     QVERIFY(titles.size() > 5);
     for (const QString& title : std::as_const(titles))
         QCOMPARE(text.count(title + QLatin1Char('\n')), 1);
+
+    // The sheet opens with the safety rules that its areas carry, each once, before any area.
+    QStringList carried;
+    for (QWidget* w : shown->controls())
+        for (const areanotes::Rule* rule : areanotes::rulesOf(areanotes::areaAt(diagram, w->objectName())))
+            carried << QString::fromUtf8(rule->title);
+    carried.removeDuplicates();
+    QVERIFY(!carried.isEmpty());
+    const qsizetype firstArea = text.indexOf(titles.first() + QLatin1Char('\n'));
+    const qsizetype safety = text.indexOf(QLatin1String("Safety first"));
+    QVERIFY(safety >= 0 && safety < firstArea);
+    for (const areanotes::Rule& rule : areanotes::rules()) {
+        const QString heading = QString::fromUtf8(rule.title) + QStringLiteral(". ");
+        QCOMPARE(text.count(heading), carried.contains(QString::fromUtf8(rule.title)) ? 1 : 0);
+        if (carried.contains(QString::fromUtf8(rule.title)))
+            QVERIFY(text.indexOf(heading) < firstArea);
+    }
     click(frmNotes::get().cmdReturn());
     settle();
     QCOMPARE(fw::test::shownScreens(), QStringList{diagram});
+}
+
+void tst_notes::sheetStartsInTheText_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<bool>("scrolls");
+    QTest::newRow("PageDown scrolls the notes") << QKeySequence(Qt::Key_PageDown) << true;
+    QTest::newRow("Ctrl+End goes to their end") << QKeySequence(Qt::CTRL | Qt::Key_End) << true;
+    QTest::newRow("Return prints nothing") << QKeySequence(Qt::Key_Return) << false;
+    QTest::newRow("Enter prints nothing") << QKeySequence(Qt::Key_Enter) << false;
+    QTest::newRow("Space prints nothing") << QKeySequence(Qt::Key_Space) << false;
+}
+
+// F1 leaves the keyboard in the notes: the page keys read on, and no key meant for the text prints.
+void tst_notes::sheetStartsInTheText()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(bool, scrolls);
+    ProgramScope program;
+    fw::test::openTvDeadSheet();
+    frmNotes& sheet = frmNotes::get();
+    QVERIFY(QTest::qWaitForWindowActive(sheet.window()));
+    QCOMPARE(QApplication::focusWidget(), sheet.Text1());
+    QScrollBar* bar = sheet.Text1()->verticalScrollBar();
+    QCOMPARE(bar->value(), 0);
+    QTest::keySequence(QApplication::focusWidget(), keys);
+    QCOMPARE(bar->value() > 0, scrolls);
+    QVERIFY(program.services.printedDocuments.empty());
+    QVERIFY(sheet.isShown());
+}
+
+void tst_notes::picturesSayWhatTheNotesSay_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("phrase");
+    QTest::addColumn<QString>("area"); // whose note says it too; empty: the picture alone
+    QTest::newRow("degaussing: withdrawn to 1.5 to 2 m") << "degaussing"
+                                                         << "1.5 to 2 m"
+                                                         << "degaussing";
+    QTest::newRow("degaussing: edge-on") << "degaussing"
+                                         << "edge-on to the screen"
+                                         << "degaussing";
+    QTest::newRow("degaussing: only then off") << "degaussing"
+                                               << "Only then switch"
+                                               << "degaussing";
+    QTest::newRow("black and white: one example") << "bw-tube-bases"
+                                                  << "one example"
+                                                  << "";
+    QTest::newRow("black and white: pinouts vary") << "bw-tube-bases"
+                                                   << "Pinouts vary by tube type"
+                                                   << "";
+    QTest::newRow("black and white: anode recharges") << "bw-tube-bases"
+                                                      << "charges up again"
+                                                      << "picture-tube";
+    QTest::newRow("black and white: implosion") << "bw-tube-bases"
+                                                << "eye protection"
+                                                << "picture-tube";
+    QTest::newRow("black and white: the neck") << "bw-tube-bases"
+                                               << "never lift"
+                                               << "picture-tube";
+    QTest::newRow("color: one example") << "color-tube-bases"
+                                        << "one example"
+                                        << "";
+    QTest::newRow("color: pinouts vary") << "color-tube-bases"
+                                         << "Pinouts vary by tube type"
+                                         << "";
+    QTest::newRow("color: small sets' anode") << "color-tube-bases"
+                                              << "20-25 kV on small sets"
+                                              << "";
+    QTest::newRow("color: anode recharges") << "color-tube-bases"
+                                            << "charges up again"
+                                            << "picture-tube";
+    QTest::newRow("color: implosion") << "color-tube-bases"
+                                      << "eye protection"
+                                      << "picture-tube";
+}
+
+void tst_notes::picturesSayWhatTheNotesSay()
+{
+    QFETCH(QString, picture);
+    QFETCH(QString, phrase);
+    QFETCH(QString, area);
+    const QString words = wordsOf(QStringLiteral(":/assets/%1.svg").arg(picture));
+    QVERIFY2(words.contains(phrase, Qt::CaseInsensitive), qPrintable(words));
+    if (!area.isEmpty())
+        QVERIFY(areanotes::note(area)->text.contains(phrase, Qt::CaseInsensitive));
 }
 
 FW_TEST_MAIN(tst_notes)

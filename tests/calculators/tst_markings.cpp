@@ -50,12 +50,16 @@ QString read(const QString& kind, const QString& marking)
     const auto r = readCapacitor(marking, c);
     if (!r)
         return QStringLiteral("refused");
-    QString text = decimalText(r->picofarads, 3, QStringLiteral("nF"), c);
-    if (r->toleranceLetter)
-        text += u' ' + r->tolerance;
-    if (r->volts)
-        text += u' ' + decimalText(*r->volts, 0, QStringLiteral("V"), c);
-    return text;
+    QStringList readings;
+    for (const CapacitorMarking& m : *r) {
+        QString text = decimalText(m.picofarads, 3, QStringLiteral("nF"), c);
+        if (m.toleranceLetter)
+            text += u' ' + m.tolerance;
+        if (m.volts)
+            text += u' ' + decimalText(*m.volts, 0, QStringLiteral("V"), c);
+        readings << text;
+    }
+    return readings.join(QStringLiteral(" | "));
 }
 
 // Every value of a series from 0.1 ohm to 100 megohms.
@@ -90,6 +94,13 @@ private slots:
     void bandsForTellWhatTheyCannotMark();
     void toleranceRangeIsExact_data();
     void toleranceRangeIsExact();
+    void capacitorNotations_data();
+    void capacitorNotations();
+    void valuesWithTolerance_data();
+    void valuesWithTolerance();
+    void whichEndIsStandard_data();
+    void whichEndIsStandard();
+    void everyE24ValueAtOnePercentReadsForward();
 };
 
 // Markings as parts carry them, with their readings in the colour code charts, SMD code tables and
@@ -565,6 +576,172 @@ void tst_markings::toleranceRangeIsExact()
     QFETCH(QString, range);
     const auto [least, most] = toleranceRange(*parseOhms(value, c), *parseOhms(percent, c));
     QCOMPARE(ohmsText(least, c) + QStringLiteral(" to ") + ohmsText(most, c), range);
+}
+
+// Capacitor values as film, ceramic and line-stage parts carry them, each with the way it is written.
+void tst_markings::capacitorNotations_data()
+{
+    QTest::addColumn<QString>("marking");
+    QTest::addColumn<QString>("reads"); // in nF, every reading
+    QTest::addColumn<int>("notation");  // of the first reading
+    const auto row = [](const char* marking, const char* reads, CapacitorNotation notation) {
+        QTest::newRow(marking) << QString::fromUtf8(marking) << QString::fromUtf8(reads) << int(notation);
+    };
+    row("4n7", "4.7 nF", CapacitorNotation::WithUnit);
+    row("2u2", "2200 nF", CapacitorNotation::WithUnit);
+    row("p47", "0.00047 nF", CapacitorNotation::WithUnit);
+    row("47p", "0.047 nF", CapacitorNotation::WithUnit);
+    row("1000pF", "1 nF", CapacitorNotation::WithUnit);
+    row("100n", "100 nF", CapacitorNotation::WithUnit);
+    row("10µ", "10000 nF", CapacitorNotation::WithUnit);
+    row("10μ", "10000 nF", CapacitorNotation::WithUnit); // the Greek letter
+    row("10uF 16V", "10000 nF 16 V", CapacitorNotation::WithUnit);
+    row("4n7J 1.5kV", "4.7 nF ±5 % 1500 V", CapacitorNotation::WithUnit);
+    row(".01", "10 nF", CapacitorNotation::Microfarads);
+    row("0.1", "100 nF", CapacitorNotation::Microfarads);
+    row("102K 2KV", "1 nF ±10 % 2000 V", CapacitorNotation::Code);
+    row("102K 1kV", "1 nF ±10 % 1000 V", CapacitorNotation::Code);
+    row("102K 2K", "1 nF ±10 % 800 V", CapacitorNotation::Code); // the EIA voltage code 2K
+    row("470", "0.047 nF | 0.47 nF", CapacitorNotation::Code);   // code first, then written out
+    row("100K", "0.01 nF ±10 % | 0.1 nF ±10 %", CapacitorNotation::Code);
+    row("n", "refused", CapacitorNotation::Code);
+    row(".", "refused", CapacitorNotation::Code);
+    row("123456789p", "refused", CapacitorNotation::Code);
+}
+
+void tst_markings::capacitorNotations()
+{
+    QFETCH(QString, marking);
+    QFETCH(QString, reads);
+    QFETCH(int, notation);
+    QCOMPARE(read(QStringLiteral("cap"), marking), reads);
+    if (const auto r = readCapacitor(marking, c))
+        QCOMPARE(int(r->front().notation), notation);
+}
+
+void tst_markings::valuesWithTolerance_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("reads"); // or the word the refusal holds, after "refused: "
+    QTest::newRow("percent") << "4k7 5%"
+                             << "C"
+                             << "4.7 kΩ ±5 %";
+    QTest::newRow("plus-minus, spaced") << "4k7 ±0.5 %"
+                                        << "C"
+                                        << "4.7 kΩ ±0.5 %";
+    QTest::newRow("letter") << "4k7J"
+                            << "C"
+                            << "4.7 kΩ ±5 %";
+    QTest::newRow("letter, spaced") << "4k7 F"
+                                    << "C"
+                                    << "4.7 kΩ ±1 %";
+    QTest::newRow("K after letter point") << "4k7K"
+                                          << "C"
+                                          << "4.7 kΩ ±10 %";
+    QTest::newRow("K as kilo") << "47K"
+                               << "C"
+                               << "47 kΩ";
+    QTest::newRow("kilo then letter") << "47KJ"
+                                      << "C"
+                                      << "47 kΩ ±5 %";
+    QTest::newRow("decimal comma, percent") << "4,7k 0,5%"
+                                            << "de_DE"
+                                            << "4,7 kΩ ±0,5 %";
+    QTest::newRow("no band for 3 %") << "4k7 3%"
+                                     << "C"
+                                     << "refused: No band";
+    QTest::newRow("no tolerance letter") << "4k7X"
+                                         << "C"
+                                         << "refused: not a value";
+    QTest::newRow("20 % by letter") << "4k7M"
+                                    << "C"
+                                    << "refused: without a tolerance band";
+    QTest::newRow("20 % in percent") << "4k7 20%"
+                                     << "C"
+                                     << "refused: without a tolerance band";
+    QTest::newRow("Z on a resistor") << "4k7Z"
+                                     << "C"
+                                     << "refused: not a value";
+}
+
+void tst_markings::valuesWithTolerance()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, locale);
+    QFETCH(QString, reads);
+    const QLocale l(locale);
+    const auto parsed = parseValue(typed, l);
+    if (reads.startsWith(QLatin1String("refused: "))) {
+        QVERIFY(!parsed);
+        QVERIFY2(parsed.reason.contains(reads.mid(9)), qPrintable(parsed.reason));
+        return;
+    }
+    QVERIFY2(parsed, qPrintable(parsed.reason));
+    QString shown = ohmsText(parsed->ohms, l);
+    if (parsed->tolerance)
+        shown += u' ' + percentText(*parsed->tolerance, l);
+    QCOMPARE(shown, reads);
+}
+
+void tst_markings::whichEndIsStandard_data()
+{
+    QTest::addColumn<QString>("bands");
+    QTest::addColumn<QString>("ends"); // forward standard, reversed standard, favoured
+    QTest::newRow("2.2k 1 %, 11k 2 %") << "red red black brown brown"
+                                       << "yes yes forward";
+    QTest::newRow("47k 1 %, 1.2G 0.02 %") << "yellow violet black red brown"
+                                          << "yes yes forward";
+    QTest::newRow("4.7k 1 % 6 bands, 111 0.1 %") << "yellow violet black brown brown brown"
+                                                 << "yes yes forward";
+    QTest::newRow("10k 1 %, 120 1 %") << "brown black black red brown"
+                                      << "yes yes either";
+    QTest::newRow("1.7k 2 %, 220M 1 %") << "brown violet red red"
+                                        << "no yes reversed";
+    QTest::newRow("1.7k 0.1 %, 720M 1 %") << "brown violet red violet"
+                                          << "no no neither";
+    QTest::newRow("3 bands, both standard") << "red red brown"
+                                            << "yes yes either";
+    QTest::newRow("one end only") << "yellow violet red gold"
+                                  << "none";
+    QTest::newRow("same both ways") << "red red red red"
+                                    << "none";
+}
+
+void tst_markings::whichEndIsStandard()
+{
+    QFETCH(QString, bands);
+    QFETCH(QString, ends);
+    const auto compared = compareEnds(colors(bands));
+    if (!compared) {
+        QCOMPARE(QStringLiteral("none"), ends);
+        return;
+    }
+    static const char* favoured[] = {"forward", "reversed", "either", "neither"};
+    const auto yes = [](bool b) { return QString::fromLatin1(b ? "yes" : "no"); };
+    QCOMPARE(yes(compared->forwardStandard) + u' ' + yes(compared->reversedStandard) + u' ' +
+                 QString::fromLatin1(favoured[int(compared->favoured)]),
+             ends);
+}
+
+// 1 % parts are made in the E24 values too: read either way, the forward reading is standard and never
+// loses to the other end.
+void tst_markings::everyE24ValueAtOnePercentReadsForward()
+{
+    int reversible = 0;
+    for (const Decimal& value : decades(Series::E24)) {
+        const auto marking = bandsFor(value, 5, Decimal::of(1));
+        QVERIFY(marking);
+        QVERIFY2(isStandard(value, Decimal::of(1)), qPrintable(ohmsText(value, c)));
+        const auto compared = compareEnds(marking->bands);
+        if (!compared)
+            continue;
+        ++reversible;
+        QVERIFY2(compared->forwardStandard, qPrintable(ohmsText(value, c)));
+        QVERIFY2(compared->favoured == End::Forward || compared->favoured == End::Either,
+                 qPrintable(ohmsText(value, c)));
+    }
+    QVERIFY(reversible > 100); // most of them read from the other end as well
 }
 
 QTEST_GUILESS_MAIN(tst_markings)

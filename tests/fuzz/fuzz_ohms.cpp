@@ -1,7 +1,9 @@
-// Values as a technician types them, in any locale: a value or a reason, and every value written out reads
-// back as the same value.
+// Values as a technician types them, in any locale, with or without a tolerance: a value or a reason, and
+// every value written out reads back as the same value.
 #include "calculators/markings.h"
 #include "fuzzing.h"
+
+#include <algorithm>
 
 using namespace markings;
 
@@ -12,6 +14,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     const QString typed = fuzzing::text(data);
     const Result<Decimal> value = parseOhms(typed, locale);
     fuzzing::require(value.value.has_value() != !value.reason.isEmpty(), "a value or a reason", typed);
+    // With a tolerance typed after it: a value without one reads as before, and a tolerance is a band's.
+    const Result<TypedValue> typedValue = parseValue(typed, locale);
+    fuzzing::require(typedValue.value.has_value() != !typedValue.reason.isEmpty(),
+                     "a typed value or a reason", typed);
+    if (value)
+        fuzzing::require(typedValue && typedValue->ohms == *value && !typedValue->tolerance,
+                         "a plain value reads the same", typed);
+    if (typedValue && typedValue->tolerance) {
+        const auto colors = toleranceColors();
+        fuzzing::require(
+            std::any_of(colors.begin(), colors.end(),
+                        [&](Color c) { return bandColor(c).tolerance == typedValue->tolerance; }),
+            "a tolerance some band stands for", typed);
+    }
     if (!value)
         return 0;
     fuzzing::require(value->digits >= 0, "never negative", typed);

@@ -237,13 +237,13 @@ std::vector<Road> roads()
              Module1::Main();
              press(frmOne::get().Option9());
              frmMarkings& m = frmMarkings::get();
-             press(m.Option3());
+             press(m.Option4());
              for (markings::Color band :
-                  {markings::Color::Brown, markings::Color::Black, markings::Color::Black,
-                   markings::Color::Red, markings::Color::Brown})
+                  {markings::Color::Yellow, markings::Color::Violet, markings::Color::Black,
+                   markings::Color::Brown, markings::Color::Brown, markings::Color::Brown})
                  press(m.swatch(band));
              QTest::keyClicks(m.txtSmd(), "01C");
-             QTest::keyClicks(m.txtCap(), "104K 2A");
+             QTest::keyClicks(m.txtCap(), "4n7J 1kV");
              return m.window();
          }},
         {"frmTrainer",
