@@ -11,6 +11,7 @@
 #include "diagnosis/frmSound.h"
 #include "diagrams/frmHelp.h"
 #include "runtime/services.h"
+#include "trainer/frmTrainer.h"
 
 using namespace fw;
 
@@ -19,7 +20,8 @@ frmOne::frmOne() : Form(QStringLiteral("frmOne"), QStringLiteral("Fernwick"), QS
 Design frmOne::design() const
 {
     return {
-        frame("Frame2", "Supplementary Info", 8775, 3165, 2670, 3315).bold(9.75),
+        frame("Frame2", "Supplementary Info", 8775, 3165, 2670, 4005).bold(9.75),
+        option("Option10", "Fault-finding trainer", 180, 3314, 2085, 345).in("Frame2").bold(8.25),
         option("Option9", "Component markings", 180, 2617, 2085, 345).in("Frame2").bold(8.25),
         option("Option8", "Electronic Formulas", 180, 1920, 2085, 345).in("Frame2").bold(8.25),
         option("Option7", "Color codes", 180, 1222, 2085, 345).in("Frame2").bold(8.25),
@@ -55,6 +57,7 @@ void frmOne::wire()
     connect(Option7(), &OptionButton::Click, this, &frmOne::Option7_Click);
     connect(Option8(), &OptionButton::Click, this, &frmOne::Option8_Click);
     connect(Option9(), &OptionButton::Click, this, &frmOne::Option9_Click);
+    connect(Option10(), &OptionButton::Click, this, &frmOne::Option10_Click);
     connect(cmdQuit(), &CommandButton::Click, this, &frmOne::cmdQuit_Click);
 }
 
@@ -121,6 +124,12 @@ void frmOne::Option8_Click()
 void frmOne::Option9_Click()
 {
     frmMarkings::get().Show();
+    Unload();
+}
+
+void frmOne::Option10_Click()
+{
+    frmTrainer::get().Show();
     Unload();
 }
 

@@ -17,6 +17,7 @@ public:
     FW_CONTROL(OptionButton, Option7)
     FW_CONTROL(OptionButton, Option8)
     FW_CONTROL(OptionButton, Option9)
+    FW_CONTROL(OptionButton, Option10)
     FW_CONTROL(CommandButton, cmdQuit)
 
 protected:
@@ -35,5 +36,6 @@ private:
     void Option7_Click();
     void Option8_Click();
     void Option9_Click();
+    void Option10_Click();
     void cmdQuit_Click();
 };

@@ -27,6 +27,7 @@
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
 #include "trainer/frmProgress.h"
+#include "trainer/frmTrainer.h"
 
 namespace {
 template <class T> fw::Screen& accessor()
@@ -65,7 +66,8 @@ const ScreenAccessor kScreens[] = {
     &accessor<frmSync>,
     &accessor<frmUHF>,
     &accessor<frmVHF>,
-    // the trainer
+    // the fault-finding trainer
+    &accessor<frmTrainer>,
     &accessor<frmProgress>,
 };
 } // namespace

@@ -58,6 +58,16 @@ QWidget* walk(const QString& name)
     return window;
 }
 
+// A control of a window by name; "frmLVPower/Text8" names one inside the window's child frmLVPower (a
+// diagram page of the trainer's measuring view).
+QWidget* controlAt(QWidget* window, const QString& path)
+{
+    QWidget* found = window;
+    for (const QString& name : path.split(QLatin1Char('/')))
+        found = found ? found->findChild<QWidget*>(name) : nullptr;
+    return found;
+}
+
 // Shows a bare window built by `build`, paints it once; the time in milliseconds.
 double showBare(const std::function<std::unique_ptr<QWidget>()>& build)
 {
@@ -228,7 +238,7 @@ std::function<std::unique_ptr<QWidget>()> twinRecipe(fw::Screen& screen)
 struct Transition
 {
     QString road;       // the screenshot road to the screen the click is made on
-    QStringList before; // controls clicked there first
+    QStringList before; // controls clicked there first (or a drop-down list's item chosen: "cboStage=3")
     QString control;    // the control whose click is timed
 };
 } // namespace
@@ -252,8 +262,8 @@ void bench_transitions::transition_data()
         QTest::addRow("%s %s", road, control)
             << Transition{QString::fromLatin1(road), before, QString::fromLatin1(control)};
     };
-    for (const char* option :
-         {"Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Option7", "Option8", "Option9"})
+    for (const char* option : {"Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Option7",
+                               "Option8", "Option9", "Option10"})
         add("frmOne", option);
     add("frmDead-areas", "cmdContinue");
     add("frmSound", "cmdContinue");
@@ -288,6 +298,11 @@ void bench_transitions::transition_data()
     add("frmCodes", "cmdReturn");
     add("frmFormulas", "Command4");
     add("frmMarkings", "cmdReturn");
+    // The trainer: a new set, a measurement on its diagram (the horizontal output stage) and an answer.
+    add("frmTrainer", "cmdNew");
+    add("frmTrainer", "frmLVPower/Text8", {"cmdNew", "optIsolationIn"});
+    add("frmTrainer", "cmdStage", {"cmdNew", "cboStage=3"});
+    add("frmTrainer", "cmdReturn");
 }
 
 void bench_transitions::transition()
@@ -302,11 +317,17 @@ void bench_transitions::transition()
         {
             ProgramScope program;
             QWidget* window = walk(move.road);
-            for (const QString& name : move.before)
-                fw::test::click(window->findChild<QWidget*>(name));
+            for (const QString& name : move.before) { // "cboStage=3" chooses item 3 of a drop-down list
+                const QStringList choice = name.split(QLatin1Char('='));
+                QWidget* first = controlAt(window, choice.front());
+                if (choice.size() == 2)
+                    fw::test::choose(first, choice.back().toInt());
+                else
+                    fw::test::click(first);
+            }
             settle();
             window->grab();
-            QWidget* control = window->findChild<QWidget*>(move.control);
+            QWidget* control = controlAt(window, move.control);
             QVERIFY2(control && control->isVisible(), qPrintable(move.control + QLatin1String(" not shown")));
             QElapsedTimer timer;
             timer.start();

@@ -103,6 +103,11 @@ frmColor::frmColor()
 // 4560, the drivers at 3727, 4687 and 5647; the bus left of the drivers stands at 7560.
 Design frmColor::design() const
 {
+    return table();
+}
+
+Design frmColor::table()
+{
     return {
         textBox("Text16", "", 3360, 240, 975, 285).says("Problem code").bold(8.25).readOnly(),
         command("cmdQuit", "Quit", 3840, 6120, 1335, 495).bold(8.25),

@@ -21,6 +21,9 @@ public:
     fw::Line* Line(int number);   // Line1 .. Line42
     fw::Label* Label(int number); // Label1 .. Label10
 
+    // The design table, for a view that draws this diagram elsewhere.
+    static fw::Design table();
+
 protected:
     fw::Design design() const override;
     bool isDrawing() const override { return true; }

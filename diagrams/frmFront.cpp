@@ -61,6 +61,11 @@ frmFront::frmFront() : Form(QStringLiteral("frmFront"), QStringLiteral("TV Front
 
 Design frmFront::design() const
 {
+    return table();
+}
+
+Design frmFront::table()
+{
     const auto box = diagrams::block;
     const auto blue = [](const char* name, const char* text, int left, int top, int width, int height) {
         return label(name, text, left, top, width, height).fore(colors::blue);

@@ -48,6 +48,9 @@ public:
     // Which screen led here, as read at load: it chooses the highlights and the target of Return.
     enum Origin : std::int16_t { None = 0, SoundPoorPicture = 2, SoundPictureOK = 3, Picture = 4 };
 
+    // The design table, for a view that draws this diagram elsewhere.
+    static fw::Design table();
+
 protected:
     fw::Design design() const override;
     bool isDrawing() const override { return true; }

@@ -52,6 +52,11 @@ frmLVPower::frmLVPower()
 
 Design frmLVPower::design() const
 {
+    return table();
+}
+
+Design frmLVPower::table()
+{
     return {
         frame("Frame1", "Legend", 0, 2160, 1935, 1935).bold(9.75),
         label("Label17", "Problem areas", 720, 360, 1095, 375).in("Frame1").bold(8.25),

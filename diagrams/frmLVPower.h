@@ -24,6 +24,9 @@ public:
     std::int16_t origin() const { return m_origin; }
     std::int16_t pictureCode() const { return m_pictureCode; }
 
+    // The design table, for a view that draws this diagram elsewhere.
+    static fw::Design table();
+
 protected:
     fw::Design design() const override;
     bool isDrawing() const override { return true; }

@@ -17,6 +17,7 @@
 #include "diagrams/frmPSLin.h"
 #include "diagrams/frmVHF.h"
 #include "support/program.h"
+#include "trainer/frmTrainer.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -279,6 +280,8 @@ void tst_keyboard::tabEntersEachGroupOnce_data()
     }) << "cmdReturn" << backtab << QStringList{"Option2"};
     QTest::newRow("component markings") << Setup([] { fromMenu(&frmOne::Option9, "frmMarkings"); })
                                         << "cmdReturn" << tab << QStringList{"Option2"};
+    QTest::newRow("fault-finding trainer") << Setup([] { fromMenu(&frmOne::Option10, "frmTrainer"); })
+                                           << "cmdReturn" << tab << QStringList{"optIsolationOut"};
 }
 
 // Tab and Shift+Tab stop once on each group that can be seen: on its chosen option, or on its first in

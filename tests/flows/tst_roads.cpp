@@ -265,6 +265,7 @@ void tour()
         {"Option7", "cmdReturn"},
         {"Option8", "Command4"},
         {"Option9", "cmdReturn"},
+        {"Option10", "cmdNew", "cmdReturn"},
     };
     for (const QStringList& road : roads) {
         for (const QString& step : road) {

@@ -19,9 +19,9 @@ namespace {
 const QSet<QString> kKnownTitles{"Enter selection", "Error", "Channel out of range", "Select component"};
 
 // Screens that may stay loaded while hidden: the ones whose flags or choices a later screen reads or
-// shows again, and the main menu under the symptom screens.
+// shows again, the main menu under the symptom screens, and the trainer under its progress view.
 const QSet<QString> kMayWaitHidden{"frmOne",     "frmDead",     "frmSound", "frmRaster",
-                                   "frmPicture", "frmProblems", "frmColor"};
+                                   "frmPicture", "frmProblems", "frmColor", "frmTrainer"};
 
 class Monkey
 {

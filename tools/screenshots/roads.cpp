@@ -28,6 +28,8 @@
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
 #include "trainer/frmProgress.h"
+#include "trainer/frmTrainer.h"
+#include "trainer/measuringview.h"
 #include "trainer/store.h"
 
 #include <QAbstractItemView>
@@ -36,6 +38,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWhatsThis>
+
+#include <algorithm>
 
 namespace {
 void press(QWidget* control)
@@ -53,6 +57,13 @@ void pick(QComboBox* combo, int item)
     QAbstractItemView* view = combo->view();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
                       view->visualRect(view->model()->index(item, 0)).center());
+}
+
+// Measures a stage on the trainer's diagrams from the keyboard: the stage focused, then Enter.
+void measure(frmTrainer& t, const QString& stage)
+{
+    t.view()->focusStage(stage);
+    QTest::keyClick(t.view()->control(stage), Qt::Key_Return);
 }
 
 // TV Dead, the isolated areas, Continue: the diagram with the seven TV Dead areas in red.
@@ -234,6 +245,55 @@ std::vector<Road> roads()
              QTest::keyClicks(m.txtSmd(), "01C");
              QTest::keyClicks(m.txtCap(), "4n7J 1kV");
              return m.window();
+         }},
+        {"frmTrainer",
+         [] {
+             Module1::Main();
+             press(frmOne::get().Option10());
+             return frmTrainer::get().window();
+         }},
+        // A set with a single bright line on its screen, the isolation transformer switched in, readings
+        // taken on the power and deflection diagram.
+        {"frmTrainer-exercise",
+         [] {
+             Module1::Main();
+             press(frmOne::get().Option10());
+             frmTrainer& t = frmTrainer::get();
+             const auto all = trainer::faults();
+             const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
+                 return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
+             });
+             pick(t.cboFault(), shown == all.end() ? 1 : static_cast<int>(shown - all.begin()) + 1);
+             press(t.cmdNew());
+             press(t.optIsolationIn());
+             for (const QString& stage : trainer::stages().mid(0, 2))
+                 measure(t, stage);
+             t.view()->setCurrentIndex(0);
+             return t.window();
+         }},
+        // The same set found: its stage measured and named, the failed part checked and named, the result.
+        {"frmTrainer-result",
+         [] {
+             Module1::Main();
+             press(frmOne::get().Option10());
+             frmTrainer& t = frmTrainer::get();
+             const auto all = trainer::faults();
+             const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
+                 return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
+             });
+             const trainer::Fault& fault = shown == all.end() ? all.front() : *shown;
+             pick(t.cboFault(), static_cast<int>(&fault - all.data()) + 1);
+             press(t.cmdNew());
+             press(t.optIsolationIn());
+             const QString stage = QString::fromLatin1(fault.stage);
+             measure(t, stage);
+             pick(t.cboStage(), static_cast<int>(trainer::stages().indexOf(stage)));
+             press(t.cmdStage());
+             pick(t.cboPart(),
+                  static_cast<int>(t.exercise()->suspectParts().indexOf(QString::fromUtf8(fault.part))));
+             press(t.cmdCheck());
+             press(t.cmdPart());
+             return t.window();
          }},
         {"frmFreq",
          [] {

@@ -1,0 +1,246 @@
+// The exercise without a window: the isolation transformer and the safety slips, the readings in order,
+// naming the stage then the part, the time, and the record it ends as.
+
+#include "trainer/exercise.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace trainer;
+
+namespace {
+const QDateTime kStart(QDate(2026, 3, 2), QTime(9, 0), Qt::UTC);
+
+const Fault& someFault()
+{
+    return faults().front();
+}
+
+// A stage of the set whose reading is taken with the set switched on.
+QString poweredStage(const Set& set)
+{
+    for (const QString& stage : stages())
+        if (const std::optional<Reading> reading = set.measure(stage); reading && reading->powered)
+            return stage;
+    return {};
+}
+
+// A stage other than the faulty one.
+QString otherStage(const Fault& fault)
+{
+    for (const QString& stage : stages())
+        if (stage != QLatin1String(fault.stage))
+            return stage;
+    return {};
+}
+} // namespace
+
+class tst_trainerexercise : public QObject
+{
+    Q_OBJECT
+private slots:
+    void poweredMeasurementWaitsForIsolation_data();
+    void poweredMeasurementWaitsForIsolation();
+    void readingsKeepTheirOrder();
+    void naming_data();
+    void naming();
+    void namingTwiceChangesNothing();
+    void drawnKeepsTheInstructorsFault();
+    void readingSaysWhatAndWhere_data();
+    void readingSaysWhatAndWhere();
+    void resultSaysHowItWent_data();
+    void resultSaysHowItWent();
+};
+
+void tst_trainerexercise::poweredMeasurementWaitsForIsolation_data()
+{
+    QTest::addColumn<bool>("lineConnected");
+    QTest::addColumn<bool>("isolated");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("live chassis, no isolation: refused") << true << false << true;
+    QTest::newRow("live chassis, isolated") << true << true << false;
+    QTest::newRow("mains transformer, no isolation") << false << false << false;
+    QTest::newRow("mains transformer, isolated") << false << true << false;
+}
+
+void tst_trainerexercise::poweredMeasurementWaitsForIsolation()
+{
+    QFETCH(bool, lineConnected);
+    QFETCH(bool, isolated);
+    QFETCH(bool, refused);
+    Exercise exercise(someFault(), lineConnected, kStart);
+    exercise.setIsolated(isolated);
+    const QString stage = poweredStage(exercise.set());
+    QVERIFY(!stage.isEmpty());
+    const Measurement taken = exercise.measure(stage);
+    QCOMPARE(taken.reading.has_value(), !refused);
+    QCOMPARE(taken.refusal.isEmpty(), !refused);
+    QCOMPARE(exercise.record().safetySlips, refused ? 1 : 0);
+    QCOMPARE(exercise.record().measurements, refused ? 0 : 1);
+    QCOMPARE(exercise.record().readings.size(), size_t(1));
+    QCOMPARE(exercise.record().readings[0].refused, refused);
+}
+
+void tst_trainerexercise::readingsKeepTheirOrder()
+{
+    Exercise exercise(someFault(), true, kStart);
+    const QStringList all = stages();
+    QVERIFY(all.size() >= 3);
+    exercise.measure(all[2]); // refused: not yet isolated
+    exercise.setIsolated(true);
+    exercise.measure(all[0]);
+    exercise.measure(all[1]);
+    exercise.measure(all[2]);
+    const std::vector<RecordedReading>& readings = exercise.record().readings;
+    QCOMPARE(readings.size(), size_t(4));
+    const QStringList expected{all[2], all[0], all[1], all[2]};
+    for (size_t i = 0; i < readings.size(); ++i)
+        QCOMPARE(readings[i].stage, expected[static_cast<qsizetype>(i)]);
+    QCOMPARE(readings[3].text, readingText(*exercise.set().measure(all[2])));
+    QVERIFY(readings[0].refused);
+    QVERIFY(!readings[3].refused);
+}
+
+void tst_trainerexercise::naming_data()
+{
+    QTest::addColumn<bool>("rightStage");
+    QTest::addColumn<bool>("rightPart"); // when the stage is right
+    QTest::addColumn<bool>("right");
+    QTest::newRow("stage and part right") << true << true << true;
+    QTest::newRow("stage right, part wrong") << true << false << false;
+    QTest::newRow("stage wrong") << false << false << false;
+}
+
+void tst_trainerexercise::naming()
+{
+    QFETCH(bool, rightStage);
+    QFETCH(bool, rightPart);
+    QFETCH(bool, right);
+    for (const Fault& fault : faults()) {
+        Exercise exercise(fault, false, kStart);
+        const QString stage = rightStage ? QString::fromLatin1(fault.stage) : otherStage(fault);
+        exercise.nameStage(stage, kStart.addSecs(30));
+        QCOMPARE(exercise.step(), rightStage ? Exercise::Step::NamingPart : Exercise::Step::Finished);
+        QString part;
+        if (rightStage) {
+            const QStringList parts = exercise.suspectParts();
+            QVERIFY2(parts.contains(QString::fromUtf8(fault.part)), fault.id);
+            for (const QString& p : parts)
+                if ((p == QString::fromUtf8(fault.part)) == rightPart)
+                    part = p;
+            if (part.isEmpty()) // a stage with one suspect part has no wrong one to name
+                continue;
+            QCOMPARE(exercise.checkPart(part).failed, rightPart);
+            exercise.namePart(part, kStart.addSecs(95));
+        }
+        const ExerciseRecord& record = exercise.record();
+        QCOMPARE(exercise.step(), Exercise::Step::Finished);
+        QCOMPARE(record.right, right);
+        QCOMPARE(record.stageNamed, stage);
+        QCOMPARE(record.partNamed, part);
+        QCOMPARE(record.faultId, QString::fromLatin1(fault.id));
+        QCOMPARE(record.faultStage, QString::fromLatin1(fault.stage));
+        QCOMPARE(record.seconds, rightStage ? 95 : 30);
+        QCOMPARE(record.optimum, halfSplitOptimum(fault));
+        QCOMPARE(record.finished.timeSpec(), Qt::UTC);
+    }
+}
+
+// Once the answer is given, nothing more counts: no second answer, no more readings.
+void tst_trainerexercise::namingTwiceChangesNothing()
+{
+    const Fault& fault = someFault();
+    Exercise exercise(fault, false, kStart);
+    exercise.nameStage(otherStage(fault), kStart.addSecs(10));
+    exercise.nameStage(QString::fromLatin1(fault.stage), kStart.addSecs(20));
+    exercise.namePart(QString::fromUtf8(fault.part), kStart.addSecs(30));
+    QVERIFY(!exercise.measure(QString::fromLatin1(fault.stage)).reading);
+    QVERIFY(!exercise.record().right);
+    QCOMPARE(exercise.record().seconds, 10);
+    QVERIFY(exercise.record().readings.empty());
+}
+
+void tst_trainerexercise::drawnKeepsTheInstructorsFault()
+{
+    QRandomGenerator random(7);
+    const Fault& chosen = faults().back();
+    bool live = false, isolatedSupply = false;
+    for (int i = 0; i < 64; ++i) {
+        const Exercise exercise = Exercise::drawn(random, &chosen, kStart);
+        QCOMPARE(exercise.record().faultId, QString::fromLatin1(chosen.id));
+        (exercise.lineConnected() ? live : isolatedSupply) = true;
+    }
+    QVERIFY(live && isolatedSupply); // both kinds of set come to the bench
+}
+
+void tst_trainerexercise::readingSaysWhatAndWhere_data()
+{
+    QTest::addColumn<QString>("now");
+    QTest::addColumn<QString>("typical");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("as a working set") << "12 V DC"
+                                      << "12 V DC"
+                                      << "Reads 12 V DC, as a working set does.";
+    QTest::newRow("unlike a working set") << "0 V"
+                                          << "12 V DC"
+                                          << "Reads 0 V; a working set: 12 V DC.";
+}
+
+void tst_trainerexercise::readingSaysWhatAndWhere()
+{
+    QFETCH(QString, now);
+    QFETCH(QString, typical);
+    QFETCH(QString, says);
+    const Reading reading{QString::fromLatin1(someFault().stage),
+                          "Supply rail",
+                          "meter, DC volts",
+                          "pin 4",
+                          now,
+                          typical,
+                          true,
+                          now == typical};
+    const QString text = readingText(reading);
+    QCOMPARE(text,
+             stageTitle(reading.stage) + QStringLiteral(": Supply rail; meter, DC volts, pin 4. ") + says);
+}
+
+void tst_trainerexercise::resultSaysHowItWent_data()
+{
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<int>("measurements");
+    QTest::addColumn<int>("slips");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QStringList>("says");
+    QTest::newRow("right, one slip") << true << 5 << 1 << 125
+                                     << QStringList{"Right", "5 measurements", "1 safety slip", "2 min 05 s"};
+    QTest::newRow("wrong, no slip") << false << 1 << 0 << 42
+                                    << QStringList{"Wrong", "1 measurement,", "0 safety slips", "42 s"};
+}
+
+void tst_trainerexercise::resultSaysHowItWent()
+{
+    QFETCH(bool, right);
+    QFETCH(int, measurements);
+    QFETCH(int, slips);
+    QFETCH(int, seconds);
+    QFETCH(QStringList, says);
+    const Fault& fault = someFault();
+    ExerciseRecord record;
+    record.faultStage = QString::fromLatin1(fault.stage);
+    record.stageNamed = right ? record.faultStage : otherStage(fault);
+    record.partNamed = right ? QString::fromUtf8(fault.part) : QString();
+    record.right = right;
+    record.measurements = measurements;
+    record.safetySlips = slips;
+    record.seconds = seconds;
+    record.optimum = 3;
+    const QString text = resultText(record, fault);
+    for (const QString& words : says)
+        QVERIFY2(text.contains(words), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("needs 3")), qPrintable(text));
+    QVERIFY2(text.contains(faultName(fault)), qPrintable(text));
+    QVERIFY2(text.contains(QString::fromUtf8(fault.explanation)), qPrintable(text));
+}
+
+QTEST_GUILESS_MAIN(tst_trainerexercise)
+#include "tst_trainerexercise.moc"

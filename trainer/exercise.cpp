@@ -1,0 +1,135 @@
+#include "trainer/exercise.h"
+
+#include "diagrams/areanotes.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
+
+namespace trainer {
+
+Exercise::Exercise(const Fault& fault, bool lineConnected, const QDateTime& started)
+    : m_fault(&fault), m_set(&fault, lineConnected), m_started(started)
+{
+    m_record.faultId = QString::fromLatin1(fault.id);
+    m_record.faultStage = QString::fromLatin1(fault.stage);
+    m_record.optimum = halfSplitOptimum(fault);
+}
+
+Exercise Exercise::drawn(QRandomGenerator& random, const Fault* fault, const QDateTime& started)
+{
+    const std::span<const Fault> all = faults();
+    const Fault& hidden = fault ? *fault : all[random.bounded(static_cast<quint32>(all.size()))];
+    return Exercise(hidden, random.bounded(2) == 1, started);
+}
+
+Measurement Exercise::measure(const QString& stage)
+{
+    if (m_step != Step::Measuring)
+        return {std::nullopt,
+                QStringLiteral("The faulty stage has been named: New set puts another set on the bench.")};
+    std::optional<Reading> reading = m_set.measure(stage);
+    if (!reading)
+        return {std::nullopt, QStringLiteral("There is nothing to measure there.")};
+    if (reading->powered && m_set.lineConnected() && !m_isolated) {
+        ++m_record.safetySlips;
+        m_record.readings.push_back({stage, refusalText(), true});
+        return {std::nullopt, refusalText()};
+    }
+    if (reading->powered)
+        ++m_record.measurements;
+    m_record.readings.push_back({stage, readingText(*reading), false});
+    return {std::move(reading), QString()};
+}
+
+void Exercise::nameStage(const QString& stage, const QDateTime& now)
+{
+    if (m_step != Step::Measuring)
+        return;
+    m_record.stageNamed = stage;
+    if (stage == m_record.faultStage)
+        m_step = Step::NamingPart;
+    else
+        finish(now);
+}
+
+QStringList Exercise::suspectParts() const
+{
+    return m_step == Step::Measuring ? QStringList() : m_set.parts(m_record.stageNamed);
+}
+
+PartCheck Exercise::checkPart(const QString& part) const
+{
+    return m_set.check(m_record.stageNamed, part);
+}
+
+void Exercise::namePart(const QString& part, const QDateTime& now)
+{
+    if (m_step != Step::NamingPart)
+        return;
+    m_record.partNamed = part;
+    m_record.right = part == QString::fromUtf8(m_fault->part);
+    finish(now);
+}
+
+void Exercise::finish(const QDateTime& now)
+{
+    m_step = Step::Finished;
+    m_record.finished = now.toUTC();
+    m_record.seconds = static_cast<int>(std::max<qint64>(0, m_started.secsTo(now)));
+}
+
+QString stageTitle(const QString& stage)
+{
+    const areanotes::Area* area = areanotes::findArea(stage);
+    return area ? QString::fromUtf8(area->title) : stage;
+}
+
+QString readingText(const Reading& reading)
+{
+    const QString what =
+        QStringLiteral("%1: %2; %3, %4.")
+            .arg(stageTitle(reading.stage), reading.quantity, reading.instrument, reading.where);
+    if (reading.now == reading.typical)
+        return what + QStringLiteral(" Reads %1, as a working set does.").arg(reading.now);
+    return what + QStringLiteral(" Reads %1; a working set: %2.").arg(reading.now, reading.typical);
+}
+
+QString refusalText()
+{
+    return QStringLiteral("Refused: this set has no mains transformer, so its chassis is live; switch in the "
+                          "isolation transformer before measuring it powered.");
+}
+
+namespace {
+QString duration(int seconds)
+{
+    if (seconds < 60)
+        return QStringLiteral("%1 s").arg(seconds);
+    return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+} // namespace
+
+QString resultText(const ExerciseRecord& record, const Fault& fault)
+{
+    QString verdict;
+    if (record.right)
+        verdict = QStringLiteral("Right: %1.").arg(faultName(fault));
+    else if (record.stageNamed == record.faultStage)
+        verdict = QStringLiteral("Right stage, wrong part: it was the %1 %2, not the %3.")
+                      .arg(QString::fromUtf8(fault.failure), QString::fromUtf8(fault.part), record.partNamed);
+    else
+        verdict = QStringLiteral("Wrong stage: you named the %1; the fault was %2.")
+                      .arg(stageTitle(record.stageNamed), faultName(fault));
+    const QString measured = record.measurements == 1
+                                 ? QStringLiteral("1 measurement")
+                                 : QStringLiteral("%1 measurements").arg(record.measurements);
+    const QString slips = record.safetySlips == 1 ? QStringLiteral("1 safety slip")
+                                                  : QStringLiteral("%1 safety slips").arg(record.safetySlips);
+    return QStringLiteral("%1 %2, where a half-split search needs %3; %4; %5 taken.\n%6")
+        .arg(verdict, measured)
+        .arg(record.optimum)
+        .arg(slips, duration(record.seconds), QString::fromUtf8(fault.explanation));
+}
+
+} // namespace trainer

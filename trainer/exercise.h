@@ -1,0 +1,92 @@
+#pragma once
+// One exercise on the trainer's bench: a set with one hidden fault, measured stage by stage, then the faulty
+// stage named, its suspect parts checked out of circuit and the failed part named. A set without a mains
+// transformer has a live chassis: every powered measurement on it waits for the isolation transformer, and
+// one tried without it is refused and counted as a safety slip. The exercise ends as an ExerciseRecord.
+//
+// Pure logic: the screen asks it and shows what it says; the time comes from the caller.
+
+#include "trainer/record.h"
+#include "trainer/setmodel.h"
+
+#include <QDateTime>
+#include <QStringList>
+
+#include <optional>
+
+class QRandomGenerator;
+
+namespace trainer {
+
+// What pointing the probe at a stage gave: the reading, or the reason it was not taken.
+struct Measurement
+{
+    std::optional<Reading> reading;
+    QString refusal; // empty when the reading was taken
+};
+
+class Exercise
+{
+public:
+    enum class Step {
+        Measuring,  // measuring; naming the stage ends it
+        NamingPart, // the stage was right: checking its parts, then naming the failed one
+        Finished,
+    };
+
+    // A set with `fault` hidden in it, put on the bench at `started` (UTC).
+    Exercise(const Fault& fault, bool lineConnected, const QDateTime& started);
+
+    // A new set: the given fault, or one drawn from the catalogue when there is none; whether the set is
+    // line-connected is drawn with it.
+    static Exercise drawn(QRandomGenerator& random, const Fault* fault, const QDateTime& started);
+
+    const Set& set() const { return m_set; }
+    bool lineConnected() const { return m_set.lineConnected(); }
+    Step step() const { return m_step; }
+
+    bool isolated() const { return m_isolated; }
+    void setIsolated(bool isolated) { m_isolated = isolated; }
+
+    // Measures at a stage's output and keeps the reading (or the refusal) in order.
+    Measurement measure(const QString& stage);
+
+    // Names the faulty stage. A wrong stage ends the exercise; a right one leads on to its parts.
+    void nameStage(const QString& stage, const QDateTime& now);
+    // The suspect parts of the stage named, to check and to name.
+    QStringList suspectParts() const;
+    // Checks one of them out of circuit, power off: no slip, not a measurement of the search.
+    PartCheck checkPart(const QString& part) const;
+    // Names the failed part, which ends the exercise.
+    void namePart(const QString& part, const QDateTime& now);
+
+    // The hidden fault: for the result, once the exercise is finished.
+    const Fault& fault() const { return *m_fault; }
+    // The exercise so far; complete once it is finished.
+    const ExerciseRecord& record() const { return m_record; }
+
+private:
+    void finish(const QDateTime& now);
+
+    const Fault* m_fault;
+    Set m_set;
+    QDateTime m_started;
+    bool m_isolated = false;
+    Step m_step = Step::Measuring;
+    ExerciseRecord m_record;
+};
+
+// A stage as the diagrams name it ("Horizontal output amplifier"); the id itself when the notes lack it.
+QString stageTitle(const QString& stage);
+
+// A reading as the student reads it: what, with what, where, what it reads and what a working set reads.
+QString readingText(const Reading& reading);
+
+// Why a powered measurement of a line-connected set waits for the isolation transformer.
+QString refusalText();
+
+// The result: right or wrong, the measurements against the fewest a half-split search needs, the safety
+// slips, the time and the fault explained.
+QString resultText(const ExerciseRecord& record, const Fault& fault);
+
+} // namespace trainer
