@@ -1,8 +1,8 @@
 #pragma once
 // The trainer's history: every finished exercise, kept in a SQLite database in the user's data folder.
 //
-// Each exercise is written in one transaction, so a program killed half-way loses at most the exercise it
-// was writing. Two copies of the program may record at once: a writer waits its turn for a few seconds.
+// Each exercise is written in one transaction, into a write-ahead log, so a program killed half-way loses at
+// most the exercise it was writing. Two copies of the program may record at once: a writer waits its turn for a few seconds.
 // A database this program cannot use is never changed: a locked, read-only or newer one is left as it is;
 // an unreadable or damaged one is renamed beside itself (its bytes untouched) so that the next start
 // begins a fresh history. Either way the store says why in one sentence, and this run keeps no history.
