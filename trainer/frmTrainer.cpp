@@ -133,6 +133,8 @@ void frmTrainer::cmdNew_Click()
     const int chosen = cboFault()->ListIndex();
     const Fault* fault = chosen > 0 ? &faults()[static_cast<size_t>(chosen - 1)] : nullptr;
     m_exercise = Exercise::drawn(*QRandomGenerator::global(), fault, QDateTime::currentDateTimeUtc());
+    // The student at the bench must not read the instructor's choice off the list.
+    cboFault()->setListIndex(0);
     showSet();
 }
 

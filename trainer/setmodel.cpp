@@ -291,9 +291,10 @@ constexpr ReadingRow kReadings[] = {
      "0 V AC", "well under 100 V AC", "120 V AC with spikes riding on it"},
     {"low-voltage-supply", "Raw B+ across the main filter capacitor", kMeterDC,
      "main filter capacitor, positive to its negative end",
-     "about 150 V DC (typical 120 to 160 V), ripple well under 1 V peak to peak", "0 V DC",
+     "about 150 V DC (typical 120 to 160 V); on the scope a few volts of ripple peak to peak, about twice "
+     "that on a half-wave supply", "0 V DC",
      "well under 100 V DC",
-     "about 150 V DC, but several volts of ripple at twice the mains frequency on the scope"},
+     "somewhat low, with tens of volts of ripple at the mains frequency or twice it on the scope"},
     {"voltage-regulator", "Regulated B+", kMeterDC, "regulator output, to chassis ground",
      "steady at the figure of the service data, typically 100 to 150 V DC", "0 V DC",
      "well below the service figure",
@@ -319,7 +320,7 @@ constexpr ReadingRow kReadings[] = {
      "a steady sawtooth or pulse at 59.94 Hz, locked to the sync", "a flat line",
      "the waveform at the field rate, very small",
      "a waveform that drifts and will not stay locked to the sync"},
-    {"vertical-amplifier", "Vertical output to the yoke", kScope, "yoke plug, vertical pins, to cold ground",
+    {"vertical-amplifier", "Vertical output to the yoke", kScope, "yoke plug, vertical pins, to chassis ground",
      "a sawtooth at the field rate with a sharp retrace pulse, often tens of volts high", "a flat line",
      "the sawtooth, much smaller than it should be", "a misshapen sawtooth: bent at one end or out of step"},
     {"vertical-yoke", "Vertical yoke current", kScope, "across the yoke's current sensing resistor",
@@ -332,14 +333,14 @@ constexpr ReadingRow kReadings[] = {
      "a steady pulse or square wave near 15.7 kHz, a few volts peak to peak", "a flat line",
      "the pulse near 15.7 kHz, very small", "a pulse off frequency, sliding against the sync"},
     {"horizontal-driver", "Horizontal driver collector", kScope,
-     "driver transistor collector, to cold ground", "a clean square pulse near 15.7 kHz, tens of volts high",
+     "driver transistor collector, to chassis ground", "a clean square pulse near 15.7 kHz, tens of volts high",
      "a flat line", "a pulse near 15.7 kHz, only a few volts high", "a pulse off frequency or ragged"},
     {"horizontal-output", "Horizontal output collector pulse", kScope,
      "output transistor collector, through a high-voltage scope probe",
      "a sharp retrace pulse, typically 800 to 1500 V peak, near 15.7 kHz", "no pulse at all",
      "a pulse of a few hundred volts only", "a pulse off frequency or ringing"},
-    {"damper", "B+ at the output's collector", kMeterDC,
-     "damper cathode, the output transistor's collector, to hot ground",
+    {"damper", "B+ at the flyback's supply pin", kMeterDC,
+     "flyback's B+ pin, never the output collector while the set runs, to chassis ground",
      "near the regulated B+, typically 100 to 150 V DC", "0 V DC",
      "far below the B+", "near the B+, but the collector pulse rings at the start of each line"},
     {"hv-hold-down", "Hold-down shutdown line", kMeterDC,
@@ -352,16 +353,18 @@ constexpr ReadingRow kReadings[] = {
      "a steady retrace pulse that holds its height as the brightness changes", "no pulse",
      "a pulse too small, falling further on bright scenes", "a pulse off frequency or unsteady"},
     {"hv-rectifier", "Anode voltage", kHVProbe, "anode cap, probe ground on the tube's ground braid",
-     "typically 25 to 30 kV", "0 kV", "well under 20 kV", "near its figure, but wandering"},
+     "by screen size, about 20 to 25 kV on small colour sets and 25 to 30 kV on large ones", "0 kV",
+     "far below the service figure", "near its figure, but wandering"},
     {"pincushion", "Pincushion correction waveform", kScope,
      "correction transformer or modulator control point", "a smooth parabola at the field rate",
      "no parabola", "a parabola too small", "a bent or lopsided parabola"},
     {"horizontal-yoke", "Horizontal yoke current", kScope, "across the yoke's return resistor",
      "a sawtooth current at 15,734 Hz", "no current", "a sawtooth of too little current",
      "a sawtooth off frequency"},
-    {"picture-tube", "Heater, screen and anode at the tube", kMeterDC,
-     "tube socket: heater pins, grid 2 pin; the anode through the probe",
-     "heater glowing, screen grid several hundred volts, anode 25 to 30 kV",
+    {"picture-tube", "Heater, screen and anode at the tube", "meter for the heater, high-voltage probe for "
+     "grid 2 and the anode",
+     "tube socket: heater pins, grid 2 pin; the anode cap, probe ground on the tube's ground braid",
+     "heater glowing, screen grid several hundred volts, anode 20 to 30 kV by screen size",
      "no beam: the heater, screen grid or anode voltage missing", "screen grid far below its figure",
      "heater and screen grid right, the anode voltage wandering"},
     {"antenna-signal", "Signal at the antenna input", "signal level meter", "antenna input, across 75 ohms",
@@ -377,8 +380,9 @@ constexpr ReadingRow kReadings[] = {
      "at its resting value when the station is tuned right", "0 V",
      "barely moving as the tuning passes the station", "stuck at one end"},
     {"first-video-if", "Output of the 1st video IF stage", kScope, "after the SAW filter",
-     "the IF signal, larger than at the tuner's output", "nothing",
-     "the IF, smaller than at the tuner's output", "the IF with a misshapen passband"},
+     "the IF at or above the tuner's level: the preamp makes up the SAW filter's 15 to 25 dB loss (compare "
+     "the levels with the service data)", "nothing",
+     "the IF, well below the tuner's output", "the IF with a misshapen passband"},
     {"video-if-amplifiers", "Output of the IF amplifiers", kScope, "last IF stage, to the video detector",
      "the IF at about 45 MHz, a volt or so", "nothing", "the IF, a small fraction of its level",
      "the IF overloaded and clipped"},
@@ -648,7 +652,7 @@ std::optional<Reading> Set::measure(QAnyStringView stage) const
         r.quantity = QString::fromUtf8(knob->quantity);
         r.instrument = QString::fromUtf8(kMeterDC);
         r.where =
-            QStringLiteral("the control's wiper, to cold ground, turning the control through its travel");
+            QStringLiteral("the control's wiper, to chassis ground, turning the control through its travel");
         constexpr const char* typical =
             "a few volts, changing smoothly across the travel, set where the picture is right";
         r.typical = QString::fromUtf8(typical);
