@@ -110,7 +110,8 @@ bool hasNote(const QWidget* control)
 } // namespace
 
 // Where nothing in the window has a note, What's This mode could only wait for a click that shows nothing:
-// Shift+F1 beeps instead, and the screen stays as it was.
+// Shift+F1 beeps instead and says so in a popup. The popup takes the keyboard, so an Escape pressed to
+// leave the help closes the popup, not the screen with what the user entered on it.
 void offerNotes(QWidget* window)
 {
     auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), window);
@@ -124,8 +125,12 @@ void offerNotes(QWidget* window)
         const QList<QWidget*> controls = window->findChildren<QWidget*>();
         if (std::any_of(controls.cbegin(), controls.cend(), hasNote))
             QWhatsThis::enterWhatsThisMode();
-        else
+        else {
             services().Beep();
+            QWidget* at = focused ? focused : window;
+            QWhatsThis::showText(at->mapToGlobal(at->rect().center()),
+                                 QStringLiteral("Nothing on this screen has a note."), at);
+        }
     });
 }
 
