@@ -29,20 +29,11 @@
 using namespace fw;
 using fw::test::choose;
 using fw::test::click;
+using fw::test::paintedRed;
 using fw::test::ProgramScope;
 using fw::test::shownScreens;
 
 namespace {
-// Whether a box, picture or knob is painted as a problem area.
-bool paintedRed(QWidget* w)
-{
-    if (qobject_cast<Shape*>(w))
-        return fw::test::paintedCentre(w) == colors::red;
-    if (qobject_cast<PictureBox*>(w)) // the drawing covers most of its box: red shows in the margin
-        return fw::test::paintedAt(w, QPoint(w->width() - 5, w->height() - 5)) == colors::red;
-    return fw::test::paints(w, colors::red, 0.15);
-}
-
 // The boxes, pictures and knobs of the low-voltage diagram that are painted red.
 QStringList redOnLowVoltage()
 {

@@ -12,19 +12,10 @@
 
 using namespace fw;
 using fw::test::click;
+using fw::test::paintedRed;
 using fw::test::ProgramScope;
 
 namespace {
-// Whether a box, picture or knob is painted as a problem area.
-bool paintedRed(QWidget* w)
-{
-    if (qobject_cast<Shape*>(w))
-        return fw::test::paintedCentre(w) == colors::red;
-    if (qobject_cast<PictureBox*>(w)) // the drawing covers most of its box: red shows in the margin
-        return fw::test::paintedAt(w, QPoint(w->width() - 5, w->height() - 5)) == colors::red;
-    return fw::test::paints(w, colors::red, 0.15);
-}
-
 // The areas painted red on a screen.
 QStringList redAreas(Screen& screen)
 {

@@ -81,6 +81,15 @@ QColor paintedCentre(QWidget* control)
     return paintedAt(control, control->rect().center());
 }
 
+bool paintedRed(QWidget* control)
+{
+    if (qobject_cast<Shape*>(control))
+        return paintedCentre(control) == colors::red;
+    if (qobject_cast<PictureBox*>(control)) // the drawing covers most of its box: red shows in the margin
+        return paintedAt(control, QPoint(control->width() - 5, control->height() - 5)) == colors::red;
+    return paints(control, colors::red, 0.15);
+}
+
 bool paints(QWidget* control, const QColor& color, double share)
 {
     const QImage image = control->grab().toImage();

@@ -45,6 +45,8 @@ QColor paintedAt(QWidget* control, QPoint point);
 QColor paintedCentre(QWidget* control);
 // True when a good share of the control's pixels are painted in the colour.
 bool paints(QWidget* control, const QColor& color, double share = 0.3);
+// True when a diagram's box, picture or knob is painted as a problem area.
+bool paintedRed(QWidget* control);
 // True when the heavier black outline of a problem area is painted round the control, just outside it
 // (read at two opposite corners, where no wire meets a box).
 bool outlined(QWidget* control);
