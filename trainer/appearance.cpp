@@ -18,6 +18,10 @@ QString soundOf(Sound sound)
         return QStringLiteral("The sound carries a low hum.");
     case Sound::Distorted:
         return QStringLiteral("The sound is distorted.");
+    case Sound::Hiss:
+        return QStringLiteral("The sound is under a hiss of noise.");
+    case Sound::Chirp:
+        return QStringLiteral("The set ticks or chirps, and no programme sound comes.");
     }
     return {};
 }
@@ -30,6 +34,8 @@ QString brightnessOf(Raster raster)
     case Raster::TooBright:
         return QStringLiteral("The screen is too bright and washed out, with thin slanting retrace "
                               "lines across it.");
+    case Raster::Blooming:
+        return QStringLiteral("The picture is dim, and on bright scenes it swells and goes out of focus.");
     case Raster::Normal:
     case Raster::None:
         break;
@@ -48,6 +54,17 @@ QString contentOf(Content content)
         return QStringLiteral("The picture is faint and flat, with little contrast and a little snow.");
     case Content::Smear:
         return QStringLiteral("The picture is smeared: every edge trails off to the right.");
+    case Content::SnowOnly:
+        return QStringLiteral("The screen shows snow and nothing under it: no picture at all.");
+    case Content::NoDetail:
+        return QStringLiteral("The colours show as soft blotches, but the picture's detail is gone.");
+    case Content::Ghost:
+        return QStringLiteral("A ghost or ringing edge stands beside each outline.");
+    case Content::SoundBars:
+        return QStringLiteral("Fine bars wander through the picture.");
+    case Content::Overloaded:
+        return QStringLiteral("The picture is dark and harsh, nearly negative, with colour beats, and "
+                              "its top bends.");
     case Content::Normal:
         break;
     }
@@ -66,6 +83,9 @@ QString verticalOf(Vertical vertical)
     case Vertical::Short:
         return QStringLiteral("The picture does not fill the height of the screen: dark bands at the top "
                               "and bottom.");
+    case Vertical::NonLinear:
+        return QStringLiteral("The picture is short and unevenly spread: its lines crowd together at "
+                              "one part of the screen.");
     case Vertical::Normal:
     case Vertical::Line:
         break;
@@ -82,6 +102,9 @@ QString horizontalOf(Horizontal horizontal)
         return QStringLiteral("The picture is torn sideways into slanting bars.");
     case Horizontal::BowedSides:
         return QStringLiteral("The sides of the picture bow inwards.");
+    case Horizontal::Unlocked:
+        return QStringLiteral("The picture will not lock sideways: it breaks into slanting bars, bends "
+                              "and sits shifted, and the hold control holds it only for a moment.");
     case Horizontal::Normal:
         break;
     }
@@ -115,7 +138,16 @@ QString colourOf(Colour colour)
     case Colour::NoBlue:
         return missingPrimary("blue", "yellow");
     case Colour::WrongHues:
-        return QStringLiteral("The colours are the wrong hues: faces look green or purple.");
+        return QStringLiteral("Every hue is turned the same way, as the Tint control turns them: faces "
+                              "look green or purple.");
+    case Colour::PaleReds:
+        return QStringLiteral("Reds and skin tones are pale; greys stay grey.");
+    case Colour::PaleBlues:
+        return QStringLiteral("Blues and yellows are pale; greys stay grey.");
+    case Colour::PaleGreens:
+        return QStringLiteral("Greens are pale; greys stay grey.");
+    case Colour::AxisShifted:
+        return QStringLiteral("One family of hues is wrong while the others are right.");
     case Colour::Unlocked:
         return QStringLiteral("The colours drift through the picture in slanting rainbow bands.");
     case Colour::Purity:

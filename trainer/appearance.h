@@ -21,6 +21,7 @@ enum class Raster {
     None,      // dark screen: the tube gives no light at all
     Dark,      // a picture, but very dim
     TooBright, // washed out and too bright, retrace lines showing
+    Blooming,  // dim, and on bright scenes the picture swells and goes out of focus (high voltage sagging)
 };
 
 // What the lit raster carries.
@@ -30,6 +31,11 @@ enum class Content {
     Snow,  // the picture (or none) buried in noise
     Weak,  // a faint, low-contrast picture with little snow
     Smear, // the picture smeared to the right, edges trailing
+    SnowOnly,   // snow and nothing under it: no picture at all
+    NoDetail,   // the colours are there as soft blotches, but the picture's detail (luminance) is gone
+    Ghost,      // a ghost or ringing edge beside each outline
+    SoundBars,  // fine bars or a herringbone (the 4.5 MHz sound beat) through the picture
+    Overloaded, // dark and contrasty or negative, colour beats, the top of the picture bending
 };
 
 enum class Vertical {
@@ -39,6 +45,7 @@ enum class Vertical {
     FoldTop,     // the top of the picture folded over on itself
     CrampedBottom, // the bottom of the picture squeezed, the top stretched
     Short,       // the picture does not fill the screen's height
+    NonLinear,   // the height is short and unevenly spread: lines crowded at one part of the picture
 };
 
 enum class Horizontal {
@@ -46,6 +53,8 @@ enum class Horizontal {
     Narrow,     // the picture does not fill the screen's width: dark bands at both sides
     Tearing,    // lines torn sideways into diagonal bars
     BowedSides, // the sides bowed inwards (pincushion not corrected)
+    Unlocked,   // the picture will not lock: diagonal bars, bending and shifted sideways, the hold
+                // brings it only briefly into step
 };
 
 enum class Colour {
@@ -54,7 +63,11 @@ enum class Colour {
     NoRed,          // one primary missing
     NoGreen,
     NoBlue,
-    WrongHues,      // colours present but the wrong hues (faces green or purple)
+    WrongHues,      // every hue turned one way, as the Tint control turns them, within its range
+    PaleReds,       // R-Y lost: reds and skin tones pale, grey stays grey
+    PaleBlues,      // B-Y lost: blues and yellows pale, grey stays grey
+    PaleGreens,     // G-Y lost: greens pale, grey stays grey
+    AxisShifted,    // one demodulator's axis moved: the hues of one family wrong, the rest right
     Unlocked,       // colours present but drifting through the picture in diagonal rainbow bands
     Purity,         // blotches of wrong colour, mostly near the corners
     Misconvergence, // coloured fringes beside the edges of the picture
@@ -62,10 +75,12 @@ enum class Colour {
 
 enum class Sound {
     Normal,
-    None,
-    Buzz,
-    Hum,
+    None,      // silence
+    Buzz,      // a harsh buzz at the field rate (the picture's sync getting into the sound)
+    Hum,       // a low hum at the mains frequency or twice it
     Distorted,
+    Hiss,      // the programme under a hiss of noise (a weak signal)
+    Chirp,     // a ticking or chirping from the set itself (a switching supply starting and stopping)
 };
 
 struct Appearance
@@ -77,7 +92,9 @@ struct Appearance
     Horizontal horizontal = Horizontal::Normal;
     Colour colour = Colour::Normal;
     bool humBars = false; // one or two dark bars drifting slowly up the picture
+    bool brightnessShifted = false; // the black level moved: the whole picture brighter or darker
     Sound sound = Sound::Normal;
+    bool standbyLight = true; // the standby light, lit while the standby supply runs
 
     friend bool operator==(const Appearance&, const Appearance&) = default;
 };

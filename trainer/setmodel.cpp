@@ -686,7 +686,7 @@ PartCheck Set::check(QAnyStringView stage, const QString& part) const
 {
     const bool failed =
         m_fault && QAnyStringView(m_fault->stage) == stage && part == QLatin1String(m_fault->part);
-    PartCheck result{part, {}, failed};
+    PartCheck result{part, {}, failed, {}};
     // A control's setting is read against the service data's, not measured out of circuit.
     const bool setting = findRow<KnobRow>(kKnobs, stage) && part == QLatin1String("setting");
     if (failed)

@@ -9,6 +9,7 @@
 // screen voltage present.
 
 #include "trainer/appearance.h"
+#include "trainer/instrument.h"
 
 #include <QString>
 #include <QStringList>
@@ -87,6 +88,8 @@ struct Reading
     QString typical;    // what a working set typically reads, in the notes' ranges
     bool powered;       // taken with the set switched on
     bool normal;        // reads as a working set's; for the scoring, never shown before the answer
+    Instrument shows;   // the instrument at the test point now
+    Instrument working; // the same instrument on a working set, as the service data prints it
 };
 
 // The result of checking a suspect part out of circuit, power off.
@@ -95,6 +98,7 @@ struct PartCheck
     QString part;
     QString finding; // what the check shows, said of the part ("found open", "checks good")
     bool failed;
+    std::optional<MeterFace> ohms; // the ohmmeter's figure, where the check is a resistance reading
 };
 
 // The set on the bench with its hidden fault (none: a working set).

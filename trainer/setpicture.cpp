@@ -156,6 +156,13 @@ RowSource verticalSource(Vertical vertical, float v)
         const float slope = 1 + a * (2 * t - 1);
         return {1, {t + a * t * (t - 1), 0}, 0.75f + 0.25f * slope};
     }
+    case Vertical::NonLinear: {
+        // Short, with the sweep slowing towards the bottom: the lines crowd together there.
+        const float t = v / 0.82f;
+        if (t > 1)
+            return {};
+        return {1, {1 - (1 - t) * (1 - t) * 0.55f - (1 - t) * 0.45f, 0}, 0.8f + 0.4f * t};
+    }
     case Vertical::FoldTop: {
         // The sweep starts at the fold, runs up to the top edge, turns and runs down again: the first part
         // of the picture lies on the band twice, once upside down, its lines packed and bright.
@@ -205,6 +212,17 @@ void sourceColumns(Horizontal horizontal, float v, std::vector<int>& columns)
         stretch = 1 / across;
         break;
     }
+    case Horizontal::Unlocked:
+        // The AFC pulls the oscillator but cannot hold it: the picture sits shifted, bends near the top
+        // where each field's lock is lost, and breaks into a few slanting bars lower down.
+        for (int x = 0; x < width; ++x) {
+            const float u = (static_cast<float>(x) + 0.5f) / fw;
+            const float bend = 0.18f * std::exp(-v / 0.15f);
+            const float phase = u + 0.2f + bend + 0.9f * v;
+            columns[static_cast<std::size_t>(x)] =
+                column(phase - static_cast<float>(static_cast<int>(phase)));
+        }
+        return;
     case Horizontal::Tearing:
         // Out of horizontal lock: each line starts a little later than the last, so the picture slides
         // sideways down the screen in slanting bars, the line blanking between them.

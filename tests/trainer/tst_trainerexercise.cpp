@@ -198,7 +198,9 @@ void tst_trainerexercise::readingSaysWhatAndWhere()
                           now,
                           typical,
                           true,
-                          now == typical};
+                          now == typical,
+                          {},
+                          {}};
     const QString text = readingText(reading);
     QCOMPARE(text,
              stageTitle(reading.stage) + QStringLiteral(": Supply rail; meter, DC volts, pin 4. ") + says);
