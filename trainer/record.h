@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QUuid>
 
 #include <vector>
 
@@ -15,12 +16,32 @@ struct RecordedReading
     bool refused;  // refused for want of the isolation transformer (a safety slip)
 };
 
+// A suspect part checked out of circuit, as the student saw the check.
+struct RecordedCheck
+{
+    QString part;
+    QString finding; // "found open", "checks good"
+    bool failed = false;
+};
+
+// Who chose the fault on the bench.
+enum class Chosen {
+    AtRandom,     // drawn from the catalogue
+    ByInstructor, // picked from the fault list on this computer
+    ByAssignment, // set by an assignment of the class server
+};
+
 struct ExerciseRecord
 {
+    QUuid id;           // the exercise's own id, made when it finishes: a second send of it does nothing
+    QString student;    // the signed-in student's name; empty when working alone on this computer
+    Chosen chosen = Chosen::AtRandom;
+    QString assignment; // the class server's id of the assignment it belongs to; empty when none
     QDateTime finished; // UTC
     QString faultId;
     QString faultStage; // the area id of the faulty stage
     std::vector<RecordedReading> readings; // in the order taken
+    std::vector<RecordedCheck> checks;     // the part checks, in the order made
     int safetySlips = 0;
     int seconds = 0;       // from "New set" to the answer
     QString stageNamed;    // the area id the student named
