@@ -13,7 +13,6 @@ QString capitalised(const char* name)
     return s;
 }
 
-
 // IEC 60062:2016 colour code. Digits 0 to 9 and multipliers 10^0 to 10^9 follow the colour's place from
 // black to white; gold, silver and pink are the multipliers 10^-1, 10^-2 and 10^-3 and carry no digit.
 // Tolerances (percent) and temperature coefficients (ppm/K) are listed by the standard, colour by colour.
