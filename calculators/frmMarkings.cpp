@@ -2,152 +2,13 @@
 
 #include "app/frmOne.h"
 #include "app/placement.h"
-
-#include <QPainter>
+#include "calculators/markingsview.h"
 
 #include <algorithm>
 
 using namespace fw;
 using namespace markings;
-
-namespace {
-constexpr int kMostBands = 6;
-
-// The drawn resistor: body, bands and the captions under them, in twips.
-constexpr int kBodyLeft = 2400, kBodyTop = 840, kBodyWidth = 4800, kBodyHeight = 840;
-constexpr int kBandWidth = 330, kBandMargin = 420;
-// Three lines: the colour, and a meaning such as "no tolerance" that wraps at its space. Wide enough for a
-// coefficient such as "100 ppm/K" on one line, wider than the bands of a 6-band part stand apart: a caption's
-// text is centred, so that neighbours' texts still stand clear of each other.
-constexpr int kCaptionWidth = 840, kCaptionTop = kBodyTop + kBodyHeight + 60, kCaptionHeight = 720;
-
-constexpr int kSwatchLeft = 240, kSwatchStep = 705, kSwatchTop = 2520;
-
-QString bandName(int i)
-{
-    return QStringLiteral("Band%1").arg(i + 1);
-}
-
-QString captionName(int i)
-{
-    return QStringLiteral("lblBand%1").arg(i + 1);
-}
-
-QString swatchName(Color color)
-{
-    return QStringLiteral("Color%1").arg(static_cast<int>(color) + 1);
-}
-
-QColor paint(Color color)
-{
-    const Rgb rgb = bandColor(color).rgb;
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-QString nameOf(Color color)
-{
-    return QString::fromLatin1(bandColor(color).name);
-}
-
-// The left edge of band i of `count` on the body: evenly spaced, a lone band in the middle.
-int bandLeft(int i, int count)
-{
-    if (count == 1)
-        return kBodyLeft + (kBodyWidth - kBandWidth) / 2;
-    return kBodyLeft + kBandMargin + i * ((kBodyWidth - 2 * kBandMargin - kBandWidth) / (count - 1));
-}
-
-// A fresh screen shows a 4-band part with no band chosen: the design draws it, so that opening costs nothing
-// more.
-constexpr int kFreshCount = 4;
-
-// The band the next colour goes to has a heavy outline, a chosen one a thin one, the others none. The outline
-// is black on a light band and white on a dark one, so that it shows on every colour.
-void markCurrent(Label* band, bool current, bool chosen, const QColor& fill)
-{
-    band->setFrameStyle(current || chosen ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-    band->setLineWidth(current ? 3 : 1);
-    const bool light = !chosen || qGray(fill.rgb()) >= 128;
-    setForeColor(band, light ? QColor(Qt::black) : QColor(Qt::white));
-}
-
-// The ring round a colour swatch that has the keyboard focus: black outside, white inside, so that it shows
-// on every colour. It lies over the swatch, which keeps its clicks and keys.
-class FocusRing : public QWidget
-{
-public:
-    explicit FocusRing(QWidget* swatch) : QWidget(swatch)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-        resize(swatch->size());
-        swatch->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Resize)
-            resize(parentWidget()->size());
-        return QWidget::eventFilter(watched, event);
-    }
-
-    void paintEvent(QPaintEvent*) override
-    {
-        if (!parentWidget()->hasFocus())
-            return;
-        constexpr int kLine = 2;
-        QPainter painter(this);
-        const QRect outer = rect();
-        const QRect inner = outer.adjusted(kLine, kLine, -kLine, -kLine);
-        const QRegion outerRing = QRegion(outer).subtracted(inner);
-        const QRegion innerRing = QRegion(inner).subtracted(inner.adjusted(kLine, kLine, -kLine, -kLine));
-        for (const QRect& r : outerRing)
-            painter.fillRect(r, Qt::black);
-        for (const QRect& r : innerRing)
-            painter.fillRect(r, Qt::white);
-    }
-};
-
-// A result is read out as what it says; an empty one as what it is for, the name the design gives it.
-constexpr char kRole[] = "resultRole";
-void showResult(Label* label, const QString& text)
-{
-    label->setText(text);
-    label->setAccessibleName(text.isEmpty() ? label->property(kRole).toString() : text);
-}
-
-int figuresOf(int count)
-{
-    return count >= 5 ? 3 : 2;
-}
-
-// What band `i` of `count` stands for, written under it: a digit, a multiplier, a tolerance, a coefficient.
-QString meaning(Color color, int i, int count)
-{
-    const BandColor& c = bandColor(color);
-    if (count == 1)
-        return QStringLiteral("0 \u03A9 link");
-    const int figures = figuresOf(count);
-    if (i < figures)
-        return c.digit ? QString::number(*c.digit) : QStringLiteral("no digit");
-    if (i == figures) {
-        const QString ohms = ohmsText(Decimal::of(1, c.multiplierExponent));
-        return u'\u00D7' + ohms.left(ohms.size() - 1).remove(u' '); // "×1k", "×0.01"
-    }
-    if (i == figures + 1)
-        return c.tolerance ? percentText(*c.tolerance) : QStringLiteral("no tolerance");
-    return c.temperatureCoefficient ? QStringLiteral("%1 ppm/K").arg(*c.temperatureCoefficient)
-                                    : QStringLiteral("no coefficient");
-}
-
-QString joined(const QStringList& items)
-{
-    if (items.size() < 2)
-        return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.back();
-}
-} // namespace
+using namespace markingsview;
 
 frmMarkings::frmMarkings()
     : Form(QStringLiteral("frmMarkings"), QStringLiteral("Component Markings"), QSize(9600, 7260))
@@ -302,7 +163,7 @@ void frmMarkings::Swatch_Click(Color color)
     if (m_bands.size() == 1) // a zero-ohm link gives way to a fresh part
         emptyPart();
     // A tolerance or coefficient chosen for a typed value keeps the value; any other band makes a new part.
-    const int figures = figuresOf(m_part.count);
+    const int figures = figuresOf(static_cast<std::size_t>(m_part.count));
     const BandColor& c = bandColor(color);
     const bool tolerance = m_current == figures + 1 && c.tolerance;
     const bool coefficient = m_current == figures + 2 && c.temperatureCoefficient;
@@ -384,7 +245,7 @@ void frmMarkings::txtValue_Change()
     if (bands.size() > 1)
         setCount(static_cast<int>(bands.size()));
     m_bands = bands;
-    const int figures = figuresOf(static_cast<int>(bands.size()));
+    const int figures = figuresOf(bands.size());
     if (bands.size() >= 4 && bandColor(*bands[static_cast<std::size_t>(figures + 1)]).tolerance)
         m_part.tolerance = bands[static_cast<std::size_t>(figures + 1)];
     if (bands.size() == kMostBands && bandColor(*bands.back()).temperatureCoefficient)
@@ -466,140 +327,6 @@ void frmMarkings::showBands(bool rewriteWords)
         caption->setAccessibleName(QStringLiteral("Band %1: %2").arg(i + 1).arg(spoken));
     }
     showReading();
-}
-
-void frmMarkings::showReading()
-{
-    for (Label* text : {lblValue(), lblSeries(), lblReverse(), lblSmdCodes()})
-        showResult(text, {});
-    showResult(lblMessage(), m_note);
-    const auto unset = std::find(m_bands.begin(), m_bands.end(), std::nullopt);
-    if (unset != m_bands.end()) {
-        // Once a part is begun, the next band to choose; a fresh screen has its heading to go by.
-        const bool begun =
-            std::any_of(m_bands.begin(), m_bands.end(), [](const auto& b) { return b.has_value(); });
-        if (m_note.isEmpty() && begun)
-            showResult(lblMessage(),
-                       QStringLiteral("Click a colour for band %1.").arg(unset - m_bands.begin() + 1));
-        return;
-    }
-    std::vector<Color> bands;
-    for (const auto& b : m_bands)
-        bands.push_back(*b);
-    const Result<BandReading> reading = readBands(bands);
-    const std::optional<BandReading> reversed = readReversed(bands);
-    if (!reading) {
-        QString why = reading.reason;
-        if (reversed)
-            why += QStringLiteral(" Read from the other end they mark %1.").arg(ohmsText(reversed->ohms));
-        showResult(lblMessage(), m_note.isEmpty() ? why : m_note);
-        return;
-    }
-    if (reading->zeroOhm) {
-        showResult(lblValue(), QStringLiteral("0 \u03A9, a zero-ohm link"));
-        return;
-    }
-    showResult(lblValue(), ohmsText(reading->ohms) + u' ' + percentText(*reading->tolerance));
-    const auto [least, most] = toleranceRange(reading->ohms, *reading->tolerance);
-    QString range = QStringLiteral("From %1 to %2").arg(ohmsText(least), ohmsText(most));
-    if (reading->temperatureCoefficient)
-        range += QStringLiteral(", %1 ppm/K").arg(*reading->temperatureCoefficient);
-
-    QStringList in;
-    for (Series s : kAllSeries)
-        if (inSeries(reading->ohms, s))
-            in << seriesName(s);
-    const Series own = seriesForTolerance(*reading->tolerance);
-    const auto [below, above] = neighbours(reading->ohms, own);
-    showResult(
-        lblSeries(),
-        range + QStringLiteral(". ") +
-            (in.isEmpty() ? QStringLiteral("In no E-series.") : QStringLiteral("In %1.").arg(joined(in))) +
-            QStringLiteral(" Nearest in %1 (%2): %3 below, %4 above.")
-                .arg(seriesName(own), percentText(*reading->tolerance), ohmsText(below), ohmsText(above)));
-
-    if (const std::optional<Ends> ends = compareEnds(bands)) {
-        const QString forward = ohmsText(reading->ohms), backward = ohmsText(reversed->ohms);
-        const bool both = ends->forwardStandard && ends->reversedStandard;
-        QString which;
-        switch (ends->favoured) {
-        case End::Neither:
-            which = QStringLiteral("Neither is a standard value.");
-            break;
-        case End::Either:
-            which = QStringLiteral("Both are standard values: the tolerance band is the one set apart.");
-            break;
-        case End::Forward:
-        case End::Reversed: {
-            const QString favoured = ends->favoured == End::Forward ? forward : backward;
-            which = both ? QStringLiteral("Both are standard values; the tolerance colour favours %1.")
-                               .arg(favoured)
-                         : QStringLiteral("%1 is the standard value.").arg(favoured);
-        }
-        }
-        showResult(lblReverse(), QStringLiteral("Read from the other end: %1 %2. %3")
-                                     .arg(backward, percentText(*reversed->tolerance), which));
-    }
-
-    QStringList codes;
-    for (SmdFamily family : {SmdFamily::ThreeDigit, SmdFamily::FourDigit, SmdFamily::Eia96}) {
-        const auto code = smdCode(reading->ohms, family);
-        codes << familyName(family) + u' ' + (code ? *code : QStringLiteral("none"));
-    }
-    showResult(lblSmdCodes(), QStringLiteral("As SMD codes: ") + codes.join(QStringLiteral(", ")) + u'.');
-}
-
-void frmMarkings::txtSmd_Change()
-{
-    const QString code = txtSmd()->text();
-    if (code.trimmed().isEmpty()) {
-        showResult(lblSmd(), {});
-        return;
-    }
-    const auto readings = readSmd(code);
-    if (!readings) {
-        showResult(lblSmd(), readings.reason);
-        return;
-    }
-    QStringList said;
-    for (const SmdReading& r : *readings)
-        said << QStringLiteral("%1 (%2)").arg(ohmsText(r.ohms), familyName(r.family));
-    showResult(lblSmd(), said.join(QStringLiteral("; or ")) + u'.');
-}
-
-void frmMarkings::txtCap_Change()
-{
-    const QString code = txtCap()->text();
-    if (code.trimmed().isEmpty()) {
-        showResult(lblCap(), {});
-        return;
-    }
-    const auto readings = readCapacitor(code);
-    if (!readings) {
-        showResult(lblCap(), readings.reason);
-        return;
-    }
-    // Every reading in full; how it was read where the marking leaves a doubt or the unit unwritten.
-    QStringList said;
-    for (const CapacitorMarking& marking : *readings) {
-        const Decimal pf = marking.picofarads;
-        QString text =
-            QStringLiteral("%1 = %2 = %3")
-                .arg(decimalText(pf, 0, QStringLiteral("pF")), decimalText(pf, 3, QStringLiteral("nF")),
-                     decimalText(pf, 6, QStringLiteral("\u00B5F")));
-        if (readings->size() > 1 || marking.notation == CapacitorNotation::Microfarads)
-            text += QStringLiteral(" (%1)").arg(notationName(marking.notation));
-        if (marking.toleranceLetter)
-            text += QStringLiteral(", %1 (%2)").arg(marking.tolerance, *marking.toleranceLetter);
-        if (marking.volts) {
-            const bool kilovolts = *marking.volts >= Decimal::of(1, 3);
-            text += QStringLiteral(", rated %1")
-                        .arg(decimalText(*marking.volts, kilovolts ? 3 : 0,
-                                         kilovolts ? QStringLiteral("kV") : QStringLiteral("V")));
-        }
-        said << text;
-    }
-    showResult(lblCap(), said.join(QStringLiteral("; or ")) + u'.');
 }
 
 void frmMarkings::cmdReturn_Click()
