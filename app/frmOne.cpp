@@ -1,6 +1,5 @@
 #include "app/frmOne.h"
 
-#include "app/placement.h"
 #include "calculators/frmCodes.h"
 #include "calculators/frmFormulas.h"
 #include "calculators/frmMarkings.h"
@@ -10,6 +9,7 @@
 #include "diagnosis/frmRaster.h"
 #include "diagnosis/frmSound.h"
 #include "diagrams/frmHelp.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 #include "trainer/frmTrainer.h"
 
@@ -63,7 +63,7 @@ void frmOne::wire()
 
 void frmOne::Form_Load()
 {
-    place(*this);
+    fw::fillDisplay(*this);
 }
 
 void frmOne::Form_Activate()

@@ -1,7 +1,7 @@
 #include "calculators/frmCodes.h"
 
 #include "app/frmOne.h"
-#include "app/placement.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 
 using namespace fw;

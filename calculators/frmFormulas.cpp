@@ -1,8 +1,8 @@
 #include "calculators/frmFormulas.h"
 
 #include "app/frmOne.h"
-#include "app/placement.h"
 #include "runtime/convert.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 
 using namespace fw;
@@ -116,7 +116,7 @@ void frmFormulas::wire()
 
 void frmFormulas::Form_Load()
 {
-    place(*this);
+    place(*this, 100);
     // Capacitive is the mode a fresh screen starts in, and its unit label says so from the start.
     Option1()->setValue(true);
     Label18()->setCaption(kCapacitiveUnit);

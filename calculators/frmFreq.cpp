@@ -1,9 +1,9 @@
 #include "calculators/frmFreq.h"
 
-#include "app/placement.h"
 #include "calculators/channelplan.h"
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 
 #include <QPainter>

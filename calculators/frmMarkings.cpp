@@ -1,8 +1,8 @@
 #include "calculators/frmMarkings.h"
 
 #include "app/frmOne.h"
-#include "app/placement.h"
 #include "calculators/markingsview.h"
+#include "runtime/placement.h"
 
 #include <algorithm>
 

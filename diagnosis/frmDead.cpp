@@ -1,8 +1,8 @@
 #include "diagnosis/frmDead.h"
 
 #include "app/frmOne.h"
-#include "app/placement.h"
 #include "diagrams/frmLVPower.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 
 using namespace fw;
@@ -54,7 +54,7 @@ void frmDead::wire()
 
 void frmDead::Form_Load()
 {
-    place(*this);
+    fw::centre(*this);
 }
 
 // The button's caption tells which view is showing.

@@ -1,10 +1,10 @@
 #include "diagnosis/frmProblems.h"
 
 #include "app/frmOne.h"
-#include "app/placement.h"
 #include "diagnosis/problemcodes.h"
 #include "diagnosis/targets.h"
 #include "runtime/convert.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 
 using namespace fw;

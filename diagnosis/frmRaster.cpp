@@ -1,8 +1,8 @@
 #include "diagnosis/frmRaster.h"
 
 #include "app/frmOne.h"
-#include "app/placement.h"
 #include "diagnosis/targets.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 
 using namespace fw;

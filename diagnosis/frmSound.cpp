@@ -1,8 +1,8 @@
 #include "diagnosis/frmSound.h"
 
 #include "app/frmOne.h"
-#include "app/placement.h"
 #include "diagnosis/targets.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 
 using namespace fw;
@@ -55,7 +55,7 @@ void frmSound::Form_Load()
 {
     opt1()->setValue(false);
     Opt2()->setValue(false);
-    place(*this);
+    place(*this, 1000);
 }
 
 void frmSound::opt1_Click()

@@ -1,7 +1,7 @@
 #include "diagrams/frmBTube.h"
 
-#include "app/placement.h"
 #include "diagrams/frmCtube.h"
+#include "runtime/placement.h"
 
 using namespace fw;
 

@@ -1,12 +1,12 @@
 #include "diagrams/frmColor.h"
 
 #include "app/frmOne.h"
-#include "app/placement.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
 #include "diagrams/frmCtube.h"
 #include "diagrams/frmNotes.h"
 #include "diagrams/parts.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 
 #include <algorithm>

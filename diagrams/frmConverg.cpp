@@ -1,8 +1,8 @@
 #include "diagrams/frmConverg.h"
 
-#include "app/placement.h"
 #include "diagnosis/frmProblems.h"
 #include "diagrams/frmDiag.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 
 #include <QKeySequence>

@@ -1,8 +1,8 @@
 #include "diagrams/frmCtube.h"
 
-#include "app/placement.h"
 #include "diagrams/frmBTube.h"
 #include "diagrams/frmColor.h"
+#include "runtime/placement.h"
 
 using namespace fw;
 

@@ -1,7 +1,7 @@
 #include "diagrams/frmDegauss.h"
 
-#include "app/placement.h"
 #include "diagnosis/frmProblems.h"
+#include "runtime/placement.h"
 
 using namespace fw;
 

@@ -1,7 +1,7 @@
 #include "diagrams/frmDiag.h"
 
-#include "app/placement.h"
 #include "diagrams/frmConverg.h"
+#include "runtime/placement.h"
 
 using namespace fw;
 

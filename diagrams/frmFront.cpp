@@ -1,6 +1,5 @@
 #include "diagrams/frmFront.h"
 
-#include "app/placement.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
 #include "diagnosis/frmSound.h"
@@ -8,6 +7,7 @@
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
 #include "diagrams/parts.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 
 #include <vector>

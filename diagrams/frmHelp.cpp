@@ -1,7 +1,7 @@
 #include "diagrams/frmHelp.h"
 
 #include "app/frmOne.h"
-#include "app/placement.h"
+#include "runtime/placement.h"
 
 using namespace fw;
 
@@ -53,7 +53,7 @@ void frmHelp::wire()
 
 void frmHelp::Form_Load()
 {
-    place(*this);
+    place(*this, 0);
     Label* text = Picture1();
     text->setTextFormat(Qt::RichText);
     text->setMargin(12);

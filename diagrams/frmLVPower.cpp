@@ -1,7 +1,6 @@
 #include "diagrams/frmLVPower.h"
 
 #include "app/frmOne.h"
-#include "app/placement.h"
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmRaster.h"
@@ -12,6 +11,7 @@
 #include "diagrams/frmSync.h"
 #include "diagrams/lvpowerareas.h"
 #include "diagrams/parts.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 
 using namespace fw;
@@ -205,7 +205,7 @@ void frmLVPower::Form_Load()
         m_origin = kFromRaster;
         highlightAll(lvpower::rasterAreas(raster));
     }
-    place(*this);
+    place(*this, 0);
     if (frmDead::get().optReturn()->Value()) {
         m_origin = kFromDead;
         highlightAll(lvpower::tvDeadAreas());

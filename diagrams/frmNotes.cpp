@@ -1,8 +1,8 @@
 #include "diagrams/frmNotes.h"
 
 #include "app/frmOne.h"
-#include "app/placement.h"
 #include "diagrams/areanotes.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 
 #include <QShortcut>

@@ -1,8 +1,8 @@
 #include "diagrams/frmUHF.h"
 
-#include "app/placement.h"
 #include "diagrams/frmFront.h"
 #include "diagrams/tuners.h"
+#include "runtime/placement.h"
 
 using namespace fw;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/placement.h"
 #include "diagrams/frmLVPower.h"
+#include "runtime/placement.h"
 #include "runtime/screen.h"
 
 // A reference page of the low-voltage diagram: one picture above a Return button that brings the diagram

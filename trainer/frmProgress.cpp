@@ -1,8 +1,8 @@
 #include "trainer/frmProgress.h"
 
 #include "app/frmOne.h"
-#include "app/placement.h"
 #include "diagrams/areanotes.h"
+#include "runtime/placement.h"
 #include "runtime/services.h"
 #include "trainer/store.h"
 

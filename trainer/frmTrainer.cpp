@@ -1,9 +1,9 @@
 #include "trainer/frmTrainer.h"
 
 #include "app/frmOne.h"
-#include "app/placement.h"
 #include "diagrams/areanotes.h"
 #include "runtime/notes.h"
+#include "runtime/placement.h"
 #include "trainer/frmProgress.h"
 #include "trainer/measuringview.h"
 #include "trainer/setpicture.h"
