@@ -2,6 +2,7 @@
 // (the same roads the screenshots take), each screen shown, exposed and painted. Its peak resident memory
 // is the program's after a full tour (see startup.sh).
 
+#include "app/module1.h"
 #include "roads.h"
 #include "runtime/application.h"
 #include "runtime/screen.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     fw::initApplication(app);
+    Module1::Register();
     fw::RecordingServices services; // answers message boxes at once, as a user clicking OK would
     services.display = fw::QtServices().displaySize(); // but places screens on the real display
     fw::ServicesScope scope(services);

@@ -1,6 +1,6 @@
 #include "calculators/frmCodes.h"
 
-#include "app/frmOne.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
@@ -122,6 +122,6 @@ void frmCodes::cmdDone_Click()
 
 void frmCodes::cmdReturn_Click()
 {
-    frmOne::get().Show();
+    fw::showMainMenu();
     Unload();
 }

@@ -1,7 +1,7 @@
 #include "calculators/frmFormulas.h"
 
-#include "app/frmOne.h"
 #include "runtime/convert.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
@@ -388,6 +388,6 @@ void frmFormulas::Command5_Click()
 
 void frmFormulas::Command4_Click()
 {
-    frmOne::get().Show();
+    fw::showMainMenu();
     Unload();
 }

@@ -1,7 +1,7 @@
 #include "calculators/frmMarkings.h"
 
-#include "app/frmOne.h"
 #include "calculators/markingsview.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 
 #include <algorithm>
@@ -331,6 +331,6 @@ void frmMarkings::showBands(bool rewriteWords)
 
 void frmMarkings::cmdReturn_Click()
 {
-    frmOne::get().Show();
+    fw::showMainMenu();
     Unload();
 }

@@ -1,7 +1,7 @@
 #include "diagnosis/frmDead.h"
 
-#include "app/frmOne.h"
 #include "diagrams/frmLVPower.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
@@ -79,7 +79,7 @@ void frmDead::cmdContinue_Click()
 void frmDead::cmdReturn_Click()
 {
     Unload();
-    frmOne::get().Show();
+    fw::showMainMenu();
 }
 
 void frmDead::cmdQuit_Click()

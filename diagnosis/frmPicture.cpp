@@ -1,9 +1,9 @@
 #include "diagnosis/frmPicture.h"
 
-#include "app/frmOne.h"
 #include "diagnosis/problemcodes.h"
 #include "diagnosis/targets.h"
 #include "runtime/convert.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
@@ -195,7 +195,7 @@ void frmPicture::cmdContinue_Click()
 
 void frmPicture::cmdReturn_Click()
 {
-    frmOne::get().Show();
+    fw::showMainMenu();
     Unload();
 }
 

@@ -1,9 +1,9 @@
 #include "diagnosis/frmProblems.h"
 
-#include "app/frmOne.h"
 #include "diagnosis/problemcodes.h"
 #include "diagnosis/targets.h"
 #include "runtime/convert.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
@@ -216,7 +216,7 @@ void frmProblems::cmdContinue_Click()
 
 void frmProblems::cmdReturn_Click()
 {
-    frmOne::get().Show();
+    fw::showMainMenu();
 }
 
 void frmProblems::cmdQuit_Click()

@@ -1,7 +1,7 @@
 #include "diagnosis/frmRaster.h"
 
-#include "app/frmOne.h"
 #include "diagnosis/targets.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
@@ -76,7 +76,7 @@ void frmRaster::cmdContinue_Click()
 
 void frmRaster::cmdReturn_Click()
 {
-    frmOne::get().Show();
+    fw::showMainMenu();
     Unload();
 }
 

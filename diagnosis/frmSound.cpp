@@ -1,7 +1,7 @@
 #include "diagnosis/frmSound.h"
 
-#include "app/frmOne.h"
 #include "diagnosis/targets.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
@@ -84,7 +84,7 @@ void frmSound::cmdContinue_Click()
 
 void frmSound::cmdReturn_Click()
 {
-    frmOne::get().Show();
+    fw::showMainMenu();
     Unload();
 }
 

@@ -1,11 +1,11 @@
 #include "diagrams/frmColor.h"
 
-#include "app/frmOne.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmProblems.h"
 #include "diagrams/frmCtube.h"
 #include "diagrams/frmNotes.h"
 #include "diagrams/parts.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
@@ -261,7 +261,7 @@ void frmColor::cmdReturn_Click()
     else if (frmProblems::get().code() != 0)
         frmProblems::get().Show();
     else
-        frmOne::get().Show();
+        fw::showMainMenu();
     Unload();
 }
 

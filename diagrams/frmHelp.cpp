@@ -1,6 +1,6 @@
 #include "diagrams/frmHelp.h"
 
-#include "app/frmOne.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 
 using namespace fw;
@@ -62,6 +62,6 @@ void frmHelp::Form_Load()
 
 void frmHelp::Command1_Click()
 {
-    frmOne::get().Show();
+    fw::showMainMenu();
     Unload();
 }

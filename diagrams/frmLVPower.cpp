@@ -1,6 +1,5 @@
 #include "diagrams/frmLVPower.h"
 
-#include "app/frmOne.h"
 #include "diagnosis/frmDead.h"
 #include "diagnosis/frmPicture.h"
 #include "diagnosis/frmRaster.h"
@@ -11,6 +10,7 @@
 #include "diagrams/frmSync.h"
 #include "diagrams/lvpowerareas.h"
 #include "diagrams/parts.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
@@ -266,7 +266,7 @@ void frmLVPower::cmdReturn_Click()
         break;
     default:
         // Nothing led here that Return could go back to: the main menu is the way home.
-        frmOne::get().Show();
+        fw::showMainMenu();
         break;
     }
     frmDead::get().optReturn()->setValue(false);

@@ -1,7 +1,7 @@
 #include "diagrams/frmNotes.h"
 
-#include "app/frmOne.h"
 #include "diagrams/areanotes.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
@@ -178,6 +178,6 @@ void frmNotes::cmdReturn_Click()
     if (back)
         back->Show();
     else
-        frmOne::get().Show();
+        fw::showMainMenu();
     Unload();
 }

@@ -1,6 +1,5 @@
 #include "runtime/notes.h"
 
-#include "diagrams/areanotes.h"
 #include "runtime/services.h"
 
 #include <QAbstractItemView>
@@ -47,6 +46,7 @@ QString noteOf(const QWidget* control)
 
 namespace {
 bool g_notesShown = true;
+NoteLookup g_lookup = nullptr;
 
 int itemIndex(QWidget* list, const QString& text)
 {
@@ -61,6 +61,11 @@ int itemIndex(QWidget* list, const QString& text)
 }
 } // namespace
 
+void setNoteLookup(NoteLookup lookup)
+{
+    g_lookup = lookup;
+}
+
 WithoutNotes::WithoutNotes() : m_before(g_notesShown)
 {
     g_notesShown = false;
@@ -73,20 +78,16 @@ WithoutNotes::~WithoutNotes()
 
 void attachNotes(const QString& screen, const QHash<QString, QWidget*>& controls)
 {
-    if (!g_notesShown)
+    if (!g_notesShown || !g_lookup)
         return;
-    for (const areanotes::Place& place : areanotes::places()) {
-        if (screen != QLatin1String(place.screen))
+    for (const PlacedNote& placed : g_lookup(screen)) {
+        QWidget* control = controls.value(placed.control);
+        if (!control)
             continue;
-        QWidget* control = controls.value(QLatin1String(place.control));
-        const std::optional<areanotes::Note> note = areanotes::note(QString::fromLatin1(place.id));
-        if (!control || !note)
-            continue;
-        const QString summary = areanotes::summary(*note);
-        if (place.item)
-            attachNote(control, itemIndex(control, QString::fromUtf8(place.item)), summary, note->text);
+        if (!placed.item.isEmpty())
+            attachNote(control, itemIndex(control, placed.item), placed.summary, placed.text);
         else
-            attachNote(control, summary, note->text);
+            attachNote(control, placed.summary, placed.text);
     }
 }
 

@@ -7,17 +7,34 @@
 #include <QHash>
 #include <QString>
 
+#include <vector>
+
 class QWidget;
 
 namespace fw {
+
+// A circuit area's note as one screen shows it: on its control `control`, or on the item of that list whose
+// text is `item`.
+struct PlacedNote
+{
+    QString control;
+    QString item; // empty: the control itself
+    QString summary;
+    QString text;
+};
+
+// Where the notes come from: every note a screen shows, by the screen's name. The program names it at
+// start-up, since the runtime knows none of the program's areas; until then screens load without notes.
+using NoteLookup = std::vector<PlacedNote> (*)(const QString& screen);
+void setNoteLookup(NoteLookup lookup);
 
 // Gives a control its note; `summary` is the note's first sentence.
 void attachNote(QWidget* control, const QString& summary, const QString& note);
 // Gives item `item` of a list box or drop-down list its note.
 void attachNote(QWidget* list, int item, const QString& summary, const QString& note);
 
-// Gives every control and item of a screen that shows a circuit area that area's note, as the table of
-// circuit notes places them; `controls` are the screen's controls by design name.
+// Gives every control and item of a screen that shows a circuit area that area's note, as the note lookup
+// places them; `controls` are the screen's controls by design name.
 void attachNotes(const QString& screen, const QHash<QString, QWidget*>& controls);
 
 // The note a control or its current item shows; empty when it has none.

@@ -1,7 +1,7 @@
 #include "trainer/frmProgress.h"
 
-#include "app/frmOne.h"
 #include "diagrams/areanotes.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 #include "trainer/store.h"
@@ -159,6 +159,6 @@ void frmProgress::cmdReturn_Click()
     if (trainerScreen)
         trainerScreen->Show();
     else
-        frmOne::get().Show();
+        fw::showMainMenu();
     Unload();
 }

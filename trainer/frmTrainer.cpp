@@ -1,7 +1,7 @@
 #include "trainer/frmTrainer.h"
 
-#include "app/frmOne.h"
 #include "diagrams/areanotes.h"
+#include "runtime/mainmenu.h"
 #include "runtime/notes.h"
 #include "runtime/placement.h"
 #include "trainer/frmProgress.h"
@@ -265,6 +265,6 @@ void frmTrainer::cmdProgress_Click()
 
 void frmTrainer::cmdReturn_Click()
 {
-    frmOne::get().Show();
+    fw::showMainMenu();
     Unload();
 }

@@ -111,6 +111,7 @@ bool outlined(QWidget* control)
 
 } // namespace fw::test
 
+#include "app/module1.h"
 #include "runtime/application.h"
 
 #include <QApplication>
@@ -119,6 +120,7 @@ int fw::test::runGuiTest(QObject& test, int argc, char** argv)
 {
     QApplication app(argc, argv);
     fw::initApplication(app);
+    Module1::Register();
     // The trainer's history, and anything else kept in the user's folders, goes to a test location.
     QStandardPaths::setTestModeEnabled(true);
     const int status = QTest::qExec(&test, argc, argv);

@@ -1,6 +1,7 @@
 // Renders every screen of the program to PNG files, after the roads of clicks that lead to it, so that the
 // diagnosis screens show their highlights. Usage: fernwick_screenshots OUTPUT_FOLDER [SCREEN...]
 
+#include "app/module1.h"
 #include "app/screens.h"
 #include "roads.h"
 #include "runtime/application.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     fw::initApplication(app);
+    Module1::Register();
     const QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty()) {
         QTextStream(stderr) << "usage: fernwick_screenshots OUTPUT_FOLDER [SHOT...]\n";
