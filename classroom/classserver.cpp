@@ -1,0 +1,458 @@
+#include "classroom/classserver.h"
+
+#include "classroom/schema.h"
+#include "classroom/sql.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <atomic>
+
+namespace classroom {
+
+namespace sql {
+
+bool connectionLost(const QSqlError& error)
+{
+    const QString code = error.nativeErrorCode();
+    return error.type() == QSqlError::ConnectionError || code.isEmpty() || code.startsWith(QLatin1String("08"))
+           || code.startsWith(QLatin1String("57P"));
+}
+
+QString sentence(const QSqlError& error, const Connection& connection)
+{
+    const QString code = error.nativeErrorCode();
+    const QString text = error.databaseText() + QLatin1Char(' ') + error.driverText();
+    if (code == QLatin1String("28P01") || code == QLatin1String("28000")
+        || text.contains(QLatin1String("authentication failed")))
+        return QObject::tr("The class server refused the name or password of %1.").arg(connection.name);
+    if (code == QLatin1String("3D000"))
+        return QObject::tr("The class server has no database named %1.").arg(connection.database);
+    if (code == QLatin1String("42501") || code == QLatin1String("3F000"))
+        return QObject::tr("The class server does not allow %1 to do this.").arg(connection.name);
+    if (code == QLatin1String("42710"))
+        return QObject::tr("A login of that name already exists on the class server.");
+    if (code == QLatin1String("23505"))
+        return QObject::tr("The class server already has this.");
+    if (code == QLatin1String("22023") || code == QLatin1String("42939"))
+        return QObject::tr("The class server does not accept that name.");
+    if (connectionLost(error))
+        return QObject::tr("The class server at %1 cannot be reached.")
+            .arg(connection.host + QLatin1Char(':') + QString::number(connection.port));
+    return QObject::tr("The class server refused: %1.").arg(error.databaseText().section(QLatin1Char('\n'), 0, 0));
+}
+
+bool run(QSqlQuery& query, const QString& text, std::initializer_list<QVariant> values, QSqlError& error)
+{
+    if (!query.prepare(text)) {
+        error = query.lastError();
+        return false;
+    }
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (query.exec())
+        return true;
+    error = query.lastError();
+    return false;
+}
+
+} // namespace sql
+
+namespace {
+
+std::atomic<int> g_connections{0};
+
+QString toJson(const QStringList& list)
+{
+    return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(list)).toJson(QJsonDocument::Compact));
+}
+
+QStringList fromJson(const QVariant& value)
+{
+    QStringList list;
+    for (const QJsonValue& item : QJsonDocument::fromJson(value.toString().toUtf8()).array())
+        list << item.toString();
+    return list;
+}
+
+QVariant timeOrNull(const QDateTime& time)
+{
+    return time.isValid() ? QVariant(time.toUTC().toString(Qt::ISODateWithMs)) : QVariant(QMetaType(QMetaType::QString));
+}
+
+QDateTime utc(const QVariant& value)
+{
+    return value.isNull() ? QDateTime() : value.toDateTime().toUTC();
+}
+
+// Logins are PostgreSQL role names: at most 63 bytes, and the server's own prefix is not for us.
+bool validLogin(const QString& name)
+{
+    const QByteArray bytes = name.toUtf8();
+    return !name.trimmed().isEmpty() && bytes.size() <= 63 && !bytes.contains('\0')
+           && !name.startsWith(QLatin1String("pg_"));
+}
+
+const char* const kAssignmentColumns =
+    "SELECT a.id::text, c.name, a.title, to_jsonb(a.faults)::text, a.due, to_jsonb(a.students)::text, a.created "
+    "FROM fernwick.assignment a JOIN fernwick.class c ON c.id = a.class ";
+
+Assignment assignmentFrom(const QSqlQuery& q)
+{
+    Assignment a;
+    a.id = q.value(0).toString();
+    a.className = q.value(1).toString();
+    a.title = q.value(2).toString();
+    a.faultIds = fromJson(q.value(3));
+    a.due = utc(q.value(4));
+    a.students = fromJson(q.value(5));
+    a.created = utc(q.value(6));
+    return a;
+}
+
+} // namespace
+
+QString generatePassword()
+{
+    static const char kAlphabet[] = "abcdefghjkmnpqrstuvwxyzABCDEFGHJKLMNPQRSTUVWXYZ23456789";
+    QString password;
+    for (int i = 0; i < 12; ++i)
+        password += QLatin1Char(kAlphabet[QRandomGenerator::system()->bounded(int(sizeof kAlphabet) - 1)]);
+    return password;
+}
+
+ClassServer::ClassServer(Connection connection)
+    : m_connection(std::move(connection)),
+      m_name(QStringLiteral("fernwick-class-%1").arg(g_connections.fetch_add(1)))
+{
+}
+
+ClassServer::~ClassServer()
+{
+    disconnect();
+}
+
+void ClassServer::disconnect()
+{
+    if (!QSqlDatabase::contains(m_name))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+Outcome ClassServer::connect()
+{
+    QSqlDatabase db = QSqlDatabase::contains(m_name) ? QSqlDatabase::database(m_name, false)
+                                                     : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
+    if (db.isOpen())
+        return {};
+    if (!db.isValid())
+        return {{}, QObject::tr("The PostgreSQL driver of Qt (libqt6sql6-psql) is not installed.")};
+    db.setHostName(m_connection.host);
+    db.setPort(m_connection.port);
+    db.setDatabaseName(m_connection.database);
+    db.setUserName(m_connection.name);
+    db.setPassword(m_connection.password);
+    // A server that stops answering is noticed within seconds, not after the system's TCP time-outs.
+    db.setConnectOptions(QStringLiteral("sslmode=%1;connect_timeout=5;keepalives_idle=5;keepalives_interval=2;"
+                                        "keepalives_count=2;application_name=fernwick")
+                             .arg(m_connection.sslmode));
+    if (db.open())
+        return {};
+    const QSqlError error = db.lastError();
+    db.close();
+    return {{}, sql::sentence(error, m_connection)};
+}
+
+// One step of the public calls: connects, runs, and on failure gives the sentence (dropping a lost connection).
+#define CLASS_QUERY(q)                                                                                             \
+    if (Outcome c = connect(); !c.ok())                                                                            \
+        return {{}, c.error};                                                                                      \
+    QSqlQuery q(QSqlDatabase::database(m_name, false));                                                           \
+    QSqlError error
+
+namespace {
+template <typename T>
+Result<T> failed(const QSqlError& error, const Connection& connection, ClassServer& server)
+{
+    if (sql::connectionLost(error))
+        server.disconnect();
+    return {{}, sql::sentence(error, connection)};
+}
+} // namespace
+
+Result<int> ClassServer::prepareServer()
+{
+    CLASS_QUERY(q);
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (!db.transaction())
+        return failed<int>(db.lastError(), m_connection, *this);
+    auto rollback = [&](const QSqlError& e) {
+        db.rollback();
+        return failed<int>(e, m_connection, *this);
+    };
+    // Two instructors preparing at once take turns.
+    if (!sql::run(q, QStringLiteral("SELECT pg_advisory_xact_lock(4607)"), {}, error)
+        || !sql::run(q, QStringLiteral("SELECT to_regclass('fernwick.version') IS NOT NULL"), {}, error) || !q.next())
+        return rollback(error);
+    int version = 0;
+    if (q.value(0).toBool()) {
+        if (!sql::run(q, QStringLiteral("SELECT version FROM fernwick.version"), {}, error) || !q.next())
+            return rollback(error);
+        version = q.value(0).toInt();
+    }
+    if (version > kSchemaVersion) {
+        db.rollback();
+        return {version, QObject::tr("The class server's tables are of a newer version (%1) than this Fernwick "
+                                     "knows (%2); they are left as they are.")
+                             .arg(version)
+                             .arg(kSchemaVersion)};
+    }
+    // Schema changes take no values, and PostgreSQL cannot prepare them: they run as the constant text they are.
+    for (int next = version + 1; next <= kSchemaVersion; ++next)
+        for (const QString& statement : migrationTo(next))
+            if (!q.exec(statement))
+                return rollback(q.lastError());
+    if (!q.exec(QStringLiteral("GRANT fernwick_instructor TO CURRENT_USER")))
+        return rollback(q.lastError());
+    if (!db.commit())
+        return rollback(db.lastError());
+    return {kSchemaVersion, {}};
+}
+
+namespace {
+// The id of a class the login may see, by name (an instructor's own class, or a student's).
+QString classId(QSqlQuery& q, const QString& className, QSqlError& error)
+{
+    if (!sql::run(q,
+                  QStringLiteral("SELECT id::text FROM fernwick.class WHERE name = ? "
+                                 "ORDER BY (instructor = current_user) DESC LIMIT 1"),
+                  {className}, error))
+        return {};
+    return q.next() ? q.value(0).toString() : QString();
+}
+} // namespace
+
+#define CLASS_ID(var, q, className, T)                                                                             \
+    const QString var = classId(q, className, error);                                                             \
+    if (error.isValid())                                                                                           \
+        return failed<T>(error, m_connection, *this);                                                              \
+    if (var.isEmpty())                                                                                             \
+        return {{}, QObject::tr("The class server has no class %1 for %2.").arg(className, m_connection.name)}
+
+Result<std::vector<StudentLogin>> ClassServer::createClass(const QString& className, const QStringList& students)
+{
+    using T = std::vector<StudentLogin>;
+    if (className.trimmed().isEmpty())
+        return {{}, QObject::tr("A class needs a name.")};
+    for (const QString& name : students)
+        if (!validLogin(name))
+            return {{}, QObject::tr("The name \"%1\" cannot be a login: it must be 1 to 63 bytes and not begin "
+                                    "with pg_.").arg(name)};
+    CLASS_QUERY(q);
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (!db.transaction())
+        return failed<T>(db.lastError(), m_connection, *this);
+    if (!sql::run(q, QStringLiteral("SELECT fernwick.create_class(?)"), {className}, error) || !q.next()) {
+        db.rollback();
+        return failed<T>(error, m_connection, *this);
+    }
+    db.commit(); // the class exists even if a student's login cannot be made
+    return addStudents(className, students);
+}
+
+Result<std::vector<StudentLogin>> ClassServer::addStudents(const QString& className, const QStringList& students)
+{
+    using T = std::vector<StudentLogin>;
+    for (const QString& name : students)
+        if (!validLogin(name))
+            return {{}, QObject::tr("The name \"%1\" cannot be a login: it must be 1 to 63 bytes and not begin "
+                                    "with pg_.").arg(name)};
+    CLASS_QUERY(q);
+    CLASS_ID(id, q, className, T);
+    // All or none: a list with one name taken makes no login, so the instructor can fix the list and try again.
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (!db.transaction())
+        return failed<T>(db.lastError(), m_connection, *this);
+    T logins;
+    for (const QString& name : students) {
+        StudentLogin login{name, generatePassword()};
+        if (!sql::run(q, QStringLiteral("SELECT fernwick.create_login(CAST(? AS uuid), ?, ?)"),
+                      {id, login.name, login.password}, error)) {
+            db.rollback();
+            Result<T> result = failed<T>(error, m_connection, *this);
+            result.error += QLatin1Char(' ') + QObject::tr("(%1)").arg(name);
+            return result;
+        }
+        logins.push_back(std::move(login));
+    }
+    if (!db.commit())
+        return failed<T>(db.lastError(), m_connection, *this);
+    return {std::move(logins), {}};
+}
+
+Result<StudentLogin> ClassServer::resetPassword(const QString& className, const QString& student)
+{
+    CLASS_QUERY(q);
+    CLASS_ID(id, q, className, StudentLogin);
+    StudentLogin login{student, generatePassword()};
+    if (!sql::run(q, QStringLiteral("SELECT fernwick.reset_password(CAST(? AS uuid), ?, ?)"),
+                  {id, login.name, login.password}, error))
+        return failed<StudentLogin>(error, m_connection, *this);
+    return {login, {}};
+}
+
+Result<std::vector<ClassInfo>> ClassServer::classes()
+{
+    using T = std::vector<ClassInfo>;
+    CLASS_QUERY(q);
+    if (!sql::run(q,
+                  QStringLiteral("SELECT c.name, c.instructor, CASE WHEN c.instructor = current_user THEN "
+                                 "(SELECT to_jsonb(array_agg(s.login ORDER BY s.login))::text FROM fernwick.student s "
+                                 "WHERE s.class = c.id) END FROM fernwick.class c ORDER BY c.name, c.instructor"),
+                  {}, error))
+        return failed<T>(error, m_connection, *this);
+    T list;
+    while (q.next())
+        list.push_back({q.value(0).toString(), q.value(1).toString(), fromJson(q.value(2))});
+    return {std::move(list), {}};
+}
+
+Result<QString> ClassServer::assign(const NewAssignment& a)
+{
+    if (a.title.trimmed().isEmpty())
+        return {{}, QObject::tr("An assignment needs a title.")};
+    CLASS_QUERY(q);
+    CLASS_ID(id, q, a.className, QString);
+    const QVariant students = a.students.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(toJson(a.students));
+    if (!sql::run(q,
+                  QStringLiteral("INSERT INTO fernwick.assignment (class, title, faults, due, students) VALUES "
+                                 "(CAST(? AS uuid), ?, ARRAY(SELECT jsonb_array_elements_text(CAST(? AS jsonb))), "
+                                 "CAST(? AS timestamptz), "
+                                 "ARRAY(SELECT jsonb_array_elements_text(CAST(? AS jsonb)))::name[]) RETURNING id::text"),
+                  {id, a.title, toJson(a.faultIds), timeOrNull(a.due), students}, error)
+        || !q.next())
+        return failed<QString>(error, m_connection, *this);
+    return {q.value(0).toString(), {}};
+}
+
+Result<std::vector<Assignment>> ClassServer::assignments(const QString& className)
+{
+    using T = std::vector<Assignment>;
+    CLASS_QUERY(q);
+    CLASS_ID(id, q, className, T);
+    if (!sql::run(q, QString::fromLatin1(kAssignmentColumns) + QStringLiteral("WHERE a.class = CAST(? AS uuid) "
+                                                                                "ORDER BY a.created DESC, a.id"),
+                  {id}, error))
+        return failed<T>(error, m_connection, *this);
+    T list;
+    while (q.next())
+        list.push_back(assignmentFrom(q));
+    return {std::move(list), {}};
+}
+
+Result<std::vector<Assignment>> ClassServer::openAssignments(const QString& className)
+{
+    using T = std::vector<Assignment>;
+    Result<T> all = assignments(className);
+    if (!all.ok())
+        return all;
+    CLASS_QUERY(q);
+    // The faults this login has done under each assignment (void exercises do not count).
+    if (!sql::run(q,
+                  QStringLiteral("SELECT e.assignment::text, to_jsonb(array_agg(DISTINCT e.fault_id))::text "
+                                 "FROM fernwick.exercise e WHERE e.student = current_user AND e.assignment IS NOT NULL "
+                                 "AND NOT EXISTS (SELECT FROM fernwick.voided v WHERE v.exercise = e.id) "
+                                 "GROUP BY e.assignment"),
+                  {}, error))
+        return failed<T>(error, m_connection, *this);
+    QHash<QString, QStringList> done;
+    while (q.next())
+        done.insert(q.value(0).toString(), fromJson(q.value(1)));
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    T open;
+    for (Assignment& a : all.value) {
+        const auto it = done.constFind(a.id);
+        for (const QString& fault : a.faultIds)
+            if (it == done.cend() || !it->contains(fault))
+                a.remaining << fault;
+        a.finished = a.faultIds.isEmpty() ? it != done.cend() : a.remaining.isEmpty();
+        if (!a.finished && (!a.due.isValid() || a.due > now))
+            open.push_back(std::move(a));
+    }
+    std::stable_sort(open.begin(), open.end(), [](const Assignment& x, const Assignment& y) {
+        if (x.due.isValid() != y.due.isValid())
+            return x.due.isValid();
+        return x.due < y.due;
+    });
+    return {std::move(open), {}};
+}
+
+Outcome ClassServer::send(const QString& className, const trainer::ExerciseRecord& e)
+{
+    QJsonArray readings;
+    for (const trainer::RecordedReading& r : e.readings)
+        readings.append(QJsonObject{{"stage", r.stage}, {"text", r.text}, {"refused", r.refused}});
+    QJsonArray checks;
+    for (const trainer::RecordedCheck& c : e.checks)
+        checks.append(QJsonObject{{"part", c.part}, {"finding", c.finding}, {"failed", c.failed}});
+    CLASS_QUERY(q);
+    // The class is named inside the statement, so a send is one round trip.
+    if (!sql::run(q,
+                  QStringLiteral(
+                      "INSERT INTO fernwick.exercise (id, class, assignment, chosen, finished, fault_id, fault_stage, "
+                      "safety_slips, seconds, stage_named, part_named, correct, optimum, measurements, readings, "
+                      "checks) SELECT CAST(? AS uuid), c.id, CAST(NULLIF(?, '') AS uuid), ?, CAST(? AS timestamptz), "
+                      "?, ?, ?, ?, ?, ?, ?, ?, ?, CAST(? AS jsonb), CAST(? AS jsonb) FROM fernwick.class c "
+                      "WHERE c.name = ? AND pg_has_role(current_user, c.grp, 'MEMBER') LIMIT 1 "
+                      "ON CONFLICT (id) DO NOTHING RETURNING 1"),
+                  {e.id.toString(QUuid::WithoutBraces), e.assignment, int(e.chosen),
+                   e.finished.toUTC().toString(Qt::ISODateWithMs), e.faultId, e.faultStage, e.safetySlips, e.seconds,
+                   e.stageNamed, e.partNamed, e.right, e.optimum, e.measurements,
+                   QString::fromUtf8(QJsonDocument(readings).toJson(QJsonDocument::Compact)),
+                   QString::fromUtf8(QJsonDocument(checks).toJson(QJsonDocument::Compact)), className},
+                  error))
+        return failed<Nothing>(error, m_connection, *this);
+    if (q.next())
+        return {};
+    // Nothing inserted: either it was there already, or the login is in no class of that name.
+    if (!sql::run(q, QStringLiteral("SELECT 1 FROM fernwick.exercise WHERE id = CAST(? AS uuid)"),
+                  {e.id.toString(QUuid::WithoutBraces)}, error))
+        return failed<Nothing>(error, m_connection, *this);
+    if (q.next())
+        return {};
+    return {{}, QObject::tr("The class server has no class %1 for %2.").arg(className, m_connection.name)};
+}
+
+Outcome ClassServer::markVoid(const QUuid& exercise, const QString& reason)
+{
+    CLASS_QUERY(q);
+    if (!sql::run(q, QStringLiteral("INSERT INTO fernwick.voided (exercise, reason) VALUES (CAST(? AS uuid), ?)"),
+                  {exercise.toString(QUuid::WithoutBraces), reason}, error))
+        return failed<Nothing>(error, m_connection, *this);
+    return {};
+}
+
+Result<std::vector<QUuid>> ClassServer::voided(const QString& className)
+{
+    using T = std::vector<QUuid>;
+    CLASS_QUERY(q);
+    CLASS_ID(id, q, className, T);
+    if (!sql::run(q,
+                  QStringLiteral("SELECT v.exercise::text FROM fernwick.voided v JOIN fernwick.exercise e "
+                                 "ON e.id = v.exercise WHERE e.class = CAST(? AS uuid) ORDER BY v.marked"),
+                  {id}, error))
+        return failed<T>(error, m_connection, *this);
+    T list;
+    while (q.next())
+        list.push_back(QUuid::fromString(q.value(0).toString()));
+    return {std::move(list), {}};
+}
+
+} // namespace classroom
