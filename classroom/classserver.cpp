@@ -45,6 +45,11 @@ QString sentence(const QSqlError& error, const Connection& connection)
     return QObject::tr("The class server refused: %1.").arg(error.databaseText().section(QLatin1Char('\n'), 0, 0));
 }
 
+QVariant text(const QString& value)
+{
+    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
+}
+
 bool run(QSqlQuery& query, const QString& text, std::initializer_list<QVariant> values, QSqlError& error)
 {
     if (!query.prepare(text)) {
@@ -163,8 +168,10 @@ Outcome ClassServer::connect()
     db.setConnectOptions(QStringLiteral("sslmode=%1;connect_timeout=5;keepalives_idle=5;keepalives_interval=2;"
                                         "keepalives_count=2;application_name=fernwick")
                              .arg(m_connection.sslmode));
-    if (db.open())
+    if (db.open()) {
+        QSqlQuery(db).exec(QStringLiteral("SET client_min_messages = warning")); // no notices on stderr
         return {};
+    }
     const QSqlError error = db.lastError();
     db.close();
     return {{}, sql::sentence(error, m_connection)};
@@ -199,10 +206,16 @@ Result<int> ClassServer::prepareServer()
     };
     // Two instructors preparing at once take turns.
     if (!sql::run(q, QStringLiteral("SELECT pg_advisory_xact_lock(4607)"), {}, error)
-        || !sql::run(q, QStringLiteral("SELECT to_regclass('fernwick.version') IS NOT NULL"), {}, error) || !q.next())
+        || !sql::run(q, QStringLiteral("SELECT EXISTS (SELECT FROM pg_catalog.pg_tables "
+                                                 "WHERE schemaname = 'fernwick' AND tablename = 'version')"), {}, error) || !q.next())
         return rollback(error);
     int version = 0;
-    if (q.value(0).toBool()) {
+    const bool made = q.value(0).toBool();
+    // Every instructor joins the instructors' group, which may read the tables; the first one after making them.
+    const QString join = QStringLiteral("GRANT fernwick_instructor TO CURRENT_USER");
+    if (made) {
+        if (!q.exec(join))
+            return rollback(q.lastError());
         if (!sql::run(q, QStringLiteral("SELECT version FROM fernwick.version"), {}, error) || !q.next())
             return rollback(error);
         version = q.value(0).toInt();
@@ -219,7 +232,7 @@ Result<int> ClassServer::prepareServer()
         for (const QString& statement : migrationTo(next))
             if (!q.exec(statement))
                 return rollback(q.lastError());
-    if (!q.exec(QStringLiteral("GRANT fernwick_instructor TO CURRENT_USER")))
+    if (!made && !q.exec(join))
         return rollback(q.lastError());
     if (!db.commit())
         return rollback(db.lastError());
@@ -330,13 +343,12 @@ Result<QString> ClassServer::assign(const NewAssignment& a)
         return {{}, QObject::tr("An assignment needs a title.")};
     CLASS_QUERY(q);
     CLASS_ID(id, q, a.className, QString);
-    const QVariant students = a.students.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(toJson(a.students));
     if (!sql::run(q,
                   QStringLiteral("INSERT INTO fernwick.assignment (class, title, faults, due, students) VALUES "
                                  "(CAST(? AS uuid), ?, ARRAY(SELECT jsonb_array_elements_text(CAST(? AS jsonb))), "
                                  "CAST(? AS timestamptz), "
                                  "ARRAY(SELECT jsonb_array_elements_text(CAST(? AS jsonb)))::name[]) RETURNING id::text"),
-                  {id, a.title, toJson(a.faultIds), timeOrNull(a.due), students}, error)
+                  {id, a.title, toJson(a.faultIds), timeOrNull(a.due), toJson(a.students)}, error)
         || !q.next())
         return failed<QString>(error, m_connection, *this);
     return {q.value(0).toString(), {}};
@@ -412,9 +424,9 @@ Outcome ClassServer::send(const QString& className, const trainer::ExerciseRecor
                       "?, ?, ?, ?, ?, ?, ?, ?, ?, CAST(? AS jsonb), CAST(? AS jsonb) FROM fernwick.class c "
                       "WHERE c.name = ? AND pg_has_role(current_user, c.grp, 'MEMBER') LIMIT 1 "
                       "ON CONFLICT (id) DO NOTHING RETURNING 1"),
-                  {e.id.toString(QUuid::WithoutBraces), e.assignment, int(e.chosen),
-                   e.finished.toUTC().toString(Qt::ISODateWithMs), e.faultId, e.faultStage, e.safetySlips, e.seconds,
-                   e.stageNamed, e.partNamed, e.right, e.optimum, e.measurements,
+                  {e.id.toString(QUuid::WithoutBraces), sql::text(e.assignment), int(e.chosen),
+                   e.finished.toUTC().toString(Qt::ISODateWithMs), sql::text(e.faultId), sql::text(e.faultStage), e.safetySlips,
+                   e.seconds, sql::text(e.stageNamed), sql::text(e.partNamed), e.right, e.optimum, e.measurements,
                    QString::fromUtf8(QJsonDocument(readings).toJson(QJsonDocument::Compact)),
                    QString::fromUtf8(QJsonDocument(checks).toJson(QJsonDocument::Compact)), className},
                   error))
@@ -434,7 +446,7 @@ Outcome ClassServer::markVoid(const QUuid& exercise, const QString& reason)
 {
     CLASS_QUERY(q);
     if (!sql::run(q, QStringLiteral("INSERT INTO fernwick.voided (exercise, reason) VALUES (CAST(? AS uuid), ?)"),
-                  {exercise.toString(QUuid::WithoutBraces), reason}, error))
+                  {exercise.toString(QUuid::WithoutBraces), sql::text(reason)}, error))
         return failed<Nothing>(error, m_connection, *this);
     return {};
 }

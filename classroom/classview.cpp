@@ -164,7 +164,7 @@ Result<std::vector<trainer::ExerciseRecord>> ClassServer::exercises(const QStrin
                                  "e.correct, e.optimum, e.measurements, e.readings::text, e.checks::text "
                                  "FROM fernwick.exercise e WHERE e.class = CAST(? AS uuid) AND (? = '' OR e.student = ?) "
                                  "ORDER BY e.finished, e.id"),
-                  {id.value, student, student}, error))
+                  {id.value, sql::text(student), sql::text(student)}, error))
         return failed<T>(error, *this);
     T list;
     while (q.next()) {

@@ -40,7 +40,7 @@ const char* const kVersion1[] = {
          title text NOT NULL,
          faults text[] NOT NULL,
          due timestamptz,
-         students name[],
+         students name[] NOT NULL, -- empty: the whole class
          created timestamptz NOT NULL DEFAULT now()))",
     R"(CREATE TABLE fernwick.exercise (
          id uuid PRIMARY KEY,
@@ -81,7 +81,7 @@ const char* const kVersion1[] = {
          USING (EXISTS (SELECT FROM fernwick.class c WHERE c.id = class
                         AND (c.instructor = current_user
                              OR (pg_catalog.pg_has_role(current_user, c.grp, 'MEMBER')
-                                 AND (students IS NULL OR current_user = ANY (students)))))))",
+                                 AND (cardinality(students) = 0 OR current_user = ANY (students)))))))",
     R"(CREATE POLICY teach ON fernwick.assignment FOR INSERT
          WITH CHECK (EXISTS (SELECT FROM fernwick.class c WHERE c.id = class AND c.instructor = current_user)))",
     R"(CREATE POLICY mine ON fernwick.exercise FOR SELECT

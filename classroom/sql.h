@@ -19,6 +19,9 @@ QString sentence(const QSqlError& error, const Connection& connection);
 // Whether the error means the connection is gone (so the next call should connect anew).
 bool connectionLost(const QSqlError& error);
 
+// Text as a bound value: an empty string, never NULL (Qt binds a null QString as NULL).
+QVariant text(const QString& value);
+
 // Prepares and runs `text` with `values` bound in order; on failure sets `error` (if empty) and returns false.
 bool run(QSqlQuery& query, const QString& text, std::initializer_list<QVariant> values, QSqlError& error);
 
