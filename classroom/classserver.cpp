@@ -45,6 +45,14 @@ QString sentence(const QSqlError& error, const Connection& connection)
     return QObject::tr("The class server refused: %1.").arg(error.databaseText().section(QLatin1Char('\n'), 0, 0));
 }
 
+QStringList stringList(const QVariant& json)
+{
+    QStringList list;
+    for (const QJsonValue& item : QJsonDocument::fromJson(json.toString().toUtf8()).array())
+        list << item.toString();
+    return list;
+}
+
 QVariant text(const QString& value)
 {
     return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
@@ -64,6 +72,21 @@ bool run(QSqlQuery& query, const QString& text, std::initializer_list<QVariant> 
     return false;
 }
 
+QString classId(QSqlQuery& q, const QString& className, QSqlError& error)
+{
+    if (!run(q,
+             QStringLiteral("SELECT id::text FROM fernwick.class WHERE name = ? "
+                            "ORDER BY (instructor = current_user) DESC LIMIT 1"),
+             {text(className)}, error))
+        return {};
+    return q.next() ? q.value(0).toString() : QString();
+}
+
+QString noClassSentence(const QString& className, const Connection& connection)
+{
+    return QObject::tr("The class server has no class %1 for %2.").arg(className, connection.name);
+}
+
 } // namespace sql
 
 namespace {
@@ -75,13 +98,6 @@ QString toJson(const QStringList& list)
     return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(list)).toJson(QJsonDocument::Compact));
 }
 
-QStringList fromJson(const QVariant& value)
-{
-    QStringList list;
-    for (const QJsonValue& item : QJsonDocument::fromJson(value.toString().toUtf8()).array())
-        list << item.toString();
-    return list;
-}
 
 QVariant timeOrNull(const QDateTime& time)
 {
@@ -111,9 +127,9 @@ Assignment assignmentFrom(const QSqlQuery& q)
     a.id = q.value(0).toString();
     a.className = q.value(1).toString();
     a.title = q.value(2).toString();
-    a.faultIds = fromJson(q.value(3));
+    a.faultIds = sql::stringList(q.value(3));
     a.due = utc(q.value(4));
-    a.students = fromJson(q.value(5));
+    a.students = sql::stringList(q.value(5));
     a.created = utc(q.value(6));
     return a;
 }
@@ -177,32 +193,18 @@ Outcome ClassServer::connect()
     return {{}, sql::sentence(error, m_connection)};
 }
 
-// One step of the public calls: connects, runs, and on failure gives the sentence (dropping a lost connection).
-#define CLASS_QUERY(q)                                                                                             \
-    if (Outcome c = connect(); !c.ok())                                                                            \
-        return {{}, c.error};                                                                                      \
-    QSqlQuery q(QSqlDatabase::database(m_name, false));                                                           \
-    QSqlError error
-
-namespace {
-template <typename T>
-Result<T> failed(const QSqlError& error, const Connection& connection, ClassServer& server)
-{
-    if (sql::connectionLost(error))
-        server.disconnect();
-    return {{}, sql::sentence(error, connection)};
-}
-} // namespace
-
 Result<int> ClassServer::prepareServer()
 {
-    CLASS_QUERY(q);
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     if (!db.transaction())
-        return failed<int>(db.lastError(), m_connection, *this);
+        return sql::failed<int>(db.lastError(), *this);
     auto rollback = [&](const QSqlError& e) {
         db.rollback();
-        return failed<int>(e, m_connection, *this);
+        return sql::failed<int>(e, *this);
     };
     // Two instructors preparing at once take turns.
     if (!sql::run(q, QStringLiteral("SELECT pg_advisory_xact_lock(4607)"), {}, error)
@@ -239,26 +241,6 @@ Result<int> ClassServer::prepareServer()
     return {kSchemaVersion, {}};
 }
 
-namespace {
-// The id of a class the login may see, by name (an instructor's own class, or a student's).
-QString classId(QSqlQuery& q, const QString& className, QSqlError& error)
-{
-    if (!sql::run(q,
-                  QStringLiteral("SELECT id::text FROM fernwick.class WHERE name = ? "
-                                 "ORDER BY (instructor = current_user) DESC LIMIT 1"),
-                  {className}, error))
-        return {};
-    return q.next() ? q.value(0).toString() : QString();
-}
-} // namespace
-
-#define CLASS_ID(var, q, className, T)                                                                             \
-    const QString var = classId(q, className, error);                                                             \
-    if (error.isValid())                                                                                           \
-        return failed<T>(error, m_connection, *this);                                                              \
-    if (var.isEmpty())                                                                                             \
-        return {{}, QObject::tr("The class server has no class %1 for %2.").arg(className, m_connection.name)}
-
 Result<std::vector<StudentLogin>> ClassServer::createClass(const QString& className, const QStringList& students)
 {
     using T = std::vector<StudentLogin>;
@@ -268,13 +250,16 @@ Result<std::vector<StudentLogin>> ClassServer::createClass(const QString& classN
         if (!validLogin(name))
             return {{}, QObject::tr("The name \"%1\" cannot be a login: it must be 1 to 63 bytes and not begin "
                                     "with pg_.").arg(name)};
-    CLASS_QUERY(q);
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     if (!db.transaction())
-        return failed<T>(db.lastError(), m_connection, *this);
+        return sql::failed<T>(db.lastError(), *this);
     if (!sql::run(q, QStringLiteral("SELECT fernwick.create_class(?)"), {className}, error) || !q.next()) {
         db.rollback();
-        return failed<T>(error, m_connection, *this);
+        return sql::failed<T>(error, *this);
     }
     db.commit(); // the class exists even if a student's login cannot be made
     return addStudents(className, students);
@@ -287,53 +272,66 @@ Result<std::vector<StudentLogin>> ClassServer::addStudents(const QString& classN
         if (!validLogin(name))
             return {{}, QObject::tr("The name \"%1\" cannot be a login: it must be 1 to 63 bytes and not begin "
                                     "with pg_.").arg(name)};
-    CLASS_QUERY(q);
-    CLASS_ID(id, q, className, T);
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    const QString id = sql::classId(q, className, error);
+    if (id.isEmpty())
+        return sql::noClass<T>(error, *this, className);
     // All or none: a list with one name taken makes no login, so the instructor can fix the list and try again.
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     if (!db.transaction())
-        return failed<T>(db.lastError(), m_connection, *this);
+        return sql::failed<T>(db.lastError(), *this);
     T logins;
     for (const QString& name : students) {
         StudentLogin login{name, generatePassword()};
         if (!sql::run(q, QStringLiteral("SELECT fernwick.create_login(CAST(? AS uuid), ?, ?)"),
                       {id, login.name, login.password}, error)) {
             db.rollback();
-            Result<T> result = failed<T>(error, m_connection, *this);
+            Result<T> result = sql::failed<T>(error, *this);
             result.error += QLatin1Char(' ') + QObject::tr("(%1)").arg(name);
             return result;
         }
         logins.push_back(std::move(login));
     }
     if (!db.commit())
-        return failed<T>(db.lastError(), m_connection, *this);
+        return sql::failed<T>(db.lastError(), *this);
     return {std::move(logins), {}};
 }
 
 Result<StudentLogin> ClassServer::resetPassword(const QString& className, const QString& student)
 {
-    CLASS_QUERY(q);
-    CLASS_ID(id, q, className, StudentLogin);
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    const QString id = sql::classId(q, className, error);
+    if (id.isEmpty())
+        return sql::noClass<StudentLogin>(error, *this, className);
     StudentLogin login{student, generatePassword()};
     if (!sql::run(q, QStringLiteral("SELECT fernwick.reset_password(CAST(? AS uuid), ?, ?)"),
                   {id, login.name, login.password}, error))
-        return failed<StudentLogin>(error, m_connection, *this);
+        return sql::failed<StudentLogin>(error, *this);
     return {login, {}};
 }
 
 Result<std::vector<ClassInfo>> ClassServer::classes()
 {
     using T = std::vector<ClassInfo>;
-    CLASS_QUERY(q);
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
     if (!sql::run(q,
                   QStringLiteral("SELECT c.name, c.instructor, CASE WHEN c.instructor = current_user THEN "
                                  "(SELECT to_jsonb(array_agg(s.login ORDER BY s.login))::text FROM fernwick.student s "
                                  "WHERE s.class = c.id) END FROM fernwick.class c ORDER BY c.name, c.instructor"),
                   {}, error))
-        return failed<T>(error, m_connection, *this);
+        return sql::failed<T>(error, *this);
     T list;
     while (q.next())
-        list.push_back({q.value(0).toString(), q.value(1).toString(), fromJson(q.value(2))});
+        list.push_back({q.value(0).toString(), q.value(1).toString(), sql::stringList(q.value(2))});
     return {std::move(list), {}};
 }
 
@@ -341,8 +339,13 @@ Result<QString> ClassServer::assign(const NewAssignment& a)
 {
     if (a.title.trimmed().isEmpty())
         return {{}, QObject::tr("An assignment needs a title.")};
-    CLASS_QUERY(q);
-    CLASS_ID(id, q, a.className, QString);
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    const QString id = sql::classId(q, a.className, error);
+    if (id.isEmpty())
+        return sql::noClass<QString>(error, *this, a.className);
     if (!sql::run(q,
                   QStringLiteral("INSERT INTO fernwick.assignment (class, title, faults, due, students) VALUES "
                                  "(CAST(? AS uuid), ?, ARRAY(SELECT jsonb_array_elements_text(CAST(? AS jsonb))), "
@@ -350,19 +353,24 @@ Result<QString> ClassServer::assign(const NewAssignment& a)
                                  "ARRAY(SELECT jsonb_array_elements_text(CAST(? AS jsonb)))::name[]) RETURNING id::text"),
                   {id, a.title, toJson(a.faultIds), timeOrNull(a.due), toJson(a.students)}, error)
         || !q.next())
-        return failed<QString>(error, m_connection, *this);
+        return sql::failed<QString>(error, *this);
     return {q.value(0).toString(), {}};
 }
 
 Result<std::vector<Assignment>> ClassServer::assignments(const QString& className)
 {
     using T = std::vector<Assignment>;
-    CLASS_QUERY(q);
-    CLASS_ID(id, q, className, T);
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    const QString id = sql::classId(q, className, error);
+    if (id.isEmpty())
+        return sql::noClass<T>(error, *this, className);
     if (!sql::run(q, QString::fromLatin1(kAssignmentColumns) + QStringLiteral("WHERE a.class = CAST(? AS uuid) "
                                                                                 "ORDER BY a.created DESC, a.id"),
                   {id}, error))
-        return failed<T>(error, m_connection, *this);
+        return sql::failed<T>(error, *this);
     T list;
     while (q.next())
         list.push_back(assignmentFrom(q));
@@ -375,7 +383,10 @@ Result<std::vector<Assignment>> ClassServer::openAssignments(const QString& clas
     Result<T> all = assignments(className);
     if (!all.ok())
         return all;
-    CLASS_QUERY(q);
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
     // The faults this login has done under each assignment (void exercises do not count).
     if (!sql::run(q,
                   QStringLiteral("SELECT e.assignment::text, to_jsonb(array_agg(DISTINCT e.fault_id))::text "
@@ -383,10 +394,10 @@ Result<std::vector<Assignment>> ClassServer::openAssignments(const QString& clas
                                  "AND NOT EXISTS (SELECT FROM fernwick.voided v WHERE v.exercise = e.id) "
                                  "GROUP BY e.assignment"),
                   {}, error))
-        return failed<T>(error, m_connection, *this);
+        return sql::failed<T>(error, *this);
     QHash<QString, QStringList> done;
     while (q.next())
-        done.insert(q.value(0).toString(), fromJson(q.value(1)));
+        done.insert(q.value(0).toString(), sql::stringList(q.value(1)));
     const QDateTime now = QDateTime::currentDateTimeUtc();
     T open;
     for (Assignment& a : all.value) {
@@ -414,7 +425,10 @@ Outcome ClassServer::send(const QString& className, const trainer::ExerciseRecor
     QJsonArray checks;
     for (const trainer::RecordedCheck& c : e.checks)
         checks.append(QJsonObject{{"part", c.part}, {"finding", c.finding}, {"failed", c.failed}});
-    CLASS_QUERY(q);
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
     // The class is named inside the statement, so a send is one round trip.
     if (!sql::run(q,
                   QStringLiteral(
@@ -430,37 +444,45 @@ Outcome ClassServer::send(const QString& className, const trainer::ExerciseRecor
                    QString::fromUtf8(QJsonDocument(readings).toJson(QJsonDocument::Compact)),
                    QString::fromUtf8(QJsonDocument(checks).toJson(QJsonDocument::Compact)), className},
                   error))
-        return failed<Nothing>(error, m_connection, *this);
+        return sql::failed<Nothing>(error, *this);
     if (q.next())
         return {};
     // Nothing inserted: either it was there already, or the login is in no class of that name.
     if (!sql::run(q, QStringLiteral("SELECT 1 FROM fernwick.exercise WHERE id = CAST(? AS uuid)"),
                   {e.id.toString(QUuid::WithoutBraces)}, error))
-        return failed<Nothing>(error, m_connection, *this);
+        return sql::failed<Nothing>(error, *this);
     if (q.next())
         return {};
-    return {{}, QObject::tr("The class server has no class %1 for %2.").arg(className, m_connection.name)};
+    return {{}, sql::noClassSentence(className, m_connection)};
 }
 
 Outcome ClassServer::markVoid(const QUuid& exercise, const QString& reason)
 {
-    CLASS_QUERY(q);
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
     if (!sql::run(q, QStringLiteral("INSERT INTO fernwick.voided (exercise, reason) VALUES (CAST(? AS uuid), ?)"),
                   {exercise.toString(QUuid::WithoutBraces), sql::text(reason)}, error))
-        return failed<Nothing>(error, m_connection, *this);
+        return sql::failed<Nothing>(error, *this);
     return {};
 }
 
 Result<std::vector<QUuid>> ClassServer::voided(const QString& className)
 {
     using T = std::vector<QUuid>;
-    CLASS_QUERY(q);
-    CLASS_ID(id, q, className, T);
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    const QString id = sql::classId(q, className, error);
+    if (id.isEmpty())
+        return sql::noClass<T>(error, *this, className);
     if (!sql::run(q,
                   QStringLiteral("SELECT v.exercise::text FROM fernwick.voided v JOIN fernwick.exercise e "
                                  "ON e.id = v.exercise WHERE e.class = CAST(? AS uuid) ORDER BY v.marked"),
                   {id}, error))
-        return failed<T>(error, m_connection, *this);
+        return sql::failed<T>(error, *this);
     T list;
     while (q.next())
         list.push_back(QUuid::fromString(q.value(0).toString()));

@@ -15,35 +15,6 @@ namespace {
 
 const char* const kNotVoid = " AND NOT EXISTS (SELECT FROM fernwick.voided v WHERE v.exercise = e.id)";
 
-QStringList fromJson(const QVariant& value)
-{
-    QStringList list;
-    for (const QJsonValue& item : QJsonDocument::fromJson(value.toString().toUtf8()).array())
-        list << item.toString();
-    return list;
-}
-
-template <typename T>
-Result<T> failed(const QSqlError& error, ClassServer& server)
-{
-    if (sql::connectionLost(error))
-        server.disconnect();
-    return {{}, sql::sentence(error, server.connection())};
-}
-
-// The class's id for the login, or an error sentence.
-Result<QString> findClass(QSqlQuery& q, ClassServer& server, const QString& className)
-{
-    QSqlError error;
-    if (!sql::run(q,
-                  QStringLiteral("SELECT id::text FROM fernwick.class WHERE name = ? "
-                                 "ORDER BY (instructor = current_user) DESC LIMIT 1"),
-                  {className}, error))
-        return failed<QString>(error, server);
-    if (!q.next())
-        return {{}, QObject::tr("The class server has no class %1 for %2.").arg(className, server.connection().name)};
-    return {q.value(0).toString(), {}};
-}
 
 } // namespace
 
@@ -53,10 +24,10 @@ Result<ClassView> ClassServer::classView(const QString& className)
         return {{}, c.error};
     QSqlQuery q(QSqlDatabase::database(m_name, false));
     q.setForwardOnly(true);
-    const Result<QString> id = findClass(q, *this, className);
-    if (!id.ok())
-        return {{}, id.error};
     QSqlError error;
+    const QString id = sql::classId(q, className, error);
+    if (id.isEmpty())
+        return sql::noClass<ClassView>(error, *this, className);
     ClassView view;
     view.className = className;
 
@@ -67,8 +38,8 @@ Result<ClassView> ClassServer::classView(const QString& className)
                                  "FROM fernwick.student s LEFT JOIN fernwick.exercise e "
                                  "ON e.class = s.class AND e.student = s.login") + QString::fromLatin1(kNotVoid)
                       + QStringLiteral(" WHERE s.class = CAST(? AS uuid) GROUP BY s.login ORDER BY s.login"),
-                  {id.value}, error))
-        return failed<ClassView>(error, *this);
+                  {id}, error))
+        return sql::failed<ClassView>(error, *this);
     while (q.next()) {
         StudentSummary s;
         s.student = q.value(0).toString();
@@ -87,8 +58,8 @@ Result<ClassView> ClassServer::classView(const QString& className)
                                  "WHERE e.class = CAST(? AS uuid) AND e.stage_named <> e.fault_stage")
                       + QString::fromLatin1(kNotVoid)
                       + QStringLiteral(" GROUP BY e.fault_stage ORDER BY count(*) DESC, min(e.finished)"),
-                  {id.value}, error))
-        return failed<ClassView>(error, *this);
+                  {id}, error))
+        return sql::failed<ClassView>(error, *this);
     while (q.next())
         view.missed.push_back({q.value(0).toString(), q.value(1).toInt()});
 
@@ -99,11 +70,11 @@ Result<ClassView> ClassServer::classView(const QString& className)
                   QStringLiteral("SELECT e.assignment::text, e.student, to_jsonb(array_agg(DISTINCT e.fault_id))::text "
                                  "FROM fernwick.exercise e WHERE e.class = CAST(? AS uuid) AND e.assignment IS NOT NULL")
                       + QString::fromLatin1(kNotVoid) + QStringLiteral(" GROUP BY 1, 2"),
-                  {id.value}, error))
-        return failed<ClassView>(error, *this);
+                  {id}, error))
+        return sql::failed<ClassView>(error, *this);
     QHash<QString, QHash<QString, QStringList>> done; // assignment -> student -> faults done
     while (q.next())
-        done[q.value(0).toString()].insert(q.value(1).toString(), fromJson(q.value(2)));
+        done[q.value(0).toString()].insert(q.value(1).toString(), sql::stringList(q.value(2)));
     for (Assignment& a : given.value) {
         AssignmentProgress progress;
         QStringList students = a.students;
@@ -130,17 +101,17 @@ Result<std::vector<SuccessPoint>> ClassServer::successOverTime(const QString& cl
     if (Outcome c = connect(); !c.ok())
         return {{}, c.error};
     QSqlQuery q(QSqlDatabase::database(m_name, false));
-    const Result<QString> id = findClass(q, *this, className);
-    if (!id.ok())
-        return {{}, id.error};
     QSqlError error;
+    const QString id = sql::classId(q, className, error);
+    if (id.isEmpty())
+        return sql::noClass<T>(error, *this, className);
     if (!sql::run(q,
                   QStringLiteral("SELECT (e.finished AT TIME ZONE 'UTC')::date::text, count(*), "
                                  "count(*) FILTER (WHERE e.correct) FROM fernwick.exercise e "
                                  "WHERE e.class = CAST(? AS uuid) AND e.student = ?")
                       + QString::fromLatin1(kNotVoid) + QStringLiteral(" GROUP BY 1 ORDER BY 1"),
-                  {id.value, student}, error))
-        return failed<T>(error, *this);
+                  {id, student}, error))
+        return sql::failed<T>(error, *this);
     T points;
     while (q.next())
         points.push_back({QDate::fromString(q.value(0).toString(), Qt::ISODate), q.value(1).toInt(), q.value(2).toInt()});
@@ -154,18 +125,18 @@ Result<std::vector<trainer::ExerciseRecord>> ClassServer::exercises(const QStrin
         return {{}, c.error};
     QSqlQuery q(QSqlDatabase::database(m_name, false));
     q.setForwardOnly(true);
-    const Result<QString> id = findClass(q, *this, className);
-    if (!id.ok())
-        return {{}, id.error};
     QSqlError error;
+    const QString id = sql::classId(q, className, error);
+    if (id.isEmpty())
+        return sql::noClass<T>(error, *this, className);
     if (!sql::run(q,
                   QStringLiteral("SELECT e.id::text, e.student, e.chosen, coalesce(e.assignment::text, ''), e.finished, "
                                  "e.fault_id, e.fault_stage, e.safety_slips, e.seconds, e.stage_named, e.part_named, "
                                  "e.correct, e.optimum, e.measurements, e.readings::text, e.checks::text "
                                  "FROM fernwick.exercise e WHERE e.class = CAST(? AS uuid) AND (? = '' OR e.student = ?) "
                                  "ORDER BY e.finished, e.id"),
-                  {id.value, sql::text(student), sql::text(student)}, error))
-        return failed<T>(error, *this);
+                  {id, sql::text(student), sql::text(student)}, error))
+        return sql::failed<T>(error, *this);
     T list;
     while (q.next()) {
         trainer::ExerciseRecord e;
