@@ -187,10 +187,16 @@ private slots:
         QVERIFY(m_server.count(QStringLiteral("SELECT count(*) FROM fernwick.exercise")) > 0);
     }
 
-    void wrongPassword()
+    void passwords()
     {
         const Outcome refused = ClassServer(m_server.login(QStringLiteral("anna"), QStringLiteral("guess"))).connect();
         QCOMPARE(refused.error, QStringLiteral("The class server refused the name or password of anna."));
+        QVERIFY(!ClassServer(as(QStringLiteral("bob"))).resetPassword(QStringLiteral("Lab A"), QStringLiteral("ben")).ok());
+        const Result<StudentLogin> reset = ClassServer(as(QStringLiteral("ada"))).resetPassword(QStringLiteral("Lab A"), QStringLiteral("ben"));
+        QVERIFY2(reset.ok(), qPrintable(reset.error));
+        QVERIFY(!ClassServer(as(QStringLiteral("ben"))).connect().ok());
+        m_passwords[QStringLiteral("ben")] = reset.value.password;
+        QVERIFY(ClassServer(as(QStringLiteral("ben"))).connect().ok());
     }
 
     void classView()
@@ -221,6 +227,14 @@ private slots:
         QCOMPARE(sync.finished, QStringList());
         QCOMPARE(sync.notYet, QStringList{QStringLiteral("anna")});
         QVERIFY(!ClassServer(as(QStringLiteral("bob"))).classView(QStringLiteral("Lab A")).ok());
+
+        const Result<std::vector<SuccessPoint>> days = ada.successOverTime(QStringLiteral("Lab A"), QStringLiteral("anna"));
+        QCOMPARE(days.value.size(), size_t(1));
+        QCOMPARE(days.value.front().exercises, 3); // two sent, one added by hand above
+        QCOMPARE(days.value.front().right, 2);
+        const Result<std::vector<trainer::ExerciseRecord>> kept = ada.exercises(QStringLiteral("Lab A"), QStringLiteral("anna"));
+        QCOMPARE(kept.value.front().readings.front().text, QStringLiteral("12 V"));
+        QCOMPARE(kept.value.front().assignment, m_forAnna);
     }
 
     void newerSchemaLeftAlone()
