@@ -169,6 +169,15 @@ void ClassServer::disconnect()
 
 Outcome ClassServer::connect()
 {
+    static const QStringList kSslModes{QStringLiteral("disable"), QStringLiteral("allow"), QStringLiteral("prefer"),
+                                       QStringLiteral("require"), QStringLiteral("verify-ca"),
+                                       QStringLiteral("verify-full")};
+    if (!kSslModes.contains(m_connection.sslmode))
+        return {{}, QObject::tr("\"%1\" is not an sslmode PostgreSQL knows.").arg(m_connection.sslmode)};
+    if (m_reconnect) {
+        disconnect();
+        m_reconnect = false;
+    }
     QSqlDatabase db = QSqlDatabase::contains(m_name) ? QSqlDatabase::database(m_name, false)
                                                      : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
     if (db.isOpen())

@@ -33,12 +33,12 @@ bool run(QSqlQuery& query, const QString& text, std::initializer_list<QVariant> 
 QString classId(QSqlQuery& q, const QString& className, QSqlError& error);
 QString noClassSentence(const QString& className, const Connection& connection);
 
-// A failure's result: its sentence; a lost connection is dropped so that the next call connects anew.
+// A failure's result: its sentence; after a lost connection, the next call connects anew.
 template <typename T>
 Result<T> failed(const QSqlError& error, ClassServer& server)
 {
     if (connectionLost(error))
-        server.disconnect();
+        server.reconnectNextTime();
     return {{}, sentence(error, server.connection())};
 }
 
