@@ -1,0 +1,501 @@
+#include "classroom/classserver.h"
+
+#include "classroom/schema.h"
+#include "classroom/sql.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <atomic>
+
+namespace classroom {
+
+namespace sql {
+
+bool connectionLost(const QSqlError& error)
+{
+    const QString code = error.nativeErrorCode();
+    return error.type() == QSqlError::ConnectionError || code.isEmpty() || code.startsWith(QLatin1String("08"))
+           || code.startsWith(QLatin1String("57P"));
+}
+
+QString sentence(const QSqlError& error, const Connection& connection)
+{
+    const QString code = error.nativeErrorCode();
+    const QString text = error.databaseText() + QLatin1Char(' ') + error.driverText();
+    if (code == QLatin1String("28P01") || code == QLatin1String("28000")
+        || text.contains(QLatin1String("authentication failed")))
+        return QObject::tr("The class server refused the name or password of %1.").arg(connection.name);
+    if (code == QLatin1String("3D000"))
+        return QObject::tr("The class server has no database named %1.").arg(connection.database);
+    if (code == QLatin1String("42501") || code == QLatin1String("3F000"))
+        return QObject::tr("The class server does not allow %1 to do this.").arg(connection.name);
+    if (code == QLatin1String("42710"))
+        return QObject::tr("A login of that name already exists on the class server.");
+    if (code == QLatin1String("23505"))
+        return QObject::tr("The class server already has this.");
+    if (code == QLatin1String("22023") || code == QLatin1String("42939"))
+        return QObject::tr("The class server does not accept that name.");
+    if (connectionLost(error))
+        return QObject::tr("The class server at %1 cannot be reached.")
+            .arg(connection.host + QLatin1Char(':') + QString::number(connection.port));
+    return QObject::tr("The class server refused: %1.").arg(error.databaseText().section(QLatin1Char('\n'), 0, 0));
+}
+
+QStringList stringList(const QVariant& json)
+{
+    QStringList list;
+    for (const QJsonValue& item : QJsonDocument::fromJson(json.toString().toUtf8()).array())
+        list << item.toString();
+    return list;
+}
+
+QVariant text(const QString& value)
+{
+    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
+}
+
+bool run(QSqlQuery& query, const QString& text, std::initializer_list<QVariant> values, QSqlError& error)
+{
+    if (!query.prepare(text)) {
+        error = query.lastError();
+        return false;
+    }
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (query.exec())
+        return true;
+    error = query.lastError();
+    return false;
+}
+
+QString classId(QSqlQuery& q, const QString& className, QSqlError& error)
+{
+    if (!run(q,
+             QStringLiteral("SELECT id::text FROM fernwick.class WHERE name = ? "
+                            "ORDER BY (instructor = current_user) DESC LIMIT 1"),
+             {text(className)}, error))
+        return {};
+    return q.next() ? q.value(0).toString() : QString();
+}
+
+QString noClassSentence(const QString& className, const Connection& connection)
+{
+    return QObject::tr("The class server has no class %1 for %2.").arg(className, connection.name);
+}
+
+} // namespace sql
+
+namespace {
+
+std::atomic<int> g_connections{0};
+
+QString toJson(const QStringList& list)
+{
+    return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(list)).toJson(QJsonDocument::Compact));
+}
+
+
+QVariant timeOrNull(const QDateTime& time)
+{
+    return time.isValid() ? QVariant(time.toUTC().toString(Qt::ISODateWithMs)) : QVariant(QMetaType(QMetaType::QString));
+}
+
+QDateTime utc(const QVariant& value)
+{
+    return value.isNull() ? QDateTime() : value.toDateTime().toUTC();
+}
+
+// Logins are PostgreSQL role names: at most 63 bytes, and the server's own prefix is not for us.
+bool validLogin(const QString& name)
+{
+    const QByteArray bytes = name.toUtf8();
+    return !name.trimmed().isEmpty() && bytes.size() <= 63 && !bytes.contains('\0')
+           && !name.startsWith(QLatin1String("pg_"));
+}
+
+const char* const kAssignmentColumns =
+    "SELECT a.id::text, c.name, a.title, to_jsonb(a.faults)::text, a.due, to_jsonb(a.students)::text, a.created "
+    "FROM fernwick.assignment a JOIN fernwick.class c ON c.id = a.class ";
+
+Assignment assignmentFrom(const QSqlQuery& q)
+{
+    Assignment a;
+    a.id = q.value(0).toString();
+    a.className = q.value(1).toString();
+    a.title = q.value(2).toString();
+    a.faultIds = sql::stringList(q.value(3));
+    a.due = utc(q.value(4));
+    a.students = sql::stringList(q.value(5));
+    a.created = utc(q.value(6));
+    return a;
+}
+
+} // namespace
+
+QString generatePassword()
+{
+    static const char kAlphabet[] = "abcdefghjkmnpqrstuvwxyzABCDEFGHJKLMNPQRSTUVWXYZ23456789";
+    QString password;
+    for (int i = 0; i < 12; ++i)
+        password += QLatin1Char(kAlphabet[QRandomGenerator::system()->bounded(int(sizeof kAlphabet) - 1)]);
+    return password;
+}
+
+ClassServer::ClassServer(Connection connection)
+    : m_connection(std::move(connection)),
+      m_name(QStringLiteral("fernwick-class-%1").arg(g_connections.fetch_add(1)))
+{
+}
+
+ClassServer::~ClassServer()
+{
+    disconnect();
+}
+
+void ClassServer::disconnect()
+{
+    if (!QSqlDatabase::contains(m_name))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+Outcome ClassServer::connect()
+{
+    static const QStringList kSslModes{QStringLiteral("disable"), QStringLiteral("allow"), QStringLiteral("prefer"),
+                                       QStringLiteral("require"), QStringLiteral("verify-ca"),
+                                       QStringLiteral("verify-full")};
+    if (!kSslModes.contains(m_connection.sslmode))
+        return {{}, QObject::tr("\"%1\" is not an sslmode PostgreSQL knows.").arg(m_connection.sslmode)};
+    if (m_reconnect) {
+        disconnect();
+        m_reconnect = false;
+    }
+    QSqlDatabase db = QSqlDatabase::contains(m_name) ? QSqlDatabase::database(m_name, false)
+                                                     : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
+    if (db.isOpen())
+        return {};
+    if (!db.isValid())
+        return {{}, QObject::tr("The PostgreSQL driver of Qt (libqt6sql6-psql) is not installed.")};
+    db.setHostName(m_connection.host);
+    db.setPort(m_connection.port);
+    db.setDatabaseName(m_connection.database);
+    db.setUserName(m_connection.name);
+    db.setPassword(m_connection.password);
+    // A server that stops answering is noticed within seconds, not after the system's TCP time-outs.
+    db.setConnectOptions(QStringLiteral("sslmode=%1;connect_timeout=5;keepalives_idle=5;keepalives_interval=2;"
+                                        "keepalives_count=2;application_name=fernwick")
+                             .arg(m_connection.sslmode));
+    if (db.open()) {
+        QSqlQuery(db).exec(QStringLiteral("SET client_min_messages = warning")); // no notices on stderr
+        return {};
+    }
+    const QSqlError error = db.lastError();
+    db.close();
+    return {{}, sql::sentence(error, m_connection)};
+}
+
+Result<int> ClassServer::prepareServer()
+{
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (!db.transaction())
+        return sql::failed<int>(db.lastError(), *this);
+    auto rollback = [&](const QSqlError& e) {
+        db.rollback();
+        return sql::failed<int>(e, *this);
+    };
+    // Two instructors preparing at once take turns.
+    if (!sql::run(q, QStringLiteral("SELECT pg_advisory_xact_lock(4607)"), {}, error)
+        || !sql::run(q, QStringLiteral("SELECT EXISTS (SELECT FROM pg_catalog.pg_tables "
+                                                 "WHERE schemaname = 'fernwick' AND tablename = 'version')"), {}, error) || !q.next())
+        return rollback(error);
+    int version = 0;
+    const bool made = q.value(0).toBool();
+    // Every instructor joins the instructors' group, which may read the tables; the first one after making them.
+    const QString join = QStringLiteral("GRANT fernwick_instructor TO CURRENT_USER");
+    if (made) {
+        if (!q.exec(join))
+            return rollback(q.lastError());
+        if (!sql::run(q, QStringLiteral("SELECT version FROM fernwick.version"), {}, error) || !q.next())
+            return rollback(error);
+        version = q.value(0).toInt();
+    }
+    if (version > kSchemaVersion) {
+        db.rollback();
+        return {version, QObject::tr("The class server's tables are of a newer version (%1) than this Fernwick "
+                                     "knows (%2); they are left as they are.")
+                             .arg(version)
+                             .arg(kSchemaVersion)};
+    }
+    // Schema changes take no values, and PostgreSQL cannot prepare them: they run as the constant text they are.
+    for (int next = version + 1; next <= kSchemaVersion; ++next)
+        for (const QString& statement : migrationTo(next))
+            if (!q.exec(statement))
+                return rollback(q.lastError());
+    if (!made && !q.exec(join))
+        return rollback(q.lastError());
+    if (!db.commit())
+        return rollback(db.lastError());
+    return {kSchemaVersion, {}};
+}
+
+Result<std::vector<StudentLogin>> ClassServer::createClass(const QString& className, const QStringList& students)
+{
+    using T = std::vector<StudentLogin>;
+    if (className.trimmed().isEmpty())
+        return {{}, QObject::tr("A class needs a name.")};
+    for (const QString& name : students)
+        if (!validLogin(name))
+            return {{}, QObject::tr("The name \"%1\" cannot be a login: it must be 1 to 63 bytes and not begin "
+                                    "with pg_.").arg(name)};
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (!db.transaction())
+        return sql::failed<T>(db.lastError(), *this);
+    if (!sql::run(q, QStringLiteral("SELECT fernwick.create_class(?)"), {className}, error) || !q.next()) {
+        db.rollback();
+        return sql::failed<T>(error, *this);
+    }
+    db.commit(); // the class exists even if a student's login cannot be made
+    return addStudents(className, students);
+}
+
+Result<std::vector<StudentLogin>> ClassServer::addStudents(const QString& className, const QStringList& students)
+{
+    using T = std::vector<StudentLogin>;
+    for (const QString& name : students)
+        if (!validLogin(name))
+            return {{}, QObject::tr("The name \"%1\" cannot be a login: it must be 1 to 63 bytes and not begin "
+                                    "with pg_.").arg(name)};
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    const QString id = sql::classId(q, className, error);
+    if (id.isEmpty())
+        return sql::noClass<T>(error, *this, className);
+    // All or none: a list with one name taken makes no login, so the instructor can fix the list and try again.
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (!db.transaction())
+        return sql::failed<T>(db.lastError(), *this);
+    T logins;
+    for (const QString& name : students) {
+        StudentLogin login{name, generatePassword()};
+        if (!sql::run(q, QStringLiteral("SELECT fernwick.create_login(CAST(? AS uuid), ?, ?)"),
+                      {id, login.name, login.password}, error)) {
+            db.rollback();
+            Result<T> result = sql::failed<T>(error, *this);
+            result.error += QLatin1Char(' ') + QObject::tr("(%1)").arg(name);
+            return result;
+        }
+        logins.push_back(std::move(login));
+    }
+    if (!db.commit())
+        return sql::failed<T>(db.lastError(), *this);
+    return {std::move(logins), {}};
+}
+
+Result<StudentLogin> ClassServer::resetPassword(const QString& className, const QString& student)
+{
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    const QString id = sql::classId(q, className, error);
+    if (id.isEmpty())
+        return sql::noClass<StudentLogin>(error, *this, className);
+    StudentLogin login{student, generatePassword()};
+    if (!sql::run(q, QStringLiteral("SELECT fernwick.reset_password(CAST(? AS uuid), ?, ?)"),
+                  {id, login.name, login.password}, error))
+        return sql::failed<StudentLogin>(error, *this);
+    return {login, {}};
+}
+
+Result<std::vector<ClassInfo>> ClassServer::classes()
+{
+    using T = std::vector<ClassInfo>;
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    if (!sql::run(q,
+                  QStringLiteral("SELECT c.name, c.instructor, CASE WHEN c.instructor = current_user THEN "
+                                 "(SELECT to_jsonb(array_agg(s.login ORDER BY s.login))::text FROM fernwick.student s "
+                                 "WHERE s.class = c.id) END FROM fernwick.class c ORDER BY c.name, c.instructor"),
+                  {}, error))
+        return sql::failed<T>(error, *this);
+    T list;
+    while (q.next())
+        list.push_back({q.value(0).toString(), q.value(1).toString(), sql::stringList(q.value(2))});
+    return {std::move(list), {}};
+}
+
+Result<QString> ClassServer::assign(const NewAssignment& a)
+{
+    if (a.title.trimmed().isEmpty())
+        return {{}, QObject::tr("An assignment needs a title.")};
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    const QString id = sql::classId(q, a.className, error);
+    if (id.isEmpty())
+        return sql::noClass<QString>(error, *this, a.className);
+    if (!sql::run(q,
+                  QStringLiteral("INSERT INTO fernwick.assignment (class, title, faults, due, students) VALUES "
+                                 "(CAST(? AS uuid), ?, ARRAY(SELECT jsonb_array_elements_text(CAST(? AS jsonb))), "
+                                 "CAST(? AS timestamptz), "
+                                 "ARRAY(SELECT jsonb_array_elements_text(CAST(? AS jsonb)))::name[]) RETURNING id::text"),
+                  {id, a.title, toJson(a.faultIds), timeOrNull(a.due), toJson(a.students)}, error)
+        || !q.next())
+        return sql::failed<QString>(error, *this);
+    return {q.value(0).toString(), {}};
+}
+
+Result<std::vector<Assignment>> ClassServer::assignments(const QString& className)
+{
+    using T = std::vector<Assignment>;
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    const QString id = sql::classId(q, className, error);
+    if (id.isEmpty())
+        return sql::noClass<T>(error, *this, className);
+    if (!sql::run(q, QString::fromLatin1(kAssignmentColumns) + QStringLiteral("WHERE a.class = CAST(? AS uuid) "
+                                                                                "ORDER BY a.created DESC, a.id"),
+                  {id}, error))
+        return sql::failed<T>(error, *this);
+    T list;
+    while (q.next())
+        list.push_back(assignmentFrom(q));
+    return {std::move(list), {}};
+}
+
+Result<std::vector<Assignment>> ClassServer::openAssignments(const QString& className)
+{
+    using T = std::vector<Assignment>;
+    Result<T> all = assignments(className);
+    if (!all.ok())
+        return all;
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    // The faults this login has done under each assignment (void exercises do not count).
+    if (!sql::run(q,
+                  QStringLiteral("SELECT e.assignment::text, to_jsonb(array_agg(DISTINCT e.fault_id))::text "
+                                 "FROM fernwick.exercise e WHERE e.student = current_user AND e.assignment IS NOT NULL "
+                                 "AND NOT EXISTS (SELECT FROM fernwick.voided v WHERE v.exercise = e.id) "
+                                 "GROUP BY e.assignment"),
+                  {}, error))
+        return sql::failed<T>(error, *this);
+    QHash<QString, QStringList> done;
+    while (q.next())
+        done.insert(q.value(0).toString(), sql::stringList(q.value(1)));
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    T open;
+    for (Assignment& a : all.value) {
+        const auto it = done.constFind(a.id);
+        for (const QString& fault : a.faultIds)
+            if (it == done.cend() || !it->contains(fault))
+                a.remaining << fault;
+        a.finished = a.faultIds.isEmpty() ? it != done.cend() : a.remaining.isEmpty();
+        if (!a.finished && (!a.due.isValid() || a.due > now))
+            open.push_back(std::move(a));
+    }
+    std::stable_sort(open.begin(), open.end(), [](const Assignment& x, const Assignment& y) {
+        if (x.due.isValid() != y.due.isValid())
+            return x.due.isValid();
+        return x.due < y.due;
+    });
+    return {std::move(open), {}};
+}
+
+Outcome ClassServer::send(const QString& className, const trainer::ExerciseRecord& e)
+{
+    QJsonArray readings;
+    for (const trainer::RecordedReading& r : e.readings)
+        readings.append(QJsonObject{{"stage", r.stage}, {"text", r.text}, {"refused", r.refused}});
+    QJsonArray checks;
+    for (const trainer::RecordedCheck& c : e.checks)
+        checks.append(QJsonObject{{"part", c.part}, {"finding", c.finding}, {"failed", c.failed}});
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    // The class is named inside the statement, so a send is one round trip.
+    if (!sql::run(q,
+                  QStringLiteral(
+                      "INSERT INTO fernwick.exercise (id, class, assignment, chosen, finished, fault_id, fault_stage, "
+                      "safety_slips, seconds, stage_named, part_named, correct, optimum, measurements, readings, "
+                      "checks) SELECT CAST(? AS uuid), c.id, CAST(NULLIF(?, '') AS uuid), ?, CAST(? AS timestamptz), "
+                      "?, ?, ?, ?, ?, ?, ?, ?, ?, CAST(? AS jsonb), CAST(? AS jsonb) FROM fernwick.class c "
+                      "WHERE c.name = ? AND pg_has_role(current_user, c.grp, 'MEMBER') LIMIT 1 "
+                      "ON CONFLICT (id) DO NOTHING RETURNING 1"),
+                  {e.id.toString(QUuid::WithoutBraces), sql::text(e.assignment), int(e.chosen),
+                   e.finished.toUTC().toString(Qt::ISODateWithMs), sql::text(e.faultId), sql::text(e.faultStage), e.safetySlips,
+                   e.seconds, sql::text(e.stageNamed), sql::text(e.partNamed), e.right, e.optimum, e.measurements,
+                   QString::fromUtf8(QJsonDocument(readings).toJson(QJsonDocument::Compact)),
+                   QString::fromUtf8(QJsonDocument(checks).toJson(QJsonDocument::Compact)), className},
+                  error))
+        return sql::failed<Nothing>(error, *this);
+    if (q.next())
+        return {};
+    // Nothing inserted: either it was there already, or the login is in no class of that name.
+    if (!sql::run(q, QStringLiteral("SELECT 1 FROM fernwick.exercise WHERE id = CAST(? AS uuid)"),
+                  {e.id.toString(QUuid::WithoutBraces)}, error))
+        return sql::failed<Nothing>(error, *this);
+    if (q.next())
+        return {};
+    return {{}, sql::noClassSentence(className, m_connection)};
+}
+
+Outcome ClassServer::markVoid(const QUuid& exercise, const QString& reason)
+{
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    if (!sql::run(q, QStringLiteral("INSERT INTO fernwick.voided (exercise, reason) VALUES (CAST(? AS uuid), ?)"),
+                  {exercise.toString(QUuid::WithoutBraces), sql::text(reason)}, error))
+        return sql::failed<Nothing>(error, *this);
+    return {};
+}
+
+Result<std::vector<QUuid>> ClassServer::voided(const QString& className)
+{
+    using T = std::vector<QUuid>;
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    const QString id = sql::classId(q, className, error);
+    if (id.isEmpty())
+        return sql::noClass<T>(error, *this, className);
+    if (!sql::run(q,
+                  QStringLiteral("SELECT v.exercise::text FROM fernwick.voided v JOIN fernwick.exercise e "
+                                 "ON e.id = v.exercise WHERE e.class = CAST(? AS uuid) ORDER BY v.marked"),
+                  {id}, error))
+        return sql::failed<T>(error, *this);
+    T list;
+    while (q.next())
+        list.push_back(QUuid::fromString(q.value(0).toString()));
+    return {std::move(list), {}};
+}
+
+} // namespace classroom

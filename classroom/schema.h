@@ -1,0 +1,16 @@
+#pragma once
+// The class server's tables, roles and rules, as versioned SQL applied forward only.
+
+#include <QString>
+#include <QStringList>
+
+namespace classroom {
+
+// The schema version this program writes and reads.
+constexpr int kSchemaVersion = 1;
+
+// The statements that bring a schema of version `version - 1` to `version`, run in one transaction with the
+// login's own rights, in order. Constant text: nothing in them comes from a user.
+QStringList migrationTo(int version);
+
+} // namespace classroom
