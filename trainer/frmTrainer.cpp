@@ -2,6 +2,7 @@
 
 #include "app/frmOne.h"
 #include "app/placement.h"
+#include "classwork/classpanel.h"
 #include "diagrams/areanotes.h"
 #include "runtime/notes.h"
 #include "trainer/frmProgress.h"
@@ -20,6 +21,7 @@ namespace {
 // Where the measuring view and the set's screen sit, in twips.
 constexpr QRect kView{120, 120, 11760, 8220};
 constexpr QRect kScreen{12000, 120, 2760, 2070};
+constexpr QRect kClass{120, 10440, 14640, 375};
 
 QString noSet()
 {
@@ -28,7 +30,7 @@ QString noSet()
 } // namespace
 
 frmTrainer::frmTrainer()
-    : Form(QStringLiteral("frmTrainer"), QStringLiteral("Fault-Finding Trainer"), QSize(14880, 10440))
+    : Form(QStringLiteral("frmTrainer"), QStringLiteral("Fault-Finding Trainer"), QSize(14880, 10935))
 {}
 
 Design frmTrainer::design() const
@@ -81,6 +83,12 @@ MeasuringView* frmTrainer::view()
     return m_view;
 }
 
+classwork::ClassPanel* frmTrainer::classPanel()
+{
+    Load();
+    return m_class;
+}
+
 void frmTrainer::wire()
 {
     auto* screen = new SetScreen(window());
@@ -95,6 +103,10 @@ void frmTrainer::wire()
                         toPixels(kView.height()));
     m_view->show();
     connect(m_view, &MeasuringView::measureRequested, this, &frmTrainer::Stage_Measure);
+    m_class = new classwork::ClassPanel(window());
+    m_class->setGeometry(toPixels(kClass.left()), toPixels(kClass.top()), toPixels(kClass.width()),
+                         toPixels(kClass.height()));
+    m_class->show();
     for (Label* text : {lblSymptom(), lblSet(), lblResult(), lblStore()}) {
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -132,6 +144,8 @@ void frmTrainer::cmdNew_Click()
 {
     const int chosen = cboFault()->ListIndex();
     const Fault* fault = chosen > 0 ? &faults()[static_cast<size_t>(chosen - 1)] : nullptr;
+    if (const std::optional<QString> assigned = m_class->nextBench()) // an assignment's next exercise
+        fault = findFault(*assigned);
     m_exercise = Exercise::drawn(*QRandomGenerator::global(), fault, QDateTime::currentDateTimeUtc());
     // The student at the bench must not read the instructor's choice off the list.
     cboFault()->setListIndex(0);
@@ -237,7 +251,8 @@ void frmTrainer::cmdPart_Click()
 // The answer is given: the result, the note of the faulty stage, and the exercise kept in the history.
 void frmTrainer::showResult()
 {
-    const ExerciseRecord& record = m_exercise->record();
+    ExerciseRecord record = m_exercise->record();
+    m_class->stamp(record);
     lblResult()->setText(resultText(record, m_exercise->fault()));
     if (const std::optional<areanotes::Note> note = areanotes::note(record.faultStage)) {
         attachNote(cmdNote(), areanotes::summary(*note), note->text);
