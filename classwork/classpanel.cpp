@@ -1,7 +1,6 @@
 #include "classwork/classpanel.h"
 
 #include "classwork/client.h"
-#include "classwork/frmClass.h"
 #include "classwork/frmSignIn.h"
 #include "classwork/session.h"
 #include "runtime/controls.h"
@@ -24,28 +23,26 @@ ClassPanel::ClassPanel(QWidget* parent)
     , m_line(new Label(this))
     , m_assignments(new ComboBox(this))
     , m_signIn(new CommandButton(this))
-    , m_instructor(new CommandButton(this))
 {
     setObjectName(QStringLiteral("classPanel"));
     m_line->setObjectName(QStringLiteral("lblClass"));
     m_assignments->setObjectName(QStringLiteral("cboAssignment"));
     m_assignments->setAccessibleName(QStringLiteral("Assignment"));
     m_signIn->setObjectName(QStringLiteral("cmdSignIn"));
-    m_signIn->setCaption(QStringLiteral("Class sign-in"));
+    m_signIn->setCaption(QStringLiteral("Class"));
     m_signIn->setFont(controlFont(8.25, true));
-    m_instructor->setObjectName(QStringLiteral("cmdInstructor"));
-    m_instructor->setCaption(QStringLiteral("Instructor"));
-    m_instructor->setFont(controlFont(8.25, true));
-    m_line->setFont(controlFont(8.25, true));
+    m_line->setFont(controlFont(8.25));
+    m_line->setWordWrap(false);
+    m_line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_assignments->setFont(controlFont(8.25));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(m_line, 1);
-    row->addWidget(m_assignments, 1);
+    row->setSpacing(6);
+    row->addWidget(m_line);
+    m_assignments->setMaximumWidth(toPixels(2700));
+    row->addWidget(m_assignments);
     row->addWidget(m_signIn);
-    row->addWidget(m_instructor);
     connect(m_signIn, &CommandButton::Click, this, [] { frmSignIn::get().open(Registry::instance().activeScreen()); });
-    connect(m_instructor, &CommandButton::Click, this, [] { frmClass::get().open(Registry::instance().activeScreen()); });
     refresh();
 }
 
@@ -56,6 +53,7 @@ void ClassPanel::setWaiting(int waiting)
     m_waiting = waiting;
     m_line->setCaption(statusLine(session(), m_waiting));
     m_line->setAccessibleDescription(m_line->text());
+    updateGeometry(); // the tabs' corner widens or narrows with the line
 }
 
 void ClassPanel::showEvent(QShowEvent* event)
@@ -100,6 +98,7 @@ void ClassPanel::showAssignments()
                                                : a.title);
     m_assignments->setCurrentIndex(std::max(0, m_assignments->findText(kept)));
     m_assignments->setVisible(session().signedIn);
+    updateGeometry();
     m_assignments->setToolTip(m_problem.isEmpty() ? QString()
                                                   : QStringLiteral("The open assignments could not be read: %1").arg(m_problem));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The trainer's class line: whether it works alone or for a class, as whom and how many exercises wait to be
 // sent; the student's open assignments, to set the bench for the next exercise of one (its fault is never
-// named on screen); the way to the sign-in, and the instructor's way to the class screens. One widget, placed by the trainer in one place.
+// named on screen); and the way to the sign-in. It sits beside the diagrams' tabs. One widget, placed by the trainer in one place.
 
 #include "classroom/classserver.h"
 
@@ -32,7 +32,6 @@ public:
     fw::Label* lblClass() const { return m_line; }
     fw::ComboBox* cboAssignment() const { return m_assignments; }
     fw::CommandButton* cmdSignIn() const { return m_signIn; }
-    fw::CommandButton* cmdInstructor() const { return m_instructor; }
 
     // How many exercises wait to be sent (from the sender); below 0 while not known.
     void setWaiting(int waiting);
@@ -55,7 +54,6 @@ private:
     fw::Label* m_line;
     fw::ComboBox* m_assignments;
     fw::CommandButton* m_signIn;
-    fw::CommandButton* m_instructor;
     std::unique_ptr<Client> m_client;
     std::vector<classroom::Assignment> m_open;
     QString m_benchAssignment; // the assignment of the exercise on the bench; empty when none

@@ -40,6 +40,7 @@ QTableWidget* table(QWidget* parent, const QString& name, const QString& spoken,
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(QFontMetrics(controlFont(8.25)).height() + 6);
     t->horizontalHeader()->setStretchLastSection(true);
     t->setFont(controlFont(8.25));
     t->setGeometry(pixels(twips));
@@ -54,6 +55,7 @@ void fill(QTableWidget* t, const std::vector<QStringList>& rows)
         for (int c = 0; c < int(rows[size_t(r)].size()); ++c)
             t->setItem(r, c, new QTableWidgetItem(rows[size_t(r)][c]));
     t->resizeColumnsToContents();
+    t->horizontalHeader()->setStretchLastSection(true);
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "app/frmOne.h"
 #include "app/placement.h"
 #include "classwork/client.h"
+#include "classwork/frmClass.h"
 #include "classwork/keyring.h"
 #include "classwork/session.h"
 #include "runtime/services.h"
@@ -36,9 +37,10 @@ Design frmSignIn::design() const
         option("optAsk", "Ask for it each time", 180, 270, 5500, 225).in("fraKeep"),
         option("optKeep", "Keep it in the desktop's keyring", 180, 510, 5500, 225).in("fraKeep"),
         label("lblStatus", "", 360, 3270, 5880, 660).says("Sign-in"),
-        command("cmdSignIn", "Sign in", 360, 4080, 1800, 375).bold(8.25),
-        command("cmdAlone", "Work alone", 2400, 4080, 1800, 375).bold(8.25),
-        command("cmdReturn", "Return", 4440, 4080, 1800, 375).bold(8.25),
+        command("cmdSignIn", "Sign in", 360, 4080, 1380, 375).bold(8.25),
+        command("cmdAlone", "Work alone", 1860, 4080, 1380, 375).bold(8.25),
+        command("cmdInstructor", "Instructor", 3360, 4080, 1380, 375).bold(8.25),
+        command("cmdReturn", "Return", 4860, 4080, 1380, 375).bold(8.25),
     };
 }
 
@@ -49,6 +51,7 @@ void frmSignIn::wire()
     lblStatus()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(cmdSignIn(), &CommandButton::Click, this, &frmSignIn::cmdSignIn_Click);
     connect(cmdAlone(), &CommandButton::Click, this, &frmSignIn::cmdAlone_Click);
+    connect(cmdInstructor(), &CommandButton::Click, this, &frmSignIn::cmdInstructor_Click);
     connect(cmdReturn(), &CommandButton::Click, this, &frmSignIn::cmdReturn_Click);
     connect(txtPassword(), &QLineEdit::returnPressed, this, &frmSignIn::cmdSignIn_Click);
 }
@@ -144,6 +147,14 @@ void frmSignIn::cmdAlone_Click()
 {
     signOut();
     cmdReturn_Click();
+}
+
+// The instructor's screens return to where the sign-in was opened from.
+void frmSignIn::cmdInstructor_Click()
+{
+    Screen* back = m_from && m_from != this ? m_from : &frmOne::get();
+    frmClass::get().open(back);
+    Unload();
 }
 
 void frmSignIn::cmdReturn_Click()

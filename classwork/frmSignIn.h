@@ -11,7 +11,7 @@ class Client;
 // A student signs in to a class: server, class, name and password. The server, class and name are remembered
 // for the next time; the password only in the desktop's keyring, and only when the student asks. Signing in
 // asks the server off the GUI thread; the screen says what it is doing and what went wrong. "Work alone" signs
-// out. Return goes back to the screen that opened it.
+// out. "Instructor" leads the instructor on to Class Set-Up. Return goes back to the screen that opened it.
 class frmSignIn : public fw::Form<frmSignIn>
 {
 public:
@@ -28,6 +28,7 @@ public:
     FW_CONTROL(Label, lblStatus)
     FW_CONTROL(CommandButton, cmdSignIn)
     FW_CONTROL(CommandButton, cmdAlone)
+    FW_CONTROL(CommandButton, cmdInstructor)
     FW_CONTROL(CommandButton, cmdReturn)
 
     // Shows the sign-in over `from`, which Return and a sign-in go back to.
@@ -41,6 +42,7 @@ protected:
 private:
     void cmdSignIn_Click();
     void cmdAlone_Click();
+    void cmdInstructor_Click();
     void cmdReturn_Click();
     void say(const QString& sentence);
 

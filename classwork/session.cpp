@@ -49,16 +49,12 @@ QString statusLine(const Session& s, int waiting)
 {
     if (!s.signedIn)
         return QStringLiteral("Working alone on this computer.");
-    QString line = QStringLiteral("Working for class %1 as %2").arg(s.className, s.connection.name);
+    const QString who = QStringLiteral("Class %1, as %2").arg(s.className, s.connection.name);
+    if (waiting < 0)
+        return who + QLatin1Char('.');
     if (waiting == 0)
-        line += QStringLiteral("; every exercise sent.");
-    else if (waiting == 1)
-        line += QStringLiteral("; 1 exercise waits to be sent.");
-    else if (waiting > 1)
-        line += QStringLiteral("; %1 exercises wait to be sent.").arg(waiting);
-    else
-        line += QLatin1Char('.');
-    return line;
+        return who + QStringLiteral(": all sent.");
+    return who + QStringLiteral(": %1 to send.").arg(waiting);
 }
 
 QString serverText(const classroom::Connection& c)

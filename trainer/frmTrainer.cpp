@@ -21,7 +21,6 @@ namespace {
 // Where the measuring view and the set's screen sit, in twips.
 constexpr QRect kView{120, 120, 11760, 8220};
 constexpr QRect kScreen{12000, 120, 2760, 2070};
-constexpr QRect kClass{120, 10440, 14640, 375};
 
 QString noSet()
 {
@@ -30,7 +29,7 @@ QString noSet()
 } // namespace
 
 frmTrainer::frmTrainer()
-    : Form(QStringLiteral("frmTrainer"), QStringLiteral("Fault-Finding Trainer"), QSize(14880, 10935))
+    : Form(QStringLiteral("frmTrainer"), QStringLiteral("Fault-Finding Trainer"), QSize(14880, 10440))
 {}
 
 Design frmTrainer::design() const
@@ -98,15 +97,14 @@ void frmTrainer::wire()
                         toPixels(kScreen.height()));
     screen->show();
     m_screen = screen;
+    // The class line sits beside the diagrams' tabs; made first, so that Tab reaches it before their stages.
+    m_class = new classwork::ClassPanel(window());
     m_view = new MeasuringView(stages(), window());
+    m_view->setCornerWidget(m_class, Qt::TopRightCorner);
     m_view->setGeometry(toPixels(kView.left()), toPixels(kView.top()), toPixels(kView.width()),
                         toPixels(kView.height()));
     m_view->show();
     connect(m_view, &MeasuringView::measureRequested, this, &frmTrainer::Stage_Measure);
-    m_class = new classwork::ClassPanel(window());
-    m_class->setGeometry(toPixels(kClass.left()), toPixels(kClass.top()), toPixels(kClass.width()),
-                         toPixels(kClass.height()));
-    m_class->show();
     for (Label* text : {lblSymptom(), lblSet(), lblResult(), lblStore()}) {
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);

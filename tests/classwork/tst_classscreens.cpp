@@ -230,10 +230,12 @@ void tst_classscreens::signIn()
     }
     fw::test::settle();
     QCOMPARE(fw::test::shownScreens(), QStringList{"frmTrainer"});
-    QCOMPARE(t.classPanel()->lblClass()->text(), QStringLiteral("Working for class 4B as ann."));
+    QCOMPARE(t.classPanel()->lblClass()->text(), QStringLiteral("Class 4B, as ann."));
     t.classPanel()->setWaiting(2);
     QCOMPARE(t.classPanel()->lblClass()->text(),
-             QStringLiteral("Working for class 4B as ann; 2 exercises wait to be sent."));
+             QStringLiteral("Class 4B, as ann: 2 to send."));
+    fw::test::settle();
+    QVERIFY(t.classPanel()->lblClass()->width() >= t.classPanel()->lblClass()->sizeHint().width());
     grab(t.window(), QStringLiteral("frmTrainer-class"));
     // Remembered for the next time: the server, the class and the name; the password nowhere in the settings.
     QSettings settings;
@@ -385,9 +387,13 @@ void tst_classscreens::classViewShowsTheClass()
     e.faultStage = trainer::faults()[0].stage;
     e.finished = last;
     scope.server.exercises = {e};
-    Module1::Main();
+    // The instructor's road: the trainer's Class button, then Instructor on the sign-in.
+    frmTrainer& t = openTrainer();
+    click(t.classPanel()->cmdSignIn());
+    click(frmSignIn::get().cmdInstructor());
+    fw::test::settle();
+    QCOMPARE(fw::test::shownScreens(), QStringList{"frmClass"});
     frmClass& c = frmClass::get();
-    c.open(&frmOne::get());
     scope.server.classes = {{"4B", "teacher", {"Ann", "Bob"}}};
     c.txtServer()->setText("lab");
     type(c.txtLogin(), "teacher");
@@ -440,6 +446,9 @@ void tst_classscreens::classViewShowsTheClass()
     click(v.cmdReturn());
     fw::test::settle();
     QCOMPARE(fw::test::shownScreens(), QStringList{"frmClass"});
+    click(c.cmdReturn());
+    fw::test::settle();
+    QCOMPARE(fw::test::shownScreens(), QStringList{"frmTrainer"});
 }
 
 FW_TEST_MAIN(tst_classscreens)

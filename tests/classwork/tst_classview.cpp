@@ -201,10 +201,9 @@ void tst_classview::statusLine_data()
     QTest::addColumn<int>("waiting");
     QTest::addColumn<QString>("line");
     QTest::newRow("alone") << false << 3 << "Working alone on this computer.";
-    QTest::newRow("for a class, not known yet") << true << -1 << "Working for class 4B as ann.";
-    QTest::newRow("all sent") << true << 0 << "Working for class 4B as ann; every exercise sent.";
-    QTest::newRow("one waits") << true << 1 << "Working for class 4B as ann; 1 exercise waits to be sent.";
-    QTest::newRow("several wait") << true << 7 << "Working for class 4B as ann; 7 exercises wait to be sent.";
+    QTest::newRow("for a class, not known yet") << true << -1 << "Class 4B, as ann.";
+    QTest::newRow("all sent") << true << 0 << "Class 4B, as ann: all sent.";
+    QTest::newRow("several wait") << true << 7 << "Class 4B, as ann: 7 to send.";
 }
 
 void tst_classview::statusLine()
