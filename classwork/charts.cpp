@@ -106,7 +106,7 @@ void RateChart::paintEvent(QPaintEvent*)
     }
     // The axes: 0 to 100 % up, the days worked across (evenly, one step a day worked).
     const int left = kMargin + fm.horizontalAdvance(QStringLiteral("100%")) + kMargin;
-    const QRect plot(left, top + fm.height() / 2, width() - left - 2 * kMargin,
+    const QRect plot(left, top + fm.height() / 2, width() - left - 3 * kMargin,
                      height() - top - fm.height() / 2 - kMargin - fm.height() - kMargin);
     p.setPen(Qt::lightGray);
     for (int percent : {0, 50, 100}) {

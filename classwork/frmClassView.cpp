@@ -55,7 +55,7 @@ void fill(QTableWidget* t, const std::vector<QStringList>& rows)
         for (int c = 0; c < int(rows[size_t(r)].size()); ++c)
             t->setItem(r, c, new QTableWidgetItem(rows[size_t(r)][c]));
     t->resizeColumnsToContents();
-    t->horizontalHeader()->setStretchLastSection(true);
+    t->horizontalHeader()->setSectionResizeMode(t->columnCount() - 1, QHeaderView::Stretch);
 }
 } // namespace
 
