@@ -16,7 +16,7 @@ namespace classwork {
 
 namespace {
 const QString kOwn = QStringLiteral("Practise on my own");
-}
+} // namespace
 
 ClassPanel::ClassPanel(QWidget* parent)
     : QWidget(parent)
@@ -69,17 +69,14 @@ void ClassPanel::refresh()
     m_open.clear();
     m_problem.clear();
     if (!s.signedIn) {
-        m_client.reset();
         showAssignments();
         return;
     }
-    if (!m_client || m_client->connection().host != s.connection.host ||
-        m_client->connection().name != s.connection.name)
-        m_client = makeClient(s.connection);
+    Client* client = studentClient(s.connection);
     showAssignments();
-    if (!m_client)
+    if (!client)
         return;
-    m_client->openAssignments(this, s.className, [this](const classroom::Result<std::vector<classroom::Assignment>>& r) {
+    client->openAssignments(this, s.className, [this](const classroom::Result<std::vector<classroom::Assignment>>& r) {
         m_open = r.value;
         m_problem = r.ok() ? QString() : r.error;
         showAssignments();

@@ -54,7 +54,6 @@ private:
     fw::Label* m_line;
     fw::ComboBox* m_assignments;
     fw::CommandButton* m_signIn;
-    std::unique_ptr<Client> m_client;
     std::vector<classroom::Assignment> m_open;
     QString m_benchAssignment; // the assignment of the exercise on the bench; empty when none
     int m_waiting = -1;

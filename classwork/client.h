@@ -46,7 +46,13 @@ public:
 using ClientMaker = std::function<std::unique_ptr<Client>(const classroom::Connection&)>;
 std::unique_ptr<Client> makeClient(const classroom::Connection& connection);
 
-// Makes `maker` the way clients are made for as long as the scope lives (tests).
+// The signed-in student's client for `connection`: made on first use and kept for the run (not with a window,
+// so that closing one never waits for a call under way); made anew when the login changes, let go when the
+// application quits. Null where this build has no class server.
+Client* studentClient(const classroom::Connection& connection);
+
+// Makes `maker` the way clients are made for as long as the scope lives (tests); the student's client made
+// meanwhile goes with it.
 class ClientScope
 {
 public:

@@ -320,7 +320,7 @@ void frmClass::cmdView_Click()
         say(QStringLiteral("Connect and choose a class first."));
         return;
     }
-    frmClassView::get().open(this, m_client.get(), cboClass()->currentText());
+    frmClassView::get().open(this, m_client, cboClass()->currentText());
 }
 
 void frmClass::cmdReturn_Click()

@@ -45,7 +45,7 @@ public:
     // Shows the screen over `from`, which Return goes back to.
     void open(fw::Screen* from);
     // The signed-in instructor's client; null before Connect.
-    classwork::Client* client() const { return m_client.get(); }
+    std::shared_ptr<classwork::Client> client() const { return m_client; }
 
 protected:
     fw::Design design() const override;
@@ -65,7 +65,7 @@ private:
     void listClasses(const QString& choose);
 
     fw::Screen* m_from = nullptr;
-    std::unique_ptr<classwork::Client> m_client;
+    std::shared_ptr<classwork::Client> m_client; // kept for the run: the class view borrows it
     std::vector<classroom::ClassInfo> m_classes;
     QString m_loginsClass; // the class whose new logins are listed
 };

@@ -124,7 +124,7 @@ void frmClassView::wire()
     connect(cmdReturn(), &CommandButton::Click, this, &frmClassView::cmdReturn_Click);
 }
 
-void frmClassView::open(Screen* from, Client* client, const QString& className)
+void frmClassView::open(Screen* from, const std::shared_ptr<Client>& client, const QString& className)
 {
     if (from != this)
         m_from = from;
@@ -155,12 +155,13 @@ void frmClassView::say(const QString& sentence)
 
 void frmClassView::cmdRefresh_Click()
 {
-    if (!m_client) {
+    const std::shared_ptr<Client> client = m_client.lock();
+    if (!client) {
         say(QStringLiteral("Connect to the class server on Class Set-Up first."));
         return;
     }
     say(QStringLiteral("Asking the class server for %1...").arg(m_className));
-    m_client->classData(this, m_className, [this](const Result<ClassData>& r) {
+    client->classData(this, m_className, [this](const Result<ClassData>& r) {
         if (!isLoaded())
             return;
         if (!r.ok()) {
@@ -208,10 +209,11 @@ void frmClassView::show(const ClassData& data)
 void frmClassView::Student_Click()
 {
     const int row = m_students->currentRow();
-    if (row < 0 || !m_client)
+    const std::shared_ptr<Client> client = m_client.lock();
+    if (row < 0 || !client)
         return;
     const QString student = m_students->item(row, 0)->text();
-    m_client->successOverTime(this, m_className, student, [this, student](const Result<std::vector<classroom::SuccessPoint>>& r) {
+    client->successOverTime(this, m_className, student, [this, student](const Result<std::vector<classroom::SuccessPoint>>& r) {
         if (!isLoaded())
             return;
         if (!r.ok()) {
@@ -224,7 +226,8 @@ void frmClassView::Student_Click()
 
 void frmClassView::cmdExport_Click()
 {
-    if (!m_client)
+    const std::shared_ptr<Client> client = m_client.lock();
+    if (!client)
         return;
     const QString title = QStringLiteral("Export to CSV");
     const QString file = services().SaveFileName(
@@ -232,7 +235,7 @@ void frmClassView::cmdExport_Click()
     if (file.isEmpty())
         return;
     say(QStringLiteral("Asking the class server for the exercises of %1...").arg(m_className));
-    m_client->exercises(this, m_className, [this, file, title](const auto& r) {
+    client->exercises(this, m_className, [this, file, title](const auto& r) {
         if (!isLoaded())
             return;
         if (!r.ok()) {

@@ -31,9 +31,9 @@ public:
     classwork::BarChart* picMissed();
     classwork::RateChart* picSuccess();
 
-    // Shows the view of `className` through `client` (owned by the caller, living as long as the program)
-    // over `from`, which Return goes back to.
-    void open(fw::Screen* from, classwork::Client* client, const QString& className);
+    // Shows the view of `className` through the instructor's `client` over `from`, which Return goes back to.
+    // The view only borrows the client: once its owner lets it go, the view asks for a new sign-in.
+    void open(fw::Screen* from, const std::shared_ptr<classwork::Client>& client, const QString& className);
 
 protected:
     fw::Design design() const override;
@@ -49,7 +49,7 @@ private:
     void show(const classwork::ClassData& data);
 
     fw::Screen* m_from = nullptr;
-    classwork::Client* m_client = nullptr;
+    std::weak_ptr<classwork::Client> m_client;
     QString m_className;
     std::vector<classroom::Assignment> m_given; // as last shown, for the export's titles
     QPointer<QTableWidget> m_students;
