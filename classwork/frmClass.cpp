@@ -21,7 +21,7 @@ const QStringList kSslModes{"disable", "allow", "prefer", "require", "verify-ca"
 
 QStringList faultItems()
 {
-    QStringList items{QStringLiteral("Any fault")};
+    QStringList items;
     for (const trainer::Fault& f : trainer::faults())
         items << trainer::faultName(f);
     return items;
@@ -39,13 +39,24 @@ QStringList names(const QString& text)
     return list;
 }
 
-QList<int> chosenRows(ListBox* list)
+// Adds the combo box's choice to a list of chosen ones, once.
+void addChoice(ComboBox* from, ListBox* to)
 {
-    QList<int> rows;
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected())
-            rows << i;
-    return rows;
+    if (from->ListIndex() >= 0 && to->findItems(from->currentText(), Qt::MatchExactly).isEmpty())
+        to->addItem(from->currentText());
+}
+
+void removeChoice(ListBox* list)
+{
+    delete list->takeItem(list->ListIndex());
+}
+
+QStringList items(ListBox* list)
+{
+    QStringList all;
+    for (int i = 0; i < list->ListCount(); ++i)
+        all << list->List(i);
+    return all;
 }
 } // namespace
 
@@ -85,11 +96,17 @@ Design frmClass::design() const
         combo("cboClass", "Connect first", 1440, 270, 3660, 315).in("fraAssign").says("Class"),
         label("Label10", "Title", 180, 690, 1200, 255).in("fraAssign"),
         textBox("txtTitle", "", 1440, 660, 3660, 315).in("fraAssign").says("Title"),
-        label("Label11", "Faults", 180, 1050, 4920, 255).in("fraAssign"),
-        listBox("lstFaults", 180, 1320, 4920, 2160).items(faults).in("fraAssign").says("Faults"),
-        option("optWhole", "The whole class", 180, 3600, 2400, 255).in("fraAssign"),
-        option("optChosen", "Chosen students", 2640, 3600, 2400, 255).in("fraAssign"),
-        listBox("lstStudents", 180, 3900, 4920, 1620).in("fraAssign").says("Students"),
+        label("Label11", "Faults (none chosen: any fault)", 180, 1050, 4920, 255).in("fraAssign"),
+        combo("cboFault", "Choose a fault", 180, 1320, 3780, 315).items(faults).in("fraAssign").says("Fault"),
+        command("cmdAddFault", "Add", 4080, 1305, 1020, 345).in("fraAssign"),
+        listBox("lstFaults", 180, 1710, 3780, 1560).in("fraAssign").says("Faults chosen"),
+        command("cmdRemoveFault", "Remove", 4080, 1710, 1020, 345).in("fraAssign"),
+        option("optWhole", "The whole class", 180, 3390, 2400, 255).in("fraAssign"),
+        option("optChosen", "Chosen students", 2640, 3390, 2400, 255).in("fraAssign"),
+        combo("cboStudent", "Choose a student", 180, 3720, 3780, 315).in("fraAssign").says("Student"),
+        command("cmdAddStudent", "Add", 4080, 3705, 1020, 345).in("fraAssign"),
+        listBox("lstStudents", 180, 4110, 3780, 1380).in("fraAssign").says("Students chosen"),
+        command("cmdRemoveStudent", "Remove", 4080, 4110, 1020, 345).in("fraAssign"),
         label("Label12", "Due (yyyy-mm-dd)", 180, 5670, 1800, 255).in("fraAssign"),
         textBox("txtDue", "", 2040, 5640, 1500, 315).in("fraAssign").says("Due date"),
         command("cmdAssign", "Give the assignment", 180, 6120, 2520, 345).in("fraAssign"),
@@ -104,8 +121,10 @@ void frmClass::wire()
     txtPassword()->setEchoMode(QLineEdit::Password);
     lblStatus()->setWordWrap(true);
     lblStatus()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lstFaults()->setSelectionMode(QAbstractItemView::MultiSelection);
-    lstStudents()->setSelectionMode(QAbstractItemView::MultiSelection);
+    connect(cmdAddFault(), &CommandButton::Click, this, &frmClass::cmdAddFault_Click);
+    connect(cmdRemoveFault(), &CommandButton::Click, this, [this] { removeChoice(lstFaults()); });
+    connect(cmdAddStudent(), &CommandButton::Click, this, &frmClass::cmdAddStudent_Click);
+    connect(cmdRemoveStudent(), &CommandButton::Click, this, [this] { removeChoice(lstStudents()); });
     connect(cmdConnect(), &CommandButton::Click, this, &frmClass::cmdConnect_Click);
     connect(txtPassword(), &QLineEdit::returnPressed, this, &frmClass::cmdConnect_Click);
     connect(cmdCreate(), &CommandButton::Click, this, &frmClass::cmdCreate_Click);
@@ -134,7 +153,7 @@ void frmClass::Form_Load()
     txtServer()->setText(serverText(last.connection));
     cboSsl()->setListIndex(std::max(0, int(kSslModes.indexOf(last.connection.sslmode))));
     optWhole()->setValue(true);
-    lstStudents()->setEnabled(false);
+    Students_Click();
     cmdPrint()->setEnabled(false);
     m_classes.clear();
     if (m_client) {
@@ -253,14 +272,27 @@ void frmClass::cmdPrint_Click()
 void frmClass::cboClass_Click()
 {
     lstStudents()->clear();
+    cboStudent()->clear();
     const int i = cboClass()->ListIndex();
     if (i >= 0 && i < int(m_classes.size()))
-        lstStudents()->addItems(m_classes[size_t(i)].students);
+        cboStudent()->addItems(m_classes[size_t(i)].students);
+    cboStudent()->setListIndex(-1);
 }
 
 void frmClass::Students_Click()
 {
-    lstStudents()->setEnabled(optChosen()->Value());
+    for (QWidget* w : std::initializer_list<QWidget*>{cboStudent(), cmdAddStudent(), lstStudents(), cmdRemoveStudent()})
+        w->setEnabled(optChosen()->Value());
+}
+
+void frmClass::cmdAddFault_Click()
+{
+    addChoice(cboFault(), lstFaults());
+}
+
+void frmClass::cmdAddStudent_Click()
+{
+    addChoice(cboStudent(), lstStudents());
 }
 
 void frmClass::cmdAssign_Click()
@@ -272,17 +304,16 @@ void frmClass::cmdAssign_Click()
     classroom::NewAssignment a;
     a.className = cboClass()->currentText();
     a.title = txtTitle()->Text().trimmed();
-    const QList<int> faults = chosenRows(lstFaults());
-    if (a.title.isEmpty() || faults.isEmpty()) {
-        say(QStringLiteral("Give the assignment a title and choose its faults, or Any fault."));
+    if (a.title.isEmpty()) {
+        say(QStringLiteral("Give the assignment a title."));
         return;
     }
-    if (!faults.contains(0))
-        for (int row : faults)
-            a.faultIds << QString::fromLatin1(trainer::faults()[size_t(row - 1)].id);
+    for (const QString& name : items(lstFaults())) // in the order chosen
+        for (const trainer::Fault& f : trainer::faults())
+            if (trainer::faultName(f) == name)
+                a.faultIds << QString::fromLatin1(f.id);
     if (optChosen()->Value()) {
-        for (int row : chosenRows(lstStudents()))
-            a.students << lstStudents()->List(row);
+        a.students = items(lstStudents());
         if (a.students.isEmpty()) {
             say(QStringLiteral("Choose the students, or give it to the whole class."));
             return;

@@ -32,10 +32,16 @@ public:
     FW_CONTROL(CommandButton, cmdPrint)
     FW_CONTROL(ComboBox, cboClass)
     FW_CONTROL(TextBox, txtTitle)
-    FW_CONTROL(ListBox, lstFaults)
+    FW_CONTROL(ComboBox, cboFault)
+    FW_CONTROL(CommandButton, cmdAddFault)
+    FW_CONTROL(ListBox, lstFaults) // the faults chosen; none: any fault
+    FW_CONTROL(CommandButton, cmdRemoveFault)
     FW_CONTROL(OptionButton, optWhole)
     FW_CONTROL(OptionButton, optChosen)
-    FW_CONTROL(ListBox, lstStudents)
+    FW_CONTROL(ComboBox, cboStudent)
+    FW_CONTROL(CommandButton, cmdAddStudent)
+    FW_CONTROL(ListBox, lstStudents) // the students chosen
+    FW_CONTROL(CommandButton, cmdRemoveStudent)
     FW_CONTROL(TextBox, txtDue)
     FW_CONTROL(CommandButton, cmdAssign)
     FW_CONTROL(Label, lblStatus)
@@ -58,6 +64,8 @@ private:
     void cmdPrint_Click();
     void cboClass_Click();
     void Students_Click();
+    void cmdAddFault_Click();
+    void cmdAddStudent_Click();
     void cmdAssign_Click();
     void cmdView_Click();
     void cmdReturn_Click();

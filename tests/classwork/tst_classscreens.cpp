@@ -16,6 +16,7 @@
 #include "trainer/frmTrainer.h"
 #include "trainer/setmodel.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QDir>
 #include <QSettings>
@@ -156,14 +157,15 @@ QStringList shownTexts(frmTrainer& t)
     return texts;
 }
 
-// Clicks rows of a list that takes several, as a user does: each click toggles its row.
-void pick(ListBox* list, const QList<int>& rows)
+// Opens a long drop-down list, scrolls to an item and clicks it, as a user does.
+void pickFrom(QComboBox* combo, int row)
 {
-    for (int row : rows) {
-        list->scrollToItem(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(list->item(row)).center());
-    }
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex item = view->model()->index(row, 0);
+    view->scrollTo(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(item).center());
+    QTRY_VERIFY(!view->isVisible());
 }
 
 QString cell(QTableWidget* t, int row, int column)
@@ -291,18 +293,23 @@ void tst_classscreens::assignmentSetsTheBenchUnnamed()
 
 void tst_classscreens::instructorSetsUpAndAssigns_data()
 {
-    QTest::addColumn<QList<int>>("faultRows"); // 0: any fault
-    QTest::addColumn<QList<int>>("studentRows");  // empty: the whole class
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QList<int>>("faultRows");   // in the catalogue, in the order added; none: any fault
+    QTest::addColumn<QList<int>>("studentRows"); // none: the whole class
     QTest::addColumn<QString>("due");
     QTest::addColumn<QString>("said"); // the start of what the screen says
-    QTest::newRow("any fault, whole class, no due date") << QList<int>{0} << QList<int>{} << "" << "Week 2 is given to the whole class: Any fault.";
-    QTest::newRow("two faults, one student, due") << QList<int>{1, 3} << QList<int>{1} << "2026-06-01" << "Week 2 is given to Bob: ";
-    QTest::newRow("a date that is no date") << QList<int>{1} << QList<int>{} << "1st June" << "Write the due date as year-month-day";
-    QTest::newRow("no fault chosen") << QList<int>{} << QList<int>{} << "" << "Give the assignment a title and choose its faults";
+    QTest::newRow("any fault, whole class, no due date")
+        << "Week 2" << QList<int>{} << QList<int>{} << "" << "Week 2 is given to the whole class: Any fault.";
+    QTest::newRow("two faults in the order added, one added twice, one student, due")
+        << "Week 2" << QList<int>{3, 0, 3} << QList<int>{1} << "2026-06-01" << "Week 2 is given to Bob: ";
+    QTest::newRow("a date that is no date") << "Week 2" << QList<int>{1} << QList<int>{} << "1st June"
+                                            << "Write the due date as year-month-day";
+    QTest::newRow("no title") << "" << QList<int>{1} << QList<int>{} << "" << "Give the assignment a title.";
 }
 
 void tst_classscreens::instructorSetsUpAndAssigns()
 {
+    QFETCH(QString, title);
     QFETCH(QList<int>, faultRows);
     QFETCH(QList<int>, studentRows);
     QFETCH(QString, due);
@@ -332,11 +339,17 @@ void tst_classscreens::instructorSetsUpAndAssigns()
     QVERIFY(scope.program.services.printedDocuments[0].contains("pw-Bob"));
     grab(c.window(), QStringLiteral("frmClass"));
 
-    type(c.txtTitle(), "Week 2");
-    pick(c.lstFaults(), faultRows);
+    type(c.txtTitle(), title);
+    for (int row : faultRows) {
+        pickFrom(c.cboFault(), row);
+        click(c.cmdAddFault());
+    }
     if (!studentRows.isEmpty()) {
         click(c.optChosen());
-        pick(c.lstStudents(), studentRows);
+        for (int row : studentRows) {
+            choose(c.cboStudent(), row);
+            click(c.cmdAddStudent());
+        }
     }
     type(c.txtDue(), due);
     click(c.cmdAssign());
@@ -351,8 +364,8 @@ void tst_classscreens::instructorSetsUpAndAssigns()
     QCOMPARE(a.title, QStringLiteral("Week 2"));
     QStringList ids;
     for (int row : faultRows)
-        if (row > 0)
-            ids << trainer::faults()[size_t(row - 1)].id;
+        if (!ids.contains(trainer::faults()[size_t(row)].id))
+            ids << trainer::faults()[size_t(row)].id;
     QCOMPARE(a.faultIds, ids);
     QCOMPARE(a.students, studentRows.isEmpty() ? QStringList{} : QStringList{"Bob"});
     QCOMPARE(a.due.isValid(), !due.isEmpty());
