@@ -3,6 +3,8 @@
 #include "trainer/exercise.h"
 #include "trainer/setmodel.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 using classroom::Assignment;
@@ -125,13 +127,22 @@ QString classCsv(const std::vector<ExerciseRecord>& exercises, const std::vector
             kept.push_back(&e);
     std::stable_sort(kept.begin(), kept.end(),
                      [](const ExerciseRecord* a, const ExerciseRecord* b) { return a->finished < b->finished; });
+    // Each fault and stage is named once, however many exercises name it.
+    QHash<QString, QString> faults, stages;
+    const auto faultOf = [&](const QString& id) -> const QString& {
+        auto it = faults.constFind(id);
+        return it != faults.cend() ? *it : *faults.insert(id, faultTitle(id));
+    };
+    const auto stageOf = [&](const QString& id) -> const QString& {
+        auto it = stages.constFind(id);
+        return it != stages.cend() ? *it : *stages.insert(id, id.isEmpty() ? QString() : trainer::stageTitle(id));
+    };
     for (const ExerciseRecord* e : kept) {
         const auto task = std::find_if(assignments.begin(), assignments.end(),
                                        [&](const Assignment& a) { return a.id == e->assignment; });
         csv += csvRow({e->student.isEmpty() ? QStringLiteral("this computer") : e->student,
                        task != assignments.end() ? task->title : QString(), e->finished.toUTC().toString(Qt::ISODate),
-                       faultTitle(e->faultId), trainer::stageTitle(e->faultStage),
-                       e->stageNamed.isEmpty() ? QString() : trainer::stageTitle(e->stageNamed), e->partNamed,
+                       faultOf(e->faultId), stageOf(e->faultStage), stageOf(e->stageNamed), e->partNamed,
                        e->right ? QStringLiteral("yes") : QStringLiteral("no"), QString::number(e->measurements),
                        QString::number(e->optimum), QString::number(e->safetySlips), QString::number(e->seconds)});
     }
