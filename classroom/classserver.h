@@ -157,6 +157,7 @@ public:
     // Connects (again, if the connection was lost). Every call below connects by itself when it needs to.
     Outcome connect();
     void disconnect();
+    void reconnectNextTime() { m_reconnect = true; } // after a lost connection: the next call connects anew
 
     // The instructor's: makes or updates the class tables to this program's version (never backward; a newer
     // version is left alone with one sentence). Needs a login that may create roles and a database it may
@@ -196,6 +197,7 @@ public:
 private:
     Connection m_connection;
     QString m_name; // the Qt SQL connection's name, made per object
+    bool m_reconnect = false;
 };
 
 // A worker thread with one ClassServer on it, for screens. See the top of this file.
