@@ -2,6 +2,9 @@
 
 #include "app/frmOne.h"
 #include "calculators/frmCodes.h"
+#include "classwork/frmClass.h"
+#include "classwork/frmClassView.h"
+#include "classwork/frmSignIn.h"
 #include "calculators/frmFormulas.h"
 #include "calculators/frmFreq.h"
 #include "calculators/frmMarkings.h"
@@ -69,6 +72,10 @@ const ScreenAccessor kScreens[] = {
     // the fault-finding trainer
     &accessor<frmTrainer>,
     &accessor<frmProgress>,
+    // a class on the class server
+    &accessor<frmSignIn>,
+    &accessor<frmClass>,
+    &accessor<frmClassView>,
 };
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "trainer/frmTrainer.h"
 
+#include "classwork/classpanel.h"
 #include "diagrams/areanotes.h"
 #include "runtime/mainmenu.h"
 #include "runtime/notes.h"
@@ -81,6 +82,12 @@ MeasuringView* frmTrainer::view()
     return m_view;
 }
 
+classwork::ClassPanel* frmTrainer::classPanel()
+{
+    Load();
+    return m_class;
+}
+
 void frmTrainer::wire()
 {
     auto* screen = new SetScreen(window());
@@ -90,7 +97,10 @@ void frmTrainer::wire()
                         toPixels(kScreen.height()));
     screen->show();
     m_screen = screen;
+    // The class line sits beside the diagrams' tabs; made first, so that Tab reaches it before their stages.
+    m_class = new classwork::ClassPanel(window());
     m_view = new MeasuringView(stages(), window());
+    m_view->setCornerWidget(m_class, Qt::TopRightCorner);
     m_view->setGeometry(toPixels(kView.left()), toPixels(kView.top()), toPixels(kView.width()),
                         toPixels(kView.height()));
     m_view->show();
@@ -132,6 +142,8 @@ void frmTrainer::cmdNew_Click()
 {
     const int chosen = cboFault()->ListIndex();
     const Fault* fault = chosen > 0 ? &faults()[static_cast<size_t>(chosen - 1)] : nullptr;
+    if (const std::optional<QString> assigned = m_class->nextBench()) // an assignment's next exercise
+        fault = findFault(*assigned);
     m_exercise = Exercise::drawn(*QRandomGenerator::global(), fault, QDateTime::currentDateTimeUtc());
     // The student at the bench must not read the instructor's choice off the list.
     cboFault()->setListIndex(0);
@@ -237,7 +249,8 @@ void frmTrainer::cmdPart_Click()
 // The answer is given: the result, the note of the faulty stage, and the exercise kept in the history.
 void frmTrainer::showResult()
 {
-    const ExerciseRecord& record = m_exercise->record();
+    ExerciseRecord record = m_exercise->record();
+    m_class->stamp(record);
     lblResult()->setText(resultText(record, m_exercise->fault()));
     if (const std::optional<areanotes::Note> note = areanotes::note(record.faultStage)) {
         attachNote(cmdNote(), areanotes::summary(*note), note->text);

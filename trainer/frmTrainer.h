@@ -11,6 +11,9 @@ class MeasuringView;
 namespace trainer {
 class SetScreen;
 }
+namespace classwork {
+class ClassPanel;
+}
 
 // The fault-finding trainer: "New set" puts a colour set with one hidden fault on the bench (chosen at
 // random, or by an instructor from the list). The student sees and hears it, measures it stage by stage on
@@ -44,6 +47,8 @@ public:
     trainer::SetScreen* picScreen();
     // The block diagrams to measure on.
     MeasuringView* view();
+    // The class line: alone or for a class, the open assignments, the sign-in.
+    classwork::ClassPanel* classPanel();
     // The exercise under way; nothing before the first "New set".
     const trainer::Exercise* exercise() const { return m_exercise ? &*m_exercise : nullptr; }
 
@@ -72,4 +77,5 @@ private:
     bool m_storeProblemShown = false;
     QPointer<MeasuringView> m_view;
     QPointer<trainer::SetScreen> m_screen;
+    QPointer<classwork::ClassPanel> m_class;
 };

@@ -27,6 +27,11 @@
 #include "diagrams/frmSync.h"
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
+#include "classwork/classpanel.h"
+#include "classwork/client.h"
+#include "classwork/frmClass.h"
+#include "classwork/frmClassView.h"
+#include "classwork/frmSignIn.h"
 #include "trainer/frmProgress.h"
 #include "trainer/frmTrainer.h"
 #include "trainer/measuringview.h"
@@ -145,6 +150,56 @@ void sampleHistory()
     }
 }
 } // namespace
+
+// A class of four as a class server would give it back, answered at once; kept for the run.
+std::shared_ptr<classwork::Client> sampleClass()
+{
+    using namespace classroom;
+    class Sample final : public classwork::Client
+    {
+    public:
+        const Connection& connection() const override { return m_connection; }
+        void classes(QObject*, classwork::Done<std::vector<ClassInfo>> d) override { d({}); }
+        void createClass(QObject*, const QString&, const QStringList&,
+                         classwork::Done<std::vector<StudentLogin>> d) override { d({}); }
+        void assign(QObject*, const NewAssignment&, classwork::Done<QString> d) override { d({}); }
+        void openAssignments(QObject*, const QString&, classwork::Done<std::vector<Assignment>> d) override { d({}); }
+        void classData(QObject*, const QString&, classwork::Done<classwork::ClassData> d) override
+        {
+            const QDateTime last(QDate(2026, 11, 30), QTime(15, 20), Qt::UTC);
+            classwork::ClassData c;
+            c.view.students = {{"Ann Moss", 12, 9, 58, 40, 1, last},
+                               {"Bob Ilves", 3, 1, 22, 10, 2, last.addDays(-2)},
+                               {"Cy Dunne", 9, 6, 47, 31, 0, last.addSecs(-5400)},
+                               {"Dee Okafor", 0, 0, 0, 0, 0, {}}};
+            Assignment week, power;
+            week.title = "Week 1: deflection";
+            power.title = "Power supplies";
+            power.due = last.addDays(5);
+            c.view.assignments = {{power, {"Cy Dunne"}, {"Ann Moss", "Bob Ilves"}},
+                                  {week, {"Ann Moss", "Cy Dunne"}, {"Bob Ilves", "Dee Okafor"}}};
+            c.view.missed = {{"horizontal-output", 4}, {"vertical-yoke", 3}, {"damper", 2}, {"sync-separator", 1}};
+            d({c, {}});
+        }
+        void successOverTime(QObject*, const QString&, const QString&,
+                             classwork::Done<std::vector<SuccessPoint>> d) override
+        {
+            d({{{QDate(2026, 11, 23), 3, 1}, {QDate(2026, 11, 25), 3, 2}, {QDate(2026, 11, 27), 2, 2},
+                {QDate(2026, 11, 30), 4, 4}},
+               {}});
+        }
+        void exercises(QObject*, const QString&,
+                       classwork::Done<std::pair<std::vector<trainer::ExerciseRecord>, std::vector<QUuid>>> d) override
+        {
+            d({});
+        }
+
+    private:
+        Connection m_connection;
+    };
+    static const std::shared_ptr<classwork::Client> client = std::make_shared<Sample>();
+    return client;
+}
 
 std::vector<Road> roads()
 {
@@ -500,6 +555,30 @@ std::vector<Road> roads()
              sampleHistory();
              frmProgress::get().Show();
              return frmProgress::get().window();
+         }},
+        // The trainer's Class button: the sign-in.
+        {"frmSignIn",
+         [] {
+             Module1::Main();
+             press(frmOne::get().Option10());
+             press(frmTrainer::get().classPanel()->cmdSignIn());
+             return frmSignIn::get().window();
+         }},
+        // Instructor on the sign-in: Class Set-Up.
+        {"frmClass",
+         [] {
+             Module1::Main();
+             press(frmOne::get().Option10());
+             press(frmTrainer::get().classPanel()->cmdSignIn());
+             press(frmSignIn::get().cmdInstructor());
+             return frmClass::get().window();
+         }},
+        // The view of a class of four, its first student's success plotted.
+        {"frmClassView",
+         [] {
+             Module1::Main();
+             frmClassView::get().open(&frmOne::get(), sampleClass(), QStringLiteral("4B"));
+             return frmClassView::get().window();
          }},
     };
 }

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "classroom/classserver.h"
+#include "runtime/screen.h"
+
+#include <memory>
+
+namespace classwork {
+class Client;
+}
+
+// The instructor's class screen: signs in to the class server as the instructor, sets up a class (its name and
+// its students' names; each student's generated password is shown here once, to print or hand out), and
+// gives an assignment (a title, faults from the catalogue or any fault, the whole class or chosen students, a
+// due date). Every call to the server runs off the GUI thread; the screen says what it is doing and what
+// went wrong. "Class view" opens the chosen class's view; Return goes back to the screen that opened it.
+class frmClass : public fw::Form<frmClass>
+{
+public:
+    frmClass();
+    ~frmClass() override;
+
+    FW_CONTROL(TextBox, txtServer)
+    FW_CONTROL(ComboBox, cboSsl)
+    FW_CONTROL(TextBox, txtLogin)
+    FW_CONTROL(TextBox, txtPassword)
+    FW_CONTROL(CommandButton, cmdConnect)
+    FW_CONTROL(TextBox, txtNewClass)
+    FW_CONTROL(TextArea, txtStudents)
+    FW_CONTROL(CommandButton, cmdCreate)
+    FW_CONTROL(ListBox, lstLogins)
+    FW_CONTROL(CommandButton, cmdPrint)
+    FW_CONTROL(ComboBox, cboClass)
+    FW_CONTROL(TextBox, txtTitle)
+    FW_CONTROL(ComboBox, cboFault)
+    FW_CONTROL(CommandButton, cmdAddFault)
+    FW_CONTROL(ListBox, lstFaults) // the faults chosen; none: any fault
+    FW_CONTROL(CommandButton, cmdRemoveFault)
+    FW_CONTROL(OptionButton, optWhole)
+    FW_CONTROL(OptionButton, optChosen)
+    FW_CONTROL(ComboBox, cboStudent)
+    FW_CONTROL(CommandButton, cmdAddStudent)
+    FW_CONTROL(ListBox, lstStudents) // the students chosen
+    FW_CONTROL(CommandButton, cmdRemoveStudent)
+    FW_CONTROL(TextBox, txtDue)
+    FW_CONTROL(CommandButton, cmdAssign)
+    FW_CONTROL(Label, lblStatus)
+    FW_CONTROL(CommandButton, cmdView)
+    FW_CONTROL(CommandButton, cmdReturn)
+
+    // Shows the screen over `from`, which Return goes back to.
+    void open(fw::Screen* from);
+    // The signed-in instructor's client; null before Connect.
+    std::shared_ptr<classwork::Client> client() const { return m_client; }
+
+protected:
+    fw::Design design() const override;
+    void wire() override;
+    void Form_Load() override;
+
+private:
+    void cmdConnect_Click();
+    void cmdCreate_Click();
+    void cmdPrint_Click();
+    void cboClass_Click();
+    void Students_Click();
+    void cmdAddFault_Click();
+    void cmdAddStudent_Click();
+    void cmdAssign_Click();
+    void cmdView_Click();
+    void cmdReturn_Click();
+    void say(const QString& sentence);
+    void listClasses(const QString& choose);
+
+    fw::Screen* m_from = nullptr;
+    std::shared_ptr<classwork::Client> m_client; // kept for the run: the class view borrows it
+    std::vector<classroom::ClassInfo> m_classes;
+    QString m_loginsClass; // the class whose new logins are listed
+};

@@ -1,0 +1,37 @@
+#pragma once
+// Who the trainer works for in this run: alone on this computer, or a student signed in to a class. The
+// server, class and name are remembered in the settings for the next sign-in; the password never is (the
+// desktop's keyring may keep it, when the student asks and the desktop has one).
+
+#include "classroom/classserver.h"
+
+#include <QString>
+
+namespace classwork {
+
+struct Session
+{
+    classroom::Connection connection; // with the password, for this run only
+    QString className;
+    bool signedIn = false;
+};
+
+// The session of this run; not signed in at start.
+Session& session();
+void signOut();
+
+// The last sign-in's server, class and name, from the settings (the password left empty).
+Session remembered();
+// Keeps the server, class and name for the next sign-in; never the password.
+void remember(const Session& s);
+
+// The trainer's one line: alone or for a class, as whom, and how many exercises wait to be sent (`waiting`
+// below 0: not known yet).
+QString statusLine(const Session& s, int waiting);
+
+// The server as the sign-in shows it and reads it back: "host", "host:port"; a Unix socket's folder as is.
+QString serverText(const classroom::Connection& c);
+// Sets host and port from such a text; false when the port is not a number from 1 to 65535.
+bool readServer(const QString& text, classroom::Connection& c);
+
+} // namespace classwork
