@@ -298,16 +298,15 @@ constexpr NoteText kTexts[] = {
      "AGC and the band switching; only UHF bad with VHF good points to the UHF tuner. Usual culprits: "
      "dirty switch contacts, the RF or mixer transistor, a missing supply, the AGC line. Measure the "
      "supply, AGC and tuning voltages with a meter."},
-    {"aft",
-     "The automatic fine tuning keeps the tuner's local oscillator on the right frequency. A "
-     "discriminator tuned to the 45.75 MHz picture IF carrier gives a DC voltage that swings one way "
-     "or the other as the carrier drifts, and that voltage pulls the tuner's oscillator back. "
-     "Symptoms: stations drift after warm-up, or the tuning pulls away from a station; color fades or "
-     "the sound buzzes as the tuning moves. An AFT output stuck at one end pulls every station off "
-     "tune while AFT is on: switch AFT off and retune; if the stations come back, look here. Usual "
-     "culprits: a discriminator coil out of alignment, the AFT IC, leaky capacitors on its output "
-     "line. Measure the AFT voltage with a meter while tuning through a station: it should swing "
-     "smoothly either side of its resting value and settle there at correct tuning."},
+    {"aft", "The automatic fine tuning keeps the tuner's local oscillator on the right frequency. A "
+            "discriminator tuned to the 45.75 MHz picture IF carrier gives a DC voltage that swings one way "
+            "or the other as the carrier drifts, and that voltage pulls the tuner's oscillator back. "
+            "Symptoms: stations drift after warm-up, or the tuning pulls away from a station; color fades or "
+            "the sound buzzes as the tuning moves. An AFT output stuck at one end pulls every station off "
+            "tune while AFT is on: switch AFT off and retune; if the stations come back, look here. Usual "
+            "culprits: a discriminator coil out of alignment, the AFT IC, leaky capacitors on its output "
+            "line. Measure the AFT voltage with a meter while tuning through a station: it should swing "
+            "smoothly either side of its resting value and settle there at correct tuning."},
     {"tuning-control",
      "The remote tuning system chooses the channel on sets that are tuned electronically. It holds "
      "a receiver for the remote control, a control microprocessor or tuning IC, the band switching "

@@ -97,9 +97,9 @@ void tst_areanotes::rulesReachTheirAreas_data()
     QTest::newRow("leakage to exposed metal")
         << "leakage"
         << "antenna terminal" << QStringList{"ac-mains-input", "antenna-signal"};
-    QTest::newRow("live work at the neck") << "neck"
-                                           << "ring magnets|purity rings"
-                                           << QStringList{"convergence", "degaussing"};
+    QTest::newRow("live work at the neck")
+        << "neck"
+        << "ring magnets|purity rings" << QStringList{"convergence", "degaussing"};
     QTest::newRow("yoke unplugged") << "yoke"
                                     << ""
                                     << QStringList{"vertical-yoke", "horizontal-yoke", "horizontal-output"};
