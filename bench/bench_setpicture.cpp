@@ -1,6 +1,7 @@
 // What the symptom picture costs: rendering the set's screen at scale 2, as a high-density display asks,
 // for a few appearances from the cheapest (a dead set) to the dearest (misconvergence samples each gun
-// apart, snow hashes every grain, blooming spreads every spot over its neighbours). Run by hand, offscreen: QT_QPA_PLATFORM=offscreen ./bench_setpicture
+// apart, snow hashes every grain, blooming spreads every spot over its neighbours). Run by hand, offscreen:
+// QT_QPA_PLATFORM=offscreen ./bench_setpicture
 
 #include "trainer/setpicture.h"
 

@@ -351,7 +351,9 @@ void defocus(const Frame& f, std::vector<Rgb>& rows)
     // The same down each column, worked along the rows so that the memory is read in order.
     const auto down = [&](const std::vector<Rgb>& in, std::vector<Rgb>& out) {
         const int n = static_cast<int>(h);
-        const auto rowAt = [&](int i) { return in.data() + static_cast<std::size_t>(std::clamp(i, 0, n - 1)) * w; };
+        const auto rowAt = [&](int i) {
+            return in.data() + static_cast<std::size_t>(std::clamp(i, 0, n - 1)) * w;
+        };
         std::vector<Rgb> sums(w);
         for (int k = -reach; k <= reach; ++k)
             for (std::size_t x = 0; x < w; ++x)

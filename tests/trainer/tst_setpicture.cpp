@@ -141,9 +141,9 @@ const QRectF kYellowBar(0.28, 0.3, 0.04, 0.1);
 const QRectF kGreyScale(0.3, 0.56, 0.4, 0.15);
 
 // The bars inside the circle, left to right, and the mean hue of each, in degrees.
-const std::array<QRectF, 6> kHueBars = {QRectF(0.28, 0.3, 0.04, 0.1),  QRectF(0.36, 0.3, 0.04, 0.1),
-                                        QRectF(0.44, 0.3, 0.04, 0.1),  QRectF(0.52, 0.3, 0.04, 0.1),
-                                        QRectF(0.6, 0.3, 0.04, 0.1),   QRectF(0.67, 0.3, 0.04, 0.1)};
+const std::array<QRectF, 6> kHueBars = {QRectF(0.28, 0.3, 0.04, 0.1), QRectF(0.36, 0.3, 0.04, 0.1),
+                                        QRectF(0.44, 0.3, 0.04, 0.1), QRectF(0.52, 0.3, 0.04, 0.1),
+                                        QRectF(0.6, 0.3, 0.04, 0.1),  QRectF(0.67, 0.3, 0.04, 0.1)};
 double meanHue(const QImage& image, const QRectF& region)
 {
     double x = 0, y = 0;
@@ -165,7 +165,8 @@ int sideways(const QImage& image, double top, double bottom)
         std::vector<double> steps(std::size_t(picture.width()));
         for (int y = qRound(top * picture.height()); y < qRound(bottom * picture.height()); ++y)
             for (int x = 1; x < picture.width(); ++x)
-                steps[std::size_t(x)] += std::abs(qGray(picture.pixel(x, y)) - qGray(picture.pixel(x - 1, y)));
+                steps[std::size_t(x)] +=
+                    std::abs(qGray(picture.pixel(x, y)) - qGray(picture.pixel(x - 1, y)));
         return steps;
     };
     const std::vector<double> shown = profile(image), working = profile(renderSet({}, image.size()));
@@ -302,12 +303,12 @@ void tst_setpicture::showsWhatItClaims_data()
     row("no detail: the crosshatch gone", A{.content = Content::NoDetail}, kCrosshatch, Contrast, 0, 0.1,
         true);
     row("no detail: the colours stay", A{.content = Content::NoDetail}, kBars, MeanSaturation, 60, 255);
-    row("no detail: soft blotches, no sharp edges", A{.content = Content::NoDetail}, kBars, Steepness, 0,
-        0.1, true);
+    row("no detail: soft blotches, no sharp edges", A{.content = Content::NoDetail}, kBars, Steepness, 0, 0.1,
+        true);
     row("ghost: the cross again to its right", A{.content = Content::Ghost}, kGhostOfCross, MeanLuma, 2, 20,
         true);
-    row("ghost: dark between cross and ghost, no smear", A{.content = Content::Ghost}, kBesideCross,
-        MeanLuma, 0, 1.3, true);
+    row("ghost: dark between cross and ghost, no smear", A{.content = Content::Ghost}, kBesideCross, MeanLuma,
+        0, 1.3, true);
     row("sound bars: fine bars on the black strip", A{.content = Content::SoundBars}, kBlackStrip, Noise, 4,
         255);
     row("sound bars: the picture under them", A{.content = Content::SoundBars}, kBars, MeanSaturation, 80,
@@ -383,8 +384,8 @@ void tst_setpicture::huesTurn_data()
     QTest::addColumn<double>("least");
     QTest::addColumn<double>("most");
     for (int bar = 0; bar < 6; ++bar)
-        QTest::addRow("tint: bar %d turned within the control's range", bar) << Colour::WrongHues << bar << 30.0
-                                                                              << 50.0;
+        QTest::addRow("tint: bar %d turned within the control's range", bar)
+            << Colour::WrongHues << bar << 30.0 << 50.0;
     QTest::newRow("axis moved: green turned") << Colour::AxisShifted << 2 << 25.0 << 90.0;
     QTest::newRow("axis moved: magenta turned") << Colour::AxisShifted << 3 << 25.0 << 90.0;
     QTest::newRow("axis moved: yellow right") << Colour::AxisShifted << 0 << 0.0 << 6.0;
@@ -399,9 +400,10 @@ void tst_setpicture::huesTurn()
     QFETCH(double, least);
     QFETCH(double, most);
     const QRectF region = kHueBars[std::size_t(bar)];
-    const double turn = std::abs(std::remainder(
-        meanHue(renderSet(Appearance{.colour = colour}, kSize), region) - meanHue(renderSet({}, kSize), region),
-        360.0));
+    const double turn =
+        std::abs(std::remainder(meanHue(renderSet(Appearance{.colour = colour}, kSize), region) -
+                                    meanHue(renderSet({}, kSize), region),
+                                360.0));
     QVERIFY2(turn >= least && turn <= most, qPrintable(QString::number(turn)));
 }
 
