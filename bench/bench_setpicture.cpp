@@ -1,6 +1,7 @@
 // What the symptom picture costs: rendering the set's screen at scale 2, as a high-density display asks,
 // for a few appearances from the cheapest (a dead set) to the dearest (misconvergence samples each gun
-// apart, snow hashes every grain). Run by hand, offscreen: QT_QPA_PLATFORM=offscreen ./bench_setpicture
+// apart, snow hashes every grain, blooming spreads every spot over its neighbours). Run by hand, offscreen:
+// QT_QPA_PLATFORM=offscreen ./bench_setpicture
 
 #include "trainer/setpicture.h"
 
@@ -39,6 +40,20 @@ void bench_setpicture::renderAtScaleTwo_data()
     a.colour = Colour::Unlocked;
     a.raster = Raster::TooBright;
     QTest::newRow("smear, unlocked colour, too bright") << a;
+    a = {};
+    a.raster = Raster::Blooming;
+    QTest::newRow("blooming") << a;
+    a = {};
+    a.content = Content::Ghost;
+    a.colour = Colour::AxisShifted;
+    QTest::newRow("ghost, axis moved") << a;
+    a = {};
+    a.content = Content::Overloaded;
+    QTest::newRow("overloaded") << a;
+    a = {};
+    a.content = Content::NoDetail;
+    a.brightnessShifted = true;
+    QTest::newRow("no detail, black level moved") << a;
 }
 
 void bench_setpicture::renderAtScaleTwo()

@@ -280,6 +280,9 @@ constexpr Place kPlaces[] = {
     {"frmProblems", "Text7",  nullptr,                               Line, "color-demodulators"}, // "R-Y demodulator"
     {"frmProblems", "Text8",  nullptr,                               Line, "color-demodulators"}, // "G-Y demodulator"
     {"frmProblems", "Text9",  nullptr,                               Line, "color-demodulators"}, // "B-Y demodulator"
+
+    // The convergence procedure page: its steps are worked live at the tube's neck
+    {"frmConverg", "List1", nullptr, Steps, "convergence"},
 };
 
 // The shared safety rules each area carries, by rule id. Scope or meter work on a stage that sits at mains
@@ -345,8 +348,8 @@ constexpr AreaRules kAreaRules[] = {
     {"phase-shift-network",   {"isolation"}},
     {"color-demodulators",    {"isolation"}},
     {"rgb-drivers",           {"isolation", "anode", "implosion"}},
-    {"degaussing",            {"isolation", "implosion", "parts"}},
-    {"convergence",           {"isolation", "anode", "implosion"}},
+    {"degaussing",            {"isolation", "implosion", "neck", "parts"}},
+    {"convergence",           {"isolation", "anode", "implosion", "neck"}},
 };
 // clang-format on
 

@@ -53,6 +53,7 @@ enum class Kind {
     Caption, // the caption of a knob or of a picture, beside it
     Item,    // an item of a problem-area list or drop-down list
     Line,    // a fixed problem-area line (a read-only text box)
+    Steps,   // the list of steps of a procedure page
 };
 
 // One control, or one item of a list or drop-down list, that shows an area. `item` is the item's text as

@@ -19,16 +19,16 @@ constexpr NoteText kTexts[] = {
      "a wavy picture and hum. With the set unplugged, check the cord, switch and fuse with an "
      "ohmmeter: each should read close to zero ohms."},
     {"low-voltage-supply",
-     "The low voltage power supply turns the mains into the steady DC voltages the set runs on. "
-     "Diodes rectify the mains, straight or through a transformer, and large electrolytic "
-     "capacitors filter it into the raw B+, typically 120 to 160 V DC on a set without a mains "
-     "transformer, plus lower supplies. A dead supply leaves the set dead. Dried-out filter "
-     "capacitors let ripple through: dark hum bars drifting slowly through the picture, hum in the "
-     "sound, or wavy picture edges. Usual culprits: filter capacitors, shorted rectifier diodes, "
-     "open fusible resistors. Measure the DC across the main filter capacitor with a meter. "
-     "Feeding 0.4 to 1 A, it carries several volts peak to peak of ripple, about twice that after "
-     "a half-wave rectifier; only after the regulator is the ripple well under a volt. Judge the "
-     "capacitor by its ESR or capacitance, or by bridging it with a good one."},
+     "The low voltage power supply turns the mains into the steady DC voltages the set runs on. Diodes "
+     "rectify the mains, and large electrolytic capacitors filter it into the raw B+, typically 120 to "
+     "160 V DC on a set without a mains transformer. Dried-out filter capacitors let ripple through: "
+     "dark hum bars drifting up the picture, hum in the sound, wavy edges. Usual culprits: filter "
+     "capacitors, shorted rectifier diodes, open fusible resistors. Measure the DC across the main "
+     "filter capacitor with a meter. Feeding 0.4 to 1 A, it carries several volts peak to peak of "
+     "ripple; only after the regulator is the ripple well under a volt. Judge it by its ESR or "
+     "capacitance, or bridge it with a good one of the same rating: with the set unplugged and "
+     "discharged, clip it in with the polarity right, then power up; discharge it again before "
+     "unclipping."},
     {"voltage-regulator",
      "The voltage regulator holds the B+ steady whatever the mains voltage or the brightness of "
      "the picture. It turns the raw B+ from the filter capacitors into the regulated B+, typically "
@@ -49,16 +49,16 @@ constexpr NoteText kTexts[] = {
      "the regulated DC after the regulator with a meter: the output should hold steady while the "
      "brightness changes."},
     {"switching-supply",
-     "A switching power supply chops rectified mains at high frequency through a small transformer "
-     "to make the set's supplies. The mains is rectified straight to about 150 to 170 V DC "
-     "(typical, from 120 V mains) and switched at tens of kilohertz; the secondaries are "
-     "rectified, and a feedback loop, usually through an optocoupler, holds them steady. Symptoms: "
-     "a dead set; a supply that chirps or ticks as it starts and stops; low outputs. Usual "
-     "culprits: open start-up resistors, dried small electrolytic capacitors (check their ESR), "
-     "the optocoupler, shorted secondary diodes. A shorted switching transistor blows the fuse and "
-     "usually takes the low-value sense resistor, a fusible resistor and often the control IC with "
-     "it: check them all before fitting a new transistor. Measure primary parts against the "
-     "primary (hot) ground only, never against chassis ground."},
+     "A switching power supply chops rectified mains at high frequency through a small transformer to "
+     "make the set's supplies. The mains is rectified straight to about 150 to 170 V DC (from 120 V "
+     "mains) and switched at tens of kilohertz; a feedback loop, usually through an optocoupler, holds "
+     "the outputs steady. Symptoms: a dead set, low outputs, or a chirping supply. A chirp most often "
+     "means an overloaded secondary: disconnect the B+ load, put a 60 to 100 W lamp on the B+ output "
+     "and power up; a steady supply and a lit lamp put the fault in the load. Usual culprits: open "
+     "start-up resistors, dried small electrolytics the optocoupler, shorted secondary diodes. A "
+     "shorted switching transistor blows the fuse and often takes the sense resistor, a fusible "
+     "resistor and the control IC with it: check them all. Measure primary parts against the primary "
+     "(hot) ground only."},
     {"scan-derived-supply",
      "A scan-derived supply makes low voltage supplies by rectifying pulses from extra windings on "
      "the flyback transformer. Typically it feeds the vertical output, the video drivers, the "
@@ -189,15 +189,16 @@ constexpr NoteText kTexts[] = {
      "then scope the driver's collector: a clean square pulse near 15.7 kHz, typically tens of "
      "volts high."},
     {"horizontal-output",
-     "The horizontal output amplifier switches the current in the horizontal yoke and flyback at "
-     "the line rate. It runs from regulated B+; at each retrace it turns off sharply, and the "
-     "flyback's pulses make the high voltage, focus and scan-derived supplies. A shorted output "
-     "transistor is a very common cause of a blown fuse and a dead set; the stage also causes no "
-     "raster, a narrow picture or a loud squeal. Usual culprits: the output transistor, the "
-     "flyback (shorted turns), the retrace capacitors, the yoke, cracked joints at the flyback "
-     "pins. Find why a transistor failed before fitting a new one. Measure B+ with a meter at the "
-     "flyback's B+ pin or the regulator's output, not at the collector, whose pulses go far beyond "
-     "a meter's rating."},
+     "The horizontal output amplifier switches the current in the horizontal yoke and flyback at the "
+     "line rate. It runs from regulated B+; at each retrace it turns off sharply, and the flyback's "
+     "pulses make the high voltage, focus and scan-derived supplies. A shorted output transistor is a "
+     "very common cause of a blown fuse and a dead set; the stage also causes no raster, a narrow "
+     "picture or a loud squeal. An open S-correction capacitor, yoke plug or yoke joint leaves a "
+     "single vertical line: turn the brightness down at once, or it burns the phosphor. Usual "
+     "culprits: the output transistor, the flyback (shorted turns), the retrace and S-correction "
+     "capacitors, the width and linearity coils, the yoke plug and its joints. Find why a transistor "
+     "failed before fitting a new one. Measure B+ with a meter at the flyback's B+ pin or the "
+     "regulator's output, not at the collector."},
     {"damper", "The damper is the diode across the horizontal output transistor that conducts during the "
                "first part of each scan line. It returns the yoke's energy to the supply and gives the scan "
                "a linear start; it is often built into the output transistor. A shorted damper loads B+ and "
@@ -226,15 +227,15 @@ constexpr NoteText kTexts[] = {
      "high voltage probe, measure the anode voltage at low and at high brightness: a good "
      "regulator holds it within a few percent (typical), and the picture size stays the same."},
     {"hv-rectifier",
-     "The high voltage rectifier turns the flyback's pulses into the picture tube's anode voltage. "
-     "In many sets a tripler does it, diodes and capacitors stacked to give about three times the "
-     "pulse's peak; later flybacks contain the diodes. It also gives the focus voltage, typically "
-     "a few kilovolts. The anode voltage goes with screen size: about 20 to 25 kV on small color "
-     "sets, 25 to 30 kV on large ones. A shorted tripler loads the flyback: the horizontal stage "
-     "shuts down or fails, and it may squeal or arc; an open one gives no high voltage and no "
-     "raster. Where there is no separate tripler, the flyback itself fails: an internal HV diode, "
-     "or its focus and screen divider breaking down, gives arcing, shutdown, poor focus or a "
-     "drifting screen voltage. Listen for arcing; look for burn marks with the set off."},
+     "The high voltage rectifier turns the flyback's pulses into the picture tube's anode voltage. In "
+     "many sets a tripler does it, diodes and capacitors stacked to give about three times the pulse's "
+     "peak; later flybacks contain the diodes. It also gives the focus voltage, typically a few "
+     "kilovolts, for a high voltage probe only. The anode voltage goes with screen size: about 20 to "
+     "25 kV on small color sets, 25 to 30 kV on large ones. A shorted tripler loads the flyback: the "
+     "horizontal stage shuts down or fails, and it may squeal or arc; an open one gives no high "
+     "voltage and no raster. Where there is no separate tripler, the flyback itself fails: an internal "
+     "HV diode, or its focus and screen divider breaking down, gives arcing, shutdown, poor focus or a "
+     "drifting screen voltage. Look for burn marks with the set off."},
     {"pincushion",
      "The pincushion circuit straightens the edges of the raster, which a wide-angle color tube "
      "would otherwise bow inward. Side (east-west) correction puts a field-rate parabola into the "
@@ -248,13 +249,14 @@ constexpr NoteText kTexts[] = {
      "field rate."},
     {"horizontal-yoke",
      "The horizontal yoke winding moves the beams across the screen along each scan line. The "
-     "horizontal output stage drives a sawtooth current through it at 15,734 Hz, and it forms part "
-     "of the output's resonant circuit with the flyback and the retrace capacitor. An open winding "
-     "gives a single vertical line or no raster; shorted turns give a narrow picture, a hot output "
-     "transistor, a blown fuse or a hold-down shutdown. Its faults look like horizontal output "
-     "faults, so check that stage first. With the set off, the winding reads well under an ohm to "
-     "a few ohms (typical); a shorted turn does not show on an ohmmeter but does on a ringing "
-     "tester. Look for burnt spots in its insulation."},
+     "horizontal output stage drives a sawtooth current through it at 15,734 Hz, through the "
+     "S-correction capacitor in series, and it forms part of the output's resonant circuit with the "
+     "flyback and the retrace capacitor. An open winding, plug, joint or S-correction capacitor gives "
+     "a single vertical line (turn the brightness down at once: it burns the phosphor); shorted turns "
+     "give a narrow picture, a hot output transistor, a blown fuse or a hold-down shutdown. Its faults "
+     "look like horizontal output faults, so check that stage first. With the set off, the winding "
+     "reads well under an ohm to a few ohms (typical); a shorted turn does not show on an ohmmeter but "
+     "does on a ringing tester. Look for burnt spots in its insulation."},
     {"picture-tube",
      "The picture tube turns the three color signals into light on its phosphor screen. Each "
      "cathode's beam is varied by its control grid and the video drive; the screen grid (G2), set "
@@ -288,23 +290,23 @@ constexpr NoteText kTexts[] = {
      "to about 30 V across the band, with a meter."},
     {"vhf-tuner",
      "The VHF tuner selects channels 2 to 13 and converts the chosen one to the set's intermediate "
-     "frequency. It covers 54 to 216 MHz with an RF amplifier, a local oscillator and a mixer, and "
-     "sends the 45.75 MHz picture and 41.25 MHz sound IF to the video IF amplifiers; it also "
-     "passes on the UHF tuner's output. The delayed AGC turns its RF gain down on strong stations, "
-     "and the AFT corrects its oscillator. Symptoms: snow or no picture on VHF channels, channels "
-     "that come and go when the knob is wiggled (dirty switch contacts), drifting tuning. A fault "
-     "on VHF and UHF alike lies past the tuner. Usual culprits: dirty switch contacts, the RF or "
-     "mixer transistor, a missing supply, the AGC line. Measure the supply, AGC and tuning "
-     "voltages with a meter."},
+     "frequency. It covers 54 to 216 MHz with an RF amplifier, an oscillator and a mixer, and sends "
+     "the 45.75 MHz IF on to the video IF amplifiers. The delayed AGC turns its RF gain down on strong "
+     "stations, and the AFT corrects its oscillator. Symptoms: snow or no picture on VHF channels, "
+     "channels that come and go when the knob is wiggled, drifting tuning. A fault on both bands can "
+     "still be here: the UHF tuner's IF passes through this tuner, and the two share the supply, the "
+     "AGC and the band switching; only UHF bad with VHF good points to the UHF tuner. Usual culprits: "
+     "dirty switch contacts, the RF or mixer transistor, a missing supply, the AGC line. Measure the "
+     "supply, AGC and tuning voltages with a meter."},
     {"aft", "The automatic fine tuning keeps the tuner's local oscillator on the right frequency. A "
-            "discriminator tuned to the 45.75 MHz picture IF carrier gives a DC voltage that swings one "
-            "way or the other as the carrier drifts, and that voltage pulls the tuner's oscillator back. "
-            "Symptoms: stations drift after warm-up, the tuning pulls away from a station, or the picture "
-            "is best with the AFT switched off; color fades or the sound buzzes as the tuning moves. It "
-            "cannot cause a loss of all stations. Usual culprits: a discriminator coil out of alignment, "
-            "the AFT IC, leaky capacitors on its output line. Measure the AFT voltage with a meter while "
-            "tuning through a station: it should swing smoothly either side of its resting value and "
-            "settle there at correct tuning."},
+            "discriminator tuned to the 45.75 MHz picture IF carrier gives a DC voltage that swings one way "
+            "or the other as the carrier drifts, and that voltage pulls the tuner's oscillator back. "
+            "Symptoms: stations drift after warm-up, or the tuning pulls away from a station; color fades or "
+            "the sound buzzes as the tuning moves. An AFT output stuck at one end pulls every station off "
+            "tune while AFT is on: switch AFT off and retune; if the stations come back, look here. Usual "
+            "culprits: a discriminator coil out of alignment, the AFT IC, leaky capacitors on its output "
+            "line. Measure the AFT voltage with a meter while tuning through a station: it should swing "
+            "smoothly either side of its resting value and settle there at correct tuning."},
     {"tuning-control",
      "The remote tuning system chooses the channel on sets that are tuned electronically. It holds "
      "a receiver for the remote control, a control microprocessor or tuning IC, the band switching "
@@ -431,14 +433,14 @@ constexpr NoteText kTexts[] = {
      "same waveform the speaker should reproduce."},
     {"audio-amplifier",
      "The audio amplifier raises the detected audio, through the Volume control, to drive the "
-     "loudspeaker. On most sets it is a power IC or a pair of output transistors, fed from the low "
-     "voltage supply or a scan-derived supply. Symptoms: no sound, weak or distorted sound, hum, "
-     "or a crackle as the Volume control turns (a dirty or worn track). A dead supply kills the "
-     "stage; a shorted output stage can also open a fusible resistor. Usual culprits: the output "
-     "IC or transistors, the coupling capacitor to the speaker, the fusible resistor, the Volume "
-     "control. Inject an audio signal at the Volume control: sound means the fault lies before it, "
-     "silence means here or after. On a single-supply stage, the output typically sits at half the "
-     "supply."},
+     "loudspeaker. It is usually a power IC or a pair of output transistors, fed from the low voltage "
+     "supply or a scan-derived supply. Symptoms: no sound, weak or distorted sound, hum, or a crackle "
+     "as the Volume control turns (a dirty or worn track). A shorted output stage can also open a "
+     "fusible resistor. Usual culprits: the output IC or transistors, the coupling capacitor to the "
+     "speaker, the fusible resistor, the Volume control. Inject an audio signal at the Volume control: "
+     "sound means the fault lies before it, silence means here or after. A single-supply output sits "
+     "at about half the supply. On a bridge (BTL) output IC both speaker leads do, and neither is "
+     "ground: a scope ground clip on either shorts the output, so measure each lead against ground."},
     {"loudspeaker",
      "The loudspeaker turns the audio amplifier's output into sound. A speaker fault gives no "
      "sound, a buzz or rattle on loud passages (a torn cone or a rubbing voice coil), or weak, "
@@ -629,15 +631,15 @@ constexpr NoteText kTexts[] = {
      "on away from the screen and circle the face with it; then withdraw it slowly to 1.5 to 2 "
      "meters, turn the coil edge-on to the screen, and only then switch it off."},
     {"convergence",
-     "Convergence makes the three beams land together, so that white lines show no colored "
-     "fringes. Static convergence, with ring magnets on the tube's neck, brings the beams together "
-     "at the center; dynamic convergence, by the yoke's position and wedges or correction coils, "
-     "toward the edges. In-line tubes with matched yokes need little or none. Misconvergence shows "
-     "as colored outlines around black and white objects, worse toward the edges. Adjust only on a "
-     "crosshatch or dot pattern from a generator, after purity and after the set has warmed up, "
-     "and mark the rings' positions first. A sudden change points to a loose magnet or a moved "
-     "yoke; on sets with a dynamic convergence board (delta-gun sets and some others), an open "
-     "coil, pot or diode there also moves the edges."},
+     "Convergence makes the three beams land together, so that white lines show no colored fringes. "
+     "Ring magnets on the neck converge the center (static); the yoke's position, wedges or correction "
+     "coils the edges (dynamic). Misconvergence shows as colored outlines around black and white "
+     "objects, worse toward the edges. Work on a crosshatch or dot pattern from a generator, with the "
+     "set warmed up and degaussed, and mark the rings' and the yoke's positions first. Purity comes "
+     "first: with the yoke slid back, center the red raster with the purity rings, then slide the yoke "
+     "forward until the red is pure. An in-line tube's yoke bonded or wedged in place was set at the "
+     "factory: do not loosen it. A sudden change points to a loose magnet or a moved yoke; on sets "
+     "with a dynamic convergence board, an open coil, pot or diode there also moves the edges."},
 };
 
 // The safety rules, each written once. A note shows each rule it carries as a paragraph of its own.
@@ -645,30 +647,39 @@ constexpr Rule kRules[] = {
     {"isolation", "Line-connected chassis",
      "Mains voltage can kill. On a set without a mains transformer the whole chassis, small-signal "
      "stages included, sits at mains potential, and the ground clip of a grounded scope shorts the "
-     "mains through it. Power such a set through an isolation transformer before any scope or "
-     "meter work, and clip the scope's ground to the ground of the stage measured: the hot ground "
-     "on the supply's primary side, the chassis ground elsewhere."},
+     "mains through it. Power such a set through an isolation transformer before any scope or meter "
+     "work, and clip the scope's ground to the ground of the stage measured: the hot ground on the "
+     "supply's primary side, the chassis ground elsewhere. Never float a scope by defeating its earth "
+     "pin: its case then takes the voltage of whatever the clip touches. The isolation transformer "
+     "protects nothing between two points inside the set: keep one hand away from the chassis while "
+     "the set runs."},
     {"discharge", "Filter capacitor charge",
      "With the supply or the horizontal stage dead, nothing drains the main filter capacitor, and "
      "some 160 to 300 V can stay on it for a long time after switch-off. Unplug the set, discharge "
      "the capacitor through a resistor of a few kilohms rated for several watts, never with a bare "
      "screwdriver, and check with a meter that it reads near zero before touching anything."},
     {"anode", "Anode charge",
-     "The picture tube's anode holds many kilovolts for days and charges up again by itself after "
-     "it has been discharged. Clip a lead to the tube's ground braid first, then touch its other "
-     "end, on an insulated screwdriver, under the anode cap; discharge several times, or leave the "
-     "lead on while working. Never put a meter on the anode: measure it only with a high voltage "
-     "probe."},
+     "The picture tube's anode holds many kilovolts for days and charges up again by itself after it "
+     "has been discharged. Clip a lead to the tube's ground braid first, then touch its other end, on "
+     "an insulated screwdriver, under the anode cap; discharge several times, or leave the lead on "
+     "while working. Never put a meter on the anode or on the focus lead, which carries a few "
+     "kilovolts: measure them only with a high voltage probe."},
     {"implosion", "Implosion",
      "The picture tube holds a hard vacuum and can implode. Wear eye protection when handling it, "
      "never lift it by the neck, and treat the thin neck gently when moving the yoke or the ring "
      "magnets."},
+    {"neck", "Live work at the neck",
+     "Purity and convergence are set with the set running and the hands at the tube's neck: the yoke "
+     "terminals carry pulses near 1 kV, the tube socket board several kilovolts of focus voltage, and "
+     "the neck is the tube's weakest point. Use insulated tools and keep one hand away from the set; "
+     "never lever against the neck."},
     {"parts", "Exact replacement parts",
-     "Replace fuses, fusible resistors, the retrace (tuning) capacitor and every safety-marked "
-     "part only with the exact type and rating: an ordinary resistor or a larger fuse is a fire "
-     "risk, and a wrong retrace capacitor raises the high voltage and the X-ray output. Do not "
-     "keep refitting a fuse that blows: bring the set up slowly on a variac or through a series "
-     "lamp while looking for the short."},
+     "Replace fuses, fusible resistors, the retrace (tuning) capacitor and every safety-marked part "
+     "only with the exact type and rating: an ordinary resistor or a larger fuse is a fire risk, and a "
+     "wrong retrace capacitor raises the high voltage and the X-ray output. Do not keep refitting a "
+     "fuse that blows: bring the set up slowly through a series lamp, or on a variac, while looking "
+     "for the short. A variac is an autotransformer and isolates nothing: feed it from the isolation "
+     "transformer."},
     {"leakage", "Leakage check",
      "After repairing a set without a mains transformer, check it for leakage before it goes back. "
      "With the set plugged straight into the mains and switched on, measure from each piece of "
@@ -681,9 +692,9 @@ constexpr Rule kRules[] = {
     {"pulses", "Pulse voltages",
      "While the set runs, the horizontal output collector carries pulses of 800 to 1500 V, and a "
      "switching supply's transistor 400 to 700 V at its collector or drain: beyond many meters' "
-     "ratings. Measure DC elsewhere, or with the set off and discharged; scope these points only "
-     "with a probe rated for them (x10 or x100), grounded on that stage's own ground, through an "
-     "isolation transformer."},
+     "ratings. Measure DC elsewhere, or with the set off and discharged; scope these points only with "
+     "a x100 high voltage probe (a x10 probe only where its rating covers the peak), grounded on that "
+     "stage's own ground, through an isolation transformer."},
 };
 
 } // namespace

@@ -1,12 +1,15 @@
 #include "diagrams/frmConverg.h"
 
 #include "diagnosis/frmProblems.h"
+#include "diagrams/areanotes.h"
 #include "diagrams/frmDiag.h"
+#include "diagrams/frmNotes.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
 #include <QKeySequence>
 #include <QShortcut>
+#include <QTextDocument>
 
 using namespace fw;
 
@@ -58,6 +61,7 @@ void frmConverg::wire()
     // Ctrl+P prints, as in any desktop program; the shortcut lives and dies with the window.
     auto* print = new QShortcut(QKeySequence::Print, window());
     connect(print, &QShortcut::activated, this, &frmConverg::cmdPrint_Click);
+    frmNotes::offerOn(*this);
 }
 
 void frmConverg::Form_Load()
@@ -71,10 +75,23 @@ void frmConverg::cmdDiagram_Click()
     Unload();
 }
 
-// The printout is the screen itself, as it stands; a failure is told and the screen stays as it was.
+// The steps are worked live at the tube's neck, so they never print without the page's note: the screen
+// itself, as it stands, then the note with the safety rules it carries. A failure is told, nothing more is
+// printed, and the screen stays as it was.
 void frmConverg::cmdPrint_Click()
 {
-    const PrintResult printed = services().PrintForm(window());
+    PrintResult printed = services().PrintForm(window());
+    if (printed.ok) {
+        QTextDocument note;
+        note.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 10));
+        QString html = QStringLiteral("<h3>%1: before you start</h3>").arg(caption().toHtmlEscaped());
+        if (const std::optional<areanotes::Note> written = areanotes::note(u"convergence"))
+            for (const QString& paragraph : written->text.split(QStringLiteral("\n\n")))
+                html += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
+        note.setHtml(html);
+        note.setMetaInformation(QTextDocument::DocumentTitle, caption());
+        printed = services().PrintDocument(note);
+    }
     if (!printed.ok)
         services().MsgBox(printed.reason, QStringLiteral("Error"));
 }

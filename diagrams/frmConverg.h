@@ -3,7 +3,8 @@
 #include "runtime/screen.h"
 
 // The convergence adjustment procedure: fifteen steps in one list, a button to print the screen as it
-// stands and one to the diagram of the ring magnets.
+// stands with the page's note, and one to the diagram of the ring magnets. The note (What's This on the
+// steps, F1 for its sheet) carries what working live at the neck asks.
 class frmConverg : public fw::Form<frmConverg>
 {
 public:

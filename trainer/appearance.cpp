@@ -59,12 +59,13 @@ QString contentOf(Content content)
     case Content::NoDetail:
         return QStringLiteral("The colours show as soft blotches, but the picture's detail is gone.");
     case Content::Ghost:
-        return QStringLiteral("A ghost or ringing edge stands beside each outline.");
+        return QStringLiteral("A faint second outline, a ghost, stands just right of every outline.");
     case Content::SoundBars:
-        return QStringLiteral("Fine bars wander through the picture.");
+        return QStringLiteral("Fine slanting bars in a herringbone move through the picture with the "
+                              "sound.");
     case Content::Overloaded:
-        return QStringLiteral("The picture is dark and harsh, nearly negative, with colour beats, and "
-                              "its top bends.");
+        return QStringLiteral("The picture is dark and harsh, nearly negative, with coloured beat bands; "
+                              "its top bends sideways while the rest holds.");
     case Content::Normal:
         break;
     }
@@ -147,7 +148,8 @@ QString colourOf(Colour colour)
     case Colour::PaleGreens:
         return QStringLiteral("Greens are pale; greys stay grey.");
     case Colour::AxisShifted:
-        return QStringLiteral("One family of hues is wrong while the others are right.");
+        return QStringLiteral("One family of hues is wrong while the others are right, and no Tint "
+                              "setting puts them all right.");
     case Colour::Unlocked:
         return QStringLiteral("The colours drift through the picture in slanting rainbow bands.");
     case Colour::Purity:
@@ -179,13 +181,16 @@ QStringList screenOf(const Appearance& a)
         if (a.colour == Colour::NoRed || a.colour == Colour::NoGreen || a.colour == Colour::NoBlue)
             add(colourOf(a.colour));
     } else {
-        const bool picture = a.content != Content::Blank;
+        const bool picture = a.content != Content::Blank && a.content != Content::SnowOnly;
         add(contentOf(a.content));
         add(verticalOf(a.vertical));
         add(horizontalOf(a.horizontal));
         if (picture || showsOnBlankRaster(a.colour))
             add(colourOf(a.colour));
     }
+    if (a.brightnessShifted && a.vertical != Vertical::Line)
+        said << QStringLiteral("The black level has moved: blacks show grey and the whole picture is too "
+                               "bright.");
     if (a.humBars && a.vertical != Vertical::Line)
         said << QStringLiteral("Dark hum bars drift slowly up the screen.");
     if (said.isEmpty())
@@ -196,9 +201,18 @@ QStringList screenOf(const Appearance& a)
 
 QString describe(const Appearance& appearance)
 {
+    // A dead set shows nothing and plays nothing; what is left to tell is its standby light, and a switching
+    // supply that keeps trying to start.
+    if (appearance.power == Power::Dead && appearance.sound == Sound::Chirp)
+        return QStringLiteral("The set is dead: the screen stays dark and the set only ticks or chirps; the "
+                              "standby light is %1.")
+            .arg(appearance.standbyLight ? QLatin1String("lit") : QLatin1String("off"));
     if (appearance.power == Power::Dead)
-        return QStringLiteral("The set is dead: the screen stays dark, there is no sound and the "
-                              "standby light is off.");
+        return appearance.standbyLight
+                   ? QStringLiteral("The set is dead: the screen stays dark and there is no sound, but the "
+                                    "standby light is lit.")
+                   : QStringLiteral("The set is dead: the screen stays dark, there is no sound and the "
+                                    "standby light is off.");
     return (screenOf(appearance) << soundOf(appearance.sound)).join(u' ');
 }
 

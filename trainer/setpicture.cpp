@@ -1,5 +1,7 @@
 #include "trainer/setpicture.h"
 
+#include "trainer/picturestages.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,6 +16,9 @@
 
 namespace trainer {
 
+using stages::Frame;
+using stages::Rgb;
+
 namespace {
 constexpr float kPi = std::numbers::pi_v<float>;
 
@@ -22,16 +27,6 @@ constexpr QRgb kMask = qRgb(26, 26, 26);
 
 // The level of a blank raster: the tube lit evenly, with no picture on it.
 constexpr float kRasterLevel = 185.0f;
-
-struct Rgb
-{
-    float r = 0, g = 0, b = 0;
-};
-
-float luma(const Rgb& c)
-{
-    return 0.299f * c.r + 0.587f * c.g + 0.114f * c.b;
-}
 
 int level(float value)
 {
@@ -44,30 +39,6 @@ float glass(float distance)
 {
     const float sheen = std::max(0.0f, 1 - distance * (1 / 0.3f));
     return 10 + 12 * sheen * sheen;
-}
-
-// Turns the colour of a pixel about the grey axis by the angle of this cosine and sine: what a wrong chroma
-// phase does to the hues, leaving the brightness alone.
-Rgb turnHue(const Rgb& c, float cosine, float sine)
-{
-    const float y = luma(c);
-    const float cr = c.r - y;
-    const float cb = c.b - y;
-    const float r = y + cr * cosine - cb * sine;
-    const float b = y + cr * sine + cb * cosine;
-    return {r, (y - 0.299f * r - 0.114f * b) / 0.587f, b};
-}
-
-// Noise from a fixed seed, hashed from a grain's place, so snow is the same each time and at every scale.
-float grain(int x, int y)
-{
-    quint32 h = static_cast<quint32>(x) * 0x8da6b343u ^ static_cast<quint32>(y) * 0xd8163841u ^ 0x2545f491u;
-    h ^= h >> 16;
-    h *= 0x7feb352du;
-    h ^= h >> 15;
-    h *= 0x846ca68bu;
-    h ^= h >> 16;
-    return static_cast<float>(h & 0xffu);
 }
 
 // The test pattern at full health, in logical coordinates: a white crosshatch on grey, a circle, and inside
@@ -157,11 +128,13 @@ RowSource verticalSource(Vertical vertical, float v)
         return {1, {t + a * t * (t - 1), 0}, 0.75f + 0.25f * slope};
     }
     case Vertical::NonLinear: {
-        // Short, with the sweep slowing towards the bottom: the lines crowd together there.
+        // Short, and the sweep starts slowly: the top of the picture crowds into a narrow, brighter band,
+        // the rest is stretched out, and the picture stops short of the bottom.
         const float t = v / 0.82f;
         if (t > 1)
             return {};
-        return {1, {1 - (1 - t) * (1 - t) * 0.55f - (1 - t) * 0.45f, 0}, 0.8f + 0.4f * t};
+        const float packed = 1.1f * (1 - t) + 0.45f; // picture lines to a screen line
+        return {1, {1 - (1 - t) * (1 - t) * 0.55f - (1 - t) * 0.45f, 0}, 0.7f + 0.3f * packed};
     }
     case Vertical::FoldTop: {
         // The sweep starts at the fold, runs up to the top edge, turns and runs down again: the first part
@@ -239,60 +212,43 @@ void sourceColumns(Horizontal horizontal, float v, std::vector<int>& columns)
             column(((static_cast<float>(x) + 0.5f) / fw - offset) * stretch);
 }
 
-// The colour gains of a tube with purity errors: each corner stained by its own blotch.
-Rgb purityGains(float u, float v, float aspect)
+// A sagging high voltage lets the beam deflect further: the picture swells about the centre.
+void swell(RowSource& rows, std::vector<int>& columns)
 {
-    struct Blotch
-    {
-        float u, v;
-        Rgb gains; // at the blotch's heart
-    };
-    static constexpr std::array<Blotch, 4> blotches = {{{0.0f, 0.0f, {1.0f, 0.35f, 0.9f}},
-                                                        {1.0f, 0.05f, {0.4f, 1.0f, 0.45f}},
-                                                        {0.05f, 1.0f, {0.45f, 1.0f, 0.5f}},
-                                                        {1.0f, 1.0f, {1.0f, 0.4f, 0.4f}}}};
-    Rgb gains{1, 1, 1};
-    for (const Blotch& blotch : blotches) {
-        const float du = (u - blotch.u) * aspect;
-        const float dv = v - blotch.v;
-        const float reach = std::max(0.0f, 1 - (du * du + dv * dv) / 0.3f);
-        const float weight = reach * reach;
-        gains.r *= 1 - weight * (1 - blotch.gains.r);
-        gains.g *= 1 - weight * (1 - blotch.gains.g);
-        gains.b *= 1 - weight * (1 - blotch.gains.b);
+    constexpr float grown = 1.07f;
+    for (int i = 0; i < rows.count; ++i) {
+        float& v = rows.v[static_cast<std::size_t>(i)];
+        v = std::clamp(0.5f + (v - 0.5f) / grown, 0.0f, 1.0f);
     }
-    return gains;
+    const float centre = static_cast<float>(columns.size()) / 2;
+    for (int& c : columns)
+        if (c >= 0)
+            c = static_cast<int>(centre + (static_cast<float>(c) + 0.5f - centre) / grown);
 }
 
-// What every row of one picture shares: the appearance, the sizes, the pattern and what depends on the
-// column alone.
-struct Frame
+// A crushed sync lets the oscillator slip at the start of each field: the top of the picture bends
+// sideways, and the rest of it stands where it should.
+void bendTop(const Frame& f, float v, std::vector<int>& columns)
 {
-    Frame(const Appearance& appearance, QSizeF size, qreal scale);
+    const int shift = static_cast<int>(std::lround(0.07f * f.fw * std::exp(-v / 0.07f)));
+    if (shift <= 0)
+        return;
+    for (int x = f.width - 1; x >= 0; --x)
+        columns[static_cast<std::size_t>(x)] = x >= shift ? columns[static_cast<std::size_t>(x - shift)] : -1;
+}
+} // namespace
 
-    const Appearance& a;
-    QSize pixels;
-    int width, height;
-    float fw, fh;
-    float px; // device pixels to a logical pixel
-    bool dead, line, blank;
-    const QImage* pattern = nullptr;         // null where no picture reaches the screen
-    std::vector<float> across;               // each column's place across the screen, 0 to 1
-    std::vector<float> sheen;                // each column's share of the glass's reflection
-    std::vector<float> chromaCos, chromaSin; // each column's share of a drifting chroma phase
-};
-
-Frame::Frame(const Appearance& appearance, QSizeF size, qreal scale)
+stages::Frame::Frame(const Appearance& appearance, QSizeF size, qreal scale)
     : a(appearance),
       pixels(std::max(1, qCeil(size.width() * scale)), std::max(1, qCeil(size.height() * scale))),
       width(pixels.width()), height(pixels.height()), fw(static_cast<float>(width)),
-      fh(static_cast<float>(height)), px(static_cast<float>(scale)),
+      fh(static_cast<float>(height)), px(static_cast<float>(scale)), unit(fh / 240),
       dead(a.power == Power::Dead || a.raster == Raster::None), line(a.vertical == Vertical::Line),
-      blank(a.content == Content::Blank)
+      blank(a.content == Content::Blank), snowOnly(a.content == Content::SnowOnly)
 {
     // The pattern only changes with the size: the last one drawn is kept for the next picture.
     thread_local QImage lastPattern;
-    if (!dead && !line && !blank) {
+    if (!dead && !line && !blank && !snowOnly) {
         if (lastPattern.size() != pixels || lastPattern.devicePixelRatio() != scale)
             lastPattern = drawPattern(size, pixels, scale);
         pattern = &lastPattern;
@@ -310,6 +266,8 @@ Frame::Frame(const Appearance& appearance, QSizeF size, qreal scale)
         chromaSin[x] = std::sin(2 * kPi * 2.5f * across[x]);
     }
 }
+
+namespace {
 
 // The beam: the dark glass where it does not land, and where it does, the part of the picture the sweep
 // puts there.
@@ -330,10 +288,12 @@ void beam(const Frame& f, int y, float v, const RowSource& rows, const std::vect
                 row[x] = {std::max(row[x].r, light), std::max(row[x].g, light), std::max(row[x].b, light)};
         return;
     }
-    if (f.blank) {
+    if (f.blank || f.snowOnly) {
+        // A raster with nothing on it; with no signal at all, the snow alone lights it.
+        const float lit = f.blank ? kRasterLevel : 0.0f;
         for (std::size_t x = 0; x < row.size(); ++x)
             if (columns[x] >= 0)
-                row[x] = {kRasterLevel, kRasterLevel, kRasterLevel};
+                row[x] = {lit, lit, lit};
         return;
     }
     const auto sourceRow = [&f](int sy) {
@@ -341,8 +301,8 @@ void beam(const Frame& f, int y, float v, const RowSource& rows, const std::vect
     };
     // Misconvergence: the red beam lands right of and below the green, the blue left of and above it.
     const bool misconverged = f.a.colour == Colour::Misconvergence;
-    const int shiftX = misconverged ? qRound(2.5f * f.px) : 0;
-    const int shiftY = misconverged ? qRound(1.2f * f.px) : 0;
+    const int shiftX = misconverged ? qRound(2.5f * f.unit) : 0;
+    const int shiftY = misconverged ? qRound(1.2f * f.unit) : 0;
     for (int i = 0; i < rows.count; ++i) {
         const int sy = std::min(f.height - 1, static_cast<int>(rows.v[static_cast<std::size_t>(i)] * f.fh));
         const QRgb* green = sourceRow(sy);
@@ -356,99 +316,6 @@ void beam(const Frame& f, int y, float v, const RowSource& rows, const std::vect
             row[x].g += rows.gain * static_cast<float>(qGreen(green[sx]));
             row[x].b += rows.gain * static_cast<float>(qBlue(blue[std::min(f.width - 1, sx + shiftX)]));
         }
-    }
-}
-
-// The video stages: snow from a weak or missing signal.
-void addSnow(const Frame& f, int y, const std::vector<int>& columns, std::vector<Rgb>& row)
-{
-    const bool snow = f.a.content == Content::Snow;
-    const float keep = snow ? 0.35f : 0.4f;
-    const int grainRow = static_cast<int>(static_cast<float>(y) / f.px);
-    for (std::size_t x = 0; x < row.size(); ++x) {
-        if (columns[x] < 0)
-            continue;
-        const float noise = grain(static_cast<int>(static_cast<float>(x) / (2 * f.px)), grainRow);
-        const float add = snow ? 0.65f * noise : 0.6f * 95.0f + 0.12f * (noise - 128);
-        row[x] = {keep * row[x].r + add, keep * row[x].g + add, keep * row[x].b + add};
-    }
-}
-
-// The colour stages: no colour, wrong or drifting hues, purity stains.
-void tint(const Frame& f, float v, const std::vector<int>& columns, std::vector<Rgb>& row)
-{
-    const float rowCos = std::cos(2 * kPi * 1.5f * v);
-    const float rowSin = std::sin(2 * kPi * 1.5f * v);
-    Rgb stain;
-    for (std::size_t x = 0; x < row.size(); ++x) {
-        // Purity stains change slowly across the screen: worked out on every fourth column.
-        if (f.a.colour == Colour::Purity && x % 4 == 0)
-            stain = purityGains(f.across[x], v, f.fw / f.fh);
-        if (columns[x] < 0)
-            continue;
-        Rgb& c = row[x];
-        switch (f.a.colour) {
-        case Colour::None: {
-            const float grey = luma(c);
-            c = {grey, grey, grey};
-            break;
-        }
-        case Colour::WrongHues:
-            c = turnHue(c, -0.416f, 0.909f); // about 115 degrees
-            break;
-        case Colour::Unlocked:
-            // The chroma phase slips through the picture, a full turn every few bands.
-            c = turnHue(c, f.chromaCos[x] * rowCos - f.chromaSin[x] * rowSin,
-                        f.chromaSin[x] * rowCos + f.chromaCos[x] * rowSin);
-            break;
-        case Colour::Purity:
-            c = {c.r * stain.r, c.g * stain.g, c.b * stain.b};
-            break;
-        default:
-            break;
-        }
-    }
-}
-
-// The tube's light: hum bars, a dim or a too bright picture.
-void light(const Frame& f, float v, const std::vector<int>& columns, std::vector<Rgb>& row)
-{
-    const float dim = f.a.raster == Raster::Dark ? 0.22f : 1.0f;
-    const float hum = f.a.humBars && !f.line
-                          ? 1 - 0.5f * std::pow(std::max(0.0f, std::cos(4 * kPi * (v - 0.3f))), 2.0f)
-                          : 1.0f;
-    const float gain = dim * hum;
-    const bool bright = f.a.raster == Raster::TooBright;
-    // A dozen retrace lines, each about a logical pixel and a half wide.
-    const float retraceSharpness = f.fh / 12 / (0.7f * f.px);
-    if (gain == 1 && !bright)
-        return;
-    for (std::size_t x = 0; x < row.size(); ++x) {
-        if (columns[x] < 0)
-            continue;
-        Rgb& c = row[x];
-        c = {c.r * gain, c.g * gain, c.b * gain};
-        if (bright) {
-            // The black level lifted, and the beam seen on its way back up the screen: a dozen lines, each
-            // rising by a twelfth of the height as it crosses.
-            const float phase = 12 * v + f.across[x];
-            const float d = phase - static_cast<float>(static_cast<int>(phase)); // never negative
-            const float retrace = 55 * std::max(0.0f, 1 - std::min(d, 1 - d) * retraceSharpness);
-            c = {85 + 0.8f * c.r + retrace, 85 + 0.8f * c.g + retrace, 85 + 0.8f * c.b + retrace};
-        }
-    }
-}
-
-// A slow video stage: the signal lags behind every change, and the lag trails to the right of each edge,
-// while the edge itself keeps some of its sharpness.
-void smear(const Frame& f, std::vector<Rgb>& row)
-{
-    const float follow = 1 - std::exp(-1 / (7 * f.px));
-    Rgb trail = row.front();
-    for (Rgb& c : row) {
-        trail = {trail.r + follow * (c.r - trail.r), trail.g + follow * (c.g - trail.g),
-                 trail.b + follow * (c.b - trail.b)};
-        c = {0.4f * c.r + 0.6f * trail.r, 0.4f * c.g + 0.6f * trail.g, 0.4f * c.b + 0.6f * trail.b};
     }
 }
 
@@ -474,32 +341,53 @@ void show(const Frame& f, int y, const std::vector<Rgb>& row, QRgb* shown)
 
 // The screen as the set shows it, for a screen of `size` logical pixels at `scale`. Each row goes through
 // the set's stages in turn, as the signal does: the sweep picks what part of the picture lands where, the
-// video stages shape it, the colour stages tint it, the tube lights it.
+// tuner and video stages shape it, the colour stages tint it, the tube lights it. A defocused tube spreads
+// every spot over its neighbours, so its rows are kept until the whole picture is there.
 QImage picture(const Appearance& a, QSizeF size, qreal scale)
 {
+    using namespace stages;
     const Frame f(a, size, scale);
     QImage out(f.pixels, QImage::Format_RGB32);
     out.setDevicePixelRatio(scale);
-    const bool tinted = a.colour == Colour::None || a.colour == Colour::WrongHues ||
-                        a.colour == Colour::Unlocked || a.colour == Colour::Purity;
+    const bool snowy = a.content == Content::Snow || a.content == Content::Weak || f.snowOnly;
+    const bool blooming = a.raster == Raster::Blooming && !f.dead && !f.line;
     std::vector<int> columns(static_cast<std::size_t>(f.width));
     std::vector<Rgb> row(columns.size());
+    std::vector<Rgb> kept(blooming ? row.size() * static_cast<std::size_t>(f.height) : 0);
     for (int y = 0; y < f.height; ++y) {
         const float v = (static_cast<float>(y) + 0.5f) / f.fh;
-        const RowSource rows = f.dead ? RowSource{} : verticalSource(a.vertical, v);
+        RowSource rows = f.dead ? RowSource{} : verticalSource(a.vertical, v);
         if (rows.count == 0)
             std::fill(columns.begin(), columns.end(), -1);
         else
             sourceColumns(a.horizontal, f.line ? 0.5f : v, columns);
+        if (blooming)
+            swell(rows, columns);
+        if (a.content == Content::Overloaded && !f.line)
+            bendTop(f, v, columns);
         beam(f, y, v, rows, columns, row);
-        if (a.content == Content::Snow || a.content == Content::Weak)
-            addSnow(f, y, columns, row);
-        if (tinted)
+        if (!f.line) {
+            if (snowy)
+                addSnow(f, y, columns, row);
+            if (a.content == Content::Overloaded)
+                overload(f, y, columns, row);
+            video(f, y, v, columns, row);
+        }
+        if (a.colour != Colour::Normal)
             tint(f, v, columns, row);
         light(f, v, columns, row);
-        if (a.content == Content::Smear)
-            smear(f, row);
-        show(f, y, row, reinterpret_cast<QRgb*>(out.scanLine(y)));
+        if (blooming)
+            std::copy(row.begin(), row.end(), kept.begin() + static_cast<std::ptrdiff_t>(y) * f.width);
+        else
+            show(f, y, row, reinterpret_cast<QRgb*>(out.scanLine(y)));
+    }
+    if (blooming) {
+        defocus(f, kept);
+        for (int y = 0; y < f.height; ++y) {
+            std::copy(kept.begin() + static_cast<std::ptrdiff_t>(y) * f.width,
+                      kept.begin() + static_cast<std::ptrdiff_t>(y + 1) * f.width, row.begin());
+            show(f, y, row, reinterpret_cast<QRgb*>(out.scanLine(y)));
+        }
     }
     return out;
 }

@@ -6,6 +6,7 @@
 #include "app/screens.h"
 #include "diagnosis/frmDead.h"
 #include "diagrams/areanotes.h"
+#include "diagrams/frmConverg.h"
 #include "diagrams/frmLVPower.h"
 #include "diagrams/frmNotes.h"
 #include "runtime/notes.h"
@@ -185,6 +186,7 @@ private slots:
     void sheetStartsInTheText();
     void picturesSayWhatTheNotesSay_data();
     void picturesSayWhatTheNotesSay();
+    void convergencePageCarriesItsNote();
 };
 
 void tst_notes::everyAreaShowsItsNote_data()
@@ -478,6 +480,9 @@ void tst_notes::picturesSayWhatTheNotesSay_data()
     QTest::newRow("color: implosion") << "color-tube-bases"
                                       << "eye protection"
                                       << "picture-tube";
+    QTest::newRow("color: focus by probe") << "color-tube-bases"
+                                           << "high voltage probe only"
+                                           << "hv-rectifier";
 }
 
 void tst_notes::picturesSayWhatTheNotesSay()
@@ -489,6 +494,36 @@ void tst_notes::picturesSayWhatTheNotesSay()
     QVERIFY2(words.contains(phrase, Qt::CaseInsensitive), qPrintable(words));
     if (!area.isEmpty())
         QVERIFY(areanotes::note(area)->text.contains(phrase, Qt::CaseInsensitive));
+}
+
+// The convergence steps are worked live at the neck: the page's note, with its rule on that work, shows on
+// the steps, prints after the screen and opens with F1, the rules before the note.
+void tst_notes::convergencePageCarriesItsNote()
+{
+    ProgramScope program;
+    frmConverg& page = frmConverg::get();
+    page.Show();
+    QVERIFY(QTest::qWaitForWindowActive(page.window()));
+    const QString note = areanotes::note(u"convergence")->text;
+    const QString rule = QStringLiteral("Live work at the neck");
+    const QString yoke = QStringLiteral("bonded or wedged");
+    QVERIFY(note.contains(rule));
+    QCOMPARE(page.List1()->whatsThis(), note);
+
+    click(page.cmdPrint());
+    QCOMPARE(program.services.printed.size(), std::size_t(1));
+    QCOMPARE(program.services.printedDocuments.size(), std::size_t(1));
+    QVERIFY(program.services.printedDocuments.front().contains(rule));
+    QVERIFY(program.services.printedDocuments.front().contains(yoke));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(fw::test::shownScreens(), QStringList{"frmNotes"});
+    const QString sheet = frmNotes::get().Text1()->toPlainText();
+    QVERIFY(sheet.contains(rule + QStringLiteral(". ")));
+    QVERIFY(sheet.indexOf(rule) < sheet.indexOf(yoke));
+    click(frmNotes::get().cmdReturn());
+    settle();
+    QCOMPARE(fw::test::shownScreens(), QStringList{"frmConverg"});
 }
 
 FW_TEST_MAIN(tst_notes)

@@ -2,7 +2,8 @@
 # "Print Instructions" and the circuit notes through a real print spooler. Starts a private CUPS scheduler
 # of its own (its own folders and socket, whatever else runs on the machine) with a virtual PDF printer as
 # the default, has the program print the convergence screen, waits for the PDF the printer writes,
-# rasterises it and checks that one page arrived that shows the screen; then prints the reading sheet of
+# rasterises it and checks that one page arrived that shows the screen, and that the page's note with its
+# safety rules followed; then prints the reading sheet of
 # the low voltage diagram after TV Dead and checks that pages arrived and, from the text of the job the
 # scheduler received, that the red areas come first. Where
 # no spooler can be started it exits with 77 (skipped) and says why. It stops its scheduler and removes what
@@ -127,13 +128,15 @@ lpadmin -p "$printer" -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E 2>"$
 lpoptions -d "$printer" >/dev/null || skip "the PDF printer could not be made the default"
 echo "scheduler $cupsd_pid running; default printer: $(lpstat -d)"
 
-# Waits for the PDF of the job printed after the mark file $1 and sets $pdf to it.
+# Waits for the PDFs of the $2 jobs (one if not given) printed after the mark file $1; sets $pdfs to them and
+# $pdf to the first.
 await_pdf() {
     pdf=""
+    pdfs=""
     for _ in $(seq 1 600); do
-        pdf=$(find "$outdir" -maxdepth 1 -name '*.pdf' -newer "$1" 2>/dev/null | head -n 1)
-        [ -n "$pdf" ] && [ -z "$(lpstat -o 2>/dev/null)" ] && break
-        pdf=""
+        pdfs=$(find "$outdir" -maxdepth 1 -name '*.pdf' -newer "$1" 2>/dev/null)
+        [ "$(printf '%s' "$pdfs" | grep -c .)" -ge "${2:-1}" ] && [ -z "$(lpstat -o 2>/dev/null)" ] &&
+            pdf=$(printf '%s\n' "$pdfs" | head -n 1) && break
         sleep 0.1
     done
     if [ -z "$pdf" ]; then
@@ -145,15 +148,23 @@ await_pdf() {
 }
 
 sleep 1 # the printout is newer than the mark, even on a file system that counts whole seconds
+# Two jobs: the screen on one page, then the page's note with its safety rules.
 QT_QPA_PLATFORM=offscreen timeout 60 "$program" print || fail "the program did not print (status $?)"
-await_pdf "$work/before"
+await_pdf "$work/before" 2
 
-pages=$(pdfinfo "$pdf" 2>/dev/null | sed -n 's/^Pages:[[:space:]]*//p')
-[ "$pages" = 1 ] || fail "the printout has ${pages:-no} pages, not one"
-pdftoppm -r 100 -gray -singlefile "$pdf" "$work/page" || fail "the printout could not be rasterised"
-QT_QPA_PLATFORM=offscreen "$program" check "$work/page.pgm" ||
-    fail "the page does not show the convergence screen"
-echo "one page, showing the convergence screen"
+screen_pages=0
+while IFS= read -r pdf; do
+    pages=$(pdfinfo "$pdf" 2>/dev/null | sed -n 's/^Pages:[[:space:]]*//p')
+    [ "$pages" = 1 ] || continue
+    pdftoppm -r 100 -gray -singlefile "$pdf" "$work/page" || fail "the printout could not be rasterised"
+    QT_QPA_PLATFORM=offscreen "$program" check "$work/page.pgm" && screen_pages=$((screen_pages + 1))
+done <<<"$pdfs"
+[ "$screen_pages" = 1 ] || fail "$screen_pages printouts show the convergence screen on one page, not one"
+job=$(ls "$work"/spool/d* 2>/dev/null | tail -n 1) # the last job: the note
+[ -n "$job" ] && pdftotext "$job" "$work/note.txt" &&
+    tr -s '\n' ' ' <"$work/note.txt" | grep -q "Safety: Live work at the neck" ||
+    fail "the convergence note did not print with its safety rules"
+echo "one page showing the convergence screen, then its note with the safety rules"
 
 touch "$work/before-notes"
 sleep 1

@@ -97,6 +97,9 @@ void tst_areanotes::rulesReachTheirAreas_data()
     QTest::newRow("leakage to exposed metal")
         << "leakage"
         << "antenna terminal" << QStringList{"ac-mains-input", "antenna-signal"};
+    QTest::newRow("live work at the neck")
+        << "neck"
+        << "ring magnets|purity rings" << QStringList{"convergence", "degaussing"};
     QTest::newRow("yoke unplugged") << "yoke"
                                     << ""
                                     << QStringList{"vertical-yoke", "horizontal-yoke", "horizontal-output"};
@@ -174,6 +177,24 @@ void tst_areanotes::says_data()
     row("front end 2nd and 3rd are IF", "video-if-amplifiers", "2nd and 3rd video amplifiers are IF", true);
     row("colour 2nd video is luminance", "comb-filter", "2nd video amplifier beside it is a luminance", true);
     row("colour 3rd video is luminance", "third-video-amplifier", "3rd video amplifier is a luminance", true);
+    row("both bands can be the VHF tuner", "vhf-tuner", "fault on both bands can still be here", true);
+    row("both bands not past the tuner", "vhf-tuner", "past the tuner", false);
+    row("bridging a filter capacitor", "low-voltage-supply", "unplugged and discharged, clip it in", true);
+    row("bridged capacitor discharged again", "low-voltage-supply", "discharge it again", true);
+    row("S-correction capacitor", "horizontal-output", "S-correction capacitor", true);
+    row("single vertical line burns", "horizontal-yoke", "burns the phosphor", true);
+    row("focus by probe only", "hv-rectifier", "focus lead", true);
+    row("collector by x100 probe", "horizontal-output", "x100 high voltage probe", true);
+    row("no floating scope", "ac-mains-input", "defeating its earth pin", true);
+    row("isolation leaves one hand", "sync-separator", "one hand", true);
+    row("variac isolates nothing", "ac-mains-input", "isolates nothing", true);
+    row("stuck AFT detunes all", "aft", "switch AFT off and retune", true);
+    row("stuck AFT can lose stations", "aft", "cannot cause a loss of all stations", false);
+    row("chirp: lamp on the B+", "switching-supply", "60 to 100 W lamp", true);
+    row("bonded yoke stays", "convergence", "bonded or wedged in place", true);
+    row("purity with the yoke back", "convergence", "with the yoke slid back", true);
+    row("BTL leads at half supply", "audio-amplifier", "bridge (BTL)", true);
+    row("BTL ground clip", "audio-amplifier", "ground clip on either shorts the output", true);
 }
 
 void tst_areanotes::says()

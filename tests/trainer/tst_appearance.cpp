@@ -25,7 +25,24 @@ void tst_appearance::everyChangeIsToldApart()
     using A = Appearance;
     const A changes[] = {
         {.power = Power::Dead},
+        {.power = Power::Dead, .standbyLight = false},
+        {.power = Power::Dead, .sound = Sound::Chirp},
         {.raster = Raster::None},
+        {.raster = Raster::Blooming},
+        {.content = Content::SnowOnly},
+        {.content = Content::NoDetail},
+        {.content = Content::Ghost},
+        {.content = Content::SoundBars},
+        {.content = Content::Overloaded},
+        {.vertical = Vertical::NonLinear},
+        {.horizontal = Horizontal::Unlocked},
+        {.colour = Colour::PaleReds},
+        {.colour = Colour::PaleBlues},
+        {.colour = Colour::PaleGreens},
+        {.colour = Colour::AxisShifted},
+        {.brightnessShifted = true},
+        {.sound = Sound::Hiss},
+        {.sound = Sound::Chirp},
         {.raster = Raster::Dark},
         {.raster = Raster::TooBright},
         {.content = Content::Blank},
@@ -69,8 +86,19 @@ void tst_appearance::words_data()
     using A = Appearance;
     QTest::newRow("working set") << A{} << "A normal picture in full colour. Sound is normal.";
     QTest::newRow("dead, whatever else is set")
-        << A{.power = Power::Dead, .content = Content::Snow, .sound = Sound::Hum}
+        << A{.power = Power::Dead, .content = Content::Snow, .sound = Sound::Hum, .standbyLight = false}
         << "The set is dead: the screen stays dark, there is no sound and the standby light is off.";
+    QTest::newRow("dead with the standby supply running")
+        << A{.power = Power::Dead, .sound = Sound::Hum}
+        << "The set is dead: the screen stays dark and there is no sound, but the standby light is lit.";
+    QTest::newRow("dead, the supply chirping")
+        << A{.power = Power::Dead, .sound = Sound::Chirp, .standbyLight = false}
+        << "The set is dead: the screen stays dark and the set only ticks or chirps; the standby light is "
+           "off.";
+    QTest::newRow("snow alone hides the picture's colour")
+        << A{.content = Content::SnowOnly, .colour = Colour::PaleReds, .sound = Sound::Hiss}
+        << "The screen shows snow and nothing under it: no picture at all. The sound is under a hiss of "
+           "noise.";
     QTest::newRow("dark screen hides the picture's faults")
         << A{.raster = Raster::None, .colour = Colour::NoRed, .humBars = true}
         << "The screen is dark. Sound is normal.";

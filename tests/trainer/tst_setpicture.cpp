@@ -7,11 +7,14 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 using namespace trainer;
 
 Q_DECLARE_METATYPE(trainer::Appearance)
+Q_DECLARE_METATYPE(trainer::Colour)
 
 namespace {
 const QSize kSize(320, 240);
@@ -31,6 +34,8 @@ enum Measure {
     LitRows,        // the share of rows with any pixel brighter than 60
     DarkRows,       // the share of rows whose mean brightness is under 30
     HueSextants,    // how many sixths of the colour wheel the clearly coloured pixels fall in
+    Structure,      // the spread of the column means: a picture has it, noise averages it away
+    Steepness,      // mean squared brightness step from a pixel to its right neighbour: sharp edges have it
 };
 
 // The statistic of `what` over `region`, given as fractions of the picture's width and height.
@@ -54,6 +59,8 @@ double measure(const QImage& image, const QRectF& region, Measure what)
             return std::max({r, g, b}) - std::min({r, g, b});
         case Noise:
             return x < box.right() ? std::abs(qGray(image.pixel(x + 1, y)) - qGray(p)) : 0;
+        case Steepness:
+            return x < box.right() ? std::pow(qGray(image.pixel(x + 1, y)) - qGray(p), 2) : 0;
         case VerticalChange:
             return y < box.bottom() ? std::abs(qGray(image.pixel(x, y + 1)) - qGray(p)) : 0;
         case HueSextants:
@@ -64,6 +71,7 @@ double measure(const QImage& image, const QRectF& region, Measure what)
     };
     double sum = 0, sumSquares = 0, most = 0, least = 255, rowsCounted = 0;
     QSet<double> sextants;
+    std::vector<double> columnSums(std::size_t(box.width()));
     for (int y = box.top(); y <= box.bottom(); ++y) {
         double rowSum = 0, rowMost = 0;
         for (int x = box.left(); x <= box.right(); ++x) {
@@ -74,6 +82,7 @@ double measure(const QImage& image, const QRectF& region, Measure what)
             least = std::min(least, v);
             rowSum += v;
             rowMost = std::max(rowMost, v);
+            columnSums[std::size_t(x - box.left())] += v;
             if (what == HueSextants && v >= 0)
                 sextants.insert(v);
         }
@@ -97,6 +106,12 @@ double measure(const QImage& image, const QRectF& region, Measure what)
         return rowsCounted / box.height();
     case HueSextants:
         return double(sextants.size());
+    case Structure: {
+        double spread = 0;
+        for (const double column : columnSums)
+            spread += std::pow(column / box.height() - mean, 2);
+        return std::sqrt(spread / box.width());
+    }
     default:
         return mean;
     }
@@ -117,6 +132,58 @@ const QRectF kMiddleRow(0.2, 0.497, 0.6, 0.006);
 const QRectF kBlackStrip(0.3, 0.47, 0.15, 0.06);
 const QRectF kRightOfCross(0.511, 0.47, 0.027, 0.015);
 const QRectF kLeftOfCross(0.4625, 0.47, 0.027, 0.015);
+const QRectF kGhostOfCross(0.529, 0.47, 0.012, 0.015); // where the cross comes again, 3.5 % to its right
+const QRectF kBesideCross(0.513, 0.47, 0.012, 0.015);  // between the cross and its ghost
+const QRectF kWhiteBar(0.22, 0.3, 0.03, 0.1);
+const QRectF kRedBar(0.6, 0.3, 0.04, 0.1);
+const QRectF kBlueBar(0.67, 0.3, 0.04, 0.1);
+const QRectF kYellowBar(0.28, 0.3, 0.04, 0.1);
+const QRectF kGreyScale(0.3, 0.56, 0.4, 0.15);
+
+// The bars inside the circle, left to right, and the mean hue of each, in degrees.
+const std::array<QRectF, 6> kHueBars = {QRectF(0.28, 0.3, 0.04, 0.1), QRectF(0.36, 0.3, 0.04, 0.1),
+                                        QRectF(0.44, 0.3, 0.04, 0.1), QRectF(0.52, 0.3, 0.04, 0.1),
+                                        QRectF(0.6, 0.3, 0.04, 0.1),  QRectF(0.67, 0.3, 0.04, 0.1)};
+double meanHue(const QImage& image, const QRectF& region)
+{
+    double x = 0, y = 0;
+    for (int py = qRound(region.top() * image.height()); py < qRound(region.bottom() * image.height()); ++py)
+        for (int px = qRound(region.left() * image.width()); px < qRound(region.right() * image.width());
+             ++px) {
+            const double angle = qDegreesToRadians(double(QColor(image.pixel(px, py)).hsvHueF() * 360));
+            x += std::cos(angle);
+            y += std::sin(angle);
+        }
+    return qRadiansToDegrees(std::atan2(y, x));
+}
+
+// How far sideways, in pixels, the edges in a band of rows sit from the working set's: the shift that best
+// lays the band's edge profile (mean brightness step per column, whatever the levels) on the working one.
+int sideways(const QImage& image, double top, double bottom)
+{
+    const auto profile = [top, bottom](const QImage& picture) {
+        std::vector<double> steps(std::size_t(picture.width()));
+        for (int y = qRound(top * picture.height()); y < qRound(bottom * picture.height()); ++y)
+            for (int x = 1; x < picture.width(); ++x)
+                steps[std::size_t(x)] +=
+                    std::abs(qGray(picture.pixel(x, y)) - qGray(picture.pixel(x - 1, y)));
+        return steps;
+    };
+    const std::vector<double> shown = profile(image), working = profile(renderSet({}, image.size()));
+    int best = 0;
+    double bestMatch = -1;
+    for (int step = 0; step <= 80; ++step) { // 0, 1, -1, 2, -2...: of equal matches, the nearest wins
+        const int shift = step % 2 ? (step + 1) / 2 : -step / 2;
+        double match = 0;
+        for (int x = 45; x < image.width() - 45; ++x)
+            match += shown[std::size_t(x + shift)] * working[std::size_t(x)];
+        if (match > bestMatch) {
+            bestMatch = match;
+            best = shift;
+        }
+    }
+    return best;
+}
 } // namespace
 
 class tst_setpicture : public QObject
@@ -125,6 +192,10 @@ class tst_setpicture : public QObject
 private slots:
     void showsWhatItClaims_data();
     void showsWhatItClaims();
+    void bendsOrHolds_data();
+    void bendsOrHolds();
+    void huesTurn_data();
+    void huesTurn();
     void twiceThePixelsAtScaleTwo_data();
     void twiceThePixelsAtScaleTwo();
     void samePictureEachTimeAndWay();
@@ -220,6 +291,50 @@ void tst_setpicture::showsWhatItClaims_data()
         true);
     row("smear: nothing left of the cross", A{.content = Content::Smear}, kLeftOfCross, MeanLuma, 0.9, 1.1,
         true);
+
+    row("blooming: dim", A{.raster = Raster::Blooming}, kWhole, MeanLuma, 0.4, 0.8, true);
+    row("blooming: the bars swell past their top", A{.raster = Raster::Blooming},
+        QRectF(0.36, 0.228, 0.28, 0.014), MeanSaturation, 15, 255);
+    row("blooming: soft edges", A{.raster = Raster::Blooming}, kBars, Steepness, 0, 0.15, true);
+    row("snow only: noise", A{.content = Content::SnowOnly}, kCentre, Noise, 15, 255);
+    row("snow only: no bars under it", A{.content = Content::SnowOnly}, kBars, MaxSaturation, 0, 2);
+    row("snow only: no picture structure", A{.content = Content::SnowOnly}, kCentre, Structure, 0, 6);
+    row("snow: the picture still under it", A{.content = Content::Snow}, kBars, Structure, 12, 255);
+    row("no detail: the crosshatch gone", A{.content = Content::NoDetail}, kCrosshatch, Contrast, 0, 0.1,
+        true);
+    row("no detail: the colours stay", A{.content = Content::NoDetail}, kBars, MeanSaturation, 60, 255);
+    row("no detail: soft blotches, no sharp edges", A{.content = Content::NoDetail}, kBars, Steepness, 0, 0.1,
+        true);
+    row("ghost: the cross again to its right", A{.content = Content::Ghost}, kGhostOfCross, MeanLuma, 2, 20,
+        true);
+    row("ghost: dark between cross and ghost, no smear", A{.content = Content::Ghost}, kBesideCross, MeanLuma,
+        0, 1.3, true);
+    row("sound bars: fine bars on the black strip", A{.content = Content::SoundBars}, kBlackStrip, Noise, 4,
+        255);
+    row("sound bars: the picture under them", A{.content = Content::SoundBars}, kBars, MeanSaturation, 80,
+        255);
+    row("overloaded: dark", A{.content = Content::Overloaded}, kWhole, MeanLuma, 0, 0.85, true);
+    row("overloaded: white folds towards black", A{.content = Content::Overloaded}, kWhiteBar, MeanLuma, 0,
+        0.5, true);
+    row("overloaded: colour beats on the grey", A{.content = Content::Overloaded}, kCrosshatch,
+        MeanSaturation, 15, 255);
+    row("non-linear: the bars crowd up towards the top", A{.vertical = Vertical::NonLinear},
+        QRectF(0.35, 0.16, 0.3, 0.08), MeanSaturation, 80, 255);
+    row("non-linear: short of the bottom", A{.vertical = Vertical::NonLinear}, kBottomEdge, MaxLuma, 0, 40);
+    row("unlocked: dark slanting bars", A{.horizontal = Horizontal::Unlocked}, kLeftSide, MinLuma, 0, 25);
+    row("black level moved: blacks grey", A{.brightnessShifted = true}, kBlackStrip, MinLuma, 55, 255);
+
+    row("pale reds: red pale", A{.colour = Colour::PaleReds}, kRedBar, MeanSaturation, 0, 0.5, true);
+    row("pale reds: blue kept", A{.colour = Colour::PaleReds}, kBlueBar, MeanSaturation, 0.75, 1.3, true);
+    row("pale reds: grey stays grey", A{.colour = Colour::PaleReds}, kGreyScale, MaxSaturation, 0, 2);
+    row("pale blues: blue pale", A{.colour = Colour::PaleBlues}, kBlueBar, MeanSaturation, 0, 0.5, true);
+    row("pale blues: yellow pale", A{.colour = Colour::PaleBlues}, kYellowBar, MeanSaturation, 0, 0.5, true);
+    row("pale blues: red kept", A{.colour = Colour::PaleBlues}, kRedBar, MeanSaturation, 0.75, 1.3, true);
+    row("pale blues: grey stays grey", A{.colour = Colour::PaleBlues}, kCrosshatch, MaxSaturation, 0, 2);
+    row("pale greens: green weak", A{.colour = Colour::PaleGreens}, kGreenBar, MeanSaturation, 0, 0.7, true);
+    row("pale greens: red kept", A{.colour = Colour::PaleGreens}, kRedBar, MeanSaturation, 0.75, 1.3, true);
+    row("pale greens: grey stays grey", A{.colour = Colour::PaleGreens}, kGreyScale, MaxSaturation, 0, 2);
+    row("axis moved: grey stays grey", A{.colour = Colour::AxisShifted}, kGreyScale, MaxSaturation, 0, 2);
 }
 
 void tst_setpicture::showsWhatItClaims()
@@ -236,6 +351,62 @@ void tst_setpicture::showsWhatItClaims()
     QVERIFY2(value >= low && value <= high, qPrintable(QString::number(value)));
 }
 
+void tst_setpicture::bendsOrHolds_data()
+{
+    QTest::addColumn<Appearance>("appearance");
+    QTest::addColumn<double>("top"); // the band of rows, as fractions of the height
+    QTest::addColumn<double>("bottom");
+    QTest::addColumn<int>("least"); // how far its edges sit sideways, in pixels
+    QTest::addColumn<int>("most");
+    const Appearance overloaded{.content = Content::Overloaded};
+    QTest::newRow("overloaded: the top bends") << overloaded << 0.0 << 0.05 << 4 << 40;
+    QTest::newRow("overloaded: the rest holds, unlike a hold fault") << overloaded << 0.5 << 0.9 << 0 << 0;
+    QTest::newRow("working set: holds") << Appearance{} << 0.0 << 0.05 << 0 << 0;
+}
+
+// An overloaded picture bends at the top only, where a hold fault would shift or tear all of it.
+void tst_setpicture::bendsOrHolds()
+{
+    QFETCH(Appearance, appearance);
+    QFETCH(double, top);
+    QFETCH(double, bottom);
+    QFETCH(int, least);
+    QFETCH(int, most);
+    const int shift = std::abs(sideways(renderSet(appearance, kSize), top, bottom));
+    QVERIFY2(shift >= least && shift <= most, qPrintable(QString::number(shift)));
+}
+
+void tst_setpicture::huesTurn_data()
+{
+    // How far each bar's hue turns from the working set's, in degrees, at the least and the most.
+    QTest::addColumn<Colour>("colour");
+    QTest::addColumn<int>("bar"); // 0 yellow, 1 cyan, 2 green, 3 magenta, 4 red, 5 blue
+    QTest::addColumn<double>("least");
+    QTest::addColumn<double>("most");
+    for (int bar = 0; bar < 6; ++bar)
+        QTest::addRow("tint: bar %d turned within the control's range", bar)
+            << Colour::WrongHues << bar << 30.0 << 50.0;
+    QTest::newRow("axis moved: green turned") << Colour::AxisShifted << 2 << 25.0 << 90.0;
+    QTest::newRow("axis moved: magenta turned") << Colour::AxisShifted << 3 << 25.0 << 90.0;
+    QTest::newRow("axis moved: yellow right") << Colour::AxisShifted << 0 << 0.0 << 6.0;
+    QTest::newRow("axis moved: blue right") << Colour::AxisShifted << 5 << 0.0 << 6.0;
+}
+
+// The Tint control turns every hue alike and only so far; a moved demodulator axis turns one family.
+void tst_setpicture::huesTurn()
+{
+    QFETCH(Colour, colour);
+    QFETCH(int, bar);
+    QFETCH(double, least);
+    QFETCH(double, most);
+    const QRectF region = kHueBars[std::size_t(bar)];
+    const double turn =
+        std::abs(std::remainder(meanHue(renderSet(Appearance{.colour = colour}, kSize), region) -
+                                    meanHue(renderSet({}, kSize), region),
+                                360.0));
+    QVERIFY2(turn >= least && turn <= most, qPrintable(QString::number(turn)));
+}
+
 void tst_setpicture::twiceThePixelsAtScaleTwo_data()
 {
     QTest::addColumn<Appearance>("appearance");
@@ -246,6 +417,10 @@ void tst_setpicture::twiceThePixelsAtScaleTwo_data()
     QTest::newRow("snow") << Appearance{.content = Content::Snow};
     QTest::newRow("smear") << Appearance{.content = Content::Smear};
     QTest::newRow("too bright") << Appearance{.raster = Raster::TooBright};
+    QTest::newRow("blooming") << Appearance{.raster = Raster::Blooming};
+    QTest::newRow("ghost") << Appearance{.content = Content::Ghost};
+    QTest::newRow("sound bars") << Appearance{.content = Content::SoundBars};
+    QTest::newRow("overloaded") << Appearance{.content = Content::Overloaded};
 }
 
 // At scale 2 the same picture, drawn at twice the pixels: each 2x2 block averages to the scale-1 pixel, and
