@@ -332,7 +332,6 @@ std::optional<Reading> Set::measure(QAnyStringView point) const
         out = fed(states, *row);
     Reading r;
     r.stage = QString::fromLatin1(row->id);
-    r.point = point.toString();
     r.powered = true;
     r.normal = out == Output::Good;
     const ReadingRow* text = at ? &at->text : findRow<ReadingRow>(kReadings, row->id);
@@ -397,7 +396,7 @@ PartCheck Set::check(QAnyStringView stage, const QString& part) const
 {
     const bool failed =
         m_fault && QAnyStringView(m_fault->stage) == stage && part == QLatin1String(m_fault->part);
-    PartCheck result{part, {}, failed, {}};
+    PartCheck result{part, {}, failed, {}, {}};
     // A control's setting is read against the service data's, not measured out of circuit.
     const bool setting = findRow<KnobRow>(kKnobs, stage) && part == QLatin1String("setting");
     if (setting) {

@@ -97,8 +97,7 @@ QString pointTitle(QAnyStringView point);
 // What a measurement shows. `stage` is the area id measured; the texts are what the student reads.
 struct Reading
 {
-    QString stage;      // the stage the point belongs to
-    QString point;      // the test point measured: the stage's id or a point of its own
+    QString stage;      // the stage the test point belongs to
     QString quantity;   // what was measured ("Vertical output to the yoke")
     QString instrument; // with what ("scope", "meter, DC volts", "high-voltage probe")
     QString where;      // where the probe goes ("yoke plug, vertical pins, to cold ground")
@@ -117,6 +116,7 @@ struct PartCheck
     QString finding; // what the check shows, said of the part ("found open", "checks good")
     bool failed;
     std::optional<MeterFace> ohms; // the ohmmeter's figure, where the check is a resistance reading
+    QString refusal;               // why the check was not made; empty when it was
 };
 
 // The set on the bench with its hidden fault (none: a working set).
