@@ -112,7 +112,9 @@ constexpr StageRow kStages[] = {
                               {"delay transistor", "RF AGC line capacitors", "Delay control"}},
     {"blanking-amplifier",    {{{"linear-supply", Supply}}},
                               {"blanking transistor", "pulse path diode", "pulse path capacitor"}},
-    {"sound-if-detector",     {{{"video-if-amplifiers", Signal}}},
+    // The intercarrier: the 4.5 MHz sound beat is made in the synchronous video detector, on its coil's
+    // reference.
+    {"sound-if-detector",     {{{"video-if-amplifiers", Signal}, {"video-detector", Signal}}},
                               {"detector diode", "takeoff coil", "ceramic filter"}},
     {"sound-if-amplifier",    {{{"sound-if-detector", Signal}, {"linear-supply", Supply}}},
                               {"sound IF IC", "ceramic filter", "decoupling capacitors"}},

@@ -127,6 +127,11 @@ private slots:
     void partsOfTheNote_data();
     void partsOfTheNote();
     void everyMarkedStageHasAFault();
+    void oneShortReadsTheSame();
+    void instruments_data();
+    void instruments();
+    void ohmmeter_data();
+    void ohmmeter();
 };
 
 void tst_setmodel::everyDiagramAreaIsAStage()
@@ -367,6 +372,77 @@ void tst_setmodel::everyMarkedStageHasAFault()
     const QStringList all = stages();
     QCOMPARE(withFault + unmarked, QSet<QString>(all.begin(), all.end()));
     QVERIFY(!findFault(u"no-such-fault"));
+}
+
+// A shorted output transistor and a shorted damper are one short across the same points.
+void tst_setmodel::oneShortReadsTheSame()
+{
+    QVERIFY(readAlike(Set(&fault("horizontal-output-shorted")), Set(&fault("damper-shorted"))));
+    QVERIFY(!readAlike(Set(&fault("horizontal-output-shorted")), Set(&fault("horizontal-driver-open"))));
+}
+
+void tst_setmodel::instruments_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("point");
+    QTest::addColumn<int>("wave");     // the wave the scope shows now
+    QTest::addColumn<double>("share"); // its height against a working set's
+    QTest::addColumn<int>("distortion");
+    QTest::newRow("collector pulse through x100, gone with the drive")
+        << "horizontal-driver-open" << "horizontal-output" << int(Wave::Flat) << 0.0 << int(Distortion::None);
+    QTest::newRow("weak IF: detected video smaller")
+        << "if-ic-weak" << "video-detector" << int(Wave::DetectorOutput) << 0.1 << int(Distortion::None);
+    QTest::newRow("mistuned detector: the sound beat on the video")
+        << "video-detector-coil-mistuned" << "video-detector" << int(Wave::DetectorOutput) << 1.0
+        << int(Distortion::Beat);
+    QTest::newRow("dried filter: ripple ten times a working set's")
+        << "low-voltage-filter" << "low-voltage-supply" << int(Wave::DcRail) << 10.0 << int(Distortion::Ripple);
+    QTest::newRow("open yoke: the output's ramp without its retrace pulse")
+        << "vertical-yoke-open" << "vertical-amplifier" << int(Wave::VerticalSawtooth) << 1.0
+        << int(Distortion::None);
+    QTest::newRow("dead mixer: noise at the tuner's output")
+        << "uhf-mixer-open" << "uhf-tuner" << int(Wave::Noise) << 0.5 << int(Distortion::None);
+}
+
+// The scope at a test point follows the stage's state; on a working set it shows what the service data
+// print, with a probe rated for the point.
+void tst_setmodel::instruments()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, point);
+    QFETCH(int, wave);
+    QFETCH(double, share);
+    QFETCH(int, distortion);
+    const Reading r = *Set(&fault(id)).measure(point);
+    QVERIFY(r.shows.scope && r.working.scope);
+    QCOMPARE(int(r.shows.scope->wave), wave);
+    QCOMPARE(r.shows.scope->peakToPeak, r.working.scope->peakToPeak * share);
+    QCOMPARE(int(r.shows.scope->distortion), distortion);
+    QCOMPARE(Set().measure(point)->shows.scope->wave, r.working.scope->wave);
+    // Eight divisions hold the working set's trace, and the probe's rating covers it.
+    const ScopeTrace& w = *r.working.scope;
+    QVERIFY(w.peakToPeak <= 8 * w.voltsPerDiv);
+    QVERIFY(w.peakToPeak / double(int(w.probe)) <= 400);
+}
+
+void tst_setmodel::ohmmeter_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<double>("ohms");
+    QTest::newRow("shorted output transistor") << "horizontal-output-shorted" << 0.5;
+    QTest::newRow("shorted damper") << "damper-shorted" << 0.5;
+    QTest::newRow("open heater, checked cold") << "tube-heater-open" << qInf();
+}
+
+void tst_setmodel::ohmmeter()
+{
+    QFETCH(QString, id);
+    QFETCH(double, ohms);
+    const Fault& f = fault(id);
+    const PartCheck check = Set(&f).check(f.stage, QString::fromUtf8(f.part));
+    QVERIFY(check.ohms);
+    QCOMPARE(check.ohms->value, ohms);
+    QVERIFY(!Set().check(f.stage, QString::fromUtf8(f.part)).ohms);
 }
 
 QTEST_GUILESS_MAIN(tst_setmodel)
