@@ -36,7 +36,10 @@ Measurement Exercise::measure(const QString& stage)
         m_record.readings.push_back({stage, refusalText(), true});
         return {std::nullopt, refusalText()};
     }
-    if (reading->powered)
+    const bool again = std::ranges::any_of(m_record.readings, [&stage](const RecordedReading& r) {
+        return !r.refused && r.stage == stage;
+    });
+    if (reading->powered && !again)
         ++m_record.measurements;
     m_record.readings.push_back({stage, readingText(*reading), false});
     return {std::move(reading), QString()};
@@ -58,9 +61,17 @@ QStringList Exercise::suspectParts() const
     return m_step == Step::Measuring ? QStringList() : m_set.parts(m_record.stageNamed);
 }
 
-PartCheck Exercise::checkPart(const QString& part) const
+PartCheck Exercise::checkPart(const QString& part)
 {
-    return m_set.check(m_record.stageNamed, part);
+    if (!m_discharged) {
+        ++m_record.safetySlips;
+        PartCheck refused{part, {}, false, {}, {}};
+        refused.refusal = dischargeRefusalText(m_record.stageNamed);
+        return refused;
+    }
+    PartCheck check = m_set.check(m_record.stageNamed, part);
+    m_record.checks.push_back({check.part, check.finding, check.failed});
+    return check;
 }
 
 void Exercise::namePart(const QString& part, const QDateTime& now)
@@ -81,6 +92,8 @@ void Exercise::finish(const QDateTime& now)
 
 QString stageTitle(const QString& stage)
 {
+    if (const QString point = pointTitle(stage); !point.isEmpty())
+        return point;
     const areanotes::Area* area = areanotes::findArea(stage);
     return area ? QString::fromUtf8(area->title) : stage;
 }
@@ -99,6 +112,18 @@ QString refusalText()
 {
     return QStringLiteral("Refused: this set has no mains transformer, so its chassis is live; switch in the "
                           "isolation transformer before measuring it powered.");
+}
+
+QString dischargeRefusalText(const QString& stage)
+{
+    const std::vector<const areanotes::Rule*> rules = areanotes::rulesOf(stage);
+    const bool anode = std::ranges::any_of(rules, [](const areanotes::Rule* r) {
+        return QByteArrayView(r->id) == QByteArrayView("anode");
+    });
+    return QStringLiteral("Refused: unplug the set and discharge the main filter capacitor%1 first, then "
+                          "confirm with the meter that %2 near 0 V before checking parts out of circuit.")
+        .arg(anode ? QStringLiteral(" and the picture tube's anode") : QString(),
+             anode ? QStringLiteral("both read") : QStringLiteral("it reads"));
 }
 
 namespace {

@@ -2,7 +2,10 @@
 // One exercise on the trainer's bench: a set with one hidden fault, measured stage by stage, then the faulty
 // stage named, its suspect parts checked out of circuit and the failed part named. A set without a mains
 // transformer has a live chassis: every powered measurement on it waits for the isolation transformer, and
-// one tried without it is refused and counted as a safety slip. The exercise ends as an ExerciseRecord.
+// one tried without it is refused and counted as a safety slip. A part is checked out of circuit only with
+// the set unplugged and its main filter capacitor (and, at a high-voltage stage, the tube's anode)
+// discharged and confirmed with a meter; a check tried without it is refused and counted as a slip too.
+// The exercise ends as an ExerciseRecord.
 //
 // Pure logic: the screen asks it and shows what it says; the time comes from the caller.
 
@@ -48,15 +51,22 @@ public:
     bool isolated() const { return m_isolated; }
     void setIsolated(bool isolated) { m_isolated = isolated; }
 
-    // Measures at a stage's output and keeps the reading (or the refusal) in order.
+    // Unplugged, the main filter capacitor (and the anode) discharged, confirmed with a meter.
+    bool discharged() const { return m_discharged; }
+    void setDischarged(bool discharged) { m_discharged = discharged; }
+
+    // Measures at a stage's output or a test point of its own and keeps the reading (or the refusal) in
+    // order; the same point read again is not counted again.
     Measurement measure(const QString& stage);
 
     // Names the faulty stage. A wrong stage ends the exercise; a right one leads on to its parts.
     void nameStage(const QString& stage, const QDateTime& now);
     // The suspect parts of the stage named, to check and to name.
     QStringList suspectParts() const;
-    // Checks one of them out of circuit, power off: no slip, not a measurement of the search.
-    PartCheck checkPart(const QString& part) const;
+    // Checks one of them out of circuit, power off, and keeps the check: not a measurement of the search.
+    // Refused (the reason in the check's refusal) and counted as a safety slip while the set is not
+    // unplugged and discharged.
+    PartCheck checkPart(const QString& part);
     // Names the failed part, which ends the exercise.
     void namePart(const QString& part, const QDateTime& now);
 
@@ -72,6 +82,7 @@ private:
     Set m_set;
     QDateTime m_started;
     bool m_isolated = false;
+    bool m_discharged = false;
     Step m_step = Step::Measuring;
     ExerciseRecord m_record;
 };
@@ -84,6 +95,9 @@ QString readingText(const Reading& reading);
 
 // Why a powered measurement of a line-connected set waits for the isolation transformer.
 QString refusalText();
+
+// Why a part check waits for the set to be unplugged and discharged; the anode too at a high-voltage stage.
+QString dischargeRefusalText(const QString& stage);
 
 // The result: right or wrong, the measurements against the fewest a half-split search needs, the safety
 // slips, the time and the fault explained.

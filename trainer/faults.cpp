@@ -83,26 +83,33 @@ constexpr Fault kFaults[] = {
      "control cannot put it right.",
      picture("Option10", "Vertical deflection amplifier"), {.vertical = Vertical::CrampedBottom}},
     {"vertical-coupling-dried", "vertical-amplifier", "coupling capacitor", "dried", Distorted,
-     "A dried coupling capacitor starves the output stage at the start of each field, so the top lines crowd "
-     "together and fold over while the bottom of the picture is stretched.",
-     picture("Option11", "Vertical deflection amplifier"), {.vertical = Vertical::FoldTop}},
+     "A dried coupling capacitor no longer passes the low frequencies of the field-rate ramp: the scan is "
+     "short and bent, its lines crowded at the top and spread out toward the bottom.",
+     picture("Option11", "Vertical deflection amplifier"), {.vertical = Vertical::NonLinear}},
+    {"vertical-boost-capacitor-dried", "vertical-amplifier", "retrace boost capacitor", "dried", Distorted,
+     "The retrace boost capacitor, which raises the output stage's supply during retrace, has dried: the "
+     "beam cannot be brought back to the top in time, so the first lines of each field fold over on "
+     "themselves in a bright band at the top. A low supply or an open boost diode does the same.",
+     picture("Option10", "Vertical deflection amplifier"), {.vertical = Vertical::FoldTop}},
     {"vertical-linearity-misadjusted", "vertical-linearity", "setting", "misadjusted", Distorted,
      "The vertical linearity control is set too far one way: the top of the picture is stretched and the "
      "bottom cramped. Set it in turns with the size control on a test pattern.",
      picture("Option10", "Adjust vertical linearity control"), {.vertical = Vertical::CrampedBottom}},
     {"vertical-size-low", "vertical-size", "setting", "low", Weak,
-     "The vertical size control is set too low: the scan is too short and dark bands lie above and below the "
-     "picture. Set it, in turns with the linearity control, so that the picture just fills the screen.",
-     picture("Option11", "Adjust vertical height control")},
+     "The vertical size control is set too low: on this set it sets the charging of the sawtooth, so the "
+     "scan is short and bent, its lines spread out toward the bottom. Set it, in turns with the linearity "
+     "control, so that the picture just fills the screen.",
+     picture("Option11", "Adjust vertical height control"), {.vertical = Vertical::NonLinear}},
     {"vertical-yoke-open", "vertical-yoke", "winding", "open", Missing,
      "The yoke's vertical winding is open, so no deflection current flows however well the output stage "
      "drives it: a single bright horizontal line. The yoke seldom fails, so prove the output stage first.",
      kHorizontalLine},
     {"afc-diodes-leaky", "horizontal-afc", "phase detector diodes", "leaky", Distorted,
-     "Leaky phase detector diodes hold the correction voltage far from its resting value, and it pulls the "
-     "horizontal oscillator well off frequency. On many sets the flyback pulses then shrink until the high "
-     "voltage can no longer light the tube: a dark screen while the sound plays.", kNoRaster,
-     {.raster = Raster::None}},
+     "Leaky phase detector diodes hold the correction voltage away from what the comparison of the sync "
+     "with the flyback pulse asks for, so the AFC cannot pull the oscillator into step: the picture will "
+     "not lock sideways, breaking into slanting bars, bending and shifted, and the hold control catches it "
+     "only for a moment. With the flyback pulse out of step, the burst gate opens beside the burst and "
+     "the killer turns the colour off.", kNoRaster, {.horizontal = Horizontal::Unlocked}},
     {"horizontal-oscillator-timing", "horizontal-oscillator", "timing capacitors", "drifted", Distorted,
      "A drifted timing capacitor moves the oscillator so far off 15,734 Hz that the AFC cannot pull it back: "
      "the picture breaks into diagonal bars that the hold control cannot cure.",
@@ -115,59 +122,77 @@ constexpr Fault kFaults[] = {
      "The driver transistor is open and the output transistor gets no drive. No flyback pulses means no high "
      "voltage and no scan-derived supplies, so the sound goes too and the set looks dead.", kDead},
     {"horizontal-output-shorted", "horizontal-output", "output transistor", "shorted", Missing,
-     "The shorted output transistor stops the horizontal scan, and with it the high voltage, the tube's "
-     "heater and screen supply and the scan-derived supplies: the set is dead. On many sets it also opens "
-     "the fuse or the B+ fusible resistor; find why it failed before fitting a new one.", kDead},
+     "The output transistor is shorted from collector to emitter, straight across the B+ that the flyback's "
+     "primary brings to it. The B+ fusible resistor in that feed opens (on other sets the regulator "
+     "limits or the mains fuse opens): no scan, no high voltage, no scan-derived supplies, a dead set with "
+     "the standby light on. The first check, set unplugged and discharged: collector to "
+     "emitter reads near 0 ohm both ways round. Find why it failed before fitting a new one.", kDead},
     {"damper-shorted", "damper", "damper diode", "shorted", Missing,
-     "The shorted damper holds the output's collector at ground, so the B+ never reaches it and the flyback "
-     "cannot ring: no scan, no high voltage, no scan-derived supplies, a dead set. On many sets the B+ "
-     "fusible resistor opens as well.", kDead},
+     "The damper sits across the output transistor, so a shorted damper is the same short across the B+: "
+     "the B+ fusible resistor opens, and the set is dead with the standby light on. "
+     "Every reading is as for a shorted output transistor; the collector to emitter check (near 0 ohm both "
+     "ways round) finds the short, and lifting one end of the damper, or the transistor, tells which it "
+     "is. Many output transistors carry the damper inside them.", kDead},
     {"hold-down-scr-leaky", "hv-hold-down", "SCR", "leaky", Missing,
      "A leaky SCR fires the hold-down as though the high voltage were dangerously high, and it holds the "
      "horizontal stage off: the set stays dead. Never disable the hold-down to make a set play; measure the "
      "B+ and the anode voltage first.", kDead},
     {"hv-regulator-open", "hv-regulator", "regulator transistor", "open", Missing,
-     "The open regulator transistor leaves the flyback without the pulse the tripler needs, so the high "
-     "voltage collapses while the horizontal stage and its supplies run on: a dark screen with sound. Where "
-     "the regulator sits differs from set to set; on many it works on the flyback's load or its "
-     "B+.", kNoRaster},
+     "On this set the regulator holds the high voltage by loading the flyback as the beam current changes "
+     "(on others it works on the B+ or the retrace timing). Open, it holds nothing: the anode voltage is "
+     "right at low brightness and sags several kilovolts on bright scenes, so the picture is dim and "
+     "swells and blurs as the scene brightens. Read the anode with the high-voltage probe at low and at "
+     "high brightness. On sets whose regulator fails the other way the X-ray protection shuts the set "
+     "down instead.", kNoRaster, {.raster = Raster::Blooming}},
     {"tripler-open", "hv-rectifier", "tripler", "open", Missing,
      "The open tripler turns the flyback's pulses into no anode voltage, so the tube cannot light although "
      "the horizontal stage runs and the sound plays.", kNoRaster},
     {"pincushion-transformer-shorted", "pincushion", "correction transformer", "shorted", Missing,
-     "With its transformer shorted the pincushion circuit no longer bends the line scan at the field rate, "
-     "and the sides of the raster bow inward. The raster itself stays.", kPincushion},
+     "This set corrects pincushion with a saturable reactor: the vertical scan's current in its control "
+     "winding varies the line scan's width down the field. With the control winding shorted the line scan "
+     "is no longer bent at the field rate, and the sides of the raster bow inward; the raster itself stays. "
+     "On a set with a diode modulator a shorted east-west part loads the horizontal output instead: a "
+     "narrow picture, a hot output transistor, a sagging B+.", kPincushion},
     {"tube-heater-open", "picture-tube", "heater", "open", Missing,
      "The tube's heater is open: the cathodes stay cold and emit no beam, so the screen stays dark although "
      "the high voltage and screen voltage are there and the sound plays. Look for the heater's glow at the "
-     "neck.",
+     "neck: on many sets the heater runs from a flyback winding at 15.7 kHz, which a meter misreads, so "
+     "judge it by the glow or as the service data say, and check its continuity cold.",
      kNoRaster},
     // Front end
     {"uhf-mixer-open", "uhf-tuner", "mixer diode", "open", Missing,
-     "The UHF tuner's mixer diode is open, so no IF leaves the tuner on UHF: the screen shows only snow and "
-     "the sound is lost. VHF stations would still play.", kSoundAndPicture, {.content = Content::Snow}},
-    {"vhf-rf-weak", "vhf-tuner", "RF transistor", "weak", Weak,
-     "A weak RF transistor in the VHF tuner, which on UHF amplifies the UHF tuner's IF, passes too little "
-     "signal: a snowy picture with no colour, since the killer cuts the colour first, and noisy sound.",
-     kSoundAndPicture, {.content = Content::Snow, .colour = Colour::None}},
+     "The UHF tuner's mixer diode is open, so no IF leaves the tuner on UHF: the VHF tuner and the IF "
+     "amplifiers, at full gain with nothing to hold them down, show their own noise as snow with no "
+     "picture under it, and the sound is a hiss (silence on sets that mute without a signal). VHF "
+     "stations would still play.", kSoundAndPicture, {.content = Content::SnowOnly, .sound = Sound::Hiss}},
+    {"vhf-rf-weak", "vhf-tuner", "mixer transistor", "weak", Weak,
+     "On UHF the VHF tuner's RF stage is switched off on many tuners and its mixer works as an IF amplifier "
+     "for the UHF tuner's output. A weak mixer transistor passes too little of it: a snowy picture with no "
+     "colour, since the killer cuts the colour first, and the sound under a hiss. The delayed AGC has "
+     "already turned the tuner's gain up all the way, so nothing makes up the loss.",
+     kSoundAndPicture, {.content = Content::Snow, .sound = Sound::Hiss}},
     {"first-if-preamplifier-open", "first-video-if", "preamplifier transistor", "open", Missing,
      "The preamplifier ahead of the SAW filter is open, so no IF signal goes on: a lit raster with no "
      "picture and no sound on every channel.", kSoundAndPicture},
     {"if-ic-weak", "video-if-amplifiers", "IF IC", "weak", Weak,
-     "The IF IC gives too little gain: a faint picture and weak, buzzing sound on every channel, since the "
-     "sound IF is taken from the same amplifiers.", kSoundAndPicture},
+     "The IF IC gives too little gain: a faint picture without colour, the killer having cut it, and the "
+     "sound under a hiss on every channel, since the sound IF is taken from the same amplifiers.",
+     kSoundAndPicture},
     {"video-detector-coil-mistuned", "video-detector", "detector coil", "mistuned", Distorted,
      "The synchronous detector's coil is out of tune: the detected video is weak and the 4.5 MHz sound beats "
      "into it as fine bars, while the sound buzzes with the picture.", picture("Option7"),
-     {.content = Content::Weak, .sound = Sound::Buzz}},
+     {.content = Content::SoundBars, .sound = Sound::Buzz}},
     {"agc-control-high", "agc-control", "setting", "high", Distorted,
-     "The AGC control is set too high, so strong stations overload the IF amplifiers and their sync is "
-     "crushed: the picture tears sideways and the sound buzzes. Set it just below the point where the "
-     "picture overloads.",
-     picture("Option3", "Adjust AGC control"), {.horizontal = Horizontal::Tearing, .sound = Sound::Buzz}},
+     "The AGC control is set too high, so the IF amplifiers run at too much gain and strong stations "
+     "overload them: a dark, harsh picture going negative, the sync crushed so that the top of the picture "
+     "bends, colour beats, and a buzz in the sound. Set it just below the point where the picture "
+     "overloads.",
+     picture("Option3", "Adjust AGC control"), {.content = Content::Overloaded, .sound = Sound::Buzz}},
     {"agc-control-low", "agc-control", "setting", "low", Weak,
-     "The AGC control is set too low and holds the IF gain down on every station: a weak, snowy picture even "
-     "from a strong station.", picture("Option1", "Excessive AGC"), {.content = Content::Snow}},
+     "The AGC control is set too low and holds the IF gain down on every station; the delayed AGC then cuts "
+     "the tuner's RF gain too, so the tuner's own noise shows: a weak, snowy picture without colour even "
+     "from a strong station, and the sound under a hiss.", picture("Option1", "Excessive AGC"),
+     {.content = Content::Snow, .sound = Sound::Hiss}},
     {"sound-takeoff-open", "sound-if-detector", "takeoff coil", "open", Missing,
      "The 4.5 MHz takeoff coil is open, so no sound carrier reaches the sound IF amplifier: no sound, with a "
      "good picture.", kSoundOnly},
@@ -187,18 +212,24 @@ constexpr Fault kFaults[] = {
      kSoundOnly, {.sound = Sound::Distorted}},
     // Video and colour circuits
     {"comb-amplifier-open", "comb-filter", "amplifier transistor", "open", Missing,
-     "The 2nd video amplifier's transistor is open, so no luminance goes on to the delay line: a lit raster "
-     "with no picture, the sound unharmed.", picture("Option1", "Comb filter & 2nd video amplifier")},
+     "The 2nd video amplifier's transistor is open, so no luminance goes on to the delay line, while the "
+     "chroma, taken off ahead of it, still reaches the demodulators: the colours show as soft blotches "
+     "with none of the picture's detail, the sound unharmed.",
+     picture("Option1", "Comb filter & 2nd video amplifier")},
     {"contrast-low", "contrast-control", "setting", "low", Weak,
      "The Contrast control is set too low: the luminance amplifier's gain is small and the picture looks "
-     "flat "
-     "and faint on a bright raster.", picture("Option9", "Contrast control too low")},
+     "flat and faint. Turned up to make up for it, the brightness lifts the blacks until the retrace "
+     "lines show as slanting white lines.", picture("Option9", "Contrast control too low"),
+     {.raster = Raster::TooBright}},
     {"delay-line-termination-open", "delay-line", "terminating resistors", "open", Distorted,
-     "An open terminating resistor lets the delay line ring: edges trail to the right and the picture looks "
-     "smeared.", picture("Option1", "Delay line"), {.content = Content::Smear}},
+     "An open terminating resistor leaves the delay line unmatched: the signal reflects from its far end "
+     "and comes back, so a ghost or ringing edge stands close beside each outline.",
+     picture("Option1", "Delay line"), {.content = Content::Ghost}},
     {"third-video-open", "third-video-amplifier", "amplifier transistor", "open", Missing,
-     "The 3rd video amplifier's transistor is open, so the drivers get no luminance: a lit raster with no "
-     "picture.", picture("Option1", "3rd video amplifier & brightness control")},
+     "The 3rd video amplifier's transistor is open, so the drivers get no luminance: the colours show as "
+     "soft blotches without detail, and since the stage is DC-coupled to the drivers their bias moves and "
+     "the whole screen turns brighter or darker.", picture("Option1", "3rd video amplifier & brightness control"),
+     {.brightnessShifted = true}},
     {"brightness-high", "brightness-control", "setting", "high", Distorted,
      "The Brightness control is set too high: blacks turn gray, the picture is washed out and the retrace "
      "lines "
@@ -226,10 +257,10 @@ constexpr Fault kFaults[] = {
      "The color killer control is set too far toward kill, so the killer cuts the colour even on good colour "
      "stations.", colour("Option1", "Adjust color killer circuit"), {.colour = Colour::None}},
     {"burst-gate-open", "burst-gate", "gate transistor", "open", Missing,
-     "The burst gate's transistor is open, so no burst reaches the phase detector: the colour oscillator "
-     "runs free and the colours float across the picture in rainbow bands. On many sets the killer cuts the "
-     "colour "
-     "instead.", colour("Option5", "Burst gate"), {.colour = Colour::Unlocked}},
+     "The burst gate's transistor is open, so no burst reaches the phase detector or the killer: the "
+     "killer, seeing no burst, turns the colour off and the picture is black and white. Were the colour "
+     "let through, the free-running oscillator would float it in rainbow bands.",
+     colour("Option5", "Burst gate")},
     {"phase-detector-diodes-leaky", "color-phase-detector", "detector diodes", "leaky", Distorted,
      "Leaky detector diodes give a correction voltage that no longer follows the burst: the oscillator "
      "drifts "
@@ -244,28 +275,28 @@ constexpr Fault kFaults[] = {
      {.colour = Colour::Unlocked}},
     {"tint-misadjusted", "tint-control", "setting", "misadjusted", Distorted,
      "The Tint control is set far off: every colour is turned around the colour wheel and faces look green "
-     "or "
-     "purple.", colour("Option6"), {.colour = Colour::WrongHues}},
+     "or purple, while grey stays grey. Only the Tint control turns every hue, and within its range of about "
+     "30 to 45 degrees.", colour("Option6"), {.colour = Colour::WrongHues}},
     {"phase-shift-capacitor-drifted", "phase-shift-network", "capacitors", "drifted", Distorted,
      "A drifted capacitor puts one demodulator's reference at the wrong angle: some colours right and others "
      "wrong, and no setting of the Tint control corrects them all.", colour("Option1", "Phase shift network"),
-     {.colour = Colour::WrongHues}},
+     {.colour = Colour::AxisShifted}},
     {"demodulator-ic-dead", "color-demodulators", "demodulator IC", "dead", Missing,
      "The demodulator IC has failed: no colour difference signals reach the drivers and the picture is black "
      "and white.", colour("Option1", "Color demodulators")},
     {"r-y-demodulator-dead", "color-demodulators", "R-Y demodulator", "dead", Missing,
      "The R-Y demodulator gives no output, so the red gun gets the luminance alone. White and the grey "
-     "scale stay right, but reds come out pale and greyish and every hue shifts away from red; a dead R-Y "
-     "stage stuck at a wrong DC level would tint the whole screen instead.", colour("Option10"),
-     {.colour = Colour::WrongHues}},
+     "scale stay right, but reds and skin tones come out pale and greyish: a loss of red in the picture. "
+     "A dead R-Y stage stuck at a wrong DC level would tint the whole screen instead.", colour("Option10"),
+     {.colour = Colour::PaleReds}},
     {"g-y-matrix-dead", "color-demodulators", "G-Y matrix", "dead", Missing,
      "No G-Y reaches the green drive, so the green gun gets the luminance alone: white stays white, but "
-     "greens come out pale and hues shift. Most sets make G-Y by matrixing R-Y and B-Y, so with those two "
-     "good the fault is in the matrix.", colour("Option11"), {.colour = Colour::WrongHues}},
+     "greens come out pale, a loss of green in the picture. Most sets make G-Y by matrixing R-Y and B-Y, so "
+     "with those two good the fault is in the matrix.", colour("Option11"), {.colour = Colour::PaleGreens}},
     {"b-y-demodulator-dead", "color-demodulators", "B-Y demodulator", "dead", Missing,
      "The B-Y demodulator gives no output, so the blue gun gets the luminance alone. White and the grey "
-     "scale stay right, but blues come out pale and greyish and every hue shifts away from blue.",
-     colour("Option12"), {.colour = Colour::WrongHues}},
+     "scale stay right, but blues and yellows come out pale and greyish: a loss of blue in the picture.",
+     colour("Option12"), {.colour = Colour::PaleBlues}},
     {"red-driver-open", "rgb-drivers", "red driver transistor", "open", Missing,
      "The red driver has stopped conducting, so the red gun is cut off: the screen has no red and looks "
      "cyan.",

@@ -50,6 +50,8 @@ Design frmTrainer::design() const
             frame("fraIsolation", "Isolation transformer", 12000, 4200, 2760, 1020).bold(8.25),
             option("optIsolationOut", "Out of circuit", 180, 300, 2400, 285).in("fraIsolation"),
             option("optIsolationIn", "Switched in", 180, 630, 2400, 285).in("fraIsolation"),
+            command("cmdDischarge", "Unplug and discharge", 12000, 5820, 2760, 375)
+                .says("Unplug the set, discharge the filter capacitor and the anode, confirm with the meter"),
             combo("cboStage", "Choose the faulty stage", 6000, 8820, 4320, 345)
                 .items(stageNames)
                 .says("Faulty stage"),
@@ -62,7 +64,7 @@ Design frmTrainer::design() const
             textArea("txtReadings", "", 120, 8655, 5760, 1680)
                 .readOnly()
                 .says("Readings, in the order taken"),
-            label("lblResult", "", 12000, 5820, 2760, 4080).says("Result"),
+            label("lblResult", "", 12000, 6240, 2760, 3660).says("Result"),
             command("cmdNote", "Bench note", 12000, 9960, 1320, 375).hidden(),
             command("cmdReturn", "Return", 13440, 9960, 1320, 375).bold(8.25),
         };
@@ -114,6 +116,7 @@ void frmTrainer::wire()
     connect(optIsolationOut(), &OptionButton::Click, this, &frmTrainer::Isolation_Click);
     connect(cmdStage(), &CommandButton::Click, this, &frmTrainer::cmdStage_Click);
     connect(cmdCheck(), &CommandButton::Click, this, &frmTrainer::cmdCheck_Click);
+    connect(cmdDischarge(), &CommandButton::Click, this, &frmTrainer::cmdDischarge_Click);
     connect(cmdPart(), &CommandButton::Click, this, &frmTrainer::cmdPart_Click);
     connect(cmdNote(), &CommandButton::Click, this, &frmTrainer::cmdNote_Click);
     connect(cmdProgress(), &CommandButton::Click, this, &frmTrainer::cmdProgress_Click);
@@ -233,9 +236,24 @@ void frmTrainer::cmdCheck_Click()
     if (!m_exercise || cboPart()->ListIndex() < 0)
         return;
     const PartCheck check = m_exercise->checkPart(cboPart()->currentText());
+    if (!check.refusal.isEmpty()) {
+        txtReadings()->appendPlainText(check.refusal);
+        return;
+    }
     txtReadings()->appendPlainText(
         QStringLiteral("%1, out of circuit, power off: %2 %3.")
             .arg(stageTitle(m_exercise->record().stageNamed), check.part, check.finding));
+}
+
+// Unplugs the set and discharges it for the part checks; the set stays so until the next set.
+void frmTrainer::cmdDischarge_Click()
+{
+    if (!m_exercise || m_exercise->discharged())
+        return;
+    m_exercise->setDischarged(true);
+    txtReadings()->appendPlainText(
+        QStringLiteral("Unplugged; the main filter capacitor and the anode discharged through a resistor; the "
+                       "meter reads near 0 V across each."));
 }
 
 void frmTrainer::cmdPart_Click()

@@ -36,6 +36,7 @@ public:
     FW_CONTROL(CommandButton, cmdStage)
     FW_CONTROL(ComboBox, cboPart)
     FW_CONTROL(CommandButton, cmdCheck)
+    FW_CONTROL(CommandButton, cmdDischarge)
     FW_CONTROL(CommandButton, cmdPart)
     FW_CONTROL(Label, lblResult)
     FW_CONTROL(CommandButton, cmdNote)
@@ -63,6 +64,7 @@ private:
     void Stage_Measure(const QString& stage);
     void cmdStage_Click();
     void cmdCheck_Click();
+    void cmdDischarge_Click();
     void cmdPart_Click();
     void cmdNote_Click();
     void cmdProgress_Click();

@@ -41,6 +41,7 @@ enum class Distortion {
     Beat,        // a beat riding on it (the 4.5 MHz sound beat on video)
     OffFrequency,// the right shape at the wrong rate
     Intermittent,// coming and going: a supply starting and stopping
+    Shifted,     // the right shape and rate at the wrong level or phase (a black level, a reference's angle)
 };
 
 enum class Probe { X1 = 1, X10 = 10, X100 = 100 };

@@ -6,6 +6,7 @@
 #include "diagrams/frmLVPower.h"
 #include "runtime/controls.h"
 #include "runtime/notes.h"
+#include "trainer/setmodel.h"
 
 #include <QSet>
 #include <QTextDocument>
@@ -81,6 +82,18 @@ Design shownTable(const Diagram& d)
     return table;
 }
 
+// What a control measures: a box the set's model knows as a test point of its own within its stage (the box
+// text is the point's name, "1st Vertical deflection amplifier") measures that point; every other control
+// its area's stage.
+QString pointAt(const QString& screen, const Ctl& c)
+{
+    const QString stage = areanotes::areaAt(screen, c.name);
+    for (const QString& point : trainer::testPoints(stage))
+        if (QString(c.text).simplified() == trainer::pointTitle(point))
+            return point;
+    return stage;
+}
+
 bool pointable(Kind kind)
 {
     return kind == Kind::Label || kind == Kind::TextArea || kind == Kind::TextBox || kind == Kind::Picture;
@@ -96,8 +109,8 @@ MeasuringView::MeasuringView(const QStringList& stages, QWidget* parent) : QTabW
         const Diagram& d = diagram(i);
         const QString screen = QString::fromLatin1(d.screen);
         for (const Ctl& c : shownTable(d))
-            if (const QString stage = areanotes::areaAt(screen, c.name);
-                pointable(c.kind) && measurable.contains(stage) && !m_pageOf.contains(stage))
+            if (const QString stage = pointAt(screen, c);
+                pointable(c.kind) && measurable.contains(trainer::pointStage(stage)) && !m_pageOf.contains(stage))
                 m_pageOf.insert(stage, i);
         auto* page = new QWidget;
         page->setObjectName(screen);
@@ -138,7 +151,7 @@ void MeasuringView::buildPage(int index)
     attachNotes(screen, controls);
     // In design order, so that the keyboard meets the stages as the diagram lists them.
     for (const Ctl& c : table) {
-        const QString stage = areanotes::areaAt(screen, c.name);
+        const QString stage = pointAt(screen, c);
         QWidget* control = controls.value(c.name);
         if (!control || m_pageOf.value(stage, -1) != index)
             continue;

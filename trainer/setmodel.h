@@ -11,6 +11,7 @@
 #include "trainer/appearance.h"
 #include "trainer/instrument.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -77,10 +78,26 @@ QStringList needs(QAnyStringView stage);
 // and the regulated rails, whose regulators take the raw B+'s ripple out.
 QStringList strictNeeds(QAnyStringView stage);
 
+// The stages whose output a stage loads: a short in one of them pulls the stage's rail down through its
+// protection (the regulator's limit, the fusible resistor), an open one leaves its drive without the load.
+QStringList loadedBy(QAnyStringView stage);
+
+// What a faulty reading at a stage keeps suspect: the stage, everything it needs, and the loads of each of
+// those (a rail read low may be pulled down by its load's short).
+QSet<QString> keptByFaultyReading(QAnyStringView stage);
+
+// The boxes of the diagrams that measure a point of their own within a stage (the 1st vertical amplifier,
+// each video driver); a stage's own id measures its output.
+QStringList testPoints(QAnyStringView stage);
+// The stage a test point belongs to: the id itself for a stage, empty for an unknown id.
+QString pointStage(QAnyStringView point);
+// A test point's box as the diagram names it ("Red video driver"); empty for a stage's own id.
+QString pointTitle(QAnyStringView point);
+
 // What a measurement shows. `stage` is the area id measured; the texts are what the student reads.
 struct Reading
 {
-    QString stage;
+    QString stage;      // the stage the test point belongs to
     QString quantity;   // what was measured ("Vertical output to the yoke")
     QString instrument; // with what ("scope", "meter, DC volts", "high-voltage probe")
     QString where;      // where the probe goes ("yoke plug, vertical pins, to cold ground")
@@ -99,6 +116,7 @@ struct PartCheck
     QString finding; // what the check shows, said of the part ("found open", "checks good")
     bool failed;
     std::optional<MeterFace> ohms; // the ohmmeter's figure, where the check is a resistance reading
+    QString refusal;               // why the check was not made; empty when it was
 };
 
 // The set on the bench with its hidden fault (none: a working set).
@@ -116,8 +134,8 @@ public:
     // What the set shows and sounds like.
     Appearance appearance() const;
 
-    // The reading at a stage's output; nothing for an unknown stage.
-    std::optional<Reading> measure(QAnyStringView stage) const;
+    // The reading at a stage's output or at a test point of its own; nothing for an unknown id.
+    std::optional<Reading> measure(QAnyStringView point) const;
 
     // The suspect parts of a stage, as the stage's note names its culprits.
     QStringList parts(QAnyStringView stage) const;

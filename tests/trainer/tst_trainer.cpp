@@ -192,13 +192,16 @@ void tst_trainer::anExercise()
         part = rightPart ? QString::fromUtf8(fault.part)
                          : parts.at(parts.indexOf(QString::fromUtf8(fault.part)) == 0 ? 1 : 0);
         choose(t.cboPart(), static_cast<int>(parts.indexOf(part)));
+        click(t.cmdCheck()); // still plugged in: refused, and a slip
+        QVERIFY2(lastReading(t).contains(QStringLiteral("discharge")), qPrintable(lastReading(t)));
+        click(t.cmdDischarge());
         click(t.cmdCheck());
-        QCOMPARE(static_cast<int>(readings(t).size()), 3);
+        QCOMPARE(static_cast<int>(readings(t).size()), 5);
         QVERIFY(lastReading(t).contains(part));
         click(t.cmdPart());
     }
     click(box); // once the answer is given, a stage only shows
-    QCOMPARE(readings(t).size(), rightStage ? 3 : 2);
+    QCOMPARE(readings(t).size(), rightStage ? 5 : 2);
     QVERIFY2(t.lblResult()->text().startsWith(verdict), qPrintable(t.lblResult()->text()));
     QVERIFY(t.lblResult()->text().contains(QString::fromUtf8(fault.explanation)));
     QVERIFY(!t.cmdStage()->isEnabled());
@@ -210,14 +213,16 @@ void tst_trainer::anExercise()
     const std::vector<ExerciseRecord> recorded = store.exercises();
     const ExerciseRecord& record = recorded.back();
     QCOMPARE(record.faultId, QString::fromLatin1(fault.id));
-    QCOMPARE(record.safetySlips, 1);
+    QCOMPARE(record.safetySlips, rightStage ? 2 : 1);
     QCOMPARE(record.readings.size(), size_t(2));
+    QCOMPARE(t.exercise()->record().checks.size(), size_t(rightStage ? 1 : 0));
     QCOMPARE(record.stageNamed, named);
     QCOMPARE(record.partNamed, part);
     QCOMPARE(record.right, rightStage && rightPart);
 }
 
-// From the tab bar, Tab walks each diagram's stages and Enter measures each: every stage of the set.
+// From the tab bar, Tab walks each diagram's stages and Enter measures each: every stage of the set, and
+// every box that measures a point of its own within its stage.
 void tst_trainer::everyStageMeasuredByKeyboard()
 {
     ProgramScope program;
@@ -246,7 +251,9 @@ void tst_trainer::everyStageMeasuredByKeyboard()
             QTest::keyClick(focused(), Qt::Key_Tab);
         }
     }
-    const QStringList all = stages();
+    QStringList all = stages();
+    for (const QString& stage : stages())
+        all << testPoints(stage);
     QCOMPARE(measured, QSet<QString>(all.begin(), all.end()));
     QCOMPARE(static_cast<int>(readings(t).size()), static_cast<int>(t.exercise()->record().readings.size()));
 }

@@ -130,7 +130,11 @@ void tst_trainerexercise::naming()
                     part = p;
             if (part.isEmpty()) // a stage with one suspect part has no wrong one to name
                 continue;
+            QCOMPARE(exercise.checkPart(part).failed, false); // refused: the set is not discharged
+            QCOMPARE(exercise.record().safetySlips, 1);
+            exercise.setDischarged(true);
             QCOMPARE(exercise.checkPart(part).failed, rightPart);
+            QCOMPARE(exercise.record().checks.size(), size_t(1));
             exercise.namePart(part, kStart.addSecs(95));
         }
         const ExerciseRecord& record = exercise.record();

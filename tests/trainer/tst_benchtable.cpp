@@ -1,0 +1,143 @@
+// What a bench technician sees with each fault of the catalogue, written from servicing practice: the words
+// the symptom must and must not say, the standby light, the readings that must read wrong and those that
+// must read as a working set's. The set's model must agree with every row.
+
+#include "trainer/appearance.h"
+#include "trainer/setmodel.h"
+
+#include <QTest>
+
+using namespace trainer;
+
+namespace {
+using L = QStringList;
+
+QStringList tabled; // the faults the table has a row for
+
+void row(const char* id, const L& say, const L& notSay, const L& abnormal, const L& normal, bool light = true)
+{
+    tabled << QString::fromLatin1(id);
+    QTest::newRow(id) << QString::fromLatin1(id) << say << notSay << abnormal << normal << light;
+}
+
+const L kDead{"dead"};
+} // namespace
+
+class tst_benchtable : public QObject
+{
+    Q_OBJECT
+private slots:
+    void aTechnicianSees_data();
+    void aTechnicianSees();
+    void everyFaultHasItsRow();
+};
+
+void tst_benchtable::aTechnicianSees_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QStringList>("say");
+    QTest::addColumn<QStringList>("notSay");
+    QTest::addColumn<QStringList>("abnormal");
+    QTest::addColumn<QStringList>("normal");
+    QTest::addColumn<bool>("light");
+    // clang-format off
+    row("ac-mains-fuse", kDead, {}, {"ac-mains-input", "low-voltage-supply", "switching-supply"}, {"antenna-signal"}, false);
+    row("low-voltage-fusible", kDead, {}, {"low-voltage-supply", "voltage-regulator"}, {"ac-mains-input", "switching-supply"});
+    row("low-voltage-filter", {"hum"}, {"rolls"}, {"low-voltage-supply"}, {"ac-mains-input", "voltage-regulator"});
+    row("regulator-pass-open", kDead, {}, {"voltage-regulator", "horizontal-output", "scan-derived-supply"}, {"low-voltage-supply"});
+    row("sync-coupling-leaky", {"rolls", "torn", "black and white"}, {"snow"}, {"sync-separator", "vertical-oscillator", "horizontal-oscillator"}, {"video-amplifier", "noise-canceller"});
+    row("vertical-oscillator-stopped", {"horizontal line"}, {}, {"vertical-oscillator", "vertical-amplifier"}, {"sync-separator", "horizontal-output"});
+    row("vertical-oscillator-timing", {"rolls"}, {"torn"}, {"vertical-oscillator"}, {"sync-separator", "horizontal-oscillator"});
+    row("vertical-hold-misadjusted", {"rolls"}, {"torn"}, {"vertical-hold", "vertical-oscillator"}, {"sync-separator"});
+    row("vertical-output-dead", {"horizontal line"}, {}, {"vertical-amplifier", "vertical-yoke"}, {"vertical-amplifier-1", "vertical-oscillator"});
+    row("vertical-feedback-dried", {"squeezed"}, {"horizontal line"}, {"vertical-amplifier", "vertical-amplifier-1"}, {"vertical-oscillator"});
+    row("vertical-coupling-dried", {"unevenly"}, {"folded"}, {"vertical-amplifier"}, {"vertical-amplifier-1", "vertical-oscillator"});
+    row("vertical-boost-capacitor-dried", {"folded"}, {"horizontal line"}, {"vertical-amplifier"}, {"vertical-amplifier-1", "vertical-oscillator"});
+    row("vertical-linearity-misadjusted", {"squeezed"}, {}, {"vertical-linearity", "vertical-amplifier"}, {"vertical-oscillator"});
+    row("vertical-size-low", {"short"}, {"rolls"}, {"vertical-size", "vertical-amplifier"}, {"vertical-oscillator"});
+    row("vertical-yoke-open", {"horizontal line"}, {}, {"vertical-yoke", "vertical-amplifier"}, {"vertical-amplifier-1", "vertical-oscillator"});
+    row("afc-diodes-leaky", {"will not lock", "black and white"}, {"screen is dark"}, {"horizontal-afc", "horizontal-oscillator", "burst-gate"}, {"sync-separator", "hv-rectifier", "scan-derived-supply"});
+    row("horizontal-oscillator-timing", {"slanting bars", "black and white"}, {"screen is dark"}, {"horizontal-oscillator", "horizontal-output"}, {"sync-separator", "hv-rectifier"});
+    row("horizontal-hold-misadjusted", {"slanting bars", "black and white"}, {"screen is dark"}, {"horizontal-hold", "horizontal-oscillator"}, {"sync-separator", "hv-rectifier"});
+    row("horizontal-driver-open", kDead, {}, {"horizontal-driver", "horizontal-output", "scan-derived-supply"}, {"horizontal-oscillator", "voltage-regulator"});
+    row("horizontal-output-shorted", kDead, {}, {"damper", "horizontal-output", "hv-rectifier"}, {"horizontal-driver", "low-voltage-supply", "switching-supply"});
+    row("damper-shorted", kDead, {}, {"damper", "horizontal-output", "hv-rectifier"}, {"horizontal-driver", "low-voltage-supply", "switching-supply"});
+    row("hold-down-scr-leaky", kDead, {}, {"hv-hold-down", "horizontal-driver"}, {"horizontal-oscillator", "voltage-regulator"});
+    row("hv-regulator-open", {"swells"}, {"screen is dark"}, {"hv-regulator", "hv-rectifier"}, {"horizontal-output", "scan-derived-supply"});
+    row("tripler-open", {"screen is dark", "sound is normal"}, {}, {"hv-rectifier", "picture-tube"}, {"horizontal-output", "scan-derived-supply"});
+    row("pincushion-transformer-shorted", {"bow"}, {"narrow"}, {"pincushion"}, {"horizontal-output", "vertical-amplifier"});
+    row("tube-heater-open", {"screen is dark", "sound is normal"}, {}, {"picture-tube"}, {"hv-rectifier", "horizontal-output"});
+    row("uhf-mixer-open", {"snow", "hiss"}, {"buzz"}, {"uhf-tuner", "video-detector"}, {"linear-supply", "antenna-signal"});
+    row("vhf-rf-weak", {"snow", "hiss"}, {"buzz"}, {"vhf-tuner", "video-detector"}, {"uhf-tuner", "linear-supply"});
+    row("first-if-preamplifier-open", {"no picture", "no sound"}, {}, {"first-video-if", "video-detector"}, {"vhf-tuner"});
+    row("if-ic-weak", {"faint", "hiss"}, {"buzz"}, {"video-if-amplifiers", "video-detector"}, {"first-video-if"});
+    row("video-detector-coil-mistuned", {"bars", "buzz"}, {"snow"}, {"video-detector"}, {"video-if-amplifiers"});
+    row("agc-control-high", {"negative", "buzz"}, {"torn", "hold", "snow"}, {"agc", "video-if-amplifiers"}, {"antenna-signal", "linear-supply"});
+    row("agc-control-low", {"snow", "hiss"}, {"buzz"}, {"agc", "delayed-agc", "vhf-tuner"}, {"antenna-signal"});
+    row("sound-takeoff-open", {"no sound"}, {"snow"}, {"sound-if-detector", "audio-amplifier"}, {"video-detector"});
+    row("sound-if-ic-dead", {"no sound"}, {}, {"sound-if-amplifier"}, {"sound-if-detector"});
+    row("sound-detector-mistuned", {"buzz"}, {}, {"sound-detector"}, {"sound-if-amplifier"});
+    row("audio-ic-dead", {"no sound"}, {}, {"audio-amplifier"}, {"sound-detector", "scan-derived-supply"});
+    row("speaker-voice-coil-open", {"no sound"}, {}, {"loudspeaker"}, {"audio-amplifier"});
+    row("speaker-cone-torn", {"distorted"}, {}, {"loudspeaker"}, {"audio-amplifier"});
+    row("comb-amplifier-open", {"detail"}, {"carries no picture"}, {"comb-filter", "third-video-amplifier"}, {"chroma-amplifiers", "video-amplifier"});
+    row("contrast-low", {"faint", "retrace"}, {"buried in snow"}, {"contrast-control", "third-video-amplifier"}, {"video-amplifier", "chroma-amplifiers"});
+    row("delay-line-termination-open", {"ghost"}, {"smeared"}, {"delay-line"}, {"comb-filter"});
+    row("third-video-open", {"detail"}, {"carries no picture"}, {"third-video-amplifier"}, {"delay-line", "chroma-amplifiers"});
+    row("brightness-high", {"too bright"}, {}, {"brightness-control", "third-video-amplifier"}, {"delay-line"});
+    row("chroma-ic-dead", {"black and white"}, {}, {"chroma-amplifiers", "color-demodulators"}, {"burst-gate", "color-oscillator"});
+    row("color-control-low", {"black and white"}, {}, {"color-control", "chroma-amplifiers"}, {"burst-gate"});
+    row("acc-diodes-open", {"black and white"}, {}, {"acc", "chroma-amplifiers"}, {"burst-gate"});
+    row("acc-control-low", {"black and white"}, {}, {"acc-control", "acc"}, {"burst-gate"});
+    row("killer-transistor-leaky", {"black and white"}, {}, {"color-killer", "chroma-amplifiers"}, {"burst-gate", "color-oscillator"});
+    row("killer-control-misadjusted", {"black and white"}, {}, {"color-killer-control", "color-killer"}, {"burst-gate"});
+    row("burst-gate-open", {"black and white"}, {"rainbow"}, {"burst-gate", "color-killer"}, {"comb-filter", "horizontal-output"});
+    row("phase-detector-diodes-leaky", {"rainbow"}, {"black and white"}, {"color-phase-detector", "color-oscillator"}, {"burst-gate"});
+    row("oscillator-crystal-dead", {"black and white"}, {}, {"color-oscillator", "color-demodulators"}, {"burst-gate", "chroma-amplifiers"});
+    row("oscillator-trimmer-drifted", {"rainbow"}, {"black and white"}, {"color-oscillator"}, {"burst-gate"});
+    row("tint-misadjusted", {"every hue"}, {"black and white"}, {"tint-control", "phase-shift-network"}, {"color-oscillator"});
+    row("phase-shift-capacitor-drifted", {"one family"}, {"every hue"}, {"phase-shift-network"}, {"color-oscillator"});
+    row("demodulator-ic-dead", {"black and white"}, {}, {"color-demodulators"}, {"chroma-amplifiers"});
+    row("r-y-demodulator-dead", {"reds", "grey"}, {"every hue"}, {"color-demodulators"}, {"chroma-amplifiers", "phase-shift-network"});
+    row("g-y-matrix-dead", {"greens", "grey"}, {"every hue"}, {"color-demodulators"}, {"chroma-amplifiers", "phase-shift-network"});
+    row("b-y-demodulator-dead", {"blues", "grey"}, {"every hue"}, {"color-demodulators"}, {"chroma-amplifiers", "phase-shift-network"});
+    row("red-driver-open", {"no red"}, {}, {"red-driver"}, {"green-driver", "blue-driver", "third-video-amplifier"});
+    row("green-driver-open", {"no green"}, {}, {"green-driver"}, {"red-driver", "blue-driver"});
+    row("blue-driver-open", {"no blue"}, {}, {"blue-driver"}, {"red-driver", "green-driver"});
+    // clang-format on
+}
+
+void tst_benchtable::aTechnicianSees()
+{
+    QFETCH(QString, id);
+    QFETCH(QStringList, say);
+    QFETCH(QStringList, notSay);
+    QFETCH(QStringList, abnormal);
+    QFETCH(QStringList, normal);
+    QFETCH(bool, light);
+    const Fault* fault = findFault(id);
+    QVERIFY2(fault, qPrintable(id));
+    const Set set(fault);
+    const Appearance a = set.appearance();
+    const QString words = describe(a);
+    for (const QString& w : say)
+        QVERIFY2(words.contains(w, Qt::CaseInsensitive), qPrintable(w + " | " + words));
+    for (const QString& w : notSay)
+        QVERIFY2(!words.contains(w, Qt::CaseInsensitive), qPrintable(w + " | " + words));
+    QCOMPARE(a.standbyLight, light);
+    for (const QString& point : abnormal)
+        QVERIFY2(!set.measure(point)->normal, qPrintable(point));
+    for (const QString& point : normal)
+        QVERIFY2(set.measure(point)->normal, qPrintable(point));
+}
+
+// A fault added to the catalogue without its row is a lesson nobody checked.
+void tst_benchtable::everyFaultHasItsRow()
+{
+    QVERIFY(!tabled.isEmpty());
+    for (const Fault& f : faults())
+        QVERIFY2(tabled.contains(QString::fromLatin1(f.id)), f.id);
+}
+
+QTEST_GUILESS_MAIN(tst_benchtable)
+#include "tst_benchtable.moc"
