@@ -187,16 +187,17 @@ double voltsAt(const ScopeTrace& trace, double seconds)
 std::vector<Span> traceColumns(const ScopeTrace& trace, int columns, double start)
 {
     std::vector<Span> spans(static_cast<size_t>(std::max(columns, 0)));
-    constexpr int kSamples = 6; // in each column, its right edge included to join the next
+    constexpr int kSamples = 4; // in each column; its right edge is the next column's left, shared
     const double step = kDivisionsAcross * trace.secondsPerDiv / (std::max(columns, 1) * kSamples);
+    auto y = static_cast<float>(divisionsAt(trace, start));
     for (int c = 0; c < columns; ++c) {
-        float low = kDivisionsUp, high = -kDivisionsUp;
-        for (int i = 0; i <= kSamples; ++i) {
-            const auto y = static_cast<float>(divisionsAt(trace, start + (c * kSamples + i) * step));
-            low = std::min(low, y);
-            high = std::max(high, y);
+        Span span{y, y};
+        for (int i = 1; i <= kSamples; ++i) {
+            y = static_cast<float>(divisionsAt(trace, start + (c * kSamples + i) * step));
+            span.low = std::min(span.low, y);
+            span.high = std::max(span.high, y);
         }
-        spans[static_cast<size_t>(c)] = {low, high};
+        spans[static_cast<size_t>(c)] = span;
     }
     return spans;
 }
