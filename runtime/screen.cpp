@@ -283,7 +283,8 @@ void Screen::setMaximized(bool maximized)
     applyGeometry();
 }
 
-// A maximised window takes the size the window manager gives it, so it has no fixed size. The offscreen
+// A maximised window takes the size the window manager gives it, so it has no fixed size; nor has a
+// resizable one, which is only kept from shrinking below its design. The offscreen
 // platform (tests, screenshots) has no window manager, but would still resize the window to its own screen.
 void Screen::applyGeometry()
 {
@@ -293,6 +294,10 @@ void Screen::applyGeometry()
     const bool maximized = m_maximized && QGuiApplication::platformName() != QLatin1String("offscreen");
     if (maximized) {
         m_window->setMinimumSize(0, 0);
+        m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_window->resize(size);
+    } else if (isResizable()) {
+        m_window->setMinimumSize(toPixels(m_clientSize.width()), toPixels(m_clientSize.height()));
         m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         m_window->resize(size);
     } else {

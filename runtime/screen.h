@@ -81,6 +81,9 @@ protected:
     // carry a note or open a page, top to bottom and left to right, then over its buttons; a focused box,
     // knob or picture is framed just outside it.
     virtual bool isDrawing() const { return false; }
+    // A screen that lays itself out again as its window is resized: the user can resize and maximise it,
+    // never below its design size.
+    virtual bool isResizable() const { return false; }
     // Connects the controls' events to the screen's handlers; runs after every build.
     virtual void wire() {}
     virtual void Form_Load() {}

@@ -7,12 +7,16 @@
 #include "trainer/store.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QLocale>
 #include <QSaveFile>
+
+#include <algorithm>
 
 using namespace fw;
 
 namespace {
+constexpr QSize kDesign{11400, 7200}; // the design size, in twips; the window grows from it
 const QString kExportTitle = QStringLiteral("Export to CSV");
 
 // An area's title as the diagrams name it; the id itself for an area the notes do not know.
@@ -53,7 +57,7 @@ QString line(const trainer::ExerciseRecord& e)
 } // namespace
 
 frmProgress::frmProgress()
-    : Form(QStringLiteral("frmProgress"), QStringLiteral("Trainer Progress"), QSize(11400, 7200))
+    : Form(QStringLiteral("frmProgress"), QStringLiteral("Trainer Progress"), kDesign)
 {}
 
 Design frmProgress::design() const
@@ -89,11 +93,46 @@ void frmProgress::wire()
 {
     connect(cmdExport(), &CommandButton::Click, this, &frmProgress::cmdExport_Click);
     connect(cmdReturn(), &CommandButton::Click, this, &frmProgress::cmdReturn_Click);
+    window()->installEventFilter(this);
+}
+
+// Made larger, the lines reach across the window, the past exercises take the height gained, and the
+// status and buttons keep to the foot, the buttons in the middle.
+void frmProgress::layOut()
+{
+    const int dw = std::max(0, window()->width() - toPixels(kDesign.width()));
+    const int dh = std::max(0, window()->height() - toPixels(kDesign.height()));
+    int pastTop = 0;
+    for (const Ctl& c : design())
+        if (c.name == QLatin1String("lstExercises"))
+            pastTop = c.rect.top();
+    for (const Ctl& c : design()) {
+        if (!c.container.isEmpty())
+            continue;
+        QRect r(toPixels(c.rect.left()), toPixels(c.rect.top()), toPixels(c.rect.width()), toPixels(c.rect.height()));
+        if (c.kind == Kind::Button)
+            r.moveLeft(r.left() + dw / 2);
+        else if (c.rect.right() >= kDesign.width() - 400)
+            r.setWidth(r.width() + dw);
+        if (c.rect.top() == pastTop)
+            r.setHeight(r.height() + dh);
+        else if (c.rect.top() > pastTop)
+            r.moveTop(r.top() + dh);
+        control(c.name)->setGeometry(r);
+    }
+}
+
+bool frmProgress::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && isLoaded() && watched == window())
+        layOut();
+    return Form::eventFilter(watched, event);
 }
 
 void frmProgress::Form_Load()
 {
     place(*this);
+    layOut();
     trainer::Store& store = trainer::history();
     tell(lblProblem(), store.problem());
     lblProblem()->setVisible(!store.problem().isEmpty());

@@ -26,8 +26,11 @@ protected:
     fw::Design design() const override;
     void wire() override;
     void Form_Load() override;
+    bool isResizable() const override { return true; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void cmdExport_Click();
     void cmdReturn_Click();
+    void layOut();
 };

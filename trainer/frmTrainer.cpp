@@ -5,22 +5,34 @@
 #include "runtime/mainmenu.h"
 #include "runtime/notes.h"
 #include "runtime/placement.h"
+#include "runtime/services.h"
 #include "trainer/frmProgress.h"
+#include "trainer/instrumentview.h"
 #include "trainer/measuringview.h"
 #include "trainer/setpicture.h"
 #include "trainer/store.h"
 
+#include <QEvent>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QWhatsThis>
+
+#include <algorithm>
 
 using namespace fw;
 using namespace trainer;
 
 namespace {
-// Where the measuring view and the set's screen sit, in twips.
+// Where the measuring view and the set's screen sit at the design size, in twips: the diagrams on the left,
+// the set and its story in the column on the right, the readings and the naming under the diagrams.
+constexpr QSize kDesign{14880, 10440};
 constexpr QRect kView{120, 120, 11760, 8220};
 constexpr QRect kScreen{12000, 120, 2760, 2070};
+constexpr int kBand = 8400;   // the top of the band under the diagrams
+constexpr int kNaming = 6000; // the left of the naming controls in that band
+constexpr int kResult = 6240; // the top of the result in the right column
+// The size the trainer opens at where the display has room: a bench to see, not the design's minimum.
+constexpr QSizeF kRoomy{19200, 14400};
 
 QString noSet()
 {
@@ -29,7 +41,7 @@ QString noSet()
 } // namespace
 
 frmTrainer::frmTrainer()
-    : Form(QStringLiteral("frmTrainer"), QStringLiteral("Fault-Finding Trainer"), QSize(14880, 10440))
+    : Form(QStringLiteral("frmTrainer"), QStringLiteral("Fault-Finding Trainer"), kDesign)
 {}
 
 Design frmTrainer::design() const
@@ -61,9 +73,7 @@ Design frmTrainer::design() const
             command("cmdPart", "Name part", 10440, 9645, 1440, 375),
             label("lblStore", "", 6000, 9660, 4320, 675).fore(colors::darkRed).says("History"),
             label("Label2", "Readings, in the order taken", 120, 8400, 5760, 255).bold(8.25),
-            textArea("txtReadings", "", 120, 8655, 5760, 1680)
-                .readOnly()
-                .says("Readings, in the order taken"),
+            listBox("lstReadings", 120, 8655, 5760, 1680).says("Readings, in the order taken"),
             label("lblResult", "", 12000, 6240, 2760, 3660).says("Result"),
             command("cmdNote", "Bench note", 12000, 9960, 1320, 375).hidden(),
             command("cmdReturn", "Return", 13440, 9960, 1320, 375).bold(8.25),
@@ -90,6 +100,12 @@ classwork::ClassPanel* frmTrainer::classPanel()
     return m_class;
 }
 
+InstrumentView* frmTrainer::instrument()
+{
+    Load();
+    return m_instrument;
+}
+
 void frmTrainer::wire()
 {
     auto* screen = new SetScreen(window());
@@ -107,6 +123,16 @@ void frmTrainer::wire()
                         toPixels(kView.height()));
     m_view->show();
     connect(m_view, &MeasuringView::measureRequested, this, &frmTrainer::Stage_Measure);
+    m_instrument = new InstrumentView(window());
+    m_instrument->show();
+    // Each reading on rows of their own, wrapped, told apart by their shading; the list follows the newest.
+    lstReadings()->setWordWrap(true);
+    lstReadings()->setAlternatingRowColors(true);
+    lstReadings()->setTextElideMode(Qt::ElideNone);
+    lstReadings()->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    lstReadings()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(lstReadings(), &QListWidget::currentRowChanged, this, &frmTrainer::lstReadings_Change);
+    window()->installEventFilter(this);
     for (Label* text : {lblSymptom(), lblSet(), lblResult(), lblStore()}) {
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -125,7 +151,11 @@ void frmTrainer::wire()
 
 void frmTrainer::Form_Load()
 {
+    const QSizeF display = services().displaySize();
+    setWidth(std::clamp(display.width() * 0.9, double(kDesign.width()), kRoomy.width()));
+    setHeight(std::clamp(display.height() - 1200, double(kDesign.height()), kRoomy.height()));
     place(*this);
+    layOut();
     m_exercise.reset();
     cboFault()->setListIndex(0);
     openStore();
@@ -156,7 +186,9 @@ void frmTrainer::cmdNew_Click()
 // The bench as the exercise stands: the set, its supply, the isolation transformer out, no readings yet.
 void frmTrainer::showSet()
 {
-    txtReadings()->clear();
+    lstReadings()->clear();
+    m_instruments.clear();
+    m_instrument->clear();
     cboStage()->setListIndex(-1);
     cboPart()->clear();
     lblResult()->clear();
@@ -203,8 +235,10 @@ void frmTrainer::Stage_Measure(const QString& stage)
     if (m_exercise->step() != Exercise::Step::Measuring) // the stage is named: the diagrams only show now
         return;
     const Measurement taken = m_exercise->measure(stage);
-    txtReadings()->appendPlainText(taken.reading ? readingText(*taken.reading)
-                                                 : stageTitle(stage) + QStringLiteral(": ") + taken.refusal);
+    if (taken.reading)
+        addReading(readingText(*taken.reading), taken.reading->shows, taken.reading->working);
+    else
+        addReading(stageTitle(stage) + QStringLiteral(": ") + taken.refusal, {}, {});
 }
 
 void frmTrainer::cmdStage_Click()
@@ -237,12 +271,12 @@ void frmTrainer::cmdCheck_Click()
         return;
     const PartCheck check = m_exercise->checkPart(cboPart()->currentText());
     if (!check.refusal.isEmpty()) {
-        txtReadings()->appendPlainText(check.refusal);
+        addReading(check.refusal, {}, {});
         return;
     }
-    txtReadings()->appendPlainText(
-        QStringLiteral("%1, out of circuit, power off: %2 %3.")
-            .arg(stageTitle(m_exercise->record().stageNamed), check.part, check.finding));
+    addReading(QStringLiteral("%1, out of circuit, power off: %2 %3.")
+                   .arg(stageTitle(m_exercise->record().stageNamed), check.part, check.finding),
+               Instrument{.scope = std::nullopt, .meter = check.ohms}, {});
 }
 
 // Unplugs the set and discharges it for the part checks; the set stays so until the next set.
@@ -251,9 +285,10 @@ void frmTrainer::cmdDischarge_Click()
     if (!m_exercise || m_exercise->discharged())
         return;
     m_exercise->setDischarged(true);
-    txtReadings()->appendPlainText(
+    addReading(
         QStringLiteral("Unplugged; the main filter capacitor and the anode discharged through a resistor; the "
-                       "meter reads near 0 V across each."));
+                       "meter reads near 0 V across each."),
+        {}, {});
 }
 
 void frmTrainer::cmdPart_Click()
@@ -298,4 +333,97 @@ void frmTrainer::cmdReturn_Click()
 {
     fw::showMainMenu();
     Unload();
+}
+
+// A reading goes in as a row of its own, chosen, so that its instrument shows and the list scrolls to it.
+void frmTrainer::addReading(const QString& text, const Instrument& now, const Instrument& working)
+{
+    m_instruments.emplace_back(now, working);
+    auto* row = new QListWidgetItem(text, lstReadings());
+    fitReadings();
+    lstReadings()->setCurrentItem(row);
+    lstReadings()->scrollToItem(row);
+}
+
+void frmTrainer::lstReadings_Change(int row)
+{
+    if (row < 0 || row >= static_cast<int>(m_instruments.size())) {
+        m_instrument->clear();
+        return;
+    }
+    const auto& [now, working] = m_instruments[static_cast<size_t>(row)];
+    m_instrument->setInstruments(now, working);
+}
+
+// Each row as tall as its wrapped sentence, with room around it.
+void frmTrainer::fitReadings()
+{
+    ListBox* list = lstReadings();
+    const int width = list->viewport()->width();
+    const QFontMetrics metrics(list->font());
+    for (int i = 0; i < list->count(); ++i) {
+        QListWidgetItem* row = list->item(i);
+        const QRect text =
+            metrics.boundingRect(QRect(0, 0, std::max(40, width - 12), 100000), Qt::TextWordWrap, row->text());
+        row->setSizeHint(QSize(width, text.height() + 10));
+    }
+}
+
+// The window grows from its design. The diagrams keep their size; the right column widens, and the set's
+// screen with it at 4:3, as far as the height allows; the result takes the height left over, the buttons
+// under it keep to the foot. Under the diagrams the readings list grows down, the naming controls keep to
+// the foot, and the instrument takes the room between; at the design size, where there is none, it shares
+// the readings' width. Controls are placed by where the design puts them, so any control the design gains
+// moves with its neighbours.
+void frmTrainer::layOut()
+{
+    QWidget* w = window();
+    const int dw = std::max(0, w->width() - toPixels(kDesign.width()));
+    const int dh = std::max(0, w->height() - toPixels(kDesign.height()));
+    const int taller = std::min(dw * 3 / 4, dh); // how much the set's screen gains in height
+    const QRect column(toPixels(kScreen.left()), 0, toPixels(kScreen.width()) + dw, 0);
+    const int band = toPixels(kBand);
+    for (const Ctl& c : design()) {
+        if (!c.container.isEmpty())
+            continue;
+        QWidget* control = this->control(c.name);
+        QRect r(toPixels(c.rect.left()), toPixels(c.rect.top()), toPixels(c.rect.width()),
+                toPixels(c.rect.height()));
+        if (c.rect.left() >= kScreen.left()) {
+            if (c.rect.left() + c.rect.width() >= kScreen.right() && c.rect.width() >= kScreen.width())
+                r.setWidth(column.width());
+            else if (c.rect.left() + c.rect.width() >= kScreen.right())
+                r.moveLeft(r.left() + dw);
+            if (c.rect.top() < kResult)
+                r.moveTop(r.top() + taller);
+            else if (c.rect.top() == kResult)
+                r.adjust(0, taller, 0, dh);
+            else
+                r.moveTop(r.top() + dh);
+        } else if (c.rect.top() >= kBand && c.rect.left() >= kNaming) {
+            r.moveTop(r.top() + dh);
+        } else if (control == lstReadings()) {
+            r.setHeight(r.height() + dh);
+        }
+        control->setGeometry(r);
+    }
+    const int screenHeight = toPixels(kScreen.height()) + taller;
+    m_screen->setGeometry(column.left(), toPixels(kScreen.top()), screenHeight * 4 / 3, screenHeight);
+    const int gap = toPixels(120);
+    QRect list = lstReadings()->geometry();
+    if (dh >= 160) {
+        m_instrument->setGeometry(toPixels(kNaming), band, toPixels(kView.right()) - toPixels(kNaming), dh - gap);
+    } else {
+        list.setWidth(list.width() / 2 - gap / 2);
+        m_instrument->setGeometry(list.right() + gap, list.top(), list.width(), list.height());
+    }
+    lstReadings()->setGeometry(list);
+    fitReadings();
+}
+
+bool frmTrainer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && isLoaded() && watched == window())
+        layOut();
+    return Form::eventFilter(watched, event);
 }

@@ -6,9 +6,12 @@
 #include <QPointer>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 class MeasuringView;
 namespace trainer {
+class InstrumentView;
 class SetScreen;
 }
 namespace classwork {
@@ -31,7 +34,7 @@ public:
     FW_CONTROL(Label, lblSet)
     FW_CONTROL(OptionButton, optIsolationIn)
     FW_CONTROL(OptionButton, optIsolationOut)
-    FW_CONTROL(TextArea, txtReadings) // one reading to a line, in the order taken
+    FW_CONTROL(ListBox, lstReadings) // one reading to a row, in the order taken; the chosen one's instrument shows
     FW_CONTROL(ComboBox, cboStage)
     FW_CONTROL(CommandButton, cmdStage)
     FW_CONTROL(ComboBox, cboPart)
@@ -50,6 +53,8 @@ public:
     MeasuringView* view();
     // The class line: alone or for a class, the open assignments, the sign-in.
     classwork::ClassPanel* classPanel();
+    // The scope or meter of the reading chosen in the list, beside the working set's.
+    trainer::InstrumentView* instrument();
     // The exercise under way; nothing before the first "New set".
     const trainer::Exercise* exercise() const { return m_exercise ? &*m_exercise : nullptr; }
 
@@ -57,6 +62,8 @@ protected:
     fw::Design design() const override;
     void wire() override;
     void Form_Load() override;
+    bool isResizable() const override { return true; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void cmdNew_Click();
@@ -74,10 +81,17 @@ private:
     void showSet();
     void showNaming();
     void showResult();
+    void addReading(const QString& text, const trainer::Instrument& now, const trainer::Instrument& working);
+    void lstReadings_Change(int row);
+    void fitReadings();
+    void layOut();
 
     std::optional<trainer::Exercise> m_exercise;
     bool m_storeProblemShown = false;
     QPointer<MeasuringView> m_view;
     QPointer<trainer::SetScreen> m_screen;
     QPointer<classwork::ClassPanel> m_class;
+    QPointer<trainer::InstrumentView> m_instrument;
+    // Each row's instruments, now and on a working set, in the list's order.
+    std::vector<std::pair<trainer::Instrument, trainer::Instrument>> m_instruments;
 };

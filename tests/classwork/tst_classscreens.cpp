@@ -153,7 +153,8 @@ QStringList shownTexts(frmTrainer& t)
             for (int i = 0; i < combo->count(); ++i)
                 texts << combo->itemText(i);
     }
-    texts << t.txtReadings()->Text();
+    for (int i = 0; i < t.lstReadings()->count(); ++i)
+        texts << t.lstReadings()->item(i)->text();
     return texts;
 }
 

@@ -102,6 +102,7 @@ private slots:
     void exportWritesTheHistory();
     void unusableHistoryIsSaid();
     void returnGoesBackToTheTrainer();
+    void growsWithTheWindow();
 
 private:
     QTemporaryDir m_dir;
@@ -283,6 +284,25 @@ void tst_frmprogress::returnGoesBackToTheTrainer()
     click(frmProgress::get().cmdReturn());
     fw::test::settle();
     QCOMPARE(shownScreens(), QStringList{"frmTrainer"});
+}
+
+// Made larger, the past exercises take the room gained and the buttons stay in the window.
+void tst_frmprogress::growsWithTheWindow()
+{
+    QTemporaryDir folder(m_dir.filePath("XXXXXX"));
+    trainer::Store store(folder.filePath("trainer.sqlite"));
+    trainer::HistoryScope scope(store);
+    ProgramScope program;
+    frmProgress& progress = frmProgress::get();
+    progress.Show();
+    const QSize before = progress.lstExercises()->size();
+    progress.setWidth(1280 * 15);
+    progress.setHeight(1024 * 15);
+    QCOMPARE(progress.window()->size(), QSize(1280, 1024));
+    const QSize after = progress.lstExercises()->size();
+    QCOMPARE(after - before, QSize(1280, 1024) - QSize(11400 / 15, 7200 / 15));
+    for (QWidget* button : {static_cast<QWidget*>(progress.cmdExport()), static_cast<QWidget*>(progress.cmdReturn())})
+        QVERIFY(progress.window()->rect().contains(button->geometry()));
 }
 
 FW_TEST_MAIN(tst_frmprogress)

@@ -9,7 +9,9 @@
 #include "support/program.h"
 #include "trainer/frmProgress.h"
 #include "trainer/frmTrainer.h"
+#include "trainer/instrumentview.h"
 #include "trainer/measuringview.h"
+#include "trainer/setpicture.h"
 #include "trainer/store.h"
 
 #include <QAccessible>
@@ -53,11 +55,13 @@ int stageIndex(const QString& stage)
     return static_cast<int>(stages().indexOf(stage));
 }
 
-// The readings as the screen lists them, one to a line.
+// The readings as the screen lists them, one to a row.
 QStringList readings(frmTrainer& t)
 {
-    const QString text = t.txtReadings()->Text();
-    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    QStringList rows;
+    for (int i = 0; i < t.lstReadings()->ListCount(); ++i)
+        rows << t.lstReadings()->List(i);
+    return rows;
 }
 
 QString lastReading(frmTrainer& t)
@@ -104,6 +108,7 @@ private slots:
     void theHiddenFaultNeverLeaks();
     void aHistoryProblemIsSaidOnce();
     void progressAndBackKeepsTheExercise();
+    void theBenchGrowsWithTheWindow();
 };
 
 void tst_trainer::initTestCase()
@@ -317,6 +322,48 @@ void tst_trainer::progressAndBackKeepsTheExercise()
     QCOMPARE(shownScreens(), QStringList{"frmTrainer"});
     QCOMPARE(static_cast<int>(readings(t).size()), 1);
     QVERIFY(t.optIsolationIn()->Value());
+}
+
+// Made larger, the set's screen takes a third of the window and more; each reading is a row of its own,
+// the newest chosen and in sight, and choosing an earlier one shows its instrument again.
+void tst_trainer::theBenchGrowsWithTheWindow()
+{
+    ProgramScope program;
+    frmTrainer& t = openTrainer();
+    QVERIFY(t.window()->maximumWidth() > t.window()->minimumWidth()); // the window can be resized
+    t.setWidth(1280 * 15);
+    t.setHeight(1024 * 15);
+    QCOMPARE(t.window()->size(), QSize(1280, 1024));
+    QVERIFY2(t.picScreen()->width() * 3 >= 1280, qPrintable(QString::number(t.picScreen()->width())));
+    QVERIFY(t.window()->rect().contains(t.cmdReturn()->geometry()));
+    QVERIFY(!t.instrument()->geometry().intersects(t.lstReadings()->geometry()));
+
+    click(t.cmdNew());
+    click(t.optIsolationIn());
+    const QStringList measured = stages().mid(0, 12);
+    for (const QString& stage : measured) {
+        t.view()->focusStage(stage);
+        QTest::keyClick(t.view()->control(stage), Qt::Key_Return);
+    }
+    ListBox* list = t.lstReadings();
+    QCOMPARE(list->ListCount(), measured.size());
+    QCOMPARE(list->ListIndex(), list->ListCount() - 1);
+    const QRect newest = list->visualItemRect(list->item(list->ListCount() - 1));
+    QVERIFY(list->viewport()->rect().contains(newest)); // scrolled to, whole
+    const QFontMetrics metrics(list->font());
+    for (int i = 0; i < list->ListCount(); ++i) { // each row tall enough for its sentence, wrapped
+        const QRect row = list->visualItemRect(list->item(i));
+        const int lines = metrics.horizontalAdvance(list->List(i)) / row.width() + 1;
+        QVERIFY2(row.height() >= lines * metrics.lineSpacing(), qPrintable(list->List(i)));
+    }
+
+    list->setListIndex(0);
+    const Instrument shown = t.instrument()->now();
+    const Instrument first = t.exercise()->set().measure(measured.first())->shows;
+    QCOMPARE(shown.scope.has_value(), first.scope.has_value());
+    QCOMPARE(shown.meter.has_value(), first.meter.has_value());
+    if (first.scope)
+        QCOMPARE(shown.scope->peakToPeak, first.scope->peakToPeak);
 }
 
 FW_TEST_MAIN(tst_trainer)

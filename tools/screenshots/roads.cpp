@@ -34,6 +34,7 @@
 #include "classwork/frmSignIn.h"
 #include "trainer/frmProgress.h"
 #include "trainer/frmTrainer.h"
+#include "trainer/instrumentview.h"
 #include "trainer/measuringview.h"
 #include "trainer/store.h"
 
@@ -69,6 +70,31 @@ void measure(frmTrainer& t, const QString& stage)
 {
     t.view()->focusStage(stage);
     QTest::keyClick(t.view()->control(stage), Qt::Key_Return);
+}
+
+// The trainer at 1280 x 1024 with a set showing a single bright line, the isolation transformer switched
+// in, its stages measured in the diagrams' order until a reading carries what `wanted` asks of its
+// instrument; that reading stays chosen (the last one where none does).
+QWidget* trainerBench(const std::function<bool(const trainer::Instrument&)>& wanted)
+{
+    Module1::Main();
+    press(frmOne::get().Option10());
+    frmTrainer& t = frmTrainer::get();
+    t.setWidth(1280 * 15);
+    t.setHeight(1024 * 15);
+    const auto all = trainer::faults();
+    const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
+        return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
+    });
+    pick(t.cboFault(), shown == all.end() ? 1 : static_cast<int>(shown - all.begin()) + 1);
+    press(t.cmdNew());
+    press(t.optIsolationIn());
+    for (const QString& stage : t.view()->stages()) {
+        measure(t, stage);
+        if (wanted(t.instrument()->now()))
+            break;
+    }
+    return t.window();
 }
 
 // TV Dead, the isolated areas, Continue: the diagram with the seven TV Dead areas in red.
@@ -325,6 +351,13 @@ std::vector<Road> roads()
                  measure(t, stage);
              t.view()->setCurrentIndex(0);
              return t.window();
+         }},
+        // The same bench at 1280 x 1024: a reading on the scope, and one on the meter.
+        {"frmTrainer-scope", [] { return trainerBench([](const trainer::Instrument& i) { return i.scope.has_value(); }); }},
+        {"frmTrainer-meter",
+         [] {
+             return trainerBench(
+                 [](const trainer::Instrument& i) { return i.meter.has_value() && !i.scope.has_value(); });
          }},
         // The same set found: its stage measured and named, the failed part checked and named, the result.
         {"frmTrainer-result",

@@ -1,0 +1,265 @@
+#include "trainer/instrumentview.h"
+
+#include "trainer/trace.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace trainer {
+
+namespace {
+const QColor kBezel(34, 36, 38);
+const QColor kTube(10, 24, 16);
+const QColor kGrid(58, 92, 72);
+const QColor kWriting(220, 224, 226);
+const QColor kLcd(196, 208, 182);
+const QColor kDigits(20, 24, 20);
+
+QString meterCaption(MeterKind kind)
+{
+    switch (kind) {
+    case MeterKind::DcVolts:
+        return QStringLiteral("Meter, DC volts");
+    case MeterKind::AcVolts:
+        return QStringLiteral("Meter, AC volts");
+    case MeterKind::Kilovolts:
+        return QStringLiteral("High-voltage probe");
+    case MeterKind::Ohms:
+        return QStringLiteral("Ohmmeter, out of circuit");
+    }
+    return {};
+}
+
+// The tube's face at its device pixels: the graticule ruled at every division, its centre lines marked in
+// fifths, and the trace, one pixel column at a time, each column's span widened by the beam's width. Drawn
+// pixel by pixel, which is sharp at any scale and many times quicker than a painter's lines.
+QImage tubeFace(const ScopeTrace& trace, QSize pixels, double scale, bool dim)
+{
+    QImage image(pixels, QImage::Format_RGB32);
+    image.fill(kTube);
+    const int width = pixels.width(), height = pixels.height();
+    const double div = double(width) / kDivisionsAcross;
+    const QRgb grid = kGrid.rgb();
+    // The pixels through one pointer: scanLine() on each would check for a shared copy every time.
+    const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* const bits = reinterpret_cast<QRgb*>(image.bits());
+    auto set = [&](int x, int y, QRgb colour) {
+        if (x >= 0 && x < width && y >= 0 && y < height)
+            bits[y * stride + x] = colour;
+    };
+    for (int i = 0; i <= kDivisionsAcross; ++i)
+        for (int y = 0; y < height; ++y)
+            set(std::min(width - 1, static_cast<int>(std::lround(i * div))), y, grid);
+    for (int j = 0; j <= kDivisionsUp; ++j) {
+        const int y = std::min(height - 1, static_cast<int>(std::lround(j * div)));
+        std::fill_n(bits + y * stride, width, grid);
+    }
+    const int tick = std::max(1, static_cast<int>(div / 8));
+    const int cx = width / 2, cy = height / 2;
+    for (int i = 0; i <= kDivisionsAcross * 5; ++i)
+        for (int d = -tick; d <= tick; ++d)
+            set(static_cast<int>(std::lround(i * div / 5)), cy + d, grid);
+    for (int j = 0; j <= kDivisionsUp * 5; ++j)
+        for (int d = -tick; d <= tick; ++d)
+            set(cx + d, static_cast<int>(std::lround(j * div / 5)), grid);
+
+    const QRgb beam = traceColour(dim).rgb();
+    const double perDiv = double(height) / kDivisionsUp, half = 0.75 * scale, middle = height / 2.0;
+    for (const double start : sweepStarts(trace)) {
+        const std::vector<Span> spans = traceColumns(trace, width, start);
+        for (int x = 0; x < width; ++x) {
+            const Span& span = spans[static_cast<size_t>(x)];
+            const int top = std::max(0, static_cast<int>(std::floor(middle - span.high * perDiv - half)));
+            const int bottom = std::min(height, static_cast<int>(std::ceil(middle - span.low * perDiv + half)));
+            for (int y = top; y < bottom; ++y)
+                bits[y * stride + x] = beam;
+        }
+    }
+    return image;
+}
+
+QImage blank(QSize size, qreal scale)
+{
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    return image;
+}
+} // namespace
+
+QColor traceColour(bool dim)
+{
+    return dim ? QColor(78, 170, 110) : QColor(140, 255, 170);
+}
+
+QRectF scopeScreen(const QRectF& rect, const QFont& font)
+{
+    const double line = QFontMetricsF(font).height();
+    const QRectF room = rect.adjusted(6, line + 6, -6, -line - 8);
+    const double div = std::max(1.0, std::floor(std::min(room.width() / kDivisionsAcross, room.height() / kDivisionsUp)));
+    const QSizeF size(div * kDivisionsAcross, div * kDivisionsUp);
+    // Caption, screen and settings together in the middle of the rectangle, on whole pixels, so that the
+    // rules fall sharp.
+    const double spare = room.height() - size.height();
+    return QRectF(QPointF(std::round(room.center().x() - size.width() / 2), std::round(room.top() + spare / 2)),
+                  size);
+}
+
+void paintScope(QPainter& painter, const QRectF& rect, const ScopeTrace& trace, const QString& caption, bool dim)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(rect, kBezel);
+    const QRectF screen = scopeScreen(rect, painter.font());
+    const qreal scale = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    QImage face = tubeFace(trace, (screen.size() * scale).toSize(), scale, dim);
+    face.setDevicePixelRatio(scale);
+    painter.drawImage(screen.topLeft(), face);
+    painter.setPen(kWriting);
+    const double line = QFontMetricsF(painter.font()).height();
+    painter.drawText(QRectF(rect.left() + 6, screen.top() - line - 3, rect.width() - 12, line),
+                     Qt::AlignLeft | Qt::AlignVCenter, caption);
+    const QString gap = QStringLiteral("   ");
+    QString settings = voltsPerDivText(trace) + gap + timePerDivText(trace) + gap + probeText(trace.probe);
+    // On a narrow screen the probe goes on a line of its own, where there is room under it; the settings
+    // are written smaller only where there is not, never cut.
+    const double room = rect.width() - 12;
+    const QFontMetricsF metrics(painter.font());
+    if (metrics.horizontalAdvance(settings) > room && screen.bottom() + 2 * line + 6 <= rect.bottom())
+        settings = voltsPerDivText(trace) + gap + timePerDivText(trace) + QLatin1Char('\n') + probeText(trace.probe);
+    const double wide = metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), 0, settings).width();
+    if (wide > room) {
+        QFont smaller = painter.font();
+        smaller.setPointSizeF(std::max(5.0, smaller.pointSizeF() * room / wide));
+        painter.setFont(smaller);
+    }
+    painter.drawText(QRectF(rect.left() + 6, screen.bottom() + 4, rect.width() - 12, 2 * line),
+                     Qt::AlignHCenter | Qt::AlignTop, settings);
+    painter.restore();
+}
+
+void paintMeter(QPainter& painter, const QRectF& rect, const MeterFace& meter, const QString& caption)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillRect(rect, kBezel);
+    const double line = QFontMetricsF(painter.font()).height();
+    // The display: the figure large, the unit beside it, and under them a bar for the share of the range;
+    // with its caption and range, in the middle of the rectangle.
+    const QRectF room = rect.adjusted(8, line + 8, -8, -line - 10);
+    const double height = std::min(room.height(), room.width() * 0.42);
+    const QRectF lcd(room.left(), std::round(room.top() + (room.height() - height) / 2), room.width(), height);
+    painter.setPen(kWriting);
+    painter.drawText(QRectF(rect.left() + 6, lcd.top() - line - 5, rect.width() - 12, line),
+                     Qt::AlignLeft | Qt::AlignVCenter, caption);
+    QPainterPath window;
+    window.addRoundedRect(lcd, 4, 4);
+    painter.fillPath(window, kLcd);
+    QFont big = painter.font();
+    big.setPixelSize(std::max(8, static_cast<int>(lcd.height() * 0.5)));
+    big.setBold(true);
+    QFont small = painter.font();
+    small.setPixelSize(std::max(7, static_cast<int>(lcd.height() * 0.2)));
+    const QRectF figureRect = lcd.adjusted(lcd.width() * 0.04, lcd.height() * 0.06, -lcd.width() * 0.26, -lcd.height() * 0.3);
+    painter.setPen(kDigits);
+    painter.setFont(big);
+    painter.drawText(figureRect, Qt::AlignRight | Qt::AlignVCenter, meterFigure(meter));
+    painter.setFont(small);
+    painter.drawText(QRectF(figureRect.right() + lcd.width() * 0.03, figureRect.top(), lcd.width() * 0.22, figureRect.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, meter.unit);
+    const double share = std::isfinite(meter.value) && meter.fullScale > 0
+                             ? std::clamp(std::abs(meter.value) / meter.fullScale, 0.0, 1.0)
+                             : 1.0;
+    const QRectF bar(lcd.left() + lcd.width() * 0.06, lcd.bottom() - lcd.height() * 0.2, lcd.width() * 0.88,
+                     lcd.height() * 0.08);
+    painter.setPen(QPen(kDigits, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(bar);
+    painter.fillRect(QRectF(bar.topLeft(), QSizeF(bar.width() * share, bar.height())), kDigits);
+    painter.restore();
+    painter.save();
+    painter.setPen(kWriting);
+    painter.drawText(QRectF(rect.left() + 6, lcd.bottom() + 4, rect.width() - 12, line), Qt::AlignHCenter | Qt::AlignVCenter,
+                     QStringLiteral("Range ") + meterRange(meter));
+    painter.restore();
+}
+
+QImage renderScope(const ScopeTrace& trace, QSize size, qreal devicePixelRatio)
+{
+    QImage image = blank(size, devicePixelRatio);
+    QPainter painter(&image);
+    paintScope(painter, QRectF(QPointF(), size), trace, QStringLiteral("This set"));
+    return image;
+}
+
+QImage renderMeter(const MeterFace& meter, QSize size, qreal devicePixelRatio)
+{
+    QImage image = blank(size, devicePixelRatio);
+    QPainter painter(&image);
+    paintMeter(painter, QRectF(QPointF(), size), meter, meterCaption(meter.kind));
+    return image;
+}
+
+InstrumentView::InstrumentView(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picInstrument"));
+    setAccessibleName(QStringLiteral("Instrument"));
+}
+
+void InstrumentView::setInstruments(const Instrument& now, const Instrument& working)
+{
+    m_now = now;
+    m_working = working;
+    QStringList said;
+    if (now.scope)
+        said << QStringLiteral("Scope at ") + voltsPerDivText(*now.scope) + QStringLiteral(", ") +
+                    timePerDivText(*now.scope) + QStringLiteral(", ") + probeText(now.scope->probe);
+    if (now.meter)
+        said << meterCaption(now.meter->kind) + QStringLiteral(" reading ") + meterFigure(*now.meter) +
+                    QLatin1Char(' ') + now.meter->unit + QStringLiteral(" on the ") + meterRange(*now.meter) +
+                    QStringLiteral(" range");
+    setAccessibleDescription(said.join(QStringLiteral("; ")));
+    update();
+}
+
+// This set's instrument on the left, large; the working set's beside it, and a rail's meter under its
+// reference trace.
+void InstrumentView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRectF all = rect();
+    painter.fillRect(all, palette().window());
+    if (isEmpty()) {
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(all.adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                         QStringLiteral("The scope or meter of the reading chosen in the list shows here."));
+        return;
+    }
+    const double gap = 6;
+    // Too narrow for two: this set's instrument alone.
+    const bool alone = all.width() < 320;
+    const QRectF main(0, 0, alone ? all.width() : std::floor(all.width() * 0.62), all.height());
+    const QRectF side(main.right() + gap, 0, all.width() - main.width() - gap, all.height());
+    const bool meterBelow = m_now.scope && m_now.meter;
+    const QRectF sideTop(side.topLeft(), QSizeF(side.width(), meterBelow ? std::floor(side.height() * 0.58)
+                                                                         : side.height()));
+    const QRectF sideBottom(side.left(), sideTop.bottom() + gap, side.width(), side.height() - sideTop.height() - gap);
+    const QString working = QStringLiteral("Working set");
+    if (m_now.scope) {
+        paintScope(painter, main, *m_now.scope, QStringLiteral("This set"));
+        if (m_working.scope && !alone)
+            paintScope(painter, sideTop, *m_working.scope, working, true);
+        if (m_now.meter && !alone)
+            paintMeter(painter, sideBottom, *m_now.meter, meterCaption(m_now.meter->kind));
+        return;
+    }
+    paintMeter(painter, main, *m_now.meter, QStringLiteral("This set: ") + meterCaption(m_now.meter->kind));
+    if (m_working.meter && !alone)
+        paintMeter(painter, sideTop, *m_working.meter, working);
+}
+
+} // namespace trainer
