@@ -4,6 +4,7 @@
 #include "app/placement.h"
 #include "diagrams/areanotes.h"
 #include "runtime/notes.h"
+#include "runtime/services.h"
 #include "trainer/frmProgress.h"
 #include "trainer/measuringview.h"
 #include "trainer/setpicture.h"
@@ -42,28 +43,29 @@ Design frmTrainer::design() const
             stageNames << stageTitle(stage);
         return Design{
             combo("cboFault", "", 6000, 8400, 5880, 345).items(faultNames).says("Fault to hide"),
-            command("cmdNew", "New set", 12000, 5340, 1320, 375).bold(8.25),
-            command("cmdProgress", "Progress", 13440, 5340, 1320, 375).bold(8.25),
+            command("cmdNew", "&New set", 12000, 5340, 1320, 375).bold(8.25),
+            command("cmdProgress", "Pro&gress", 13440, 5340, 1320, 375).bold(8.25),
             label("lblSymptom", "", 12000, 2280, 2760, 1260).says("What the set shows and sounds like"),
             label("lblSet", "", 12000, 3600, 2760, 540).bold(8.25).says("The set's power supply"),
             frame("fraIsolation", "Isolation transformer", 12000, 4200, 2760, 1020).bold(8.25),
-            option("optIsolationOut", "Out of circuit", 180, 300, 2400, 285).in("fraIsolation"),
-            option("optIsolationIn", "Switched in", 180, 630, 2400, 285).in("fraIsolation"),
+            option("optIsolationOut", "&Out of circuit", 180, 300, 2400, 285).in("fraIsolation"),
+            option("optIsolationIn", "Switched &in", 180, 630, 2400, 285).in("fraIsolation"),
             combo("cboStage", "Choose the faulty stage", 6000, 8820, 4320, 345)
                 .items(stageNames)
                 .says("Faulty stage"),
-            command("cmdStage", "Name stage", 10440, 8805, 1440, 375),
+            command("cmdStage", "Name &stage", 10440, 8805, 1440, 375),
             combo("cboPart", "Name the stage first", 6000, 9240, 4320, 345).says("Suspect part"),
-            command("cmdCheck", "Check part", 10440, 9225, 1440, 375),
-            command("cmdPart", "Name part", 10440, 9645, 1440, 375),
+            command("cmdCheck", "Chec&k part", 10440, 9225, 1440, 375),
+            command("cmdPart", "Name p&art", 10440, 9645, 1440, 375),
             label("lblStore", "", 6000, 9660, 4320, 675).fore(colors::darkRed).says("History"),
             label("Label2", "Readings, in the order taken", 120, 8400, 5760, 255).bold(8.25),
             textArea("txtReadings", "", 120, 8655, 5760, 1680)
                 .readOnly()
                 .says("Readings, in the order taken"),
-            label("lblResult", "", 12000, 5820, 2760, 4080).says("Result"),
-            command("cmdNote", "Bench note", 12000, 9960, 1320, 375).hidden(),
-            command("cmdReturn", "Return", 13440, 9960, 1320, 375).bold(8.25),
+            label("lblNext", "", 12000, 5820, 2760, 780).bold(8.25).says("What to do next"),
+            label("lblResult", "", 12000, 6660, 2760, 3240).says("Result"),
+            command("cmdNote", "&Bench note", 12000, 9960, 1320, 375).hidden(),
+            command("cmdReturn", "&Return", 13440, 9960, 1320, 375).bold(8.25),
         };
     }();
     return table;
@@ -95,7 +97,7 @@ void frmTrainer::wire()
                         toPixels(kView.height()));
     m_view->show();
     connect(m_view, &MeasuringView::measureRequested, this, &frmTrainer::Stage_Measure);
-    for (Label* text : {lblSymptom(), lblSet(), lblResult(), lblStore()}) {
+    for (Label* text : {lblSymptom(), lblSet(), lblNext(), lblResult(), lblStore()}) {
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -108,6 +110,9 @@ void frmTrainer::wire()
     connect(cmdNote(), &CommandButton::Click, this, &frmTrainer::cmdNote_Click);
     connect(cmdProgress(), &CommandButton::Click, this, &frmTrainer::cmdProgress_Click);
     connect(cmdReturn(), &CommandButton::Click, this, &frmTrainer::cmdReturn_Click);
+    // The result takes the focus when it is given, so that a screen reader reads it.
+    lblResult()->setFocusPolicy(Qt::ClickFocus);
+    frameFocus(lblResult());
 }
 
 void frmTrainer::Form_Load()
@@ -128,8 +133,25 @@ void frmTrainer::openStore()
     }
 }
 
+// An exercise under way is lost by leaving it: the user is asked first.
+bool frmTrainer::mayLeave()
+{
+    if (!m_exercise || m_exercise->step() == Exercise::Step::Finished)
+        return true;
+    return services().Ask(QStringLiteral("Leave the exercise under way? The set on the bench and its readings "
+                                         "will be lost."),
+                          caption());
+}
+
+bool frmTrainer::QueryUnload()
+{
+    return mayLeave();
+}
+
 void frmTrainer::cmdNew_Click()
 {
+    if (!mayLeave())
+        return;
     const int chosen = cboFault()->ListIndex();
     const Fault* fault = chosen > 0 ? &faults()[static_cast<size_t>(chosen - 1)] : nullptr;
     m_exercise = Exercise::drawn(*QRandomGenerator::global(), fault, QDateTime::currentDateTimeUtc());
@@ -147,6 +169,7 @@ void frmTrainer::showSet()
     lblResult()->clear();
     cmdNote()->hide();
     optIsolationOut()->setValue(true);
+    m_view->forgetReadings();
     if (!m_exercise) {
         m_screen->setAppearance(Appearance{.power = Power::Dead});
         m_screen->setAccessibleDescription(noSet());
@@ -163,6 +186,26 @@ void frmTrainer::showSet()
     showNaming();
 }
 
+// One line says what to do next, as the exercise goes on.
+void frmTrainer::showNext()
+{
+    QString next;
+    if (!m_exercise)
+        next = QStringLiteral("Press New set to put a set on the bench.");
+    else if (m_exercise->step() == Exercise::Step::Finished)
+        next = QStringLiteral("Read the result below. New set puts another set on the bench.");
+    else if (m_exercise->step() == Exercise::Step::NamingPart)
+        next = QStringLiteral("Check the stage's suspect parts, then choose the failed one and press Name part.");
+    else if (m_exercise->lineConnected() && !m_exercise->isolated())
+        next = QStringLiteral("This chassis is live: switch in the isolation transformer, then click a stage "
+                              "on a diagram to measure it.");
+    else if (m_exercise->record().readings.empty())
+        next = QStringLiteral("Click a stage on a diagram (or Tab to it and press Enter) to measure it.");
+    else
+        next = QStringLiteral("Measure another stage, or choose the faulty stage below and press Name stage.");
+    lblNext()->setText(next);
+}
+
 // Naming goes stage first, then part: each control is offered only while it can act.
 void frmTrainer::showNaming()
 {
@@ -171,25 +214,32 @@ void frmTrainer::showNaming()
     cmdStage()->setEnabled(step == Exercise::Step::Measuring);
     for (QWidget* w : std::initializer_list<QWidget*>{cboPart(), cmdCheck(), cmdPart()})
         w->setEnabled(step == Exercise::Step::NamingPart);
+    showNext();
 }
 
 void frmTrainer::Isolation_Click()
 {
     if (m_exercise)
         m_exercise->setIsolated(optIsolationIn()->Value());
+    showNext();
 }
 
 void frmTrainer::Stage_Measure(const QString& stage)
 {
     if (!m_exercise) {
         lblResult()->setText(noSet());
+        m_view->tell(stage, noSet());
         return;
     }
     if (m_exercise->step() != Exercise::Step::Measuring) // the stage is named: the diagrams only show now
         return;
     const Measurement taken = m_exercise->measure(stage);
-    txtReadings()->appendPlainText(taken.reading ? readingText(*taken.reading)
-                                                 : stageTitle(stage) + QStringLiteral(": ") + taken.refusal);
+    const QString text =
+        taken.reading ? readingText(*taken.reading) : stageTitle(stage) + QStringLiteral(": ") + taken.refusal;
+    txtReadings()->appendPlainText(text);
+    // Said at once on the stage measured, which keeps the focus.
+    m_view->tell(stage, text);
+    showNext();
 }
 
 void frmTrainer::cmdStage_Click()
@@ -240,10 +290,11 @@ void frmTrainer::showResult()
     const ExerciseRecord& record = m_exercise->record();
     lblResult()->setText(resultText(record, m_exercise->fault()));
     if (const std::optional<areanotes::Note> note = areanotes::note(record.faultStage)) {
-        attachNote(cmdNote(), areanotes::summary(*note), note->text);
+        attachNote(cmdNote(), areanotes::summary(*note), benchNote(*note, m_exercise->lineConnected()));
         cmdNote()->show();
     }
     showNaming();
+    lblResult()->setFocus(Qt::OtherFocusReason);
     // Kept once the result is on the screen, so that the answer never waits for the disk.
     QTimer::singleShot(0, this, [this, record] {
         if (history().isOpen() && !history().record(record) && isLoaded())
@@ -265,6 +316,8 @@ void frmTrainer::cmdProgress_Click()
 
 void frmTrainer::cmdReturn_Click()
 {
+    if (!mayLeave())
+        return;
     frmOne::get().Show();
     Unload();
 }

@@ -34,6 +34,7 @@ public:
     FW_CONTROL(ComboBox, cboPart)
     FW_CONTROL(CommandButton, cmdCheck)
     FW_CONTROL(CommandButton, cmdPart)
+    FW_CONTROL(Label, lblNext) // what to do next
     FW_CONTROL(Label, lblResult)
     FW_CONTROL(CommandButton, cmdNote)
     FW_CONTROL(Label, lblStore)
@@ -46,6 +47,9 @@ public:
     MeasuringView* view();
     // The exercise under way; nothing before the first "New set".
     const trainer::Exercise* exercise() const { return m_exercise ? &*m_exercise : nullptr; }
+
+    // Asks before the close box throws away an exercise under way.
+    bool QueryUnload() override;
 
 protected:
     fw::Design design() const override;
@@ -67,6 +71,8 @@ private:
     void showSet();
     void showNaming();
     void showResult();
+    void showNext();
+    bool mayLeave();
 
     std::optional<trainer::Exercise> m_exercise;
     bool m_storeProblemShown = false;
