@@ -52,6 +52,11 @@ class AccessibleText : public QAccessibleWidget
 public:
     AccessibleText(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
 
+    QAccessible::Role role() const override
+    {
+        return pressable() ? QAccessible::Button : QAccessibleWidget::role();
+    }
+
     QString text(QAccessible::Text t) const override
     {
         const QString given = widget()->accessibleName();
@@ -122,6 +127,11 @@ QAccessibleInterface* describe(const QString& className, QObject* object)
 void offerPress(QWidget* control)
 {
     control->setProperty(kPress, true);
+    // An interface made before, as Qt's own, is made again by describe().
+    if (QAccessible::isActive())
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control);
+            made && !dynamic_cast<AccessibleText*>(made))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 void installAccessibility()

@@ -9,8 +9,10 @@ binary=$1
 here=$(dirname "$0")
 . "$here/session.sh"
 
-start_accessibility_bus
+# The display first: the accessibility bus's registry, started with the bus, types the keys a screen
+# reader's user presses into it.
 start_xvfb 1024x768
+start_accessibility_bus
 
 for road in screen-reader trainer; do
     start_program "$binary" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
