@@ -170,6 +170,8 @@ void frmTrainer::showSet()
     cmdNote()->hide();
     optIsolationOut()->setValue(true);
     m_view->forgetReadings();
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdStage(), cboPart(), cmdCheck()})
+        w->setAccessibleDescription(QString());
     if (!m_exercise) {
         m_screen->setAppearance(Appearance{.power = Power::Dead});
         m_screen->setAccessibleDescription(noSet());
@@ -249,6 +251,7 @@ void frmTrainer::cmdStage_Click()
     const int chosen = cboStage()->ListIndex();
     if (chosen < 0) {
         lblResult()->setText(QStringLiteral("Choose the faulty stage first."));
+        cmdStage()->setAccessibleDescription(lblResult()->text()); // said where the user is
         return;
     }
     m_exercise->nameStage(stages().at(chosen), QDateTime::currentDateTimeUtc());
@@ -262,6 +265,7 @@ void frmTrainer::cmdStage_Click()
     lblResult()->setText(
         QStringLiteral("That is the stage. Check its suspect parts out of circuit, power off, "
                        "then name the failed part."));
+    cboPart()->setAccessibleDescription(lblResult()->text()); // read with the list that takes the focus
     showNaming();
     cboPart()->setFocus(Qt::OtherFocusReason);
 }
@@ -271,9 +275,10 @@ void frmTrainer::cmdCheck_Click()
     if (!m_exercise || cboPart()->ListIndex() < 0)
         return;
     const PartCheck check = m_exercise->checkPart(cboPart()->currentText());
-    txtReadings()->appendPlainText(
-        QStringLiteral("%1, out of circuit, power off: %2 %3.")
-            .arg(stageTitle(m_exercise->record().stageNamed), check.part, check.finding));
+    const QString found = QStringLiteral("%1, out of circuit, power off: %2 %3.")
+                              .arg(stageTitle(m_exercise->record().stageNamed), check.part, check.finding);
+    txtReadings()->appendPlainText(found);
+    cmdCheck()->setAccessibleDescription(found); // said on the button pressed
 }
 
 void frmTrainer::cmdPart_Click()
