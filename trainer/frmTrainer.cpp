@@ -293,7 +293,11 @@ void frmTrainer::cmdPart_Click()
 void frmTrainer::showResult()
 {
     const ExerciseRecord& record = m_exercise->record();
-    lblResult()->setText(resultText(record, m_exercise->fault()));
+    // The half-split search, the result's last paragraph, goes under the readings it speaks of.
+    const QString result = resultText(record, m_exercise->fault());
+    const qsizetype search = result.lastIndexOf(QLatin1Char('\n'));
+    lblResult()->setText(result.left(search));
+    txtReadings()->appendPlainText(result.mid(search + 1));
     if (const std::optional<areanotes::Note> note = areanotes::note(record.faultStage)) {
         attachNote(cmdNote(), areanotes::summary(*note), benchNote(*note, m_exercise->lineConnected()));
         cmdNote()->show();

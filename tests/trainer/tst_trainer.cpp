@@ -212,7 +212,8 @@ void tst_trainer::anExercise()
     }
     QCOMPARE(t.window()->focusWidget(), static_cast<QWidget*>(t.lblResult())); // read out at once
     click(box); // once the answer is given, a stage only shows
-    QCOMPARE(readings(t).size(), rightStage ? 3 : 2);
+    QCOMPARE(readings(t).size(), rightStage ? 4 : 3); // and the half-split search under the readings
+    QVERIFY2(lastReading(t).startsWith(QStringLiteral("The half-split figure")), qPrintable(lastReading(t)));
     QVERIFY2(t.lblResult()->text().startsWith(verdict), qPrintable(t.lblResult()->text()));
     QVERIFY2(t.lblNext()->text().contains(QStringLiteral("result")), qPrintable(t.lblNext()->text()));
     QVERIFY(t.lblResult()->text().contains(QString::fromUtf8(fault.explanation)));
