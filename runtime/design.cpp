@@ -103,6 +103,14 @@ QWidget* create(const Ctl& c, QWidget* parent)
     }
     return nullptr;
 }
+// A caption as read aloud: "&New set" is "New set", "Tom && Jerry" is "Tom & Jerry".
+QString withoutMnemonic(QString caption)
+{
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(QLatin1Char('&'));
+    return caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
 // Every control gets a name for assistive technology: its caption or text, the prompt of a drop-down list,
 // or what the design says it is; a picture also gets a description of what it shows.
 void describe(QWidget* w, const Ctl& c)
@@ -117,8 +125,16 @@ void describe(QWidget* w, const Ctl& c)
     if (Qt::mightBeRichText(name))
         name = QTextDocumentFragment::fromHtml(name).toPlainText();
     name = name.simplified();
+    if (c.kind == Kind::Button || c.kind == Kind::Option)
+        name = withoutMnemonic(name);
     if (name.isEmpty())
         name = c.name;
+    // A label is read with the text it shows, whatever the program puts there (accessible.cpp); the name
+    // the design gives it says what it is, as its description.
+    if (c.kind == Kind::Label) {
+        w->setAccessibleDescription(c.spoken);
+        return;
+    }
     w->setAccessibleName(name);
 }
 } // namespace

@@ -4,7 +4,9 @@
 #include "runtime/pictures.h"
 #include "runtime/services.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QShortcut>
 #include <QWindow>
@@ -25,6 +27,8 @@ public:
     // Where Tab and Shift+Tab go from the window itself, when the focus starts there.
     QPointer<QWidget> firstStop;
     QPointer<QWidget> lastStop;
+    // The screen shown in the window, asked before the close box ends the program.
+    QPointer<Screen> owner;
 
 protected:
     bool focusNextPrevChild(bool next) override
@@ -39,7 +43,8 @@ protected:
     void closeEvent(QCloseEvent* event) override
     {
         event->ignore();
-        services().End();
+        if (!owner || owner->QueryUnload())
+            services().End();
     }
 
     // The platform fills an empty title bar with the program's name; a screen without a caption gets a
@@ -80,6 +85,7 @@ void Screen::Load()
     m_height = m_clientSize.height();
     m_maximized = false;
     auto* window = new ScreenWindow;
+    window->owner = this;
     window->setObjectName(name());
     window->setWindowTitle(m_caption);
     window->setWindowIcon(programIcon());
@@ -169,27 +175,35 @@ void Screen::Unload()
     Registry::instance().gone(this);
 }
 
-// Escape presses the screen's way back when it has exactly one.
+// Escape presses the screen's way back when it has exactly one (its caption read without its mnemonic).
+// Escape in an open drop-down list closes the list and does nothing more.
 void Screen::offerToKeyboard()
 {
     QList<CommandButton*> ways;
     for (QWidget* w : std::as_const(m_controls)) {
         auto* button = qobject_cast<CommandButton*>(w);
-        if (button &&
-            (button->Caption() == QLatin1String("Return") || button->Caption() == QLatin1String("Close")))
+        const QString caption = button ? QString(button->Caption()).remove(QLatin1Char('&')) : QString();
+        if (caption == QLatin1String("Return") || caption == QLatin1String("Close"))
             ways.append(button);
     }
     if (ways.size() == 1) {
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window);
         CommandButton* way = ways.first();
         connect(escape, &QShortcut::activated, way, [way] {
+            // The window's shortcut is met before an open list sees the key: the list is closed here.
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                if (auto* list = qobject_cast<QComboBox*>(popup->parentWidget()))
+                    list->hidePopup();
+                else
+                    popup->close();
+                return;
+            }
             if (way->isVisible() && way->isEnabled())
                 way->click();
         });
     }
 }
 
-namespace {
 // Reading order: rows from top to bottom, each row from left to right. A control starting above the foot of
 // every control of the row so far joins that row, so that boxes drawn a little higher or lower than their
 // neighbours, and a tall picture beside them, read as one row.
@@ -211,7 +225,6 @@ void sortForReading(QList<QWidget*>& controls)
     }
     std::stable_sort(controls.begin() + rowStart, controls.end(), byLeft);
 }
-} // namespace
 
 // The boxes, knobs and pictures with a note take the keyboard, so that Shift+F1 can show it; the captions
 // of the knobs do not, as their knobs do. The focus starts on the window itself: nothing is framed and no

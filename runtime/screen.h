@@ -49,6 +49,10 @@ public:
 
     QWidget* window(); // loads
 
+    // Asked before the window's close box ends the program: false keeps it running (an exercise under
+    // way asks the user first).
+    virtual bool QueryUnload() { return true; }
+
     // Window geometry in twips, as floating point; negative values are allowed.
     double Left() const { return m_left; }
     double Top() const { return m_top; }
@@ -105,6 +109,10 @@ private:
     QWidget* m_window = nullptr;
     QHash<QString, QWidget*> m_controls;
 };
+
+// Puts controls in reading order: rows from top to bottom, each row from left to right, by their places
+// in their window.
+void sortForReading(QList<QWidget*>& controls);
 
 // Every screen object, created on first use, and the order of the visible screens.
 class Registry

@@ -48,6 +48,15 @@ void QtServices::MsgBox(const QString& message, const QString& title)
     box.exec();
 }
 
+bool QtServices::Ask(const QString& question, const QString& title)
+{
+    Screen* active = Registry::instance().activeScreen();
+    QMessageBox box(QMessageBox::NoIcon, title, question, QMessageBox::Yes | QMessageBox::No,
+                    active && active->isLoaded() ? active->window() : nullptr);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 QString QtServices::SaveFileName(const QString& title, const QString& suggested, const QString& filter)
 {
     Screen* active = Registry::instance().activeScreen();

@@ -29,6 +29,8 @@ public:
     // Modal, with the title, the message, one OK button and no icon.
     virtual void MsgBox(const QString& message, const QString& title) = 0;
     virtual void Beep() = 0;
+    // Modal, with the title, the question and Yes and No buttons, No the default; true for Yes.
+    virtual bool Ask(const QString& question, const QString& title) = 0;
     // Prints the image of a screen's client area on the default printer, with no dialog.
     virtual PrintResult PrintForm(QWidget* client) = 0;
     // Prints a document (the circuit notes) on the default printer, with no dialog, over as many pages as
@@ -63,6 +65,7 @@ class QtServices : public Services
 public:
     void MsgBox(const QString& message, const QString& title) override;
     void Beep() override;
+    bool Ask(const QString& question, const QString& title) override;
     PrintResult PrintForm(QWidget* client) override;
     PrintResult PrintDocument(const QTextDocument& document) override;
     QString SaveFileName(const QString& title, const QString& suggested, const QString& filter) override;
@@ -83,6 +86,8 @@ public:
         QString text;
     };
     std::vector<Message> messages;
+    std::vector<Message> questions; // asked, in order
+    bool answer = true;             // what every question is answered
     int beeps = 0;
     int ends = 0;
     std::vector<QImage> printed;
@@ -94,6 +99,11 @@ public:
 
     void MsgBox(const QString& message, const QString& title) override;
     void Beep() override { ++beeps; }
+    bool Ask(const QString& question, const QString& title) override
+    {
+        questions.push_back({title, question});
+        return answer;
+    }
     PrintResult PrintForm(QWidget* client) override;
     PrintResult PrintDocument(const QTextDocument& document) override;
     QString SaveFileName(const QString& title, const QString&, const QString&) override

@@ -1,6 +1,7 @@
 #include "trainer/exercise.h"
 
 #include "diagrams/areanotes.h"
+#include "trainer/halfsplit.h"
 
 #include <QRandomGenerator>
 
@@ -151,10 +152,55 @@ QString resultText(const ExerciseRecord& record, const Fault& fault)
                                  : QStringLiteral("%1 measurements").arg(record.measurements);
     const QString slips = record.safetySlips == 1 ? QStringLiteral("1 safety slip")
                                                   : QStringLiteral("%1 safety slips").arg(record.safetySlips);
-    return QStringLiteral("%1 %2, where a half-split search needs %3; %4; %5 taken.\n%6")
-        .arg(verdict, measured)
-        .arg(record.optimum)
-        .arg(slips, duration(record.seconds), QString::fromUtf8(fault.explanation));
+    QStringList read;
+    for (const RecordedReading& r : record.readings)
+        if (!r.refused && !read.contains(r.stage))
+            read << r.stage;
+    QString text = QStringLiteral("%1 %2, where a half-split search needs %3; %4; %5 taken.\n%6")
+                       .arg(verdict, measured)
+                       .arg(record.optimum)
+                       .arg(slips, duration(record.seconds), QString::fromUtf8(fault.explanation));
+    if (record.stageNamed != record.faultStage && isControl(record.faultStage))
+        text += QLatin1Char('\n') + controlText(record.faultStage, record.stageNamed);
+    return text + QLatin1Char('\n') + halfSplitText(fault, read);
+}
+
+bool isControl(const QString& stage)
+{
+    for (const char* end : {"-control", "-hold", "-size", "-linearity"})
+        if (stage.endsWith(QLatin1String(end)))
+            return true;
+    return false;
+}
+
+QString controlText(const QString& control, const QString& named)
+{
+    QStringList fed;
+    for (const QString& stage : stages())
+        if (needs(stage).contains(control))
+            fed << stageTitle(stage);
+    const QString feeds = fed.isEmpty() ? QString()
+                                        : QStringLiteral(" It feeds the %1.").arg(fed.join(QStringLiteral(", the ")));
+    const QString why =
+        fed.contains(stageTitle(named))
+            ? QStringLiteral("The %1 read wrong because the %2 that feeds it is set wrong; its own parts are "
+                             "good.")
+                  .arg(stageTitle(named), stageTitle(control))
+            : QStringLiteral("The fault was a setting of the %1, not a part.").arg(stageTitle(control));
+    return why + feeds +
+           QStringLiteral(" A stage that reads wrong is checked for the controls that feed it, set as the "
+                          "service data says, before any of its parts is suspected.");
+}
+
+QString benchNote(const areanotes::Note& note, bool lineConnected)
+{
+    QString text = note.body;
+    for (const areanotes::Rule* rule : note.rules)
+        if (lineConnected || QLatin1String(rule->id) != QLatin1String("isolation"))
+            text += QStringLiteral("\n\n%1 %2. %3")
+                        .arg(QLatin1String(areanotes::kSafety), QString::fromUtf8(rule->title),
+                             QString::fromUtf8(rule->text));
+    return text;
 }
 
 } // namespace trainer

@@ -19,6 +19,10 @@
 
 class QRandomGenerator;
 
+namespace areanotes {
+struct Note;
+}
+
 namespace trainer {
 
 // What pointing the probe at a stage gave: the reading, or the reason it was not taken.
@@ -101,6 +105,19 @@ QString dischargeRefusalText(const QString& stage);
 
 // The result: right or wrong, the measurements against the fewest a half-split search needs, the safety
 // slips, the time and the fault explained.
+// Then, for a wrong stage where the fault was a control's setting, why the stage named read wrong; and the
+// half-split search (halfsplit.h).
 QString resultText(const ExerciseRecord& record, const Fault& fault);
+
+// A stage that is a control the user sets (a hold, a size, Tint): its fault is a setting, not a part.
+bool isControl(const QString& stage);
+
+// Why the stage named read wrong when the fault was the setting of `control`: which stages the control
+// feeds, and that controls are checked before parts.
+QString controlText(const QString& control, const QString& named);
+
+// The note of the faulty stage as the bench shows it: the rule for a line-connected chassis only when the
+// set on the bench is one.
+QString benchNote(const areanotes::Note& note, bool lineConnected);
 
 } // namespace trainer

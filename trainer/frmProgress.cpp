@@ -31,11 +31,10 @@ QString count(int n, const char* one, const char* many)
     return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
 
-// Shows a sentence in a label, and gives it to assistive technology as the label's description.
+// Shows a sentence in a label (which assistive technology reads with the text it shows).
 void tell(Label* label, const QString& sentence)
 {
     label->setCaption(sentence);
-    label->setAccessibleDescription(sentence);
 }
 
 // One past exercise as the list shows it.

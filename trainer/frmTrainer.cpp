@@ -30,7 +30,7 @@ constexpr QRect kView{120, 120, 11760, 8220};
 constexpr QRect kScreen{12000, 120, 2760, 2070};
 constexpr int kBand = 8400;   // the top of the band under the diagrams
 constexpr int kNaming = 6000; // the left of the naming controls in that band
-constexpr int kResult = 6240; // the top of the result in the right column
+constexpr int kResult = 6480; // the top of the result in the right column
 // The size the trainer opens at where the display has room: a bench to see, not the design's minimum.
 constexpr QSizeF kRoomy{19200, 14400};
 
@@ -55,28 +55,29 @@ Design frmTrainer::design() const
             stageNames << stageTitle(stage);
         return Design{
             combo("cboFault", "", 6000, 8400, 5880, 345).items(faultNames).says("Fault to hide"),
-            command("cmdNew", "New set", 12000, 5340, 1320, 375).bold(8.25),
-            command("cmdProgress", "Progress", 13440, 5340, 1320, 375).bold(8.25),
+            command("cmdNew", "&New set", 12000, 5340, 1320, 375).bold(8.25),
+            command("cmdProgress", "Pro&gress", 13440, 5340, 1320, 375).bold(8.25),
             label("lblSymptom", "", 12000, 2280, 2760, 1260).says("What the set shows and sounds like"),
             label("lblSet", "", 12000, 3600, 2760, 540).bold(8.25).says("The set's power supply"),
             frame("fraIsolation", "Isolation transformer", 12000, 4200, 2760, 1020).bold(8.25),
-            option("optIsolationOut", "Out of circuit", 180, 300, 2400, 285).in("fraIsolation"),
-            option("optIsolationIn", "Switched in", 180, 630, 2400, 285).in("fraIsolation"),
-            command("cmdDischarge", "Unplug and discharge", 12000, 5820, 2760, 375)
+            option("optIsolationOut", "&Out of circuit", 180, 300, 2400, 285).in("fraIsolation"),
+            option("optIsolationIn", "Switched &in", 180, 630, 2400, 285).in("fraIsolation"),
+            command("cmdDischarge", "Unplug and &discharge", 12000, 5280, 2760, 375)
                 .says("Unplug the set, discharge the filter capacitor and the anode, confirm with the meter"),
             combo("cboStage", "Choose the faulty stage", 6000, 8820, 4320, 345)
                 .items(stageNames)
                 .says("Faulty stage"),
-            command("cmdStage", "Name stage", 10440, 8805, 1440, 375),
+            command("cmdStage", "Name &stage", 10440, 8805, 1440, 375),
             combo("cboPart", "Name the stage first", 6000, 9240, 4320, 345).says("Suspect part"),
-            command("cmdCheck", "Check part", 10440, 9225, 1440, 375),
-            command("cmdPart", "Name part", 10440, 9645, 1440, 375),
+            command("cmdCheck", "Chec&k part", 10440, 9225, 1440, 375),
+            command("cmdPart", "Name p&art", 10440, 9645, 1440, 375),
             label("lblStore", "", 6000, 9660, 4320, 675).fore(colors::darkRed).says("History"),
             label("Label2", "Readings, in the order taken", 120, 8400, 5760, 255).bold(8.25),
             listBox("lstReadings", 120, 8655, 5760, 1680).says("Readings, in the order taken"),
-            label("lblResult", "", 12000, 6240, 2760, 3660).says("Result"),
-            command("cmdNote", "Bench note", 12000, 9960, 1320, 375).hidden(),
-            command("cmdReturn", "Return", 13440, 9960, 1320, 375).bold(8.25),
+            label("lblNext", "", 12000, 5700, 2760, 750).bold(8.25).says("What to do next"),
+            label("lblResult", "", 12000, 6480, 2760, 3420).says("Result"),
+            command("cmdNote", "&Bench note", 12000, 9960, 1320, 375).hidden(),
+            command("cmdReturn", "&Return", 13440, 9960, 1320, 375).bold(8.25),
         };
     }();
     return table;
@@ -133,7 +134,7 @@ void frmTrainer::wire()
     lstReadings()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(lstReadings(), &QListWidget::currentRowChanged, this, &frmTrainer::lstReadings_Change);
     window()->installEventFilter(this);
-    for (Label* text : {lblSymptom(), lblSet(), lblResult(), lblStore()}) {
+    for (Label* text : {lblSymptom(), lblSet(), lblNext(), lblResult(), lblStore()}) {
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -147,6 +148,9 @@ void frmTrainer::wire()
     connect(cmdNote(), &CommandButton::Click, this, &frmTrainer::cmdNote_Click);
     connect(cmdProgress(), &CommandButton::Click, this, &frmTrainer::cmdProgress_Click);
     connect(cmdReturn(), &CommandButton::Click, this, &frmTrainer::cmdReturn_Click);
+    // The result takes the focus when it is given, so that a screen reader reads it.
+    lblResult()->setFocusPolicy(Qt::ClickFocus);
+    frameFocus(lblResult());
 }
 
 void frmTrainer::Form_Load()
@@ -171,8 +175,25 @@ void frmTrainer::openStore()
     }
 }
 
+// An exercise under way is lost by leaving it: the user is asked first.
+bool frmTrainer::mayLeave()
+{
+    if (!m_exercise || m_exercise->step() == Exercise::Step::Finished)
+        return true;
+    return services().Ask(QStringLiteral("Leave the exercise under way? The set on the bench and its readings "
+                                         "will be lost."),
+                          caption());
+}
+
+bool frmTrainer::QueryUnload()
+{
+    return mayLeave();
+}
+
 void frmTrainer::cmdNew_Click()
 {
+    if (!mayLeave())
+        return;
     const int chosen = cboFault()->ListIndex();
     const Fault* fault = chosen > 0 ? &faults()[static_cast<size_t>(chosen - 1)] : nullptr;
     if (const std::optional<QString> assigned = m_class->nextBench()) // an assignment's next exercise
@@ -194,6 +215,9 @@ void frmTrainer::showSet()
     lblResult()->clear();
     cmdNote()->hide();
     optIsolationOut()->setValue(true);
+    m_view->forgetReadings();
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdStage(), cboPart(), cmdCheck()})
+        w->setAccessibleDescription(QString());
     if (!m_exercise) {
         m_screen->setAppearance(Appearance{.power = Power::Dead});
         m_screen->setAccessibleDescription(noSet());
@@ -210,6 +234,26 @@ void frmTrainer::showSet()
     showNaming();
 }
 
+// One line says what to do next, as the exercise goes on.
+void frmTrainer::showNext()
+{
+    QString next;
+    if (!m_exercise)
+        next = QStringLiteral("Press New set to put a set on the bench.");
+    else if (m_exercise->step() == Exercise::Step::Finished)
+        next = QStringLiteral("Read the result below. New set puts another set on the bench.");
+    else if (m_exercise->step() == Exercise::Step::NamingPart)
+        next = QStringLiteral("Check the stage's suspect parts, then choose the failed one and press Name part.");
+    else if (m_exercise->lineConnected() && !m_exercise->isolated())
+        next = QStringLiteral("This chassis is live: switch in the isolation transformer, then click a stage "
+                              "on a diagram to measure it.");
+    else if (m_exercise->record().readings.empty())
+        next = QStringLiteral("Click a stage on a diagram (or Tab to it and press Enter) to measure it.");
+    else
+        next = QStringLiteral("Measure another stage, or choose the faulty stage below and press Name stage.");
+    lblNext()->setText(next);
+}
+
 // Naming goes stage first, then part: each control is offered only while it can act.
 void frmTrainer::showNaming()
 {
@@ -218,27 +262,35 @@ void frmTrainer::showNaming()
     cmdStage()->setEnabled(step == Exercise::Step::Measuring);
     for (QWidget* w : std::initializer_list<QWidget*>{cboPart(), cmdCheck(), cmdPart()})
         w->setEnabled(step == Exercise::Step::NamingPart);
+    showNext();
 }
 
 void frmTrainer::Isolation_Click()
 {
     if (m_exercise)
         m_exercise->setIsolated(optIsolationIn()->Value());
+    showNext();
 }
 
 void frmTrainer::Stage_Measure(const QString& stage)
 {
     if (!m_exercise) {
         lblResult()->setText(noSet());
+        m_view->tell(stage, noSet());
         return;
     }
     if (m_exercise->step() != Exercise::Step::Measuring) // the stage is named: the diagrams only show now
         return;
     const Measurement taken = m_exercise->measure(stage);
+    const QString text =
+        taken.reading ? readingText(*taken.reading) : stageTitle(stage) + QStringLiteral(": ") + taken.refusal;
     if (taken.reading)
-        addReading(readingText(*taken.reading), taken.reading->shows, taken.reading->working);
+        addReading(text, taken.reading->shows, taken.reading->working);
     else
-        addReading(stageTitle(stage) + QStringLiteral(": ") + taken.refusal, {}, {});
+        addReading(text, {}, {});
+    // Said at once on the stage measured, which keeps the focus.
+    m_view->tell(stage, text);
+    showNext();
 }
 
 void frmTrainer::cmdStage_Click()
@@ -248,6 +300,7 @@ void frmTrainer::cmdStage_Click()
     const int chosen = cboStage()->ListIndex();
     if (chosen < 0) {
         lblResult()->setText(QStringLiteral("Choose the faulty stage first."));
+        cmdStage()->setAccessibleDescription(lblResult()->text()); // said where the user is
         return;
     }
     m_exercise->nameStage(stages().at(chosen), QDateTime::currentDateTimeUtc());
@@ -261,6 +314,7 @@ void frmTrainer::cmdStage_Click()
     lblResult()->setText(
         QStringLiteral("That is the stage. Check its suspect parts out of circuit, power off, "
                        "then name the failed part."));
+    cboPart()->setAccessibleDescription(lblResult()->text()); // read with the list that takes the focus
     showNaming();
     cboPart()->setFocus(Qt::OtherFocusReason);
 }
@@ -272,11 +326,13 @@ void frmTrainer::cmdCheck_Click()
     const PartCheck check = m_exercise->checkPart(cboPart()->currentText());
     if (!check.refusal.isEmpty()) {
         addReading(check.refusal, {}, {});
+        cmdCheck()->setAccessibleDescription(check.refusal); // said on the button pressed
         return;
     }
-    addReading(QStringLiteral("%1, out of circuit, power off: %2 %3.")
-                   .arg(stageTitle(m_exercise->record().stageNamed), check.part, check.finding),
-               Instrument{.scope = std::nullopt, .meter = check.ohms}, {});
+    const QString found = QStringLiteral("%1, out of circuit, power off: %2 %3.")
+                              .arg(stageTitle(m_exercise->record().stageNamed), check.part, check.finding);
+    addReading(found, Instrument{.scope = std::nullopt, .meter = check.ohms}, {});
+    cmdCheck()->setAccessibleDescription(found); // said on the button pressed
 }
 
 // Unplugs the set and discharges it for the part checks; the set stays so until the next set.
@@ -285,10 +341,11 @@ void frmTrainer::cmdDischarge_Click()
     if (!m_exercise || m_exercise->discharged())
         return;
     m_exercise->setDischarged(true);
-    addReading(
-        QStringLiteral("Unplugged; the main filter capacitor and the anode discharged through a resistor; the "
-                       "meter reads near 0 V across each."),
-        {}, {});
+    const QString done = QStringLiteral("Unplugged; the main filter capacitor and the anode discharged through "
+                                        "a resistor; the meter reads near 0 V across each.");
+    addReading(done, {}, {});
+    cmdDischarge()->setAccessibleDescription(done);
+    showNext();
 }
 
 void frmTrainer::cmdPart_Click()
@@ -304,12 +361,17 @@ void frmTrainer::showResult()
 {
     ExerciseRecord record = m_exercise->record();
     m_class->stamp(record);
-    lblResult()->setText(resultText(record, m_exercise->fault()));
+    // The half-split search, the result's last paragraph, goes under the readings it speaks of.
+    const QString result = resultText(record, m_exercise->fault());
+    const qsizetype search = result.lastIndexOf(QLatin1Char('\n'));
+    lblResult()->setText(result.left(search));
+    addReading(result.mid(search + 1), {}, {});
     if (const std::optional<areanotes::Note> note = areanotes::note(record.faultStage)) {
-        attachNote(cmdNote(), areanotes::summary(*note), note->text);
+        attachNote(cmdNote(), areanotes::summary(*note), benchNote(*note, m_exercise->lineConnected()));
         cmdNote()->show();
     }
     showNaming();
+    lblResult()->setFocus(Qt::OtherFocusReason);
     // Kept once the result is on the screen, so that the answer never waits for the disk.
     QTimer::singleShot(0, this, [this, record] {
         if (history().isOpen() && !history().record(record) && isLoaded())
@@ -331,6 +393,8 @@ void frmTrainer::cmdProgress_Click()
 
 void frmTrainer::cmdReturn_Click()
 {
+    if (!mayLeave())
+        return;
     fw::showMainMenu();
     Unload();
 }

@@ -41,6 +41,7 @@ public:
     FW_CONTROL(CommandButton, cmdCheck)
     FW_CONTROL(CommandButton, cmdDischarge)
     FW_CONTROL(CommandButton, cmdPart)
+    FW_CONTROL(Label, lblNext) // what to do next
     FW_CONTROL(Label, lblResult)
     FW_CONTROL(CommandButton, cmdNote)
     FW_CONTROL(Label, lblStore)
@@ -57,6 +58,9 @@ public:
     trainer::InstrumentView* instrument();
     // The exercise under way; nothing before the first "New set".
     const trainer::Exercise* exercise() const { return m_exercise ? &*m_exercise : nullptr; }
+
+    // Asks before the close box throws away an exercise under way.
+    bool QueryUnload() override;
 
 protected:
     fw::Design design() const override;
@@ -85,6 +89,8 @@ private:
     void lstReadings_Change(int row);
     void fitReadings();
     void layOut();
+    void showNext();
+    bool mayLeave();
 
     std::optional<trainer::Exercise> m_exercise;
     bool m_storeProblemShown = false;

@@ -4,12 +4,19 @@
 #include "diagrams/frmColor.h"
 #include "diagrams/frmFront.h"
 #include "diagrams/frmLVPower.h"
+#include "runtime/accessible.h"
 #include "runtime/controls.h"
 #include "runtime/notes.h"
+#include "runtime/screen.h"
 #include "trainer/setmodel.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QSet>
 #include <QTextDocument>
+
+#include <functional>
 
 using namespace fw;
 
@@ -52,9 +59,40 @@ const Diagram& diagram(int i)
 }
 constexpr int kDiagrams = 3;
 
+constexpr char kStage[] = "stage";
+
+// A knob's dot, which has no click of its own: a left click released on it.
+class DotClick : public QObject
+{
+public:
+    DotClick(QWidget* dot, std::function<void()> clicked) : QObject(dot), m_clicked(std::move(clicked))
+    {
+        dot->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* release = static_cast<QMouseEvent*>(event);
+            if (release->button() == Qt::LeftButton &&
+                static_cast<QWidget*>(watched)->rect().contains(release->position().toPoint()))
+                m_clicked();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_clicked;
+};
+
 // Connects whatever kind of control shows a stage to `measure`; false for a kind that takes no click.
 template <class F> bool onPointed(QWidget* control, QObject* context, F measure)
 {
+    if (qobject_cast<Shape*>(control)) {
+        new DotClick(control, measure);
+        return true;
+    }
     if (auto* label = qobject_cast<Label*>(control))
         QObject::connect(label, &Label::Click, context, measure);
     else if (auto* area = qobject_cast<TextArea*>(control))
@@ -96,7 +134,8 @@ QString pointAt(const QString& screen, const Ctl& c)
 
 bool pointable(Kind kind)
 {
-    return kind == Kind::Label || kind == Kind::TextArea || kind == Kind::TextBox || kind == Kind::Picture;
+    return kind == Kind::Label || kind == Kind::TextArea || kind == Kind::TextBox || kind == Kind::Picture ||
+           kind == Kind::Shape;
 }
 } // namespace
 
@@ -149,18 +188,43 @@ void MeasuringView::buildPage(int index)
         }
     }
     attachNotes(screen, controls);
-    // In design order, so that the keyboard meets the stages as the diagram lists them.
+    // Every box, picture, knob and knob caption measures its stage; one that is no stage of the set says so.
+    // Only the stages take the keyboard, each framed when focused, in reading order.
+    QList<QWidget*> stops;
+    QSet<QString> firstHere;
     for (const Ctl& c : table) {
-        const QString stage = pointAt(screen, c);
+        const QString area = pointAt(screen, c);
         QWidget* control = controls.value(c.name);
-        if (!control || m_pageOf.value(stage, -1) != index)
+        if (!control)
             continue;
-        if (!onPointed(control, this, [this, stage] { emit measureRequested(stage); }))
+        control->setFocusPolicy(Qt::NoFocus);
+        const bool measurable = m_pageOf.contains(area);
+        if (!measurable && c.kind == Kind::Label && area.isEmpty())
+            continue; // a title or a caption of nothing
+        if (!pointable(c.kind) && c.kind != Kind::Shape)
             continue;
+        const QString said = !area.isEmpty() ? area : control->accessibleName();
+        if (!onPointed(control, this, [this, control, said] {
+                m_pointed = control;
+                emit measureRequested(said);
+            }))
+            continue;
+        if (!measurable || c.kind == Kind::Shape) // a dot is measured by keyboard at its caption
+            continue;
+        control->setProperty(kStage, area);
+        offerPress(control);
         control->setFocusPolicy(Qt::StrongFocus);
-        if (!m_controls.contains(stage))
-            m_controls.insert(stage, control);
+        frameFocus(control);
+        stops << control;
+        if (!firstHere.contains(area)) {
+            firstHere.insert(area);
+            if (m_pageOf.value(area) == index || !m_controls.contains(area))
+                m_controls.insert(area, control);
+        }
     }
+    fw::sortForReading(stops);
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
     // Made after the view was shown: shown here, as the design has them.
     for (const Ctl& c : table)
         if (QWidget* control = controls.value(c.name); control && c.isVisible)
@@ -183,11 +247,48 @@ QWidget* MeasuringView::control(const QString& stage)
 
 void MeasuringView::focusStage(const QString& stage)
 {
-    QWidget* target = control(stage);
-    if (!target)
-        return;
+    if (QWidget* target = control(stage))
+        focusStageControl(target);
+}
+
+void MeasuringView::focusStageControl(QWidget* target)
+{
     for (QWidget* w = target; w; w = w->parentWidget())
         if (const int i = indexOf(w); i >= 0)
             setCurrentIndex(i);
     target->setFocus(Qt::TabFocusReason);
+}
+
+void MeasuringView::tell(const QString& stage, const QString& text)
+{
+    QWidget* target = m_pointed && m_pointed->property(kStage).toString() == stage ? m_pointed.data() : nullptr;
+    if (QWidget* focused = QApplication::focusWidget();
+        !target && focused && focused->property(kStage).toString() == stage)
+        target = focused;
+    if (!target)
+        target = control(stage);
+    m_pointed = nullptr;
+    if (!target)
+        return;
+    if (!m_notes.contains(target)) {
+        m_notes.insert(target, target->accessibleDescription());
+        m_told << target;
+    }
+    const bool same = target->accessibleDescription() == text;
+    target->setAccessibleDescription(text);
+    if (same) { // said again all the same: the same reading taken twice
+        QAccessibleEvent changed(target, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    if (!target->hasFocus())
+        focusStageControl(target);
+}
+
+void MeasuringView::forgetReadings()
+{
+    for (const QPointer<QWidget>& w : std::as_const(m_told))
+        if (w)
+            w->setAccessibleDescription(m_notes.value(w.data()));
+    m_told.clear();
+    m_notes.clear();
 }

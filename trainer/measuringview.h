@@ -1,10 +1,12 @@
 #pragma once
 // The trainer's measuring view: the program's three block diagrams, drawn from their own design tables (the
 // same layout and names), one to a tab. Pointing at a stage measures it: a click on its box, picture or knob
-// caption, or Enter or Space on it from the keyboard. Nothing is ever marked in red here, and nothing opens
-// a reference page: this view is reached only from the trainer.
+// caption or dot, or Enter or Space on it from the keyboard, or the Press a screen reader offers; a box,
+// picture or knob that is no stage of the set says so when clicked. Nothing is ever marked in red here, and
+// nothing opens a reference page: this view is reached only from the trainer.
 
 #include <QHash>
+#include <QPointer>
 #include <QTabWidget>
 
 class MeasuringView : public QTabWidget
@@ -23,15 +25,24 @@ public:
     QStringList stages() const { return m_order; }
     // Shows the page of a stage's control and gives the control the focus.
     void focusStage(const QString& stage);
+    // Says what measuring a stage gave on the control pointed at (else the stage's first), which takes the
+    // focus: its description becomes the text, so that a screen reader speaks it where the user is.
+    void tell(const QString& stage, const QString& text);
+    // Gives every control told a reading its note back.
+    void forgetReadings();
 
 signals:
     void measureRequested(const QString& stage);
 
 private:
     void buildPage(int index);
+    void focusStageControl(QWidget* target);
 
     QHash<QString, int> m_pageOf;        // the page of each stage's first control
     QHash<QString, QWidget*> m_controls; // the first control of each stage, on the pages built so far
     QStringList m_order;
     bool m_built[3] = {};
+    QPointer<QWidget> m_pointed;           // the control pointed at last
+    QHash<QWidget*, QString> m_notes;      // the descriptions of the controls told a reading
+    QList<QPointer<QWidget>> m_told;
 };

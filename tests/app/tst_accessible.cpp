@@ -41,6 +41,7 @@ private slots:
     void windowIsAFrameNamedByItsCaption();
     void optionActionOpensItsScreen_data();
     void optionActionOpensItsScreen();
+    void aLabelIsReadWithTheTextItShows();
 };
 
 void tst_accessible::everyScreenIsWalked()
@@ -63,7 +64,9 @@ void tst_accessible::everyControlIsNamed()
             if (qobject_cast<Line*>(w))
                 continue; // a wire of a drawing, not a control
             const QString where = screen->name() + QLatin1Char('.') + w->objectName();
-            const QString name = w->accessibleName();
+            // What a screen reader is told (a label says what it shows, or what it is while it is empty).
+            QAccessibleInterface* told = QAccessible::queryAccessibleInterface(w);
+            const QString name = told ? told->text(QAccessible::Name) : QString();
             // A design name ("Shape3", "Combo1") tells a listener nothing.
             if (name.isEmpty() || name == w->objectName() || name == QLatin1String("picture"))
                 unnamed << where + QStringLiteral(" \"") + name + QLatin1Char('"');
@@ -191,6 +194,33 @@ void tst_accessible::optionActionOpensItsScreen()
     fw::test::settle();
     QCOMPARE(fw::test::shownScreens(), QStringList{QStringLiteral("frmDead")});
     QVERIFY(told->state().checked);
+}
+
+// On every screen, whatever a label shows is what a screen reader reads, even when the label was given a
+// name: that name, what the label is, becomes its description.
+void tst_accessible::aLabelIsReadWithTheTextItShows()
+{
+    ProgramScope program;
+    QStringList hidden;
+    for (Screen* screen : nameEveryScreen()) {
+        for (QWidget* w : screen->controls()) {
+            auto* label = qobject_cast<Label*>(w);
+            if (!label)
+                continue;
+            const QString where = screen->name() + QLatin1Char('.') + w->objectName();
+            const QString was = label->accessibleName();
+            for (const QString& text : {QStringLiteral("A single bright horizontal line"), QStringLiteral("Two")}) {
+                label->setText(text);
+                QAccessibleInterface* told = QAccessible::queryAccessibleInterface(label);
+                if (!told || told->text(QAccessible::Name) != text)
+                    hidden << where + QStringLiteral(" reads \"") + (told ? told->text(QAccessible::Name) : QString()) +
+                                  QLatin1Char('"');
+                if (!was.isEmpty() && was != text && told && told->text(QAccessible::Description).isEmpty())
+                    hidden << where + QStringLiteral(" no longer says what it is");
+            }
+        }
+    }
+    QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join(QLatin1Char('\n'))));
 }
 
 FW_TEST_MAIN(tst_accessible)

@@ -3,7 +3,10 @@
 #   screen-reader: the main menu's options by name and role, a press of "TV Dead" that opens its screen, the
 #                  low-voltage diagram's problem areas, and Quit;
 #   short:         "TV Dead", its Return to the main menu, and Quit (where no input can be injected, as on a
-#                  headless Wayland compositor).
+#                  headless Wayland compositor);
+#   trainer:       a whole exercise of the fault-finding trainer, heard and done through the bus: New set and
+#                  its symptom, the isolation transformer switched in, two stages measured and each reading
+#                  heard where the student is, a stage named, the result heard; then Quit.
 import sys
 import time
 
@@ -79,6 +82,87 @@ def press(window, name, role):
     fail('no %s "%s" on "%s"' % (pyatspi.Role(role).name, name, window.name))
 
 
+def action_names(node):
+    actions = node.queryAction()
+    return [actions.getName(i) for i in range(actions.nActions)]
+
+
+def do_press(node):
+    names = action_names(node)
+    if "Press" not in names:
+        fail('"%s" offers %s, no Press' % (node.name, names))
+    node.queryAction().doAction(names.index("Press"))
+
+
+def described(window, description):
+    """The control that says what it is in its description: a label, read with the text it shows."""
+    return wait_for(lambda: next((n for n in descendants(window) if n.description == description), None),
+                    'control described as "%s"' % description)
+
+
+def key(keysym):
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+
+
+def trainer_road():
+    press(shown_window("Fernwick"), "Fault-finding trainer", pyatspi.ROLE_RADIO_BUTTON)
+    trainer = shown_window("Fault-Finding Trainer")
+    press(trainer, "New set", pyatspi.ROLE_PUSH_BUTTON)
+    symptom = described(trainer, "What the set shows and sounds like")
+    wait_for(lambda: symptom.name and not symptom.name.startswith("No set"), "symptom read out")
+    print('symptom: "%s"' % symptom.name)
+    supply = described(trainer, "The set's power supply")
+    print('set: "%s"' % supply.name)
+    if "mains transformer" not in supply.name:
+        fail("the set's power supply is not read out")
+    next_step = described(trainer, "What to do next")
+    print('next: "%s"' % next_step.name)
+    press(trainer, "Switched in", pyatspi.ROLE_RADIO_BUTTON)
+
+    diagrams = next(n for n in descendants(trainer) if n.name == "Block diagrams to measure on")
+    stages = [n for n in descendants(diagrams) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and
+              n.getState().contains(pyatspi.STATE_SHOWING)]
+    print("stages shown as buttons: %d" % len(stages))
+    if len(stages) < 5:
+        fail("the diagram offers %d stages to press" % len(stages))
+    for stage in stages[:2]:
+        name = stage.name
+        do_press(stage)
+        reading = wait_for(lambda: "Reads" in stage.description and stage.description,
+                           'reading of "%s"' % name)
+        if not stage.getState().contains(pyatspi.STATE_FOCUSED):
+            fail('"%s" was measured but has not the focus, where its reading would be spoken' % name)
+        print('measured "%s": "%s"' % (name, reading))
+    readings = next(n for n in descendants(trainer) if n.getRole() == pyatspi.ROLE_TEXT and
+                    n.name == "Readings, in the order taken")
+    text = readings.queryText().getText(0, -1)
+    if text.count("Reads") != 2:
+        fail("the readings list holds %r" % text)
+
+    # The faulty stage, chosen from its list with the keyboard, as a screen reader's user does.
+    stage_list = next(n for n in descendants(trainer) if n.getRole() == pyatspi.ROLE_COMBO_BOX and
+                      n.name == "Faulty stage")
+    do_press(stage_list)  # its list opens, with the keyboard
+    wait_for(lambda: any(n.getRole() == pyatspi.ROLE_LIST_ITEM and n.getState().contains(pyatspi.STATE_SHOWING)
+                         for n in descendants(stage_list)), "the stage list open")
+    key(0xff54)  # Down: the first stage
+    key(0xff0d)  # Return: chosen
+    time.sleep(0.5)  # the keys go through the X server; the list tells no closing on the bus
+    press(trainer, "Name stage", pyatspi.ROLE_PUSH_BUTTON)
+    result = described(trainer, "Result")
+    if result.name.startswith("Choose the faulty stage"):
+        fail("the keys chose no stage in the list")
+    if result.name.startswith("That is the stage"):  # the right stage: its failed part to name
+        press(trainer, "Name part", pyatspi.ROLE_PUSH_BUTTON)
+    wait_for(lambda: result.getState().contains(pyatspi.STATE_FOCUSED), "focus on the result")
+    print('result: "%s"' % result.name[:200])
+    if not result.name.startswith(("Right", "Wrong")):
+        fail("the result read out is %r" % result.name)
+    print('next: "%s"' % next_step.name)
+    press(trainer, "Return", pyatspi.ROLE_PUSH_BUTTON)
+    press(shown_window("Fernwick"), "Quit", pyatspi.ROLE_PUSH_BUTTON)
+
+
 def screen_reader_road():
     menu = shown_window("Fernwick")
     options = [(node.name, node.getRoleName()) for node in descendants(menu)
@@ -120,4 +204,4 @@ def short_road():
 
 
 wait_for(program, "program on the accessibility bus")
-{"screen-reader": screen_reader_road, "short": short_road}[sys.argv[1]]()
+{"screen-reader": screen_reader_road, "short": short_road, "trainer": trainer_road}[sys.argv[1]]()

@@ -5,6 +5,7 @@
 
 #include "app/frmOne.h"
 #include "app/module1.h"
+#include "diagnosis/frmPicture.h"
 #include "diagrams/areanotes.h"
 #include "support/program.h"
 #include "trainer/frmProgress.h"
@@ -20,6 +21,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 using namespace fw;
 using namespace trainer;
@@ -109,6 +111,13 @@ private slots:
     void aHistoryProblemIsSaidOnce();
     void progressAndBackKeepsTheExercise();
     void theBenchGrowsWithTheWindow();
+    void leavingAnExerciseAsks_data();
+    void leavingAnExerciseAsks();
+    void escapeInAListClosesOnlyTheList_data();
+    void escapeInAListClosesOnlyTheList();
+    void everyStopIsFramedInReadingOrder();
+    void whatLooksMeasurableMeasures_data();
+    void whatLooksMeasurableMeasures();
 };
 
 void tst_trainer::initTestCase()
@@ -126,7 +135,7 @@ void tst_trainer::opensFromTheMenuAndReturns()
     QCOMPARE(t.cboFault()->count(), static_cast<int>(faults().size()) + 1);
     QCOMPARE(t.cboFault()->itemText(0), QStringLiteral("Any fault, chosen at random"));
     QCOMPARE(t.cboFault()->itemText(1), faultName(faults().front()));
-    QCOMPARE(t.cmdNew()->Caption(), QStringLiteral("New set"));
+    QCOMPARE(t.cmdNew()->Caption(), QStringLiteral("&New set")); // Alt+N
     click(t.cmdReturn());
     fw::test::settle();
     QCOMPARE(shownScreens(), QStringList{"frmOne"});
@@ -171,6 +180,8 @@ void tst_trainer::anExercise()
     QVERIFY(t.lblSet()->text().contains(QStringLiteral("no mains transformer")));
     QCOMPARE(t.lblSymptom()->text(), describe(Set(&fault).appearance()));
     QCOMPARE(static_cast<int>(readings(t).size()), 0);
+    QVERIFY2(t.lblNext()->text().contains(QStringLiteral("switch in the isolation transformer")),
+             qPrintable(t.lblNext()->text()));
 
     // A click on the stage without the isolation transformer: refused, and a slip.
     QWidget* box = t.view()->control(stage);
@@ -186,6 +197,8 @@ void tst_trainer::anExercise()
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(static_cast<int>(readings(t).size()), 2);
     QCOMPARE(lastReading(t), readingText(*Set(&fault, true).measure(stage)));
+    QVERIFY2(t.lblNext()->text().contains(QStringLiteral("Name stage")), qPrintable(t.lblNext()->text()));
+    QCOMPARE(box->accessibleDescription(), lastReading(t)); // said where the student is
 
     const QString named = rightStage ? stage : stages().at(stageIndex(stage) == 0 ? 1 : 0);
     choose(t.cboStage(), stageIndex(named));
@@ -205,9 +218,12 @@ void tst_trainer::anExercise()
         QVERIFY(lastReading(t).contains(part));
         click(t.cmdPart());
     }
+    QCOMPARE(t.window()->focusWidget(), static_cast<QWidget*>(t.lblResult())); // read out at once
     click(box); // once the answer is given, a stage only shows
-    QCOMPARE(readings(t).size(), rightStage ? 5 : 2);
+    QCOMPARE(readings(t).size(), rightStage ? 6 : 3); // and the half-split search under the readings
+    QVERIFY2(lastReading(t).startsWith(QStringLiteral("The half-split figure")), qPrintable(lastReading(t)));
     QVERIFY2(t.lblResult()->text().startsWith(verdict), qPrintable(t.lblResult()->text()));
+    QVERIFY2(t.lblNext()->text().contains(QStringLiteral("result")), qPrintable(t.lblNext()->text()));
     QVERIFY(t.lblResult()->text().contains(QString::fromUtf8(fault.explanation)));
     QVERIFY(!t.cmdStage()->isEnabled());
     QVERIFY(!t.cmdPart()->isEnabled());
@@ -364,6 +380,156 @@ void tst_trainer::theBenchGrowsWithTheWindow()
     QCOMPARE(shown.meter.has_value(), first.meter.has_value());
     if (first.scope)
         QCOMPARE(shown.scope->peakToPeak, first.scope->peakToPeak);
+}
+
+void tst_trainer::leavingAnExerciseAsks_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("Return, stay") << "Return" << false;
+    QTest::newRow("Return, leave") << "Return" << true;
+    QTest::newRow("New set, stay") << "New set" << false;
+    QTest::newRow("Escape, stay") << "Escape" << false;
+    QTest::newRow("close box, stay") << "close box" << false;
+    QTest::newRow("close box, leave") << "close box" << true;
+}
+
+void tst_trainer::leavingAnExerciseAsks()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, answer);
+    ProgramScope program;
+    frmTrainer& t = openTrainer();
+    QVERIFY(QTest::qWaitForWindowActive(t.window()));
+    click(t.cmdReturn()); // nothing under way: leaves without a question
+    QCOMPARE(program.services.questions.size(), size_t(0));
+    click(frmOne::get().Option10());
+    QVERIFY(QTest::qWaitForWindowActive(t.window()));
+    click(t.cmdNew());
+    click(t.optIsolationIn());
+    const QString stage = t.view()->stages().front();
+    t.view()->focusStage(stage);
+    click(t.view()->control(stage));
+    program.services.answer = answer;
+    if (how == QLatin1String("Return"))
+        click(t.cmdReturn());
+    else if (how == QLatin1String("New set"))
+        click(t.cmdNew());
+    else if (how == QLatin1String("Escape"))
+        QTest::keyClick(t.window(), Qt::Key_Escape);
+    else
+        t.window()->close();
+    fw::test::settle();
+    QCOMPARE(program.services.questions.size(), size_t(1));
+    QVERIFY(program.services.questions.front().text.contains(QStringLiteral("exercise under way")));
+    const bool left = answer && how != QLatin1String("close box");
+    QCOMPARE(program.services.ends, answer && how == QLatin1String("close box") ? 1 : 0);
+    QCOMPARE(shownScreens(), left ? QStringList{"frmOne"} : QStringList{"frmTrainer"});
+    if (!answer)
+        QCOMPARE(static_cast<int>(readings(t).size()), 1); // the exercise goes on as it was
+}
+
+void tst_trainer::escapeInAListClosesOnlyTheList_data()
+{
+    QTest::addColumn<bool>("trainer");
+    QTest::newRow("trainer") << true;
+    QTest::newRow("picture problems") << false;
+}
+
+// Escape closes the open list and leaves the screen, and the exercise, as they were.
+void tst_trainer::escapeInAListClosesOnlyTheList()
+{
+    QFETCH(bool, trainer);
+    ProgramScope program;
+    Screen* screen = nullptr;
+    ComboBox* list = nullptr;
+    if (trainer) {
+        frmTrainer& t = openTrainer();
+        click(t.cmdNew());
+        screen = &t;
+        list = t.cboStage();
+    } else {
+        Module1::Main();
+        click(frmOne::get().Option4());
+        frmPicture& p = frmPicture::get();
+        click(p.Option(1));
+        screen = &p;
+        for (QWidget* w : p.controls())
+            if (auto* combo = qobject_cast<ComboBox*>(w); combo && combo->isVisible() && !list)
+                list = combo;
+    }
+    QVERIFY(list);
+    QVERIFY(QTest::qWaitForWindowActive(screen->window()));
+    list->setFocus();
+    list->showPopup();
+    QTRY_VERIFY(list->view()->isVisible());
+    QVERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    fw::test::settle();
+    QTRY_VERIFY(!list->view()->isVisible());
+    QCOMPARE(shownScreens(), QStringList{screen->name()});
+    QCOMPARE(program.services.questions.size(), size_t(0));
+    // The next Escape, the list closed, takes the screen's way back as before.
+    program.services.answer = true;
+    QTest::keyClick(screen->window(), Qt::Key_Escape);
+    fw::test::settle();
+    QCOMPARE(shownScreens(), QStringList{"frmOne"});
+}
+
+// Tab from the tab bar meets each stage of a diagram in reading order, each framed, and nothing else.
+void tst_trainer::everyStopIsFramedInReadingOrder()
+{
+    ProgramScope program;
+    frmTrainer& t = openTrainer();
+    QVERIFY(QTest::qWaitForWindowActive(t.window()));
+    MeasuringView* view = t.view();
+    for (int page = 0; page < view->count(); ++page) {
+        view->setCurrentIndex(page);
+        view->tabBar()->setFocus();
+        QTest::keyClick(view->tabBar(), Qt::Key_Tab);
+        QList<QWidget*> met;
+        for (QWidget* w = t.window()->focusWidget(); view->widget(page)->isAncestorOf(w) && !met.contains(w);
+             w = t.window()->focusWidget()) {
+            QVERIFY2(hasFocusFrame(w), qPrintable(view->widget(page)->objectName() + QLatin1Char('.') +
+                                                  w->objectName() + QStringLiteral(" shows no focus frame")));
+            QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
+            met << w;
+            QTest::keyClick(w, Qt::Key_Tab);
+        }
+        QVERIFY(met.size() > 5);
+        QList<QWidget*> sorted = met;
+        sortForReading(sorted);
+        QCOMPARE(met, sorted);
+    }
+}
+
+void tst_trainer::whatLooksMeasurableMeasures_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("stage");
+    QTest::newRow("a knob's dot") << "frmLVPower" << "Shape2" << "vertical-hold";
+    QTest::newRow("the picture tube on the video page") << "frmColor" << "Picture1" << "picture-tube";
+    QTest::newRow("Screen on the video page") << "frmColor" << "Label9" << "picture-tube";
+    QTest::newRow("a knob's caption") << "frmColor" << "Label7" << "tint-control";
+}
+
+void tst_trainer::whatLooksMeasurableMeasures()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, control);
+    QFETCH(QString, stage);
+    ProgramScope program;
+    frmTrainer& t = openTrainer();
+    click(t.cmdNew());
+    click(t.optIsolationIn());
+    MeasuringView* view = t.view();
+    view->setCurrentWidget(view->page(page));
+    auto* shown = view->page(page)->findChild<QWidget*>(control);
+    QVERIFY(shown);
+    QTest::mouseClick(shown, Qt::LeftButton, Qt::NoModifier, shown->rect().center());
+    QCOMPARE(static_cast<int>(readings(t).size()), 1);
+    QCOMPARE(t.exercise()->record().readings.back().stage, stage);
 }
 
 FW_TEST_MAIN(tst_trainer)

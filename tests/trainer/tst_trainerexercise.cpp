@@ -1,7 +1,9 @@
 // The exercise without a window: the isolation transformer and the safety slips, the readings in order,
 // naming the stage then the part, the time, and the record it ends as.
 
+#include "diagrams/areanotes.h"
 #include "trainer/exercise.h"
+#include "trainer/halfsplit.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -50,6 +52,12 @@ private slots:
     void readingSaysWhatAndWhere();
     void resultSaysHowItWent_data();
     void resultSaysHowItWent();
+    void wrongStageOnAControlSaysWhatItFeeds_data();
+    void wrongStageOnAControlSaysWhatItFeeds();
+    void benchNoteCarriesTheLiveChassisRuleOnlyForSuchASet_data();
+    void benchNoteCarriesTheLiveChassisRuleOnlyForSuchASet();
+    void halfSplitSequenceFindsTheStageWithinTheFigure();
+    void aReadingThatToldLittleIsNamed();
 };
 
 void tst_trainerexercise::poweredMeasurementWaitsForIsolation_data()
@@ -246,6 +254,99 @@ void tst_trainerexercise::resultSaysHowItWent()
     QVERIFY2(text.contains(QStringLiteral("needs 3")), qPrintable(text));
     QVERIFY2(text.contains(faultName(fault)), qPrintable(text));
     QVERIFY2(text.contains(QString::fromUtf8(fault.explanation)), qPrintable(text));
+}
+
+void tst_trainerexercise::wrongStageOnAControlSaysWhatItFeeds_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("control");
+    QTest::newRow("tint") << "tint-misadjusted" << true;
+    QTest::newRow("vertical hold") << "vertical-hold-misadjusted" << true;
+    QTest::newRow("vertical size") << "vertical-size-low" << true;
+    QTest::newRow("a part, not a control") << "vertical-output-dead" << false;
+}
+
+// Named: a stage the control feeds, which read wrong because of it.
+void tst_trainerexercise::wrongStageOnAControlSaysWhatItFeeds()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, control);
+    const Fault* f = findFault(fault);
+    QVERIFY(f);
+    const QString stage = QString::fromLatin1(f->stage);
+    QString fed;
+    for (const QString& s : stages())
+        if (needs(s).contains(stage))
+            fed = s;
+    QVERIFY2(!fed.isEmpty(), qPrintable(stage));
+    ExerciseRecord record;
+    record.faultStage = stage;
+    record.stageNamed = fed;
+    const QString text = resultText(record, *f);
+    const QString why = QStringLiteral("The %1 read wrong because the %2").arg(stageTitle(fed), stageTitle(stage));
+    QCOMPARE(text.contains(why), control);
+    QCOMPARE(text.contains(QStringLiteral("before any of its parts")), control);
+}
+
+void tst_trainerexercise::benchNoteCarriesTheLiveChassisRuleOnlyForSuchASet_data()
+{
+    QTest::addColumn<bool>("lineConnected");
+    QTest::newRow("no mains transformer") << true;
+    QTest::newRow("mains transformer") << false;
+}
+
+void tst_trainerexercise::benchNoteCarriesTheLiveChassisRuleOnlyForSuchASet()
+{
+    QFETCH(bool, lineConnected);
+    const std::optional<areanotes::Note> note = areanotes::note("horizontal-output");
+    QVERIFY(note && note->text.contains(QStringLiteral("Line-connected chassis")));
+    const QString bench = benchNote(*note, lineConnected);
+    QCOMPARE(bench.contains(QStringLiteral("Line-connected chassis")), lineConnected);
+    QVERIFY(bench.startsWith(note->body));
+    QVERIFY(bench.contains(QStringLiteral("Safety:"))); // its other rules stay
+}
+
+// From every fault's symptom, the search ends on the faulty stage, in no more steps than the figure, each
+// step as good as any measurement could be.
+void tst_trainerexercise::halfSplitSequenceFindsTheStageWithinTheFigure()
+{
+    for (const Fault& fault : faults()) {
+        const std::vector<SearchStep> sequence = halfSplitSequence(fault);
+        const QString where = QString::fromLatin1(fault.id);
+        QVERIFY2(static_cast<int>(sequence.size()) <= halfSplitOptimum(fault), qPrintable(where));
+        QStringList taken;
+        for (const SearchStep& s : sequence) {
+            QVERIFY2(s.after < s.before && s.after == s.bestAfter, qPrintable(where + QLatin1Char(' ') + s.stage));
+            taken << s.stage;
+        }
+        if (!sequence.empty())
+            QVERIFY2(sequence.back().after == 1 || halfSplitOptimum(fault) == static_cast<int>(sequence.size()),
+                     qPrintable(where));
+        const QString text = resultText(ExerciseRecord{}, fault);
+        QVERIFY2(text.contains(QStringLiteral("half-split figure, %1,").arg(halfSplitOptimum(fault))),
+                 qPrintable(text));
+        if (!sequence.empty())
+            QVERIFY2(text.contains(stageTitle(sequence.front().stage) + QStringLiteral(" (reads")),
+                     qPrintable(text));
+    }
+}
+
+// The same stage measured again tells nothing new; the search's own first step is not faulted.
+void tst_trainerexercise::aReadingThatToldLittleIsNamed()
+{
+    const Fault* f = findFault("vertical-yoke-open");
+    QVERIFY(f);
+    const std::vector<SearchStep> best = halfSplitSequence(*f);
+    QVERIFY(!best.empty());
+    const QString first = best.front().stage;
+    const std::vector<SearchStep> followed = followReadings(*f, {first, first});
+    QCOMPARE(followed.size(), size_t(2));
+    QCOMPARE(followed.front().after, best.front().after);
+    QCOMPARE(followed.back().after, followed.back().before);
+    const QString text = halfSplitText(*f, {first, first});
+    QVERIFY2(text.contains(stageTitle(first) + QStringLiteral(" told nothing new")), qPrintable(text));
+    QVERIFY2(!halfSplitText(*f, {first}).contains(QStringLiteral("Of your readings")),
+             qPrintable(halfSplitText(*f, {first})));
 }
 
 QTEST_GUILESS_MAIN(tst_trainerexercise)
