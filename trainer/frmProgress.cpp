@@ -2,24 +2,52 @@
 
 #include "app/frmOne.h"
 #include "app/placement.h"
-#include "diagrams/areanotes.h"
 #include "runtime/services.h"
+#include "trainer/exercise.h"
 #include "trainer/store.h"
 
 #include <QDir>
+#include <QEvent>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
 
 using namespace fw;
 
 namespace {
 const QString kExportTitle = QStringLiteral("Export to CSV");
+const QString kExportFolder = QStringLiteral("trainer/exportFolder");
 
-// An area's title as the diagrams name it; the id itself for an area the notes do not know.
-QString stageTitle(const QString& id)
+using trainer::stageTitle;
+
+// The folder last exported to, kept in the user's settings.
+QString exportFolder()
 {
-    const areanotes::Area* area = areanotes::findArea(id);
-    return area ? QString::fromUtf8(area->title) : id;
+    return QSettings(QSettings::UserScope, QStringLiteral("Fernwick"), QStringLiteral("Fernwick"))
+        .value(kExportFolder)
+        .toString();
+}
+
+void setExportFolder(const QString& folder)
+{
+    QSettings(QSettings::UserScope, QStringLiteral("Fernwick"), QStringLiteral("Fernwick"))
+        .setValue(kExportFolder, folder);
+}
+
+// Who chose an exercise's fault, as the list says it.
+QString chosen(trainer::Chosen by)
+{
+    switch (by) {
+    case trainer::Chosen::ByInstructor:
+        return QStringLiteral("fault chosen by the instructor");
+    case trainer::Chosen::ByAssignment:
+        return QStringLiteral("fault set by an assignment");
+    case trainer::Chosen::AtRandom:
+        break;
+    }
+    return QStringLiteral("fault drawn at random");
 }
 
 QString count(int n, const char* one, const char* many)
@@ -39,16 +67,21 @@ QString line(const trainer::ExerciseRecord& e)
 {
     const QString when = QLocale().toString(e.finished.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm"));
     const QString stage = stageTitle(e.faultStage);
-    const QString outcome = e.right ? QStringLiteral("%1, %2: found").arg(stage, e.partNamed)
-                            : e.stageNamed == e.faultStage
-                                ? QStringLiteral("%1: stage found, part missed").arg(stage)
-                                : QStringLiteral("%1: missed, named %2").arg(stage, stageTitle(e.stageNamed));
-    return QStringLiteral("%1  %2; %3, %4 would do; %5; %6 min %7 s")
+    const QString part = trainer::failedPart(e.faultId);
+    const QString outcome =
+        e.right ? QStringLiteral("%1, %2: found").arg(stage, e.partNamed)
+        : e.stageNamed == e.faultStage
+            ? (part.isEmpty() ? QStringLiteral("%1: stage found, part missed").arg(stage)
+                              : QStringLiteral("%1: stage found, part missed (the %2, not the %3)")
+                                    .arg(stage, part, e.partNamed))
+            : QStringLiteral("%1: missed, named %2").arg(stage, stageTitle(e.stageNamed));
+    return QStringLiteral("%1  %2; %3, %4 would do; %5; %6 min %7 s; %8, %9")
         .arg(when, outcome, count(e.measurements, "measurement", "measurements"))
         .arg(e.optimum)
         .arg(count(e.safetySlips, "safety slip", "safety slips"))
         .arg(e.seconds / 60)
-        .arg(e.seconds % 60);
+        .arg(e.seconds % 60)
+        .arg(trainer::studentName(e), chosen(e.chosen));
 }
 } // namespace
 
@@ -75,8 +108,8 @@ Design frmProgress::design() const
             .readOnly(),
         label("Label5", "Safety slips", 360, 2490, 3600, 255).bold(8.25),
         textBox("txtSlips", "", 4080, 2460, 6960, 315).says("Safety slips").readOnly(),
-        label("Label6", "Stages most often missed", 360, 2940, 10680, 255).bold(8.25),
-        listBox("lstMissed", 360, 3210, 10680, 975).says("Stages most often missed"),
+        label("Label6", "Stages and parts most often missed", 360, 2940, 10680, 255).bold(8.25),
+        listBox("lstMissed", 360, 3210, 10680, 975).says("Stages and parts most often missed"),
         label("Label7", "Past exercises, the latest first", 360, 4320, 10680, 255).bold(8.25),
         listBox("lstExercises", 360, 4590, 10680, 1680).says("Past exercises"),
         label("lblStatus", "", 360, 6330, 10680, 255).says("Export"),
@@ -94,9 +127,68 @@ void frmProgress::wire()
 void frmProgress::Form_Load()
 {
     place(*this);
+    // The window may grow from its designed size; the lists take the room it gains.
+    QWidget* w = window();
+    m_designSize = w->size();
+    m_designed.clear();
+    for (QWidget* control : controls())
+        m_designed.emplace_back(control, control->geometry());
+    w->setMinimumSize(m_designSize);
+    w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    w->installEventFilter(this);
+    lblProblem()->setWordWrap(true);
+    lblProblem()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (ListBox* list : {lstMissed(), lstExercises()}) {
+        list->setWordWrap(true);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setResizeMode(QListView::Adjust);
+        list->setSpacing(1);
+    }
+    connect(&trainer::history(), &trainer::Store::changed, w, [this] {
+        if (isLoaded()) // not a window on its way out
+            refresh();
+    });
+    refresh();
+}
+
+bool frmProgress::eventFilter(QObject* watched, QEvent* event)
+{
+    if (isLoaded() && watched == window() && event->type() == QEvent::Resize)
+        layOut();
+    return Screen::eventFilter(watched, event);
+}
+
+// What the window gained: across, every control that spans it widens and the buttons stay centred; down,
+// the list of past exercises lengthens and what is below it moves down.
+void frmProgress::layOut()
+{
+    const int wider = std::max(0, window()->width() - m_designSize.width());
+    const int taller = std::max(0, window()->height() - m_designSize.height());
+    int listBottom = 0;
+    for (const auto& [control, designed] : m_designed)
+        if (control == lstExercises())
+            listBottom = designed.bottom();
+    for (const auto& [control, designed] : m_designed) {
+        QRect r = designed;
+        if (control == cmdExport() || control == cmdReturn())
+            r.translate(wider / 2, 0);
+        else if (designed.width() > m_designSize.width() / 2)
+            r.setWidth(r.width() + wider);
+        if (control == lstExercises())
+            r.setHeight(r.height() + taller);
+        else if (designed.top() > listBottom)
+            r.translate(0, taller);
+        control->setGeometry(r);
+    }
+}
+
+void frmProgress::refresh()
+{
     trainer::Store& store = trainer::history();
     tell(lblProblem(), store.problem());
     lblProblem()->setVisible(!store.problem().isEmpty());
+    if (!store.problem().isEmpty() && isShown())
+        store.noticeSeen();
 
     const std::vector<trainer::ExerciseRecord> exercises = store.exercises();
     const trainer::Progress p = trainer::progress(exercises);
@@ -115,25 +207,33 @@ void frmProgress::Form_Load()
                                        .arg(locale.toString(double(p.measurements) / p.exercises, 'f', 1),
                                             locale.toString(double(p.optimum) / p.exercises, 'f', 1)));
     }
+    lstMissed()->clear();
     for (const trainer::Missed& m : p.missed)
-        lstMissed()->addItem(
-            QStringLiteral("%1: missed %2").arg(stageTitle(m.stage), count(m.times, "time", "times")));
+        lstMissed()->addItem(m.part.isEmpty()
+                                 ? QStringLiteral("%1: missed %2").arg(stageTitle(m.stage), count(m.times, "time", "times"))
+                                 : QStringLiteral("%1, the %2: part missed %3")
+                                       .arg(stageTitle(m.stage), m.part, count(m.times, "time", "times")));
+    lstExercises()->clear();
     for (auto e = exercises.rbegin(); e != exercises.rend(); ++e)
         lstExercises()->addItem(line(*e));
 }
 
 void frmProgress::cmdExport_Click()
 {
+    tell(lblStatus(), QString()); // an earlier export's word does not stand for this one
     const std::vector<trainer::ExerciseRecord> exercises = trainer::history().exercises();
     if (exercises.empty()) {
         tell(lblStatus(), QStringLiteral("There are no exercises to export yet."));
         return;
     }
-    const QString file =
-        services().SaveFileName(kExportTitle, QDir::homePath() + QStringLiteral("/trainer-progress.csv"),
-                                QStringLiteral("CSV files (*.csv)"));
+    QString folder = exportFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString file = services().SaveFileName(kExportTitle, folder + QStringLiteral("/trainer-progress.csv"),
+                                                 QStringLiteral("CSV files (*.csv)"));
     if (file.isEmpty())
         return;
+    setExportFolder(QFileInfo(file).absolutePath());
     // Written whole to a temporary file first, so that a failed export leaves any file of that name as it
     // was.
     QSaveFile out(file);

@@ -64,12 +64,13 @@ private:
     void cmdReturn_Click();
 
     void openStore();
+    void showStore();
     void showSet();
     void showNaming();
     void showResult();
 
     std::optional<trainer::Exercise> m_exercise;
-    bool m_storeProblemShown = false;
+    trainer::Chosen m_chosen = trainer::Chosen::AtRandom; // who chose the fault on the bench
     QPointer<MeasuringView> m_view;
     QPointer<trainer::SetScreen> m_screen;
 };

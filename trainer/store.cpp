@@ -183,7 +183,7 @@ bool Store::wait(int milliseconds)
         });
         loop.exec();
     }
-    return m_state != kOpening && m_pending.empty();
+    return m_state != kOpening && isWritable() && m_pending.empty();
 }
 
 Store& history()

@@ -69,7 +69,7 @@ public:
     int waiting() const;
 
     // Waits (running events) until every exercise handed over is written: true; false when the time runs
-    // out or they never can be. For tests and command-line tools; a screen listens to changed() instead.
+    // out or this history is never written. For tests and command-line tools; a screen listens to changed().
     bool wait(int milliseconds = 30000);
 
 signals:

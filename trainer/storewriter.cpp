@@ -179,6 +179,11 @@ bool StoreWriter::open()
                                              "run's exercises are kept only until Fernwick closes."));
         return false;
     }
+    if (file.exists() && !file.isFile()) {
+        stop(State::Unusable, QStringLiteral("The exercise history (%1) is not a file: this run's exercises are "
+                                             "kept only until Fernwick closes."));
+        return false;
+    }
     const QString readOnly = QStringLiteral("The exercise history (%1) is read-only, or its folder is: its "
                                             "exercises are shown, and this run's are kept only until Fernwick "
                                             "closes.");
