@@ -46,7 +46,6 @@ Store::Store(const QString& path, int busyMilliseconds) : m_path(path)
             Qt::QueuedConnection);
     });
     m_writer->moveToThread(m_thread);
-    connect(m_thread, &QThread::finished, m_writer, &QObject::deleteLater);
     m_thread->start();
     QMetaObject::invokeMethod(m_writer, [w = m_writer] { w->start(); }, Qt::QueuedConnection);
 }
@@ -57,6 +56,7 @@ Store::~Store()
         m_writer, [w = m_writer] { w->finish(kClosingMilliseconds); }, Qt::BlockingQueuedConnection);
     m_thread->quit();
     m_thread->wait();
+    delete m_writer; // its thread has ended
 }
 
 void Store::apply(int state, const QString& sentence, const QString& notice, int unsent,
@@ -162,7 +162,7 @@ std::vector<ExerciseRecord> Store::exercises() const
 
 std::vector<ExerciseRecord> Store::unsent() const
 {
-    if (m_state != kWritable)
+    if (m_state != kWritable && m_state != kLocked)
         return {};
     return read(true);
 }
