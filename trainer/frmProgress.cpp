@@ -75,13 +75,17 @@ QString line(const trainer::ExerciseRecord& e)
                               : QStringLiteral("%1: stage found, part missed (the %2, not the %3)")
                                     .arg(stage, part, e.partNamed))
             : QStringLiteral("%1: missed, named %2").arg(stage, stageTitle(e.stageNamed));
-    return QStringLiteral("%1  %2; %3, %4 would do; %5; %6 min %7 s; %8, %9")
+    // Who did it and who chose the fault are said when it was not this computer's own random draw.
+    const QString who = e.student.isEmpty() && e.chosen == trainer::Chosen::AtRandom
+                            ? QString()
+                            : QStringLiteral("; %1, %2").arg(trainer::studentName(e), chosen(e.chosen));
+    return QStringLiteral("%1  %2; %3, %4 would do; %5; %6 min %7 s%8")
         .arg(when, outcome, count(e.measurements, "measurement", "measurements"))
         .arg(e.optimum)
         .arg(count(e.safetySlips, "safety slip", "safety slips"))
         .arg(e.seconds / 60)
         .arg(e.seconds % 60)
-        .arg(trainer::studentName(e), chosen(e.chosen));
+        .arg(who);
 }
 } // namespace
 

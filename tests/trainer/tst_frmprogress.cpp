@@ -197,8 +197,6 @@ void tst_frmprogress::showsTheNumbers()
         QVERIFY2(past.first().contains(
                      QStringLiteral("%1 measurements, %2 would do").arg(last.measurements).arg(last.optimum)),
                  qPrintable(past.first()));
-        QVERIFY2(past.first().endsWith(QLatin1String("this computer, fault drawn at random")),
-                 qPrintable(past.first()));
         if (QTest::currentDataTag() == QByteArray("the right stage, a part missed"))
             QVERIFY2(past.last().contains(QStringLiteral("stage found, part missed (the %1, not the wrong part)")
                                               .arg(trainer::failedPart(recorded.first().faultId))),
@@ -340,8 +338,11 @@ void tst_frmprogress::growsWithItsWindow()
 {
     QTemporaryDir folder(m_dir.filePath("XXXXXX"));
     trainer::Store store(folder.filePath("trainer.sqlite"));
+    ExerciseRecord long_ = exercise("horizontal-output", "sync-separator", false, 9, 4);
+    long_.student = QStringLiteral("Maximilian Alexander Featherstonehaugh-Worthington");
+    long_.chosen = trainer::Chosen::ByInstructor;
     for (int i = 0; i < 12; ++i)
-        store.record(exercise("horizontal-output", "sync-separator", false, 9, 4));
+        store.record(long_);
     QVERIFY(store.wait());
     trainer::HistoryScope scope(store);
     ProgramScope program;
