@@ -96,6 +96,7 @@ public:
     QSizeF display{1024.0 * 15, 768.0 * 15}; // 1024 x 768 pixels
     QString saveAnswer;                      // the file a save dialog answers with; empty: cancelled
     std::vector<QString> saveTitles;         // the save dialogs asked for
+    std::vector<QString> saveSuggested;      // the file each of them suggested
 
     void MsgBox(const QString& message, const QString& title) override;
     void Beep() override { ++beeps; }
@@ -106,9 +107,10 @@ public:
     }
     PrintResult PrintForm(QWidget* client) override;
     PrintResult PrintDocument(const QTextDocument& document) override;
-    QString SaveFileName(const QString& title, const QString&, const QString&) override
+    QString SaveFileName(const QString& title, const QString& suggested, const QString&) override
     {
         saveTitles.push_back(title);
+        saveSuggested.push_back(suggested);
         return saveAnswer;
     }
     void End() override { ++ends; }

@@ -4,12 +4,16 @@
 #include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
+#include "trainer/exercise.h"
 #include "trainer/store.h"
 
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -18,12 +22,36 @@ using namespace fw;
 namespace {
 constexpr QSize kDesign{11400, 7200}; // the design size, in twips; the window grows from it
 const QString kExportTitle = QStringLiteral("Export to CSV");
+const QString kExportFolder = QStringLiteral("trainer/exportFolder");
 
-// An area's title as the diagrams name it; the id itself for an area the notes do not know.
-QString stageTitle(const QString& id)
+using trainer::stageTitle;
+
+// The folder last exported to, kept in the user's settings.
+QString exportFolder()
 {
-    const areanotes::Area* area = areanotes::findArea(id);
-    return area ? QString::fromUtf8(area->title) : id;
+    return QSettings(QSettings::UserScope, QStringLiteral("Fernwick"), QStringLiteral("Fernwick"))
+        .value(kExportFolder)
+        .toString();
+}
+
+void setExportFolder(const QString& folder)
+{
+    QSettings(QSettings::UserScope, QStringLiteral("Fernwick"), QStringLiteral("Fernwick"))
+        .setValue(kExportFolder, folder);
+}
+
+// Who chose an exercise's fault, as the list says it.
+QString chosen(trainer::Chosen by)
+{
+    switch (by) {
+    case trainer::Chosen::ByInstructor:
+        return QStringLiteral("fault chosen by the instructor");
+    case trainer::Chosen::ByAssignment:
+        return QStringLiteral("fault set by an assignment");
+    case trainer::Chosen::AtRandom:
+        break;
+    }
+    return QStringLiteral("fault drawn at random");
 }
 
 QString count(int n, const char* one, const char* many)
@@ -42,16 +70,25 @@ QString line(const trainer::ExerciseRecord& e)
 {
     const QString when = QLocale().toString(e.finished.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm"));
     const QString stage = stageTitle(e.faultStage);
-    const QString outcome = e.right ? QStringLiteral("%1, %2: found").arg(stage, e.partNamed)
-                            : e.stageNamed == e.faultStage
-                                ? QStringLiteral("%1: stage found, part missed").arg(stage)
-                                : QStringLiteral("%1: missed, named %2").arg(stage, stageTitle(e.stageNamed));
-    return QStringLiteral("%1  %2; %3, %4 would do; %5; %6 min %7 s")
+    const QString part = trainer::failedPart(e.faultId);
+    const QString outcome =
+        e.right ? QStringLiteral("%1, %2: found").arg(stage, e.partNamed)
+        : e.stageNamed == e.faultStage
+            ? (part.isEmpty() ? QStringLiteral("%1: stage found, part missed").arg(stage)
+                              : QStringLiteral("%1: stage found, part missed (the %2, not the %3)")
+                                    .arg(stage, part, e.partNamed))
+            : QStringLiteral("%1: missed, named %2").arg(stage, stageTitle(e.stageNamed));
+    // Who did it and who chose the fault are said when it was not this computer's own random draw.
+    const QString who = e.student.isEmpty() && e.chosen == trainer::Chosen::AtRandom
+                            ? QString()
+                            : QStringLiteral("; %1, %2").arg(trainer::studentName(e), chosen(e.chosen));
+    return QStringLiteral("%1  %2; %3, %4 would do; %5; %6 min %7 s%8")
         .arg(when, outcome, count(e.measurements, "measurement", "measurements"))
         .arg(e.optimum)
         .arg(count(e.safetySlips, "safety slip", "safety slips"))
         .arg(e.seconds / 60)
-        .arg(e.seconds % 60);
+        .arg(e.seconds % 60)
+        .arg(who);
 }
 } // namespace
 
@@ -78,8 +115,8 @@ Design frmProgress::design() const
             .readOnly(),
         label("Label5", "Safety slips", 360, 2490, 3600, 255).bold(8.25),
         textBox("txtSlips", "", 4080, 2460, 6960, 315).says("Safety slips").readOnly(),
-        label("Label6", "Stages most often missed", 360, 2940, 10680, 255).bold(8.25),
-        listBox("lstMissed", 360, 3210, 10680, 975).says("Stages most often missed"),
+        label("Label6", "Stages and parts most often missed", 360, 2940, 10680, 255).bold(8.25),
+        listBox("lstMissed", 360, 3210, 10680, 975).says("Stages and parts most often missed"),
         label("Label7", "Past exercises, the latest first", 360, 4320, 10680, 255).bold(8.25),
         listBox("lstExercises", 360, 4590, 10680, 1680).says("Past exercises"),
         label("lblStatus", "", 360, 6330, 10680, 255).says("Export"),
@@ -132,9 +169,28 @@ void frmProgress::Form_Load()
 {
     place(*this);
     layOut();
+    lblProblem()->setWordWrap(true);
+    lblProblem()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (ListBox* list : {lstMissed(), lstExercises()}) {
+        list->setWordWrap(true);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setResizeMode(QListView::Adjust);
+        list->setSpacing(1);
+    }
+    connect(&trainer::history(), &trainer::Store::changed, window(), [this] {
+        if (isLoaded()) // not a window on its way out
+            refresh();
+    });
+    refresh();
+}
+
+void frmProgress::refresh()
+{
     trainer::Store& store = trainer::history();
     tell(lblProblem(), store.problem());
     lblProblem()->setVisible(!store.problem().isEmpty());
+    if (!store.problem().isEmpty() && isShown())
+        store.noticeSeen();
 
     const std::vector<trainer::ExerciseRecord> exercises = store.exercises();
     const trainer::Progress p = trainer::progress(exercises);
@@ -153,25 +209,33 @@ void frmProgress::Form_Load()
                                        .arg(locale.toString(double(p.measurements) / p.exercises, 'f', 1),
                                             locale.toString(double(p.optimum) / p.exercises, 'f', 1)));
     }
+    lstMissed()->clear();
     for (const trainer::Missed& m : p.missed)
-        lstMissed()->addItem(
-            QStringLiteral("%1: missed %2").arg(stageTitle(m.stage), count(m.times, "time", "times")));
+        lstMissed()->addItem(m.part.isEmpty()
+                                 ? QStringLiteral("%1: missed %2").arg(stageTitle(m.stage), count(m.times, "time", "times"))
+                                 : QStringLiteral("%1, the %2: part missed %3")
+                                       .arg(stageTitle(m.stage), m.part, count(m.times, "time", "times")));
+    lstExercises()->clear();
     for (auto e = exercises.rbegin(); e != exercises.rend(); ++e)
         lstExercises()->addItem(line(*e));
 }
 
 void frmProgress::cmdExport_Click()
 {
+    tell(lblStatus(), QString()); // an earlier export's word does not stand for this one
     const std::vector<trainer::ExerciseRecord> exercises = trainer::history().exercises();
     if (exercises.empty()) {
         tell(lblStatus(), QStringLiteral("There are no exercises to export yet."));
         return;
     }
-    const QString file =
-        services().SaveFileName(kExportTitle, QDir::homePath() + QStringLiteral("/trainer-progress.csv"),
-                                QStringLiteral("CSV files (*.csv)"));
+    QString folder = exportFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString file = services().SaveFileName(kExportTitle, folder + QStringLiteral("/trainer-progress.csv"),
+                                                 QStringLiteral("CSV files (*.csv)"));
     if (file.isEmpty())
         return;
+    setExportFolder(QFileInfo(file).absolutePath());
     // Written whole to a temporary file first, so that a failed export leaves any file of that name as it
     // was.
     QSaveFile out(file);

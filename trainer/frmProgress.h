@@ -2,10 +2,16 @@
 
 #include "runtime/screen.h"
 
+#include <QRect>
+
+#include <utility>
+#include <vector>
+
 // The trainer's progress: exercises done, the success rate, the measurements used against the fewest a
-// half-split search needs, the safety slips, the stages most often missed and every past exercise, read
-// from the history each time the screen loads; Export to CSV writes the history to a file of the user's
-// choice. Return goes back to the trainer.
+// half-split search needs, the safety slips, the stages and parts most often missed and every past
+// exercise, read from the history as the screen loads and again whenever the history changes; Export to
+// CSV writes the history to a file of the user's choice, the dialog opening in the folder last exported
+// to. The window can be resized: the lists take the room it gains. Return goes back to the trainer.
 class frmProgress : public fw::Form<frmProgress>
 {
 public:
@@ -30,7 +36,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void refresh();
+    void layOut();
     void cmdExport_Click();
     void cmdReturn_Click();
-    void layOut();
 };

@@ -166,13 +166,33 @@ void frmTrainer::Form_Load()
     showSet();
 }
 
-// The history opens with the trainer, never at start-up. What keeps it from being used is said once.
+// The history opens with the trainer, never at start-up; its line says how it stands, as it changes.
 void frmTrainer::openStore()
 {
-    if (!history().isOpen() && !m_storeProblemShown) {
-        lblStore()->setText(history().problem());
-        m_storeProblemShown = true;
+    connect(&history(), &Store::changed, window(), [this] {
+        if (isLoaded()) // not a window on its way out
+            showStore();
+    });
+    showStore();
+}
+
+void frmTrainer::showStore()
+{
+    const QString line = history().problem();
+    Label* label = lblStore();
+    label->setText(line);
+    label->setToolTip(line);
+    // A long sentence (a path in it) is set smaller until its last line clears the window's bottom edge.
+    QFont font = window()->font();
+    label->setFont(font);
+    const int room = window()->height() - label->y();
+    while (font.pointSizeF() > 6 && label->heightForWidth(label->width()) > room) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        label->setFont(font);
     }
+    label->resize(label->width(), std::min(room, std::max(label->height(), label->heightForWidth(label->width()))));
+    if (!line.isEmpty() && isShown())
+        history().noticeSeen();
 }
 
 // An exercise under way is lost by leaving it: the user is asked first.
@@ -199,6 +219,7 @@ void frmTrainer::cmdNew_Click()
     if (const std::optional<QString> assigned = m_class->nextBench()) // an assignment's next exercise
         fault = findFault(*assigned);
     m_exercise = Exercise::drawn(*QRandomGenerator::global(), fault, QDateTime::currentDateTimeUtc());
+    m_chosen = fault ? Chosen::ByInstructor : Chosen::AtRandom;
     // The student at the bench must not read the instructor's choice off the list.
     cboFault()->setListIndex(0);
     showSet();
@@ -360,7 +381,9 @@ void frmTrainer::cmdPart_Click()
 void frmTrainer::showResult()
 {
     ExerciseRecord record = m_exercise->record();
-    m_class->stamp(record);
+    record.id = QUuid::createUuid();
+    record.chosen = m_chosen;
+    m_class->stamp(record); // the signed-in student, and the assignment the exercise belongs to
     // The half-split search, the result's last paragraph, goes under the readings it speaks of.
     const QString result = resultText(record, m_exercise->fault());
     const qsizetype search = result.lastIndexOf(QLatin1Char('\n'));
@@ -372,11 +395,8 @@ void frmTrainer::showResult()
     }
     showNaming();
     lblResult()->setFocus(Qt::OtherFocusReason);
-    // Kept once the result is on the screen, so that the answer never waits for the disk.
-    QTimer::singleShot(0, this, [this, record] {
-        if (history().isOpen() && !history().record(record) && isLoaded())
-            lblStore()->setText(history().problem());
-    });
+    // Written on the history's own thread: the answer never waits for the disk.
+    history().record(record);
 }
 
 void frmTrainer::cmdNote_Click()

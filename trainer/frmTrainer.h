@@ -82,6 +82,7 @@ private:
     void cmdReturn_Click();
 
     void openStore();
+    void showStore();
     void showSet();
     void showNaming();
     void showResult();
@@ -93,7 +94,7 @@ private:
     bool mayLeave();
 
     std::optional<trainer::Exercise> m_exercise;
-    bool m_storeProblemShown = false;
+    trainer::Chosen m_chosen = trainer::Chosen::AtRandom; // who chose the fault on the bench
     QPointer<MeasuringView> m_view;
     QPointer<trainer::SetScreen> m_screen;
     QPointer<classwork::ClassPanel> m_class;

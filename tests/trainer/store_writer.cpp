@@ -1,26 +1,43 @@
-// Records exercises into a history, as the trainer does, for the tests that kill it half-way or run two at
-// once: store_writer PATH TAG COUNT (0: until killed). Prints the number of each exercise once it is
-// recorded.
+// Uses a history as another copy of the program would, for the tests that kill it half-way, run two at once
+// or hold its lock:
+//   store_writer PATH TAG COUNT  records COUNT exercises (0: until killed), printing the number of each once
+//                                it is written;
+//   store_writer PATH lock       holds the history's write lock, prints "locked", and keeps it until killed.
 
 #include "trainer/store.h"
 
 #include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTextStream>
+#include <QThread>
 
 #include <cstdio>
+
+namespace {
+int holdLock(const QString& path)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setDatabaseName(path);
+    if (!db.open() || !QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE")))
+        return 1;
+    std::printf("locked\n");
+    std::fflush(stdout);
+    for (;;)
+        QThread::sleep(60);
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args[2] == QLatin1String("lock"))
+        return holdLock(args[1]);
     if (args.size() != 4)
         return 2;
     trainer::Store store(args[1]);
     QTextStream err(stderr);
-    if (!store.isOpen()) {
-        err << store.problem() << Qt::endl;
-        return 1;
-    }
     const int count = args[3].toInt();
     for (int n = 1; count == 0 || n <= count; ++n) {
         trainer::ExerciseRecord e;
@@ -32,7 +49,8 @@ int main(int argc, char** argv)
             e.readings.push_back(
                 {QStringLiteral("stage-%1").arg(i), QString(200, QChar(u'a' + i % 26)), i % 7 == 0});
         e.measurements = 40;
-        if (!store.record(e)) {
+        store.record(e);
+        if (!store.wait(120000)) {
             err << store.problem() << Qt::endl;
             return 1;
         }

@@ -4,9 +4,14 @@
 #include "app/module1.h"
 #include "support/program.h"
 #include "trainer/frmProgress.h"
+#include "trainer/exercise.h"
+#include "trainer/setmodel.h"
 #include "trainer/store.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -95,18 +100,28 @@ class tst_frmprogress : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void driverLoadsOnlyWithTheHistory();
     void showsTheNumbers_data();
     void showsTheNumbers();
     void exportWritesTheHistory_data();
     void exportWritesTheHistory();
-    void unusableHistoryIsSaid();
+    void init();
+    void pastExercisesShownWhateverTheFile_data();
+    void pastExercisesShownWhateverTheFile();
+    void growsWithItsWindow();
     void returnGoesBackToTheTrainer();
     void growsWithTheWindow();
 
 private:
     QTemporaryDir m_dir;
 };
+
+// The export folder is remembered in the settings: each test begins without one.
+void tst_frmprogress::init()
+{
+    QSettings(QSettings::UserScope, "Fernwick", "Fernwick").remove("trainer/exportFolder");
+}
 
 void tst_frmprogress::driverLoadsOnlyWithTheHistory()
 {
@@ -119,6 +134,7 @@ void tst_frmprogress::driverLoadsOnlyWithTheHistory()
     QCOMPARE(shownScreens(), QStringList{"frmOne"});
     QVERIFY(!driverLoaded());
     trainer::Store store(m_dir.filePath("loads.sqlite"));
+    QVERIFY(store.wait()); // opened on the history's own thread
     QVERIFY(driverLoaded());
 }
 
@@ -142,6 +158,16 @@ void tst_frmprogress::showsTheNumbers_data()
         << QList<ExerciseRecord>{exercise("sync-separator", "damper", false, 7, 3)}
         << QStringList{"1", "0% (0 of 1 found)", "7.0 an exercise on average, where 3.0 would do", "1"}
         << QStringList{"Sync separator: missed 1 time"};
+    const trainer::Fault& f = trainer::faults()[0];
+    ExerciseRecord part = exercise(f.stage, f.stage, false, 2, 2);
+    part.faultId = QLatin1String(f.id);
+    part.partNamed = QStringLiteral("wrong part");
+    const QString failed = trainer::failedPart(part.faultId);
+    QTest::newRow("the right stage, a part missed")
+        << QList<ExerciseRecord>{part, exercise("sync-separator", "damper", false, 2, 2)}
+        << QStringList{"2", "0% (0 of 2 found)", "2.0 an exercise on average, where 2.0 would do", "2"}
+        << QStringList{QStringLiteral("%1, the %2: part missed 1 time").arg(trainer::stageTitle(f.stage), failed),
+                       "Sync separator: missed 1 time"};
 }
 
 void tst_frmprogress::showsTheNumbers()
@@ -152,7 +178,8 @@ void tst_frmprogress::showsTheNumbers()
     QTemporaryDir folder(m_dir.filePath("XXXXXX"));
     trainer::Store store(folder.filePath("trainer.sqlite"));
     for (const ExerciseRecord& e : recorded)
-        QVERIFY(store.record(e));
+        store.record(e);
+    QVERIFY(store.wait());
     trainer::HistoryScope scope(store);
     ProgramScope program;
     frmProgress& progress = frmProgress::get();
@@ -171,6 +198,10 @@ void tst_frmprogress::showsTheNumbers()
         QVERIFY2(past.first().contains(
                      QStringLiteral("%1 measurements, %2 would do").arg(last.measurements).arg(last.optimum)),
                  qPrintable(past.first()));
+        if (QTest::currentDataTag() == QByteArray("the right stage, a part missed"))
+            QVERIFY2(past.last().contains(QStringLiteral("stage found, part missed (the %1, not the wrong part)")
+                                              .arg(trainer::failedPart(recorded.first().faultId))),
+                     qPrintable(past.last()));
     }
 }
 
@@ -178,6 +209,8 @@ void tst_frmprogress::exportWritesTheHistory_data()
 {
     QTest::addColumn<QString>("answer"); // the file the save dialog answers with, in the test's folder
     QTest::addColumn<bool>("written");
+    // Each export follows one that worked, into the folder of the test's own: the dialog opens there, and
+    // what the earlier one said does not stay on show.
     QTest::newRow("to a new file") << "progress.csv" << true;
     QTest::newRow("over a file the user chose to replace") << "old.csv" << true;
     QTest::newRow("dialog cancelled") << "" << false;
@@ -196,17 +229,27 @@ void tst_frmprogress::exportWritesTheHistory()
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
     }
     trainer::Store store(folder.filePath("trainer.sqlite"));
-    const QList<ExerciseRecord> recorded{exercise("damper", "damper", true, 3, 3),
+    QList<ExerciseRecord> recorded{exercise("damper", "damper", true, 3, 3),
                                          exercise("sync-separator", "damper", false, 5, 2)};
+    recorded[0].checks = {{"winding", "found open", true}, {"capacitor", "checks good", false}};
+    recorded[1].student = QStringLiteral("ann");
+    recorded[1].chosen = trainer::Chosen::ByInstructor;
     for (const ExerciseRecord& e : recorded)
-        QVERIFY(store.record(e));
+        store.record(e);
+    QVERIFY(store.wait());
     trainer::HistoryScope scope(store);
     ProgramScope program;
-    program.services.saveAnswer = file;
     frmProgress& progress = frmProgress::get();
     progress.Show();
+    program.services.saveAnswer = folder.filePath("earlier.csv");
     click(progress.cmdExport());
-    QCOMPARE(program.services.saveTitles, std::vector<QString>{"Export to CSV"});
+    QVERIFY(progress.lblStatus()->Caption().startsWith("2 exercises exported"));
+    program.services.saveAnswer = file;
+    click(progress.cmdExport());
+    QCOMPARE(program.services.saveTitles, (std::vector<QString>{"Export to CSV", "Export to CSV"}));
+    QCOMPARE(program.services.saveSuggested[0],
+             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/trainer-progress.csv");
+    QCOMPARE(program.services.saveSuggested[1], folder.filePath("trainer-progress.csv"));
 
     QFile out(file);
     if (!written) {
@@ -224,26 +267,52 @@ void tst_frmprogress::exportWritesTheHistory()
     QVERIFY(out.open(QIODevice::ReadOnly));
     const QList<QStringList> rows = readCsv(QString::fromUtf8(out.readAll()));
     QCOMPARE(rows.size(), recorded.size() + 1);
-    QCOMPARE(rows[0],
-             (QStringList{"Finished (UTC)", "Fault", "Faulty stage", "Stage named", "Part named", "Right",
-                          "Measurements", "Optimum", "Safety slips", "Seconds", "Readings"}));
+    QCOMPARE(rows[0], (QStringList{"Finished (UTC)", "Student", "Fault chosen by", "Fault", "Faulty stage",
+                                   "Stage named", "Part named", "Right", "Measurements", "Optimum", "Safety slips",
+                                   "Seconds", "Readings", "Part checks"}));
+    // Stages as the lists name them; a fault this program does not know by its id.
+    const QStringList checks{"winding: found open\ncapacitor: checks good", ""};
+    const QStringList who{"this computer", "ann"};
+    const QStringList chosen{"random", "instructor"};
     for (int r = 0; r < recorded.size(); ++r) {
         const ExerciseRecord& e = recorded[r];
+        const QString stage = trainer::stageTitle(e.faultStage);
+        const QString named = trainer::stageTitle(e.stageNamed);
+        QVERIFY(stage != e.faultStage);
         const QString readings =
-            QStringLiteral("%1: 0 V,\nwhere 12 V is usual\n%2: refused (no isolation transformer)")
-                .arg(e.faultStage, e.stageNamed);
-        QCOMPARE(rows[r + 1],
-                 (QStringList{"2026-05-04T10:00:00Z", e.faultId, e.faultStage, e.stageNamed, e.partNamed,
-                              e.right ? "yes" : "no", QString::number(e.measurements),
-                              QString::number(e.optimum), "1", "125", readings}));
+            QStringLiteral("%1: 0 V,\nwhere 12 V is usual\n%2: refused (no isolation transformer)").arg(stage, named);
+        QCOMPARE(rows[r + 1], (QStringList{"2026-05-04T10:00:00Z", who[r], chosen[r], e.faultId, stage, named,
+                                           e.partNamed, e.right ? "yes" : "no", QString::number(e.measurements),
+                                           QString::number(e.optimum), "1", "125", readings, checks[r]}));
     }
 }
 
-void tst_frmprogress::unusableHistoryIsSaid()
+void tst_frmprogress::pastExercisesShownWhateverTheFile_data()
 {
+    QTest::addColumn<QString>("damage"); // what is done to a history of two exercises
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("read-only") << "read-only" << "is read-only, or its folder is: its exercises are shown" << 2;
+    QTest::newRow("random bytes") << "random bytes" << "The exercise history was damaged: it is kept unchanged as"
+                                  << 0;
+}
+
+void tst_frmprogress::pastExercisesShownWhateverTheFile()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, problem);
+    QFETCH(int, shown);
     QTemporaryDir folder(m_dir.filePath("XXXXXX"));
     const QString path = folder.filePath("trainer.sqlite");
     {
+        trainer::Store store(path);
+        store.record(exercise("damper", "damper", true, 3, 3));
+        store.record(exercise("sync-separator", "damper", false, 5, 2));
+        QVERIFY(store.wait());
+    }
+    if (damage == QLatin1String("read-only")) {
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+    } else {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(4096, '\x5a')) == 4096);
     }
@@ -252,14 +321,49 @@ void tst_frmprogress::unusableHistoryIsSaid()
     ProgramScope program;
     frmProgress& progress = frmProgress::get();
     progress.Show();
-    QVERIFY(Visible(progress.lblProblem()));
+    // The view follows the history as it opens.
+    QTRY_VERIFY(Visible(progress.lblProblem()));
     QCOMPARE(progress.lblProblem()->Caption(), store.problem());
-    QVERIFY(progress.lblProblem()->Caption().startsWith(
-        QStringLiteral("The exercise history could not be read")));
-    QCOMPARE(progress.txtDone()->Text(), QStringLiteral("0"));
+    QVERIFY2(progress.lblProblem()->Caption().contains(problem), qPrintable(progress.lblProblem()->Caption()));
+    QCOMPARE(progress.txtDone()->Text(), QString::number(shown));
+    QCOMPARE(progress.lstExercises()->count(), shown);
+    program.services.saveAnswer = folder.filePath("out.csv");
     click(progress.cmdExport());
-    QVERIFY(program.services.saveTitles.empty());
-    QCOMPARE(progress.lblStatus()->Caption(), QStringLiteral("There are no exercises to export yet."));
+    QCOMPARE(int(program.services.saveTitles.size()), shown > 0 ? 1 : 0);
+    QCOMPARE(progress.lblStatus()->Caption(), shown > 0 ? QStringLiteral("2 exercises exported to %1.").arg(folder.filePath("out.csv"))
+                                                        : QStringLiteral("There are no exercises to export yet."));
+}
+
+// The window grows: the past exercises take the room, wrapped to its width, and the buttons stay below them.
+void tst_frmprogress::growsWithItsWindow()
+{
+    QTemporaryDir folder(m_dir.filePath("XXXXXX"));
+    trainer::Store store(folder.filePath("trainer.sqlite"));
+    ExerciseRecord long_ = exercise("horizontal-output", "sync-separator", false, 9, 4);
+    long_.student = QStringLiteral("Maximilian Alexander Featherstonehaugh-Worthington");
+    long_.chosen = trainer::Chosen::ByInstructor;
+    for (int i = 0; i < 12; ++i)
+        store.record(long_);
+    QVERIFY(store.wait());
+    trainer::HistoryScope scope(store);
+    ProgramScope program;
+    frmProgress& progress = frmProgress::get();
+    progress.Show();
+    QWidget* w = progress.window();
+    const QRect list = progress.lstExercises()->geometry();
+    const QSize designed = w->size();
+    const int returnTop = progress.cmdReturn()->y();
+    // At the designed width a long line wraps rather than running off the list's right edge.
+    QListWidget* past = progress.lstExercises();
+    QVERIFY(past->fontMetrics().horizontalAdvance(past->item(0)->text()) > past->viewport()->width());
+    QVERIFY(past->visualItemRect(past->item(0)).height() >= 2 * past->fontMetrics().lineSpacing());
+    QVERIFY(past->visualItemRect(past->item(0)).right() <= past->viewport()->width());
+    w->resize(designed.width() + 300, designed.height() + 200);
+    QCOMPARE(w->size(), QSize(designed.width() + 300, designed.height() + 200));
+    QCOMPARE(progress.lstExercises()->geometry(), list.adjusted(0, 0, 300, 200));
+    QCOMPARE(progress.cmdReturn()->y(), returnTop + 200);
+    QVERIFY(progress.cmdReturn()->geometry().bottom() < w->height());
+    w->grab().save(QDir::temp().filePath("frmprogress-grown.png"));
 }
 
 void tst_frmprogress::returnGoesBackToTheTrainer()
