@@ -76,6 +76,7 @@ void ClassPanel::refresh()
     showAssignments();
     if (!client)
         return;
+    client->startSending(this, s.className, [this](int waiting) { setWaiting(waiting); });
     client->openAssignments(this, s.className, [this](const classroom::Result<std::vector<classroom::Assignment>>& r) {
         m_open = r.value;
         m_problem = r.ok() ? QString() : r.error;

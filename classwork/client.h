@@ -40,6 +40,15 @@ public:
     // The class's exercises, with the ids of the void ones, for the export.
     virtual void exercises(QObject* context, const QString& className,
                            Done<std::pair<std::vector<trainer::ExerciseRecord>, std::vector<QUuid>>> done) = 0;
+    // The student's: sends this computer's finished exercises to the class from the local history, which is
+    // the outbox, off the GUI thread, again after every exercise written, until none is left; `waiting` hears
+    // how many are still to go. A client with no server behind it sends nothing.
+    virtual void startSending(QObject* context, const QString& className, std::function<void(int)> waiting)
+    {
+        Q_UNUSED(context);
+        Q_UNUSED(className);
+        Q_UNUSED(waiting);
+    }
 };
 
 // Makes the client for a connection; null where this build has no class server.

@@ -3,11 +3,29 @@
 
 #include "classwork/client.h"
 
+#include "classroom/outbox.h"
+#include "classroom/sender.h"
+#include "trainer/store.h"
+
 using namespace classroom;
 
 namespace classwork {
 
 namespace {
+// The local history as the sender's outbox. The store reads and marks from any thread.
+class HistoryOutbox final : public Outbox
+{
+public:
+    explicit HistoryOutbox(trainer::Store& store)
+        : m_store(store)
+    {}
+    std::vector<trainer::ExerciseRecord> unsent() override { return m_store.unsent(); }
+    void markSent(const QUuid& exercise) override { m_store.markSent(exercise); }
+
+private:
+    trainer::Store& m_store;
+};
+
 class WorkerClient final : public Client
 {
 public:
@@ -87,9 +105,25 @@ public:
             std::move(done));
     }
 
+    void startSending(QObject* context, const QString& className, std::function<void(int)> waiting) override
+    {
+        if (!m_sender || m_senderClass != className) {
+            trainer::Store& history = trainer::history();
+            m_sender = std::make_unique<Sender>(m_connection, className, std::make_shared<HistoryOutbox>(history));
+            m_senderClass = className;
+            QObject::connect(&history, &trainer::Store::changed, m_sender.get(), &Sender::sendNow);
+        }
+        QObject::disconnect(m_waitingLink); // one listener: the class line of the trainer now open
+        m_waitingLink = QObject::connect(m_sender.get(), &Sender::waitingChanged, context, std::move(waiting));
+        m_sender->sendNow();
+    }
+
 private:
     Connection m_connection;
     ClassWorker m_worker;
+    std::unique_ptr<Sender> m_sender;
+    QString m_senderClass;
+    QMetaObject::Connection m_waitingLink;
 };
 } // namespace
 

@@ -65,7 +65,7 @@ QString contentOf(Content content)
                               "sound.");
     case Content::Overloaded:
         return QStringLiteral("The picture is dark and harsh, nearly negative, with coloured beat bands; "
-                              "its top bends sideways while the rest holds.");
+                              "its top bends sideways while the rest stays straight.");
     case Content::Normal:
         break;
     }

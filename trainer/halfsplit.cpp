@@ -33,7 +33,7 @@ struct Split
 
 Split split(const QStringList& left, const QString& stage)
 {
-    const QSet<QString> any = upstream(stage, false);
+    const QSet<QString> any = keptByFaultyReading(stage);
     const QSet<QString> strict = upstream(stage, true);
     Split s;
     for (const QString& suspect : left) {

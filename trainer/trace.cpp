@@ -172,6 +172,10 @@ double voltsAt(const ScopeTrace& trace, double seconds)
     case Distortion::Beat:
         s += 0.12 * std::sin(kTwoPi * kSoundBeat * seconds);
         break;
+    case Distortion::Shifted: // the same waveform a quarter of a period late against the working set's
+        if (f > 0)
+            s = shape(trace.wave, seconds - 0.25 / f, f);
+        break;
     case Distortion::Intermittent: // there for a while, then gone, in runs of five divisions
         if (fraction(seconds / (5 * trace.secondsPerDiv)) > 0.55)
             s = 0;

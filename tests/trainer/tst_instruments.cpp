@@ -162,6 +162,7 @@ void tst_instruments::distortionShows_data()
     slow.frequency = 48;
     QTest::newRow("off frequency") << saw << slow << 4.0;
     QTest::newRow("intermittent") << saw << with(saw, Distortion::Intermittent) << 4.0;
+    QTest::newRow("shifted") << drive << with(drive, Distortion::Shifted) << 4.0;
 }
 
 void tst_instruments::distortionShows()

@@ -319,9 +319,10 @@ void tst_trainerexercise::halfSplitSequenceFindsTheStageWithinTheFigure()
             QVERIFY2(s.after < s.before && s.after == s.bestAfter, qPrintable(where + QLatin1Char(' ') + s.stage));
             taken << s.stage;
         }
-        if (!sequence.empty())
-            QVERIFY2(sequence.back().after == 1 || halfSplitOptimum(fault) == static_cast<int>(sequence.size()),
-                     qPrintable(where));
+        if (!sequence.empty() && sequence.back().after > 1) { // stages that read alike: no reading parts them
+            const std::vector<SearchStep> further = followReadings(fault, taken + stages());
+            QVERIFY2(further.back().after == sequence.back().after, qPrintable(where));
+        }
         const QString text = resultText(ExerciseRecord{}, fault);
         QVERIFY2(text.contains(QStringLiteral("half-split figure, %1,").arg(halfSplitOptimum(fault))),
                  qPrintable(text));
