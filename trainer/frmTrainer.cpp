@@ -30,7 +30,7 @@ constexpr QRect kView{120, 120, 11760, 8220};
 constexpr QRect kScreen{12000, 120, 2760, 2070};
 constexpr int kBand = 8400;   // the top of the band under the diagrams
 constexpr int kNaming = 6000; // the left of the naming controls in that band
-constexpr int kResult = 6480; // the top of the result in the right column
+constexpr int kResult = 6660; // the top of the result in the right column
 // The size the trainer opens at where the display has room: a bench to see, not the design's minimum.
 constexpr QSizeF kRoomy{19200, 14400};
 
@@ -62,7 +62,7 @@ Design frmTrainer::design() const
             frame("fraIsolation", "Isolation transformer", 12000, 4200, 2760, 1020).bold(8.25),
             option("optIsolationOut", "&Out of circuit", 180, 300, 2400, 285).in("fraIsolation"),
             option("optIsolationIn", "Switched &in", 180, 630, 2400, 285).in("fraIsolation"),
-            command("cmdDischarge", "Unplug and &discharge", 12000, 5280, 2760, 375)
+            command("cmdDischarge", "&Discharge", 10440, 10035, 1440, 375)
                 .says("Unplug the set, discharge the filter capacitor and the anode, confirm with the meter"),
             combo("cboStage", "Choose the faulty stage", 6000, 8820, 4320, 345)
                 .items(stageNames)
@@ -74,8 +74,8 @@ Design frmTrainer::design() const
             label("lblStore", "", 6000, 9660, 4320, 675).fore(colors::darkRed).says("History"),
             label("Label2", "Readings, in the order taken", 120, 8400, 5760, 255).bold(8.25),
             listBox("lstReadings", 120, 8655, 5760, 1680).says("Readings, in the order taken"),
-            label("lblNext", "", 12000, 5700, 2760, 750).bold(8.25).says("What to do next"),
-            label("lblResult", "", 12000, 6480, 2760, 3420).says("Result"),
+            label("lblNext", "", 12000, 5820, 2760, 780).bold(8.25).says("What to do next"),
+            label("lblResult", "", 12000, 6660, 2760, 3240).says("Result"),
             command("cmdNote", "&Bench note", 12000, 9960, 1320, 375).hidden(),
             command("cmdReturn", "&Return", 13440, 9960, 1320, 375).bold(8.25),
         };
