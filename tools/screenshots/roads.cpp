@@ -204,7 +204,7 @@ std::shared_ptr<classwork::Client> sampleClass()
             power.due = last.addDays(5);
             c.view.assignments = {{power, {"Cy Dunne"}, {"Ann Moss", "Bob Ilves"}},
                                   {week, {"Ann Moss", "Cy Dunne"}, {"Bob Ilves", "Dee Okafor"}}};
-            c.view.missed = {{"horizontal-output", 4}, {"vertical-yoke", 3}, {"damper", 2}, {"sync-separator", 1}};
+            c.view.missed = {{"horizontal-output", 3}, {"vertical-yoke", 2}, {"damper", 2}, {"sync-separator", 1}};
             d({c, {}});
         }
         void successOverTime(QObject*, const QString&, const QString&,
