@@ -10,48 +10,55 @@ namespace classwork {
 
 namespace {
 constexpr int kMargin = 6;
-
-void frameAndTitle(QPainter& p, const QRect& r, const QString& title)
-{
-    p.fillRect(r, Qt::white);
-    p.setPen(Qt::gray);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    p.setPen(Qt::black);
-    p.setFont(fw::controlFont(8.25, true));
-    p.drawText(r.adjusted(kMargin, kMargin, -kMargin, 0), Qt::AlignLeft | Qt::AlignTop, title);
-}
 } // namespace
 
-BarChart::BarChart(QWidget* parent)
+Plot::Plot(QWidget* parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void BarChart::setBars(const QString& title, std::vector<Bar> bars)
+void Plot::setWords(const QString& title, const QStringList& words, const QString& none)
 {
     m_title = title;
-    m_bars = std::move(bars);
     setAccessibleName(title);
+    setAccessibleDescription(words.isEmpty() ? none : words.join(QStringLiteral("; ")));
+    update();
+}
+
+std::optional<int> Plot::paintFrame(QPainter& p, bool empty, const QString& emptyText) const
+{
+    p.fillRect(rect(), Qt::white);
+    p.setPen(Qt::gray);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(Qt::black);
+    p.setFont(fw::controlFont(8.25, true));
+    p.drawText(rect().adjusted(kMargin, kMargin, -kMargin, 0), Qt::AlignLeft | Qt::AlignTop, m_title);
+    p.setFont(fw::controlFont(8.25));
+    const int top = kMargin + p.fontMetrics().height() + kMargin;
+    if (!empty)
+        return top;
+    p.drawText(rect().adjusted(kMargin, top, -kMargin, -kMargin), Qt::AlignLeft | Qt::AlignTop, emptyText);
+    return std::nullopt;
+}
+
+void BarChart::setBars(const QString& title, std::vector<Bar> bars)
+{
+    m_bars = std::move(bars);
     QStringList words;
     for (const Bar& b : m_bars)
         words << QStringLiteral("%1: %2").arg(b.label).arg(b.value);
-    setAccessibleDescription(words.isEmpty() ? QStringLiteral("None missed.") : words.join(QStringLiteral("; ")));
-    update();
+    setWords(title, words, QStringLiteral("None missed."));
 }
 
 void BarChart::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    frameAndTitle(p, rect(), m_title);
-    p.setFont(fw::controlFont(8.25));
-    const QFontMetrics fm = p.fontMetrics();
-    const int top = kMargin + fm.height() + kMargin;
-    if (m_bars.empty()) {
-        p.drawText(rect().adjusted(kMargin, top, -kMargin, -kMargin), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("No stage missed yet."));
+    const std::optional<int> plotTop = paintFrame(p, m_bars.empty(), QStringLiteral("No stage missed yet."));
+    if (!plotTop)
         return;
-    }
+    const int top = *plotTop;
+    const QFontMetrics fm = p.fontMetrics();
     const int most = std::max_element(m_bars.begin(), m_bars.end(), [](const Bar& a, const Bar& b) {
                          return a.value < b.value;
                      })->value;
@@ -73,37 +80,25 @@ void BarChart::paintEvent(QPaintEvent*)
     }
 }
 
-RateChart::RateChart(QWidget* parent)
-    : QWidget(parent)
-{
-    setFocusPolicy(Qt::NoFocus);
-}
-
 void RateChart::setCurve(const QString& title, std::vector<RatePoint> curve)
 {
-    m_title = title;
     m_curve = std::move(curve);
-    setAccessibleName(title);
     QStringList words;
     for (const RatePoint& pt : m_curve)
         words << QStringLiteral("%1: %2% of %3").arg(pt.day.toString(Qt::ISODate)).arg(qRound(pt.rate * 100)).arg(pt.exercises);
-    setAccessibleDescription(words.isEmpty() ? QStringLiteral("No exercises yet.") : words.join(QStringLiteral("; ")));
-    update();
+    setWords(title, words, QStringLiteral("No exercises yet."));
 }
 
 void RateChart::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    frameAndTitle(p, rect(), m_title);
-    p.setFont(fw::controlFont(8.25));
-    const QFontMetrics fm = p.fontMetrics();
-    const int top = kMargin + fm.height() + kMargin;
-    if (m_curve.empty()) {
-        p.drawText(rect().adjusted(kMargin, top, -kMargin, -kMargin), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("Choose a student with exercises."));
+    const std::optional<int> plotTop =
+        paintFrame(p, m_curve.empty(), QStringLiteral("Choose a student with exercises."));
+    if (!plotTop)
         return;
-    }
+    const int top = *plotTop;
+    const QFontMetrics fm = p.fontMetrics();
     // The axes: 0 to 100 % up, the days worked across (evenly, one step a day worked).
     const int left = kMargin + fm.horizontalAdvance(QStringLiteral("100%")) + kMargin;
     const QRect plot(left, top + fm.height() / 2, width() - left - 3 * kMargin,

@@ -7,12 +7,34 @@
 
 #include <QWidget>
 
+#include <optional>
+
+class QPainter;
+
 namespace classwork {
 
-class BarChart : public QWidget
+// What the two plots share: their title, their frame, the figures said in words, and a sentence in place of
+// a plot with nothing to show.
+class Plot : public QWidget
 {
 public:
-    explicit BarChart(QWidget* parent = nullptr);
+    explicit Plot(QWidget* parent = nullptr);
+
+protected:
+    // Takes the title and says the figures, or `none` when there are none, to assistive technology.
+    void setWords(const QString& title, const QStringList& words, const QString& none);
+    // Paints the frame and the title and sets the font of the figures. Returns the top of the plot, or
+    // nothing when the plot is `empty` and `emptyText` was written in its place.
+    std::optional<int> paintFrame(QPainter& p, bool empty, const QString& emptyText) const;
+
+private:
+    QString m_title;
+};
+
+class BarChart : public Plot
+{
+public:
+    using Plot::Plot;
     void setBars(const QString& title, std::vector<Bar> bars);
     const std::vector<Bar>& bars() const { return m_bars; }
 
@@ -20,14 +42,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString m_title;
     std::vector<Bar> m_bars;
 };
 
-class RateChart : public QWidget
+class RateChart : public Plot
 {
 public:
-    explicit RateChart(QWidget* parent = nullptr);
+    using Plot::Plot;
     void setCurve(const QString& title, std::vector<RatePoint> curve);
     const std::vector<RatePoint>& curve() const { return m_curve; }
 
@@ -35,7 +56,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString m_title;
     std::vector<RatePoint> m_curve;
 };
 

@@ -2,6 +2,8 @@
 // How a control takes a click: from the mouse, as a push button does, and from the keyboard.
 #include <QtGlobal>
 
+#include <functional>
+
 class QKeyEvent;
 class QMetaMethod;
 class QMouseEvent;
@@ -26,6 +28,12 @@ public:
 private:
     bool m_pressed = false;
 };
+
+// Makes a control that shows no button take a click as a push button does: the left button pressed and
+// released inside it, or Enter, Return or Space while it has the focus; `click` runs for each. The event
+// that completes a click goes no further, so nothing touches the control after its click, which may open
+// another screen or unload this one. A disabled control takes no click.
+void takeClicks(QWidget* control, std::function<void()> click);
 
 // Enter, Return or Space: the keys that press whatever has the focus.
 bool isActivationKey(const QKeyEvent* event);

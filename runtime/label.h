@@ -18,13 +18,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
-
-private:
-    PressedInside m_click;
 };
 
 } // namespace fw

@@ -2,7 +2,6 @@
 
 #include "runtime/pictures.h"
 
-#include <QKeyEvent>
 #include <QMetaMethod>
 #include <QPainter>
 
@@ -16,6 +15,7 @@ void PictureBox::connectNotify(const QMetaMethod& signal)
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 {
     setAutoFillBackground(true);
+    takeClicks(this, [this] { emit Click(); });
 }
 
 void PictureBox::setPicture(const QString& resource)
@@ -39,27 +39,6 @@ void PictureBox::paintEvent(QPaintEvent* event)
         m_rendered = picturePixmap(m_picture, devicePixelRatioF());
     QPainter painter(this);
     painter.drawPixmap(contentsRect().topLeft(), m_rendered);
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* event)
-{
-    QFrame::mousePressEvent(event);
-    m_click.press(event);
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    QFrame::mouseReleaseEvent(event);
-    if (m_click.release(event, rect()))
-        emit Click();
-}
-
-void PictureBox::keyPressEvent(QKeyEvent* event)
-{
-    if (focusPolicy() != Qt::NoFocus && isActivationKey(event))
-        emit Click();
-    else
-        QFrame::keyPressEvent(event);
 }
 
 } // namespace fw

@@ -233,6 +233,13 @@ constexpr KnobRow kKnobs[] = {
     {"color-killer-control", "Color killer control's wiper"},
     {"tint-control", "Tint control's wiper"},
 };
+
+// What a knob's wiper reads, the quantity aside (the knob's own row names it).
+constexpr ReadingRow kKnobReading = {
+    "", "", kMeterDC, "the control's wiper, to chassis ground, turning the control through its travel",
+    "a few volts, changing smoothly across the travel, set where the picture is right",
+    "no voltage at any setting", "set near the low end of its travel",
+    "set well away from where the picture is right"};
 // clang-format on
 
 
@@ -289,26 +296,46 @@ constexpr UnloadedRow kUnloaded[] = {
 };
 // clang-format on
 
+// What the ohmmeter reads across a failed part, where the failure is one it reads: a short reads near nothing
+// both ways round, an open part reads nothing at all, a leaky one reads where it should read open.
+struct OhmsRow
+{
+    const char* failure;
+    double value;
+    double fullScale;
+    const char* unit;
+    const char* finding; // said after the failure
+};
+
+// clang-format off
+constexpr OhmsRow kOhms[] = {
+    {"shorted", 0.5, 200, "Ω", ": near 0 Ω both ways round"},
+    {"open", std::numeric_limits<double>::infinity(), 2e6, "Ω",
+     ": no continuity, the meter stays at infinity"},
+    {"leaky", 4.7, 20, "kΩ", ": a few kΩ where it should read open"},
+};
+// clang-format on
+
 template <typename Row> const Row* findRow(std::span<const Row> rows, QAnyStringView id)
 {
     const auto found = std::ranges::find_if(rows, [id](const Row& r) { return id == QAnyStringView(r.id); });
     return found == rows.end() ? nullptr : &*found;
 }
 
-const char* pick(Output out, const char* typical, const char* missing, const char* weak,
-                 const char* distorted)
+// What the row reads with the stage's output as it stands.
+const char* pick(Output out, const ReadingRow& text)
 {
     switch (out) {
     case Output::Missing:
-        return missing;
+        return text.missing;
     case Output::Weak:
-        return weak;
+        return text.weak;
     case Output::Distorted:
-        return distorted;
+        return text.distorted;
     case Output::Good:
         break;
     }
-    return typical;
+    return text.typical;
 }
 
 } // namespace
@@ -334,27 +361,15 @@ std::optional<Reading> Set::measure(QAnyStringView point) const
     r.stage = QString::fromLatin1(row->id);
     r.powered = true;
     r.normal = out == Output::Good;
-    const ReadingRow* text = at ? &at->text : findRow<ReadingRow>(kReadings, row->id);
-    if (const KnobRow* knob = findRow<KnobRow>(kKnobs, row->id)) {
-        r.quantity = QString::fromUtf8(knob->quantity);
-        r.instrument = QString::fromUtf8(kMeterDC);
-        r.where =
-            QStringLiteral("the control's wiper, to chassis ground, turning the control through its travel");
-        constexpr const char* typical =
-            "a few volts, changing smoothly across the travel, set where the picture is right";
-        r.typical = QString::fromUtf8(typical);
-        r.now = QString::fromUtf8(pick(out, typical, "no voltage at any setting",
-                                       "set near the low end of its travel",
-                                       "set well away from where the picture is right"));
-    } else if (text) {
-        r.quantity = QString::fromUtf8(text->quantity);
-        r.instrument = QString::fromUtf8(text->instrument);
-        r.where = QString::fromUtf8(text->where);
-        r.typical = QString::fromUtf8(text->typical);
-        r.now = QString::fromUtf8(pick(out, text->typical, text->missing, text->weak, text->distorted));
-    } else {
+    const KnobRow* knob = findRow<KnobRow>(kKnobs, row->id);
+    const ReadingRow* text = knob ? &kKnobReading : at ? &at->text : findRow<ReadingRow>(kReadings, row->id);
+    if (!text)
         return std::nullopt;
-    }
+    r.quantity = QString::fromUtf8(knob ? knob->quantity : text->quantity);
+    r.instrument = QString::fromUtf8(text->instrument);
+    r.where = QString::fromUtf8(text->where);
+    r.typical = QString::fromUtf8(text->typical);
+    r.now = QString::fromUtf8(pick(out, *text));
     const QAnyStringView faced = at ? point : QAnyStringView(row->id);
     r.working = workingAt(faced);
     r.shows = showingAt(faced, out, states);
@@ -411,18 +426,11 @@ PartCheck Set::check(QAnyStringView stage, const QString& part) const
     }
     const QLatin1StringView failure(m_fault->failure);
     result.finding = QStringLiteral("found %1").arg(failure);
-    // The ohmmeter, where the failure is one it reads: a short reads near nothing both ways round, an open
-    // part reads nothing at all, a leaky one reads where it should read open.
-    if (failure == QLatin1String("shorted")) {
-        result.ohms = MeterFace{MeterKind::Ohms, 0.5, 200, QStringLiteral("Ω")};
-        result.finding += QStringLiteral(": near 0 Ω both ways round");
-    } else if (failure == QLatin1String("open")) {
-        result.ohms = MeterFace{MeterKind::Ohms, std::numeric_limits<double>::infinity(), 2e6,
-                                QStringLiteral("Ω")};
-        result.finding += QStringLiteral(": no continuity, the meter stays at infinity");
-    } else if (failure == QLatin1String("leaky")) {
-        result.ohms = MeterFace{MeterKind::Ohms, 4.7, 20, QStringLiteral("kΩ")};
-        result.finding += QStringLiteral(": a few kΩ where it should read open");
+    const auto ohms =
+        std::ranges::find_if(kOhms, [&](const OhmsRow& o) { return failure == QLatin1String(o.failure); });
+    if (ohms != std::end(kOhms)) {
+        result.ohms = MeterFace{MeterKind::Ohms, ohms->value, ohms->fullScale, QString::fromUtf8(ohms->unit)};
+        result.finding += QString::fromUtf8(ohms->finding);
     }
     return result;
 }

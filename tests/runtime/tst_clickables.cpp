@@ -4,6 +4,8 @@
 #include "runtime/screen.h"
 #include "support/program.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -40,6 +42,8 @@ class tst_clickables : public QObject
 private slots:
     void clickIsLeftPressAndReleaseInside_data();
     void clickIsLeftPressAndReleaseInside();
+    void labelAndPictureClickAsAButtonDoes_data();
+    void labelAndPictureClickAsAButtonDoes();
     void readOnlyAreaTakesEnterAsClick_data();
     void readOnlyAreaTakesEnterAsClick();
     void editableAreaKeepsEnterForText();
@@ -86,6 +90,41 @@ void tst_clickables::clickIsLeftPressAndReleaseInside()
     if (w->rect().contains(at(pressAt)))
         QTest::mousePress(w, mouse, Qt::NoModifier, at(pressAt));
     QTest::mouseRelease(w, mouse, Qt::NoModifier, at(releaseAt));
+    QCOMPARE(spy.count(), clicks);
+}
+
+// A double-click is two clicks, as on a push button; a disabled control takes neither the mouse nor the keys.
+void tst_clickables::labelAndPictureClickAsAButtonDoes_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("clicks");
+    for (const char* control : {"Label1", "Picture1"}) {
+        QTest::addRow("%s: double-clicked", control) << control << true << 2;
+        QTest::addRow("%s: disabled", control) << control << false << 0;
+    }
+}
+
+void tst_clickables::labelAndPictureClickAsAButtonDoes()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, enabled);
+    QFETCH(int, clicks);
+    ProgramScope program;
+    frmBoxes::get().Show();
+    QWidget* w = frmBoxes::get().control(control);
+    w->setFocusPolicy(Qt::StrongFocus);
+    w->setEnabled(enabled);
+    QSignalSpy spy(w, SIGNAL(Click()));
+    const QPoint centre = w->rect().center();
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, centre);
+    // The second press of a double-click comes as a double-click event.
+    QMouseEvent second(QEvent::MouseButtonDblClick, centre, w->mapToGlobal(centre), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &second);
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, centre);
+    if (!enabled)
+        QTest::keyClick(w, Qt::Key_Return);
     QCOMPARE(spy.count(), clicks);
 }
 
