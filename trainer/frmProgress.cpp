@@ -73,7 +73,7 @@ QString line(const trainer::ExerciseRecord& e)
     const QString part = trainer::failedPart(e.faultId);
     const QString outcome =
         e.right ? QStringLiteral("%1, %2: found").arg(stage, e.partNamed)
-        : e.stageNamed == e.faultStage
+        : trainer::stageFound(e)
             ? (part.isEmpty() ? QStringLiteral("%1: stage found, part missed").arg(stage)
                               : QStringLiteral("%1: stage found, part missed (the %2, not the %3)")
                                     .arg(stage, part, e.partNamed))

@@ -16,6 +16,7 @@
 #include <QSet>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <functional>
 
 using namespace fw;
@@ -138,6 +139,67 @@ bool pointable(Kind kind)
            kind == Kind::Shape;
 }
 } // namespace
+
+QHash<QString, QString> MeasuringView::stageNames()
+{
+    // What each kind of place names, best first: a box (or a box that opens a page), a picture, a knob, the
+    // caption beside a knob or picture.
+    const auto rank = [](areanotes::Kind kind) {
+        switch (kind) {
+        case areanotes::Kind::Box:
+        case areanotes::Kind::Page:
+            return 0;
+        case areanotes::Kind::Picture:
+            return 1;
+        case areanotes::Kind::Knob:
+            return 2;
+        case areanotes::Kind::Caption:
+            return 3;
+        default:
+            return 4;
+        }
+    };
+    struct Named
+    {
+        int rank = 4;
+        QStringList names;
+    };
+    QHash<QString, Named> found;
+    for (int i = 0; i < kDiagrams; ++i) {
+        const Diagram& d = diagram(i);
+        QHash<QString, Ctl> shown;
+        for (Ctl& c : shownTable(d))
+            shown.insert(c.name, std::move(c));
+        for (const areanotes::Place& place : areanotes::places()) {
+            const auto c = shown.constFind(QLatin1String(place.control));
+            if (QLatin1String(place.screen) != QLatin1String(d.screen) || c == shown.cend())
+                continue;
+            // A picture or a knob has no words of its own on the diagram: it goes by the name it is given.
+            const bool spoken = c->kind == Kind::Picture || c->kind == Kind::Shape;
+            const QString name = (spoken ? c->spoken : c->text).simplified();
+            Named& named = found[QString::fromLatin1(place.id)];
+            const int r = rank(place.kind);
+            if (name.isEmpty() || r > named.rank)
+                continue;
+            if (r < named.rank)
+                named = Named{r, {}};
+            if (!named.names.contains(name))
+                named.names << name;
+        }
+    }
+    QHash<QString, QString> names;
+    for (auto n = found.cbegin(); n != found.cend(); ++n) {
+        if (n->names.isEmpty())
+            continue;
+        if (n->rank == 0)
+            names.insert(n.key(), n->names.join(QStringLiteral(" / ")));
+        else if (n->rank == 1)
+            names.insert(n.key(), *std::ranges::min_element(n->names, {}, [](const QString& name) { return name.size(); }));
+        else
+            names.insert(n.key(), n->names.front());
+    }
+    return names;
+}
 
 MeasuringView::MeasuringView(const QStringList& stages, QWidget* parent) : QTabWidget(parent)
 {
