@@ -259,9 +259,9 @@ QString sameShortText(const Fault& fault, const Fault& named)
     const QString other = QString::fromUtf8(named.part);
     return QStringLiteral("The %1 and the %2 are one short across the same points: every reading on the bench "
                           "is the same for both, so naming either stage counts. Out of circuit, set unplugged "
-                          "and discharged, the first check that tells them apart: lift one end of the %3 and "
-                          "read the %3 and the %4 each on its own; the shorted one reads near 0 Ω both ways "
-                          "round.")
+                          "and discharged, the first check that tells them apart: free one of them from the "
+                          "circuit (one end lifted) and read the %3 and the %4 each on its own; the shorted one "
+                          "reads near 0 Ω both ways round.")
         .arg(stageTitle(QString::fromLatin1(fault.stage)), stageTitle(QString::fromLatin1(named.stage)), other,
              part);
 }
