@@ -140,28 +140,45 @@ bool pointable(Kind kind)
 }
 } // namespace
 
+namespace {
+// The boxes of one stage named together: those that differ only in their first word ("1st chroma amplifier",
+// "2nd chroma amplifier") as "1st and 2nd chroma amplifier", others joined by " / ".
+QString together(const QStringList& names)
+{
+    const auto rest = [](const QString& name) { return name.section(QLatin1Char(' '), 1); };
+    QStringList firsts;
+    for (const QString& name : names) {
+        if (names.size() == 1 || rest(name).isEmpty() || rest(name) != rest(names.front()))
+            return names.join(QStringLiteral(" / "));
+        firsts << name.section(QLatin1Char(' '), 0, 0);
+    }
+    const QString last = firsts.takeLast();
+    return QStringLiteral("%1 and %2 %3").arg(firsts.join(QStringLiteral(", ")), last, rest(names.front()));
+}
+} // namespace
+
 QHash<QString, QString> MeasuringView::stageNames()
 {
     // What each kind of place names, best first: a box (or a box that opens a page), a picture, a knob, the
     // caption beside a knob or picture.
-    const auto rank = [](areanotes::Kind kind) {
+    const auto rank = [](areanotes::Kind kind, bool ownPoint) {
         switch (kind) {
         case areanotes::Kind::Box:
         case areanotes::Kind::Page:
-            return 0;
+            return ownPoint ? 1 : 0;
         case areanotes::Kind::Picture:
-            return 1;
-        case areanotes::Kind::Knob:
             return 2;
-        case areanotes::Kind::Caption:
+        case areanotes::Kind::Knob:
             return 3;
-        default:
+        case areanotes::Kind::Caption:
             return 4;
+        default:
+            return 5;
         }
     };
     struct Named
     {
-        int rank = 4;
+        int rank = 5;
         QStringList names;
     };
     QHash<QString, Named> found;
@@ -178,7 +195,9 @@ QHash<QString, QString> MeasuringView::stageNames()
             const bool spoken = c->kind == Kind::Picture || c->kind == Kind::Shape;
             const QString name = (spoken ? c->spoken : c->text).simplified();
             Named& named = found[QString::fromLatin1(place.id)];
-            const int r = rank(place.kind);
+            // A box that measures a point of its own within the stage names the stage only where no box
+            // measures the stage's output (the three video drivers).
+            const int r = rank(place.kind, pointAt(QLatin1String(d.screen), *c) != QLatin1String(place.id));
             if (name.isEmpty() || r > named.rank)
                 continue;
             if (r < named.rank)
@@ -191,9 +210,9 @@ QHash<QString, QString> MeasuringView::stageNames()
     for (auto n = found.cbegin(); n != found.cend(); ++n) {
         if (n->names.isEmpty())
             continue;
-        if (n->rank == 0)
-            names.insert(n.key(), n->names.join(QStringLiteral(" / ")));
-        else if (n->rank == 1)
+        if (n->rank <= 1)
+            names.insert(n.key(), together(n->names));
+        else if (n->rank == 2)
             names.insert(n.key(), *std::ranges::min_element(n->names, {}, [](const QString& name) { return name.size(); }));
         else
             names.insert(n.key(), n->names.front());

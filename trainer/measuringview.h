@@ -17,7 +17,8 @@ public:
     MeasuringView(const QStringList& stages, QWidget* parent = nullptr);
 
     // The names the diagrams give their stages, by area id (trainer::setStageNames): the captions of a
-    // stage's boxes, each of them, joined by " / " ("1st chroma amplifier / 2nd chroma amplifier"). A stage
+    // stage's boxes that measure it ("1st and 2nd chroma amplifier"), else of its boxes that measure points
+    // of its own ("Red, Green and Blue video driver"). A stage
     // with no box of its own goes by its picture's name (the shortest, where a name goes on to describe the
     // picture), else its knob's ("Tint knob"), else the caption beside it ("Antennas").
     static QHash<QString, QString> stageNames();

@@ -404,7 +404,7 @@ void tst_frmprogress::growsWithTheWindow()
     progress.setHeight(1024 * 15);
     QCOMPARE(progress.window()->size(), QSize(1280, 1024));
     const QSize after = progress.lstExercises()->size();
-    QCOMPARE(after - before, QSize(1280, 1024) - QSize(11400 / 15, 7200 / 15));
+    QCOMPARE(after - before, QSize(1280, 1024) - QSize(11640 / 15, 7200 / 15));
     for (QWidget* button : {static_cast<QWidget*>(progress.cmdExport()), static_cast<QWidget*>(progress.cmdReturn())})
         QVERIFY(progress.window()->rect().contains(button->geometry()));
 }
