@@ -4,6 +4,8 @@
 #include "diagrams/areanotes.h"
 #include "runtime/mainmenu.h"
 #include "runtime/notes.h"
+#include "trainer/exercise.h"
+#include "trainer/measuringview.h"
 
 namespace Module1 {
 
@@ -35,6 +37,7 @@ void Register()
 {
     fw::setNoteLookup(&notesOf);
     fw::setMainMenu(&mainMenu);
+    trainer::setStageNames(MeasuringView::stageNames());
 }
 
 void Main()

@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QShortcut>
 #include <QWindow>
@@ -175,6 +177,38 @@ void Screen::Unload()
     Registry::instance().gone(this);
 }
 
+namespace {
+// Escape in an open drop-down list closes the list and nothing else. The key is first offered as a shortcut
+// to the open list's view (or to the list, which keeps the focus), and the list's own handling closes the
+// list then without taking the key, so that the window's Escape shortcut would fire on the same key: the list
+// is closed here, and the key taken.
+class EscapeClosesList : public QObject
+{
+public:
+    explicit EscapeClosesList(QComboBox* list) : QObject(list), m_list(list)
+    {
+        list->installEventFilter(this);
+        list->view()->installEventFilter(this); // after the popup's own filter on it, so met first
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride || !m_list->view()->isVisible())
+            return QObject::eventFilter(watched, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->matches(QKeySequence::Cancel))
+            return QObject::eventFilter(watched, event);
+        m_list->hidePopup();
+        key->accept();
+        return true;
+    }
+
+private:
+    QComboBox* m_list;
+};
+} // namespace
+
 // Escape presses the screen's way back when it has exactly one (its caption read without its mnemonic).
 // Escape in an open drop-down list closes the list and does nothing more.
 void Screen::offerToKeyboard()
@@ -187,10 +221,13 @@ void Screen::offerToKeyboard()
             ways.append(button);
     }
     if (ways.size() == 1) {
+        for (QWidget* w : std::as_const(m_controls))
+            if (auto* list = qobject_cast<QComboBox*>(w))
+                new EscapeClosesList(list);
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window);
         CommandButton* way = ways.first();
         connect(escape, &QShortcut::activated, way, [way] {
-            // The window's shortcut is met before an open list sees the key: the list is closed here.
+            // Another popup (a menu, a tooltip's) is closed, and nothing more.
             if (QWidget* popup = QApplication::activePopupWidget()) {
                 if (auto* list = qobject_cast<QComboBox*>(popup->parentWidget()))
                     list->hidePopup();

@@ -3,6 +3,8 @@
 #include "diagrams/areanotes.h"
 #include "trainer/halfsplit.h"
 
+#include <QHash>
+#include <QMutex>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -51,7 +53,7 @@ void Exercise::nameStage(const QString& stage, const QDateTime& now)
     if (m_step != Step::Measuring)
         return;
     m_record.stageNamed = stage;
-    if (stage == m_record.faultStage)
+    if (namesFaultyStage(stage, *m_fault))
         m_step = Step::NamingPart;
     else
         finish(now);
@@ -59,7 +61,12 @@ void Exercise::nameStage(const QString& stage, const QDateTime& now)
 
 QStringList Exercise::suspectParts() const
 {
-    return m_step == Step::Measuring ? QStringList() : m_set.parts(m_record.stageNamed);
+    if (m_step == Step::Measuring)
+        return {};
+    QStringList parts = m_set.parts(m_record.stageNamed);
+    if (m_record.stageNamed != m_record.faultStage && sameShort(m_record.stageNamed, *m_fault))
+        parts += m_set.parts(m_record.faultStage);
+    return parts;
 }
 
 PartCheck Exercise::checkPart(const QString& part)
@@ -70,7 +77,10 @@ PartCheck Exercise::checkPart(const QString& part)
         refused.refusal = dischargeRefusalText(m_record.stageNamed);
         return refused;
     }
-    PartCheck check = m_set.check(m_record.stageNamed, part);
+    // A part is checked in the stage it belongs to: the fault's own, where the stage named is the same short.
+    const QString& stage = m_set.parts(m_record.faultStage).contains(part) ? m_record.faultStage
+                                                                           : m_record.stageNamed;
+    PartCheck check = m_set.check(stage, part);
     m_record.checks.push_back({check.part, check.finding, check.failed});
     return check;
 }
@@ -91,8 +101,84 @@ void Exercise::finish(const QDateTime& now)
     m_record.seconds = static_cast<int>(std::max<qint64>(0, m_started.secsTo(now)));
 }
 
+namespace {
+// Every reading the bench offers: each stage's output and each test point of its own.
+QStringList benchPoints()
+{
+    QStringList all;
+    for (const QString& stage : stages())
+        all << stage << testPoints(stage);
+    return all;
+}
+
+bool readsAlike(const Fault& a, const Fault& b)
+{
+    const Set one(&a);
+    const Set other(&b);
+    if (one.appearance() != other.appearance())
+        return false;
+    static const QStringList points = benchPoints();
+    return std::ranges::all_of(points, [&](const QString& point) {
+        const std::optional<Reading> x = one.measure(point);
+        const std::optional<Reading> y = other.measure(point);
+        return x.has_value() == y.has_value() && (!x || (x->now == y->now && x->normal == y->normal));
+    });
+}
+} // namespace
+
+const Fault* sameShort(const QString& stage, const Fault& fault)
+{
+    if (stage == QLatin1String(fault.stage))
+        return nullptr;
+    // Asked again for every past exercise the progress view shows: worked out once a pair.
+    static QMutex guard;
+    static QHash<QString, const Fault*> known;
+    const QString key = stage + QLatin1Char('|') + QLatin1String(fault.id);
+    const QMutexLocker lock(&guard);
+    if (const auto found = known.constFind(key); found != known.cend())
+        return *found;
+    const Fault* alike = nullptr;
+    for (const Fault& other : faults())
+        if (!alike && stage == QLatin1String(other.stage) && readsAlike(fault, other))
+            alike = &other;
+    known.insert(key, alike);
+    return alike;
+}
+
+bool namesFaultyStage(const QString& stage, const Fault& fault)
+{
+    return stage == QLatin1String(fault.stage) || sameShort(stage, fault);
+}
+
+namespace {
+struct StageNames
+{
+    QMutex guard;
+    QHash<QString, QString> names;
+};
+
+StageNames& stageNames()
+{
+    static StageNames given;
+    return given;
+}
+} // namespace
+
+void setStageNames(const QHash<QString, QString>& names)
+{
+    StageNames& given = stageNames();
+    const QMutexLocker lock(&given.guard);
+    given.names = names;
+}
+
 QString stageTitle(const QString& stage)
 {
+    {
+        StageNames& given = stageNames();
+        const QMutexLocker lock(&given.guard);
+        if (const auto name = given.names.constFind(stage); name != given.names.cend())
+            return *name;
+    }
     if (const QString point = pointTitle(stage); !point.isEmpty())
         return point;
     const areanotes::Area* area = areanotes::findArea(stage);
@@ -141,7 +227,7 @@ QString resultText(const ExerciseRecord& record, const Fault& fault)
     QString verdict;
     if (record.right)
         verdict = QStringLiteral("Right: %1.").arg(faultName(fault));
-    else if (record.stageNamed == record.faultStage)
+    else if (namesFaultyStage(record.stageNamed, fault))
         verdict = QStringLiteral("Right stage, wrong part: it was the %1 %2, not the %3.")
                       .arg(QString::fromUtf8(fault.failure), QString::fromUtf8(fault.part), record.partNamed);
     else
@@ -160,9 +246,24 @@ QString resultText(const ExerciseRecord& record, const Fault& fault)
                        .arg(verdict, measured)
                        .arg(record.optimum)
                        .arg(slips, duration(record.seconds), QString::fromUtf8(fault.explanation));
-    if (record.stageNamed != record.faultStage && isControl(record.faultStage))
+    if (const Fault* alike = sameShort(record.stageNamed, fault))
+        text += QLatin1Char('\n') + sameShortText(fault, *alike);
+    else if (record.stageNamed != record.faultStage && isControl(record.faultStage))
         text += QLatin1Char('\n') + controlText(record.faultStage, record.stageNamed);
     return text + QLatin1Char('\n') + halfSplitText(fault, read);
+}
+
+QString sameShortText(const Fault& fault, const Fault& named)
+{
+    const QString part = QString::fromUtf8(fault.part);
+    const QString other = QString::fromUtf8(named.part);
+    return QStringLiteral("The %1 and the %2 are one short across the same points: every reading on the bench "
+                          "is the same for both, so naming either stage counts. Out of circuit, set unplugged "
+                          "and discharged, the first check that tells them apart: free one of them from the "
+                          "circuit (one end lifted) and read the %3 and the %4 each on its own; the shorted one "
+                          "reads near 0 Ω both ways round.")
+        .arg(stageTitle(QString::fromLatin1(fault.stage)), stageTitle(QString::fromLatin1(named.stage)), other,
+             part);
 }
 
 bool isControl(const QString& stage)

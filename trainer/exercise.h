@@ -13,6 +13,7 @@
 #include "trainer/setmodel.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QStringList>
 
 #include <optional>
@@ -63,9 +64,11 @@ public:
     // order; the same point read again is not counted again.
     Measurement measure(const QString& stage);
 
-    // Names the faulty stage. A wrong stage ends the exercise; a right one leads on to its parts.
+    // Names the faulty stage. A wrong stage ends the exercise; a right one (namesFaultyStage) leads on to its
+    // parts, and to the parts of the fault's own stage where the stage named is the same short.
     void nameStage(const QString& stage, const QDateTime& now);
-    // The suspect parts of the stage named, to check and to name.
+    // The suspect parts of the stage named (and of the fault's stage, where the two are the same short), to
+    // check and to name.
     QStringList suspectParts() const;
     // Checks one of them out of circuit, power off, and keeps the check: not a measurement of the search.
     // Refused (the reason in the check's refusal) and counted as a safety slip while the set is not
@@ -91,8 +94,20 @@ private:
     ExerciseRecord m_record;
 };
 
-// A stage as the diagrams name it ("Horizontal output amplifier"); the id itself when the notes lack it.
+// A stage as the diagrams name it ("Horizontal output amplifier"), or a test point as its box names it; a
+// stage the diagrams' names do not cover goes by its note's title, and the id itself when the notes lack it.
 QString stageTitle(const QString& stage);
+// The names the block diagrams give the stages, by area id: the captions of their boxes, so that every list,
+// result and record names a stage as the student saw it. The diagrams are screens, so the program gives these
+// once as it starts (MeasuringView::stageNames()); until then a stage goes by its note's title.
+void setStageNames(const QHash<QString, QString>& names);
+
+// Whether naming `stage` names the fault's stage: the stage itself, or a stage with a fault of its own that no
+// reading the bench offers tells from this one (a shorted damper and a shorted output transistor are one
+// short across the same points).
+bool namesFaultyStage(const QString& stage, const Fault& fault);
+// That fault of the named stage, where naming it counts for `fault`'s stage; null otherwise.
+const Fault* sameShort(const QString& stage, const Fault& fault);
 
 // A reading as the student reads it: what, with what, where, what it reads and what a working set reads.
 QString readingText(const Reading& reading);
@@ -108,6 +123,10 @@ QString dischargeRefusalText(const QString& stage);
 // Then, for a wrong stage where the fault was a control's setting, why the stage named read wrong; and the
 // half-split search (halfsplit.h).
 QString resultText(const ExerciseRecord& record, const Fault& fault);
+
+// Why naming the stage of `named` counted for `fault`, one short across the same points, and the first check
+// out of circuit that tells the two parts apart.
+QString sameShortText(const Fault& fault, const Fault& named);
 
 // A stage that is a control the user sets (a hold, a size, Tint): its fault is a setting, not a part.
 bool isControl(const QString& stage);

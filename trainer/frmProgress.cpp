@@ -20,7 +20,7 @@
 using namespace fw;
 
 namespace {
-constexpr QSize kDesign{11400, 7200}; // the design size, in twips; the window grows from it
+constexpr QSize kDesign{11640, 7200}; // the design size, in twips; the window grows from it
 const QString kExportTitle = QStringLiteral("Export to CSV");
 const QString kExportFolder = QStringLiteral("trainer/exportFolder");
 
@@ -73,7 +73,7 @@ QString line(const trainer::ExerciseRecord& e)
     const QString part = trainer::failedPart(e.faultId);
     const QString outcome =
         e.right ? QStringLiteral("%1, %2: found").arg(stage, e.partNamed)
-        : e.stageNamed == e.faultStage
+        : trainer::stageFound(e)
             ? (part.isEmpty() ? QStringLiteral("%1: stage found, part missed").arg(stage)
                               : QStringLiteral("%1: stage found, part missed (the %2, not the %3)")
                                     .arg(stage, part, e.partNamed))
@@ -100,28 +100,28 @@ Design frmProgress::design() const
 {
     return {
         label("Label1", "Trainer Progress", 0, 120, 11400, 495).bold(18).fore(colors::darkRed).centred(),
-        label("lblProblem", "", 360, 660, 10680, 495)
+        label("lblProblem", "", 360, 660, 10920, 495)
             .bold(8.25)
             .fore(colors::darkRed)
             .hidden()
             .says("History"),
         label("Label2", "Exercises done", 360, 1230, 3600, 255).bold(8.25),
-        textBox("txtDone", "", 4080, 1200, 6960, 315).says("Exercises done").readOnly(),
+        textBox("txtDone", "", 4080, 1200, 7200, 315).says("Exercises done").readOnly(),
         label("Label3", "Success rate", 360, 1650, 3600, 255).bold(8.25),
-        textBox("txtRate", "", 4080, 1620, 6960, 315).says("Success rate").readOnly(),
+        textBox("txtRate", "", 4080, 1620, 7200, 315).says("Success rate").readOnly(),
         label("Label4", "Measurements against the optimum", 360, 2070, 3600, 255).bold(8.25),
-        textBox("txtMeasurements", "", 4080, 2040, 6960, 315)
+        textBox("txtMeasurements", "", 4080, 2040, 7200, 315)
             .says("Measurements against the optimum")
             .readOnly(),
         label("Label5", "Safety slips", 360, 2490, 3600, 255).bold(8.25),
-        textBox("txtSlips", "", 4080, 2460, 6960, 315).says("Safety slips").readOnly(),
-        label("Label6", "Stages and parts most often missed", 360, 2940, 10680, 255).bold(8.25),
-        listBox("lstMissed", 360, 3210, 10680, 975).says("Stages and parts most often missed"),
-        label("Label7", "Past exercises, the latest first", 360, 4320, 10680, 255).bold(8.25),
-        listBox("lstExercises", 360, 4590, 10680, 1680).says("Past exercises"),
-        label("lblStatus", "", 360, 6330, 10680, 255).says("Export"),
-        command("cmdExport", "Export to CSV", 3765, 6690, 1695, 375).bold(8.25),
-        command("cmdReturn", "Return", 5940, 6690, 1695, 375).bold(8.25),
+        textBox("txtSlips", "", 4080, 2460, 7200, 315).says("Safety slips").readOnly(),
+        label("Label6", "Stages and parts most often missed", 360, 2940, 10920, 255).bold(8.25),
+        listBox("lstMissed", 360, 3210, 10920, 975).says("Stages and parts most often missed"),
+        label("Label7", "Past exercises, the latest first", 360, 4320, 10920, 255).bold(8.25),
+        listBox("lstExercises", 360, 4590, 10920, 1680).says("Past exercises"),
+        label("lblStatus", "", 360, 6330, 10920, 255).says("Export"),
+        command("cmdExport", "Export to CSV", 3885, 6690, 1695, 375).bold(8.25),
+        command("cmdReturn", "Return", 6060, 6690, 1695, 375).bold(8.25),
     };
 }
 

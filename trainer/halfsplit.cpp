@@ -2,50 +2,12 @@
 
 #include "trainer/exercise.h"
 
-#include <QSet>
-
 #include <algorithm>
 
 namespace trainer {
 
 namespace {
-// A stage and everything it needs, through other stages; only the strict needs when asked.
-QSet<QString> upstream(const QString& stage, bool strict)
-{
-    QSet<QString> found{stage};
-    QStringList todo{stage};
-    while (!todo.isEmpty()) {
-        const QString next = todo.takeLast();
-        for (const QString& need : strict ? strictNeeds(next) : needs(next))
-            if (!found.contains(need)) {
-                found.insert(need);
-                todo << need;
-            }
-    }
-    return found;
-}
-
-struct Split
-{
-    QStringList wrong; // kept when the reading is wrong
-    QStringList good;  // kept when it is good
-};
-
-Split split(const QStringList& left, const QString& stage)
-{
-    const QSet<QString> any = keptByFaultyReading(stage);
-    const QSet<QString> strict = upstream(stage, true);
-    Split s;
-    for (const QString& suspect : left) {
-        if (any.contains(suspect))
-            s.wrong << suspect;
-        if (!strict.contains(suspect))
-            s.good << suspect;
-    }
-    return s;
-}
-
-qsizetype larger(const Split& s)
+qsizetype larger(const SuspectSplit& s)
 {
     return std::max(s.wrong.size(), s.good.size());
 }
@@ -57,22 +19,31 @@ QString bestStage(const QStringList& left)
     QString best;
     qsizetype bestLarger = left.size();
     for (const QString& stage : stages())
-        if (const qsizetype l = larger(split(left, stage)); l < bestLarger) {
+        if (const qsizetype l = larger(splitSuspects(left, stage)); l < bestLarger) {
             bestLarger = l;
             best = stage;
         }
     return best;
 }
 
+// Whether a stage's output, or a test point of its own, reads wrong on the set.
+bool readsWrong(const Set& set, const QString& point)
+{
+    if (pointStage(point) == point)
+        return set.output(point) != Output::Good;
+    const std::optional<Reading> reading = set.measure(point);
+    return reading && !reading->normal;
+}
+
 SearchStep step(const Set& set, QStringList& left, const QString& stage)
 {
-    SearchStep taken{stage, set.output(stage) != Output::Good, static_cast<int>(left.size()), 0, 0};
+    SearchStep taken{stage, readsWrong(set, stage), static_cast<int>(left.size()), 0, 0};
     const QString best = bestStage(left);
     taken.bestAfter = static_cast<int>(best.isEmpty() ? left.size() : [&] {
-        const Split s = split(left, best);
+        const SuspectSplit s = splitSuspects(left, best);
         return set.output(best) != Output::Good ? s.wrong.size() : s.good.size();
     }());
-    const Split s = split(left, stage);
+    const SuspectSplit s = splitSuspects(left, stage);
     left = taken.readsWrong ? s.wrong : s.good;
     taken.after = static_cast<int>(left.size());
     return taken;

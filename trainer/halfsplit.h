@@ -1,10 +1,8 @@
 #pragma once
 // The half-split search shown with the result: the measurements a search that always splits the suspects
-// in half would take on the set on the bench, and what each of the student's own readings told. The same
-// rules as halfSplitOptimum: a reading that is wrong keeps the suspects the stage needs (and the stage, and the loads that may pull
-// its supplies down);
-// a good one clears the stage and the suspects it strictly needs; each step measures, in the order of the
-// diagrams, the first stage whose answer leaves the larger part smallest.
+// in half would take on the set on the bench, and what each of the student's own readings told. Each reading
+// splits the suspects by the one rule halfSplitOptimum follows too (splitSuspects); each step measures, in
+// the order of the diagrams, the first stage whose answer leaves the larger part smallest.
 //
 // Pure logic over the set model's public rules.
 

@@ -16,6 +16,7 @@
 #include <QSet>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <functional>
 
 using namespace fw;
@@ -138,6 +139,86 @@ bool pointable(Kind kind)
            kind == Kind::Shape;
 }
 } // namespace
+
+namespace {
+// The boxes of one stage named together: those that differ only in their first word ("1st chroma amplifier",
+// "2nd chroma amplifier") as "1st and 2nd chroma amplifier", others joined by " / ".
+QString together(const QStringList& names)
+{
+    const auto rest = [](const QString& name) { return name.section(QLatin1Char(' '), 1); };
+    QStringList firsts;
+    for (const QString& name : names) {
+        if (names.size() == 1 || rest(name).isEmpty() || rest(name) != rest(names.front()))
+            return names.join(QStringLiteral(" / "));
+        firsts << name.section(QLatin1Char(' '), 0, 0);
+    }
+    const QString last = firsts.takeLast();
+    return QStringLiteral("%1 and %2 %3").arg(firsts.join(QStringLiteral(", ")), last, rest(names.front()));
+}
+} // namespace
+
+QHash<QString, QString> MeasuringView::stageNames()
+{
+    // What each kind of place names, best first: a box (or a box that opens a page), a picture, a knob, the
+    // caption beside a knob or picture.
+    const auto rank = [](areanotes::Kind kind, bool ownPoint) {
+        switch (kind) {
+        case areanotes::Kind::Box:
+        case areanotes::Kind::Page:
+            return ownPoint ? 1 : 0;
+        case areanotes::Kind::Picture:
+            return 2;
+        case areanotes::Kind::Knob:
+            return 3;
+        case areanotes::Kind::Caption:
+            return 4;
+        default:
+            return 5;
+        }
+    };
+    struct Named
+    {
+        int rank = 5;
+        QStringList names;
+    };
+    QHash<QString, Named> found;
+    for (int i = 0; i < kDiagrams; ++i) {
+        const Diagram& d = diagram(i);
+        QHash<QString, Ctl> shown;
+        for (Ctl& c : shownTable(d))
+            shown.insert(c.name, std::move(c));
+        for (const areanotes::Place& place : areanotes::places()) {
+            const auto c = shown.constFind(QLatin1String(place.control));
+            if (QLatin1String(place.screen) != QLatin1String(d.screen) || c == shown.cend())
+                continue;
+            // A picture or a knob has no words of its own on the diagram: it goes by the name it is given.
+            const bool spoken = c->kind == Kind::Picture || c->kind == Kind::Shape;
+            const QString name = (spoken ? c->spoken : c->text).simplified();
+            Named& named = found[QString::fromLatin1(place.id)];
+            // A box that measures a point of its own within the stage names the stage only where no box
+            // measures the stage's output (the three video drivers).
+            const int r = rank(place.kind, pointAt(QLatin1String(d.screen), *c) != QLatin1String(place.id));
+            if (name.isEmpty() || r > named.rank)
+                continue;
+            if (r < named.rank)
+                named = Named{r, {}};
+            if (!named.names.contains(name))
+                named.names << name;
+        }
+    }
+    QHash<QString, QString> names;
+    for (auto n = found.cbegin(); n != found.cend(); ++n) {
+        if (n->names.isEmpty())
+            continue;
+        if (n->rank <= 1)
+            names.insert(n.key(), together(n->names));
+        else if (n->rank == 2)
+            names.insert(n.key(), *std::ranges::min_element(n->names, {}, [](const QString& name) { return name.size(); }));
+        else
+            names.insert(n.key(), n->names.front());
+    }
+    return names;
+}
 
 MeasuringView::MeasuringView(const QStringList& stages, QWidget* parent) : QTabWidget(parent)
 {

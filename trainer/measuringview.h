@@ -16,6 +16,13 @@ public:
     // `stages`: the area ids that can be measured; the controls of any other area only show.
     MeasuringView(const QStringList& stages, QWidget* parent = nullptr);
 
+    // The names the diagrams give their stages, by area id (trainer::setStageNames): the captions of a
+    // stage's boxes that measure it ("1st and 2nd chroma amplifier"), else of its boxes that measure points
+    // of its own ("Red, Green and Blue video driver"). A stage
+    // with no box of its own goes by its picture's name (the shortest, where a name goes on to describe the
+    // picture), else its knob's ("Tint knob"), else the caption beside it ("Antennas").
+    static QHash<QString, QString> stageNames();
+
     // The diagram page of a diagram screen's name ("frmLVPower"); null for another name.
     QWidget* page(const QString& screen) const;
     // The first control that measures a stage (its page built when it is not yet); null for a stage not

@@ -16,6 +16,14 @@ QString failedPart(const QString& faultId)
                  : QString();
 }
 
+bool stageFound(const ExerciseRecord& exercise)
+{
+    if (exercise.stageNamed == exercise.faultStage)
+        return true;
+    const Fault* fault = findFault(exercise.faultId);
+    return fault && namesFaultyStage(exercise.stageNamed, *fault);
+}
+
 QString faultTitle(const QString& faultId)
 {
     const Fault* fault = findFault(faultId);
@@ -51,8 +59,9 @@ Progress progress(const std::vector<ExerciseRecord>& exercises)
         p.safetySlips += e.safetySlips;
         if (e.right)
             continue;
-        const QString part = e.stageNamed == e.faultStage ? failedPart(e.faultId) : QString();
-        if (e.stageNamed == e.faultStage && part.isEmpty())
+        const bool found = stageFound(e);
+        const QString part = found ? failedPart(e.faultId) : QString();
+        if (found && part.isEmpty())
             continue; // a part of a fault this program no longer knows
         auto missed = std::find_if(p.missed.begin(), p.missed.end(),
                                    [&](const Missed& m) { return m.stage == e.faultStage && m.part == part; });

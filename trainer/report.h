@@ -34,6 +34,8 @@ Progress progress(const std::vector<ExerciseRecord>& exercises);
 // The failed part of a fault, as the result names it ("open winding"); empty for a fault this program no
 // longer knows.
 QString failedPart(const QString& faultId);
+// Whether the stage the student named was the faulty one: the fault's own stage, or one that is the same short.
+bool stageFound(const ExerciseRecord& exercise);
 // A fault as the fault list names it; the id itself for a fault this program no longer knows.
 QString faultTitle(const QString& faultId);
 // Who did an exercise: the signed-in student, or "this computer".

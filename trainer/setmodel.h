@@ -86,6 +86,17 @@ QStringList loadedBy(QAnyStringView stage);
 // those (a rail read low may be pulled down by its load's short).
 QSet<QString> keptByFaultyReading(QAnyStringView stage);
 
+// The rule of the half-split search: what one reading at a stage (or at a test point of its own) leaves of
+// the suspects `left`. A reading that is wrong keeps what keptByFaultyReading says; a good one clears the
+// stage and the suspects it strictly needs (a test point clears only what it strictly needs: the parts
+// beyond it may still fail). Both lists keep the order of `left`.
+struct SuspectSplit
+{
+    QStringList wrong; // kept when the reading is wrong
+    QStringList good;  // kept when it is good
+};
+SuspectSplit splitSuspects(const QStringList& left, QAnyStringView stage);
+
 // The boxes of the diagrams that measure a point of their own within a stage (the 1st vertical amplifier,
 // each video driver); a stage's own id measures its output.
 QStringList testPoints(QAnyStringView stage);

@@ -3,7 +3,9 @@
 
 #include "trainer/stagetable.h"
 
+
 #include <algorithm>
+#include <bitset>
 
 namespace trainer {
 namespace model {
@@ -258,39 +260,101 @@ QStringList suspects(const Fault& fault)
 }
 
 namespace {
-struct Upstream
+// A set of stages, by their place in the stage table.
+constexpr size_t kMostStages = 128;
+using StageSet = std::bitset<kMostStages>;
+
+// What a reading keeps suspect when it is wrong, and what it clears when it is good.
+struct SplitRule
 {
-    std::vector<QSet<int>> any;    // by stage: what a faulty reading there keeps
-    std::vector<QSet<int>> strict; // by stage: what a good reading there clears
+    StageSet kept;
+    StageSet cleared;
 };
 
-// The measurements the search needs to single out the faulty stage among `left`, in the worst case.
-int splits(const std::vector<int>& left, const Upstream& upstream)
+// Each stage's rule, by its place in the stage table, worked out once.
+const std::vector<SplitRule>& stageRules()
 {
-    if (left.size() <= 1)
-        return 0;
-    size_t bestLarger = left.size();
-    std::vector<int> bestIn, bestOut;
-    for (size_t stage = 0; stage < upstream.any.size(); ++stage) {
-        std::vector<int> in, out;
-        for (int suspect : left) {
-            if (upstream.any[stage].contains(suspect))
-                in.push_back(suspect);
-            if (!upstream.strict[stage].contains(suspect))
-                out.push_back(suspect);
+    static const std::vector<SplitRule> rules = [] {
+        if (stageRows().size() > kMostStages)
+            qFatal("The half-split search counts at most %zu stages", kMostStages);
+        std::vector<SplitRule> all;
+        for (const StageRow& row : stageRows()) {
+            SplitRule rule;
+            for (const QString& stage : keptByFaultyReading(QLatin1StringView(row.id)))
+                rule.kept.set(static_cast<size_t>(indexOf(findStage(stage))));
+            for (const int id : withNeeds(row.id, true))
+                rule.cleared.set(static_cast<size_t>(id));
+            all.push_back(rule);
         }
-        const size_t larger = std::max(in.size(), out.size());
-        if (larger < bestLarger) {
+        return all;
+    }();
+    return rules;
+}
+
+// The rule of a reading at a stage, or at a test point of its own: a good reading there leaves the stage
+// suspect, for the parts beyond the point may still fail. An unknown id keeps and clears nothing.
+SplitRule ruleAt(QAnyStringView point)
+{
+    const StageRow* row = findStage(point);
+    const bool own = row != nullptr;
+    if (!row)
+        row = findStage(pointStage(point));
+    if (!row)
+        return {};
+    SplitRule rule = stageRules()[static_cast<size_t>(indexOf(row))];
+    if (!own)
+        rule.cleared.reset(static_cast<size_t>(indexOf(row)));
+    return rule;
+}
+
+// The one rule of the search: what a wrong reading keeps, and what a good one leaves.
+std::pair<StageSet, StageSet> split(const StageSet& left, const SplitRule& rule)
+{
+    return {left & rule.kept, left & ~rule.cleared};
+}
+
+// The measurements the search needs to single out the faulty stage among `left`, in the worst case.
+int splits(const StageSet& left)
+{
+    if (left.count() <= 1)
+        return 0;
+    size_t bestLarger = left.count();
+    std::pair<StageSet, StageSet> best;
+    for (const SplitRule& rule : stageRules()) {
+        const std::pair<StageSet, StageSet> s = split(left, rule);
+        if (const size_t larger = std::max(s.first.count(), s.second.count()); larger < bestLarger) {
             bestLarger = larger;
-            bestIn = std::move(in);
-            bestOut = std::move(out);
+            best = s;
         }
     }
-    if (bestLarger == left.size())
+    if (bestLarger == left.count())
         return 0; // no measurement tells the rest apart
-    return 1 + std::max(splits(bestIn, upstream), splits(bestOut, upstream));
+    return 1 + std::max(splits(best.first), splits(best.second));
+}
+
+StageSet stageSet(const QStringList& stages)
+{
+    StageSet set;
+    for (const QString& stage : stages)
+        if (const StageRow* row = findStage(stage))
+            set.set(static_cast<size_t>(indexOf(row)));
+    return set;
 }
 } // namespace
+
+SuspectSplit splitSuspects(const QStringList& left, QAnyStringView stage)
+{
+    const auto [wrong, good] = split(stageSet(left), ruleAt(stage));
+    SuspectSplit s;
+    for (const QString& suspect : left)
+        if (const StageRow* row = findStage(suspect)) {
+            if (wrong.test(static_cast<size_t>(indexOf(row))))
+                s.wrong << suspect;
+            if (good.test(static_cast<size_t>(indexOf(row))))
+                s.good << suspect;
+        }
+    return s;
+}
 
 QSet<QString> keptByFaultyReading(QAnyStringView stage)
 {
@@ -313,18 +377,7 @@ QSet<QString> keptByFaultyReading(QAnyStringView stage)
 
 int halfSplitOptimum(const Fault& fault)
 {
-    Upstream upstream;
-    for (const StageRow& row : stageRows()) {
-        QSet<int> kept;
-        for (const QString& stage : keptByFaultyReading(QLatin1StringView(row.id)))
-            kept.insert(indexOf(findStage(stage)));
-        upstream.any.push_back(kept);
-        upstream.strict.push_back(withNeeds(row.id, true));
-    }
-    std::vector<int> left;
-    for (const QString& stage : suspects(fault))
-        left.push_back(indexOf(findStage(stage)));
-    return splits(left, upstream);
+    return splits(stageSet(suspects(fault)));
 }
 
 } // namespace trainer

@@ -424,7 +424,7 @@ void tst_classscreens::classViewShowsTheClass()
     QCOMPARE(cell(v.tblAssignments(), 0, 2), QStringLiteral("1 of 4: Ann"));
     QCOMPARE(cell(v.tblAssignments(), 1, 3), QString());
     QCOMPARE(v.picMissed()->accessibleDescription(),
-             QStringLiteral("Sync separator: 3; Horizontal output amplifier: 2; Damper: 1"));
+             QStringLiteral("Sync seperator: 3; Horizontal output amplifier: 2; Damper: 1"));
     // The first student's success is plotted; choosing the next asks for theirs.
     QTRY_COMPARE(v.picSuccess()->curve().size(), size_t(4));
     QCOMPARE(v.picSuccess()->accessibleName(), QStringLiteral("Success over time: Ann"));

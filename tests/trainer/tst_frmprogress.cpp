@@ -157,7 +157,7 @@ void tst_frmprogress::showsTheNumbers_data()
     QTest::newRow("one exercise, missed once")
         << QList<ExerciseRecord>{exercise("sync-separator", "damper", false, 7, 3)}
         << QStringList{"1", "0% (0 of 1 found)", "7.0 an exercise on average, where 3.0 would do", "1"}
-        << QStringList{"Sync separator: missed 1 time"};
+        << QStringList{"Sync seperator: missed 1 time"};
     const trainer::Fault& f = trainer::faults()[0];
     ExerciseRecord part = exercise(f.stage, f.stage, false, 2, 2);
     part.faultId = QLatin1String(f.id);
@@ -167,7 +167,7 @@ void tst_frmprogress::showsTheNumbers_data()
         << QList<ExerciseRecord>{part, exercise("sync-separator", "damper", false, 2, 2)}
         << QStringList{"2", "0% (0 of 2 found)", "2.0 an exercise on average, where 2.0 would do", "2"}
         << QStringList{QStringLiteral("%1, the %2: part missed 1 time").arg(trainer::stageTitle(f.stage), failed),
-                       "Sync separator: missed 1 time"};
+                       "Sync seperator: missed 1 time"};
 }
 
 void tst_frmprogress::showsTheNumbers()
@@ -404,7 +404,7 @@ void tst_frmprogress::growsWithTheWindow()
     progress.setHeight(1024 * 15);
     QCOMPARE(progress.window()->size(), QSize(1280, 1024));
     const QSize after = progress.lstExercises()->size();
-    QCOMPARE(after - before, QSize(1280, 1024) - QSize(11400 / 15, 7200 / 15));
+    QCOMPARE(after - before, QSize(1280, 1024) - QSize(11640 / 15, 7200 / 15));
     for (QWidget* button : {static_cast<QWidget*>(progress.cmdExport()), static_cast<QWidget*>(progress.cmdReturn())})
         QVERIFY(progress.window()->rect().contains(button->geometry()));
 }

@@ -12,11 +12,15 @@
 #include "trainer/frmTrainer.h"
 #include "trainer/instrumentview.h"
 #include "trainer/measuringview.h"
+#include "trainer/report.h"
 #include "trainer/setpicture.h"
 #include "trainer/store.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QDir>
@@ -119,6 +123,8 @@ private slots:
     void everyStopIsFramedInReadingOrder();
     void whatLooksMeasurableMeasures_data();
     void whatLooksMeasurableMeasures();
+    void theStageListNamesWhatTheDiagramsShow_data();
+    void theStageListNamesWhatTheDiagramsShow();
 };
 
 void tst_trainer::initTestCase()
@@ -244,6 +250,12 @@ void tst_trainer::anExercise()
     QCOMPARE(record.stageNamed, named);
     QCOMPARE(record.partNamed, part);
     QCOMPARE(record.right, rightStage && rightPart);
+    // The result, the history's line and its CSV name the stage as the list did.
+    const QString listed = t.cboStage()->itemText(stageIndex(named));
+    QCOMPARE(stageTitle(record.stageNamed), listed);
+    QVERIFY2(toCsv(recorded).contains(listed), qPrintable(listed));
+    if (!rightStage)
+        QVERIFY2(t.lblResult()->text().contains(listed), qPrintable(t.lblResult()->text()));
 }
 
 // From the tab bar, Tab walks each diagram's stages and Enter measures each: every stage of the set, and
@@ -447,6 +459,80 @@ void tst_trainer::escapeInAListClosesOnlyTheList_data()
     QTest::newRow("picture problems") << false;
 }
 
+void tst_trainer::theStageListNamesWhatTheDiagramsShow_data()
+{
+    QTest::addColumn<QString>("stage");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a box") << "horizontal-output" << "Horizontal output amplifier";
+    QTest::newRow("a box spelt as drawn") << "sync-separator" << "Sync seperator";
+    QTest::newRow("a box on two lines") << "uhf-tuner" << "UHF Tuner";
+    QTest::newRow("a page box") << "linear-supply" << "Linear";
+    QTest::newRow("the box of the stage, not of its point")
+        << "vertical-amplifier" << "2nd Vertical deflection amplifier";
+    QTest::newRow("two boxes of one stage") << "chroma-amplifiers" << "1st and 2nd chroma amplifier";
+    QTest::newRow("three drivers of one stage")
+        << "rgb-drivers" << "Red, Green and Blue video driver";
+    QTest::newRow("a picture, by its shorter name") << "picture-tube" << "Color picture tube";
+    QTest::newRow("a picture") << "vertical-yoke" << "Vertical deflection yoke";
+    QTest::newRow("a knob") << "vertical-hold" << "Vertical Hold knob";
+    QTest::newRow("a knob captioned as a box") << "acc-control" << "ACC knob";
+    QTest::newRow("a caption") << "antenna-signal" << "Antennas";
+}
+
+// The stage list names each stage as the diagram the student clicked shows it: every name is the words of
+// the control that measures the stage (or that control's name, for a picture or a knob).
+void tst_trainer::theStageListNamesWhatTheDiagramsShow()
+{
+    QFETCH(QString, stage);
+    QFETCH(QString, name);
+    ProgramScope program;
+    frmTrainer& t = openTrainer();
+    QCOMPARE(t.cboStage()->itemText(stageIndex(stage)), name);
+    if (QString(QTest::currentDataTag()) != QLatin1String("a box"))
+        return;
+    // Every words the diagrams show, and every name their pictures and knobs are given.
+    QSet<QString> shown;
+    for (const QString& each : t.view()->stages())
+        QVERIFY(t.view()->control(each)); // builds its page
+    for (QWidget* w : t.view()->findChildren<QWidget*>()) {
+        shown << w->accessibleName();
+        if (auto* box = qobject_cast<QPlainTextEdit*>(w))
+            shown << box->toPlainText().simplified();
+        else if (auto* label = qobject_cast<QLabel*>(w))
+            shown << label->text().simplified();
+    }
+    const auto isShown = [&shown](const QString& part) {
+        return shown.contains(part) ||
+               std::ranges::any_of(shown, [&part](const QString& s) { return s.startsWith(part + u' '); });
+    };
+    // Boxes named together ("1st and 2nd chroma amplifier") are each shown in full.
+    static const QRegularExpression together(QStringLiteral("^(.+) and (\\S+) (.+)$"));
+    QStringList unnamed;
+    for (const QString& each : t.view()->stages()) {
+        const QString listed = t.cboStage()->itemText(stageIndex(each));
+        QStringList parts = listed.split(QStringLiteral(" / "));
+        if (const QRegularExpressionMatch m = together.match(listed); m.hasMatch() && !isShown(listed)) {
+            QStringList firsts = m.captured(1).split(QStringLiteral(", "));
+            firsts << m.captured(2);
+            parts.clear();
+            for (const QString& first : std::as_const(firsts))
+                parts << first + u' ' + m.captured(3);
+        }
+        for (const QString& part : parts)
+            if (!isShown(part))
+                unnamed << QStringLiteral("%1: \"%2\"").arg(each, part);
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
+    // Looked at: the list open over the bench.
+    QVERIFY(QTest::qWaitForWindowActive(t.window()));
+    click(t.cmdNew());
+    t.cboStage()->showPopup();
+    QTRY_VERIFY(t.cboStage()->view()->isVisible());
+    t.window()->grab().save(QDir::temp().filePath(QStringLiteral("trainer-stage-list.png")));
+    t.cboStage()->view()->window()->grab().save(QDir::temp().filePath(QStringLiteral("trainer-stage-list-open.png")));
+    t.cboStage()->hidePopup();
+}
+
 // Escape closes the open list and leaves the screen, and the exercise, as they were.
 void tst_trainer::escapeInAListClosesOnlyTheList()
 {
@@ -475,7 +561,7 @@ void tst_trainer::escapeInAListClosesOnlyTheList()
     list->showPopup();
     QTRY_VERIFY(list->view()->isVisible());
     QVERIFY(QApplication::activePopupWidget());
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTest::keyClick(list->view(), Qt::Key_Escape); // where the key goes: the open list's view
     fw::test::settle();
     QTRY_VERIFY(!list->view()->isVisible());
     QCOMPARE(shownScreens(), QStringList{screen->name()});

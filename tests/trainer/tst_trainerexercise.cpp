@@ -58,6 +58,9 @@ private slots:
     void benchNoteCarriesTheLiveChassisRuleOnlyForSuchASet();
     void halfSplitSequenceFindsTheStageWithinTheFigure();
     void aReadingThatToldLittleIsNamed();
+    void theSameShortCountsForEitherStage_data();
+    void theSameShortCountsForEitherStage();
+    void aTestPointSplitsWithinItsStage();
 };
 
 void tst_trainerexercise::poweredMeasurementWaitsForIsolation_data()
@@ -348,6 +351,69 @@ void tst_trainerexercise::aReadingThatToldLittleIsNamed()
     QVERIFY2(text.contains(stageTitle(first) + QStringLiteral(" told nothing new")), qPrintable(text));
     QVERIFY2(!halfSplitText(*f, {first}).contains(QStringLiteral("Of your readings")),
              qPrintable(halfSplitText(*f, {first})));
+}
+
+
+void tst_trainerexercise::theSameShortCountsForEitherStage_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<bool>("stageRight");
+    QTest::addColumn<QString>("part");
+    QTest::newRow("output transistor's short, the damper named")
+        << "horizontal-output-shorted" << "damper" << true << "output transistor";
+    QTest::newRow("damper's short, the output stage named")
+        << "damper-shorted" << "horizontal-output" << true << "damper diode";
+    QTest::newRow("the damper's own stage") << "damper-shorted" << "damper" << true << "damper diode";
+    QTest::newRow("a driver that reads otherwise")
+        << "horizontal-output-shorted" << "horizontal-driver" << false << "";
+    QTest::newRow("a hold-down that reads otherwise") << "damper-shorted" << "hv-hold-down" << false << "";
+}
+
+// One short across the same points reads the same on the bench: naming either stage is right, the parts of
+// both are offered, and the check out of circuit finds the one that failed.
+void tst_trainerexercise::theSameShortCountsForEitherStage()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, named);
+    QFETCH(bool, stageRight);
+    QFETCH(QString, part);
+    const Fault* f = findFault(fault);
+    QVERIFY(f);
+    Exercise e(*f, false, kStart);
+    e.nameStage(named, kStart.addSecs(60));
+    QCOMPARE(e.step() == Exercise::Step::NamingPart, stageRight);
+    QCOMPARE(namesFaultyStage(named, *f), stageRight);
+    if (!stageRight) {
+        QVERIFY(resultText(e.record(), *f).startsWith(QStringLiteral("Wrong stage")));
+        return;
+    }
+    const QStringList parts = e.suspectParts();
+    QVERIFY2(parts.contains(part), qPrintable(parts.join(QStringLiteral(", "))));
+    e.setDischarged(true);
+    for (const QString& suspect : parts)
+        QCOMPARE(e.checkPart(suspect).failed, suspect == part);
+    e.namePart(parts.front() == part ? parts.back() : parts.front(), kStart.addSecs(90));
+    QVERIFY(!e.record().right);
+    const QString text = resultText(e.record(), *f);
+    QVERIFY2(text.startsWith(QStringLiteral("Right stage, wrong part")), qPrintable(text));
+    QCOMPARE(text.contains(QStringLiteral("one short across the same points")), named != QLatin1String(f->stage));
+    if (named != QLatin1String(f->stage))
+        QVERIFY2(text.contains(QStringLiteral("first check that tells them apart")), qPrintable(text));
+}
+
+// A good reading at a test point within a stage clears what feeds it, but not the stage, whose parts beyond
+// the point may still fail; a wrong one keeps the stage and what feeds it.
+void tst_trainerexercise::aTestPointSplitsWithinItsStage()
+{
+    const QString point = testPoints(QStringLiteral("vertical-amplifier")).value(0);
+    QVERIFY(!point.isEmpty());
+    const QStringList left{QStringLiteral("vertical-oscillator"), QStringLiteral("vertical-amplifier"),
+                           QStringLiteral("vertical-yoke")};
+    const SuspectSplit s = splitSuspects(left, point);
+    QCOMPARE(s.good, (QStringList{QStringLiteral("vertical-amplifier"), QStringLiteral("vertical-yoke")}));
+    QVERIFY(s.wrong.contains(QStringLiteral("vertical-oscillator")));
+    QVERIFY(s.wrong.contains(QStringLiteral("vertical-amplifier")));
 }
 
 QTEST_GUILESS_MAIN(tst_trainerexercise)
