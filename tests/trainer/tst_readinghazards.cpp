@@ -34,18 +34,15 @@ void tst_readinghazards::hazardsCarryTheirRules_data()
 {
     QTest::addColumn<QString>("sends"); // a reading or an answer whose text matches must carry the rule
     QTest::addColumn<QString>("rule");
-    QTest::newRow("the mains itself") << "\\bmains at\\b|\\bV AC\\b"
-                                      << "isolation";
-    QTest::newRow("filter capacitor charge") << "filter capacitor|\\bdischarged\\b"
-                                             << "discharge";
-    QTest::newRow("anode") << "\\banode\\b|\\bkV\\b"
-                           << "anode";
-    QTest::newRow("pulse peaks") << "\\bV peak\\b(?! to peak)|output collector"
-                                 << "pulses";
-    QTest::newRow("the neck") << "\\bneck\\b"
-                              << "neck";
-    QTest::newRow("bridge output") << "\\bbridge\\b|\\bBTL\\b|speaker lead"
-                                   << "btl";
+    const auto row = [](const char* name, const char* sends, const char* rule) {
+        QTest::newRow(name) << QString::fromUtf8(sends) << QString::fromLatin1(rule);
+    };
+    row("the mains itself", "\\bmains at\\b|\\bV AC\\b", "isolation");
+    row("filter capacitor charge", "filter capacitor|\\bdischarged\\b", "discharge");
+    row("anode", "\\banode\\b|\\bkV\\b", "anode");
+    row("pulse peaks", "\\bV peak\\b(?! to peak)|output collector", "pulses");
+    row("the neck", "\\bneck\\b", "neck");
+    row("bridge output", "\\bbridge\\b|\\bBTL\\b|speaker lead", "btl");
 }
 
 // Every reading at every stage and test point, on a working set and with each fault; then each answer.
@@ -57,42 +54,31 @@ void tst_readinghazards::hazardsCarryTheirRules()
     QStringList points = stages();
     for (const QString& stage : stages())
         points << testPoints(stage);
-    std::vector<const Fault*> sets{nullptr};
-    for (const Fault& fault : faults())
-        sets.push_back(&fault);
     int sent = 0;
-    for (const Fault* fault : sets)
+    for (std::size_t f = 0; f <= faults().size(); ++f) // a working set, then each fault
         for (const QString& point : std::as_const(points)) {
-            const std::optional<Reading> reading = Set(fault).measure(point);
-            if (!reading || !trigger.match(readingText(*reading)).hasMatch())
-                continue;
-            ++sent;
-            QVERIFY2(carries(readingRules(point), rule),
-                     qPrintable(point + QStringLiteral(": ") + readingText(*reading)));
+            const auto reading = Set(f ? &faults()[f - 1] : nullptr).measure(point);
+            if (reading && trigger.match(readingText(*reading)).hasMatch() && ++sent)
+                QVERIFY2(carries(readingRules(point), rule), qPrintable(readingText(*reading)));
         }
     for (const Fault& fault : faults())
-        if (trigger.match(QString::fromUtf8(fault.explanation)).hasMatch()) {
-            ++sent;
+        if (trigger.match(QString::fromUtf8(fault.explanation)).hasMatch() && ++sent)
             QVERIFY2(carries(faultRules(fault.id), rule), fault.id);
-        }
     QVERIFY2(sent > 0, "no reading or answer names the hazard: the trigger has gone stale");
 }
 
 void tst_readinghazards::tablesNameKnownThings()
 {
-    const auto known = [](const char* id) {
-        return std::ranges::any_of(areanotes::rules(), [id](const areanotes::Rule& r) {
-            return QLatin1String(id) == QLatin1String(r.id);
+    const auto known = [](const Hazards& h) {
+        return std::ranges::all_of(h.rules, [](const char* id) {
+            return std::ranges::any_of(areanotes::rules(),
+                                       [id](const auto& r) { return !qstrcmp(id, r.id); });
         });
     };
-    for (const Hazards& point : readingHazards()) {
-        QVERIFY2(!pointStage(QLatin1String(point.key)).isEmpty(), point.key);
-        QVERIFY2(std::ranges::all_of(point.rules, known), point.key);
-    }
-    for (const Hazards& fault : faultHazards()) {
-        QVERIFY2(findFault(fault.key), fault.key);
-        QVERIFY2(std::ranges::all_of(fault.rules, known), fault.key);
-    }
+    for (const Hazards& point : readingHazards())
+        QVERIFY2(!pointStage(QLatin1String(point.key)).isEmpty() && known(point), point.key);
+    for (const Hazards& fault : faultHazards())
+        QVERIFY2(findFault(fault.key) && known(fault), fault.key);
 }
 
 // Shorted turns leave a winding's resistance all but unchanged: the check says what finds them instead.
@@ -101,10 +87,8 @@ void tst_readinghazards::shortedWindingIsNoShortOnTheMeter()
     const Fault* fault = findFault("pincushion-transformer-shorted");
     QVERIFY(fault);
     const PartCheck check = Set(fault).check(fault->stage, QString::fromUtf8(fault->part));
-    QVERIFY(check.failed);
-    QVERIFY(!check.ohms);
-    QVERIFY2(!check.finding.contains(QStringLiteral("0 Ω")) &&
-                 check.finding.contains(QStringLiteral("ring tester")),
+    QVERIFY(check.failed && !check.ohms);
+    QVERIFY2(!check.finding.contains(u"0 Ω") && check.finding.contains(u"ring tester"),
              qPrintable(check.finding));
 }
 
