@@ -55,7 +55,7 @@ constexpr NoteText kTexts[] = {
      "the outputs steady. Symptoms: a dead set, low outputs, or a chirping supply. A chirp most often "
      "means an overloaded secondary: disconnect the B+ load, put a 60 to 100 W lamp on the B+ output "
      "and power up; a steady supply and a lit lamp put the fault in the load. Usual culprits: open "
-     "start-up resistors, dried small electrolytics the optocoupler, shorted secondary diodes. A "
+     "start-up resistors, dried small electrolytics, the optocoupler, shorted secondary diodes. A "
      "shorted switching transistor blows the fuse and often takes the sense resistor, a fusible "
      "resistor and the control IC with it: check them all. Measure primary parts against the primary "
      "(hot) ground only."},
@@ -439,8 +439,8 @@ constexpr NoteText kTexts[] = {
      "fusible resistor. Usual culprits: the output IC or transistors, the coupling capacitor to the "
      "speaker, the fusible resistor, the Volume control. Inject an audio signal at the Volume control: "
      "sound means the fault lies before it, silence means here or after. A single-supply output sits "
-     "at about half the supply. On a bridge (BTL) output IC both speaker leads do, and neither is "
-     "ground: a scope ground clip on either shorts the output, so measure each lead against ground."},
+     "at about half the supply; on a bridge (BTL) output IC both speaker leads do, and neither is "
+     "ground."},
     {"loudspeaker",
      "The loudspeaker turns the audio amplifier's output into sound. A speaker fault gives no "
      "sound, a buzz or rattle on loud passages (a torn cone or a rubbing voice coil), or weak, "
@@ -695,6 +695,12 @@ constexpr Rule kRules[] = {
      "ratings. Measure DC elsewhere, or with the set off and discharged; scope these points only with "
      "a x100 high voltage probe (a x10 probe only where its rating covers the peak), grounded on that "
      "stage's own ground, through an isolation transformer."},
+    {"btl", "Bridge (BTL) speaker output",
+     "A bridge output IC drives the speaker from two amplifiers in opposite phase, so both speaker "
+     "leads sit at about half the supply with the audio on each, and neither lead is ground: a scope "
+     "ground clip on either shorts the output and can destroy the IC. "
+     "Measure each lead to ground, or use a differential probe, or two scope channels shown as A "
+     "minus B; never clip the ground lead to a speaker lead."},
 };
 
 } // namespace

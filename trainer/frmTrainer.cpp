@@ -9,6 +9,7 @@
 #include "trainer/frmProgress.h"
 #include "trainer/instrumentview.h"
 #include "trainer/measuringview.h"
+#include "trainer/readinghazards.h"
 #include "trainer/setpicture.h"
 #include "trainer/store.h"
 
@@ -234,6 +235,8 @@ void frmTrainer::showSet()
     cboStage()->setListIndex(-1);
     cboPart()->clear();
     lblResult()->clear();
+    lblResult()->setToolTip({});
+    lblResult()->setAccessibleDescription({});
     cmdNote()->hide();
     optIsolationOut()->setValue(true);
     m_view->forgetReadings();
@@ -303,10 +306,11 @@ void frmTrainer::Stage_Measure(const QString& stage)
     if (m_exercise->step() != Exercise::Step::Measuring) // the stage is named: the diagrams only show now
         return;
     const Measurement taken = m_exercise->measure(stage);
-    const QString text =
-        taken.reading ? readingText(*taken.reading) : stageTitle(stage) + QStringLiteral(": ") + taken.refusal;
+    const auto rules = readingRules(stage); // the point's hazards, with their rules under the reading
+    const QString text = taken.reading ? withSafety(readingText(*taken.reading), rules)
+                                       : stageTitle(stage) + QStringLiteral(": ") + taken.refusal;
     if (taken.reading)
-        addReading(text, taken.reading->shows, taken.reading->working);
+        addReading(text, taken.reading->shows, taken.reading->working, safetyText(rules));
     else
         addReading(text, {}, {});
     // Said at once on the stage measured, which keeps the focus.
@@ -362,8 +366,10 @@ void frmTrainer::cmdDischarge_Click()
     if (!m_exercise || m_exercise->discharged())
         return;
     m_exercise->setDischarged(true);
-    const QString done = QStringLiteral("Unplugged; the main filter capacitor and the anode discharged through "
-                                        "a resistor; the meter reads near 0 V across each.");
+    const QString done =
+        QStringLiteral("Unplugged; the main filter capacitor discharged through a resistor, the "
+                       "anode by a lead clipped to the tube's ground braid and slid under the "
+                       "anode cap; the meter reads near 0 V across the capacitor.");
     addReading(done, {}, {});
     cmdDischarge()->setAccessibleDescription(done);
     showNext();
@@ -387,7 +393,11 @@ void frmTrainer::showResult()
     // The half-split search, the result's last paragraph, goes under the readings it speaks of.
     const QString result = resultText(record, m_exercise->fault());
     const qsizetype search = result.lastIndexOf(QLatin1Char('\n'));
-    lblResult()->setText(result.left(search));
+    // The checks the answer sends the student to make carry their safety rules, in full where they are read.
+    const auto rules = faultRules(QLatin1String(m_exercise->fault().id));
+    lblResult()->setText(withSafety(result.left(search), rules));
+    lblResult()->setToolTip(safetyText(rules));
+    lblResult()->setAccessibleDescription(safetyText(rules));
     addReading(result.mid(search + 1), {}, {});
     if (const std::optional<areanotes::Note> note = areanotes::note(record.faultStage)) {
         attachNote(cmdNote(), areanotes::summary(*note), benchNote(*note, m_exercise->lineConnected()));
@@ -420,10 +430,16 @@ void frmTrainer::cmdReturn_Click()
 }
 
 // A reading goes in as a row of its own, chosen, so that its instrument shows and the list scrolls to it.
-void frmTrainer::addReading(const QString& text, const Instrument& now, const Instrument& working)
+// Its safety rules in full, where there are any, are the row's tooltip and accessible description.
+void frmTrainer::addReading(const QString& text, const Instrument& now, const Instrument& working,
+                            const QString& safety)
 {
     m_instruments.emplace_back(now, working);
     auto* row = new QListWidgetItem(text, lstReadings());
+    if (!safety.isEmpty()) {
+        row->setToolTip(safety);
+        row->setData(Qt::AccessibleDescriptionRole, safety);
+    }
     fitReadings();
     lstReadings()->setCurrentItem(row);
     lstReadings()->scrollToItem(row);

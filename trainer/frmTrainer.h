@@ -86,7 +86,8 @@ private:
     void showSet();
     void showNaming();
     void showResult();
-    void addReading(const QString& text, const trainer::Instrument& now, const trainer::Instrument& working);
+    void addReading(const QString& text, const trainer::Instrument& now, const trainer::Instrument& working,
+                    const QString& safety = {});
     void lstReadings_Change(int row);
     void fitReadings();
     void layOut();

@@ -164,10 +164,13 @@ constexpr ReadingRow kReadings[] = {
     {"sound-detector", "Detected audio", kScope, "sound detector output",
      "audio of some hundreds of millivolts", "a flat line", "audio of a few millivolts",
      "audio with buzz on it"},
-    {"audio-amplifier", "Audio at the speaker", kScope, "speaker terminals", "audio of a volt or more, clean",
+    {"audio-amplifier", "Audio at the speaker", kScope,
+     "each speaker lead to chassis ground in turn (a bridge output: never the ground clip on a lead)",
+     "audio of a volt or more, clean",
      "a flat line", "audio, much too small", "audio clipped or crossed over"},
     {"loudspeaker", "Sound from the speaker", "ear and scope",
-     "at the speaker, the scope across its terminals", "clear sound with the audio at its terminals",
+     "at the speaker; the scope on each speaker lead to chassis ground, never its ground clip on a lead",
+     "clear sound with the audio on its leads",
      "silence", "faint sound",
      "rattling, distorted sound"},
     {"comb-filter", "Luminance and chroma outputs", kScope, "comb filter's luminance and chroma outputs",
@@ -426,6 +429,15 @@ PartCheck Set::check(QAnyStringView stage, const QString& part) const
     }
     const QLatin1StringView failure(m_fault->failure);
     result.finding = QStringLiteral("found %1").arg(failure);
+    // A shorted turn or two leave a winding's resistance all but unchanged: the ohmmeter cannot find them.
+    const bool wound = part.contains(QLatin1String("transformer")) || part.contains(QLatin1String("winding")) ||
+                       part.contains(QLatin1String("coil")) || part.contains(QLatin1String("yoke"));
+    if (failure == QLatin1String("shorted") && wound) {
+        result.finding += QStringLiteral(": its winding reads normal or barely low on the ohmmeter; a ring "
+                                         "tester shows the shorted turns, as does the load they put on the "
+                                         "horizontal output");
+        return result;
+    }
     const auto ohms =
         std::ranges::find_if(kOhms, [&](const OhmsRow& o) { return failure == QLatin1String(o.failure); });
     if (ohms != std::end(kOhms)) {

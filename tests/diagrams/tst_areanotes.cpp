@@ -34,7 +34,8 @@ void tst_areanotes::note_data()
 }
 
 // Between 60 and 150 words of its own; a first sentence short enough for a tooltip; then each rule it carries
-// as a paragraph of its own. A hazardous area carries a rule beyond the two that any small stage may carry.
+// as a paragraph of its own. A hazardous area carries a rule beyond those that any small stage may carry (the
+// bridge output's rule guards the set and the scope, not the hands).
 void tst_areanotes::note()
 {
     QFETCH(QString, id);
@@ -62,8 +63,9 @@ void tst_areanotes::note()
         QVERIFY(rulesShown[qsizetype(i)].endsWith(QString::fromUtf8(written->rules[i]->text)));
 
     const bool beyondSmallStages = std::ranges::any_of(written->rules, [](const Rule* rule) {
-        return QLatin1String(rule->id) != QLatin1String("isolation") &&
-               QLatin1String(rule->id) != QLatin1String("parts");
+        const QLatin1String carried(rule->id);
+        return carried != QLatin1String("isolation") && carried != QLatin1String("parts") &&
+               carried != QLatin1String("btl");
     });
     QCOMPARE(beyondSmallStages, findArea(id)->hazard);
 }
@@ -106,6 +108,9 @@ void tst_areanotes::rulesReachTheirAreas_data()
     QTest::newRow("kilovolt pulses") << "pulses"
                                      << "800 to 1500 V|400 to 700 V"
                                      << QStringList{"horizontal-output", "switching-supply"};
+    QTest::newRow("scope clip on a bridge output")
+        << "btl"
+        << "bridge (output|amplifier|\\(BTL\\))|\\bBTL\\b" << QStringList{"audio-amplifier", "loudspeaker"};
 }
 
 void tst_areanotes::rulesReachTheirAreas()
@@ -195,6 +200,7 @@ void tst_areanotes::says_data()
     row("purity with the yoke back", "convergence", "with the yoke slid back", true);
     row("BTL leads at half supply", "audio-amplifier", "bridge (BTL)", true);
     row("BTL ground clip", "audio-amplifier", "ground clip on either shorts the output", true);
+    row("BTL differential", "loudspeaker", "A minus B", true);
 }
 
 void tst_areanotes::says()

@@ -12,6 +12,7 @@
 #include "trainer/frmTrainer.h"
 #include "trainer/instrumentview.h"
 #include "trainer/measuringview.h"
+#include "trainer/readinghazards.h"
 #include "trainer/report.h"
 #include "trainer/setpicture.h"
 #include "trainer/store.h"
@@ -121,6 +122,7 @@ private slots:
     void escapeInAListClosesOnlyTheList_data();
     void escapeInAListClosesOnlyTheList();
     void everyStopIsFramedInReadingOrder();
+    void aHazardCarriesItsRule();
     void whatLooksMeasurableMeasures_data();
     void whatLooksMeasurableMeasures();
     void theStageListNamesWhatTheDiagramsShow_data();
@@ -203,7 +205,7 @@ void tst_trainer::anExercise()
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(static_cast<int>(readings(t).size()), 2);
-    QCOMPARE(lastReading(t), readingText(*Set(&fault, true).measure(stage)));
+    QCOMPARE(lastReading(t), withSafety(readingText(*Set(&fault, true).measure(stage)), readingRules(stage)));
     QVERIFY2(t.lblNext()->text().contains(QStringLiteral("Name stage")), qPrintable(t.lblNext()->text()));
     QCOMPARE(box->accessibleDescription(), lastReading(t)); // said where the student is
 
@@ -403,6 +405,39 @@ void tst_trainer::theBenchGrowsWithTheWindow()
     QCOMPARE(shown.meter.has_value(), first.meter.has_value());
     if (first.scope)
         QCOMPARE(shown.scope->peakToPeak, first.scope->peakToPeak);
+}
+
+// A reading at the anode, and the answer to a fault read there, carry the anode rule: its title under the
+// text, the rule in full as the tooltip and the accessible description; a reading at a safe point carries
+// none.
+void tst_trainer::aHazardCarriesItsRule()
+{
+    ProgramScope program;
+    frmTrainer& t = openTrainer();
+    const auto at = std::ranges::find_if(
+        faults(), [](const Fault& f) { return f.id == std::string_view("hv-regulator-open"); });
+    QVERIFY(at != faults().end());
+    newSet(t, static_cast<int>(at - faults().begin()), false);
+    if (QTest::currentTestFailed())
+        return;
+    const auto anode = std::ranges::find_if(
+        areanotes::rules(), [](const areanotes::Rule& r) { return r.id == std::string_view("anode"); });
+    const QString rule = QString::fromUtf8(anode->text);
+    for (const char* stage : {"hv-rectifier", "sync-separator"}) {
+        t.view()->focusStage(QLatin1String(stage));
+        QTest::keyClick(t.view()->control(QLatin1String(stage)), Qt::Key_Return);
+        const QListWidgetItem* row = t.lstReadings()->currentItem();
+        const bool atTheAnode = stage == std::string_view("hv-rectifier");
+        QCOMPARE(row->text().endsWith(QStringLiteral("\nSafety: Anode charge.")), atTheAnode);
+        QCOMPARE(row->toolTip().contains(rule), atTheAnode);
+        QCOMPARE(row->data(Qt::AccessibleDescriptionRole).toString(), row->toolTip());
+    }
+    choose(t.cboStage(), stageIndex(QStringLiteral("sync-separator")));
+    click(t.cmdStage());
+    QVERIFY2(t.lblResult()->text().endsWith(QStringLiteral("\nSafety: Anode charge.")),
+             qPrintable(t.lblResult()->text()));
+    QVERIFY(t.lblResult()->toolTip().contains(rule));
+    QCOMPARE(t.lblResult()->accessibleDescription(), t.lblResult()->toolTip());
 }
 
 void tst_trainer::leavingAnExerciseAsks_data()
