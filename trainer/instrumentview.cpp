@@ -152,7 +152,8 @@ void paintScope(QPainter& painter, const QRectF& rect, const ScopeTrace& trace, 
     painter.setPen(kWriting);
     const double line = QFontMetricsF(painter.font()).height();
     painter.drawText(QRectF(rect.left() + 6, screen.top() - line - 3, rect.width() - 12, line),
-                     Qt::AlignLeft | Qt::AlignVCenter, caption);
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(painter.font()).elidedText(caption, Qt::ElideRight, rect.width() - 12));
     const QString settings = settingsText(trace, painter.font(), rect.width() - 12);
     painter.setFont(settingsFont(painter.font()));
     painter.drawText(QRectF(rect.left() + 6, screen.bottom() + 4, rect.width() - 12, rect.bottom() - screen.bottom() - 4),
@@ -173,7 +174,8 @@ void paintMeter(QPainter& painter, const QRectF& rect, const MeterFace& meter, c
     const QRectF lcd(room.left(), std::round(room.top() + (room.height() - height) / 2), room.width(), height);
     painter.setPen(kWriting);
     painter.drawText(QRectF(rect.left() + 6, lcd.top() - line - 5, rect.width() - 12, line),
-                     Qt::AlignLeft | Qt::AlignVCenter, caption);
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(painter.font()).elidedText(caption, Qt::ElideRight, rect.width() - 12));
     QPainterPath window;
     window.addRoundedRect(lcd, 4, 4);
     painter.fillPath(window, kLcd);
