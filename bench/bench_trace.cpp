@@ -28,6 +28,10 @@ void bench_trace::drawAtScaleTwo_data()
         << ScopeTrace{Wave::CompositeVideo, Distortion::None, 1, line, 0.2, 10e-6};
     QTest::newRow("video across fields, noisy")
         << ScopeTrace{Wave::CompositeVideo, Distortion::Noisy, 1, 60, 0.2, 5e-3};
+    QTest::newRow("vertical output, bent at one end")
+        << ScopeTrace{Wave::VerticalOutput, Distortion::Compressed, 40, 59.94, 10, 5e-3, Probe::X10};
+    QTest::newRow("rail with ripple, ten times a working set's")
+        << ScopeTrace{Wave::DcRail, Distortion::Ripple, 30, 120, 10, 2e-3, Probe::X10};
     QTest::newRow("flyback, free running")
         << ScopeTrace{Wave::Flyback, Distortion::FreeRunning, 800, line, 200, 10e-6, Probe::X100};
 }

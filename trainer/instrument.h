@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <limits>
 #include <optional>
 
 namespace trainer {
@@ -70,6 +71,8 @@ struct MeterFace
     double value = 0;     // in the unit (an open circuit reads as infinity in ohms)
     double fullScale = 1; // the range the meter is set to, in the same unit
     QString unit;         // "V", "kV", "Ω", "kΩ"
+    // A figure that will not settle moves between this and `value`; not a number for a steady one.
+    double swingFrom = std::numeric_limits<double>::quiet_NaN();
 };
 
 // What one test point shows on the instrument the reading names: a trace, a figure, or both (a rail read

@@ -81,6 +81,18 @@ QImage tubeFace(const ScopeTrace& trace, QSize pixels, double scale, bool dim)
     return image;
 }
 
+// The settings on one line where they fit; else the probe on a line of its own; else each line elided.
+QString settingsLines(const ScopeTrace& trace, const QFontMetricsF& metrics, double room)
+{
+    const QString gap = QStringLiteral("   ");
+    const QString one = voltsPerDivText(trace) + gap + timePerDivText(trace) + gap + probeText(trace.probe);
+    if (metrics.horizontalAdvance(one) <= room)
+        return one;
+    const QString first = voltsPerDivText(trace) + gap + timePerDivText(trace);
+    return metrics.elidedText(first, Qt::ElideRight, room) + QLatin1Char('\n') +
+           metrics.elidedText(probeText(trace.probe), Qt::ElideRight, room);
+}
+
 QImage blank(QSize size, qreal scale)
 {
     QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
@@ -95,10 +107,29 @@ QColor traceColour(bool dim)
     return dim ? QColor(78, 170, 110) : QColor(140, 255, 170);
 }
 
+namespace {
+QFont settingsFont(const QFont& font)
+{
+    QFont f = font;
+    if (f.pointSizeF() > 0 && f.pointSizeF() < kSmallestSettings)
+        f.setPointSizeF(kSmallestSettings);
+    return f;
+}
+} // namespace
+
+QString settingsText(const ScopeTrace& trace, const QFont& font, double room)
+{
+    return settingsLines(trace, QFontMetricsF(settingsFont(font)), room);
+}
+
 QRectF scopeScreen(const QRectF& rect, const QFont& font)
 {
     const double line = QFontMetricsF(font).height();
-    const QRectF room = rect.adjusted(6, line + 6, -6, -line - 8);
+    // Room under the screen for the settings, on two lines where one is too narrow for them all.
+    const QString widest = QStringLiteral("500 mV/div   500 µs/div   Probe x100");
+    const bool twoLines = QFontMetricsF(settingsFont(font)).horizontalAdvance(widest) > rect.width() - 12;
+    const double below = QFontMetricsF(settingsFont(font)).height();
+    const QRectF room = rect.adjusted(6, line + 6, -6, -(twoLines ? 2 : 1) * below - 8);
     const double div = std::max(1.0, std::floor(std::min(room.width() / kDivisionsAcross, room.height() / kDivisionsUp)));
     const QSizeF size(div * kDivisionsAcross, div * kDivisionsUp);
     // Caption, screen and settings together in the middle of the rectangle, on whole pixels, so that the
@@ -121,22 +152,11 @@ void paintScope(QPainter& painter, const QRectF& rect, const ScopeTrace& trace, 
     painter.setPen(kWriting);
     const double line = QFontMetricsF(painter.font()).height();
     painter.drawText(QRectF(rect.left() + 6, screen.top() - line - 3, rect.width() - 12, line),
-                     Qt::AlignLeft | Qt::AlignVCenter, caption);
-    const QString gap = QStringLiteral("   ");
-    QString settings = voltsPerDivText(trace) + gap + timePerDivText(trace) + gap + probeText(trace.probe);
-    // On a narrow screen the probe goes on a line of its own, where there is room under it; the settings
-    // are written smaller only where there is not, never cut.
-    const double room = rect.width() - 12;
-    const QFontMetricsF metrics(painter.font());
-    if (metrics.horizontalAdvance(settings) > room && screen.bottom() + 2 * line + 6 <= rect.bottom())
-        settings = voltsPerDivText(trace) + gap + timePerDivText(trace) + QLatin1Char('\n') + probeText(trace.probe);
-    const double wide = metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), 0, settings).width();
-    if (wide > room) {
-        QFont smaller = painter.font();
-        smaller.setPointSizeF(std::max(5.0, smaller.pointSizeF() * room / wide));
-        painter.setFont(smaller);
-    }
-    painter.drawText(QRectF(rect.left() + 6, screen.bottom() + 4, rect.width() - 12, 2 * line),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(painter.font()).elidedText(caption, Qt::ElideRight, rect.width() - 12));
+    const QString settings = settingsText(trace, painter.font(), rect.width() - 12);
+    painter.setFont(settingsFont(painter.font()));
+    painter.drawText(QRectF(rect.left() + 6, screen.bottom() + 4, rect.width() - 12, rect.bottom() - screen.bottom() - 4),
                      Qt::AlignHCenter | Qt::AlignTop, settings);
     painter.restore();
 }
@@ -154,7 +174,8 @@ void paintMeter(QPainter& painter, const QRectF& rect, const MeterFace& meter, c
     const QRectF lcd(room.left(), std::round(room.top() + (room.height() - height) / 2), room.width(), height);
     painter.setPen(kWriting);
     painter.drawText(QRectF(rect.left() + 6, lcd.top() - line - 5, rect.width() - 12, line),
-                     Qt::AlignLeft | Qt::AlignVCenter, caption);
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(painter.font()).elidedText(caption, Qt::ElideRight, rect.width() - 12));
     QPainterPath window;
     window.addRoundedRect(lcd, 4, 4);
     painter.fillPath(window, kLcd);
@@ -165,8 +186,13 @@ void paintMeter(QPainter& painter, const QRectF& rect, const MeterFace& meter, c
     small.setPixelSize(std::max(7, static_cast<int>(lcd.height() * 0.2)));
     const QRectF figureRect = lcd.adjusted(lcd.width() * 0.04, lcd.height() * 0.06, -lcd.width() * 0.26, -lcd.height() * 0.3);
     painter.setPen(kDigits);
+    // A figure that will not settle is written as the range it moves over, smaller where it must be to fit.
+    const QString figure = meterFigure(meter);
+    const double wide = QFontMetricsF(big).horizontalAdvance(figure);
+    if (wide > figureRect.width())
+        big.setPixelSize(std::max(7, static_cast<int>(big.pixelSize() * figureRect.width() / wide)));
     painter.setFont(big);
-    painter.drawText(figureRect, Qt::AlignRight | Qt::AlignVCenter, meterFigure(meter));
+    painter.drawText(figureRect, Qt::AlignRight | Qt::AlignVCenter, figure);
     painter.setFont(small);
     painter.drawText(QRectF(figureRect.right() + lcd.width() * 0.03, figureRect.top(), lcd.width() * 0.22, figureRect.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, meter.unit);
@@ -226,8 +252,8 @@ void InstrumentView::setInstruments(const Instrument& now, const Instrument& wor
     update();
 }
 
-// This set's instrument on the left, large; the working set's beside it, and a rail's meter under its
-// reference trace.
+// This set's instruments on the left, large; the working set's beside them, smaller. A point read on both
+// (a rail's figure and its ripple, a driver's collector) has its meter under its trace on each side.
 void InstrumentView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -240,26 +266,31 @@ void InstrumentView::paintEvent(QPaintEvent*)
         return;
     }
     const double gap = 6;
-    // Too narrow for two: this set's instrument alone.
+    // Too narrow for two: this set's instruments alone.
     const bool alone = all.width() < 320;
     const QRectF main(0, 0, alone ? all.width() : std::floor(all.width() * 0.62), all.height());
     const QRectF side(main.right() + gap, 0, all.width() - main.width() - gap, all.height());
-    const bool meterBelow = m_now.scope && m_now.meter;
-    const QRectF sideTop(side.topLeft(), QSizeF(side.width(), meterBelow ? std::floor(side.height() * 0.58)
-                                                                         : side.height()));
-    const QRectF sideBottom(side.left(), sideTop.bottom() + gap, side.width(), side.height() - sideTop.height() - gap);
-    const QString working = QStringLiteral("Working set");
-    if (m_now.scope) {
-        paintScope(painter, main, *m_now.scope, QStringLiteral("This set"));
-        if (m_working.scope && !alone)
-            paintScope(painter, sideTop, *m_working.scope, working, true);
-        if (m_now.meter && !alone)
-            paintMeter(painter, sideBottom, *m_now.meter, meterCaption(m_now.meter->kind));
+    const bool both = m_now.scope && m_now.meter;
+    auto top = [&](const QRectF& r) {
+        return both ? QRectF(r.topLeft(), QSizeF(r.width(), std::floor(r.height() * 0.62))) : r;
+    };
+    auto bottom = [&](const QRectF& r) {
+        const QRectF above = top(r);
+        return QRectF(r.left(), above.bottom() + gap, r.width(), r.height() - above.height() - gap);
+    };
+    const QString thisSet = QStringLiteral("This set"), working = QStringLiteral("Working set");
+    auto meterTitle = [](const QString& set, const MeterFace& m) { return set + QStringLiteral(": ") + meterCaption(m.kind); };
+    if (m_now.scope)
+        paintScope(painter, top(main), *m_now.scope, thisSet);
+    if (m_now.meter)
+        paintMeter(painter, m_now.scope ? bottom(main) : main, *m_now.meter, meterTitle(thisSet, *m_now.meter));
+    if (alone)
         return;
-    }
-    paintMeter(painter, main, *m_now.meter, QStringLiteral("This set: ") + meterCaption(m_now.meter->kind));
-    if (m_working.meter && !alone)
-        paintMeter(painter, sideTop, *m_working.meter, working);
+    if (m_now.scope && m_working.scope)
+        paintScope(painter, top(side), *m_working.scope, working, true);
+    if (m_now.meter && m_working.meter)
+        paintMeter(painter, m_now.scope ? bottom(side) : top(side), *m_working.meter,
+                   meterTitle(working, *m_working.meter));
 }
 
 } // namespace trainer

@@ -17,6 +17,12 @@ namespace trainer {
 // caption and above the settings line, as large as fits at 10:8.
 QRectF scopeScreen(const QRectF& rect, const QFont& font);
 
+// The settings under a scope's screen are never written smaller than this, in points.
+constexpr double kSmallestSettings = 8;
+// The settings as written under a screen `room` pixels wide in `font`: on one line where they fit, else on
+// two, each elided where even that is too narrow.
+QString settingsText(const ScopeTrace& trace, const QFont& font, double room);
+
 // A scope with its caption above ("This set") and its settings written below the screen. `dim` draws the
 // trace less bright, for a reference.
 void paintScope(QPainter& painter, const QRectF& rect, const ScopeTrace& trace, const QString& caption,

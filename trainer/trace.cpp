@@ -119,6 +119,27 @@ double periodic(Wave wave, double phase)
     }
 }
 
+// The share of a period a scan's ramp takes, before its retrace; none for a wave without one.
+double rampShare(Wave wave)
+{
+    switch (wave) {
+    case Wave::VerticalSawtooth:
+    case Wave::VerticalOutput:
+    case Wave::Parabola:
+        return 0.93;
+    case Wave::SawtoothCurrent:
+        return 0.82;
+    default:
+        return 0;
+    }
+}
+
+// A ramp's progress (0 to 1) bent: quick at its start, slow at its end, as a scan cramped at one end.
+double bent(double r)
+{
+    return 0.3 * r + 0.7 * std::sin(r * std::numbers::pi / 2);
+}
+
 double shape(Wave wave, double seconds, double f)
 {
     switch (wave) {
@@ -157,8 +178,13 @@ double voltsAt(const ScopeTrace& trace, double seconds)
     case Distortion::Ripple:
         s += 0.25 * std::sin(kTwoPi * kMainsRipple * seconds);
         break;
-    case Distortion::Compressed: // bent over at the top
-        s = std::sin((s + 0.5) * std::numbers::pi / 2) - 0.5;
+    case Distortion::Compressed: // a ramp's scan bent at its far end; any other wave bent over at the top
+        if (const double ramp = rampShare(trace.wave); ramp > 0 && f > 0) {
+            if (phase < ramp)
+                s = periodic(trace.wave, ramp * bent(phase / ramp));
+        } else {
+            s = std::sin((s + 0.5) * std::numbers::pi / 2) - 0.5;
+        }
         break;
     case Distortion::Clipped:
         s = std::clamp(s, -0.3, 0.3);
@@ -206,6 +232,24 @@ std::vector<Span> traceColumns(const ScopeTrace& trace, int columns, double star
     return spans;
 }
 
+void fitToScreen(ScopeTrace& trace)
+{
+    constexpr int kSamples = 2000;
+    double extent = 0;
+    for (const double start : sweepStarts(trace))
+        for (int i = 0; i <= kSamples; ++i)
+            extent = std::max(extent,
+                              std::abs(voltsAt(trace, start + i * kDivisionsAcross * trace.secondsPerDiv / kSamples)));
+    // The trace's top and bottom a little inside the screen's, the beam's width clear of its edges.
+    constexpr double kRoom = kDivisionsUp / 2.0 - 0.2;
+    while (extent > kRoom * trace.voltsPerDiv) {
+        trace.voltsPerDiv = knobStep(trace.voltsPerDiv * 1.01);
+        const double most = 5.0 * static_cast<int>(trace.probe);
+        if (trace.voltsPerDiv > most * 1.0001 && trace.probe != Probe::X100)
+            trace.probe = trace.probe == Probe::X1 ? Probe::X10 : Probe::X100;
+    }
+}
+
 std::vector<double> sweepStarts(const ScopeTrace& trace)
 {
     if (trace.distortion != Distortion::FreeRunning || trace.frequency <= 0)
@@ -238,24 +282,36 @@ QString probeText(Probe probe)
     return QStringLiteral("Probe x%1").arg(static_cast<int>(probe));
 }
 
-QString meterFigure(const MeterFace& meter)
+namespace {
+QString displayed(double value, double fullScale)
 {
-    if (!std::isfinite(meter.value) || std::abs(meter.value) > meter.fullScale)
+    if (!std::isfinite(value) || std::abs(value) > fullScale)
         return QStringLiteral("OL");
     // A 3½-digit display: four figures in all, as many before the point as the range needs.
-    const int before = std::max(1, static_cast<int>(std::floor(std::log10(meter.fullScale * 0.9999))) + 1);
-    return QString::number(meter.value, 'f', std::clamp(4 - before, 0, 3));
+    const int before = std::max(1, static_cast<int>(std::floor(std::log10(fullScale * 0.9999))) + 1);
+    return QString::number(value, 'f', std::clamp(4 - before, 0, 3));
+}
+} // namespace
+
+QString meterFigure(const MeterFace& meter)
+{
+    const QString figure = displayed(meter.value, meter.fullScale);
+    if (std::isnan(meter.swingFrom))
+        return figure;
+    return displayed(meter.swingFrom, meter.fullScale) + QStringLiteral(" to ") + figure;
 }
 
 QString meterRange(const MeterFace& meter)
 {
-    const QString range = QString::number(meter.fullScale, 'g', 4) + QLatin1Char(' ') + meter.unit;
+    const QString range = meter.fullScale >= 1e4 ? withPrefix(meter.fullScale, meter.unit)
+                                                  : QString::number(meter.fullScale, 'g', 4) + QLatin1Char(' ') + meter.unit;
     switch (meter.kind) {
     case MeterKind::DcVolts:
         return range + QStringLiteral(" DC");
     case MeterKind::AcVolts:
         return range + QStringLiteral(" AC");
-    case MeterKind::Kilovolts:
+    case MeterKind::Kilovolts: // through a x1000 probe: the meter's volts are the anode's kilovolts
+        return QString::number(meter.fullScale, 'g', 4) + QStringLiteral(" V DC, probe x1000");
     case MeterKind::Ohms:
         break;
     }

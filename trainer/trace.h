@@ -19,6 +19,17 @@ namespace trainer {
 constexpr int kDivisionsAcross = 10;
 constexpr int kDivisionsUp = 8;
 
+// The setting of a scope's or a meter's knob at or above `x`, in steps of 1, 2 and 5 in each decade.
+constexpr double knobStep(double x)
+{
+    constexpr double decades[] = {1e-9, 1e-8, 1e-7, 1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1, 10, 100, 1e3, 1e4, 1e5};
+    for (const double decade : decades)
+        for (const double m : {1.0, 2.0, 5.0})
+            if (m * decade >= x * (1 - 1e-9))
+                return m * decade;
+    return x;
+}
+
 // The volts at the probe tip `seconds` after the sweep starts, before the screen cuts anything.
 double voltsAt(const ScopeTrace& trace, double seconds);
 
@@ -35,6 +46,11 @@ struct Span
 // band as on a real tube). Clipped to the screen's four divisions above and below the centre line.
 std::vector<Span> traceColumns(const ScopeTrace& trace, int columns, double start = 0);
 
+// The volts per division (and, past what the probe allows, the probe) a technician turns to so that the
+// whole trace stays on the screen; never smaller than it is. A scope's input goes to 5 V/div, or 50 and
+// 500 V/div through a x10 and a x100 probe.
+void fitToScreen(ScopeTrace& trace);
+
 // Where the sweeps the eye sees start: one for a trace that holds still; three out of step, overlaid, for
 // a free-running one.
 std::vector<double> sweepStarts(const ScopeTrace& trace);
@@ -48,7 +64,7 @@ QString timePerDivText(const ScopeTrace& trace);
 QString probeText(Probe probe);
 
 // A meter's figure as a 3½-digit display shows it on its range: "148.2", "0.47"; "OL" past the range or
-// for an open circuit.
+// for an open circuit; a figure that will not settle as the range it moves over, "4.10 to 5.80".
 QString meterFigure(const MeterFace& meter);
 // The range as the meter's switch names it: "200 V DC", "2 kΩ".
 QString meterRange(const MeterFace& meter);

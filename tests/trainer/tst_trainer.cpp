@@ -337,7 +337,6 @@ void tst_trainer::aHistoryProblemIsSaidOnce()
     Label* line = t.lblStore();
     QVERIFY(line->y() + line->heightForWidth(line->width()) <= t.window()->height());
     QVERIFY(line->geometry().bottom() < t.window()->height());
-    t.window()->grab().save(QDir::temp().filePath("trainer-history-line.png"));
     click(t.cmdNew());
     choose(t.cboStage(), 0);
     click(t.cmdStage());
