@@ -29,6 +29,19 @@ QString sentence(const QSqlError& error, const Connection& connection)
     if (code == QLatin1String("28P01") || code == QLatin1String("28000")
         || text.contains(QLatin1String("authentication failed")))
         return QObject::tr("The class server refused the name or password of %1.").arg(connection.name);
+    // What libpq says when the encryption asked for (sslmode) cannot be had.
+    if (text.contains(QLatin1String("does not support SSL")))
+        return QObject::tr("The class server at %1 does not offer an encrypted connection, and this computer asks "
+                           "for one (sslmode %2).")
+            .arg(connection.host + QLatin1Char(':') + QString::number(connection.port), connection.sslmode);
+    if (text.contains(QLatin1String("root certificate file")))
+        return QObject::tr("This computer has no certificate of the school's certificate authority "
+                           "(~/.postgresql/root.crt) to check the class server with, and sslmode %1 needs one.")
+            .arg(connection.sslmode);
+    if (text.contains(QLatin1String("certificate verify failed")) || text.contains(QLatin1String("does not match host name")))
+        return QObject::tr("The class server's certificate is not the one this computer's certificate authority "
+                           "vouches for (sslmode %1).")
+            .arg(connection.sslmode);
     if (code == QLatin1String("3D000"))
         return QObject::tr("The class server has no database named %1.").arg(connection.database);
     if (code == QLatin1String("42501") || code == QLatin1String("3F000"))
@@ -336,8 +349,12 @@ Result<std::vector<ClassInfo>> ClassServer::classes()
                   QStringLiteral("SELECT c.name, c.instructor, CASE WHEN c.instructor = current_user THEN "
                                  "(SELECT to_jsonb(array_agg(s.login ORDER BY s.login))::text FROM fernwick.student s "
                                  "WHERE s.class = c.id) END FROM fernwick.class c ORDER BY c.name, c.instructor"),
-                  {}, error))
+                  {}, error)) {
+        // A server no instructor has prepared yet has no class tables, and so no class.
+        if (error.nativeErrorCode() == QLatin1String("42P01"))
+            return {};
         return sql::failed<T>(error, *this);
+    }
     T list;
     while (q.next())
         list.push_back({q.value(0).toString(), q.value(1).toString(), sql::stringList(q.value(2))});
@@ -438,16 +455,18 @@ Outcome ClassServer::send(const QString& className, const trainer::ExerciseRecor
         return {{}, c.error};
     QSqlQuery q(QSqlDatabase::database(m_name, false));
     QSqlError error;
-    // The class is named inside the statement, so a send is one round trip.
+    // The class is named inside the statement, so a send is one round trip. The exercise says who did it (no
+    // name: the login), and the server takes it only from that student's own login.
     if (!sql::run(q,
                   QStringLiteral(
-                      "INSERT INTO fernwick.exercise (id, class, assignment, chosen, finished, fault_id, fault_stage, "
-                      "safety_slips, seconds, stage_named, part_named, correct, optimum, measurements, readings, "
-                      "checks) SELECT CAST(? AS uuid), c.id, CAST(NULLIF(?, '') AS uuid), ?, CAST(? AS timestamptz), "
+                      "INSERT INTO fernwick.exercise (id, student, class, assignment, chosen, finished, fault_id, "
+                      "fault_stage, safety_slips, seconds, stage_named, part_named, correct, optimum, measurements, "
+                      "readings, checks) SELECT CAST(? AS uuid), CAST(COALESCE(NULLIF(?, ''), current_user) AS name), "
+                      "c.id, CAST(NULLIF(?, '') AS uuid), ?, CAST(? AS timestamptz), "
                       "?, ?, ?, ?, ?, ?, ?, ?, ?, CAST(? AS jsonb), CAST(? AS jsonb) FROM fernwick.class c "
                       "WHERE c.name = ? AND pg_has_role(current_user, c.grp, 'MEMBER') LIMIT 1 "
                       "ON CONFLICT (id) DO NOTHING RETURNING 1"),
-                  {e.id.toString(QUuid::WithoutBraces), sql::text(e.assignment), int(e.chosen),
+                  {e.id.toString(QUuid::WithoutBraces), sql::text(e.student), sql::text(e.assignment), int(e.chosen),
                    e.finished.toUTC().toString(Qt::ISODateWithMs), sql::text(e.faultId), sql::text(e.faultStage), e.safetySlips,
                    e.seconds, sql::text(e.stageNamed), sql::text(e.partNamed), e.right, e.optimum, e.measurements,
                    QString::fromUtf8(QJsonDocument(readings).toJson(QJsonDocument::Compact)),

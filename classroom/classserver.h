@@ -180,7 +180,8 @@ public:
     // The student's: assignments given to them, not finished, not past due; due soonest first.
     Result<std::vector<Assignment>> openAssignments(const QString& className);
 
-    // The student's: sends a finished exercise of the class. A second send of the same id does nothing.
+    // The student's: sends a finished exercise of the class. A second send of the same id does nothing. An
+    // exercise that names another student than the login is refused by the server; one naming none is the login's.
     Outcome send(const QString& className, const trainer::ExerciseRecord& exercise);
 
     // The instructor's: the class view, and one student's success day by day.

@@ -203,6 +203,7 @@ void frmClass::listClasses(const QString& choose)
             say(r.error);
             return;
         }
+        rememberServer(m_client->connection()); // the students' sign-in on this computer goes there, as set here
         m_classes = r.value;
         const QString kept = choose.isEmpty() ? cboClass()->currentText() : choose;
         cboClass()->clear();

@@ -24,6 +24,12 @@ constexpr QRect kAssignments{360, 4920, 8520, 2100};
 constexpr QRect kMissed{9120, 900, 4920, 3660};
 constexpr QRect kSuccess{9120, 4920, 4920, 2100};
 
+// "1 student", "2 students".
+QString counted(qsizetype n, const QString& thing)
+{
+    return QStringLiteral("%1 %2%3").arg(n).arg(thing, n == 1 ? QString() : QStringLiteral("s"));
+}
+
 QRect pixels(const QRect& twips)
 {
     return {toPixels(twips.left()), toPixels(twips.top()), toPixels(twips.width()), toPixels(twips.height())};
@@ -193,10 +199,10 @@ void frmClassView::show(const ClassData& data)
     int exercises = 0;
     for (const classroom::StudentSummary& s : data.view.students)
         exercises += s.exercises;
-    say(QStringLiteral("%1 students, %2 exercises, %3 assignments.")
-            .arg(data.view.students.size())
-            .arg(exercises)
-            .arg(data.view.assignments.size()));
+    say(QStringLiteral("%1, %2, %3.")
+            .arg(counted(qsizetype(data.view.students.size()), QStringLiteral("student")),
+                 counted(exercises, QStringLiteral("exercise")),
+                 counted(qsizetype(data.view.assignments.size()), QStringLiteral("assignment"))));
     // The student chosen before, or the first, has their success plotted.
     int row = 0;
     for (int r = 0; r < m_students->rowCount(); ++r)
@@ -256,7 +262,8 @@ void frmClassView::cmdExport_Click()
         const auto kept = std::count_if(exercises.begin(), exercises.end(), [&](const trainer::ExerciseRecord& e) {
             return std::find(voided.begin(), voided.end(), e.id) == voided.end();
         });
-        say(QStringLiteral("%1 exercises exported to %2.").arg(kept).arg(QDir::toNativeSeparators(file)));
+        say(QStringLiteral("%1 exported to %2.")
+                .arg(counted(kept, QStringLiteral("exercise")), QDir::toNativeSeparators(file)));
     });
 }
 

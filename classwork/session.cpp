@@ -45,6 +45,16 @@ void remember(const Session& s)
     settings.setValue(QStringLiteral("class"), s.className);
 }
 
+void rememberServer(const classroom::Connection& c)
+{
+    QSettings settings;
+    settings.beginGroup(kGroup);
+    settings.setValue(QStringLiteral("host"), c.host);
+    settings.setValue(QStringLiteral("port"), c.port);
+    settings.setValue(QStringLiteral("database"), c.database);
+    settings.setValue(QStringLiteral("sslmode"), c.sslmode);
+}
+
 QString statusLine(const Session& s, int waiting)
 {
     if (!s.signedIn)

@@ -25,6 +25,10 @@ Session remembered();
 // Keeps the server, class and name for the next sign-in; never the password.
 void remember(const Session& s);
 
+// Keeps the server, its database and the encryption asked of it (sslmode), as the instructor connected to it
+// on this computer: a student's sign-in here uses them. The class and the student's name are left as they were.
+void rememberServer(const classroom::Connection& c);
+
 // The trainer's one line: alone or for a class, as whom, and how many exercises wait to be sent (`waiting`
 // below 0: not known yet).
 QString statusLine(const Session& s, int waiting);

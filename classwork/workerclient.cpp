@@ -12,18 +12,31 @@ using namespace classroom;
 namespace classwork {
 
 namespace {
-// The local history as the sender's outbox. The store reads and marks from any thread.
+// The local history as the sender's outbox, offering only the signed-in student's own exercises. The store
+// reads and marks from any thread.
+//
+// Exercises done while working alone (no student: "this computer") are not the class's: they stay in the local
+// history and are never sent. Those of another student who signed in on this computer before wait here for
+// that student's own sign-in: the server takes an exercise only from its own student's login, so offering them
+// now would be refused again and again.
 class HistoryOutbox final : public Outbox
 {
 public:
-    explicit HistoryOutbox(trainer::Store& store)
+    HistoryOutbox(trainer::Store& store, QString login)
         : m_store(store)
+        , m_login(std::move(login))
     {}
-    std::vector<trainer::ExerciseRecord> unsent() override { return m_store.unsent(); }
+    std::vector<trainer::ExerciseRecord> unsent() override
+    {
+        std::vector<trainer::ExerciseRecord> mine = m_store.unsent();
+        std::erase_if(mine, [this](const trainer::ExerciseRecord& e) { return e.student != m_login; });
+        return mine;
+    }
     void markSent(const QUuid& exercise) override { m_store.markSent(exercise); }
 
 private:
     trainer::Store& m_store;
+    const QString m_login;
 };
 
 class WorkerClient final : public Client
@@ -109,7 +122,8 @@ public:
     {
         if (!m_sender || m_senderClass != className) {
             trainer::Store& history = trainer::history();
-            m_sender = std::make_unique<Sender>(m_connection, className, std::make_shared<HistoryOutbox>(history));
+            m_sender = std::make_unique<Sender>(m_connection, className,
+                                                std::make_shared<HistoryOutbox>(history, m_connection.name));
             m_senderClass = className;
             QObject::connect(&history, &trainer::Store::changed, m_sender.get(), &Sender::sendNow);
         }

@@ -125,7 +125,7 @@ bool PgServer::start()
     for (int attempt = 0; attempt < 20; ++attempt) {
         if (m_port == 0 || attempt > 0)
             m_port = attempt < 10 && m_port != 0 ? m_port : freePort();
-        const QStringList command = asServerUser(
+        QStringList command = asServerUser(
             m_bin + QStringLiteral("/postgres"),
             {QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")), QStringLiteral("-p"),
              QString::number(m_port), QStringLiteral("-c"), QStringLiteral("listen_addresses=127.0.0.1"),
@@ -134,6 +134,10 @@ bool PgServer::start()
              // Durability against power loss is not what these tests are about; a killed server loses nothing.
              QStringLiteral("-c"), QStringLiteral("fsync=off"), QStringLiteral("-c"),
              QStringLiteral("full_page_writes=off")});
+        if (m_tls)
+            command += {QStringLiteral("-c"), QStringLiteral("ssl=on"), QStringLiteral("-c"),
+                        QStringLiteral("ssl_cert_file=") + certificate(), QStringLiteral("-c"),
+                        QStringLiteral("ssl_key_file=") + m_dir.filePath(QStringLiteral("server.key"))};
         m_postmaster = std::make_unique<QProcess>();
         m_postmaster->setStandardOutputFile(QProcess::nullDevice());
         m_postmaster->setStandardErrorFile(m_dir.filePath(QStringLiteral("log")), QIODevice::Append);
@@ -288,4 +292,38 @@ bool PgServer::addInstructor(const QString& name, const QString& password)
         return exec(QStringLiteral("GRANT CREATE ON DATABASE fernwick TO \"%1\"").arg(name));
     m_haveDatabase = exec(QStringLiteral("ALTER DATABASE fernwick OWNER TO \"%1\"").arg(name));
     return m_haveDatabase;
+}
+
+QString PgServer::certificate() const
+{
+    return m_dir.filePath(QStringLiteral("server.crt"));
+}
+
+bool PgServer::useTls(bool on)
+{
+    const QString key = m_dir.filePath(QStringLiteral("server.key"));
+    if (on && !QFile::exists(certificate())) {
+        QProcess openssl;
+        openssl.setProcessChannelMode(QProcess::MergedChannels);
+        openssl.start(QStringLiteral("openssl"),
+                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
+                       QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                       QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"),
+                       QStringLiteral("subjectAltName=IP:127.0.0.1"), QStringLiteral("-keyout"), key,
+                       QStringLiteral("-out"), certificate()});
+        if (!openssl.waitForFinished(60000) || openssl.exitStatus() != QProcess::NormalExit || openssl.exitCode() != 0) {
+            qWarning("openssl could not make the server's certificate: %s",
+                     qPrintable(openssl.errorString() + QLatin1Char(' ') + QString::fromLocal8Bit(openssl.readAll())));
+            return false;
+        }
+        // The server refuses a key that others may read.
+        QFile::setPermissions(key, QFile::ReadOwner | QFile::WriteOwner);
+        const passwd* nobody = m_root ? ::getpwnam("nobody") : nullptr;
+        if (nobody && (::chown(QFile::encodeName(key).constData(), nobody->pw_uid, nobody->pw_gid) != 0
+                       || ::chown(QFile::encodeName(certificate()).constData(), nobody->pw_uid, nobody->pw_gid) != 0))
+            return false;
+    }
+    stop();
+    m_tls = on;
+    return start();
 }

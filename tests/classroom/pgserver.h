@@ -3,6 +3,9 @@
 // that folder and on 127.0.0.1 only, with password logins. Run as `nobody` when the test runs as root (initdb
 // refuses root). Started by the constructor, stopped by its process id in the destructor. One per test program.
 //
+// useTls(true) restarts it with TLS on, with a self-signed certificate for 127.0.0.1 made by openssl at that
+// moment; certificate() is that file, which a client can trust as its own certificate authority.
+//
 // Where the server's programs are missing, available() is false and whyNot() says so: a test skips with it.
 
 #include "classroom/classserver.h"
@@ -43,6 +46,10 @@ public:
     void stop();     // SIGTERM to the postmaster, then waits for it
     void kill();     // SIGKILL to the postmaster and each of its processes, as a crash would
     bool running() const;
+    // Restarts the server with TLS on or off (the certificate made the first time); false, with the reason
+    // on stderr, when it cannot.
+    bool useTls(bool on);
+    QString certificate() const;
 
 private:
     bool initialise();
@@ -57,6 +64,7 @@ private:
     int m_port = 0;
     QString m_password;
     bool m_haveDatabase = false;
+    bool m_tls = false;
     QString m_adminDatabase = QStringLiteral("postgres");
     std::unique_ptr<QProcess> m_postmaster;
 };

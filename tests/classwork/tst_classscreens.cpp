@@ -446,7 +446,7 @@ void tst_classscreens::classViewShowsTheClass()
     QTemporaryDir folder;
     scope.program.services.saveAnswer = folder.filePath("class.csv");
     click(v.cmdExport());
-    QTRY_VERIFY(v.lblStatus()->text().startsWith("1 exercises exported"));
+    QTRY_VERIFY(v.lblStatus()->text().startsWith("1 exercise exported"));
     QFile out(folder.filePath("class.csv"));
     QVERIFY(out.open(QIODevice::ReadOnly));
     const QString csv = QString::fromUtf8(out.readAll());
