@@ -6,8 +6,8 @@
 // of their own, and what they did comes back as changed(). Each exercise is written in one transaction
 // into a write-ahead log, so a program killed half-way loses at most the exercise it was writing. One
 // that cannot be written now (another program holds the lock, the disk is full) waits in memory and is
-// written as soon as it can be; one still waiting as the program closes is kept in a small file beside the
-// history and written at the next start (trainer/storeside.h).
+// written as soon as it can be; meanwhile it is kept in a small file beside the history, which a later start
+// writes in should this run close or be killed first (trainer/storeside.h).
 //
 // A history this program cannot write is never changed: a read-only (or read-only folder), locked or newer
 // one is read, shown and exported as it is. A damaged one is renamed aside whole (its bytes untouched), a

@@ -59,11 +59,11 @@ void StoreWriter::start()
     storeside::Taken side = storeside::read(m_path);
     for (const ExerciseRecord& e : side.waiting.exercises) {
         m_jobs.push_back(e);
-        m_fromSide.push_back(e.id);
+        m_aside.push_back(e.id);
     }
     for (const QUuid& id : side.waiting.sent) {
         m_jobs.push_back(Sent{id});
-        m_fromSide.push_back(id);
+        m_aside.push_back(id);
     }
     m_adopted = std::move(side.waiting.exercises);
     if (!side.aside.isEmpty())
@@ -102,39 +102,46 @@ void StoreWriter::finish(int milliseconds)
         drain();
         if (m_retry)
             m_retry->stop();
-        keepAside();
+        if (!keepAside())
+            qWarning("%s", qPrintable(QStringLiteral("The exercise history (%1) could not be written, nor could "
+                                                     "what waits be kept beside it in %2: it is lost.")
+                                          .arg(QDir::toNativeSeparators(m_path),
+                                               QDir::toNativeSeparators(storeside::pathFor(m_path)))));
     }
     close(m_connection);
 }
 
-// The exercises and marks still waiting as the program closes go into the side file.
-void StoreWriter::keepAside()
+// The exercises and marks that cannot be written now go into the side file at once, so that neither closing
+// nor a killed program loses them; each is taken out of it again once the history has it. True when the side
+// file holds every one that waits.
+bool StoreWriter::keepAside()
 {
     storeside::Waiting waiting;
+    auto kept = [&](const QUuid& id) { return std::find(m_aside.begin(), m_aside.end(), id) != m_aside.end(); };
     for (const Job& job : m_jobs) {
-        if (const auto* e = std::get_if<ExerciseRecord>(&job))
+        if (const auto* e = std::get_if<ExerciseRecord>(&job); e && !kept(e->id))
             waiting.exercises.push_back(*e);
-        else if (const auto* sent = std::get_if<Sent>(&job))
+        else if (const auto* sent = std::get_if<Sent>(&job); sent && !kept(sent->id))
             waiting.sent.push_back(sent->id);
     }
     QString error;
-    if (waiting.empty() || storeside::keep(m_path, waiting, error))
-        return;
-    qWarning("%s", qPrintable(QStringLiteral("The exercise history (%1) could not be written, nor could %2 be "
-                                             "kept in %3 (%4): they are lost.")
-                                  .arg(QDir::toNativeSeparators(m_path),
-                                       count(int(waiting.exercises.size()), "exercise", "exercises"),
-                                       QDir::toNativeSeparators(storeside::pathFor(m_path)), error)));
+    if (waiting.empty())
+        return true;
+    if (!storeside::keep(m_path, waiting, error))
+        return false;
+    for (const ExerciseRecord& e : waiting.exercises)
+        m_aside.push_back(e.id);
+    m_aside.insert(m_aside.end(), waiting.sent.begin(), waiting.sent.end());
+    return true;
 }
 
-// What becomes of `waiting` exercises should the program close before they are written.
-QString StoreWriter::ifClosed(int waiting) const
+// ", and is kept meanwhile beside it in trainer.sqlite.waiting" when the side file holds what waits.
+QString StoreWriter::keptAside(int waiting, bool kept) const
 {
-    if (waiting == 0)
+    if (waiting == 0 || !kept)
         return QString();
-    return QStringLiteral("; should Fernwick close first, %1 kept in %2 and saved at its next start")
-        .arg(QLatin1String(waiting == 1 ? "it is" : "they are"),
-             QDir::toNativeSeparators(storeside::pathFor(m_path)));
+    return QStringLiteral(", and %1 kept meanwhile beside it in %2")
+        .arg(QLatin1String(waiting == 1 ? "is" : "are"), QFileInfo(storeside::pathFor(m_path)).fileName());
 }
 
 // Opens the history if it is not open yet, then writes what waits, each job in a transaction of its own.
@@ -174,7 +181,8 @@ void StoreWriter::drain()
                 m_sentence = QStringLiteral("The exercise history (%1) could not be written (%2): %3 and will "
                                             "be saved when it can be%4.")
                                  .arg(QDir::toNativeSeparators(m_path), error.databaseText(),
-                                      count(waiting, "exercise waits", "exercises wait"), ifClosed(waiting));
+                                      count(waiting, "exercise waits", "exercises wait"),
+                                      keptAside(waiting, keepAside()));
                 m_retry->start();
             }
             return report();
@@ -185,11 +193,11 @@ void StoreWriter::drain()
     }
     // Only now that the history has them are they taken out of the side file.
     QString error;
-    if (!m_fromSide.empty() && !storeside::drop(m_path, m_fromSide, error))
+    if (!m_aside.empty() && !storeside::drop(m_path, m_aside, error))
         qWarning("%s", qPrintable(QStringLiteral("%1 could not be emptied (%2): its exercises, now in the history, "
                                                  "will be found there again at the next start.")
                                       .arg(QDir::toNativeSeparators(storeside::pathFor(m_path)), error)));
-    m_fromSide.clear();
+    m_aside.clear();
     m_state = State::Writable;
     m_sentence.clear();
     report();
@@ -223,7 +231,7 @@ void StoreWriter::locked()
     m_state = State::Locked;
     m_sentence = QStringLiteral("The exercise history (%1) is locked by another program: %2 as soon as it is "
                                 "free%3.")
-                     .arg(QDir::toNativeSeparators(m_path), what, ifClosed(waiting));
+                     .arg(QDir::toNativeSeparators(m_path), what, keptAside(waiting, keepAside()));
     m_retry->start();
 }
 

@@ -2,8 +2,8 @@
 // The history's writer: lives on a thread of its own with a connection of its own, opens the database
 // (setting up, bringing forward or recovering it) and writes each exercise in one transaction. What it
 // cannot write now (another program holds the lock, the disk is full) it keeps and retries every half
-// second; what it still cannot write as the program closes it keeps in a file beside the history
-// (trainer/storeside.h), which the next start writes in. After each step it reports where it stands; the
+// second, and keeps meanwhile in a file beside the history (trainer/storeside.h) that a later start writes
+// in, should the program close or be killed first. After each step it reports where it stands; the
 // report is made on its thread.
 
 #include "trainer/record.h"
@@ -69,8 +69,8 @@ private:
     void stop(State state, const QString& sentence);
     void locked();
     void report();
-    void keepAside();
-    QString ifClosed(int waiting) const;
+    bool keepAside();
+    QString keptAside(int waiting, bool kept) const;
     QSqlDatabase db() const;
 
     QString m_path;
@@ -86,7 +86,7 @@ private:
     std::deque<Job> m_jobs;
     std::vector<QUuid> m_written;
     std::vector<ExerciseRecord> m_adopted;
-    std::vector<QUuid> m_fromSide;  // exercises and marks taken from the side file, gone from it once written
+    std::vector<QUuid> m_aside;     // exercises and marks in the side file, taken out of it once written
     QString m_sideNotice;           // an unreadable side file set aside, to be kept as a notice
 };
 

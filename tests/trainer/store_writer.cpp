@@ -3,12 +3,13 @@
 //   store_writer PATH TAG COUNT  records COUNT exercises (0: until killed), printing the number of each once
 //                                it is written;
 //   store_writer PATH lock       holds the history's write lock, prints "locked", and keeps it until killed;
-//   store_writer PATH spill COUNT records COUNT exercises while another holds the lock, closes the history
-//                                (which keeps them beside it), prints "kept", and waits until killed.
+//   store_writer PATH spill COUNT records COUNT exercises while another holds the lock, prints "kept" once
+//                                the history says they are kept beside it, and waits until killed.
 
 #include "trainer/store.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTextStream>
@@ -44,11 +45,16 @@ trainer::ExerciseRecord exercise(const QString& tag, int n)
 
 int spill(const QString& path, int count)
 {
-    {
-        trainer::Store store(path, 100);
-        for (int n = 1; n <= count; ++n)
-            store.record(exercise(QStringLiteral("spill"), n));
-    }
+    trainer::Store store(path, 100);
+    for (int n = 1; n <= count; ++n)
+        store.record(exercise(QStringLiteral("spill"), n));
+    const QString kept = QStringLiteral("%1 exercises wait to be saved as soon as it is free, and are kept").arg(count);
+    QEventLoop loop;
+    QObject::connect(&store, &trainer::Store::changed, &loop, [&] {
+        if (store.problem().contains(kept))
+            loop.quit();
+    });
+    loop.exec();
     std::printf("kept\n");
     std::fflush(stdout);
     for (;;)
