@@ -57,7 +57,7 @@ public:
     // Hands an exercise to the writer and returns at once.
     void record(const ExerciseRecord& exercise);
     // Every exercise, oldest first: those in the file (read on the calling thread, never waiting more than
-    // a moment for a lock) and those of this run still to be written.
+    // a moment for a lock) and those still to be written (this run's, and an earlier run's kept beside it).
     std::vector<ExerciseRecord> exercises() const;
 
     // The outbox. Exercises of a signed-in student (a non-empty `student`) written here and not yet marked
