@@ -4,9 +4,9 @@
 // delays a write but loses nothing, today's files are brought forward, and the outbox gives each exercise
 // to the class server until it is marked sent.
 
+#include "../support/storefiles.h"
 #include "trainer/setmodel.h"
 #include "trainer/store.h"
-#include "trainer/storeside.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -27,115 +27,9 @@
 using trainer::ExerciseRecord;
 using trainer::studentName;
 using trainer::Store;
+using namespace storetest;
 
 namespace {
-ExerciseRecord exercise(const QString& faultId, const QString& stage, const QString& named, bool right)
-{
-    ExerciseRecord e;
-    e.finished = QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53, 589), Qt::UTC);
-    e.faultId = faultId;
-    e.faultStage = stage;
-    e.stageNamed = named;
-    e.partNamed = right ? QStringLiteral("open winding") : QString();
-    e.right = right;
-    e.readings = {{stage, QStringLiteral("0 V, typically 20 to 40 V peak to peak"), false},
-                  {QStringLiteral("horizontal-output"), QString(), true}};
-    e.checks = {{QStringLiteral("winding"), QStringLiteral("found open"), true}};
-    e.safetySlips = 1;
-    e.seconds = 321;
-    e.optimum = 3;
-    e.measurements = 1;
-    return e;
-}
-
-void compare(const ExerciseRecord& got, const ExerciseRecord& want)
-{
-    QCOMPARE(got.id, want.id);
-    QCOMPARE(got.student, want.student);
-    QCOMPARE(got.chosen, want.chosen);
-    QCOMPARE(got.assignment, want.assignment);
-    QCOMPARE(got.finished, want.finished);
-    QCOMPARE(got.faultId, want.faultId);
-    QCOMPARE(got.faultStage, want.faultStage);
-    QCOMPARE(got.stageNamed, want.stageNamed);
-    QCOMPARE(got.partNamed, want.partNamed);
-    QCOMPARE(got.right, want.right);
-    QCOMPARE(got.safetySlips, want.safetySlips);
-    QCOMPARE(got.seconds, want.seconds);
-    QCOMPARE(got.optimum, want.optimum);
-    QCOMPARE(got.measurements, want.measurements);
-    QCOMPARE(got.readings.size(), want.readings.size());
-    for (std::size_t i = 0; i < want.readings.size(); ++i) {
-        QCOMPARE(got.readings[i].stage, want.readings[i].stage);
-        QCOMPARE(got.readings[i].text, want.readings[i].text);
-        QCOMPARE(got.readings[i].refused, want.readings[i].refused);
-    }
-    QCOMPARE(got.checks.size(), want.checks.size());
-    for (std::size_t i = 0; i < want.checks.size(); ++i) {
-        QCOMPARE(got.checks[i].part, want.checks[i].part);
-        QCOMPARE(got.checks[i].finding, want.checks[i].finding);
-        QCOMPARE(got.checks[i].failed, want.checks[i].failed);
-    }
-}
-
-// The files of a folder, less the write-ahead log and its index, which SQLite makes and removes as
-// connections come and go, and the file of exercises waiting beside a locked history.
-QStringList databaseFiles(const QString& folder)
-{
-    QStringList files = QDir(folder).entryList(QDir::Files);
-    files.removeIf([](const QString& f) {
-        return f.endsWith(QLatin1String("-wal")) || f.endsWith(QLatin1String("-shm")) ||
-               f.endsWith(QLatin1String(".waiting"));
-    });
-    return files;
-}
-
-QByteArray bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadWrite));
-    f.write(data);
-}
-
-// Runs statements on a connection of the test's own, as another program would.
-void sql(const QString& path, const QStringList& statements)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        for (const QString& s : statements)
-            QVERIFY2(QSqlQuery(db).exec(s), qPrintable(s));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("other"));
-}
-
-void history(const QString& path, int exercises)
-{
-    Store store(path);
-    for (int i = 0; i < exercises; ++i)
-        store.record(exercise(QStringLiteral("fault-%1").arg(i), QStringLiteral("damper"),
-                              QStringLiteral("damper"), true));
-    QVERIFY2(store.wait(), qPrintable(store.problem()));
-}
-
-// Another process holding the history's write lock until the returned handle goes.
-std::shared_ptr<QProcess> locker(const QString& path)
-{
-    auto p = std::make_shared<QProcess>();
-    p->start(QStringLiteral(STORE_WRITER), {path, QStringLiteral("lock")});
-    [&] { QVERIFY(p->waitForReadyRead(10000) && p->readAllStandardOutput() == "locked\n"); }();
-    return std::shared_ptr<QProcess>(p.get(), [p](QProcess*) {
-        p->kill();
-        p->waitForFinished();
-    });
-}
 
 // The numbers a writer printed, each an exercise it finished.
 QList<int> finished(QProcess& writer)
@@ -178,10 +72,6 @@ private slots:
     void todaysFileIsBroughtForward();
     void outboxHoldsWhatTheServerLacks();
     void killedWriterLosesNoFinishedExercise();
-    void closedWhileLockedKeepsItsExercises_data();
-    void closedWhileLockedKeepsItsExercises();
-    void unreadableSideFileIsSetAside_data();
-    void unreadableSideFileIsSetAside();
     void twoProcessesBothRecord();
     void progressSums_data();
     void progressSums();
@@ -467,129 +357,6 @@ void tst_store::killedWriterLosesNoFinishedExercise()
     after.record(exercise("after", "damper", "damper", true));
     QVERIFY(after.wait());
     QCOMPARE(after.exercises().size(), std::size_t(done + 1));
-}
-
-// Exercises that wait for another program's lock are kept beside the history, so that neither closing nor a
-// kill loses them, and the next start with the lock gone writes each of them once and only then removes the
-// file.
-void tst_store::closedWhileLockedKeepsItsExercises_data()
-{
-    QTest::addColumn<bool>("killed");            // kept aside by another process, killed (SIGKILL), not closed
-    QTest::addColumn<bool>("lockedAtNextStart"); // the next start still finds the lock: they wait, shown
-    QTest::addColumn<bool>("writtenAgain");      // the side file comes back after they were written
-    QTest::newRow("closed, then started with the lock gone") << false << false << false;
-    QTest::newRow("killed after keeping them aside") << true << false << false;
-    QTest::newRow("still locked at the next start") << false << true << false;
-    QTest::newRow("side file back after they were written") << false << false << true;
-}
-
-void tst_store::closedWhileLockedKeepsItsExercises()
-{
-    QFETCH(bool, killed);
-    QFETCH(bool, lockedAtNextStart);
-    QFETCH(bool, writtenAgain);
-    QTemporaryDir folder(m_dir.filePath("XXXXXX"));
-    const QString path = folder.filePath("trainer.sqlite");
-    const QString side = trainer::storeside::pathFor(path);
-    ExerciseRecord past = exercise("past", "damper", "damper", true);
-    past.id = QUuid::createUuid();
-    past.student = QStringLiteral("ann");
-    {
-        Store store(path);
-        store.record(past);
-        QVERIFY(store.wait());
-    }
-    std::vector<ExerciseRecord> waiting;
-    std::shared_ptr<QProcess> lock = locker(path);
-    if (killed) {
-        QProcess child;
-        child.start(QStringLiteral(STORE_WRITER), {path, "spill", "2"});
-        QByteArray out;
-        while (!out.contains("kept\n") && child.waitForReadyRead(30000))
-            out += child.readAllStandardOutput();
-        QCOMPARE(out, QByteArray("kept\n"));
-        child.kill();
-        QVERIFY(child.waitForFinished());
-        for (const char* id : {"spill-1", "spill-2"})
-            waiting.push_back(exercise(id, "vertical-yoke", "", false));
-    } else {
-        waiting = {exercise("kept aside", "damper", "damper", true), exercise("kept too", "fuse", "tuner", false)};
-        waiting[0].student = QStringLiteral("ann");
-        waiting[0].chosen = trainer::Chosen::ByAssignment;
-        waiting[0].assignment = QStringLiteral("week 3");
-        Store store(path, 100);
-        for (ExerciseRecord& e : waiting) {
-            e.id = QUuid::createUuid();
-            store.record(e);
-        }
-        QTRY_VERIFY2(store.problem().endsWith(QStringLiteral("2 exercises wait to be saved as soon as it is free, and "
-                                                             "are kept meanwhile beside it in trainer.sqlite.waiting.")),
-                     qPrintable(store.problem()));
-        store.markSent(past.id);
-    } // closes, waiting a moment for the lock, then keeps the mark aside too
-    QVERIFY(QFile::exists(side));
-    if (lockedAtNextStart) {
-        const QByteArray kept = bytes(side);
-        {
-            Store store(path, 100);
-            QTRY_VERIFY2(store.problem().contains("locked by another program: 2 exercises wait"),
-                         qPrintable(store.problem()));
-            QCOMPARE(store.exercises().size(), std::size_t(3));
-            QCOMPARE(store.waiting(), 1); // ann's kept exercise, counted while it waits
-        }
-        QCOMPARE(bytes(side), kept);
-    }
-    lock.reset();
-    const QByteArray kept = bytes(side);
-    for (int start = 0; start < (writtenAgain ? 2 : 1); ++start) {
-        if (start > 0)
-            write(side, kept); // as if killed between writing them in and removing the file
-        Store store(path);
-        QVERIFY2(store.wait(), qPrintable(store.problem()));
-        QVERIFY2(store.problem().isEmpty(), qPrintable(store.problem()));
-        QVERIFY(!QFile::exists(side));
-        const std::vector<ExerciseRecord> got = store.exercises();
-        QCOMPARE(got.size(), std::size_t(3));
-        compare(got[0], past);
-        for (std::size_t i = 0; i < waiting.size(); ++i)
-            if (killed)
-                QCOMPARE(got[i + 1].faultId, waiting[i].faultId);
-            else
-                compare(got[i + 1], waiting[i]);
-        QCOMPARE(store.waiting(), 1); // ann's past exercise marked sent, or ann's new one, not both
-    }
-}
-
-void tst_store::unreadableSideFileIsSetAside_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    trainer::storeside::Waiting one;
-    one.exercises.push_back(exercise("lost?", "damper", "damper", true));
-    one.exercises.back().id = QUuid::createUuid();
-    const QByteArray whole = trainer::storeside::toJson(one);
-    QTest::newRow("cut short") << whole.left(whole.size() / 2);
-    QTest::newRow("a newer version") << QByteArray(whole).replace("\"version\": 1", "\"version\": 2");
-    QTest::newRow("an exercise without its id") << QByteArray(whole).replace("\"id\"", "\"ID\"");
-    QTest::newRow("no exercises") << QByteArray("{}");
-}
-
-void tst_store::unreadableSideFileIsSetAside()
-{
-    QFETCH(QByteArray, content);
-    QTemporaryDir folder(m_dir.filePath("XXXXXX"));
-    const QString path = folder.filePath("trainer.sqlite");
-    history(path, 1);
-    const QString side = trainer::storeside::pathFor(path);
-    write(side, content);
-    Store store(path);
-    QVERIFY(store.wait());
-    const QString aside = side + "-unreadable-" + QDate::currentDate().toString(Qt::ISODate);
-    QCOMPARE(store.problem(), QStringLiteral("The exercises an earlier run kept beside the history could not be "
-                                             "read: the file is kept unchanged as %1.")
-                                  .arg(QDir::toNativeSeparators(aside)));
-    QCOMPARE(bytes(aside), content);
-    QVERIFY(!QFile::exists(side));
-    QCOMPARE(store.exercises().size(), std::size_t(1));
 }
 
 void tst_store::twoProcessesBothRecord()
