@@ -3,6 +3,7 @@
 
 #include "classroom/classserver.h"
 #include "classroom/sql.h"
+#include "trainer/storerow.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -144,16 +145,7 @@ Result<std::vector<trainer::ExerciseRecord>> ClassServer::exercises(const QStrin
         e.student = q.value(1).toString();
         e.chosen = trainer::Chosen(q.value(2).toInt());
         e.assignment = q.value(3).toString();
-        e.finished = q.value(4).toDateTime().toUTC();
-        e.faultId = q.value(5).toString();
-        e.faultStage = q.value(6).toString();
-        e.safetySlips = q.value(7).toInt();
-        e.seconds = q.value(8).toInt();
-        e.stageNamed = q.value(9).toString();
-        e.partNamed = q.value(10).toString();
-        e.right = q.value(11).toBool();
-        e.optimum = q.value(12).toInt();
-        e.measurements = q.value(13).toInt();
+        trainer::readExerciseRow(q, 4, e);
         for (const QJsonValue& r : QJsonDocument::fromJson(q.value(14).toString().toUtf8()).array())
             e.readings.push_back({r[QLatin1String("stage")].toString(), r[QLatin1String("text")].toString(),
                                   r[QLatin1String("refused")].toBool()});

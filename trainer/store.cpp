@@ -42,7 +42,9 @@ Store::Store(const QString& path, int busyMilliseconds) : m_path(path)
     m_writer = new StoreWriter(m_path, m_connection, busyMilliseconds, [this](const StoreWriter::Report& r) {
         QMetaObject::invokeMethod(
             this,
-            [this, state = int(r.state), r] { apply(state, r.sentence, r.notice, r.unsent, r.written); },
+            [this, state = int(r.state), r] {
+                apply(state, r.sentence, r.notice, r.unsent, r.written, r.adopted);
+            },
             Qt::QueuedConnection);
     });
     m_writer->moveToThread(m_thread);
@@ -60,8 +62,10 @@ Store::~Store()
 }
 
 void Store::apply(int state, const QString& sentence, const QString& notice, int unsent,
-                  const std::vector<QUuid>& written)
+                  const std::vector<QUuid>& written, const std::vector<ExerciseRecord>& adopted)
 {
+    // Those an earlier run left beside the history are shown and counted until written, like this run's.
+    m_pending.insert(m_pending.begin(), adopted.begin(), adopted.end());
     static_assert(int(StoreWriter::State::Unusable) == kUnusable);
     m_state = state;
     m_sentence = sentence;

@@ -6,7 +6,8 @@
 // of their own, and what they did comes back as changed(). Each exercise is written in one transaction
 // into a write-ahead log, so a program killed half-way loses at most the exercise it was writing. One
 // that cannot be written now (another program holds the lock, the disk is full) waits in memory and is
-// written as soon as it can be.
+// written as soon as it can be; meanwhile it is kept in a small file beside the history, which a later start
+// writes in should this run close or be killed first (trainer/storeside.h).
 //
 // A history this program cannot write is never changed: a read-only (or read-only folder), locked or newer
 // one is read, shown and exported as it is. A damaged one is renamed aside whole (its bytes untouched), a
@@ -56,7 +57,7 @@ public:
     // Hands an exercise to the writer and returns at once.
     void record(const ExerciseRecord& exercise);
     // Every exercise, oldest first: those in the file (read on the calling thread, never waiting more than
-    // a moment for a lock) and those of this run still to be written.
+    // a moment for a lock) and those still to be written (this run's, and an earlier run's kept beside it).
     std::vector<ExerciseRecord> exercises() const;
 
     // The outbox. Exercises of a signed-in student (a non-empty `student`) written here and not yet marked
@@ -78,7 +79,7 @@ signals:
 private:
     enum State { kOpening, kWritable, kLocked, kReadOnly, kUnusable };
     void apply(int state, const QString& sentence, const QString& notice, int unsent,
-               const std::vector<QUuid>& written);
+               const std::vector<QUuid>& written, const std::vector<ExerciseRecord>& adopted);
     bool settled() const;
     std::vector<ExerciseRecord> read(bool unsentOnly) const;
 

@@ -1,5 +1,7 @@
 #include "trainer/storesql.h"
 
+#include "trainer/storerow.h"
+
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
@@ -220,16 +222,7 @@ std::optional<std::vector<Stored>> fetch(QSqlDatabase db, int version, const QSt
         ids.push_back(query.value(0).toLongLong());
         Stored s;
         ExerciseRecord& r = s.record;
-        r.finished = QDateTime::fromString(query.value(1).toString(), Qt::ISODateWithMs).toUTC();
-        r.faultId = query.value(2).toString();
-        r.faultStage = query.value(3).toString();
-        r.safetySlips = query.value(4).toInt();
-        r.seconds = query.value(5).toInt();
-        r.stageNamed = query.value(6).toString();
-        r.partNamed = query.value(7).toString();
-        r.right = query.value(8).toInt() != 0;
-        r.optimum = query.value(9).toInt();
-        r.measurements = query.value(10).toInt();
+        readExerciseRow(query, 1, r);
         if (v2) {
             r.id = QUuid::fromString(query.value(11).toString());
             r.student = query.value(12).toString();

@@ -1,5 +1,6 @@
 #include "trainer/storewriter.h"
 
+#include "trainer/storeside.h"
 #include "trainer/storesql.h"
 
 #include <QDate>
@@ -54,6 +55,21 @@ void StoreWriter::start()
     m_retry->setSingleShot(true);
     m_retry->setInterval(kRetryMilliseconds);
     connect(m_retry, &QTimer::timeout, this, &StoreWriter::drain);
+    // What an earlier run could not write goes first, being older; the side file keeps it until it is written.
+    storeside::Taken side = storeside::read(m_path);
+    for (const ExerciseRecord& e : side.waiting.exercises) {
+        m_jobs.push_back(e);
+        m_aside.push_back(e.id);
+    }
+    for (const QUuid& id : side.waiting.sent) {
+        m_jobs.push_back(Sent{id});
+        m_aside.push_back(id);
+    }
+    m_adopted = std::move(side.waiting.exercises);
+    if (!side.aside.isEmpty())
+        m_notice = m_sideNotice = QStringLiteral("The exercises an earlier run kept beside the history could not "
+                                                 "be read: the file is kept unchanged as %1.")
+                                      .arg(QDir::toNativeSeparators(side.aside));
     drain();
 }
 
@@ -86,8 +102,46 @@ void StoreWriter::finish(int milliseconds)
         drain();
         if (m_retry)
             m_retry->stop();
+        if (!keepAside())
+            qWarning("%s", qPrintable(QStringLiteral("The exercise history (%1) could not be written, nor could "
+                                                     "what waits be kept beside it in %2: it is lost.")
+                                          .arg(QDir::toNativeSeparators(m_path),
+                                               QDir::toNativeSeparators(storeside::pathFor(m_path)))));
     }
     close(m_connection);
+}
+
+// The exercises and marks that cannot be written now go into the side file at once, so that neither closing
+// nor a killed program loses them; each is taken out of it again once the history has it. True when the side
+// file holds every one that waits.
+bool StoreWriter::keepAside()
+{
+    storeside::Waiting waiting;
+    auto kept = [&](const QUuid& id) { return std::find(m_aside.begin(), m_aside.end(), id) != m_aside.end(); };
+    for (const Job& job : m_jobs) {
+        if (const auto* e = std::get_if<ExerciseRecord>(&job); e && !kept(e->id))
+            waiting.exercises.push_back(*e);
+        else if (const auto* sent = std::get_if<Sent>(&job); sent && !kept(sent->id))
+            waiting.sent.push_back(sent->id);
+    }
+    QString error;
+    if (waiting.empty())
+        return true;
+    if (!storeside::keep(m_path, waiting, error))
+        return false;
+    for (const ExerciseRecord& e : waiting.exercises)
+        m_aside.push_back(e.id);
+    m_aside.insert(m_aside.end(), waiting.sent.begin(), waiting.sent.end());
+    return true;
+}
+
+// ", and is kept meanwhile beside it in trainer.sqlite.waiting" when the side file holds what waits.
+QString StoreWriter::keptAside(int waiting, bool kept) const
+{
+    if (waiting == 0 || !kept)
+        return QString();
+    return QStringLiteral(", and %1 kept meanwhile beside it in %2")
+        .arg(QLatin1String(waiting == 1 ? "is" : "are"), QFileInfo(storeside::pathFor(m_path)).fileName());
 }
 
 // Opens the history if it is not open yet, then writes what waits, each job in a transaction of its own.
@@ -103,6 +157,14 @@ void StoreWriter::drain()
                 close(m_connection); // the file is left to others
             return report();
         }
+        if (!m_sideNotice.isEmpty()) {
+            QSqlQuery query(db());
+            query.prepare(QStringLiteral("INSERT INTO notice (text) VALUES (?)"));
+            query.addBindValue(m_sideNotice);
+            query.exec();
+            m_notice = m_sideNotice;
+            m_sideNotice.clear();
+        }
     }
     while (!m_jobs.empty()) {
         QSqlError error;
@@ -117,9 +179,10 @@ void StoreWriter::drain()
             } else {
                 m_state = State::Writable;
                 m_sentence = QStringLiteral("The exercise history (%1) could not be written (%2): %3 and will "
-                                            "be saved when it can be.")
+                                            "be saved when it can be%4.")
                                  .arg(QDir::toNativeSeparators(m_path), error.databaseText(),
-                                      count(waiting, "exercise waits", "exercises wait"));
+                                      count(waiting, "exercise waits", "exercises wait"),
+                                      keptAside(waiting, keepAside()));
                 m_retry->start();
             }
             return report();
@@ -128,6 +191,13 @@ void StoreWriter::drain()
             m_written.push_back(e->id);
         m_jobs.pop_front();
     }
+    // Only now that the history has them are they taken out of the side file.
+    QString error;
+    if (!m_aside.empty() && !storeside::drop(m_path, m_aside, error))
+        qWarning("%s", qPrintable(QStringLiteral("%1 could not be emptied (%2): its exercises, now in the history, "
+                                                 "will be found there again at the next start.")
+                                      .arg(QDir::toNativeSeparators(storeside::pathFor(m_path)), error)));
+    m_aside.clear();
     m_state = State::Writable;
     m_sentence.clear();
     report();
@@ -160,8 +230,8 @@ void StoreWriter::locked()
                                             QStringLiteral(" to be saved");
     m_state = State::Locked;
     m_sentence = QStringLiteral("The exercise history (%1) is locked by another program: %2 as soon as it is "
-                                "free.")
-                     .arg(QDir::toNativeSeparators(m_path), what);
+                                "free%3.")
+                     .arg(QDir::toNativeSeparators(m_path), what, keptAside(waiting, keepAside()));
     m_retry->start();
 }
 
@@ -417,8 +487,9 @@ QString StoreWriter::moveAside()
 
 void StoreWriter::report()
 {
-    Report r{m_state, m_sentence, m_notice, 0, std::move(m_written)};
+    Report r{m_state, m_sentence, m_notice, 0, std::move(m_written), std::move(m_adopted)};
     m_written.clear();
+    m_adopted.clear();
     if (m_state == State::Writable) {
         QSqlQuery query(db());
         if (query.exec(QStringLiteral("SELECT count(*) FROM exercise WHERE sent = 0 AND student <> ''")) &&

@@ -2,7 +2,9 @@
 // The history's writer: lives on a thread of its own with a connection of its own, opens the database
 // (setting up, bringing forward or recovering it) and writes each exercise in one transaction. What it
 // cannot write now (another program holds the lock, the disk is full) it keeps and retries every half
-// second. After each step it reports where it stands; the report is made on its thread.
+// second, and keeps meanwhile in a file beside the history (trainer/storeside.h) that a later start writes
+// in, should the program close or be killed first. After each step it reports where it stands; the
+// report is made on its thread.
 
 #include "trainer/record.h"
 
@@ -36,6 +38,7 @@ public:
         QString notice;           // something the student is still to see (a recovered history)
         int unsent = 0;           // written exercises of a signed-in student that the class server lacks
         std::vector<QUuid> written; // exercises written since the last report
+        std::vector<ExerciseRecord> adopted; // exercises an earlier run left beside the history, to be written
     };
     using Reporter = std::function<void(const Report&)>;
 
@@ -66,6 +69,8 @@ private:
     void stop(State state, const QString& sentence);
     void locked();
     void report();
+    bool keepAside();
+    QString keptAside(int waiting, bool kept) const;
     QSqlDatabase db() const;
 
     QString m_path;
@@ -80,6 +85,9 @@ private:
     QString m_notice;
     std::deque<Job> m_jobs;
     std::vector<QUuid> m_written;
+    std::vector<ExerciseRecord> m_adopted;
+    std::vector<QUuid> m_aside;     // exercises and marks in the side file, taken out of it once written
+    QString m_sideNotice;           // an unreadable side file set aside, to be kept as a notice
 };
 
 } // namespace trainer
