@@ -230,7 +230,8 @@ constexpr Fault kFaults[] = {
      "The Contrast control is set too low: the luminance amplifier's gain is small and the picture looks "
      "flat and faint, though without snow, since the signal is as strong as ever. Turned up to make up for "
      "it, the brightness lifts the blacks until the retrace lines show as slanting white lines.",
-     picture("Option9", "Contrast control too low"), {.raster = Raster::TooBright, .content = Content::Faint}},
+     picture("Option9", "Contrast control too low"),
+     {.raster = Raster::TooBright, .content = Content::Faint}},
     {"delay-line-termination-open", "delay-line", "terminating resistors", "open", Distorted,
      "An open terminating resistor leaves the delay line unmatched: the signal reflects from its far end "
      "and comes back, so a ghost or ringing edge stands close beside each outline.",

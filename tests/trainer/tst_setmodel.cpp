@@ -211,7 +211,8 @@ void tst_setmodel::loops_data()
         << "vertical-output-dead" << QStringList{"vertical-amplifier", "vertical-yoke"}
         << QStringList{"vertical-amplifier-1"};
     QTest::newRow("lost burst: the killer cuts the chroma")
-        << "horizontal-hold-misadjusted" << QStringList{"color-killer", "chroma-amplifiers", "color-demodulators"}
+        << "horizontal-hold-misadjusted"
+        << QStringList{"color-killer", "chroma-amplifiers", "color-demodulators"}
         << QStringList{"comb-filter", "third-video-amplifier", "color-control"};
     QTest::newRow("scan out of step: the gate misses the burst")
         << "horizontal-oscillator-timing" << QStringList{"burst-gate", "color-killer"}
@@ -254,7 +255,8 @@ void tst_setmodel::looks_data()
         << "ac-mains-fuse" << Appearance{.power = Power::Dead, .standbyLight = false};
     QTest::newRow("dark screen, sound plays") << "tripler-open" << Appearance{.raster = Raster::None};
     QTest::newRow("oscillator off frequency: torn, the killer cuts the colour")
-        << "horizontal-oscillator-timing" << Appearance{.horizontal = Horizontal::Tearing, .colour = Colour::None};
+        << "horizontal-oscillator-timing"
+        << Appearance{.horizontal = Horizontal::Tearing, .colour = Colour::None};
     QTest::newRow("single line") << "vertical-yoke-open" << Appearance{.vertical = Vertical::Line};
     QTest::newRow("hum bars and hum, nothing rolls")
         << "low-voltage-filter" << Appearance{.humBars = true, .sound = Sound::Hum};
