@@ -52,6 +52,8 @@ QString contentOf(Content content)
         return QStringLiteral("The picture is buried in snow.");
     case Content::Weak:
         return QStringLiteral("The picture is faint and flat, with little contrast and a little snow.");
+    case Content::Faint:
+        return QStringLiteral("The picture is faint and flat, with little contrast, but clean: no snow.");
     case Content::Smear:
         return QStringLiteral("The picture is smeared: every edge trails off to the right.");
     case Content::SnowOnly:

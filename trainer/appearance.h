@@ -29,13 +29,14 @@ enum class Content {
     Normal,
     Blank, // a clean raster with no picture on it
     Snow,  // the picture (or none) buried in noise
-    Weak,  // a faint, low-contrast picture with little snow
+    Weak,  // a faint, low-contrast picture with a little snow: too little IF gain, the signal itself good
     Smear, // the picture smeared to the right, edges trailing
     SnowOnly,   // snow and nothing under it: no picture at all
     NoDetail,   // the colours are there as soft blotches, but the picture's detail (luminance) is gone
     Ghost,      // a ghost or ringing edge beside each outline
     SoundBars,  // fine bars or a herringbone (the 4.5 MHz sound beat) through the picture
     Overloaded, // dark and contrasty or negative, colour beats, the top of the picture bending
+    Faint,      // a faint, flat picture and no snow at all: the video's gain turned down after the detector
 };
 
 enum class Vertical {

@@ -81,6 +81,7 @@ struct FaceRow
     double missing = 0;            // the meter's figure with the output missing
     Wave missingWave = Wave::Flat; // the scope's trace with the output missing
     const char* figureOf = nullptr; // the stage whose state the meter's figure follows, where not its own
+    double distortedShare = 1;      // a distorted trace's height against a working set's
 };
 
 constexpr double kWeakTrace = 0.1; // a weak trace's share of a working set's height
@@ -136,7 +137,8 @@ constexpr FaceRow kFaces[] = {
     {"chroma-amplifiers",     trace(Sine, 2, kSubcarrier, 0.5, 0.2e-6), Intermittent},
     {"acc",                   figure(DcVolts, 2, 20), Shifted},
     {"color-killer",          figure(DcVolts, 5, 20), Intermittent, 0.5},
-    {"burst-gate",            trace(Burst, 1, kLine, 0.2, kLineDiv), Noisy},
+    // A detuned burst transformer or a crushed video: a small burst, its phase off the station's.
+    {"burst-gate",            trace(Burst, 1, kLine, 0.2, kLineDiv), None, 0, Flat, nullptr, 0.3},
     {"color-phase-detector",  figure(DcVolts, 4, 20), Shifted},
     {"color-oscillator",      trace(Sine, 2, kSubcarrier, 0.5, 0.1e-6), FreeRunning},
     {"phase-shift-network",   trace(Sine, 2, kSubcarrier, 0.5, 0.1e-6), Shifted},
@@ -265,6 +267,7 @@ Instrument showing(const FaceRow& row, Output out, Output figure, Output supply)
             s.peakToPeak *= kWeakTrace;
         } else if (out == Output::Distorted) {
             s.distortion = row.distorted;
+            s.peakToPeak *= row.distortedShare;
             if (row.distorted == Distortion::Ripple)
                 s.peakToPeak *= 10;
             if (row.distorted == Distortion::OffFrequency)

@@ -6,6 +6,12 @@
 // reference pages and are never marked), the noise cancelling amplifier, the horizontal deflection yoke,
 // the antenna and signal, the AFT, the video amplifier, the AGC and the delayed AGC (the roads mark the AGC
 // control knob, not the boxes) and the retrace blanking box of the front end.
+//
+// The horizontal AFC has no fault either, though the raster roads mark it: what its failures show on most
+// sets (a picture that will not lock sideways, bends or sits shifted, while the raster and high voltage
+// stay) is a torn picture, and the roads of a torn picture mark the oscillator and the hold control, never
+// the AFC.
+// A fault there would teach a road that disagrees with its picture.
 
 #include "diagrams/areanotes.h"
 #include "trainer/setmodel.h"
@@ -52,10 +58,20 @@ constexpr Fault kFaults[] = {
      "ripple at twice the mains frequency. The regulators take most of it out of their rails, but enough "
      "reaches the picture and sound to show as dark bars drifting slowly up the screen and as hum.",
      picture("Option8"), {.humBars = true, .sound = Sound::Hum}},
-    {"regulator-pass-open", "voltage-regulator", "pass transistor", "open", Missing,
-     "The open pass transistor passes no regulated B+, so the horizontal driver and output never start. With "
-     "them go the high voltage and the scan-derived supplies that run the sound: the set is dead although "
-     "the raw B+ is there.", kDead},
+    {"regulator-pass-open", "voltage-regulator", "switching transistor", "open", Missing,
+     "The open switching transistor chops nothing through the regulator's transformer, so there is no "
+     "regulated B+ and the horizontal driver and output never start. With them go the high voltage and the "
+     "scan-derived supplies that run the sound: the set is dead and silent although the raw B+ is there.",
+     kDead},
+    {"regulator-secondary-diode-shorted", "voltage-regulator", "secondary diode", "shorted", Missing,
+     "On this set the B+ comes from a switch-mode regulator, and the rectifier diode on its secondary has "
+     "shorted. The overload trips the regulator's current limit: it stops switching, starts again and "
+     "trips again, over and over, so the set chirps or ticks while the B+ never builds up, and the "
+     "horizontal stage and all it supplies stay dead. The standby supply is a separate one, so the "
+     "standby light stays lit. A chirp most often means an overloaded secondary: with the set unplugged "
+     "and discharged, check the secondary diodes and the B+ load for a short (near 0 ohm both ways "
+     "round). With the B+ load disconnected and a 60 to 100 W lamp on the B+ output, a supply that still "
+     "chirps has the short in itself.", kDead, {.sound = Sound::Chirp}},
     {"sync-coupling-leaky", "sync-separator", "coupling capacitors", "leaky", Distorted,
      "A leaky coupling capacitor shifts the separator's bias, so that it clips the sync pulses and lets "
      "picture through with them. Neither oscillator gets clean sync: the picture rolls and tears at once, "
@@ -104,12 +120,6 @@ constexpr Fault kFaults[] = {
      "The yoke's vertical winding is open, so no deflection current flows however well the output stage "
      "drives it: a single bright horizontal line. The yoke seldom fails, so prove the output stage first.",
      kHorizontalLine},
-    {"afc-diodes-leaky", "horizontal-afc", "phase detector diodes", "leaky", Distorted,
-     "Leaky phase detector diodes hold the correction voltage away from what the comparison of the sync "
-     "with the flyback pulse asks for, so the AFC cannot pull the oscillator into step: the picture will "
-     "not lock sideways, breaking into slanting bars, bending and shifted, and the hold control catches it "
-     "only for a moment. With the flyback pulse out of step, the burst gate opens beside the burst and "
-     "the killer turns the colour off.", kNoRaster, {.horizontal = Horizontal::Unlocked}},
     {"horizontal-oscillator-timing", "horizontal-oscillator", "timing capacitors", "drifted", Distorted,
      "A drifted timing capacitor moves the oscillator so far off 15,734 Hz that the AFC cannot pull it back: "
      "the picture breaks into diagonal bars that the hold control cannot cure.",
@@ -187,7 +197,7 @@ constexpr Fault kFaults[] = {
      "overload them: a dark, harsh picture going negative, the sync crushed so that the top of the picture "
      "bends, colour beats, and a buzz in the sound. Set it just below the point where the picture "
      "overloads.",
-     picture("Option3", "Adjust AGC control"), {.content = Content::Overloaded, .sound = Sound::Buzz}},
+     picture("Option2"), {.content = Content::Overloaded, .sound = Sound::Buzz}},
     {"agc-control-low", "agc-control", "setting", "low", Weak,
      "The AGC control is set too low and holds the IF gain down on every station; the delayed AGC then cuts "
      "the tuner's RF gain too, so the tuner's own noise shows: a weak, snowy picture without colour even "
@@ -218,9 +228,10 @@ constexpr Fault kFaults[] = {
      picture("Option1", "Comb filter & 2nd video amplifier")},
     {"contrast-low", "contrast-control", "setting", "low", Weak,
      "The Contrast control is set too low: the luminance amplifier's gain is small and the picture looks "
-     "flat and faint. Turned up to make up for it, the brightness lifts the blacks until the retrace "
-     "lines show as slanting white lines.", picture("Option9", "Contrast control too low"),
-     {.raster = Raster::TooBright}},
+     "flat and faint, though without snow, since the signal is as strong as ever. Turned up to make up for "
+     "it, the brightness lifts the blacks until the retrace lines show as slanting white lines.",
+     picture("Option9", "Contrast control too low"),
+     {.raster = Raster::TooBright, .content = Content::Faint}},
     {"delay-line-termination-open", "delay-line", "terminating resistors", "open", Distorted,
      "An open terminating resistor leaves the delay line unmatched: the signal reflects from its far end "
      "and comes back, so a ghost or ringing edge stands close beside each outline.",
@@ -256,11 +267,13 @@ constexpr Fault kFaults[] = {
     {"killer-control-misadjusted", "color-killer-control", "setting", "misadjusted", Distorted,
      "The color killer control is set too far toward kill, so the killer cuts the colour even on good colour "
      "stations.", colour("Option1", "Adjust color killer circuit"), {.colour = Colour::None}},
-    {"burst-gate-open", "burst-gate", "gate transistor", "open", Missing,
-     "The burst gate's transistor is open, so no burst reaches the phase detector or the killer: the "
-     "killer, seeing no burst, turns the colour off and the picture is black and white. Were the colour "
-     "let through, the free-running oscillator would float it in rainbow bands.",
-     colour("Option5", "Burst gate")},
+    {"burst-transformer-detuned", "burst-gate", "burst transformer", "detuned", Distorted,
+     "The burst amplifier's tuned transformer has drifted off 3.58 MHz, so the gate passes only a small "
+     "burst, shifted in phase. That is too little for the phase detector to hold the oscillator: the "
+     "colours drift through the picture in slanting bands, worst on weak stations, where the killer may "
+     "cut the colour altogether. With no burst at all, as from an open gate transistor or a lost keying "
+     "pulse, most sets show black and white instead, since the killer sees no burst.",
+     colour("Option5", "Burst gate"), {.colour = Colour::Unlocked}},
     {"phase-detector-diodes-leaky", "color-phase-detector", "detector diodes", "leaky", Distorted,
      "Leaky detector diodes give a correction voltage that no longer follows the burst: the oscillator "
      "drifts "

@@ -188,9 +188,10 @@ void addSnow(const Frame& f, int y, const std::vector<int>& columns, std::vector
         if (columns[x] < 0)
             continue;
         const float noise = grain(static_cast<int>(static_cast<float>(x) / (2 * f.unit)), grainRow);
+        const float grainShare = content == Content::Faint ? 0.0f : 0.12f;
         const float add = content == Content::SnowOnly ? 30 + 0.75f * noise
                           : content == Content::Snow   ? 0.65f * noise
-                                                       : 0.6f * 95.0f + 0.12f * (noise - 128);
+                                                       : 0.6f * 95.0f + grainShare * (noise - 128);
         row[x] = {keep * row[x].r + add, keep * row[x].g + add, keep * row[x].b + add};
     }
 }

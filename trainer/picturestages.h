@@ -40,7 +40,8 @@ struct Frame
     std::vector<float> chromaCos, chromaSin; // each column's share of a drifting chroma phase
 };
 
-// The tuner and IF: snow from a weak or missing signal, and an overloaded IF's crushed, folded picture.
+// The tuner and IF: snow from a weak or missing signal (a faint picture, turned down after the detector,
+// washed towards grey without it), and an overloaded IF's crushed, folded picture.
 void addSnow(const Frame& f, int y, const std::vector<int>& columns, std::vector<Rgb>& row);
 void overload(const Frame& f, int y, const std::vector<int>& columns, std::vector<Rgb>& row);
 

@@ -194,7 +194,7 @@ constexpr ReadingRow kReadings[] = {
      "switching on and off"},
     {"burst-gate", "Gated burst", kScope, "burst gate output",
      "about 9 cycles of 3.58 MHz after each sync pulse, nothing else", "nothing", "a burst too small",
-     "bursts with picture in them"},
+     "a burst far too small, its phase off the station's"},
     {"color-phase-detector", "Oscillator correction voltage", kMeterDC,
      "phase detector output to the oscillator", "steady on a station, moving as the oscillator is detuned",
      "0 V", "barely moving", "swinging, never settling"},

@@ -349,7 +349,9 @@ QImage picture(const Appearance& a, QSizeF size, qreal scale)
     const Frame f(a, size, scale);
     QImage out(f.pixels, QImage::Format_RGB32);
     out.setDevicePixelRatio(scale);
-    const bool snowy = a.content == Content::Snow || a.content == Content::Weak || f.snowOnly;
+    // A faint picture goes the same way as a weak one, washed towards grey, only without the grain.
+    const bool snowy = a.content == Content::Snow || a.content == Content::Weak ||
+                       a.content == Content::Faint || f.snowOnly;
     const bool blooming = a.raster == Raster::Blooming && !f.dead && !f.line;
     std::vector<int> columns(static_cast<std::size_t>(f.width));
     std::vector<Rgb> row(columns.size());

@@ -183,6 +183,9 @@ Appearance Set::appearance() const
     a.standbyLight = at(kStandby) == Output::Good;
     if (at(kTube) == Output::Missing && at(kSpeaker) == Output::Missing) {
         a.power = Power::Dead;
+        // A switch-mode supply that its own short keeps tripping is the one sound a dead set makes.
+        if (look.sound == Sound::Chirp)
+            a.sound = Sound::Chirp;
         return a;
     }
     a.sound = shows(at(kSpeaker), look.sound, lookOnly, Sound::None, Sound::Hiss, Sound::Normal);

@@ -25,8 +25,12 @@ constexpr StageRow kStages[] = {
                               {"power cord", "power switch", "fuse", "surge resistor"}},
     {"low-voltage-supply",    {{{"ac-mains-input", Supply}}},
                               {"filter capacitors", "rectifier diodes", "fusible resistor"}},
+    // The B+ regulator is a switch-mode one on this set: it chops the raw B+ through a small transformer and
+    // rectifies the secondary, held by an optocoupler's feedback. An overloaded secondary trips its current
+    // limit over and over, and the set chirps.
     {"voltage-regulator",     {{{"low-voltage-supply", Regulated}}},
-                              {"pass transistor", "Zener reference", "error amplifier"}},
+                              {"switching transistor", "control IC", "optocoupler", "secondary diode",
+                               "start-up resistor"}},
     // The low supply of the small-signal stages: the raw B+ dropped and held by a series-pass regulator.
     {"linear-supply",         {{{"low-voltage-supply", Regulated}}},
                               {"pass transistor", "Zener diode", "filter capacitors", "rectifier diodes"}},
@@ -153,7 +157,8 @@ constexpr StageRow kStages[] = {
     // Keyed open by the flyback pulse: a scan out of step with the sync opens it away from the burst.
     {"burst-gate",            {{{"video-amplifier", Signal}, {"horizontal-output", Key},
                                 {"linear-supply", Supply}}},
-                              {"gate transistor", "keying pulse path", "coupling capacitor"}},
+                              {"gate transistor", "burst transformer", "keying pulse path",
+                               "coupling capacitor"}},
     {"color-phase-detector",  {{{"burst-gate", Lock}, {"linear-supply", Supply}}},
                               {"detector diodes", "filter capacitors", "chroma IC"}},
     {"color-oscillator",      {{{"color-phase-detector", Lock}, {"linear-supply", Supply}}},

@@ -45,6 +45,7 @@ void tst_benchtable::aTechnicianSees_data()
     row("low-voltage-fusible", kDead, {}, {"low-voltage-supply", "voltage-regulator"}, {"ac-mains-input", "switching-supply"});
     row("low-voltage-filter", {"hum"}, {"rolls"}, {"low-voltage-supply"}, {"ac-mains-input", "voltage-regulator"});
     row("regulator-pass-open", kDead, {}, {"voltage-regulator", "horizontal-output", "scan-derived-supply"}, {"low-voltage-supply"});
+    row("regulator-secondary-diode-shorted", {"dead", "chirps", "standby light is lit"}, {"no sound"}, {"voltage-regulator", "damper", "horizontal-output", "scan-derived-supply"}, {"low-voltage-supply", "switching-supply", "ac-mains-input"});
     row("sync-coupling-leaky", {"rolls", "torn", "black and white"}, {"snow"}, {"sync-separator", "vertical-oscillator", "horizontal-oscillator"}, {"video-amplifier", "noise-canceller"});
     row("vertical-oscillator-stopped", {"horizontal line"}, {}, {"vertical-oscillator", "vertical-amplifier"}, {"sync-separator", "horizontal-output"});
     row("vertical-oscillator-timing", {"rolls"}, {"torn"}, {"vertical-oscillator"}, {"sync-separator", "horizontal-oscillator"});
@@ -56,7 +57,6 @@ void tst_benchtable::aTechnicianSees_data()
     row("vertical-linearity-misadjusted", {"squeezed"}, {}, {"vertical-linearity", "vertical-amplifier"}, {"vertical-oscillator"});
     row("vertical-size-low", {"short"}, {"rolls"}, {"vertical-size", "vertical-amplifier"}, {"vertical-oscillator"});
     row("vertical-yoke-open", {"horizontal line"}, {}, {"vertical-yoke", "vertical-amplifier"}, {"vertical-amplifier-1", "vertical-oscillator"});
-    row("afc-diodes-leaky", {"will not lock", "black and white"}, {"screen is dark"}, {"horizontal-afc", "horizontal-oscillator", "burst-gate"}, {"sync-separator", "hv-rectifier", "scan-derived-supply"});
     row("horizontal-oscillator-timing", {"slanting bars", "black and white"}, {"screen is dark"}, {"horizontal-oscillator", "horizontal-output"}, {"sync-separator", "hv-rectifier"});
     row("horizontal-hold-misadjusted", {"slanting bars", "black and white"}, {"screen is dark"}, {"horizontal-hold", "horizontal-oscillator"}, {"sync-separator", "hv-rectifier"});
     row("horizontal-driver-open", kDead, {}, {"horizontal-driver", "horizontal-output", "scan-derived-supply"}, {"horizontal-oscillator", "voltage-regulator"});
@@ -70,7 +70,7 @@ void tst_benchtable::aTechnicianSees_data()
     row("uhf-mixer-open", {"snow", "hiss"}, {"buzz"}, {"uhf-tuner", "video-detector"}, {"linear-supply", "antenna-signal"});
     row("vhf-rf-weak", {"snow", "hiss"}, {"buzz"}, {"vhf-tuner", "video-detector"}, {"uhf-tuner", "linear-supply"});
     row("first-if-preamplifier-open", {"no picture", "no sound"}, {}, {"first-video-if", "video-detector"}, {"vhf-tuner"});
-    row("if-ic-weak", {"faint", "hiss"}, {"buzz"}, {"video-if-amplifiers", "video-detector"}, {"first-video-if"});
+    row("if-ic-weak", {"faint", "a little snow", "hiss"}, {"buzz", "no snow"}, {"video-if-amplifiers", "video-detector"}, {"first-video-if"});
     row("video-detector-coil-mistuned", {"bars", "buzz"}, {"snow"}, {"video-detector"}, {"video-if-amplifiers"});
     row("agc-control-high", {"negative", "buzz"}, {"torn", "hold", "snow"}, {"agc", "video-if-amplifiers"}, {"antenna-signal", "linear-supply"});
     row("agc-control-low", {"snow", "hiss"}, {"buzz"}, {"agc", "delayed-agc", "vhf-tuner"}, {"antenna-signal"});
@@ -81,7 +81,7 @@ void tst_benchtable::aTechnicianSees_data()
     row("speaker-voice-coil-open", {"no sound"}, {}, {"loudspeaker"}, {"audio-amplifier"});
     row("speaker-cone-torn", {"distorted"}, {}, {"loudspeaker"}, {"audio-amplifier"});
     row("comb-amplifier-open", {"detail"}, {"carries no picture"}, {"comb-filter", "third-video-amplifier"}, {"chroma-amplifiers", "video-amplifier"});
-    row("contrast-low", {"faint", "retrace"}, {"buried in snow"}, {"contrast-control", "third-video-amplifier"}, {"video-amplifier", "chroma-amplifiers"});
+    row("contrast-low", {"faint", "retrace", "no snow"}, {"buried in snow", "a little snow"}, {"contrast-control", "third-video-amplifier"}, {"video-amplifier", "chroma-amplifiers"});
     row("delay-line-termination-open", {"ghost"}, {"smeared"}, {"delay-line"}, {"comb-filter"});
     row("third-video-open", {"detail"}, {"carries no picture"}, {"third-video-amplifier"}, {"delay-line", "chroma-amplifiers"});
     row("brightness-high", {"too bright"}, {}, {"brightness-control", "third-video-amplifier"}, {"delay-line"});
@@ -91,7 +91,7 @@ void tst_benchtable::aTechnicianSees_data()
     row("acc-control-low", {"black and white"}, {}, {"acc-control", "acc"}, {"burst-gate"});
     row("killer-transistor-leaky", {"black and white"}, {}, {"color-killer", "chroma-amplifiers"}, {"burst-gate", "color-oscillator"});
     row("killer-control-misadjusted", {"black and white"}, {}, {"color-killer-control", "color-killer"}, {"burst-gate"});
-    row("burst-gate-open", {"black and white"}, {"rainbow"}, {"burst-gate", "color-killer"}, {"comb-filter", "horizontal-output"});
+    row("burst-transformer-detuned", {"drift", "rainbow"}, {"black and white"}, {"burst-gate", "color-phase-detector", "color-oscillator"}, {"color-killer", "comb-filter", "horizontal-output"});
     row("phase-detector-diodes-leaky", {"rainbow"}, {"black and white"}, {"color-phase-detector", "color-oscillator"}, {"burst-gate"});
     row("oscillator-crystal-dead", {"black and white"}, {}, {"color-oscillator", "color-demodulators"}, {"burst-gate", "chroma-amplifiers"});
     row("oscillator-trimmer-drifted", {"rainbow"}, {"black and white"}, {"color-oscillator"}, {"burst-gate"});

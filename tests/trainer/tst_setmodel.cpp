@@ -211,10 +211,11 @@ void tst_setmodel::loops_data()
         << "vertical-output-dead" << QStringList{"vertical-amplifier", "vertical-yoke"}
         << QStringList{"vertical-amplifier-1"};
     QTest::newRow("lost burst: the killer cuts the chroma")
-        << "burst-gate-open" << QStringList{"color-killer", "chroma-amplifiers", "color-demodulators"}
+        << "horizontal-hold-misadjusted"
+        << QStringList{"color-killer", "chroma-amplifiers", "color-demodulators"}
         << QStringList{"comb-filter", "third-video-amplifier", "color-control"};
     QTest::newRow("scan out of step: the gate misses the burst")
-        << "afc-diodes-leaky" << QStringList{"burst-gate", "color-killer"}
+        << "horizontal-oscillator-timing" << QStringList{"burst-gate", "color-killer"}
         << QStringList{"scan-derived-supply", "hv-rectifier", "picture-tube"};
     QTest::newRow("red driver: only its own collector")
         << "red-driver-open" << QStringList{"rgb-drivers"} << QStringList{"green-driver", "blue-driver"};
@@ -253,8 +254,9 @@ void tst_setmodel::looks_data()
     QTest::newRow("dead set, standby light off")
         << "ac-mains-fuse" << Appearance{.power = Power::Dead, .standbyLight = false};
     QTest::newRow("dark screen, sound plays") << "tripler-open" << Appearance{.raster = Raster::None};
-    QTest::newRow("AFC lost: will not lock, the killer cuts the colour")
-        << "afc-diodes-leaky" << Appearance{.horizontal = Horizontal::Unlocked, .colour = Colour::None};
+    QTest::newRow("oscillator off frequency: torn, the killer cuts the colour")
+        << "horizontal-oscillator-timing"
+        << Appearance{.horizontal = Horizontal::Tearing, .colour = Colour::None};
     QTest::newRow("single line") << "vertical-yoke-open" << Appearance{.vertical = Vertical::Line};
     QTest::newRow("hum bars and hum, nothing rolls")
         << "low-voltage-filter" << Appearance{.humBars = true, .sound = Sound::Hum};
@@ -271,7 +273,10 @@ void tst_setmodel::looks_data()
                                  << Appearance{.horizontal = Horizontal::BowedSides};
     QTest::newRow("too bright") << "brightness-high" << Appearance{.raster = Raster::TooBright};
     QTest::newRow("chroma lost") << "chroma-ic-dead" << Appearance{.colour = Colour::None};
-    QTest::newRow("burst lost: black and white") << "burst-gate-open" << Appearance{.colour = Colour::None};
+    QTest::newRow("burst too weak to hold the oscillator: colours float")
+        << "burst-transformer-detuned" << Appearance{.colour = Colour::Unlocked};
+    QTest::newRow("dead, the B+ regulator chirping")
+        << "regulator-secondary-diode-shorted" << Appearance{.power = Power::Dead, .sound = Sound::Chirp};
     QTest::newRow("luminance lost: colour without detail")
         << "comb-amplifier-open" << Appearance{.content = Content::NoDetail};
     QTest::newRow("red gun cut off") << "red-driver-open" << Appearance{.colour = Colour::NoRed};
@@ -350,7 +355,8 @@ void tst_setmodel::partsOfTheNote()
     QCOMPARE(findFault(id), &f);
 }
 
-// Each stage either has a fault or is one that no road of the symptom screens marks in red.
+// Each stage either has a fault or is one that no road of the symptom screens marks in red, or one whose
+// failures show as a symptom whose roads do not mark it (the AFC's picture that will not lock).
 void tst_setmodel::everyMarkedStageHasAFault()
 {
     const QSet<QString> unmarked{"linear-supply",
@@ -363,7 +369,8 @@ void tst_setmodel::everyMarkedStageHasAFault()
                                  "video-amplifier",
                                  "agc",
                                  "delayed-agc",
-                                 "blanking-amplifier"};
+                                 "blanking-amplifier",
+                                 "horizontal-afc"};
     QSet<QString> withFault;
     for (const Fault& f : faults())
         withFault.insert(QString::fromLatin1(f.stage));
