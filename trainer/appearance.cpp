@@ -144,11 +144,11 @@ QString colourOf(Colour colour)
         return QStringLiteral("Every hue is turned the same way, as the Tint control turns them: faces "
                               "look green or purple.");
     case Colour::PaleReds:
-        return QStringLiteral("Reds and skin tones are pale; greys stay grey.");
+        return QStringLiteral("Reds turn a dark olive brown, skin tones go greenish and cyans pale; greys stay grey.");
     case Colour::PaleBlues:
-        return QStringLiteral("Blues and yellows are pale; greys stay grey.");
+        return QStringLiteral("Blues turn almost black and yellows pale, nearly white; greys stay grey.");
     case Colour::PaleGreens:
-        return QStringLiteral("Greens are pale; greys stay grey.");
+        return QStringLiteral("Greens come out dark and magentas pale; greys stay grey.");
     case Colour::AxisShifted:
         return QStringLiteral("One family of hues is wrong while the others are right, and no Tint "
                               "setting puts them all right.");

@@ -12,6 +12,11 @@
 // stay) is a torn picture, and the roads of a torn picture mark the oscillator and the hold control, never
 // the AFC.
 // A fault there would teach a road that disagrees with its picture.
+//
+// The high-voltage regulator has none for the same reason: the raster roads mark it, but on the set modelled
+// here (a regulator that loads the flyback) its failure gives a dim picture that swells on bright scenes,
+// which no road leads from; the designs whose regulator failure trips the hold-down would need the trainer
+// to tell a tripped hold-down from a leaky one, which its readings cannot yet do.
 
 #include "diagrams/areanotes.h"
 #include "trainer/setmodel.h"
@@ -147,13 +152,6 @@ constexpr Fault kFaults[] = {
      "A leaky SCR fires the hold-down as though the high voltage were dangerously high, and it holds the "
      "horizontal stage off: the set stays dead. Never disable the hold-down to make a set play; measure the "
      "B+ and the anode voltage first.", kDead},
-    {"hv-regulator-open", "hv-regulator", "regulator transistor", "open", Missing,
-     "On this set the regulator holds the high voltage by loading the flyback as the beam current changes "
-     "(on others it works on the B+ or the retrace timing). Open, it holds nothing: the anode voltage is "
-     "right at low brightness and sags several kilovolts on bright scenes, so the picture is dim and "
-     "swells and blurs as the scene brightens. Read the anode with the high-voltage probe at low and at "
-     "high brightness. On sets whose regulator fails the other way the X-ray protection shuts the set "
-     "down instead.", kNoRaster, {.raster = Raster::Blooming}},
     {"tripler-open", "hv-rectifier", "tripler", "open", Missing,
      "The open tripler turns the flyback's pulses into no anode voltage, so the tube cannot light although "
      "the horizontal stage runs and the sound plays.", kNoRaster},
@@ -290,25 +288,28 @@ constexpr Fault kFaults[] = {
      "The Tint control is set far off: every colour is turned around the colour wheel and faces look green "
      "or purple, while grey stays grey. Only the Tint control turns every hue, and within its range of about "
      "30 to 45 degrees.", colour("Option6"), {.colour = Colour::WrongHues}},
-    {"phase-shift-capacitor-drifted", "phase-shift-network", "capacitors", "drifted", Distorted,
-     "A drifted capacitor puts one demodulator's reference at the wrong angle: some colours right and others "
-     "wrong, and no setting of the Tint control corrects them all.", colour("Option1", "Phase shift network"),
-     {.colour = Colour::AxisShifted}},
+    {"phase-shift-feed-open", "phase-shift-network", "reference coupling capacitor", "open", Missing,
+     "The capacitor that couples the oscillator's reference into the phase shift network is open, so neither "
+     "demodulator gets its 3.58 MHz reference: the picture is black and white although the burst, the "
+     "oscillator and the killer all work. On the scope the oscillator's sine is there and the network's "
+     "output is flat.", colour("Option1", "Phase shift network")},
     {"demodulator-ic-dead", "color-demodulators", "demodulator IC", "dead", Missing,
      "The demodulator IC has failed: no colour difference signals reach the drivers and the picture is black "
      "and white.", colour("Option1", "Color demodulators")},
     {"r-y-demodulator-dead", "color-demodulators", "R-Y demodulator", "dead", Missing,
-     "The R-Y demodulator gives no output, so the red gun gets the luminance alone. White and the grey "
-     "scale stay right, but reds and skin tones come out pale and greyish: a loss of red in the picture. "
+     "The R-Y demodulator gives no output, so the red gun gets the luminance alone and the G-Y "
+     "matrix loses its share of R-Y. White and the grey scale stay right, but reds lose their red and turn a "
+     "dark olive brown, skin tones go greenish: a loss of red in the picture. "
      "A dead R-Y stage stuck at a wrong DC level would tint the whole screen instead.", colour("Option10"),
      {.colour = Colour::PaleReds}},
     {"g-y-matrix-dead", "color-demodulators", "G-Y matrix", "dead", Missing,
      "No G-Y reaches the green drive, so the green gun gets the luminance alone: white stays white, but "
-     "greens come out pale, a loss of green in the picture. Most sets make G-Y by matrixing R-Y and B-Y, so "
+     "greens come out dark and magentas pale, a loss of green in the picture. Most sets make G-Y by matrixing R-Y and B-Y, so "
      "with those two good the fault is in the matrix.", colour("Option11"), {.colour = Colour::PaleGreens}},
     {"b-y-demodulator-dead", "color-demodulators", "B-Y demodulator", "dead", Missing,
      "The B-Y demodulator gives no output, so the blue gun gets the luminance alone. White and the grey "
-     "scale stay right, but blues and yellows come out pale and greyish: a loss of blue in the picture.",
+     "scale stay right, but blues turn almost black and yellows pale, nearly white: a loss of blue in the "
+     "picture.",
      colour("Option12"), {.colour = Colour::PaleBlues}},
     {"red-driver-open", "rgb-drivers", "red driver transistor", "open", Missing,
      "The red driver has stopped conducting, so the red gun is cut off: the screen has no red and looks "

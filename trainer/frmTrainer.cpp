@@ -152,6 +152,7 @@ void frmTrainer::wire()
     // The result takes the focus when it is given, so that a screen reader reads it.
     lblResult()->setFocusPolicy(Qt::ClickFocus);
     frameFocus(lblResult());
+    m_resultSays = lblResult()->accessibleDescription();
 }
 
 void frmTrainer::Form_Load()
@@ -236,7 +237,7 @@ void frmTrainer::showSet()
     cboPart()->clear();
     lblResult()->clear();
     lblResult()->setToolTip({});
-    lblResult()->setAccessibleDescription({});
+    lblResult()->setAccessibleDescription(m_resultSays); // what the empty result is, for a screen reader
     cmdNote()->hide();
     optIsolationOut()->setValue(true);
     m_view->forgetReadings();
@@ -397,7 +398,7 @@ void frmTrainer::showResult()
     const auto rules = faultRules(QLatin1String(m_exercise->fault().id));
     lblResult()->setText(withSafety(result.left(search), rules));
     lblResult()->setToolTip(safetyText(rules));
-    lblResult()->setAccessibleDescription(safetyText(rules));
+    lblResult()->setAccessibleDescription(rules.empty() ? m_resultSays : safetyText(rules));
     addReading(result.mid(search + 1), {}, {});
     if (const std::optional<areanotes::Note> note = areanotes::note(record.faultStage)) {
         attachNote(cmdNote(), areanotes::summary(*note), benchNote(*note, m_exercise->lineConnected()));

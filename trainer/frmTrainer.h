@@ -102,4 +102,5 @@ private:
     QPointer<trainer::InstrumentView> m_instrument;
     // Each row's instruments, now and on a working set, in the list's order.
     std::vector<std::pair<trainer::Instrument, trainer::Instrument>> m_instruments;
+    QString m_resultSays; // the design's word for the result, said while it is empty
 };

@@ -30,8 +30,8 @@ constexpr Hazards kFaults[] = {
     {"low-voltage-filter",        {"discharge"}}, // the filter capacitors themselves
     {"horizontal-output-shorted", {"discharge"}}, // collector to emitter, unplugged and discharged
     {"damper-shorted",            {"discharge"}}, // the same check, and a damper lifted
+    {"regulator-secondary-diode-shorted", {"discharge"}}, // the diode checked out of circuit, filter discharged
     {"hold-down-scr-leaky",       {"anode"}},     // the anode voltage measured first
-    {"hv-regulator-open",         {"anode"}},     // the anode on the high-voltage probe
     {"tripler-open",              {"anode"}},     // no anode voltage: read on the probe
     {"tube-heater-open",          {"neck"}},      // the heater's glow looked for at the neck, set running
 };

@@ -165,7 +165,7 @@ constexpr StageRow kStages[] = {
                               {"crystal", "trimmer capacitor", "coupling capacitor"}},
     {"tint-control",          {{{"linear-supply", Supply}}}, {"setting", "track"}},
     {"phase-shift-network",   {{{"color-oscillator", Signal}, {"tint-control", Setting}}},
-                              {"capacitors", "resistors", "coil"}},
+                              {"capacitors", "resistors", "coil", "reference coupling capacitor"}},
     {"color-demodulators",    {{{"chroma-amplifiers", Signal}, {"phase-shift-network", Signal}}},
                               {"R-Y demodulator", "G-Y matrix", "B-Y demodulator", "demodulator IC",
                                "coupling capacitors"}},

@@ -145,10 +145,6 @@ void tst_trainerroads::everyFaultShowsItsRoadsSymptom()
                QByteArrayView(s.option) == QByteArrayView(f.road.option ? f.road.option : "");
     });
     QVERIFY2(symptom != std::end(kSymptoms), "a road without its symptom's words");
-    // Two faults whose pictures no road of their stage describes: the only roads to the high-voltage
-    // regulator start from no raster, and the only road to the phase shift network from no colour.
-    QEXPECT_FAIL("hv-regulator-open", "a dim, blooming picture on the road of no raster", Abort);
-    QEXPECT_FAIL("phase-shift-capacitor-drifted", "one family of hues wrong on the road of no colour", Abort);
     const QString words = trainer::describe(trainer::Set(&f).appearance());
     for (const QString& said : symptom->says)
         QVERIFY2(std::ranges::any_of(

@@ -63,7 +63,6 @@ void tst_benchtable::aTechnicianSees_data()
     row("horizontal-output-shorted", kDead, {}, {"damper", "horizontal-output", "hv-rectifier"}, {"horizontal-driver", "low-voltage-supply", "switching-supply"});
     row("damper-shorted", kDead, {}, {"damper", "horizontal-output", "hv-rectifier"}, {"horizontal-driver", "low-voltage-supply", "switching-supply"});
     row("hold-down-scr-leaky", kDead, {}, {"hv-hold-down", "horizontal-driver"}, {"horizontal-oscillator", "voltage-regulator"});
-    row("hv-regulator-open", {"swells"}, {"screen is dark"}, {"hv-regulator", "hv-rectifier"}, {"horizontal-output", "scan-derived-supply"});
     row("tripler-open", {"screen is dark", "sound is normal"}, {}, {"hv-rectifier", "picture-tube"}, {"horizontal-output", "scan-derived-supply"});
     row("pincushion-transformer-shorted", {"bow"}, {"narrow"}, {"pincushion"}, {"horizontal-output", "vertical-amplifier"});
     row("tube-heater-open", {"screen is dark", "sound is normal"}, {}, {"picture-tube"}, {"hv-rectifier", "horizontal-output"});
@@ -96,7 +95,7 @@ void tst_benchtable::aTechnicianSees_data()
     row("oscillator-crystal-dead", {"black and white"}, {}, {"color-oscillator", "color-demodulators"}, {"burst-gate", "chroma-amplifiers"});
     row("oscillator-trimmer-drifted", {"rainbow"}, {"black and white"}, {"color-oscillator"}, {"burst-gate"});
     row("tint-misadjusted", {"every hue"}, {"black and white"}, {"tint-control", "phase-shift-network"}, {"color-oscillator"});
-    row("phase-shift-capacitor-drifted", {"one family"}, {"every hue"}, {"phase-shift-network"}, {"color-oscillator"});
+    row("phase-shift-feed-open", {"black and white"}, {"every hue"}, {"phase-shift-network", "color-demodulators"}, {"color-oscillator", "burst-gate", "color-killer"});
     row("demodulator-ic-dead", {"black and white"}, {}, {"color-demodulators"}, {"chroma-amplifiers"});
     row("r-y-demodulator-dead", {"reds", "grey"}, {"every hue"}, {"color-demodulators"}, {"chroma-amplifiers", "phase-shift-network"});
     row("g-y-matrix-dead", {"greens", "grey"}, {"every hue"}, {"color-demodulators"}, {"chroma-amplifiers", "phase-shift-network"});

@@ -414,7 +414,7 @@ void tst_trainer::aHazardCarriesItsRule()
     ProgramScope program;
     frmTrainer& t = openTrainer();
     const auto at = std::ranges::find_if(
-        faults(), [](const Fault& f) { return f.id == std::string_view("hv-regulator-open"); });
+        faults(), [](const Fault& f) { return f.id == std::string_view("tripler-open"); });
     QVERIFY(at != faults().end());
     newSet(t, static_cast<int>(at - faults().begin()), false);
     if (QTest::currentTestFailed())
