@@ -180,6 +180,22 @@ void ClassServer::disconnect()
     QSqlDatabase::removeDatabase(m_name);
 }
 
+ClassServer::OnClass ClassServer::onClass(const QString& className, bool forwardOnly)
+{
+    OnClass on;
+    if (Outcome c = connect(); !c.ok()) {
+        on.why = c.error;
+        return on;
+    }
+    on.q = QSqlQuery(QSqlDatabase::database(m_name, false));
+    on.q.setForwardOnly(forwardOnly);
+    QSqlError error;
+    on.id = sql::classId(on.q, className, error);
+    if (on.id.isEmpty())
+        on.why = sql::noClass<Nothing>(error, *this, className).error;
+    return on;
+}
+
 Outcome ClassServer::connect()
 {
     static const QStringList kSslModes{QStringLiteral("disable"), QStringLiteral("allow"), QStringLiteral("prefer"),
@@ -294,13 +310,12 @@ Result<std::vector<StudentLogin>> ClassServer::addStudents(const QString& classN
         if (!validLogin(name))
             return {{}, QObject::tr("The name \"%1\" cannot be a login: it must be 1 to 63 bytes and not begin "
                                     "with pg_.").arg(name)};
-    if (Outcome c = connect(); !c.ok())
-        return {{}, c.error};
-    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    OnClass on = onClass(className);
+    if (!on.why.isEmpty())
+        return {{}, on.why};
+    QSqlQuery& q = on.q;
+    const QString& id = on.id;
     QSqlError error;
-    const QString id = sql::classId(q, className, error);
-    if (id.isEmpty())
-        return sql::noClass<T>(error, *this, className);
     // All or none: a list with one name taken makes no login, so the instructor can fix the list and try again.
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     if (!db.transaction())
@@ -324,13 +339,12 @@ Result<std::vector<StudentLogin>> ClassServer::addStudents(const QString& classN
 
 Result<StudentLogin> ClassServer::resetPassword(const QString& className, const QString& student)
 {
-    if (Outcome c = connect(); !c.ok())
-        return {{}, c.error};
-    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    OnClass on = onClass(className);
+    if (!on.why.isEmpty())
+        return {{}, on.why};
+    QSqlQuery& q = on.q;
+    const QString& id = on.id;
     QSqlError error;
-    const QString id = sql::classId(q, className, error);
-    if (id.isEmpty())
-        return sql::noClass<StudentLogin>(error, *this, className);
     StudentLogin login{student, generatePassword()};
     if (!sql::run(q, QStringLiteral("SELECT fernwick.reset_password(CAST(? AS uuid), ?, ?)"),
                   {id, login.name, login.password}, error))
@@ -365,13 +379,12 @@ Result<QString> ClassServer::assign(const NewAssignment& a)
 {
     if (a.title.trimmed().isEmpty())
         return {{}, QObject::tr("An assignment needs a title.")};
-    if (Outcome c = connect(); !c.ok())
-        return {{}, c.error};
-    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    OnClass on = onClass(a.className);
+    if (!on.why.isEmpty())
+        return {{}, on.why};
+    QSqlQuery& q = on.q;
+    const QString& id = on.id;
     QSqlError error;
-    const QString id = sql::classId(q, a.className, error);
-    if (id.isEmpty())
-        return sql::noClass<QString>(error, *this, a.className);
     if (!sql::run(q,
                   QStringLiteral("INSERT INTO fernwick.assignment (class, title, faults, due, students) VALUES "
                                  "(CAST(? AS uuid), ?, ARRAY(SELECT jsonb_array_elements_text(CAST(? AS jsonb))), "
@@ -386,13 +399,12 @@ Result<QString> ClassServer::assign(const NewAssignment& a)
 Result<std::vector<Assignment>> ClassServer::assignments(const QString& className)
 {
     using T = std::vector<Assignment>;
-    if (Outcome c = connect(); !c.ok())
-        return {{}, c.error};
-    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    OnClass on = onClass(className);
+    if (!on.why.isEmpty())
+        return {{}, on.why};
+    QSqlQuery& q = on.q;
+    const QString& id = on.id;
     QSqlError error;
-    const QString id = sql::classId(q, className, error);
-    if (id.isEmpty())
-        return sql::noClass<T>(error, *this, className);
     if (!sql::run(q, QString::fromLatin1(kAssignmentColumns) + QStringLiteral("WHERE a.class = CAST(? AS uuid) "
                                                                                 "ORDER BY a.created DESC, a.id"),
                   {id}, error))
@@ -499,13 +511,12 @@ Outcome ClassServer::markVoid(const QUuid& exercise, const QString& reason)
 Result<std::vector<QUuid>> ClassServer::voided(const QString& className)
 {
     using T = std::vector<QUuid>;
-    if (Outcome c = connect(); !c.ok())
-        return {{}, c.error};
-    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    OnClass on = onClass(className);
+    if (!on.why.isEmpty())
+        return {{}, on.why};
+    QSqlQuery& q = on.q;
+    const QString& id = on.id;
     QSqlError error;
-    const QString id = sql::classId(q, className, error);
-    if (id.isEmpty())
-        return sql::noClass<T>(error, *this, className);
     if (!sql::run(q,
                   QStringLiteral("SELECT v.exercise::text FROM fernwick.voided v JOIN fernwick.exercise e "
                                  "ON e.id = v.exercise WHERE e.class = CAST(? AS uuid) ORDER BY v.marked"),

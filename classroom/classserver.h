@@ -196,6 +196,9 @@ public:
     Outcome markVoid(const QUuid& exercise, const QString& reason);
 
 private:
+    struct OnClass; // a query on this connection, opened on one class (classroom/sql.h)
+    OnClass onClass(const QString& className, bool forwardOnly = false);
+
     Connection m_connection;
     QString m_name; // the Qt SQL connection's name, made per object
     bool m_reconnect = false;

@@ -21,14 +21,12 @@ const char* const kNotVoid = " AND NOT EXISTS (SELECT FROM fernwick.voided v WHE
 
 Result<ClassView> ClassServer::classView(const QString& className)
 {
-    if (Outcome c = connect(); !c.ok())
-        return {{}, c.error};
-    QSqlQuery q(QSqlDatabase::database(m_name, false));
-    q.setForwardOnly(true);
+    OnClass on = onClass(className, true);
+    if (!on.why.isEmpty())
+        return {{}, on.why};
+    QSqlQuery& q = on.q;
+    const QString& id = on.id;
     QSqlError error;
-    const QString id = sql::classId(q, className, error);
-    if (id.isEmpty())
-        return sql::noClass<ClassView>(error, *this, className);
     ClassView view;
     view.className = className;
 
@@ -99,13 +97,12 @@ Result<ClassView> ClassServer::classView(const QString& className)
 Result<std::vector<SuccessPoint>> ClassServer::successOverTime(const QString& className, const QString& student)
 {
     using T = std::vector<SuccessPoint>;
-    if (Outcome c = connect(); !c.ok())
-        return {{}, c.error};
-    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    OnClass on = onClass(className);
+    if (!on.why.isEmpty())
+        return {{}, on.why};
+    QSqlQuery& q = on.q;
+    const QString& id = on.id;
     QSqlError error;
-    const QString id = sql::classId(q, className, error);
-    if (id.isEmpty())
-        return sql::noClass<T>(error, *this, className);
     if (!sql::run(q,
                   QStringLiteral("SELECT (e.finished AT TIME ZONE 'UTC')::date::text, count(*), "
                                  "count(*) FILTER (WHERE e.correct) FROM fernwick.exercise e "
@@ -122,14 +119,12 @@ Result<std::vector<SuccessPoint>> ClassServer::successOverTime(const QString& cl
 Result<std::vector<trainer::ExerciseRecord>> ClassServer::exercises(const QString& className, const QString& student)
 {
     using T = std::vector<trainer::ExerciseRecord>;
-    if (Outcome c = connect(); !c.ok())
-        return {{}, c.error};
-    QSqlQuery q(QSqlDatabase::database(m_name, false));
-    q.setForwardOnly(true);
+    OnClass on = onClass(className, true);
+    if (!on.why.isEmpty())
+        return {{}, on.why};
+    QSqlQuery& q = on.q;
+    const QString& id = on.id;
     QSqlError error;
-    const QString id = sql::classId(q, className, error);
-    if (id.isEmpty())
-        return sql::noClass<T>(error, *this, className);
     if (!sql::run(q,
                   QStringLiteral("SELECT e.id::text, e.student, e.chosen, coalesce(e.assignment::text, ''), e.finished, "
                                  "e.fault_id, e.fault_stage, e.safety_slips, e.seconds, e.stage_named, e.part_named, "

@@ -52,3 +52,16 @@ Result<T> noClass(const QSqlError& error, ClassServer& server, const QString& cl
 }
 
 } // namespace classroom::sql
+
+namespace classroom {
+
+// How every call on one class opens: connected, a query on this connection and the class's id; or, in `why`,
+// the sentence that says why not (the server failed, or the login has no class of that name).
+struct ClassServer::OnClass
+{
+    QSqlQuery q;
+    QString id;
+    QString why;
+};
+
+} // namespace classroom
