@@ -36,8 +36,10 @@ constexpr NoteText kTexts[] = {
      "horizontal output stage. It may be a series-pass transistor with a Zener reference, an SCR "
      "or a switching regulator. A shorted pass element gives high B+, which may trip the hold-down "
      "and shut the set off; an open one gives no B+ and a dead set; low B+ gives a narrow, dim "
-     "picture. Usual culprits: the pass transistor, the Zener reference, the error amplifier. "
-     "Measure input and output DC to chassis ground with a meter."},
+     "picture. Usual culprits: on a series regulator the pass transistor, Zener reference and error "
+     "amplifier; on a switching one the switching transistor, control IC, optocoupler and a shorted "
+     "secondary diode, which makes it chirp. Measure input and output DC to chassis ground with a "
+     "meter."},
     {"linear-supply",
      "A linear power supply rectifies and filters the mains, then steadies it with a series-pass "
      "regulator. Diodes rectify the mains, often after a transformer; a choke or resistor and "
