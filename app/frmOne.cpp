@@ -11,7 +11,7 @@
 #include "diagrams/frmHelp.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
-#include "trainer/frmTrainer.h"
+#include "trainer/screens/frmTrainer.h"
 
 using namespace fw;
 

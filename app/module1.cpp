@@ -4,8 +4,8 @@
 #include "diagrams/areanotes.h"
 #include "runtime/mainmenu.h"
 #include "runtime/notes.h"
-#include "trainer/exercise.h"
-#include "trainer/measuringview.h"
+#include "trainer/exercise/exercise.h"
+#include "trainer/screens/measuringview.h"
 
 namespace Module1 {
 

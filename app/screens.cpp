@@ -29,8 +29,8 @@
 #include "diagrams/frmSync.h"
 #include "diagrams/frmUHF.h"
 #include "diagrams/frmVHF.h"
-#include "trainer/frmProgress.h"
-#include "trainer/frmTrainer.h"
+#include "trainer/screens/frmProgress.h"
+#include "trainer/screens/frmTrainer.h"
 
 namespace {
 template <class T> fw::Screen& accessor()

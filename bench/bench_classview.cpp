@@ -7,7 +7,7 @@
 #include "classwork/client.h"
 #include "classwork/frmClassView.h"
 #include "support/program.h"
-#include "trainer/setmodel.h"
+#include "trainer/model/setmodel.h"
 
 #include <QTableWidget>
 #include <QTest>

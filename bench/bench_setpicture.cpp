@@ -3,7 +3,7 @@
 // apart, snow hashes every grain, blooming spreads every spot over its neighbours). Run by hand, offscreen:
 // QT_QPA_PLATFORM=offscreen ./bench_setpicture
 
-#include "trainer/setpicture.h"
+#include "trainer/picture/setpicture.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // the cheapest (a flat line) to the dearest (a free-running trace is three sweeps; video with its burst fills
 // bands). Run by hand, offscreen: QT_QPA_PLATFORM=offscreen ./bench_trace
 
-#include "trainer/instrumentview.h"
+#include "trainer/screens/instrumentview.h"
 
 #include <QTest>
 

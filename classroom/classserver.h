@@ -22,7 +22,7 @@
 //
 // Loading. Nothing here runs at start-up: the PostgreSQL driver loads when the first ClassServer connects.
 
-#include "trainer/record.h"
+#include "trainer/exercise/record.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -3,7 +3,7 @@
 
 #include "classroom/classserver.h"
 #include "classroom/sql.h"
-#include "trainer/storerow.h"
+#include "trainer/history/storerow.h"
 
 #include <QHash>
 #include <QJsonArray>

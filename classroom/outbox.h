@@ -2,7 +2,7 @@
 // The exercises finished on this computer and not yet on the class server. The local history is the outbox:
 // every exercise is written there first, then sent.
 
-#include "trainer/record.h"
+#include "trainer/exercise/record.h"
 
 #include <QUuid>
 

@@ -1,7 +1,7 @@
 #include "classwork/classview.h"
 
-#include "trainer/exercise.h"
-#include "trainer/setmodel.h"
+#include "trainer/exercise/exercise.h"
+#include "trainer/model/setmodel.h"
 
 #include <QHash>
 

@@ -7,7 +7,7 @@
 #include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
-#include "trainer/setmodel.h"
+#include "trainer/model/setmodel.h"
 
 #include <QLineEdit>
 #include <QTextDocument>

@@ -5,7 +5,7 @@
 
 #include "classroom/outbox.h"
 #include "classroom/sender.h"
-#include "trainer/store.h"
+#include "trainer/history/store.h"
 
 using namespace classroom;
 

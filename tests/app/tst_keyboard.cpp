@@ -17,7 +17,7 @@
 #include "diagrams/frmPSLin.h"
 #include "diagrams/frmVHF.h"
 #include "support/program.h"
-#include "trainer/frmTrainer.h"
+#include "trainer/screens/frmTrainer.h"
 
 #include <QApplication>
 #include <QClipboard>

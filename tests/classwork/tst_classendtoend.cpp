@@ -15,10 +15,10 @@
 #include "classwork/session.h"
 #include "pgserver.h"
 #include "support/program.h"
-#include "trainer/frmTrainer.h"
-#include "trainer/measuringview.h"
-#include "trainer/setmodel.h"
-#include "trainer/store.h"
+#include "trainer/screens/frmTrainer.h"
+#include "trainer/screens/measuringview.h"
+#include "trainer/model/setmodel.h"
+#include "trainer/history/store.h"
 
 #include <QDir>
 #include <QSettings>

@@ -13,8 +13,8 @@
 #include "classwork/frmSignIn.h"
 #include "classwork/session.h"
 #include "support/program.h"
-#include "trainer/frmTrainer.h"
-#include "trainer/setmodel.h"
+#include "trainer/screens/frmTrainer.h"
+#include "trainer/model/setmodel.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -3,8 +3,8 @@
 
 #include "classwork/classview.h"
 #include "classwork/session.h"
-#include "trainer/exercise.h"
-#include "trainer/setmodel.h"
+#include "trainer/exercise/exercise.h"
+#include "trainer/model/setmodel.h"
 
 #include <QTest>
 

@@ -7,8 +7,8 @@
 #include "app/module1.h"
 #include "diagrams/areanotes.h"
 #include "support/program.h"
-#include "trainer/appearance.h"
-#include "trainer/setmodel.h"
+#include "trainer/model/appearance.h"
+#include "trainer/model/setmodel.h"
 
 #include <QTest>
 

@@ -3,8 +3,8 @@
 // bytes, a history of a few exercises, and another process holding a history's write lock (the test target
 // names its helper program as STORE_WRITER).
 
-#include "trainer/record.h"
-#include "trainer/store.h"
+#include "trainer/exercise/record.h"
+#include "trainer/history/store.h"
 
 #include <QDir>
 #include <QFile>

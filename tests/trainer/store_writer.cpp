@@ -6,7 +6,7 @@
 //   store_writer PATH spill COUNT records COUNT exercises while another holds the lock, prints "kept" once
 //                                the history says they are kept beside it, and waits until killed.
 
-#include "trainer/store.h"
+#include "trainer/history/store.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 // The set's appearance in words, without a screen.
 
-#include "trainer/appearance.h"
+#include "trainer/model/appearance.h"
 
 #include <QSet>
 #include <QTest>

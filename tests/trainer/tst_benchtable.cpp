@@ -2,8 +2,8 @@
 // the symptom must and must not say, the standby light, the readings that must read wrong and those that
 // must read as a working set's. The set's model must agree with every row.
 
-#include "trainer/appearance.h"
-#include "trainer/setmodel.h"
+#include "trainer/model/appearance.h"
+#include "trainer/model/setmodel.h"
 
 #include <QTest>
 

@@ -3,10 +3,10 @@
 #include "app/frmOne.h"
 #include "app/module1.h"
 #include "support/program.h"
-#include "trainer/frmProgress.h"
-#include "trainer/exercise.h"
-#include "trainer/setmodel.h"
-#include "trainer/store.h"
+#include "trainer/screens/frmProgress.h"
+#include "trainer/exercise/exercise.h"
+#include "trainer/model/setmodel.h"
+#include "trainer/history/store.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The scope and the meter: each trace's claims measured on the pixels of its drawing, and the settings and
 // figures as the instruments write them.
 
-#include "trainer/instrumentview.h"
-#include "trainer/setmodel.h"
-#include "trainer/trace.h"
+#include "trainer/screens/instrumentview.h"
+#include "trainer/model/setmodel.h"
+#include "trainer/bench/trace.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -2,9 +2,9 @@
 // every fault's answer, that names a hazard carries that hazard's rule; the tables name only known points,
 // faults and rules; a shorted winding is not said to read as a shorted semiconductor does.
 
-#include "trainer/exercise.h"
-#include "trainer/readinghazards.h"
-#include "trainer/setmodel.h"
+#include "trainer/exercise/exercise.h"
+#include "trainer/bench/readinghazards.h"
+#include "trainer/model/setmodel.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,6 +1,6 @@
 // The symptom picture: each fault shows on the pixels as a technician would see it on the tube.
 
-#include "trainer/setpicture.h"
+#include "trainer/picture/setpicture.h"
 
 #include <QPainter>
 #include <QSet>

@@ -5,8 +5,8 @@
 // to the class server until it is marked sent.
 
 #include "../support/storefiles.h"
-#include "trainer/setmodel.h"
-#include "trainer/store.h"
+#include "trainer/model/setmodel.h"
+#include "trainer/history/store.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 // each once and only then removes the file, and a file that cannot be read is set aside unchanged.
 
 #include "../support/storefiles.h"
-#include "trainer/storeside.h"
+#include "trainer/history/storeside.h"
 
 #include <QDate>
 #include <QTemporaryDir>

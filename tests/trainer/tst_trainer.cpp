@@ -8,14 +8,14 @@
 #include "diagnosis/frmPicture.h"
 #include "diagrams/areanotes.h"
 #include "support/program.h"
-#include "trainer/frmProgress.h"
-#include "trainer/frmTrainer.h"
-#include "trainer/instrumentview.h"
-#include "trainer/measuringview.h"
-#include "trainer/readinghazards.h"
-#include "trainer/report.h"
-#include "trainer/setpicture.h"
-#include "trainer/store.h"
+#include "trainer/screens/frmProgress.h"
+#include "trainer/screens/frmTrainer.h"
+#include "trainer/screens/instrumentview.h"
+#include "trainer/screens/measuringview.h"
+#include "trainer/bench/readinghazards.h"
+#include "trainer/history/report.h"
+#include "trainer/picture/setpicture.h"
+#include "trainer/history/store.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -2,8 +2,8 @@
 // naming the stage then the part, the time, and the record it ends as.
 
 #include "diagrams/areanotes.h"
-#include "trainer/exercise.h"
-#include "trainer/halfsplit.h"
+#include "trainer/exercise/exercise.h"
+#include "trainer/exercise/halfsplit.h"
 
 #include <QRandomGenerator>
 #include <QTest>

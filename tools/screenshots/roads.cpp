@@ -32,11 +32,11 @@
 #include "classwork/frmClass.h"
 #include "classwork/frmClassView.h"
 #include "classwork/frmSignIn.h"
-#include "trainer/frmProgress.h"
-#include "trainer/frmTrainer.h"
-#include "trainer/instrumentview.h"
-#include "trainer/measuringview.h"
-#include "trainer/store.h"
+#include "trainer/screens/frmProgress.h"
+#include "trainer/screens/frmTrainer.h"
+#include "trainer/screens/instrumentview.h"
+#include "trainer/screens/measuringview.h"
+#include "trainer/history/store.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

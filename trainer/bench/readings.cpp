@@ -1,0 +1,450 @@
+// What each test point reads: the words of the service notes, and the instrument's trace or figure, on a
+// working set and on the set on the bench, from the stages' states.
+
+#include "diagrams/areanotes.h"
+#include "trainer/model/stagetable.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace trainer {
+
+using namespace model;
+
+namespace {
+
+// What a stage's output reads, as a technician measures it on a working set and on a faulty one.
+struct ReadingRow
+{
+    const char* id;
+    const char* quantity;
+    const char* instrument;
+    const char* where;
+    const char* typical;
+    const char* missing;
+    const char* weak;
+    const char* distorted;
+};
+
+constexpr const char* kMeterDC = "meter, DC volts";
+constexpr const char* kScope = "scope";
+constexpr const char* kHVProbe = "high-voltage probe";
+
+// clang-format off
+constexpr ReadingRow kReadings[] = {
+    {"ac-mains-input", "Mains at the supply's input", "meter, AC volts",
+     "after the fuse and power switch, across the supply's input", "about 120 V AC (typical 110 to 125 V)",
+     "0 V AC", "well under 100 V AC", "120 V AC with spikes riding on it"},
+    {"low-voltage-supply", "Raw B+ across the main filter capacitor", kMeterDC,
+     "main filter capacitor, positive to its negative end",
+     "about 150 V DC (typical 120 to 160 V); on the scope a few volts of ripple peak to peak, about twice "
+     "that on a half-wave supply", "0 V DC",
+     "well under 100 V DC",
+     "somewhat low, with tens of volts of ripple at the mains frequency or twice it on the scope"},
+    {"voltage-regulator", "Regulated B+", kMeterDC, "regulator output, to chassis ground",
+     "steady at the figure of the service data, typically 100 to 150 V DC", "0 V DC",
+     "well below the service figure",
+     "near the service figure, but wandering with the mains and the brightness"},
+    {"linear-supply", "Low supply of the small-signal stages", kMeterDC,
+     "series-pass regulator output, to chassis ground", "about 12 V DC, steady", "0 V DC", "a few volts only",
+     "about 12 V DC with ripple on it"},
+    {"switching-supply", "Standby supply", kMeterDC, "standby supply output, to its own ground",
+     "about 5 V DC, steady", "0 V DC", "a volt or two only", "about 5 V DC, ticking on and off"},
+    {"scan-derived-supply", "Scan-derived supplies", kMeterDC,
+     "each rectified output of the flyback's windings, to ground",
+     "typically 25 to 60 V for the vertical output, a few tens of volts for the sound, 150 to 250 V for "
+     "the video drivers",
+     "0 V on every output", "every output well below its figure",
+     "near their figures, but pulsing unsteadily"},
+    {"noise-canceller", "Video and sync to the sync separator", kScope, "noise canceller output",
+     "clean composite video with sync tips, a few volts peak to peak", "a flat line",
+     "the same waveform, very small", "sync tips clipped or noise spikes passing"},
+    {"sync-separator", "Sync pulses", kScope, "sync separator output",
+     "clean sync pulses several volts high, no picture in them", "a flat line",
+     "sync pulses only a fraction of a volt high", "sync pulses with picture or noise in them"},
+    {"vertical-oscillator", "Vertical drive", kScope, "oscillator output to the vertical amplifiers",
+     "a steady sawtooth or pulse at 59.94 Hz, locked to the sync", "a flat line",
+     "the waveform at the field rate, very small",
+     "a waveform that drifts and will not stay locked to the sync"},
+    {"vertical-amplifier", "2nd vertical amplifier's output to the yoke", kScope, "yoke plug, vertical pins, to chassis ground",
+     "a sawtooth at the field rate with a sharp retrace pulse, often tens of volts high", "a flat line",
+     "the sawtooth, much smaller than it should be", "a misshapen sawtooth: bent at one end or out of step"},
+    {"vertical-yoke", "Vertical yoke current", kScope, "across the yoke's current sensing resistor",
+     "a linear sawtooth current at the field rate", "no current at all", "a sawtooth of too little current",
+     "a sawtooth current bent at one end or out of step"},
+    {"horizontal-afc", "AFC correction voltage", kMeterDC, "AFC output to the horizontal oscillator",
+     "a steady voltage, from comparing the sync with the flyback pulse, that moves smoothly as the hold "
+     "control turns", "0 V",
+     "a voltage barely moving with the hold control", "a voltage stuck or swinging, not settling"},
+    {"horizontal-oscillator", "Horizontal oscillator output", kScope, "oscillator output to the driver",
+     "a steady pulse or square wave near 15.7 kHz, a few volts peak to peak", "a flat line",
+     "the pulse near 15.7 kHz, very small", "a pulse off frequency, sliding against the sync"},
+    {"horizontal-driver", "Horizontal driver collector", kScope,
+     "driver transistor collector, to chassis ground", "a clean square pulse near 15.7 kHz, tens of volts high",
+     "a flat line", "a pulse near 15.7 kHz, only a few volts high", "a pulse off frequency or ragged"},
+    {"horizontal-output", "Horizontal output collector pulse", kScope,
+     "output transistor collector, through a high-voltage scope probe",
+     "a sharp retrace pulse, typically 800 to 1500 V peak, near 15.7 kHz", "no pulse at all",
+     "a pulse of a few hundred volts only", "a pulse off frequency or ringing"},
+    {"damper", "B+ at the flyback's supply pin", kMeterDC,
+     "flyback's B+ pin, never the output collector while the set runs, to chassis ground",
+     "near the regulated B+, typically 100 to 150 V DC", "0 V DC",
+     "far below the B+", "near the B+, but the collector pulse rings at the start of each line"},
+    {"hv-hold-down", "Hold-down shutdown line", kMeterDC,
+     "hold-down output to the horizontal driver, to ground",
+     "at its resting level, typically near 0 V: not fired",
+     "fired: the shutdown line holds the horizontal stage off", "hovering near its firing point",
+     "firing and resetting"},
+    {"hv-regulator", "Anode voltage at low and at high brightness", kHVProbe,
+     "anode cap, probe ground on the tube's ground braid, the brightness turned from low to high",
+     "within about 1 kV of the service figure from low to high brightness",
+     "right at low brightness, falling several kV as the brightness goes up: nothing holds it",
+     "falling a few kV as the brightness goes up", "wandering as the brightness changes"},
+    {"hv-rectifier", "Anode voltage", kHVProbe, "anode cap, probe ground on the tube's ground braid",
+     "by screen size, about 20 to 25 kV on small colour sets and 25 to 30 kV on large ones", "0 kV",
+     "far below the service figure", "near its figure, but wandering"},
+    {"pincushion", "Pincushion correction waveform", kScope,
+     "correction transformer or modulator control point", "a smooth parabola at the field rate",
+     "no parabola", "a parabola too small", "a bent or lopsided parabola"},
+    {"horizontal-yoke", "Horizontal yoke current", kScope, "across the yoke's return resistor",
+     "a sawtooth current at 15,734 Hz", "no current", "a sawtooth of too little current",
+     "a sawtooth off frequency"},
+    // The heater runs from a flyback winding on many sets: at 15.7 kHz a meter misreads it, so it is judged
+    // by its glow (or as the service data say) and its continuity checked cold.
+    {"picture-tube", "Heater glow, screen and anode at the tube", "eye for the heater, high-voltage probe "
+     "for grid 2 and the anode",
+     "the heater's glow at the neck; grid 2 pin at the tube socket; the anode cap, probe ground on the "
+     "tube's ground braid",
+     "heater glowing orange at the neck, screen grid several hundred volts, anode 20 to 30 kV by screen size",
+     "no beam: the heater dark, or the screen grid or anode voltage missing",
+     "screen grid far below its figure", "heater and screen grid right, the anode voltage wandering"},
+    {"antenna-signal", "Signal at the antenna input", "signal level meter", "antenna input, across 75 ohms",
+     "about 1 mV (0 dBmV) or more", "no signal", "well under 1 mV",
+     "a signal with ghosts or interference on it"},
+    {"uhf-tuner", "UHF tuner IF output", kScope, "IF output of the UHF tuner to the VHF tuner",
+     "the picture IF at 45.75 MHz, a few millivolts", "noise only", "the IF buried in noise",
+     "the IF drifting off frequency"},
+    {"vhf-tuner", "VHF tuner IF output", kScope, "IF output of the VHF tuner",
+     "the picture IF at 45.75 MHz, tens of millivolts", "noise only", "the IF, weak and noisy",
+     "the IF, overloaded or drifting"},
+    {"aft", "AFT voltage", kMeterDC, "AFT output to the tuner",
+     "at its resting value when the station is tuned right", "0 V",
+     "barely moving as the tuning passes the station", "stuck at one end"},
+    {"first-video-if", "Output of the 1st video IF stage", kScope, "after the SAW filter",
+     "the IF at or above the tuner's level: the preamp makes up the SAW filter's 15 to 25 dB loss (compare "
+     "the levels with the service data)", "nothing",
+     "the IF, well below the tuner's output", "the IF with a misshapen passband"},
+    {"video-if-amplifiers", "Output of the IF amplifiers", kScope, "last IF stage, to the video detector",
+     "the IF at about 45 MHz, a volt or so", "nothing", "the IF, a small fraction of its level",
+     "the IF overloaded and clipped"},
+    {"video-detector", "Detected composite video", kScope, "video detector output",
+     "1 to 3 V peak to peak of composite video with plain sync pulses", "a flat line",
+     "video only a fraction of a volt", "video with a 4.5 MHz beat and bent sync tips"},
+    {"video-amplifier", "Video amplifier output", kScope, "video amplifier output",
+     "the picture, larger than at its input, a few volts peak to peak with clean sync tips", "a flat line",
+     "the picture, barely larger than at its input",
+     "the picture with crushed sync or a shifted black level"},
+    {"agc", "AGC voltage to the IF amplifiers", kMeterDC, "AGC line at the IF amplifiers",
+     "the service figure, changing from weak to strong stations", "0 V: the IF gain left at an extreme",
+     "the gain held too low on every station",
+     "the wrong level: the IF gain left too high on strong stations"},
+    {"delayed-agc", "RF AGC voltage at the tuner", kMeterDC, "tuner's AGC pin",
+     "steady on weak stations, changing on strong ones", "0 V", "the tuner's gain held down on weak stations",
+     "not changing on strong stations"},
+    {"blanking-amplifier", "Blanking pulses", kScope, "blanking amplifier output",
+     "clean pulses at the line and field rates", "no pulses", "pulses too small to blank the retrace",
+     "ragged pulses"},
+    {"sound-if-detector", "4.5 MHz sound carrier", kScope, "sound takeoff output",
+     "a 4.5 MHz signal of tens to hundreds of millivolts", "nothing", "a 4.5 MHz signal of a few millivolts",
+     "a 4.5 MHz signal with the picture's buzz on it"},
+    {"sound-if-amplifier", "Limited sound IF", kScope, "sound IF amplifier output",
+     "a 4.5 MHz signal, larger than at the input, flat-topped", "nothing", "a small signal, not limited",
+     "a signal with buzz still on it"},
+    {"sound-detector", "Detected audio", kScope, "sound detector output",
+     "audio of some hundreds of millivolts", "a flat line", "audio of a few millivolts",
+     "audio with buzz on it"},
+    {"audio-amplifier", "Audio at the speaker", kScope,
+     "each speaker lead to chassis ground in turn (a bridge output: never the ground clip on a lead)",
+     "audio of a volt or more, clean",
+     "a flat line", "audio, much too small", "audio clipped or crossed over"},
+    {"loudspeaker", "Sound from the speaker", "ear and scope",
+     "at the speaker; the scope on each speaker lead to chassis ground, never its ground clip on a lead",
+     "clear sound with the audio on its leads",
+     "silence", "faint sound",
+     "rattling, distorted sound"},
+    {"comb-filter", "Luminance and chroma outputs", kScope, "comb filter's luminance and chroma outputs",
+     "the picture on one, the 3.58 MHz colour on the other", "a flat line on both", "both outputs very small",
+     "dots crawling on the luminance, picture detail on the chroma"},
+    {"delay-line", "Luminance after the delay line", kScope, "delay line output",
+     "the picture, 0.5 to 1 microsecond behind its input", "a flat line", "the picture, very small",
+     "the picture with ringing and ghost edges"},
+    {"third-video-amplifier", "Luminance to the video drivers", kScope, "3rd video amplifier output",
+     "the picture with blanked retraces, its black level moving with the Brightness control", "a flat line",
+     "the picture, very small", "the picture at the wrong black level, retraces unblanked"},
+    {"chroma-amplifiers", "Chroma to the demodulators", kScope, "2nd chroma amplifier output",
+     "burst and chroma at 3.58 MHz, larger than at the input", "nothing", "chroma, too small",
+     "chroma of unsteady level"},
+    {"acc", "ACC voltage", kMeterDC, "ACC line at the 1st chroma amplifier",
+     "different on weak and strong stations, steady on each", "0 V", "the gain held low on every station",
+     "unsteady, following the picture"},
+    {"color-killer", "Killer bias to the 2nd chroma amplifier", kMeterDC, "killer output",
+     "switching between two clear levels: colour on a colour station, off on an empty channel",
+     "stuck at the level that turns the colour off", "halfway between its two levels",
+     "switching on and off"},
+    {"burst-gate", "Gated burst", kScope, "burst gate output",
+     "about 9 cycles of 3.58 MHz after each sync pulse, nothing else", "nothing", "a burst too small",
+     "a burst far too small, its phase off the station's"},
+    {"color-phase-detector", "Oscillator correction voltage", kMeterDC,
+     "phase detector output to the oscillator", "steady on a station, moving as the oscillator is detuned",
+     "0 V", "barely moving", "swinging, never settling"},
+    {"color-oscillator", "3.58 MHz reference", kScope, "oscillator output",
+     "a steady sine wave at 3.58 MHz, about 1 to a few volts peak to peak", "nothing",
+     "a sine wave too small", "a sine wave that slides against the burst"},
+    {"phase-shift-network", "Demodulator references", "dual-trace scope",
+     "each demodulator's reference input",
+     "similar amplitudes, at the angles of the service data (R-Y and B-Y 90 degrees apart on many sets)",
+     "a reference missing", "the references too small", "a reference at the wrong angle"},
+    {"color-demodulators", "Colour difference outputs", kScope,
+     "R-Y, B-Y and G-Y outputs, on a colour bar signal",
+     "each its own pattern of bars, a volt or more peak to peak", "an output flat", "the bars too small",
+     "the bars in the wrong pattern"},
+    {"rgb-drivers", "Red, green and blue collectors", kMeterDC, "each driver's collector, to ground",
+     "close together, about 100 to 200 V DC, each with video on the scope",
+     "a collector far from its working voltage, with no video on it",
+     "close together, with very little video",
+     "close together, with the wrong colour content on the scope"},
+};
+
+// The adjustment knobs: what the control is and where its wiper is.
+struct KnobRow
+{
+    const char* id;
+    const char* quantity;
+};
+
+constexpr KnobRow kKnobs[] = {
+    {"vertical-hold", "Vertical hold control's wiper"},
+    {"vertical-linearity", "Vertical linearity control's wiper"},
+    {"vertical-size", "Vertical size control's wiper"},
+    {"horizontal-hold", "Horizontal hold control's wiper"},
+    {"agc-control", "AGC control's wiper"},
+    {"contrast-control", "Contrast control's wiper"},
+    {"brightness-control", "Brightness control's wiper"},
+    {"color-control", "Color control's wiper"},
+    {"acc-control", "ACC control's wiper"},
+    {"color-killer-control", "Color killer control's wiper"},
+    {"tint-control", "Tint control's wiper"},
+};
+
+// What a knob's wiper reads, the quantity aside (the knob's own row names it).
+constexpr ReadingRow kKnobReading = {
+    "", "", kMeterDC, "the control's wiper, to chassis ground, turning the control through its travel",
+    "a few volts, changing smoothly across the travel, set where the picture is right",
+    "no voltage at any setting", "set near the low end of its travel",
+    "set well away from where the picture is right"};
+// clang-format on
+
+
+// Boxes of a diagram that measure a point of their own within a stage: the stage's first amplifier, or one
+// of its three drivers. The parts listed are beyond the point: their failure leaves it as a working set's.
+struct PointRow
+{
+    const char* id;
+    const char* stage;
+    const char* title; // as the diagram names the box
+    ReadingRow text;
+    std::array<const char*, 5> beyond;
+};
+
+// clang-format off
+constexpr PointRow kPoints[] = {
+    {"vertical-amplifier-1", "vertical-amplifier", "1st Vertical deflection amplifier",
+     {"", "1st vertical amplifier's output to the 2nd", kScope, "1st amplifier's output, to chassis ground",
+      "a sawtooth at the field rate, a few volts peak to peak", "a flat line", "the sawtooth, very small",
+      "a sawtooth bent at one end"},
+     {"output IC", "fusible resistor", "coupling capacitor", "retrace boost capacitor", "boost diode"}},
+    {"red-driver", "rgb-drivers", "Red video driver",
+     {"", "Red driver's collector", kMeterDC, "red driver's collector, to ground",
+      "about 100 to 200 V DC, with the red video on the scope",
+      "far from its working voltage, with no video on it", "with very little video on it",
+      "with the wrong colour content on the scope"},
+     {"green driver transistor", "blue driver transistor"}},
+    {"green-driver", "rgb-drivers", "Green video driver",
+     {"", "Green driver's collector", kMeterDC, "green driver's collector, to ground",
+      "about 100 to 200 V DC, with the green video on the scope",
+      "far from its working voltage, with no video on it", "with very little video on it",
+      "with the wrong colour content on the scope"},
+     {"red driver transistor", "blue driver transistor"}},
+    {"blue-driver", "rgb-drivers", "Blue video driver",
+     {"", "Blue driver's collector", kMeterDC, "blue driver's collector, to ground",
+      "about 100 to 200 V DC, with the blue video on the scope",
+      "far from its working voltage, with no video on it", "with very little video on it",
+      "with the wrong colour content on the scope"},
+     {"red driver transistor", "green driver transistor"}},
+};
+
+// A stage's output read with its load open: the drive without the load's current and its pulse.
+struct UnloadedRow
+{
+    const char* id;
+    const char* reads;
+    Wave wave;
+};
+
+constexpr UnloadedRow kUnloaded[] = {
+    {"vertical-amplifier",
+     "a sawtooth voltage with no sharp retrace pulse on it: no current flows through the yoke",
+     Wave::VerticalSawtooth},
+};
+// clang-format on
+
+// What the ohmmeter reads across a failed part, where the failure is one it reads: a short reads near nothing
+// both ways round, an open part reads nothing at all, a leaky one reads where it should read open.
+struct OhmsRow
+{
+    const char* failure;
+    double value;
+    double fullScale;
+    const char* unit;
+    const char* finding; // said after the failure
+};
+
+// clang-format off
+constexpr OhmsRow kOhms[] = {
+    {"shorted", 0.5, 200, "Ω", ": near 0 Ω both ways round"},
+    {"open", std::numeric_limits<double>::infinity(), 2e6, "Ω",
+     ": no continuity, the meter stays at infinity"},
+    {"leaky", 4.7, 20, "kΩ", ": a few kΩ where it should read open"},
+};
+// clang-format on
+
+template <typename Row> const Row* findRow(std::span<const Row> rows, QAnyStringView id)
+{
+    const auto found = std::ranges::find_if(rows, [id](const Row& r) { return id == QAnyStringView(r.id); });
+    return found == rows.end() ? nullptr : &*found;
+}
+
+// What the row reads with the stage's output as it stands.
+const char* pick(Output out, const ReadingRow& text)
+{
+    switch (out) {
+    case Output::Missing:
+        return text.missing;
+    case Output::Weak:
+        return text.weak;
+    case Output::Distorted:
+        return text.distorted;
+    case Output::Good:
+        break;
+    }
+    return text.typical;
+}
+
+} // namespace
+
+std::optional<Reading> Set::measure(QAnyStringView point) const
+{
+    const PointRow* at = findRow<PointRow>(kPoints, point);
+    const StageRow* row = findStage(at ? QAnyStringView(at->stage) : point);
+    if (!row)
+        return std::nullopt;
+    const States states = settleAll(m_fault);
+    Output out = states[static_cast<size_t>(indexOf(row))];
+    const auto back = m_fault ? actsBack(*m_fault) : std::nullopt;
+    const bool actedOn = back && back->first == row && out == back->second;
+    // A point ahead of the failed part, or ahead of the load that acts back, reads as its needs leave it.
+    if (at && ((m_fault && QAnyStringView(m_fault->stage) == QAnyStringView(row->id) &&
+                std::ranges::any_of(at->beyond, [this](const char* p) {
+                    return p && QByteArrayView(p) == QByteArrayView(m_fault->part);
+                })) ||
+               actedOn))
+        out = fed(states, *row);
+    Reading r;
+    r.stage = QString::fromLatin1(row->id);
+    r.powered = true;
+    r.normal = out == Output::Good;
+    const KnobRow* knob = findRow<KnobRow>(kKnobs, row->id);
+    const ReadingRow* text = knob ? &kKnobReading : at ? &at->text : findRow<ReadingRow>(kReadings, row->id);
+    if (!text)
+        return std::nullopt;
+    r.quantity = QString::fromUtf8(knob ? knob->quantity : text->quantity);
+    r.instrument = QString::fromUtf8(text->instrument);
+    r.where = QString::fromUtf8(text->where);
+    r.typical = QString::fromUtf8(text->typical);
+    r.now = QString::fromUtf8(pick(out, *text));
+    const QAnyStringView faced = at ? point : QAnyStringView(row->id);
+    r.working = workingAt(faced);
+    r.shows = showingAt(faced, out, states);
+    if (actedOn && !at)
+        if (const UnloadedRow* unloaded = findRow<UnloadedRow>(kUnloaded, row->id)) {
+            r.now = QString::fromUtf8(unloaded->reads);
+            if (r.shows.scope) {
+                r.shows.scope->wave = unloaded->wave;
+                r.shows.scope->distortion = Distortion::None;
+            }
+        }
+    return r;
+}
+
+QStringList testPoints(QAnyStringView stage)
+{
+    QStringList all;
+    for (const PointRow& point : kPoints)
+        if (stage == QAnyStringView(point.stage))
+            all << QString::fromLatin1(point.id);
+    return all;
+}
+
+QString pointStage(QAnyStringView point)
+{
+    if (const PointRow* at = findRow<PointRow>(kPoints, point))
+        return QString::fromLatin1(at->stage);
+    return findStage(point) ? point.toString() : QString();
+}
+
+QString pointTitle(QAnyStringView point)
+{
+    if (const PointRow* at = findRow<PointRow>(kPoints, point))
+        return QString::fromUtf8(at->title);
+    return {};
+}
+
+PartCheck Set::check(QAnyStringView stage, const QString& part) const
+{
+    const bool failed =
+        m_fault && QAnyStringView(m_fault->stage) == stage && part == QLatin1String(m_fault->part);
+    PartCheck result{part, {}, failed, {}, {}};
+    // A control's setting is read against the service data's, not measured out of circuit.
+    const bool setting = findRow<KnobRow>(kKnobs, stage) && part == QLatin1String("setting");
+    if (setting) {
+        result.finding = failed ? QStringLiteral("found %1, against the service data")
+                                      .arg(QString::fromUtf8(m_fault->failure))
+                                : QStringLiteral("as the service data set it");
+        return result;
+    }
+    if (!failed) {
+        result.finding = QStringLiteral("checks good");
+        return result;
+    }
+    const QLatin1StringView failure(m_fault->failure);
+    result.finding = QStringLiteral("found %1").arg(failure);
+    // A shorted turn or two leave a winding's resistance all but unchanged: the ohmmeter cannot find them.
+    const bool wound = part.contains(QLatin1String("transformer")) || part.contains(QLatin1String("winding")) ||
+                       part.contains(QLatin1String("coil")) || part.contains(QLatin1String("yoke"));
+    if (failure == QLatin1String("shorted") && wound) {
+        result.finding += QStringLiteral(": its winding reads normal or barely low on the ohmmeter; a ring "
+                                         "tester shows the shorted turns, as does the load they put on the "
+                                         "horizontal output");
+        return result;
+    }
+    const auto ohms =
+        std::ranges::find_if(kOhms, [&](const OhmsRow& o) { return failure == QLatin1String(o.failure); });
+    if (ohms != std::end(kOhms)) {
+        result.ohms = MeterFace{MeterKind::Ohms, ohms->value, ohms->fullScale, QString::fromUtf8(ohms->unit)};
+        result.finding += QString::fromUtf8(ohms->finding);
+    }
+    return result;
+}
+
+} // namespace trainer

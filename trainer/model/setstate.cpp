@@ -1,0 +1,386 @@
+// The working out of the set's state: how each stage's output stands with the hidden fault, what the set
+// then shows and sounds like, and the search a technician makes from it.
+
+#include "trainer/model/stagetable.h"
+
+
+#include <algorithm>
+#include <bitset>
+
+namespace trainer {
+namespace model {
+
+namespace {
+
+using enum Link;
+
+// The worse of two states: missing, then weak, then distorted, then good.
+Output worse(Output a, Output b)
+{
+    const auto rank = [](Output o) {
+        switch (o) {
+        case Output::Missing:
+            return 3;
+        case Output::Weak:
+            return 2;
+        case Output::Distorted:
+            return 1;
+        case Output::Good:
+            break;
+        }
+        return 0;
+    };
+    return rank(a) >= rank(b) ? a : b;
+}
+
+Output through(Link link, Output from)
+{
+    if (from == Output::Good)
+        return from;
+    switch (link) {
+    case Supply:
+    case Signal:
+        return from;
+    case Lock:
+        return Output::Distorted;
+    case Setting:
+    case Colour:
+    case Luminance:
+        return from == Output::Missing ? Output::Distorted : from;
+    case Flyback:
+    case Regulated:
+    case SyncOf:
+        return from == Output::Distorted ? Output::Good : from;
+    case Key:
+        return Output::Missing;
+    case Presence:
+        return from == Output::Distorted ? Output::Good : Output::Missing;
+    case Regulation:
+        return Output::Distorted;
+    }
+    return from;
+}
+
+struct Settling
+{
+    const Fault* fault;
+    const StageRow* actedOn;
+    Output acted;
+    States states;
+    std::vector<bool> done;
+};
+
+Output settle(Settling& s, int index)
+{
+    const auto at = static_cast<size_t>(index);
+    if (s.done[at])
+        return s.states[at];
+    const StageRow& row = stageRows()[at];
+    Output out = s.fault && QAnyStringView(s.fault->stage) == QAnyStringView(row.id) ? s.fault->output
+                                                                                     : Output::Good;
+    if (s.actedOn == &row)
+        out = worse(out, s.acted);
+    for (const Need& need : row.needs)
+        if (need.stage)
+            out = worse(out, through(need.link, settle(s, indexOf(findStage(need.stage)))));
+    s.states[at] = out;
+    s.done[at] = true;
+    return out;
+}
+
+} // namespace
+
+std::optional<std::pair<const StageRow*, Output>> actsBack(const Fault& fault)
+{
+    const StageRow* row = findStage(fault.stage);
+    if (!row || !row->loads)
+        return std::nullopt;
+    const StageRow* loaded = findStage(row->loads);
+    const QLatin1StringView failure(fault.failure);
+    // A short draws more than the supply gives: its protection pulls the rail down.
+    if (failure == QLatin1String("shorted") && row->protection != Protection::None)
+        return std::pair{loaded, Output::Missing};
+    // An open inductive load leaves the stage that drives it without the load's current and its pulse.
+    if (failure == QLatin1String("open") && row->protection == Protection::None)
+        return std::pair{loaded, Output::Distorted};
+    return std::nullopt;
+}
+
+States settleAll(const Fault* fault)
+{
+    const size_t count = stageRows().size();
+    Settling s{fault, nullptr, Output::Good, States(count, Output::Good), std::vector<bool>(count)};
+    if (fault)
+        if (const auto back = actsBack(*fault)) {
+            s.actedOn = back->first;
+            s.acted = back->second;
+        }
+    for (size_t i = 0; i < count; ++i)
+        settle(s, static_cast<int>(i));
+    return s.states;
+}
+
+Output fed(const States& states, const StageRow& row)
+{
+    Output out = Output::Good;
+    for (const Need& need : row.needs)
+        if (need.stage)
+            out = worse(out, through(need.link, states[static_cast<size_t>(indexOf(findStage(need.stage)))]));
+    return out;
+}
+
+Output stateOf(const States& states, const char* id)
+{
+    return states[static_cast<size_t>(indexOf(findStage(id)))];
+}
+
+} // namespace model
+
+using namespace model;
+
+namespace {
+
+// How a stage's state shows on one part of the picture or sound. A member the fault's look names wins; a
+// fault that distorts its stage shows only what its look names.
+template <typename T> T shows(Output state, T look, bool lookOnly, T missing, T weak, T distorted)
+{
+    if (state == Output::Good)
+        return T{};
+    if (look != T{} || lookOnly)
+        return look;
+    return state == Output::Missing ? missing : state == Output::Weak ? weak : distorted;
+}
+
+// The stages that deliver each part of the picture and sound to the screen and the loudspeaker.
+constexpr const char* kTube = "picture-tube";
+constexpr const char* kDrivers = "rgb-drivers";
+constexpr const char* kLuminance = "third-video-amplifier";
+constexpr const char* kColourDifference = "color-demodulators";
+constexpr const char* kKiller = "color-killer";
+constexpr const char* kVerticalScan = "vertical-yoke";
+constexpr const char* kHorizontalScan = "horizontal-yoke";
+constexpr const char* kGeometry = "pincushion";
+constexpr const char* kSpeaker = "loudspeaker";
+constexpr const char* kRawSupply = "low-voltage-supply"; // its ripple shows as hum bars and hum
+constexpr const char* kStandby = "switching-supply";     // lights the standby light
+
+} // namespace
+
+Output Set::output(QAnyStringView stage) const
+{
+    const StageRow* row = findStage(stage);
+    return row ? settleAll(m_fault)[static_cast<size_t>(indexOf(row))] : Output::Good;
+}
+
+Appearance Set::appearance() const
+{
+    const States states = settleAll(m_fault);
+    const auto at = [&states](const char* id) { return stateOf(states, id); };
+    const Appearance look = m_fault ? m_fault->look : Appearance{};
+    const bool lookOnly = m_fault && m_fault->output == Output::Distorted;
+
+    Appearance a;
+    a.standbyLight = at(kStandby) == Output::Good;
+    if (at(kTube) == Output::Missing && at(kSpeaker) == Output::Missing) {
+        a.power = Power::Dead;
+        // A switch-mode supply that its own short keeps tripping is the one sound a dead set makes.
+        if (look.sound == Sound::Chirp)
+            a.sound = Sound::Chirp;
+        return a;
+    }
+    a.sound = shows(at(kSpeaker), look.sound, lookOnly, Sound::None, Sound::Hiss, Sound::Normal);
+    if (a.sound == Sound::Normal)
+        a.sound = shows(at(kRawSupply), look.sound, lookOnly, Sound::Normal, Sound::Normal, Sound::Hum);
+    a.raster = shows(at(kTube), look.raster, lookOnly, Raster::None, Raster::Dark, Raster::Normal);
+    if (a.raster == Raster::None)
+        return a; // nothing else shows on a dark screen
+    if (a.raster == Raster::Normal)
+        a.raster = shows(at(kDrivers), look.raster, true, Raster::Normal, Raster::Normal, Raster::Normal);
+    a.brightnessShifted = at(kLuminance) != Output::Good && look.brightnessShifted;
+
+    // Luminance and colour take separate paths to the drivers: the colour killer, keyed by the burst,
+    // turns the colour off whatever the fault's look says of it.
+    const bool killed = at(kKiller) != Output::Good;
+    const Output colour = at(kColourDifference);
+    if (killed)
+        a.colour = Colour::None;
+    else if (look.colour != Colour::Normal && (at(kDrivers) != Output::Good))
+        a.colour = look.colour;
+    else if (!lookOnly)
+        a.colour = colour == Output::Good ? Colour::Normal : Colour::None;
+    const Content lost = a.colour == Colour::None ? Content::Blank : Content::NoDetail;
+    a.content = shows(at(kLuminance), look.content, lookOnly, lost, Content::Weak, Content::Normal);
+    a.humBars = shows(at(kRawSupply), look.humBars, lookOnly, false, false, true);
+    a.vertical =
+        shows(at(kVerticalScan), look.vertical, lookOnly, Vertical::Line, Vertical::Short, Vertical::Roll);
+    a.horizontal = shows(at(kHorizontalScan), look.horizontal, lookOnly, Horizontal::Narrow,
+                         Horizontal::Narrow, Horizontal::Tearing);
+    if (a.horizontal == Horizontal::Normal)
+        a.horizontal = shows(at(kGeometry), look.horizontal, lookOnly, Horizontal::BowedSides,
+                             Horizontal::BowedSides, Horizontal::BowedSides);
+
+    // A faint, snowy or missing picture is what the eye meets first: the roll and tearing that its weak
+    // sync brings are not seen on it, and a blank raster carries no colour.
+    const bool pictureLost = a.content == Content::Blank || a.content == Content::Snow ||
+                             a.content == Content::SnowOnly || a.content == Content::Weak;
+    if (pictureLost && a.vertical == Vertical::Roll && look.vertical != Vertical::Roll)
+        a.vertical = Vertical::Normal;
+    if (pictureLost && a.horizontal == Horizontal::Tearing && look.horizontal != Horizontal::Tearing)
+        a.horizontal = Horizontal::Normal;
+    if (a.content == Content::Blank)
+        a.colour = Colour::Normal;
+    return a;
+}
+
+QStringList suspects(const Fault& fault)
+{
+    const Appearance a = Set(&fault).appearance();
+    QSet<int> all;
+    const auto suspect = [&all](bool wrong, std::initializer_list<const char*> ends) {
+        if (wrong)
+            for (const char* end : ends)
+                all.unite(withNeeds(end));
+    };
+    const bool dead = a.power == Power::Dead;
+    suspect(dead, {kTube, kSpeaker});
+    suspect(a.raster == Raster::None, {kTube});
+    suspect(a.raster != Raster::Normal && a.raster != Raster::None, {kTube, kDrivers});
+    suspect(a.content != Content::Normal || a.brightnessShifted, {kLuminance});
+    suspect(a.humBars, {kRawSupply});
+    suspect(a.vertical != Vertical::Normal, {kVerticalScan});
+    suspect(a.horizontal != Horizontal::Normal, {kHorizontalScan, kGeometry});
+    suspect(a.colour != Colour::Normal, {kDrivers});
+    suspect(a.sound != Sound::Normal, {kSpeaker, kRawSupply});
+    // A supply pulled down may be its load's short: the loads of every suspect supply are suspects.
+    for (const int stage : QSet<int>(all))
+        for (const QString& load : loadedBy(QLatin1StringView(stageRows()[static_cast<size_t>(stage)].id)))
+            all.unite(withNeeds(findStage(load)->id));
+    QStringList ordered;
+    for (const QString& stage : stages())
+        if (all.contains(indexOf(findStage(stage))))
+            ordered << stage;
+    return ordered;
+}
+
+namespace {
+// A set of stages, by their place in the stage table.
+constexpr size_t kMostStages = 128;
+using StageSet = std::bitset<kMostStages>;
+
+// What a reading keeps suspect when it is wrong, and what it clears when it is good.
+struct SplitRule
+{
+    StageSet kept;
+    StageSet cleared;
+};
+
+// Each stage's rule, by its place in the stage table, worked out once.
+const std::vector<SplitRule>& stageRules()
+{
+    static const std::vector<SplitRule> rules = [] {
+        if (stageRows().size() > kMostStages)
+            qFatal("The half-split search counts at most %zu stages", kMostStages);
+        std::vector<SplitRule> all;
+        for (const StageRow& row : stageRows()) {
+            SplitRule rule;
+            for (const QString& stage : keptByFaultyReading(QLatin1StringView(row.id)))
+                rule.kept.set(static_cast<size_t>(indexOf(findStage(stage))));
+            for (const int id : withNeeds(row.id, true))
+                rule.cleared.set(static_cast<size_t>(id));
+            all.push_back(rule);
+        }
+        return all;
+    }();
+    return rules;
+}
+
+// The rule of a reading at a stage, or at a test point of its own: a good reading there leaves the stage
+// suspect, for the parts beyond the point may still fail. An unknown id keeps and clears nothing.
+SplitRule ruleAt(QAnyStringView point)
+{
+    const StageRow* row = findStage(point);
+    const bool own = row != nullptr;
+    if (!row)
+        row = findStage(pointStage(point));
+    if (!row)
+        return {};
+    SplitRule rule = stageRules()[static_cast<size_t>(indexOf(row))];
+    if (!own)
+        rule.cleared.reset(static_cast<size_t>(indexOf(row)));
+    return rule;
+}
+
+// The one rule of the search: what a wrong reading keeps, and what a good one leaves.
+std::pair<StageSet, StageSet> split(const StageSet& left, const SplitRule& rule)
+{
+    return {left & rule.kept, left & ~rule.cleared};
+}
+
+// The measurements the search needs to single out the faulty stage among `left`, in the worst case.
+int splits(const StageSet& left)
+{
+    if (left.count() <= 1)
+        return 0;
+    size_t bestLarger = left.count();
+    std::pair<StageSet, StageSet> best;
+    for (const SplitRule& rule : stageRules()) {
+        const std::pair<StageSet, StageSet> s = split(left, rule);
+        if (const size_t larger = std::max(s.first.count(), s.second.count()); larger < bestLarger) {
+            bestLarger = larger;
+            best = s;
+        }
+    }
+    if (bestLarger == left.count())
+        return 0; // no measurement tells the rest apart
+    return 1 + std::max(splits(best.first), splits(best.second));
+}
+
+StageSet stageSet(const QStringList& stages)
+{
+    StageSet set;
+    for (const QString& stage : stages)
+        if (const StageRow* row = findStage(stage))
+            set.set(static_cast<size_t>(indexOf(row)));
+    return set;
+}
+} // namespace
+
+SuspectSplit splitSuspects(const QStringList& left, QAnyStringView stage)
+{
+    const auto [wrong, good] = split(stageSet(left), ruleAt(stage));
+    SuspectSplit s;
+    for (const QString& suspect : left)
+        if (const StageRow* row = findStage(suspect)) {
+            if (wrong.test(static_cast<size_t>(indexOf(row))))
+                s.wrong << suspect;
+            if (good.test(static_cast<size_t>(indexOf(row))))
+                s.good << suspect;
+        }
+    return s;
+}
+
+QSet<QString> keptByFaultyReading(QAnyStringView stage)
+{
+    QSet<QString> kept;
+    const StageRow* row = findStage(stage);
+    if (!row)
+        return kept;
+    const auto add = [&kept](const QSet<int>& ids) {
+        for (const int id : ids)
+            kept.insert(QString::fromLatin1(stageRows()[static_cast<size_t>(id)].id));
+    };
+    const QSet<int> up = withNeeds(row->id);
+    add(up);
+    // A rail read low may be pulled down by a shorted load, and a drive misshapen by its open load.
+    for (const int id : up)
+        for (const QString& load : loadedBy(QLatin1StringView(stageRows()[static_cast<size_t>(id)].id)))
+            kept.insert(load);
+    return kept;
+}
+
+int halfSplitOptimum(const Fault& fault)
+{
+    return splits(stageSet(suspects(fault)));
+}
+
+} // namespace trainer
