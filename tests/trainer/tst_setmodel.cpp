@@ -2,6 +2,7 @@
 // finds the faulty stage from the readings, and the catalogue keeps to the stages and parts of the notes.
 
 #include "diagrams/areanotes.h"
+#include "trainer/exercise/search.h"
 #include "trainer/model/setmodel.h"
 
 #include <QHash>

@@ -2,6 +2,7 @@
 
 #include "diagrams/areanotes.h"
 #include "trainer/exercise/halfsplit.h"
+#include "trainer/exercise/search.h"
 
 #include <QHash>
 #include <QMutex>

@@ -6,7 +6,7 @@
 //
 // Pure logic over the set model's public rules.
 
-#include "trainer/model/setmodel.h"
+#include "trainer/exercise/search.h"
 
 #include <QStringList>
 
