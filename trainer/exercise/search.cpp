@@ -3,6 +3,8 @@
 #include "trainer/exercise/search.h"
 #include "trainer/model/stagetable.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <bitset>
 
@@ -11,45 +13,57 @@ namespace trainer {
 using namespace model;
 
 namespace {
-// The stages that deliver each part of the picture and sound to the screen and the loudspeaker.
-constexpr const char* kTube = "picture-tube";
-constexpr const char* kDrivers = "rgb-drivers";
-constexpr const char* kLuminance = "third-video-amplifier";
-constexpr const char* kVerticalScan = "vertical-yoke";
-constexpr const char* kHorizontalScan = "horizontal-yoke";
-constexpr const char* kGeometry = "pincushion";
-constexpr const char* kSpeaker = "loudspeaker";
-constexpr const char* kRawSupply = "low-voltage-supply";
+// What a failure of a stage can show beyond what its output's state shows, where the catalogue has no
+// fault to say it, as the set then looks: the picture tube's guns, each of which can lose its colour alone
+// (an open cathode, a gun's emission gone), as a driver can.
+struct FailureLook
+{
+    const char* stage;
+    Appearance look;
+};
+constexpr FailureLook kFailureLooks[] = {
+    {"picture-tube", {.colour = Colour::NoRed}},
+    {"picture-tube", {.colour = Colour::NoGreen}},
+    {"picture-tube", {.colour = Colour::NoBlue}},
+};
+
+// Every way the set can look with one stage failed: each fault of the catalogue at the stage, the stage's
+// output lost or weak (a short also acting back on the rail it loads), and the failure looks above.
+// Worked out once, for every stage.
+const QHash<QString, QList<Appearance>>& failureAppearances()
+{
+    static const QHash<QString, QList<Appearance>> all = [] {
+        QHash<QString, QList<Appearance>> by;
+        const auto add = [&by](const Fault& f) {
+            QList<Appearance>& looks = by[QString::fromLatin1(f.stage)];
+            const Appearance a = Set(&f).appearance();
+            if (!looks.contains(a))
+                looks << a;
+        };
+        for (const Fault& f : faults())
+            add(f);
+        for (const StageRow& row : stageRows()) {
+            add(Fault{"", row.id, "", "open", Output::Missing, "", {}});
+            add(Fault{"", row.id, "", "shorted", Output::Missing, "", {}});
+            add(Fault{"", row.id, "", "weak", Output::Weak, "", {}});
+        }
+        for (const FailureLook& extra : kFailureLooks)
+            if (QList<Appearance>& looks = by[QString::fromLatin1(extra.stage)]; !looks.contains(extra.look))
+                looks << extra.look;
+        return by;
+    }();
+    return all;
+}
 } // namespace
 
 QStringList suspects(const Fault& fault)
 {
-    const Appearance a = Set(&fault).appearance();
-    QSet<int> all;
-    const auto suspect = [&all](bool wrong, std::initializer_list<const char*> ends) {
-        if (wrong)
-            for (const char* end : ends)
-                all.unite(withNeeds(end));
-    };
-    const bool dead = a.power == Power::Dead;
-    suspect(dead, {kTube, kSpeaker});
-    suspect(a.raster == Raster::None, {kTube});
-    suspect(a.raster != Raster::Normal && a.raster != Raster::None, {kTube, kDrivers});
-    suspect(a.content != Content::Normal || a.brightnessShifted, {kLuminance});
-    suspect(a.humBars, {kRawSupply});
-    suspect(a.vertical != Vertical::Normal, {kVerticalScan});
-    suspect(a.horizontal != Horizontal::Normal, {kHorizontalScan, kGeometry});
-    suspect(a.colour != Colour::Normal, {kDrivers});
-    suspect(a.sound != Sound::Normal, {kSpeaker, kRawSupply});
-    // A supply pulled down may be its load's short: the loads of every suspect supply are suspects.
-    for (const int stage : QSet<int>(all))
-        for (const QString& load : loadedBy(QLatin1StringView(stageRows()[static_cast<size_t>(stage)].id)))
-            all.unite(withNeeds(findStage(load)->id));
-    QStringList ordered;
+    const Appearance seen = Set(&fault).appearance();
+    QStringList all;
     for (const QString& stage : stages())
-        if (all.contains(indexOf(findStage(stage))))
-            ordered << stage;
-    return ordered;
+        if (stage == QLatin1String(fault.stage) || failureAppearances().value(stage).contains(seen))
+            all << stage;
+    return all;
 }
 
 namespace {
@@ -62,7 +76,26 @@ struct SplitRule
 {
     StageSet kept;
     StageSet cleared;
+    int rank = 0; // among readings that split alike, the lower is taken first
 };
+
+// How soon a technician takes a reading, when two split the suspects alike: a supply before the signal
+// path, then a meter's figure before a scope's trace before a high-voltage probe's.
+int readingRank(const StageRow& row)
+{
+    const bool supply = std::ranges::any_of(stageRows(), [&row](const StageRow& other) {
+        return std::ranges::any_of(other.needs, [&row](const Need& n) {
+            const bool rail = n.link == Link::Supply || n.link == Link::Regulated;
+            return n.stage && rail && QLatin1StringView(n.stage) == QLatin1StringView(row.id);
+        });
+    });
+    const std::optional<Reading> reading = Set().measure(QLatin1StringView(row.id));
+    const QString instrument = reading ? reading->instrument : QString();
+    const int effort = instrument.startsWith(QLatin1String("meter")) ? 0
+                       : instrument == QLatin1String("scope")       ? 1
+                                                                     : 2;
+    return (supply ? 0 : 3) + effort;
+}
 
 // Each stage's rule, by its place in the stage table, worked out once.
 const std::vector<SplitRule>& stageRules()
@@ -77,6 +110,7 @@ const std::vector<SplitRule>& stageRules()
                 rule.kept.set(static_cast<size_t>(indexOf(findStage(stage))));
             for (const int id : withNeeds(row.id, true))
                 rule.cleared.set(static_cast<size_t>(id));
+            rule.rank = readingRank(row);
             all.push_back(rule);
         }
         return all;
@@ -106,23 +140,47 @@ std::pair<StageSet, StageSet> split(const StageSet& left, const SplitRule& rule)
     return {left & rule.kept, left & ~rule.cleared};
 }
 
-// The measurements the search needs to single out the faulty stage among `left`, in the worst case.
-int splits(const StageSet& left)
+struct Best
 {
-    if (left.count() <= 1)
-        return 0;
+    int stage = -1;   // by its place in the stage table; -1 when no reading tells the suspects apart
+    bool tied = false; // another reading split them as well, and came later
+};
+
+// The reading whose answer leaves the larger part smallest; of those alike, the one taken first.
+Best best(const StageSet& left)
+{
+    Best found;
     size_t bestLarger = left.count();
-    std::pair<StageSet, StageSet> best;
-    for (const SplitRule& rule : stageRules()) {
-        const std::pair<StageSet, StageSet> s = split(left, rule);
-        if (const size_t larger = std::max(s.first.count(), s.second.count()); larger < bestLarger) {
+    int bestRank = 0;
+    const std::vector<SplitRule>& rules = stageRules();
+    for (size_t i = 0; i < rules.size(); ++i) {
+        const auto [wrong, good] = split(left, rules[i]);
+        const size_t larger = std::max(wrong.count(), good.count());
+        if (larger < bestLarger || (larger == bestLarger && found.stage >= 0 && rules[i].rank < bestRank)) {
+            found.tied = larger == bestLarger;
             bestLarger = larger;
-            best = s;
+            bestRank = rules[i].rank;
+            found.stage = static_cast<int>(i);
+        } else if (larger == bestLarger && found.stage >= 0) {
+            found.tied = true;
         }
     }
-    if (bestLarger == left.count())
+    return found;
+}
+
+// The measurements the search needs to single out the faulty stage among `left` and see it read wrong, in
+// the worst case. `confirmed` is the stage whose wrong reading left them, if any.
+int splits(const StageSet& left, int confirmed = -1)
+{
+    if (left.none())
+        return 0;
+    if (left.count() == 1)
+        return confirmed >= 0 && left.test(static_cast<size_t>(confirmed)) ? 0 : 1;
+    const Best b = best(left);
+    if (b.stage < 0)
         return 0; // no measurement tells the rest apart
-    return 1 + std::max(splits(best.first), splits(best.second));
+    const auto [wrong, good] = split(left, stageRules()[static_cast<size_t>(b.stage)]);
+    return 1 + std::max(splits(wrong, b.stage), splits(good));
 }
 
 StageSet stageSet(const QStringList& stages)
@@ -147,6 +205,20 @@ SuspectSplit splitSuspects(const QStringList& left, QAnyStringView stage)
                 s.good << suspect;
         }
     return s;
+}
+
+BestReading bestReading(const QStringList& left)
+{
+    const Best b = best(stageSet(left));
+    if (b.stage < 0)
+        return {};
+    return {QString::fromLatin1(stageRows()[static_cast<size_t>(b.stage)].id), b.tied};
+}
+
+bool isSupply(const QString& stage)
+{
+    const StageRow* row = findStage(stage);
+    return row && stageRules()[static_cast<size_t>(indexOf(row))].rank < 3;
 }
 
 QSet<QString> keptByFaultyReading(QAnyStringView stage)

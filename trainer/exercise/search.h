@@ -27,20 +27,30 @@ struct SuspectSplit
 };
 SuspectSplit splitSuspects(const QStringList& left, QAnyStringView stage);
 
-// The suspects of a symptom: every stage that feeds what the set shows wrong. From the appearance of the
-// fault, each part of the picture or sound that is not as a working set's (the light, the picture on the
-// raster, the vertical or horizontal scan, the colour, the sound; for a dead set the light and the sound)
-// names the stage that delivers it to the screen or loudspeaker; the suspects are those stages and every
-// stage they need, directly or through others, in the order of the diagrams. This is what a technician
-// reasons from: a dark screen with good sound suspects the tube and everything that feeds it, not the
-// sound circuits.
+// The suspects of a symptom: every stage whose failure could give everything the student sees and hears
+// before measuring (the picture, the sound, the standby light, the supply's chirp), worked out by comparing
+// what the set shows with what each stage's failures make it show: the faults the catalogue keeps there,
+// the stage's output lost, shorted or weak, and the looks its parts can give. A stage whose every failure
+// would change a sign that is normal is not a suspect. In the order of the diagrams.
 QStringList suspects(const Fault& fault);
 
-// The fewest measurements a search that always splits the remaining suspects in half needs, from the
-// symptom the fault shows, to be sure of the faulty stage, in the worst case over the suspects. A
-// measurement at a stage that reads faulty keeps the suspects it needs (and itself); one that reads good
-// clears itself and the suspects it strictly needs. Each step measures, in the order of the diagrams, the
-// first stage whose answer leaves the larger part smallest.
+// The reading a search that always splits the suspects in half takes next among `left`: the one whose
+// answer leaves the larger part smallest; of those alike, the one a technician takes first (a supply before
+// the signal path, a meter's figure before a scope's trace before a high-voltage probe's). Empty when no
+// reading tells them apart.
+struct BestReading
+{
+    QString stage;
+    bool tied = false; // another reading would have split them as well, and is taken later
+};
+BestReading bestReading(const QStringList& left);
+
+// Whether a stage is a supply of another (a rail the technician reads with a meter).
+bool isSupply(const QString& stage);
+
+// The fewest measurements the search needs, from the symptom the fault shows, to single out the faulty
+// stage and see it read wrong, in the worst case over the suspects: a search that ends on one suspect
+// without having read it wrong reads it once more to confirm it.
 int halfSplitOptimum(const Fault& fault);
 
 } // namespace trainer
