@@ -210,16 +210,14 @@ void tst_trainerexercise::readingSaysWhatAndWhere()
     QFETCH(QString, now);
     QFETCH(QString, typical);
     QFETCH(QString, says);
-    const Reading reading{QString::fromLatin1(someFault().stage),
-                          "Supply rail",
-                          "meter, DC volts",
-                          "pin 4",
-                          now,
-                          typical,
-                          true,
-                          now == typical,
-                          {},
-                          {}};
+    Reading reading;
+    reading.stage = QString::fromLatin1(someFault().stage);
+    reading.quantity = QStringLiteral("Supply rail");
+    reading.instrument = QStringLiteral("meter, DC volts");
+    reading.where = QStringLiteral("pin 4");
+    reading.now = now;
+    reading.typical = typical;
+    reading.normal = now == typical;
     const QString text = readingText(reading);
     QCOMPARE(text,
              stageTitle(reading.stage) + QStringLiteral(": Supply rail; meter, DC volts, pin 4. ") + says);
