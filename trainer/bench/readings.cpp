@@ -544,7 +544,8 @@ PartCheck Set::check(QAnyStringView stage, const QString& part) const
     result.finding = QStringLiteral("found %1").arg(failure);
     // A shorted turn or two leave a winding's resistance all but unchanged: the ohmmeter cannot find them.
     const bool wound = part.contains(QLatin1String("transformer")) || part.contains(QLatin1String("winding")) ||
-                       part.contains(QLatin1String("coil")) || part.contains(QLatin1String("yoke"));
+                       part.contains(QLatin1String("coil")) || part.contains(QLatin1String("yoke")) ||
+                       part == QLatin1String("flyback");
     if (failure == QLatin1String("shorted") && wound) {
         result.finding += QStringLiteral(": its winding reads normal or barely low on the ohmmeter; a ring "
                                          "tester shows the shorted turns, as does the load they put on the "
