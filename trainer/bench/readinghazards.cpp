@@ -31,6 +31,10 @@ constexpr Hazards kFaults[] = {
     {"horizontal-output-shorted", {"discharge"}}, // collector to emitter, unplugged and discharged
     {"damper-shorted",            {"discharge"}}, // the same check, and a damper lifted
     {"regulator-secondary-diode-shorted", {"discharge"}}, // the diode checked out of circuit, filter discharged
+    {"regulator-startup-resistor-open", {"discharge"}}, // the resistor read out of circuit, filter discharged
+    {"flyback-shorted-turns",     {"discharge"}}, // the ring test of the flyback, unplugged and discharged
+    {"s-correction-open",         {"discharge", "yoke"}}, // the capacitor and the yoke's leads checked, and
+                                                          // the yoke plugged back before power goes on
     {"hold-down-scr-leaky",       {"anode"}},     // the anode voltage measured first
     {"tripler-open",              {"anode"}},     // no anode voltage: read on the probe
     {"tube-heater-open",          {"neck"}},      // the heater's glow looked for at the neck, set running
