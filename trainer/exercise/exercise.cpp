@@ -189,7 +189,7 @@ QString readingText(const Reading& reading)
 {
     const QString what =
         QStringLiteral("%1: %2; %3, %4.")
-            .arg(stageTitle(reading.point), reading.quantity, reading.instrument, reading.where);
+            .arg(stageTitle(reading.point.isEmpty() ? reading.stage : reading.point), reading.quantity, reading.instrument, reading.where);
     if (reading.now == reading.typical)
         return what + QStringLiteral(" Reads %1, as a working set does.").arg(reading.now);
     return what + QStringLiteral(" Reads %1; a working set: %2.").arg(reading.now, reading.typical);
