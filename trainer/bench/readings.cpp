@@ -70,7 +70,7 @@ constexpr ReadingRow kReadings[] = {
      "stands still, but it is not locked to the sync"},
     {"vertical-amplifier", "2nd vertical amplifier's output to the yoke", kScope, "yoke plug, vertical pins, to chassis ground",
      "a sawtooth at the field rate with a sharp retrace pulse, often tens of volts high", "a flat line",
-     "the sawtooth, much smaller than it should be", "a misshapen sawtooth: bent at one end or out of step"},
+     "the sawtooth, much smaller than it should be", "a misshapen sawtooth, bent: fast at one end, slow at the other"},
     {"vertical-yoke", "Vertical yoke current", kScope, "across the yoke's current sensing resistor",
      "a linear sawtooth current at the field rate", "no current at all", "a sawtooth of too little current",
      "a sawtooth current bent at one end or out of step"},
@@ -421,6 +421,9 @@ QString carriedWords(const State& state, SignalKind kind)
     }
     if (state.output == Output::Distorted && state.carried)
         return signalOf(kind) + QStringLiteral(" ") + QString::fromUtf8(flawWords(state.flaw)) + QLatin1String(kCarried);
+    if (state.output == Output::Distorted && state.flaw == Flaw::SlowRetrace)
+        return QStringLiteral("the sawtooth with its retrace pulse smaller and slower than a working set's: "
+                              "the retrace takes too long");
     if (state.output == Output::Missing && state.flaw == Flaw::Cycling && kind == SignalKind::DcRail)
         return QStringLiteral("kicking up to a fraction of its figure and collapsing, over and over: the "
                               "supply starts, trips and starts again");
