@@ -70,7 +70,7 @@ constexpr ReadingRow kReadings[] = {
      "stands still, but it is not locked to the sync"},
     {"vertical-amplifier", "2nd vertical amplifier's output to the yoke", kScope, "yoke plug, vertical pins, to chassis ground",
      "a sawtooth at the field rate with a sharp retrace pulse, often tens of volts high", "a flat line",
-     "the sawtooth, much smaller than it should be", "a misshapen sawtooth: bent at one end or out of step"},
+     "the sawtooth, much smaller than it should be", "a misshapen sawtooth, bent: fast at one end, slow at the other"},
     {"vertical-yoke", "Vertical yoke current", kScope, "across the yoke's current sensing resistor",
      "a linear sawtooth current at the field rate", "no current at all", "a sawtooth of too little current",
      "a sawtooth current bent at one end or out of step"},
@@ -320,26 +320,6 @@ constexpr UnloadedRow kUnloaded[] = {
 };
 // clang-format on
 
-// What the ohmmeter reads across a failed part, where the failure is one it reads: a short reads near nothing
-// both ways round, an open part reads nothing at all, a leaky one reads where it should read open.
-struct OhmsRow
-{
-    const char* failure;
-    double value;
-    double fullScale;
-    const char* unit;
-    const char* finding; // said after the failure
-};
-
-// clang-format off
-constexpr OhmsRow kOhms[] = {
-    {"shorted", 0.5, 200, "Ω", ": near 0 Ω both ways round"},
-    {"open", std::numeric_limits<double>::infinity(), 2e6, "Ω",
-     ": no continuity, the meter stays at infinity"},
-    {"leaky", 4.7, 20, "kΩ", ": a few kΩ where it should read open"},
-};
-// clang-format on
-
 template <typename Row> const Row* findRow(std::span<const Row> rows, QAnyStringView id)
 {
     const auto found = std::ranges::find_if(rows, [id](const Row& r) { return id == QAnyStringView(r.id); });
@@ -441,6 +421,9 @@ QString carriedWords(const State& state, SignalKind kind)
     }
     if (state.output == Output::Distorted && state.carried)
         return signalOf(kind) + QStringLiteral(" ") + QString::fromUtf8(flawWords(state.flaw)) + QLatin1String(kCarried);
+    if (state.output == Output::Distorted && state.flaw == Flaw::SlowRetrace)
+        return QStringLiteral("the sawtooth with its retrace pulse smaller and slower than a working set's: "
+                              "the retrace takes too long");
     if (state.output == Output::Missing && state.flaw == Flaw::Cycling && kind == SignalKind::DcRail)
         return QStringLiteral("kicking up to a fraction of its figure and collapsing, over and over: the "
                               "supply starts, trips and starts again");
@@ -466,11 +449,16 @@ std::optional<Reading> Set::measure(QAnyStringView point) const
                 })) ||
                actedOn))
         state = fed(states, *row);
+    const QAnyStringView faced = at ? point : QAnyStringView(row->id);
+    // A control voltage made from a misshapen signal settles at a wrong level; only a signal that comes and
+    // goes, drifts or runs free keeps it moving.
+    if (kindAt(faced) == SignalKind::Control && state.carried && state.output == Output::Distorted &&
+        state.flaw != Flaw::Unlocked && state.flaw != Flaw::Cycling && state.flaw != Flaw::Wandering)
+        state.flaw = Flaw::Shifted;
     const KnobRow* knob = findRow<KnobRow>(kKnobs, row->id);
     const ReadingRow* text = knob ? &kKnobReading : at ? &at->text : findRow<ReadingRow>(kReadings, row->id);
     if (!text)
         return std::nullopt;
-    const QAnyStringView faced = at ? point : QAnyStringView(row->id);
     Reading r;
     r.point = faced.toString();
     r.stage = QString::fromLatin1(row->id);
@@ -521,44 +509,6 @@ QString pointTitle(QAnyStringView point)
     if (const PointRow* at = findRow<PointRow>(kPoints, point))
         return QString::fromUtf8(at->title);
     return {};
-}
-
-PartCheck Set::check(QAnyStringView stage, const QString& part) const
-{
-    const bool failed =
-        m_fault && QAnyStringView(m_fault->stage) == stage && part == QLatin1String(m_fault->part);
-    PartCheck result{part, {}, failed, {}, {}};
-    // A control's setting is read against the service data's, not measured out of circuit.
-    const bool setting = findRow<KnobRow>(kKnobs, stage) && part == QLatin1String("setting");
-    if (setting) {
-        result.finding = failed ? QStringLiteral("found %1, against the service data")
-                                      .arg(QString::fromUtf8(m_fault->failure))
-                                : QStringLiteral("as the service data set it");
-        return result;
-    }
-    if (!failed) {
-        result.finding = QStringLiteral("checks good");
-        return result;
-    }
-    const QLatin1StringView failure(m_fault->failure);
-    result.finding = QStringLiteral("found %1").arg(failure);
-    // A shorted turn or two leave a winding's resistance all but unchanged: the ohmmeter cannot find them.
-    const bool wound = part.contains(QLatin1String("transformer")) || part.contains(QLatin1String("winding")) ||
-                       part.contains(QLatin1String("coil")) || part.contains(QLatin1String("yoke")) ||
-                       part == QLatin1String("flyback");
-    if (failure == QLatin1String("shorted") && wound) {
-        result.finding += QStringLiteral(": its winding reads normal or barely low on the ohmmeter; a ring "
-                                         "tester shows the shorted turns, as does the load they put on the "
-                                         "horizontal output");
-        return result;
-    }
-    const auto ohms =
-        std::ranges::find_if(kOhms, [&](const OhmsRow& o) { return failure == QLatin1String(o.failure); });
-    if (ohms != std::end(kOhms)) {
-        result.ohms = MeterFace{MeterKind::Ohms, ohms->value, ohms->fullScale, QString::fromUtf8(ohms->unit)};
-        result.finding += QString::fromUtf8(ohms->finding);
-    }
-    return result;
 }
 
 } // namespace trainer

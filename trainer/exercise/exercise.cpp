@@ -1,6 +1,7 @@
 #include "trainer/exercise/exercise.h"
 
 #include "diagrams/areanotes.h"
+#include "trainer/bench/readinghazards.h"
 #include "trainer/exercise/halfsplit.h"
 #include "trainer/exercise/search.h"
 
@@ -190,7 +191,7 @@ QString readingText(const Reading& reading)
 {
     const QString what =
         QStringLiteral("%1: %2; %3, %4.")
-            .arg(stageTitle(reading.stage), reading.quantity, reading.instrument, reading.where);
+            .arg(stageTitle(reading.point.isEmpty() ? reading.stage : reading.point), reading.quantity, reading.instrument, reading.where);
     if (reading.now == reading.typical)
         return what + QStringLiteral(" Reads %1, as a working set does.").arg(reading.now);
     return what + QStringLiteral(" Reads %1; a working set: %2.").arg(reading.now, reading.typical);
@@ -295,13 +296,8 @@ QString controlText(const QString& control, const QString& named)
 
 QString benchNote(const areanotes::Note& note, bool lineConnected)
 {
-    QString text = note.body;
-    for (const areanotes::Rule* rule : note.rules)
-        if (lineConnected || QLatin1String(rule->id) != QLatin1String("isolation"))
-            text += QStringLiteral("\n\n%1 %2. %3")
-                        .arg(QLatin1String(areanotes::kSafety), QString::fromUtf8(rule->title),
-                             QString::fromUtf8(rule->text));
-    return text;
+    const auto rules = onChassis(note.rules, lineConnected);
+    return rules.empty() ? note.body : note.body + QStringLiteral("\n\n") + safetyText(rules);
 }
 
 } // namespace trainer

@@ -114,7 +114,8 @@ constexpr Fault kFaults[] = {
      picture("Option10", "Vertical deflection amplifier"), {.vertical = Vertical::CrampedBottom}},
     {"vertical-coupling-dried", "vertical-amplifier", "coupling capacitor", "dried", Distorted,
      "A dried coupling capacitor no longer passes the low frequencies of the field-rate ramp: the scan is "
-     "short and bent, its lines crowded at the top and spread out toward the bottom.",
+     "short and bent, fast at its start and slowing toward its end, so the top of the picture is stretched "
+     "and the bottom cramped.",
      picture("Option11", "Vertical deflection amplifier"), {.vertical = Vertical::NonLinear}},
     {"vertical-boost-capacitor-dried", "vertical-amplifier", "retrace boost capacitor", "dried", Distorted,
      "The retrace boost capacitor, which raises the output stage's supply during retrace, has dried: the "

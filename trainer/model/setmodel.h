@@ -122,12 +122,7 @@ QString pointTitle(QAnyStringView point);
 // What a measurement shows. `stage` is the area id measured; the texts are what the student reads.
 struct Reading
 {
-    QString point;      // the box measured: a stage's id, or a test point of its own within it
     QString stage;      // the stage the test point belongs to
-    QString physical;   // the physical point probed: boxes that probe the same one read the same
-    SignalKind kind = SignalKind::DcRail;
-    Flaw flaw = Flaw::None; // how the signal there departs from a working set's
-    bool carried = false;   // the flaw comes from upstream: this stage only passes it on
     QString quantity;   // what was measured ("Vertical output to the yoke")
     QString instrument; // with what ("scope", "meter, DC volts", "high-voltage probe")
     QString where;      // where the probe goes ("yoke plug, vertical pins, to cold ground")
@@ -137,6 +132,11 @@ struct Reading
     bool normal = true;  // reads as a working set's; for the scoring, never shown before the answer
     Instrument shows;   // the instrument at the test point now
     Instrument working; // the same instrument on a working set, as the service data prints it
+    QString point = {}; // the box measured: a stage's id, or a test point of its own within it
+    QString physical = {}; // the physical point probed: boxes that probe the same one read the same
+    SignalKind kind = SignalKind::DcRail;
+    Flaw flaw = Flaw::None; // how the signal there departs from a working set's
+    bool carried = false;   // the flaw comes from upstream: this stage only passes it on
 };
 
 // The result of checking a suspect part out of circuit, power off.

@@ -307,7 +307,8 @@ void frmTrainer::Stage_Measure(const QString& stage)
     if (m_exercise->step() != Exercise::Step::Measuring) // the stage is named: the diagrams only show now
         return;
     const Measurement taken = m_exercise->measure(stage);
-    const auto rules = readingRules(stage); // the point's hazards, with their rules under the reading
+    // The point's hazards as they hold on this set, with their rules under the reading.
+    const auto rules = readingRules(stage, m_exercise->lineConnected());
     const QString text = taken.reading ? withSafety(readingText(*taken.reading), rules)
                                        : stageTitle(stage) + QStringLiteral(": ") + taken.refusal;
     if (taken.reading)
@@ -395,7 +396,7 @@ void frmTrainer::showResult()
     const QString result = resultText(record, m_exercise->fault());
     const qsizetype search = result.lastIndexOf(QLatin1Char('\n'));
     // The checks the answer sends the student to make carry their safety rules, in full where they are read.
-    const auto rules = faultRules(QLatin1String(m_exercise->fault().id));
+    const auto rules = faultRules(QLatin1String(m_exercise->fault().id), m_exercise->lineConnected());
     lblResult()->setText(withSafety(result.left(search), rules));
     lblResult()->setToolTip(safetyText(rules));
     lblResult()->setAccessibleDescription(rules.empty() ? m_resultSays : safetyText(rules));
