@@ -41,8 +41,9 @@ constexpr Hazards kFaults[] = {
     {"regulator-secondary-diode-shorted", {"isolation", "discharge", "parts", "pulses"}},
     {"regulator-startup-resistor-open", {"discharge"}}, // the resistor read out of circuit, filter discharged
     {"flyback-shorted-turns",     {"discharge"}}, // the ring test of the flyback, unplugged and discharged
-    {"s-correction-open",         {"discharge", "yoke"}}, // the capacitor and the yoke's leads checked, and
-                                                          // the yoke plugged back before power goes on
+    // The capacitor and the yoke's leads checked, the yoke plugged back before power goes on, and its plug's
+    // pins carrying the line retrace pulse once it does.
+    {"s-correction-open",         {"discharge", "yoke", "pulses"}},
     {"hold-down-scr-leaky",       {"anode"}},     // the anode voltage measured first
     {"tripler-open",              {"anode"}},     // no anode voltage: read on the probe
     {"tube-heater-open",          {"neck"}},      // the heater's glow looked for at the neck, set running
