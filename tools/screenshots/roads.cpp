@@ -86,6 +86,7 @@ QWidget* trainerBench(const std::function<bool(const trainer::Instrument&)>& wan
     const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
         return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
     });
+    press(t.cmdInstructor());
     pick(t.cboFault(), shown == all.end() ? 1 : static_cast<int>(shown - all.begin()) + 1);
     press(t.cmdNew());
     press(t.optIsolationIn());
@@ -344,6 +345,7 @@ std::vector<Road> roads()
              const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
                  return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
              });
+             press(t.cmdInstructor());
              pick(t.cboFault(), shown == all.end() ? 1 : static_cast<int>(shown - all.begin()) + 1);
              press(t.cmdNew());
              press(t.optIsolationIn());
@@ -370,6 +372,7 @@ std::vector<Road> roads()
                  return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
              });
              const trainer::Fault& fault = shown == all.end() ? all.front() : *shown;
+             press(t.cmdInstructor());
              pick(t.cboFault(), static_cast<int>(&fault - all.data()) + 1);
              press(t.cmdNew());
              press(t.optIsolationIn());
@@ -379,6 +382,7 @@ std::vector<Road> roads()
              press(t.cmdStage());
              pick(t.cboPart(),
                   static_cast<int>(t.exercise()->suspectParts().indexOf(QString::fromUtf8(fault.part))));
+             press(t.cmdDischarge());
              press(t.cmdCheck());
              press(t.cmdPart());
              return t.window();
