@@ -94,7 +94,8 @@ void tst_benchtable::aTechnicianSees_data()
     row("phase-detector-diodes-leaky", {"rainbow"}, {"black and white"}, {"color-phase-detector", "color-oscillator"}, {"burst-gate"});
     row("oscillator-crystal-dead", {"black and white"}, {}, {"color-oscillator", "color-demodulators"}, {"burst-gate", "chroma-amplifiers"});
     row("oscillator-trimmer-drifted", {"rainbow"}, {"black and white"}, {"color-oscillator"}, {"burst-gate"});
-    row("tint-misadjusted", {"every hue"}, {"black and white"}, {"tint-control", "phase-shift-network"}, {"color-oscillator"});
+    // The Tint control turns both references together: on a dual-trace check they stay 90 degrees apart.
+    row("tint-misadjusted", {"every hue"}, {"black and white"}, {"tint-control", "color-demodulators"}, {"color-oscillator", "phase-shift-network"});
     row("phase-shift-feed-open", {"black and white"}, {"every hue"}, {"phase-shift-network", "color-demodulators"}, {"color-oscillator", "burst-gate", "color-killer"});
     row("demodulator-ic-dead", {"black and white"}, {}, {"color-demodulators"}, {"chroma-amplifiers"});
     row("r-y-demodulator-dead", {"reds", "grey"}, {"every hue"}, {"color-demodulators"}, {"chroma-amplifiers", "phase-shift-network"});

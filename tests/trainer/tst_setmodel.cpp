@@ -409,8 +409,8 @@ void tst_setmodel::instruments_data()
     QTest::newRow("open yoke: the output's ramp without its retrace pulse")
         << "vertical-yoke-open" << "vertical-amplifier" << int(Wave::VerticalSawtooth) << 1.0
         << int(Distortion::None);
-    QTest::newRow("dead mixer: noise at the tuner's output")
-        << "uhf-mixer-open" << "uhf-tuner" << int(Wave::Noise) << 0.5 << int(Distortion::None);
+    QTest::newRow("dead mixer: the IF's own noise at the detector")
+        << "uhf-mixer-open" << "video-detector" << int(Wave::Noise) << 0.5 << int(Distortion::None);
 }
 
 // The scope at a test point follows the stage's state; on a working set it shows what the service data

@@ -216,7 +216,7 @@ void tst_trainer::anExercise()
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(static_cast<int>(readings(t).size()), 2);
-    QCOMPARE(lastReading(t), withSafety(readingText(*Set(&fault, true).measure(stage)), readingRules(stage)));
+    QCOMPARE(lastReading(t), withSafety(readingText(*Set(&fault, true).measure(stage)), readingRules(stage, true)));
     QVERIFY2(t.lblNext()->text().contains(QStringLiteral("Name stage")), qPrintable(t.lblNext()->text()));
     QCOMPARE(box->accessibleDescription(), lastReading(t)); // said where the student is
 

@@ -1,6 +1,7 @@
 #include "trainer/exercise/exercise.h"
 
 #include "diagrams/areanotes.h"
+#include "trainer/bench/readinghazards.h"
 #include "trainer/exercise/halfsplit.h"
 
 #include <QHash>
@@ -395,13 +396,8 @@ QString controlText(const QString& control, const QString& named)
 
 QString benchNote(const areanotes::Note& note, bool lineConnected)
 {
-    QString text = note.body;
-    for (const areanotes::Rule* rule : note.rules)
-        if (lineConnected || QLatin1String(rule->id) != QLatin1String("isolation"))
-            text += QStringLiteral("\n\n%1 %2. %3")
-                        .arg(QLatin1String(areanotes::kSafety), QString::fromUtf8(rule->title),
-                             QString::fromUtf8(rule->text));
-    return text;
+    const auto rules = onChassis(note.rules, lineConnected);
+    return rules.empty() ? note.body : note.body + QStringLiteral("\n\n") + safetyText(rules);
 }
 
 } // namespace trainer

@@ -28,6 +28,35 @@ enum class Output {
     Distorted, // present, the right size, the wrong shape or timing
 };
 
+// How a signal departs from a working set's, by name: what a stage makes of it, or carries from upstream.
+enum class Flaw {
+    None,
+    Noise,       // no programme: only the noise of the stages ahead of it (the IF's own "grass")
+    Unlocked,    // an oscillator running free within its hold range, out of step with the sync
+    Bent,        // a ramp fast at one end and slow at the other
+    SlowRetrace, // a ramp whose retrace pulse is small and slow
+    Clipped,     // its peaks flattened, or its sync crushed
+    Ripple,      // mains ripple riding on it
+    Cycling,     // a supply that starts, trips and starts again, over and over
+    Beat,        // the 4.5 MHz sound beat riding on it
+    Ringing,     // ringing and ghost edges after each edge
+    Shifted,     // steady, at the wrong level or phase (a control set wrong)
+    Wandering,   // moving with the mains or the load: nothing holds it
+};
+
+// The kind of signal a test point carries, as a technician names what is there.
+enum class SignalKind {
+    DcRail,      // a DC supply rail
+    LinePulse,   // pulses at the line rate
+    Ramp,        // a scan's ramp or its current
+    Video,       // composite video, luminance or a colour channel
+    Chroma,      // the colour subcarrier, its burst and references
+    RadioFrequency, // an IF or RF carrier
+    Audio,       // sound, or its 4.5 MHz carrier
+    HighVoltage, // the anode, focus and screen supplies
+    Control,     // a DC control voltage or a control's setting
+};
+
 // The road a technician takes on the symptom screens for what the set shows: from the main menu's symptom
 // option, the symptom screen's option and, where the screen offers one, the item of its problem-area
 // drop-down list, then Continue. The TV Dead screen has no option: its road goes through "Initial checks
@@ -108,14 +137,19 @@ QString pointTitle(QAnyStringView point);
 // What a measurement shows. `stage` is the area id measured; the texts are what the student reads.
 struct Reading
 {
+    QString point;      // the box measured: a stage's id, or a test point of its own within it
     QString stage;      // the stage the test point belongs to
+    QString physical;   // the physical point probed: boxes that probe the same one read the same
+    SignalKind kind = SignalKind::DcRail;
+    Flaw flaw = Flaw::None; // how the signal there departs from a working set's
+    bool carried = false;   // the flaw comes from upstream: this stage only passes it on
     QString quantity;   // what was measured ("Vertical output to the yoke")
     QString instrument; // with what ("scope", "meter, DC volts", "high-voltage probe")
     QString where;      // where the probe goes ("yoke plug, vertical pins, to cold ground")
     QString now;        // what it reads on this set now
     QString typical;    // what a working set typically reads, in the notes' ranges
-    bool powered;       // taken with the set switched on
-    bool normal;        // reads as a working set's; for the scoring, never shown before the answer
+    bool powered = true; // taken with the set switched on
+    bool normal = true;  // reads as a working set's; for the scoring, never shown before the answer
     Instrument shows;   // the instrument at the test point now
     Instrument working; // the same instrument on a working set, as the service data prints it
 };

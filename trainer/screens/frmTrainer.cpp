@@ -379,7 +379,8 @@ void frmTrainer::Stage_Measure(const QString& stage)
     lblResult()->clear(); // a word about naming the stage does not stand for a new reading
     cmdStage()->setAccessibleDescription(QString());
     const Measurement taken = m_exercise->measure(stage);
-    const auto rules = readingRules(stage); // the point's hazards, with their rules under the reading
+    // The point's hazards as they hold on this set, with their rules under the reading.
+    const auto rules = readingRules(stage, m_exercise->lineConnected());
     const QString text = taken.reading ? withSafety(readingText(*taken.reading), rules)
                                        : stageTitle(stage) + QStringLiteral(": ") + taken.refusal;
     if (taken.reading)
@@ -525,7 +526,7 @@ void frmTrainer::showResult()
     record.chosen = m_chosen;
     m_class->stamp(record); // the signed-in student, and the assignment the exercise belongs to
     // The checks the answer sends the student to make carry their safety rules, in full where they are read.
-    const auto rules = faultRules(QLatin1String(m_exercise->fault().id));
+    const auto rules = faultRules(QLatin1String(m_exercise->fault().id), m_exercise->lineConnected());
     m_result->setHtml(resultHtml(resultParts(record, m_exercise->fault()), rules));
     m_result->setToolTip(safetyText(rules));
     m_result->setAccessibleDescription(safetyText(rules));

@@ -29,6 +29,8 @@ QString meterCaption(MeterKind kind)
         return QStringLiteral("High-voltage probe");
     case MeterKind::Ohms:
         return QStringLiteral("Ohmmeter, out of circuit");
+    case MeterKind::SignalLevel:
+        return QStringLiteral("Signal level meter");
     }
     return {};
 }
