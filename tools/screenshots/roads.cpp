@@ -335,12 +335,14 @@ std::vector<Road> roads()
              return frmTrainer::get().window();
          }},
         // A set with a single bright line on its screen, the isolation transformer switched in, readings
-        // taken on the power and deflection diagram.
+        // taken on the power and deflection diagram; at the size the trainer opens at on a 1024 x 768 display.
         {"frmTrainer-exercise",
          [] {
              Module1::Main();
              press(frmOne::get().Option10());
              frmTrainer& t = frmTrainer::get();
+             t.setWidth(992 * 15);
+             t.setHeight(696 * 15);
              const auto all = trainer::faults();
              const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
                  return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
@@ -361,12 +363,15 @@ std::vector<Road> roads()
              return trainerBench(
                  [](const trainer::Instrument& i) { return i.meter.has_value() && !i.scope.has_value(); });
          }},
-        // The same set found: its stage measured and named, the failed part checked and named, the result.
+        // The same set found: its stage measured and named, the failed part checked and named, the result; the
+        // window as large as a maximised one on a 1600 x 1200 display.
         {"frmTrainer-result",
          [] {
              Module1::Main();
              press(frmOne::get().Option10());
              frmTrainer& t = frmTrainer::get();
+             t.setWidth(1600 * 15);
+             t.setHeight(1130 * 15);
              const auto all = trainer::faults();
              const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
                  return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;

@@ -3,6 +3,7 @@
 #include "diagrams/areanotes.h"
 #include "trainer/bench/readinghazards.h"
 #include "trainer/exercise/halfsplit.h"
+#include "trainer/exercise/search.h"
 
 #include <QHash>
 #include <QMutex>
@@ -17,7 +18,7 @@ Exercise::Exercise(const Fault& fault, bool lineConnected, const QDateTime& star
 {
     m_record.faultId = QString::fromLatin1(fault.id);
     m_record.faultStage = QString::fromLatin1(fault.stage);
-    m_record.optimum = halfSplitOptimum(fault);
+    m_record.optimum = static_cast<int>(halfSplitSequence(fault).size());
 }
 
 Exercise Exercise::drawn(QRandomGenerator& random, const Fault* fault, const QDateTime& started)
@@ -309,35 +310,52 @@ ResultParts resultParts(const ExerciseRecord& record, const Fault& fault)
     else if (record.stageNamed != record.faultStage && isControl(record.faultStage))
         parts.fault += QLatin1Char('\n') + controlText(record.faultStage, record.stageNamed);
     parts.slips = slipsText(record) + QLatin1Char('.');
-    const QString measured = record.measurements == 1
-                                 ? QStringLiteral("1 measurement")
-                                 : QStringLiteral("%1 measurements").arg(record.measurements);
-    parts.measured = QStringLiteral("%1, where a half-split search needs %2; %3 taken.")
-                         .arg(measured)
-                         .arg(record.optimum)
-                         .arg(duration(record.seconds));
     QStringList read;
     for (const RecordedReading& r : record.readings)
         if (!r.refused && !read.contains(r.stage))
             read << r.stage;
-    // The figure said in a sentence; the search and the student's readings, each worked out once, as lists.
-    parts.figure = QStringLiteral("The half-split figure, %1, is the most measurements a search that always "
-                                  "splits the suspects in half needs from this symptom, whichever of its %2 "
-                                  "suspect stages is at fault.")
-                       .arg(halfSplitOptimum(fault))
-                       .arg(suspects(fault).size());
-    for (const SearchStep& s : halfSplitSequence(fault))
-        parts.search << QStringLiteral("%1: reads %2, %3 left")
-                            .arg(stageTitle(s.stage), s.readsWrong ? QStringLiteral("wrong") : QStringLiteral("good"))
-                            .arg(s.after);
-    for (const SearchStep& s : followReadings(fault, read)) {
-        QString line = QStringLiteral("%1: reads %2, %3 left")
-                           .arg(stageTitle(s.stage), s.readsWrong ? QStringLiteral("wrong") : QStringLiteral("good"))
-                           .arg(s.after);
-        if (s.after == s.before)
+    // The search, worked out once: what the symptom proved, this set's own search, the student's readings.
+    const SearchResult search = searchResult(fault, read);
+    const int own = static_cast<int>(search.sequence.size());
+    parts.proved = search.proved;
+    parts.measured = QStringLiteral("On this set %1; you took %2; %3 taken.")
+                         .arg(own == 1 ? QStringLiteral("1 measurement would have found it")
+                                       : QStringLiteral("%1 measurements would have found it").arg(own),
+                              QString::number(record.measurements), duration(record.seconds));
+    parts.figure = QStringLiteral("The half-split figure, %1, is the most measurements a search that always splits "
+                                  "the suspects in half needs from this symptom, whichever of its %2 suspect "
+                                  "stages is at fault.")
+                       .arg(search.figure)
+                       .arg(search.suspects.size());
+    const auto reads = [](const SearchStep& s) {
+        return QStringLiteral("%1: reads %2, %3 left")
+            .arg(stageTitle(s.stage), s.readsWrong ? QStringLiteral("wrong") : QStringLiteral("good"))
+            .arg(s.after);
+    };
+    for (const SearchStep& s : search.sequence)
+        parts.search << reads(s);
+    for (const FollowedStep& f : search.yours) {
+        QString line = reads(f.step);
+        switch (f.told) {
+        case Told::NothingNew:
             line += QStringLiteral(": told nothing new");
-        else if (s.after > s.bestAfter)
-            line += QStringLiteral(", where the best reading then left %1").arg(s.bestAfter);
+            break;
+        case Told::Little:
+            line += QStringLiteral(", where the best reading then left %1").arg(f.step.bestAfter);
+            break;
+        case Told::Confirmed:
+            line += QStringLiteral(": singled out the faulty stage");
+            break;
+        case Told::Localised:
+            line += QStringLiteral(": showed the fault's effect, so the fault is there or before it");
+            break;
+        case Told::SupplyFirst:
+            line += QStringLiteral(": a supply read good, checked first as a technician does");
+            break;
+        case Told::Split:
+        case Told::AfterFound:
+            break;
+        }
         parts.yours << line;
     }
     return parts;
@@ -350,8 +368,8 @@ QString resultText(const ExerciseRecord& record, const Fault& fault)
     for (const RecordedReading& r : record.readings)
         if (!r.refused && !read.contains(r.stage))
             read << r.stage;
-    return QStringLiteral("%1\n%2\n%3 %4\n%5")
-        .arg(parts.verdict, parts.fault, parts.slips, parts.measured, halfSplitText(fault, read));
+    return QStringLiteral("%1 %2 %3 %4\n%5\n%6")
+        .arg(parts.verdict, parts.proved, parts.measured, parts.slips, parts.fault, halfSplitText(fault, read));
 }
 
 QString sameShortText(const Fault& fault, const Fault& named)

@@ -144,15 +144,16 @@ struct ResultParts
     QString verdict;  // "Right: …", "Right stage, wrong part: …", "Wrong stage: …"
     QString fault;    // what the fault did, and why a stage named read as it did
     QString slips;    // the safety slips, each named
-    QString measured; // the measurements against the half-split figure, and the time taken
+    QString proved;   // what the symptom proved before any reading
+    QString measured; // the measurements this set's own search takes against the student's, and the time
     QString figure;   // what the half-split figure is
     QStringList search; // the half-split search on this set, a step to a line
     QStringList yours;  // the student's own readings, a step to a line, as the same search counts them
 };
 ResultParts resultParts(const ExerciseRecord& record, const Fault& fault);
 
-// The result: right or wrong, the measurements against the fewest a half-split search needs, the safety
-// slips, the time and the fault explained.
+// The result: right or wrong, what the symptom proved, the measurements against those this set's own
+// half-split search takes, the safety slips, the time and the fault explained.
 // Then, for a wrong stage where the fault was a control's setting, why the stage named read wrong; and the
 // half-split search (halfsplit.h).
 QString resultText(const ExerciseRecord& record, const Fault& fault);

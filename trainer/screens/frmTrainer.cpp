@@ -564,7 +564,7 @@ QString frmTrainer::resultHtml(const ResultParts& parts, const std::vector<const
         html += QStringLiteral("<p><b>%1 %2.</b> %3</p>")
                     .arg(QLatin1String(areanotes::kSafety), QString::fromUtf8(rule->title).toHtmlEscaped(),
                          QString::fromUtf8(rule->text).toHtmlEscaped());
-    html += QStringLiteral("<h3>The search</h3>") + para(parts.measured);
+    html += QStringLiteral("<h3>The search</h3>") + para(parts.proved) + para(parts.measured);
     html += QStringLiteral("<table width=\"100%\" cellspacing=\"6\"><tr><td width=\"50%\" valign=\"top\"><b>A "
                            "half-split search</b>%1</td><td width=\"50%\" valign=\"top\"><b>Your readings</b>%2</td>"
                            "</tr></table>")
