@@ -550,6 +550,7 @@ void tst_trainer::theStageListNamesWhatTheDiagramsShow_data()
     QTest::newRow("a knob") << "vertical-hold" << "Vertical Hold knob";
     QTest::newRow("a knob captioned as a box") << "acc-control" << "ACC knob";
     QTest::newRow("a caption") << "antenna-signal" << "Antennas";
+    QTest::newRow("a unit in its own case") << "color-oscillator" << "3.58 MHz oscillator";
 }
 
 // The stage list names each stage as the diagram the student clicked shows it: every name is the words of
@@ -574,9 +575,11 @@ void tst_trainer::theStageListNamesWhatTheDiagramsShow()
         else if (auto* label = qobject_cast<QLabel*>(w))
             shown << label->text().simplified();
     }
+    // A unit's case aside ("3.58 mhz" on the diagram, "3.58 MHz" in the list).
     const auto isShown = [&shown](const QString& part) {
-        return shown.contains(part) ||
-               std::ranges::any_of(shown, [&part](const QString& s) { return s.startsWith(part + u' '); });
+        return std::ranges::any_of(shown, [&part](const QString& s) {
+            return s.compare(part, Qt::CaseInsensitive) == 0 || s.startsWith(part + u' ', Qt::CaseInsensitive);
+        });
     };
     // Boxes named together ("1st and 2nd chroma amplifier") are each shown in full.
     static const QRegularExpression together(QStringLiteral("^(.+) and (\\S+) (.+)$"));

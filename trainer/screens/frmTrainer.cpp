@@ -26,6 +26,7 @@
 #include <QWhatsThis>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace fw;
 using namespace trainer;
@@ -632,8 +633,8 @@ void frmTrainer::fitReadings()
     }
 }
 
-// The window grows from its design. The diagrams keep their size; the right column widens, and the set's
-// screen with it at 4:3, as far as the height allows; what naming said takes the height left over, and the
+// The window grows from its design. The diagrams keep their size; the right column widens, its controls in
+// proportion, and the set's screen with it at 4:3, as far as the height allows; what naming said takes the height left over, and the
 // naming, the checks and the buttons under it keep to the foot. Under the diagrams the readings list and,
 // beside it, the instrument grow down. Controls are placed by where the design puts them, so any control the
 // design gains moves with its neighbours; those shown in a tab of the diagrams are the tab's.
@@ -651,12 +652,13 @@ void frmTrainer::layOut()
         QRect r(toPixels(c.rect.left()), toPixels(c.rect.top()), toPixels(c.rect.width()),
                 toPixels(c.rect.height()));
         if (c.rect.left() >= kScreen.left()) {
-            if (c.rect.left() + c.rect.width() >= kScreen.right() && c.rect.width() >= kScreen.width())
-                r.setWidth(column.width());
-            else if (c.rect.left() + c.rect.width() >= kScreen.right())
-                r.moveLeft(r.left() + dw);
-            else
-                r.setWidth(r.width() + dw / 2); // a button on the left takes half the width gained
+            // Across the column in proportion: a full-width control takes its width, a pair of buttons a half
+            // each.
+            const double across = double(column.width()) / toPixels(kScreen.width());
+            const int left = column.left() + int(std::lround((r.left() - column.left()) * across));
+            const int right = column.left() + int(std::lround((r.right() + 1 - column.left()) * across));
+            r.setLeft(left);
+            r.setRight(right - 1);
             if (c.rect.top() < kResult)
                 r.moveTop(r.top() + taller);
             else if (c.rect.top() == kResult)

@@ -310,7 +310,7 @@ void InstrumentView::paintEvent(QPaintEvent*)
         paintScope(painter, top(side), *m_working.scope, working, true);
     if (meter && m_working.meter)
         paintMeter(painter, m_now.scope ? bottom(side) : top(side), *m_working.meter,
-                   meterTitle(working, *m_working.meter));
+                   side.width() < 200 ? working : meterTitle(working, *m_working.meter)); // the kind is said beside
 }
 
 } // namespace trainer
