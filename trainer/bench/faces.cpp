@@ -206,7 +206,7 @@ constexpr FigureRow kFigures[] = {
 constexpr double unlockedRate(double hz)
 {
     if (hz < 1000)
-        return hz - 3;
+        return hz - 2;
     return hz < 1e6 ? hz - 250 : hz - 400;
 }
 

@@ -446,11 +446,16 @@ std::optional<Reading> Set::measure(QAnyStringView point) const
                 })) ||
                actedOn))
         state = fed(states, *row);
+    const QAnyStringView faced = at ? point : QAnyStringView(row->id);
+    // A control voltage made from a misshapen signal settles at a wrong level; only a signal that comes and
+    // goes, drifts or runs free keeps it moving.
+    if (kindAt(faced) == SignalKind::Control && state.carried && state.output == Output::Distorted &&
+        state.flaw != Flaw::Unlocked && state.flaw != Flaw::Cycling && state.flaw != Flaw::Wandering)
+        state.flaw = Flaw::Shifted;
     const KnobRow* knob = findRow<KnobRow>(kKnobs, row->id);
     const ReadingRow* text = knob ? &kKnobReading : at ? &at->text : findRow<ReadingRow>(kReadings, row->id);
     if (!text)
         return std::nullopt;
-    const QAnyStringView faced = at ? point : QAnyStringView(row->id);
     Reading r;
     r.point = faced.toString();
     r.stage = QString::fromLatin1(row->id);

@@ -3,6 +3,7 @@
 #include "diagrams/areanotes.h"
 #include "trainer/bench/readinghazards.h"
 #include "trainer/exercise/halfsplit.h"
+#include "trainer/exercise/search.h"
 
 #include <QHash>
 #include <QMutex>
@@ -17,7 +18,7 @@ Exercise::Exercise(const Fault& fault, bool lineConnected, const QDateTime& star
 {
     m_record.faultId = QString::fromLatin1(fault.id);
     m_record.faultStage = QString::fromLatin1(fault.stage);
-    m_record.optimum = halfSplitOptimum(fault);
+    m_record.optimum = static_cast<int>(halfSplitSequence(fault).size());
 }
 
 Exercise Exercise::drawn(QRandomGenerator& random, const Fault* fault, const QDateTime& started)
@@ -191,7 +192,7 @@ QString readingText(const Reading& reading)
 {
     const QString what =
         QStringLiteral("%1: %2; %3, %4.")
-            .arg(stageTitle(reading.stage), reading.quantity, reading.instrument, reading.where);
+            .arg(stageTitle(reading.point.isEmpty() ? reading.stage : reading.point), reading.quantity, reading.instrument, reading.where);
     if (reading.now == reading.typical)
         return what + QStringLiteral(" Reads %1, as a working set does.").arg(reading.now);
     return what + QStringLiteral(" Reads %1; a working set: %2.").arg(reading.now, reading.typical);
@@ -235,19 +236,18 @@ QString resultText(const ExerciseRecord& record, const Fault& fault)
     else
         verdict = QStringLiteral("Wrong stage: you named the %1; the fault was %2.")
                       .arg(stageTitle(record.stageNamed), faultName(fault));
-    const QString measured = record.measurements == 1
-                                 ? QStringLiteral("1 measurement")
-                                 : QStringLiteral("%1 measurements").arg(record.measurements);
     const QString slips = record.safetySlips == 1 ? QStringLiteral("1 safety slip")
                                                   : QStringLiteral("%1 safety slips").arg(record.safetySlips);
     QStringList read;
     for (const RecordedReading& r : record.readings)
         if (!r.refused && !read.contains(r.stage))
             read << r.stage;
-    QString text = QStringLiteral("%1 %2, where a half-split search needs %3; %4; %5 taken.\n%6")
-                       .arg(verdict, measured)
-                       .arg(record.optimum)
-                       .arg(slips, duration(record.seconds), QString::fromUtf8(fault.explanation));
+    const int own = static_cast<int>(halfSplitSequence(fault).size());
+    const QString found = own == 1 ? QStringLiteral("1 measurement would have found it")
+                                   : QStringLiteral("%1 measurements would have found it").arg(own);
+    QString text = QStringLiteral("%1 %2 On this set %3; you took %4; %5; %6 taken.\n%7")
+                       .arg(verdict, provedText(fault), found, QString::number(record.measurements), slips,
+                            duration(record.seconds), QString::fromUtf8(fault.explanation));
     if (const Fault* alike = sameShort(record.stageNamed, fault))
         text += QLatin1Char('\n') + sameShortText(fault, *alike);
     else if (record.stageNamed != record.faultStage && isControl(record.faultStage))

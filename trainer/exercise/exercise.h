@@ -118,8 +118,8 @@ QString refusalText();
 // Why a part check waits for the set to be unplugged and discharged; the anode too at a high-voltage stage.
 QString dischargeRefusalText(const QString& stage);
 
-// The result: right or wrong, the measurements against the fewest a half-split search needs, the safety
-// slips, the time and the fault explained.
+// The result: right or wrong, what the symptom proved, the measurements against those this set's own
+// half-split search takes, the safety slips, the time and the fault explained.
 // Then, for a wrong stage where the fault was a control's setting, why the stage named read wrong; and the
 // half-split search (halfsplit.h).
 QString resultText(const ExerciseRecord& record, const Fault& fault);

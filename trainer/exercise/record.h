@@ -47,7 +47,7 @@ struct ExerciseRecord
     QString stageNamed;    // the area id the student named
     QString partNamed;     // the part the student named; empty when the stage was wrong
     bool right = false;    // stage and part both right
-    int optimum = 0;       // the fewest measurements a half-split search needs
+    int optimum = 0;       // the measurements this set's own half-split search takes
     int measurements = 0;  // the powered measurements taken
 };
 

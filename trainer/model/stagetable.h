@@ -1,6 +1,6 @@
 #pragma once
 // The set's model inside: the stage table and the working out of the stages' states. Used by the files that
-// make up the model (the stages, the states, the readings); nothing outside the model includes it.
+// make up the model (the stages, the states), by the readings of the bench and by the search of the exercise.
 
 #include "trainer/model/setmodel.h"
 
