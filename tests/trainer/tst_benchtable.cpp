@@ -168,6 +168,8 @@ void tst_benchtable::partChecks_data()
     row("chroma-ic-dead", "chroma IC", dc, "in circuit, the set running", "known-good one fitted brings");
     row("if-ic-weak", "IF IC", dc, "then a known-good one fitted", "known-good one fitted brings");
     row("audio-ic-dead", "output IC", dc, "in circuit", "Scan-derived supplies");
+    // A section inside an IC is no part of its own: the IC is judged and replaced whole.
+    row("r-y-demodulator-dead", "demodulator IC", dc, "in circuit, the set running", "known-good one fitted brings");
     row("oscillator-crystal-dead", "crystal", dc, "known-good one fitted", "known-good one fitted brings");
     row("oscillator-crystal-dead", "trimmer capacitor", -1, "in circuit", "at its peak");
     // Coils are realigned in circuit; an open one is found on the ohmmeter.

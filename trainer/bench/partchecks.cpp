@@ -47,8 +47,6 @@ constexpr KindRow kKinds[] = {
     {"optocoupler", Method::InCircuit}, {"focus control", Method::InCircuit},
     {"screen supply", Method::InCircuit}, {"keying pulse path", Method::InCircuit},
     {"splitter", Method::InCircuit}, {"antenna", Method::InCircuit},
-    // Sections inside one IC: the IC is the part, judged in circuit and replaced whole.
-    {"demodulator", Method::InCircuit}, {"matrix", Method::InCircuit},
     {"capacitor", Method::Capacitance},
     {"diode", Method::Junctions}, {"transistor", Method::Junctions}, {"SCR", Method::Junctions},
     {"cone", Method::Looked}, {"insulation", Method::Looked},
@@ -336,14 +334,15 @@ PartCheck Set::check(QAnyStringView stage, const QString& part) const
             const auto feed = std::ranges::find_if(row->needs, [&](const Need& n) {
                 return n.stage && (n.link == Link::Supply || n.link == Link::Flyback);
             });
-            if (feed != row->needs.end())
-                if (const std::optional<Reading> fed = measure(feed->stage)) {
-                    feeding = QStringLiteral("%1: %2").arg(fed->quantity, fed->now);
-                    if (!c.shows.meter)
-                        c.shows.meter = fed->shows.meter, c.good.meter = fed->working.meter;
-                    else if (!c.shows.scope)
-                        c.shows.scope = fed->shows.scope, c.good.scope = fed->working.scope;
-                }
+            // A small-signal IC with no rail of its own in the model runs from the low supply.
+            const char* from = feed != row->needs.end() ? feed->stage : "linear-supply";
+            if (const std::optional<Reading> fed = measure(from)) {
+                feeding = QStringLiteral("%1: %2").arg(fed->quantity, fed->now);
+                if (!c.shows.meter)
+                    c.shows.meter = fed->shows.meter, c.good.meter = fed->working.meter;
+                else if (!c.shows.scope)
+                    c.shows.scope = fed->shows.scope, c.good.scope = fed->working.scope;
+            }
         }
         const bool wrong = output && !output->normal;
         c.finding = QStringLiteral("%1at the stage's output %2 (a working set: %3); %4")
