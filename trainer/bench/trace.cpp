@@ -371,7 +371,10 @@ QString meterRange(const MeterFace& meter)
         return QString::number(meter.fullScale, 'g', 4) + QStringLiteral(" V DC, probe x1000");
     case MeterKind::SignalLevel:
         return QStringLiteral("-40 to +%1 dBmV").arg(meter.fullScale);
+    case MeterKind::DiodeTest:
+        return range + QStringLiteral(", diode test");
     case MeterKind::Ohms:
+    case MeterKind::Capacitance:
         break;
     }
     return range;

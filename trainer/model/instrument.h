@@ -71,6 +71,8 @@ enum class MeterKind {
     Kilovolts, // through a high-voltage probe
     Ohms,      // out of circuit, power off
     SignalLevel, // a signal level meter across 75 ohms, in dBmV
+    Capacitance, // a capacitance meter, out of circuit, power off
+    DiodeTest,   // the meter's diode test: the volts a junction drops, out of circuit, power off
 };
 
 struct MeterFace
