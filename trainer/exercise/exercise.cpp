@@ -89,27 +89,37 @@ bool isPlural(const QString& part)
 
 bool Exercise::needsDischarge() const
 {
-    return m_step == Step::NamingPart &&
-           std::ranges::any_of(suspectParts(), [](const QString& part) { return !isSetting(part); });
+    return m_step == Step::NamingPart && std::ranges::any_of(suspectParts(), [this](const QString& part) {
+               return !m_set.check(checkStage(part), part).running;
+           });
+}
+
+QString Exercise::checkStage(const QString& part) const
+{
+    return m_set.parts(m_record.faultStage).contains(part) ? m_record.faultStage : m_record.stageNamed;
 }
 
 PartCheck Exercise::checkPart(const QString& part)
 {
-    if (isSetting(part) && m_discharged) {
-        PartCheck refused{part, {}, false, {}, {}};
-        refused.refusal = unpluggedRefusalText();
-        return refused;
-    }
-    if (!isSetting(part) && !m_discharged) {
-        ++m_record.safetySlips;
-        PartCheck refused{part, {}, false, {}, {}};
-        refused.refusal = dischargeRefusalText(m_record.stageNamed);
-        return refused;
-    }
-    // A part is checked in the stage it belongs to: the fault's own, where the stage named is the same short.
-    const QString& stage = m_set.parts(m_record.faultStage).contains(part) ? m_record.faultStage
-                                                                           : m_record.stageNamed;
+    const QString stage = checkStage(part);
     PartCheck check = m_set.check(stage, part);
+    // A check made running is a powered measurement: the set plugged in, a live chassis isolated. One made
+    // out of circuit needs the set unplugged and discharged.
+    const auto refuse = [&](const QString& why) {
+        PartCheck refused{part, {}, false, {}, {}, why, {}, check.running, check.points};
+        return refused;
+    };
+    if (check.running && m_discharged)
+        return refuse(unpluggedRefusalText());
+    if (check.running && m_set.lineConnected() && !m_isolated) {
+        ++m_record.safetySlips;
+        m_record.readings.push_back({stage, refusalText(), true});
+        return refuse(refusalText());
+    }
+    if (!check.running && !m_discharged) {
+        ++m_record.safetySlips;
+        return refuse(dischargeRefusalText(m_record.stageNamed));
+    }
     if (isPlural(part) && check.finding == QLatin1String("checks good"))
         check.finding = QStringLiteral("check good"); // "coupling capacitors check good"
     m_record.checks.push_back({check.part, check.finding, check.failed});
@@ -256,11 +266,30 @@ bool isSetting(const QString& part)
     return part == QLatin1String("setting");
 }
 
-QString checkText(const QString& stage, const PartCheck& check)
+std::vector<const areanotes::Rule*> checkRules(const PartCheck& check, bool lineConnected)
 {
-    if (isSetting(check.part))
-        return QStringLiteral("%1, set running, the picture in view: setting %2.").arg(stageTitle(stage), check.finding);
-    return QStringLiteral("%1, out of circuit, power off: %2 %3.").arg(stageTitle(stage), check.part, check.finding);
+    std::vector<const areanotes::Rule*> carried;
+    if (!check.running)
+        return carried;
+    for (const QString& point : check.points)
+        for (const areanotes::Rule* rule : readingRules(point, lineConnected))
+            if (std::ranges::find(carried, rule) == carried.end())
+                carried.push_back(rule);
+    // In the notes' order, as a reading's rules are.
+    std::vector<const areanotes::Rule*> ordered;
+    for (const areanotes::Rule& rule : areanotes::rules())
+        if (std::ranges::find(carried, &rule) != carried.end())
+            ordered.push_back(&rule);
+    return ordered;
+}
+
+QString checkText(const QString& stage, const PartCheck& check, bool lineConnected)
+{
+    const QString text =
+        isSetting(check.part)
+            ? QStringLiteral("%1, set running, the picture in view: setting %2.").arg(stageTitle(stage), check.finding)
+            : QStringLiteral("%1: %2, %3: %4.").arg(stageTitle(stage), check.part, check.how, check.finding);
+    return withSafety(text, checkRules(check, lineConnected));
 }
 
 QString slipsText(const ExerciseRecord& record)

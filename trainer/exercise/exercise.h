@@ -11,6 +11,7 @@
 //
 // Pure logic: the screen asks it and shows what it says; the time comes from the caller.
 
+#include "diagrams/areanotes.h"
 #include "trainer/exercise/record.h"
 #include "trainer/model/setmodel.h"
 
@@ -19,6 +20,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 class QRandomGenerator;
 
@@ -61,8 +63,8 @@ public:
     // Unplugged, the main filter capacitor (and the anode) discharged, confirmed with a meter.
     bool discharged() const { return m_discharged; }
     void setDischarged(bool discharged) { m_discharged = discharged; }
-    // Whether discharging serves now: the stage is named and a part of it is checked out of circuit (a
-    // control's setting is judged running).
+    // Whether discharging serves now: the stage is named and a part of it is checked out of circuit (an IC,
+    // a crystal, the tripler, a tuned part or a control's setting is judged running).
     bool needsDischarge() const;
 
     // Measures at a stage's output or a test point of its own and keeps the reading (or the refusal) in
@@ -76,10 +78,11 @@ public:
     // The suspect parts of the stage named (and of the fault's stage, where the two are the same short), to
     // check and to name.
     QStringList suspectParts() const;
-    // Checks one of them out of circuit, power off, and keeps the check: not a measurement of the search.
-    // Refused (the reason in the check's refusal) and counted as a safety slip while the set is not
-    // unplugged and discharged. A control's setting is judged with the set running instead: refused, with
-    // no slip, while the set is unplugged.
+    // Checks one of them as its kind is checked, and keeps the check: not a measurement of the search. A
+    // check made out of circuit is refused (the reason in the check's refusal) and counted as a safety slip
+    // while the set is not unplugged and discharged. One made running is a powered measurement: refused,
+    // with no slip, while the set is unplugged, and as a slip on a live chassis without the isolation
+    // transformer.
     PartCheck checkPart(const QString& part);
     // Names the failed part, which ends the exercise.
     void namePart(const QString& part, const QDateTime& now);
@@ -91,6 +94,8 @@ public:
 
 private:
     void finish(const QDateTime& now);
+    // The stage a suspect part is checked in: the fault's own, where the stage named is the same short.
+    QString checkStage(const QString& part) const;
 
     const Fault* m_fault;
     Set m_set;
@@ -132,7 +137,11 @@ QString unpluggedRefusalText();
 bool isSetting(const QString& part);
 
 // A part check as the student reads it: the stage, how it was checked, and what was found.
-QString checkText(const QString& stage, const PartCheck& check);
+QString checkText(const QString& stage, const PartCheck& check, bool lineConnected);
+
+// The safety rules a check made running carries: those of the points it measures, on that set; none for a
+// check made out of circuit, power off.
+std::vector<const areanotes::Rule*> checkRules(const PartCheck& check, bool lineConnected);
 
 // The safety slips of an exercise, each named: "1 safety slip: a part checked before discharging".
 QString slipsText(const ExerciseRecord& record);

@@ -330,8 +330,9 @@ void frmTrainer::showNext()
                               "and discharged. Then check the suspect parts, choose the failed one and press "
                               "Name part.");
     else if (m_exercise->step() == Exercise::Step::NamingPart)
-        next = QStringLiteral("Check the stage's suspect parts (a setting with the set running), then choose the "
-                              "failed one and press Name part.");
+        next = QStringLiteral("Check the stage's suspect parts (an IC, a crystal, the tripler, a tuned part or a "
+                              "setting with the set plugged in and running), then choose the failed one and press "
+                              "Name part.");
     else if (m_exercise->lineConnected() && !m_exercise->isolated())
         next = QStringLiteral("This chassis is live: switch in the isolation transformer, then click a stage "
                               "on a diagram to measure it.");
@@ -430,8 +431,9 @@ void frmTrainer::cmdCheck_Click()
         showNext();
         return;
     }
-    const QString found = checkText(m_exercise->record().stageNamed, check);
-    addReading(found, Instrument{.scope = std::nullopt, .meter = check.ohms}, {});
+    // How the part was checked, its figure beside a good part's, and a running check's safety rules.
+    const QString found = checkText(m_exercise->record().stageNamed, check, m_exercise->lineConnected());
+    addReading(found, check.shows, check.good, safetyText(checkRules(check, m_exercise->lineConnected())));
     cmdCheck()->setAccessibleDescription(found); // said on the button pressed
 }
 
