@@ -9,11 +9,20 @@
 #include "diagnosis/frmRaster.h"
 #include "diagnosis/frmSound.h"
 #include "diagrams/frmHelp.h"
+#include "runtime/language.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 #include "trainer/screens/frmTrainer.h"
 
+#include <algorithm>
+
 using namespace fw;
+
+namespace {
+// The languages offered, by locale name, in the order of the language list; empty follows the desktop.
+const char* const kLanguages[] = {"", "en", "es", "pt_BR"};
+} // namespace
 
 frmOne::frmOne() : Form(QStringLiteral("frmOne"), QT_TR_NOOP("Fernwick"), QSize(11565, 8190)) {}
 
@@ -33,6 +42,10 @@ Design frmOne::design() const
         option("Option2", QT_TR_NOOP("Poor or no sound"), 480, 1140, 1815, 255).in("Frame1").bold(8.25),
         option("Option1", QT_TR_NOOP("TV Dead"), 480, 600, 1815, 255).in("Frame1").bold(8.25),
         command("cmdQuit", QT_TR_NOOP("Quit"), 5880, 7200, 975, 375).bold(12),
+        // Each language is named in its own words, so that a user lost in another finds it.
+        combo("cboLanguage", QT_TR_NOOP("Language"), 600, 7245, 3015, 315)
+            .says(QT_TR_NOOP("Language"))
+            .items({QT_TR_NOOP("Desktop's language"), "English", "Español", "Português (Brasil)"}),
         picture("pctTV", ":/assets/tv.svg", 4320, 3000, 3735, 3615)
             .says(QT_TR_NOOP("A television set with its antenna")),
         label("Label2", QT_TR_NOOP("Pick a symptom to find where the fault most likely lies."), 4320, 2760,
@@ -64,11 +77,14 @@ void frmOne::wire()
     connect(Option9(), &OptionButton::Click, this, &frmOne::Option9_Click);
     connect(Option10(), &OptionButton::Click, this, &frmOne::Option10_Click);
     connect(cmdQuit(), &CommandButton::Click, this, &frmOne::cmdQuit_Click);
+    connect(cboLanguage(), &ComboBox::Click, this, &frmOne::cboLanguage_Click);
 }
 
 void frmOne::Form_Load()
 {
     fw::fillDisplay(*this);
+    const auto chosen = std::ranges::find(kLanguages, chosenLanguage());
+    cboLanguage()->setCurrentIndex(chosen == std::end(kLanguages) ? 0 : int(chosen - std::begin(kLanguages)));
 }
 
 void frmOne::Form_Activate()
@@ -136,6 +152,17 @@ void frmOne::Option10_Click()
 {
     frmTrainer::get().Show();
     Unload();
+}
+
+// The choice is kept, and the menu is built afresh in the chosen language.
+void frmOne::cboLanguage_Click()
+{
+    const int index = cboLanguage()->currentIndex();
+    const QString name = index > 0 ? QString::fromLatin1(kLanguages[index]) : QString();
+    setChosenLanguage(name);
+    useLanguage(name.isEmpty() ? QLocale::system() : QLocale(name));
+    Unload();
+    fw::showMainMenu();
 }
 
 void frmOne::cmdQuit_Click()

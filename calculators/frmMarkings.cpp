@@ -19,10 +19,10 @@ Design frmMarkings::design() const
     // The table never changes: it is made once, and each load takes a copy that shares its texts.
     static const Design table = [] {
         Design d{
-            option("Option1", QT_TR_NOOP("3 bands"), 240, 330, 960, 315),
-            option("Option2", QT_TR_NOOP("4 bands"), 1200, 330, 960, 315),
-            option("Option3", QT_TR_NOOP("5 bands"), 2160, 330, 960, 315),
-            option("Option4", QT_TR_NOOP("6 bands"), 3120, 330, 960, 315),
+            option("Option1", QT_TR_NOOP("3 bands"), 240, 330, 975, 315),
+            option("Option2", QT_TR_NOOP("4 bands"), 1215, 330, 975, 315),
+            option("Option3", QT_TR_NOOP("5 bands"), 2190, 330, 975, 315),
+            option("Option4", QT_TR_NOOP("6 bands"), 3165, 330, 975, 315),
             label("Label1", QT_TR_NOOP("Value or bands, e.g. 4k7"), 4200, 60, 3600, 255),
             textBox("txtValue", "", 4200, 330, 3600, 345).says(QT_TR_NOOP("Value or bands")).size(9.75),
             command("cmdClear", QT_TR_NOOP("Clear"), 7920, 315, 1095, 375).bold(8.25),

@@ -932,7 +932,7 @@
     </message>
     <message>
         <source>Delay line</source>
-        <translation>Línea de retardo</translation>
+        <translation>Retardo</translation>
     </message>
     <message>
         <source>RGB Drive knob</source>
@@ -968,11 +968,11 @@
     </message>
     <message>
         <source>Color demodulators</source>
-        <translation>Demoduladores de color</translation>
+        <translation>Demod. de color</translation>
     </message>
     <message>
         <source>Color killer</source>
-        <translation>Supresor de color</translation>
+        <translation>Supresor</translation>
     </message>
     <message>
         <source>2nd chroma amplifier</source>
@@ -988,7 +988,7 @@
     </message>
     <message>
         <source>Burst gate</source>
-        <translation>Compuerta de burst</translation>
+        <translation>Puerta de burst</translation>
     </message>
     <message>
         <source>Phase detector and oscillator control</source>
@@ -1000,19 +1000,19 @@
     </message>
     <message>
         <source>Phase shift network</source>
-        <translation>Red desfasadora</translation>
+        <translation>Red de fase</translation>
     </message>
     <message>
         <source>Blue video driver</source>
-        <translation>Excitador de video azul</translation>
+        <translation>Driver azul</translation>
     </message>
     <message>
         <source>Green video driver</source>
-        <translation>Excitador de video verde</translation>
+        <translation>Driver verde</translation>
     </message>
     <message>
         <source>Red video driver</source>
-        <translation>Excitador de video rojo</translation>
+        <translation>Driver rojo</translation>
     </message>
     <message>
         <source>3rd video amplifier and brightness limiter</source>
@@ -1032,7 +1032,7 @@
     </message>
     <message>
         <source>RGB Drive</source>
-        <translation>Excitación RGB</translation>
+        <translation>Drive RGB</translation>
     </message>
     <message>
         <source>Tint</source>
@@ -1151,7 +1151,7 @@
     </message>
     <message>
         <source>Convergence Adjustment Procedure</source>
-        <translation>Procedimiento de ajuste de convergencia</translation>
+        <translation>Ajuste de convergencia</translation>
     </message>
     <message>
         <source>%1: before you start</source>
@@ -1166,7 +1166,7 @@
     <name>frmCtube</name>
     <message>
         <source>Color TV Tube Base Diagram</source>
-        <translation>Zócalos de tubos de imagen a color</translation>
+        <translation>Zócalos de tubos a color</translation>
     </message>
     <message>
         <source>Return</source>
@@ -1185,7 +1185,7 @@
     <name>frmDead</name>
     <message>
         <source>TV Dead</source>
-        <translation>TV muerto</translation>
+        <translation>Muerto</translation>
     </message>
     <message>
         <source>No step chosen</source>
@@ -1229,11 +1229,11 @@
     </message>
     <message>
         <source>High voltage hold-down circuit</source>
-        <translation>Circuito de protección de alta tensión</translation>
+        <translation>Protección de alta tensión</translation>
     </message>
     <message>
         <source>Initial Checks</source>
-        <translation>Revisiones iniciales</translation>
+        <translation>Al comenzar</translation>
     </message>
     <message>
         <source>1. Check to see if TV is plugged in.</source>
@@ -1249,7 +1249,7 @@
     </message>
     <message>
         <source>4. Open back cover and check fuse. (TV unplugged!)</source>
-        <translation>4. Abra la tapa trasera y revise el fusible. (¡TV desenchufado!)</translation>
+        <translation>4. Abra la tapa y revise el fusible. (¡TV desenchufado!)</translation>
     </message>
     <message>
         <source>5. Turn on TV and check voltage at chassis.</source>
@@ -1330,7 +1330,7 @@
     </message>
     <message>
         <source>Amps</source>
-        <translation>Amperios</translation>
+        <translation>Amp.</translation>
     </message>
     <message>
         <source>Ohms</source>
@@ -1338,7 +1338,7 @@
     </message>
     <message>
         <source>Enter any two values</source>
-        <translation>Ingrese dos valores cualesquiera</translation>
+        <translation>Ingrese dos valores</translation>
     </message>
     <message>
         <source>Power</source>
@@ -1545,7 +1545,7 @@
     </message>
     <message>
         <source>TV Channel Frequencies</source>
-        <translation>Frecuencias de canales de TV</translation>
+        <translation>Frecuencias de TV</translation>
     </message>
     <message>
         <source>Enter Channel Number</source>
@@ -1636,7 +1636,7 @@
     </message>
     <message>
         <source>AGC &amp; Noise gate</source>
-        <translation>CAG y compuerta de ruido</translation>
+        <translation>CAG y puerta de ruido</translation>
     </message>
     <message>
         <source>Delayed AGC</source>
@@ -1644,7 +1644,7 @@
     </message>
     <message>
         <source>Audio amplifier</source>
-        <translation>Amplificador de audio</translation>
+        <translation>Amplif. de audio</translation>
     </message>
     <message>
         <source>Sound detector</source>
@@ -1652,7 +1652,7 @@
     </message>
     <message>
         <source>Sound IF amplifier</source>
-        <translation>Amplificador de FI de sonido</translation>
+        <translation>Amplif. FI de sonido</translation>
     </message>
     <message>
         <source>Sound IF detector</source>
@@ -1660,7 +1660,7 @@
     </message>
     <message>
         <source>Video amplifier</source>
-        <translation>Amplificador de video</translation>
+        <translation>Amplif. de video</translation>
     </message>
     <message>
         <source>Video detector</source>
@@ -1672,7 +1672,7 @@
     </message>
     <message>
         <source>1st Video amplifier &amp; SAW filter</source>
-        <translation>1er amplificador de video y filtro SAW</translation>
+        <translation>1er amplif. video y filtro SAW</translation>
     </message>
     <message>
         <source>Automatic frequency tuner</source>
@@ -1814,7 +1814,7 @@ UHF
     </message>
     <message>
         <source>To all circuits</source>
-        <translation>A todos los circuitos</translation>
+        <translation>A cada circuito</translation>
     </message>
     <message>
         <source>High Voltage</source>
@@ -1826,7 +1826,7 @@ UHF
     </message>
     <message>
         <source>From video amplifier</source>
-        <translation>Desde el amplificador de video</translation>
+        <translation>Del amplif. de video</translation>
     </message>
     <message>
         <source>Voltage regulator</source>
@@ -1874,11 +1874,11 @@ UHF
     </message>
     <message>
         <source>2nd Vertical deflection amplifier</source>
-        <translation>2º amplificador de deflexión vertical</translation>
+        <translation>2º amplif. vertical</translation>
     </message>
     <message>
         <source>1st Vertical deflection amplifier</source>
-        <translation>1er amplificador de deflexión vertical</translation>
+        <translation>1er amplif. vertical</translation>
     </message>
     <message>
         <source>Vertical deflection oscillator</source>
@@ -1886,7 +1886,7 @@ UHF
     </message>
     <message>
         <source>Sync seperator</source>
-        <translation>Separador de sincronismo</translation>
+        <translation>Separador de sinc.</translation>
     </message>
     <message>
         <source>Noise cancelling amplifier</source>
@@ -2005,7 +2005,7 @@ UHF
     </message>
     <message>
         <source>Capacitor code</source>
-        <translation>Código de capacitor</translation>
+        <translation>Cód. capacitor</translation>
     </message>
     <message>
         <source>Capacitor code reading</source>
@@ -2072,7 +2072,7 @@ UHF
     </message>
     <message>
         <source>Component markings</source>
-        <translation>Marcas de componentes</translation>
+        <translation>Lector de marcas</translation>
     </message>
     <message>
         <source>Electronic Formulas</source>
@@ -2084,7 +2084,7 @@ UHF
     </message>
     <message>
         <source>Program desctiption</source>
-        <translation>Descripción del programa</translation>
+        <translation>Sobre el programa</translation>
     </message>
     <message>
         <source>Major Symptom</source>
@@ -2092,19 +2092,19 @@ UHF
     </message>
     <message>
         <source>Color problems</source>
-        <translation>Problemas de color</translation>
+        <translation>Fallas de color</translation>
     </message>
     <message>
         <source>Picture problems</source>
-        <translation>Problemas de imagen</translation>
+        <translation>Fallas de imagen</translation>
     </message>
     <message>
         <source>Raster problems</source>
-        <translation>Problemas de ráster</translation>
+        <translation>Fallas de ráster</translation>
     </message>
     <message>
         <source>Poor or no sound</source>
-        <translation>Sonido malo o sin sonido</translation>
+        <translation>Falla de sonido</translation>
     </message>
     <message>
         <source>TV Dead</source>
@@ -2120,11 +2120,19 @@ UHF
     </message>
     <message>
         <source>Pick a symptom to find where the fault most likely lies.</source>
-        <translation>Elija un síntoma para hallar dónde está la falla más probable.</translation>
+        <translation>Elija un síntoma para hallar la falla.</translation>
     </message>
     <message>
         <source>Version 2.0</source>
         <translation>Versión 2.0</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s language</source>
+        <translation>Idioma del escritorio</translation>
     </message>
 </context>
 <context>
@@ -2567,11 +2575,11 @@ UHF
     </message>
     <message>
         <source>Vertical deflection oscillator</source>
-        <translation>Oscilador de deflexión vertical</translation>
+        <translation>Oscilador vertical</translation>
     </message>
     <message>
         <source>Vertical deflection amplifier</source>
-        <translation>Amplificador de deflexión vertical</translation>
+        <translation>Amplificador vertical</translation>
     </message>
     <message>
         <source>Vertical deflection yoke</source>
@@ -2689,7 +2697,7 @@ UHF
     </message>
     <message>
         <source>Poor or no picture</source>
-        <translation>Imagen mala o sin imagen</translation>
+        <translation>Imagen mala o nula</translation>
     </message>
     <message>
         <source>Picture O.K.</source>
@@ -2717,7 +2725,7 @@ UHF
     </message>
     <message>
         <source>Video IF amplifiers</source>
-        <translation>Amplificadores de FI de video</translation>
+        <translation>Amplif. FI de video</translation>
     </message>
     <message>
         <source>Synchronous detectors</source>
@@ -2725,11 +2733,11 @@ UHF
     </message>
     <message>
         <source>Sound IF detector</source>
-        <translation>Detector de FI de sonido</translation>
+        <translation>Detector FI sonido</translation>
     </message>
     <message>
         <source>Sound IF amplifier</source>
-        <translation>Amplificador de FI de sonido</translation>
+        <translation>Amplif. FI de sonido</translation>
     </message>
     <message>
         <source>Sound detector</source>

@@ -901,7 +901,7 @@
     </message>
     <message>
         <source>Select</source>
-        <translation>Escolher</translation>
+        <translation>Opção</translation>
     </message>
     <message>
         <source>Click the color code boxes in sequence. Upon completion, click done for valuse.</source>
@@ -932,7 +932,7 @@
     </message>
     <message>
         <source>Delay line</source>
-        <translation>Linha de retardo</translation>
+        <translation>Retardo</translation>
     </message>
     <message>
         <source>RGB Drive knob</source>
@@ -968,7 +968,7 @@
     </message>
     <message>
         <source>Color demodulators</source>
-        <translation>Demoduladores de cor</translation>
+        <translation>Demod. de cor</translation>
     </message>
     <message>
         <source>Color killer</source>
@@ -1000,19 +1000,19 @@
     </message>
     <message>
         <source>Phase shift network</source>
-        <translation>Rede defasadora</translation>
+        <translation>Rede de fase</translation>
     </message>
     <message>
         <source>Blue video driver</source>
-        <translation>Excitador de vídeo azul</translation>
+        <translation>Driver B</translation>
     </message>
     <message>
         <source>Green video driver</source>
-        <translation>Excitador de vídeo verde</translation>
+        <translation>Driver G</translation>
     </message>
     <message>
         <source>Red video driver</source>
-        <translation>Excitador de vídeo vermelho</translation>
+        <translation>Driver R</translation>
     </message>
     <message>
         <source>3rd video amplifier and brightness limiter</source>
@@ -1032,7 +1032,7 @@
     </message>
     <message>
         <source>RGB Drive</source>
-        <translation>Excitação RGB</translation>
+        <translation>Drive RGB</translation>
     </message>
     <message>
         <source>Tint</source>
@@ -1166,7 +1166,7 @@
     <name>frmCtube</name>
     <message>
         <source>Color TV Tube Base Diagram</source>
-        <translation>Soquetes de cinescópios em cores</translation>
+        <translation>Soquetes - TV em cores</translation>
     </message>
     <message>
         <source>Return</source>
@@ -1185,7 +1185,7 @@
     <name>frmDead</name>
     <message>
         <source>TV Dead</source>
-        <translation>TV morta</translation>
+        <translation>Morta</translation>
     </message>
     <message>
         <source>No step chosen</source>
@@ -1229,11 +1229,11 @@
     </message>
     <message>
         <source>High voltage hold-down circuit</source>
-        <translation>Circuito de proteção de alta tensão</translation>
+        <translation>Proteção de alta tensão</translation>
     </message>
     <message>
         <source>Initial Checks</source>
-        <translation>Verificações iniciais</translation>
+        <translation>Antes de tudo</translation>
     </message>
     <message>
         <source>1. Check to see if TV is plugged in.</source>
@@ -1249,7 +1249,7 @@
     </message>
     <message>
         <source>4. Open back cover and check fuse. (TV unplugged!)</source>
-        <translation>4. Abra a tampa traseira e verifique o fusível. (TV desligada da tomada!)</translation>
+        <translation>4. Abra a tampa e veja o fusível. (TV fora da tomada!)</translation>
     </message>
     <message>
         <source>5. Turn on TV and check voltage at chassis.</source>
@@ -1330,7 +1330,7 @@
     </message>
     <message>
         <source>Amps</source>
-        <translation>Ampères</translation>
+        <translation>Amp.</translation>
     </message>
     <message>
         <source>Ohms</source>
@@ -1545,7 +1545,7 @@
     </message>
     <message>
         <source>TV Channel Frequencies</source>
-        <translation>Frequências dos canais de TV</translation>
+        <translation>Frequências de TV</translation>
     </message>
     <message>
         <source>Enter Channel Number</source>
@@ -1632,7 +1632,7 @@
     </message>
     <message>
         <source>Blanking amplifier</source>
-        <translation>Amplificador de apagamento</translation>
+        <translation>Amplif. de apagamento</translation>
     </message>
     <message>
         <source>AGC &amp; Noise gate</source>
@@ -1644,7 +1644,7 @@
     </message>
     <message>
         <source>Audio amplifier</source>
-        <translation>Amplificador de áudio</translation>
+        <translation>Amplif. de áudio</translation>
     </message>
     <message>
         <source>Sound detector</source>
@@ -1652,7 +1652,7 @@
     </message>
     <message>
         <source>Sound IF amplifier</source>
-        <translation>Amplificador de FI de som</translation>
+        <translation>Amplif. FI de som</translation>
     </message>
     <message>
         <source>Sound IF detector</source>
@@ -1660,7 +1660,7 @@
     </message>
     <message>
         <source>Video amplifier</source>
-        <translation>Amplificador de vídeo</translation>
+        <translation>Amplif. de vídeo</translation>
     </message>
     <message>
         <source>Video detector</source>
@@ -1672,11 +1672,11 @@
     </message>
     <message>
         <source>1st Video amplifier &amp; SAW filter</source>
-        <translation>1º amplificador de vídeo e filtro SAW</translation>
+        <translation>1º amplif. vídeo e filtro SAW</translation>
     </message>
     <message>
         <source>Automatic frequency tuner</source>
-        <translation>Sintonia automática de frequência</translation>
+        <translation>Sintonia fina automática</translation>
     </message>
     <message>
         <source>VHF 
@@ -1814,7 +1814,7 @@ UHF
     </message>
     <message>
         <source>To all circuits</source>
-        <translation>Para todos os circuitos</translation>
+        <translation>Para todo circuito</translation>
     </message>
     <message>
         <source>High Voltage</source>
@@ -1826,7 +1826,7 @@ UHF
     </message>
     <message>
         <source>From video amplifier</source>
-        <translation>Do amplificador de vídeo</translation>
+        <translation>Do amplif. de vídeo</translation>
     </message>
     <message>
         <source>Voltage regulator</source>
@@ -1874,11 +1874,11 @@ UHF
     </message>
     <message>
         <source>2nd Vertical deflection amplifier</source>
-        <translation>2º amplificador de deflexão vertical</translation>
+        <translation>2º amplif. vertical</translation>
     </message>
     <message>
         <source>1st Vertical deflection amplifier</source>
-        <translation>1º amplificador de deflexão vertical</translation>
+        <translation>1º amplif. vertical</translation>
     </message>
     <message>
         <source>Vertical deflection oscillator</source>
@@ -1886,7 +1886,7 @@ UHF
     </message>
     <message>
         <source>Sync seperator</source>
-        <translation>Separador de sincronismo</translation>
+        <translation>Separador de sinc.</translation>
     </message>
     <message>
         <source>Noise cancelling amplifier</source>
@@ -1902,7 +1902,7 @@ UHF
     </message>
     <message>
         <source>Horizontal Hold</source>
-        <translation>Sincronismo horizontal</translation>
+        <translation>Sinc. horizontal</translation>
     </message>
     <message>
         <source>Phase</source>
@@ -1914,11 +1914,11 @@ UHF
     </message>
     <message>
         <source>Vertical Linearity</source>
-        <translation>Linearidade vertical</translation>
+        <translation>Lin. vertical</translation>
     </message>
     <message>
         <source>Vertical Hold</source>
-        <translation>Sincronismo vertical</translation>
+        <translation>Sinc. vertical</translation>
     </message>
     <message>
         <source>Noise level</source>
@@ -2005,7 +2005,7 @@ UHF
     </message>
     <message>
         <source>Capacitor code</source>
-        <translation>Código de capacitor</translation>
+        <translation>Cód. capacitor</translation>
     </message>
     <message>
         <source>Capacitor code reading</source>
@@ -2072,7 +2072,7 @@ UHF
     </message>
     <message>
         <source>Component markings</source>
-        <translation>Marcações de componentes</translation>
+        <translation>Códigos de peças</translation>
     </message>
     <message>
         <source>Electronic Formulas</source>
@@ -2084,7 +2084,7 @@ UHF
     </message>
     <message>
         <source>Program desctiption</source>
-        <translation>Descrição do programa</translation>
+        <translation>Sobre o programa</translation>
     </message>
     <message>
         <source>Major Symptom</source>
@@ -2092,19 +2092,19 @@ UHF
     </message>
     <message>
         <source>Color problems</source>
-        <translation>Problemas de cor</translation>
+        <translation>Falha na cor</translation>
     </message>
     <message>
         <source>Picture problems</source>
-        <translation>Problemas de imagem</translation>
+        <translation>Falha na imagem</translation>
     </message>
     <message>
         <source>Raster problems</source>
-        <translation>Problemas de raster</translation>
+        <translation>Falha no raster</translation>
     </message>
     <message>
         <source>Poor or no sound</source>
-        <translation>Som ruim ou sem som</translation>
+        <translation>Defeito no som</translation>
     </message>
     <message>
         <source>TV Dead</source>
@@ -2120,11 +2120,19 @@ UHF
     </message>
     <message>
         <source>Pick a symptom to find where the fault most likely lies.</source>
-        <translation>Escolha um sintoma para achar onde o defeito é mais provável.</translation>
+        <translation>Escolha um sintoma para achar o defeito.</translation>
     </message>
     <message>
         <source>Version 2.0</source>
         <translation>Versão 2.0</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s language</source>
+        <translation>Idioma da área de trabalho</translation>
     </message>
 </context>
 <context>
@@ -2567,11 +2575,11 @@ UHF
     </message>
     <message>
         <source>Vertical deflection oscillator</source>
-        <translation>Oscilador de deflexão vertical</translation>
+        <translation>Oscilador vertical</translation>
     </message>
     <message>
         <source>Vertical deflection amplifier</source>
-        <translation>Amplificador de deflexão vertical</translation>
+        <translation>Amplificador vertical</translation>
     </message>
     <message>
         <source>Vertical deflection yoke</source>
@@ -2689,7 +2697,7 @@ UHF
     </message>
     <message>
         <source>Poor or no picture</source>
-        <translation>Imagem ruim ou sem imagem</translation>
+        <translation>Imagem ruim/nula</translation>
     </message>
     <message>
         <source>Picture O.K.</source>
@@ -2717,7 +2725,7 @@ UHF
     </message>
     <message>
         <source>Video IF amplifiers</source>
-        <translation>Amplificadores de FI de vídeo</translation>
+        <translation>Amplif. FI de vídeo</translation>
     </message>
     <message>
         <source>Synchronous detectors</source>
@@ -2729,7 +2737,7 @@ UHF
     </message>
     <message>
         <source>Sound IF amplifier</source>
-        <translation>Amplificador de FI de som</translation>
+        <translation>Amplif. FI de som</translation>
     </message>
     <message>
         <source>Sound detector</source>
