@@ -102,16 +102,16 @@ Design frmFront::table()
         box("Text3", QT_TR_NOOP("Automatic frequency tuner"), 2400, 720, 1455, kBoxHigh),
         box("Text2", QT_TR_NOOP("VHF \nTuner\n"), 360, 1680, 1095, kBoxHigh).back(colors::lightCyan),
         box("Text1", QT_TR_NOOP("UHF \nTuner\n"), 1080, 720, 975, kBoxHigh).back(colors::lightCyan),
-        blue("Label7", "To Sync seperator", 9300, 2640, 1695, 255),
-        blue("Label6", "To 2nd video amplifier", 9300, 1920, 1695, 255),
-        blue("Label5", "Volume", 8400, 1500, 600, 255),
-        blue("Label4", "AGC", 6300, 4080, 495, 255),
-        blue("Label3", "Delay", 2520, 4200, 615, 255),
+        blue("Label7", QT_TR_NOOP("To Sync seperator"), 9300, 2640, 1695, 255),
+        blue("Label6", QT_TR_NOOP("To 2nd video amplifier"), 9300, 1920, 1695, 255),
+        blue("Label5", QT_TR_NOOP("Volume"), 8400, 1500, 600, 255),
+        blue("Label4", QT_TR_NOOP("AGC"), 6300, 4080, 495, 255),
+        blue("Label3", QT_TR_NOOP("Delay"), 2520, 4200, 615, 255),
         knob("Shape3", 6015, 4080, 210).says(QT_TR_NOOP("AGC knob")),
         knob("Shape2", 2235, 4200, 210).says(QT_TR_NOOP("Delay knob")),
         knob("Shape1", 9015, 1500, 210).says(QT_TR_NOOP("Volume knob")),
-        blue("Label2", "Speaker", 9960, 1470, 855, 255).centred(),
-        blue("Label1", "Antennas", 720, 240, 840, 255).centred(),
+        blue("Label2", QT_TR_NOOP("Speaker"), 9960, 1470, 855, 255).centred(),
+        blue("Label1", QT_TR_NOOP("Antennas"), 720, 240, 840, 255).centred(),
     };
 
     // Each connection is a run of straight segments through the points given; each antenna a triangle

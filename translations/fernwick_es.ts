@@ -1694,6 +1694,34 @@ Tuner
 UHF
 </translation>
     </message>
+    <message>
+        <source>To Sync seperator</source>
+        <translation>Al sep. de sinc.</translation>
+    </message>
+    <message>
+        <source>To 2nd video amplifier</source>
+        <translation>Al 2º amplif. de video</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Vol.</translation>
+    </message>
+    <message>
+        <source>AGC</source>
+        <translation>CAG</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>Speaker</source>
+        <translation>Parlante</translation>
+    </message>
+    <message>
+        <source>Antennas</source>
+        <translation>Antenas</translation>
+    </message>
 </context>
 <context>
     <name>frmHelp</name>

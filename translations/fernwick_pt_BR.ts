@@ -1694,6 +1694,34 @@ Tuner
 UHF
 </translation>
     </message>
+    <message>
+        <source>To Sync seperator</source>
+        <translation>Ao sep. de sinc.</translation>
+    </message>
+    <message>
+        <source>To 2nd video amplifier</source>
+        <translation>Ao 2º amplif. de vídeo</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>AGC</source>
+        <translation>CAG</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>Speaker</source>
+        <translation>Falante</translation>
+    </message>
+    <message>
+        <source>Antennas</source>
+        <translation>Antenas</translation>
+    </message>
 </context>
 <context>
     <name>frmHelp</name>
