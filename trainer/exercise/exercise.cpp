@@ -102,7 +102,8 @@ PartCheck Exercise::checkPart(const QString& part)
     }
     if (!isSetting(part) && !m_discharged) {
         ++m_record.safetySlips;
-        PartCheck refused{part, {}, false, {}, {}};
+        PartCheck refused;
+        refused.part = part;
         refused.refusal = dischargeRefusalText(m_record.stageNamed);
         return refused;
     }
@@ -260,6 +261,8 @@ QString checkText(const QString& stage, const PartCheck& check)
 {
     if (isSetting(check.part))
         return QStringLiteral("%1, set running, the picture in view: setting %2.").arg(stageTitle(stage), check.finding);
+    if (!check.how.isEmpty())
+        return QStringLiteral("%1: %2, %3: %4.").arg(stageTitle(stage), check.part, check.how, check.finding);
     return QStringLiteral("%1, out of circuit, power off: %2 %3.").arg(stageTitle(stage), check.part, check.finding);
 }
 

@@ -322,20 +322,21 @@ constexpr Fault kFaults[] = {
     {"demodulator-ic-dead", "color-demodulators", "demodulator IC", "dead", Missing,
      "The demodulator IC has failed: no colour difference signals reach the drivers and the picture is black "
      "and white.", colour("Option1", "Color demodulators")},
-    {"r-y-demodulator-dead", "color-demodulators", "R-Y demodulator", "dead", Missing,
-     "The R-Y demodulator gives no output, so the red gun gets the luminance alone and the G-Y "
+    {"r-y-demodulator-dead", "color-demodulators", "demodulator IC", "dead R-Y section in the", Missing,
+     "The R-Y section inside the demodulator IC gives no output, so the red gun gets the luminance alone and the G-Y "
      "matrix loses its share of R-Y. White and the grey scale stay right, but reds lose their red and turn a "
      "dark olive brown, skin tones go greenish: a loss of red in the picture. "
-     "A dead R-Y stage stuck at a wrong DC level would tint the whole screen instead.", colour("Option10"),
+     "A dead R-Y stage stuck at a wrong DC level would tint the whole screen instead. The section is no part "
+     "of its own: the IC is judged in circuit and replaced whole.", colour("Option10"),
      {.colour = Colour::PaleReds}},
-    {"g-y-matrix-dead", "color-demodulators", "G-Y matrix", "dead", Missing,
+    {"g-y-matrix-dead", "color-demodulators", "demodulator IC", "dead G-Y matrix in the", Missing,
      "No G-Y reaches the green drive, so the green gun gets the luminance alone: white stays white, but "
      "greens come out dark and magentas pale, a loss of green in the picture. Most sets make G-Y by matrixing R-Y and B-Y, so "
-     "with those two good the fault is in the matrix.", colour("Option11"), {.colour = Colour::PaleGreens}},
-    {"b-y-demodulator-dead", "color-demodulators", "B-Y demodulator", "dead", Missing,
-     "The B-Y demodulator gives no output, so the blue gun gets the luminance alone. White and the grey "
+     "with those two good the fault is in the IC's matrix, and the IC is replaced whole.", colour("Option11"), {.colour = Colour::PaleGreens}},
+    {"b-y-demodulator-dead", "color-demodulators", "demodulator IC", "dead B-Y section in the", Missing,
+     "The B-Y section inside the demodulator IC gives no output, so the blue gun gets the luminance alone. White and the grey "
      "scale stay right, but blues turn almost black and yellows pale, nearly white: a loss of blue in the "
-     "picture.",
+     "picture. The IC is the part: judged in circuit and replaced whole.",
      colour("Option12"), {.colour = Colour::PaleBlues}},
     {"red-driver-open", "rgb-drivers", "red driver transistor", "open", Missing,
      "The red driver has stopped conducting, so the red gun is cut off: the screen has no red and looks "

@@ -174,8 +174,9 @@ constexpr StageRow kStages[] = {
     // what changes is what the demodulators make of the chroma.
     {"color-demodulators",    {{{"chroma-amplifiers", Signal}, {"phase-shift-network", Signal},
                                 {"tint-control", Setting}}},
-                              {"R-Y demodulator", "G-Y matrix", "B-Y demodulator", "demodulator IC",
-                               "coupling capacitors"}},
+                              // The R-Y and B-Y demodulators and the G-Y matrix are sections of one IC: the
+                              // IC is the part.
+                              {"demodulator IC", "coupling capacitors"}},
     {"rgb-drivers",           {{{"third-video-amplifier", Luminance}, {"color-demodulators", Colour},
                                 {"scan-derived-supply", Supply}}},
                               {"red driver transistor", "green driver transistor", "blue driver transistor",

@@ -430,8 +430,9 @@ void frmTrainer::cmdCheck_Click()
         showNext();
         return;
     }
+    // How the part was checked, and its figure beside a good part's.
     const QString found = checkText(m_exercise->record().stageNamed, check);
-    addReading(found, Instrument{.scope = std::nullopt, .meter = check.ohms}, {});
+    addReading(found, check.shows, check.good);
     cmdCheck()->setAccessibleDescription(found); // said on the button pressed
 }
 
