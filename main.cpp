@@ -1,4 +1,5 @@
 #include "app/module1.h"
+#include "app/settingsplace.h"
 #include "runtime/application.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@ int main(int argc, char* argv[])
     fw::choosePlatform();
     QApplication app(argc, argv);
     fw::initApplication(app);
+    app::nameOrganisation();
+    app::carryOverSettings(app::oldSettingsFile());
     Module1::Main();
     const int status = QApplication::exec();
     fw::shutdownApplication();

@@ -75,6 +75,9 @@ public:
     const Connection& connection() const override { return m_connection; }
     void classes(QObject*, Done<std::vector<ClassInfo>> d) override { d({}); }
     void createClass(QObject*, const QString&, const QStringList&, Done<std::vector<StudentLogin>> d) override { d({}); }
+    void addStudents(QObject*, const QString&, const QStringList&, Done<std::vector<StudentLogin>> d) override { d({}); }
+    void resetPassword(QObject*, const QString&, const QString&, Done<StudentLogin> d) override { d({}); }
+    void markVoid(QObject*, const QUuid&, const QString&, Done<classroom::Nothing> d) override { d({}); }
     void assign(QObject*, const NewAssignment&, Done<QString> d) override { d({}); }
     void openAssignments(QObject*, const QString&, Done<std::vector<Assignment>> d) override { d({}); }
     void classData(QObject*, const QString&, Done<ClassData> d) override { d({m_class.data, {}}); }

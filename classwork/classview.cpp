@@ -116,6 +116,14 @@ QString faultsText(const QStringList& faultIds)
     return names.join(QStringLiteral("; "));
 }
 
+QString exerciseLine(const ExerciseRecord& e, bool isVoid)
+{
+    return QStringLiteral("%1  %2: %3%4")
+        .arg(e.finished.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), faultTitle(e.faultId),
+             e.right ? QStringLiteral("found") : QStringLiteral("not found"),
+             isVoid ? QStringLiteral(" (void)") : QString());
+}
+
 QString classCsv(const std::vector<ExerciseRecord>& exercises, const std::vector<Assignment>& assignments,
                  const std::vector<QUuid>& voided)
 {

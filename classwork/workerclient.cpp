@@ -67,6 +67,26 @@ public:
             std::move(done));
     }
 
+    void addStudents(QObject* context, const QString& className, const QStringList& students,
+                     Done<std::vector<StudentLogin>> done) override
+    {
+        m_worker.run(context, [className, students](ClassServer& s) { return s.addStudents(className, students); },
+                     std::move(done));
+    }
+
+    void resetPassword(QObject* context, const QString& className, const QString& student,
+                       Done<StudentLogin> done) override
+    {
+        m_worker.run(context, [className, student](ClassServer& s) { return s.resetPassword(className, student); },
+                     std::move(done));
+    }
+
+    void markVoid(QObject* context, const QUuid& exercise, const QString& reason, Done<Nothing> done) override
+    {
+        m_worker.run(context, [exercise, reason](ClassServer& s) { return s.markVoid(exercise, reason); },
+                     std::move(done));
+    }
+
     void assign(QObject* context, const NewAssignment& assignment, Done<QString> done) override
     {
         m_worker.run(context, [assignment](ClassServer& s) { return s.assign(assignment); }, std::move(done));

@@ -188,6 +188,10 @@ std::shared_ptr<classwork::Client> sampleClass()
         void classes(QObject*, classwork::Done<std::vector<ClassInfo>> d) override { d({}); }
         void createClass(QObject*, const QString&, const QStringList&,
                          classwork::Done<std::vector<StudentLogin>> d) override { d({}); }
+        void addStudents(QObject*, const QString&, const QStringList&,
+                         classwork::Done<std::vector<StudentLogin>> d) override { d({}); }
+        void resetPassword(QObject*, const QString&, const QString&, classwork::Done<StudentLogin> d) override { d({}); }
+        void markVoid(QObject*, const QUuid&, const QString&, classwork::Done<Nothing> d) override { d({}); }
         void assign(QObject*, const NewAssignment&, classwork::Done<QString> d) override { d({}); }
         void openAssignments(QObject*, const QString&, classwork::Done<std::vector<Assignment>> d) override { d({}); }
         void classData(QObject*, const QString&, classwork::Done<classwork::ClassData> d) override
