@@ -482,7 +482,7 @@ void frmClass::cmdVoid_Click()
             return;
         }
         txtReason()->clear();
-        say(QStringLiteral("%1 is void: kept, and left out of every figure.").arg(exerciseLine(chosen, false)));
+        say(QStringLiteral("Marked void: %1. It stays on the server, left out of every figure.").arg(exerciseLine(chosen, false)));
         listExercises();
     });
 }
