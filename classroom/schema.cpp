@@ -201,6 +201,12 @@ const char* const kVersion2[] = {
        END$$)",
     "SET LOCAL ROLE fernwick_owner",
     "ALTER DEFAULT PRIVILEGES FOR ROLE fernwick_owner REVOKE EXECUTE ON FUNCTIONS FROM PUBLIC",
+    // Only fernwick_owner's functions write these tables, and fernwick_owner is reached only through them.
+    "ALTER TABLE fernwick.class NO FORCE ROW LEVEL SECURITY",
+    "ALTER TABLE fernwick.student NO FORCE ROW LEVEL SECURITY",
+    "ALTER TABLE fernwick.assignment NO FORCE ROW LEVEL SECURITY",
+    "ALTER TABLE fernwick.voided NO FORCE ROW LEVEL SECURITY",
+    "ALTER TABLE fernwick.exercise NO FORCE ROW LEVEL SECURITY",
     "ALTER TABLE fernwick.student ADD COLUMN name text",
     "UPDATE fernwick.student SET name = login",
     "ALTER TABLE fernwick.student ALTER COLUMN name SET NOT NULL",
@@ -218,12 +224,6 @@ const char* const kVersion2[] = {
     "DROP POLICY teach ON fernwick.student",
     "DROP POLICY teach ON fernwick.assignment",
     "DROP POLICY teach ON fernwick.voided",
-    // Only fernwick_owner's functions write these tables, and fernwick_owner is reached only through them.
-    "ALTER TABLE fernwick.class NO FORCE ROW LEVEL SECURITY",
-    "ALTER TABLE fernwick.student NO FORCE ROW LEVEL SECURITY",
-    "ALTER TABLE fernwick.assignment NO FORCE ROW LEVEL SECURITY",
-    "ALTER TABLE fernwick.voided NO FORCE ROW LEVEL SECURITY",
-    "ALTER TABLE fernwick.exercise NO FORCE ROW LEVEL SECURITY",
     R"(CREATE FUNCTION fernwick.member(p_group name) RETURNS boolean
          LANGUAGE sql STABLE SECURITY INVOKER SET search_path = pg_catalog, fernwick, pg_temp AS $f$
          SELECT EXISTS (SELECT FROM pg_catalog.pg_roles r WHERE r.rolname = p_group

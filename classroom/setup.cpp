@@ -35,9 +35,12 @@ private:
     QString m_error;
 };
 
+// The administrator is told the server's own words too.
 QString failure(const QSqlError& error, const Connection& c)
 {
-    return sql::sentence(error, c);
+    const QString detail = error.databaseText().section(QLatin1Char('\n'), 0, 0).trimmed();
+    const QString said = sql::sentence(error, c);
+    return detail.isEmpty() || said.contains(detail) ? said : said + QStringLiteral(" (") + detail + QLatin1Char(')');
 }
 
 // A statement made by the server from constant text and quoted values (format's %I and %L), then run: for

@@ -299,6 +299,20 @@ private slots:
             QVERIFY2(!log.contains(password.toUtf8()), qPrintable(password));
     }
 
+    // A class row whose group role is gone (dropped by hand on the server) hides that class and stops no one.
+    void aClassWithoutItsRole()
+    {
+        QVERIFY(m_server.exec(QStringLiteral("INSERT INTO fernwick.class (id, name, instructor, grp) VALUES "
+                                             "(gen_random_uuid(), 'Lab A', 'bob', 'no_such_role')")));
+        for (const QString& who : {QStringLiteral("ada"), QStringLiteral("bob"), QStringLiteral("anna"), QStringLiteral("carl")}) {
+            const Result<std::vector<ClassInfo>> seen = ClassServer(as(who)).classes();
+            QVERIFY2(seen.ok(), qPrintable(who + QLatin1Char(' ') + seen.error));
+            QCOMPARE(seen.value.size(), size_t(who == QLatin1String("bob") ? 2 : 1));
+        }
+        QVERIFY(ClassServer(as(QStringLiteral("carl"))).send(QStringLiteral("Lab B"), exercise(0, {}, true)).ok());
+        QVERIFY(m_server.exec(QStringLiteral("DELETE FROM fernwick.class WHERE grp = 'no_such_role'")));
+    }
+
     // A student's login has a few connections, not all of the server's.
     void connectionLimit()
     {

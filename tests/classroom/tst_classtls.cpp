@@ -5,6 +5,7 @@
 #include "pgserver.h"
 
 #include "classroom/classserver.h"
+#include "classroom/sql.h"
 
 #include <QTest>
 
@@ -76,6 +77,23 @@ private slots:
         QCOMPARE(m_server.count(QStringLiteral("SELECT count(*) ") + of), 1);
         QCOMPARE(m_server.count(QStringLiteral("SELECT count(*) ") + of + QStringLiteral(" AND s.ssl")), encrypted ? 1 : 0);
         QCOMPARE(server.encryption().value.startsWith(QLatin1String("TLSv1.")), encrypted);
+    }
+
+    // Every connection to the class server looks up names in pg_catalog only, from its first statement on.
+    void searchPathPinned()
+    {
+        QVERIFY(m_server.exec(QStringLiteral("CREATE ROLE pinned LOGIN PASSWORD 'pw'")));
+        Connection c = m_server.login(QStringLiteral("pinned"), QStringLiteral("pw"));
+        c.sslmode = QStringLiteral("prefer");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("pinned"));
+            classroom::sql::configure(db, c);
+            QVERIFY2(db.open(), qPrintable(db.lastError().text()));
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("SHOW search_path")) && q.next());
+            QCOMPARE(q.value(0).toString(), QStringLiteral("pg_catalog,pg_temp"));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("pinned"));
     }
 
     // Which rule or limit refused is said apart from the others: they are set in different places.
