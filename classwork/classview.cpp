@@ -47,10 +47,11 @@ QStringList studentHeadings()
 
 QStringList studentRow(const classroom::StudentSummary& s)
 {
+    const QString who = s.name.isEmpty() ? s.student : s.name; // the name; the login where the server gave none
     if (s.exercises == 0)
-        return {s.student, QStringLiteral("0"), QStringLiteral("none yet"), QString(), QStringLiteral("0"),
+        return {who, QStringLiteral("0"), QStringLiteral("none yet"), QString(), QStringLiteral("0"),
                 QStringLiteral("none yet")};
-    return {s.student,
+    return {who,
             QString::number(s.exercises),
             QStringLiteral("%1% (%2 of %3)").arg(qRound(100.0 * s.right / s.exercises)).arg(s.right).arg(s.exercises),
             QStringLiteral("%1 (%2)").arg(s.measurements).arg(s.optimum),

@@ -51,12 +51,15 @@ public:
                            Done<std::pair<std::vector<trainer::ExerciseRecord>, std::vector<QUuid>>> done) = 0;
     // The student's: sends this computer's finished exercises to the class from the local history, which is
     // the outbox, off the GUI thread, again after every exercise written, until none is left; `waiting` hears
-    // how many are still to go. A client with no server behind it sends nothing.
-    virtual void startSending(QObject* context, const QString& className, std::function<void(int)> waiting)
+    // how many are still to go, `setAside` the sentences naming each exercise the server refused for good (kept
+    // here, the others sent past it). A client with no server behind it sends nothing.
+    virtual void startSending(QObject* context, const QString& className, std::function<void(int)> waiting,
+                              std::function<void(const QStringList&)> setAside)
     {
         Q_UNUSED(context);
         Q_UNUSED(className);
         Q_UNUSED(waiting);
+        Q_UNUSED(setAside);
     }
 };
 

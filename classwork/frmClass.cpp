@@ -303,28 +303,38 @@ void frmClass::showLogins(const QString& className, const std::vector<classroom:
 {
     lstLogins()->clear();
     for (const classroom::StudentLogin& login : logins)
-        lstLogins()->addItem(QStringLiteral("%1: %2").arg(login.name, login.password));
+        lstLogins()->addItem(QStringLiteral("%1: login %2, password %3").arg(login.name, login.login, login.password));
+    m_logins = logins;
     m_loginsClass = className;
     cmdPrint()->setEnabled(!logins.empty());
 }
 
-// The new logins on paper: the server, the class, and each name with its password.
+// The new logins on paper: the server, the class, and each name with its login and password.
 void frmClass::cmdPrint_Click()
 {
     QString html = QStringLiteral("<h2>Class %1</h2><p>Server: %2, database %3</p><table cellpadding=\"6\">")
                        .arg(m_loginsClass.toHtmlEscaped(), txtServer()->Text().toHtmlEscaped(),
                             txtDatabase()->Text().toHtmlEscaped());
-    for (int i = 0; i < lstLogins()->ListCount(); ++i) {
-        const QString line = lstLogins()->List(i);
-        const qsizetype colon = line.lastIndexOf(QStringLiteral(": "));
-        html += QStringLiteral("<tr><td>%1</td><td><tt>%2</tt></td></tr>")
-                    .arg(line.left(colon).toHtmlEscaped(), line.mid(colon + 2).toHtmlEscaped());
-    }
+    html += QStringLiteral("<tr><th>Name</th><th>Login</th><th>Password</th></tr>");
+    for (const classroom::StudentLogin& login : m_logins)
+        html += QStringLiteral("<tr><td>%1</td><td><tt>%2</tt></td><td><tt>%3</tt></td></tr>")
+                    .arg(login.name.toHtmlEscaped(), login.login.toHtmlEscaped(), login.password.toHtmlEscaped());
     QTextDocument document;
     document.setHtml(html + QStringLiteral("</table>"));
     const PrintResult printed = services().PrintDocument(document);
     say(printed.ok ? QStringLiteral("The passwords went to the printer.")
                    : QStringLiteral("The passwords could not be printed: %1").arg(printed.reason));
+}
+
+// The login of the student chosen in the class's list (the name where the server gave no login).
+QString frmClass::chosenLogin()
+{
+    const int i = cboClass()->ListIndex();
+    const int row = lstMembers()->ListIndex();
+    if (i < 0 || i >= int(m_classes.size()) || row < 0)
+        return {};
+    const classroom::ClassInfo& c = m_classes[size_t(i)];
+    return row < c.logins.size() ? c.logins[row] : lstMembers()->List(row);
 }
 
 QString frmClass::chosenClass()
@@ -370,9 +380,9 @@ void frmClass::listExercises()
     m_exercises.clear();
     if (!m_client || lstMembers()->ListIndex() < 0)
         return;
-    const QString student = lstMembers()->List(lstMembers()->ListIndex());
+    const QString student = chosenLogin();
     m_client->exercises(this, chosenClass(), [this, student](const auto& r) {
-        if (!isLoaded() || lstMembers()->ListIndex() < 0 || lstMembers()->List(lstMembers()->ListIndex()) != student)
+        if (!isLoaded() || chosenLogin() != student)
             return;
         if (!r.ok()) {
             say(r.error);
@@ -401,7 +411,7 @@ void frmClass::cmdReset_Click()
     const QString student = lstMembers()->List(lstMembers()->ListIndex());
     say(QStringLiteral("Giving %1 a new password...").arg(student));
     cmdReset()->setEnabled(false);
-    m_client->resetPassword(this, className, student, [this, className, student](const Result<classroom::StudentLogin>& r) {
+    m_client->resetPassword(this, className, chosenLogin(), [this, className, student](const Result<classroom::StudentLogin>& r) {
         if (!isLoaded())
             return;
         cmdReset()->setEnabled(true);
@@ -472,7 +482,7 @@ void frmClass::cmdVoid_Click()
             return;
         }
         txtReason()->clear();
-        say(QStringLiteral("%1 is void: kept, and left out of every figure.").arg(exerciseLine(chosen, false)));
+        say(QStringLiteral("Marked void: %1. It stays on the server, left out of every figure.").arg(exerciseLine(chosen, false)));
         listExercises();
     });
 }

@@ -89,11 +89,13 @@ private:
     void showLogins(const QString& className, const std::vector<classroom::StudentLogin>& logins);
     void listExercises();
     QString chosenClass();
+    QString chosenLogin();
 
     fw::Screen* m_from = nullptr;
     std::shared_ptr<classwork::Client> m_client; // kept for the run: the class view borrows it
     std::vector<classroom::ClassInfo> m_classes;
     QString m_loginsClass; // the class whose new logins are listed
+    std::vector<classroom::StudentLogin> m_logins; // as listed, to print
     std::vector<trainer::ExerciseRecord> m_exercises; // the chosen student's, as listed
     std::vector<QUuid> m_voided; // the class's void exercises
 };

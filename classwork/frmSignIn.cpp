@@ -31,8 +31,8 @@ Design frmSignIn::design() const
         textBox("txtDatabase", "", 2280, 1110, 3960, 315).says("Database"),
         label("Label3", "Class", 360, 1560, 1800, 255).bold(8.25),
         textBox("txtClass", "", 2280, 1530, 3960, 315).says("Class"),
-        label("Label4", "Name", 360, 1980, 1800, 255).bold(8.25),
-        textBox("txtName", "", 2280, 1950, 3960, 315).says("Name"),
+        label("Label4", "Login", 360, 1980, 1800, 255).bold(8.25),
+        textBox("txtName", "", 2280, 1950, 3960, 315).says("Login"),
         label("Label5", "Password", 360, 2400, 1800, 255).bold(8.25),
         textBox("txtPassword", "", 2280, 2370, 3960, 315).says("Password"),
         frame("fraKeep", "The password", 360, 2820, 5880, 780).bold(8.25),
@@ -133,7 +133,7 @@ void frmSignIn::cmdSignIn_Click()
     wanted.connection.name = txtName()->Text().trimmed();
     wanted.connection.password = txtPassword()->Text();
     if (wanted.className.isEmpty() || wanted.connection.name.isEmpty() || wanted.connection.password.isEmpty()) {
-        say(QStringLiteral("Fill in the class, your name and your password."));
+        say(QStringLiteral("Fill in the class, your login and your password."));
         return;
     }
     m_client = makeClient(wanted.connection);

@@ -125,21 +125,23 @@ QString connectionText(const classroom::Connection& c)
         .arg(serverText(c), c.database, c.sslmode, encryptionText(c.sslmode));
 }
 
-QString statusLine(const Session& s, int waiting)
+QString statusLine(const Session& s, int waiting, const QStringList& setAside)
 {
     if (!s.signedIn)
         return QStringLiteral("Working alone on this computer.");
     QString who = QStringLiteral("Class %1, as %2").arg(s.className, s.connection.name);
     if (belowRequire(s.connection.sslmode))
-        who += QStringLiteral(" (%1: sslmode %2, the instructor's choice)")
-                   .arg(s.connection.sslmode == QLatin1String("disable") ? QStringLiteral("not encrypted")
-                                                                          : QStringLiteral("not always encrypted"),
-                        s.connection.sslmode);
-    if (waiting < 0)
-        return who + QLatin1Char('.');
-    if (waiting == 0)
-        return who + QStringLiteral(": all sent.");
-    return who + QStringLiteral(": %1 to send.").arg(waiting);
+        who += s.connection.sslmode == QLatin1String("disable")
+                   ? QStringLiteral(" (unencrypted: the instructor's choice)")
+                   : QStringLiteral(" (sslmode %1: the instructor's choice)").arg(s.connection.sslmode);
+    QString line = waiting < 0    ? who + QLatin1Char('.')
+                   : waiting == 0 ? who + QStringLiteral(": all sent.")
+                                  : who + QStringLiteral(": %1 to send.").arg(waiting);
+    if (setAside.size() == 1)
+        line += QStringLiteral(" Set aside: ") + setAside.last();
+    else if (setAside.size() > 1)
+        line += QStringLiteral(" %1 set aside; the latest: ").arg(setAside.size()) + setAside.last();
+    return line;
 }
 
 QString serverText(const classroom::Connection& c)

@@ -45,7 +45,8 @@ QString connectionText(const classroom::Connection& c);
 
 // The trainer's one line: alone or for a class, as whom, an encryption below require (the instructor's choice),
 // and how many exercises wait to be sent (`waiting` below 0: not known yet).
-QString statusLine(const Session& s, int waiting);
+// `setAside`: one sentence per exercise the server refused for good; the line names the latest.
+QString statusLine(const Session& s, int waiting, const QStringList& setAside = {});
 
 // The server as the sign-in shows it and reads it back: "host", "host:port"; a Unix socket's folder as is.
 QString serverText(const classroom::Connection& c);

@@ -138,7 +138,8 @@ public:
             std::move(done));
     }
 
-    void startSending(QObject* context, const QString& className, std::function<void(int)> waiting) override
+    void startSending(QObject* context, const QString& className, std::function<void(int)> waiting,
+                      std::function<void(const QStringList&)> setAside) override
     {
         if (!m_sender || m_senderClass != className) {
             trainer::Store& history = trainer::history();
@@ -148,7 +149,11 @@ public:
             QObject::connect(&history, &trainer::Store::changed, m_sender.get(), &Sender::sendNow);
         }
         QObject::disconnect(m_waitingLink); // one listener: the class line of the trainer now open
+        QObject::disconnect(m_asideLink);
         m_waitingLink = QObject::connect(m_sender.get(), &Sender::waitingChanged, context, std::move(waiting));
+        if (!m_sender->setAside().isEmpty())
+            setAside(m_sender->setAside());
+        m_asideLink = QObject::connect(m_sender.get(), &Sender::setAsideChanged, context, std::move(setAside));
         m_sender->sendNow();
     }
 
@@ -158,6 +163,7 @@ private:
     std::unique_ptr<Sender> m_sender;
     QString m_senderClass;
     QMetaObject::Connection m_waitingLink;
+    QMetaObject::Connection m_asideLink;
 };
 } // namespace
 
