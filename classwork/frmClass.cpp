@@ -64,7 +64,7 @@ QStringList items(ListBox* list)
 } // namespace
 
 frmClass::frmClass()
-    : Form(QStringLiteral("frmClass"), QStringLiteral("Class Set-Up"), QSize(11400, 10740))
+    : Form(QStringLiteral("frmClass"), QStringLiteral("Class Set-Up"), QSize(11400, 10080))
 {}
 
 frmClass::~frmClass() = default;
@@ -114,21 +114,21 @@ Design frmClass::design() const
         label("Label12", "Due (yyyy-mm-dd)", 180, 5670, 1800, 255).in("fraAssign"),
         textBox("txtDue", "", 2040, 5640, 1500, 315).in("fraAssign").says("Due date"),
         command("cmdAssign", "&Give the assignment", 180, 6120, 2520, 345).in("fraAssign"),
-        frame("fraStudents", "The class's students", 360, 7440, 10680, 2460).bold(8.25),
+        frame("fraStudents", "The class's students", 360, 7440, 10680, 2040).bold(8.25),
         label("Label14", "Students", 180, 270, 2700, 255).in("fraStudents"),
-        listBox("lstMembers", 180, 540, 2700, 1440).in("fraStudents").says("Students of the class"),
-        command("cmdReset", "Reset pass&word", 180, 2040, 2700, 345).in("fraStudents"),
+        listBox("lstMembers", 180, 540, 2700, 1020).in("fraStudents").says("Students of the class"),
+        command("cmdReset", "Reset pass&word", 180, 1620, 2700, 345).in("fraStudents"),
         label("Label15", "A new student", 3060, 270, 2520, 255).in("fraStudents"),
         textBox("txtNewStudent", "", 3060, 540, 2520, 315).in("fraStudents").says("A new student"),
         command("cmdEnrol", "A&dd to the class", 3060, 930, 2520, 345).in("fraStudents"),
         label("Label16", "The student's exercises", 5760, 270, 4740, 255).in("fraStudents"),
-        listBox("lstExercises", 5760, 540, 4740, 1080).in("fraStudents").says("The student's exercises"),
-        label("Label17", "Reason", 5760, 1710, 840, 255).in("fraStudents"),
-        textBox("txtReason", "", 6660, 1680, 2340, 315).in("fraStudents").says("Why it is void"),
-        command("cmdVoid", "&Mark void", 9120, 1665, 1380, 345).in("fraStudents"),
-        label("lblStatus", "", 360, 9960, 7200, 660).says("Class server"),
-        command("cmdView", "Class &view", 7680, 10140, 1560, 375).bold(8.25),
-        command("cmdReturn", "&Return", 9480, 10140, 1560, 375).bold(8.25),
+        listBox("lstExercises", 5760, 540, 4740, 960).in("fraStudents").says("The student's exercises"),
+        label("Label17", "Reason", 5760, 1650, 840, 255).in("fraStudents"),
+        textBox("txtReason", "", 6660, 1620, 2340, 315).in("fraStudents").says("Why it is void"),
+        command("cmdVoid", "&Mark void", 9120, 1605, 1380, 345).in("fraStudents"),
+        label("lblStatus", "", 360, 9540, 7200, 540).says("Class server"),
+        command("cmdView", "Class &view", 7680, 9630, 1560, 375).bold(8.25),
+        command("cmdReturn", "&Return", 9480, 9630, 1560, 375).bold(8.25),
     };
 }
 

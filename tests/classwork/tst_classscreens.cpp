@@ -748,6 +748,8 @@ void tst_classscreens::signInEncryption_data()
         << "Class 4B, as ann (unencrypted: the instructor's choice).";
     QTest::newRow("a lower mode chosen for another database") << "lab:6543/other" << "disable" << "require"
         << "Class 4B, as ann.";
+    QTest::newRow("a lower mode chosen for another port") << "lab:6544/fernwick" << "prefer" << "require"
+        << "Class 4B, as ann.";
     QTest::newRow("a lower mode chosen for another server") << "lab2:6543/fernwick" << "allow" << "require"
         << "Class 4B, as ann.";
     QTest::newRow("the instructor chose verify-full here") << "lab:6543/fernwick" << "verify-full" << "verify-full"

@@ -88,10 +88,6 @@ private slots:
     void csvNamesAsTheScreensDo();
     void statusLine_data();
     void statusLine();
-    void sslmodeChosen_data();
-    void sslmodeChosen();
-    void exerciseLines_data();
-    void exerciseLines();
     void readServer_data();
     void readServer();
 };
@@ -237,54 +233,6 @@ void tst_classview::statusLine()
     s.connection.name = "ann";
     s.connection.sslmode = sslmode;
     QCOMPARE(classwork::statusLine(s, waiting, setAside), line);
-}
-
-void tst_classview::sslmodeChosen_data()
-{
-    QTest::addColumn<QString>("server"); // where the sign-in goes
-    QTest::addColumn<QString>("chosenServer");
-    QTest::addColumn<QString>("chosenMode");
-    QTest::addColumn<QString>("used");
-    QTest::newRow("nothing chosen") << "lab" << "" << "" << "require";
-    QTest::newRow("chosen for this server and database") << "lab:6543" << "lab:6543/fernwick" << "prefer" << "prefer";
-    QTest::newRow("chosen for the same server on its default port") << "lab" << "lab/fernwick" << "disable" << "disable";
-    QTest::newRow("chosen for another port") << "lab:6544" << "lab:6543/fernwick" << "prefer" << "require";
-    QTest::newRow("chosen for another server") << "lab2" << "lab/fernwick" << "allow" << "require";
-    QTest::newRow("no mode PostgreSQL knows") << "lab" << "lab/fernwick" << "none" << "require";
-    QTest::newRow("stronger, chosen") << "lab" << "lab/fernwick" << "verify-ca" << "verify-ca";
-}
-
-void tst_classview::sslmodeChosen()
-{
-    QFETCH(QString, server);
-    QFETCH(QString, chosenServer);
-    QFETCH(QString, chosenMode);
-    QFETCH(QString, used);
-    classroom::Connection c;
-    QVERIFY(classwork::readServer(server, c));
-    c.database = "fernwick";
-    QCOMPARE(sslmodeFor(c, chosenServer, chosenMode), used);
-    QCOMPARE(belowRequire(used), used == "prefer" || used == "disable" || used == "allow");
-}
-
-void tst_classview::exerciseLines_data()
-{
-    QTest::addColumn<bool>("right");
-    QTest::addColumn<bool>("isVoid");
-    QTest::addColumn<QString>("ends");
-    QTest::newRow("found") << true << false << ": found";
-    QTest::newRow("not found, void") << false << true << ": not found (void)";
-}
-
-void tst_classview::exerciseLines()
-{
-    QFETCH(bool, right);
-    QFETCH(bool, isVoid);
-    QFETCH(QString, ends);
-    ExerciseRecord e = exercise("Ann", trainer::faults()[0].id, trainer::faults()[0].stage, at(4, 9));
-    e.right = right;
-    const QString line = exerciseLine(e, isVoid);
-    QCOMPARE(line, at(4, 9).toLocalTime().toString("yyyy-MM-dd HH:mm") + "  " + trainer::faultName(trainer::faults()[0]) + ends);
 }
 
 void tst_classview::readServer_data()
