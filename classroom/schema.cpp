@@ -310,14 +310,20 @@ const char* const kVersion2[] = {
        END $f$)",
     R"(CREATE FUNCTION fernwick.reset_password(p_class uuid, p_student text, p_verifier text) RETURNS text
          LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, fernwick, pg_temp AS $f$
-       DECLARE l name;
+       DECLARE l name; g name;
        BEGIN
-         PERFORM fernwick.my_class(p_class);
+         g := fernwick.my_class(p_class);
          PERFORM fernwick.check_verifier(p_verifier);
          SELECT s.login INTO l FROM fernwick.student s
           WHERE s.class = p_class AND (s.login = p_student OR s.name = p_student)
           ORDER BY (s.login = p_student) DESC LIMIT 1;
-         IF l IS NULL THEN
+         -- Only a student's login of this class: never an instructor's or a superuser's, whatever a row of an
+         -- earlier version says.
+         IF l IS NULL OR NOT EXISTS (
+              SELECT FROM pg_catalog.pg_roles r, pg_catalog.pg_roles c
+               WHERE r.rolname = l AND c.rolname = g AND NOT r.rolsuper AND NOT r.rolcreaterole
+                 AND pg_catalog.pg_has_role(r.oid, c.oid, 'MEMBER')
+                 AND NOT pg_catalog.pg_has_role(r.oid, 'fernwick_instructor', 'MEMBER')) THEN
            RAISE EXCEPTION 'not a student of this class' USING ERRCODE = '42501';
          END IF;
          EXECUTE pg_catalog.format('ALTER ROLE %I PASSWORD %L', l, p_verifier);

@@ -313,6 +313,18 @@ private slots:
         QVERIFY(m_server.exec(QStringLiteral("DELETE FROM fernwick.class WHERE grp = 'no_such_role'")));
     }
 
+    // A student row naming another login (as an instructor of the first version could write one) lets no
+    // one's password be set but a student's of that class.
+    void aPlantedStudentRowResetsNoOne()
+    {
+        QVERIFY(m_server.exec(QStringLiteral("INSERT INTO fernwick.student (class, login, name) SELECT id, 'bob', 'x' "
+                                             "FROM fernwick.class WHERE name = 'Lab A'")));
+        const Result<StudentLogin> reset = ClassServer(as(QStringLiteral("ada"))).resetPassword(QStringLiteral("Lab A"), QStringLiteral("bob"));
+        QVERIFY(m_server.exec(QStringLiteral("DELETE FROM fernwick.student WHERE login = 'bob'")));
+        QCOMPARE(reset.error, QStringLiteral("The class server does not allow ada to do this."));
+        QVERIFY(ClassServer(as(QStringLiteral("bob"))).connect().ok());
+    }
+
     // A student's login has a few connections, not all of the server's.
     void connectionLimit()
     {
