@@ -33,7 +33,7 @@ Class makeClass()
     const QDateTime start(QDate(2026, 2, 1), QTime(9, 0), Qt::UTC);
     for (int s = 0; s < kStudents; ++s) {
         const QString name = QStringLiteral("Student %1").arg(s + 1);
-        c.data.view.students.push_back({name, name, kEach, kEach / 2, kEach * 6, kEach * 4, s % 5, start.addDays(kEach)});
+        c.data.view.students.push_back({name, kEach, kEach / 2, kEach * 6, kEach * 4, s % 5, start.addDays(kEach), name});
         for (int e = 0; e < kEach; ++e) {
             const trainer::Fault& f = faults[size_t(e) % faults.size()];
             trainer::ExerciseRecord r;

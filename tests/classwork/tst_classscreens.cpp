@@ -493,10 +493,10 @@ void tst_classscreens::classViewShowsTheClass()
 {
     ClassScope scope;
     const QDateTime last(QDate(2026, 5, 4), QTime(10, 0), Qt::UTC);
-    scope.server.data.view.students = {{"fw-ann", "Ann", 4, 3, 20, 12, 1, last},
-                                       {"fw-bob", "Bob", 0, 0, 0, 0, 0, {}},
-                                       {"fw-cy", "Cy", 6, 2, 41, 19, 3, last.addDays(-1)},
-                                       {"fw-dee", "Dee", 3, 3, 11, 10, 0, last.addSecs(-3600)}};
+    scope.server.data.view.students = {{"fw-ann", 4, 3, 20, 12, 1, last, "Ann"},
+                                       {"fw-bob", 0, 0, 0, 0, 0, {}, "Bob"},
+                                       {"fw-cy", 6, 2, 41, 19, 3, last.addDays(-1), "Cy"},
+                                       {"fw-dee", 3, 3, 11, 10, 0, last.addSecs(-3600), "Dee"}};
     Assignment week;
     week.id = "w1";
     week.title = "Week 1";

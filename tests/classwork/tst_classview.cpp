@@ -98,13 +98,13 @@ void tst_classview::studentRows_data()
     QTest::addColumn<QStringList>("row");
     const QDateTime last = at(4, 10);
     const QString shown = last.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    QTest::newRow("none yet") << StudentSummary{"fw-ann", "Ann", 0, 0, 0, 0, 0, {}}
+    QTest::newRow("none yet") << StudentSummary{"fw-ann", 0, 0, 0, 0, 0, {}, "Ann"}
                               << QStringList{"Ann", "0", "none yet", "", "0", "none yet"};
     QTest::newRow("two of three, rounded")
-        << StudentSummary{"fw-bob", "Bob", 3, 2, 14, 9, 1, last} << QStringList{"Bob", "3", "67% (2 of 3)", "14 (9)", "1", shown};
-    QTest::newRow("no name given: the login") << StudentSummary{"fw-eve", "", 0, 0, 0, 0, 0, {}}
+        << StudentSummary{"fw-bob", 3, 2, 14, 9, 1, last, "Bob"} << QStringList{"Bob", "3", "67% (2 of 3)", "14 (9)", "1", shown};
+    QTest::newRow("no name given: the login") << StudentSummary{"fw-eve", 0, 0, 0, 0, 0, {}}
                                               << QStringList{"fw-eve", "0", "none yet", "", "0", "none yet"};
-    QTest::newRow("all found") << StudentSummary{"fw-cy", "Cy", 4, 4, 12, 12, 0, last}
+    QTest::newRow("all found") << StudentSummary{"fw-cy", 4, 4, 12, 12, 0, last, "Cy"}
                                << QStringList{"Cy", "4", "100% (4 of 4)", "12 (12)", "0", shown};
 }
 
