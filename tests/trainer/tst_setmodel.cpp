@@ -2,6 +2,7 @@
 // finds the faulty stage from the readings, and the catalogue keeps to the stages and parts of the notes.
 
 #include "diagrams/areanotes.h"
+#include "trainer/exercise/search.h"
 #include "trainer/model/setmodel.h"
 
 #include <QHash>
@@ -302,11 +303,11 @@ void tst_setmodel::halfSplitFindsTheStage()
     const QStringList left = suspects(f);
     QVERIFY2(left.contains(f.stage), qPrintable(left.join(' ')));
     const int optimum = halfSplitOptimum(f);
-    QVERIFY(optimum >= std::ceil(std::log2(double(left.size()))));
     // The fault itself, then every other suspect stage failing outright in its place.
     QByteArrayList others;
     for (const QString& stage : left)
         others << stage.toLatin1();
+    bool singledOut = true;
     for (const QByteArray& stage : others) {
         Fault instead{"instead", stage.constData(), "", "", Output::Missing, "", {}};
         const Fault& hidden = stage == f.stage ? f : instead;
@@ -323,7 +324,11 @@ void tst_setmodel::halfSplitFindsTheStage()
         }
         QVERIFY2(measured <= optimum,
                  qPrintable(QStringLiteral("%1: %2 > %3").arg(stage).arg(measured).arg(optimum)));
+        singledOut = singledOut && found.size() == 1;
     }
+    // Where the readings single out every suspect, no search does it in fewer readings than halving.
+    if (singledOut)
+        QVERIFY(optimum >= std::ceil(std::log2(double(left.size()))));
 }
 
 void tst_setmodel::partsOfTheNote_data()
@@ -409,8 +414,8 @@ void tst_setmodel::instruments_data()
     QTest::newRow("open yoke: the output's ramp without its retrace pulse")
         << "vertical-yoke-open" << "vertical-amplifier" << int(Wave::VerticalSawtooth) << 1.0
         << int(Distortion::None);
-    QTest::newRow("dead mixer: noise at the tuner's output")
-        << "uhf-mixer-open" << "uhf-tuner" << int(Wave::Noise) << 0.5 << int(Distortion::None);
+    QTest::newRow("dead mixer: the IF's own noise at the detector")
+        << "uhf-mixer-open" << "video-detector" << int(Wave::Noise) << 0.5 << int(Distortion::None);
 }
 
 // The scope at a test point follows the stage's state; on a working set it shows what the service data
