@@ -18,6 +18,9 @@ openbox --sm-disable --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
 started+=($!)
 await_true "$patience" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
     skip "openbox did not start: $(tail -n 2 "$work/openbox.log")"
+# It says where windows may go a moment after it says it is there.
+await_true "$patience" sh -c 'xprop -root _NET_WORKAREA | grep -q ","' ||
+    skip "openbox set no work area: $(tail -n 2 "$work/openbox.log")"
 read -r _ _ work_x work_y work_w work_h < <(xprop -root _NET_WORKAREA | tr -d ',' | awk '{print $1, $2, $3, $4, $5, $6}')
 [ "$work_h" -eq $((768 - panel)) ] || skip "openbox does not keep the panel's room (work area ${work_w}x$work_h)"
 
