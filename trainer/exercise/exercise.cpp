@@ -96,7 +96,8 @@ bool Exercise::needsDischarge() const
 PartCheck Exercise::checkPart(const QString& part)
 {
     if (isSetting(part) && m_discharged) {
-        PartCheck refused{part, {}, false, {}, {}};
+        PartCheck refused;
+        refused.part = part;
         refused.refusal = unpluggedRefusalText();
         return refused;
     }
