@@ -1,5 +1,6 @@
 #include "app/module1.h"
 #include "runtime/application.h"
+#include "runtime/language.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
     fw::choosePlatform();
     QApplication app(argc, argv);
     fw::initApplication(app);
+    fw::useLanguage(fw::startLanguage());
     Module1::Main();
     const int status = QApplication::exec();
     fw::shutdownApplication();

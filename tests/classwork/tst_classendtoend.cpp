@@ -168,7 +168,7 @@ private slots:
         click(t.cmdStage());
         choose(t.cboPart(), int(t.exercise()->suspectParts().indexOf(QString::fromUtf8(fault.part))));
         click(t.cmdPart());
-        QVERIFY2(t.lblResult()->text().startsWith(QStringLiteral("Right")), qPrintable(t.lblResult()->text()));
+        QVERIFY2(t.result()->toPlainText().startsWith(QStringLiteral("Right")), qPrintable(t.result()->toPlainText()));
 
         // On the server, once, as ann's, with its assignment; the line counts nothing waiting; every connection
         // of hers encrypted, as the instructor asked on this computer.

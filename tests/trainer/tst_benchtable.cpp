@@ -47,6 +47,7 @@ void tst_benchtable::aTechnicianSees_data()
     row("low-voltage-fusible", kDead, {}, {"low-voltage-supply", "voltage-regulator"}, {"ac-mains-input", "switching-supply"});
     row("low-voltage-filter", {"hum"}, {"rolls"}, {"low-voltage-supply"}, {"ac-mains-input", "voltage-regulator"});
     row("regulator-pass-open", kDead, {}, {"voltage-regulator", "horizontal-output", "scan-derived-supply"}, {"low-voltage-supply"});
+    row("regulator-startup-resistor-open", {"dead", "standby light is lit"}, {"chirps"}, {"voltage-regulator", "horizontal-output", "scan-derived-supply"}, {"low-voltage-supply", "switching-supply", "ac-mains-input"});
     row("regulator-secondary-diode-shorted", {"dead", "chirps", "standby light is lit"}, {"no sound"}, {"voltage-regulator", "damper", "horizontal-output", "scan-derived-supply"}, {"low-voltage-supply", "switching-supply", "ac-mains-input"});
     row("sync-coupling-leaky", {"rolls", "torn", "black and white"}, {"snow"}, {"sync-separator", "vertical-oscillator", "horizontal-oscillator"}, {"video-amplifier", "noise-canceller"});
     row("vertical-oscillator-stopped", {"horizontal line"}, {}, {"vertical-oscillator", "vertical-amplifier"}, {"sync-separator", "horizontal-output"});
@@ -63,6 +64,8 @@ void tst_benchtable::aTechnicianSees_data()
     row("horizontal-hold-misadjusted", {"slanting bars", "black and white"}, {"screen is dark"}, {"horizontal-hold", "horizontal-oscillator"}, {"sync-separator", "hv-rectifier"});
     row("horizontal-driver-open", kDead, {}, {"horizontal-driver", "horizontal-output", "scan-derived-supply"}, {"horizontal-oscillator", "voltage-regulator"});
     row("horizontal-output-shorted", kDead, {}, {"damper", "horizontal-output", "hv-rectifier"}, {"horizontal-driver", "low-voltage-supply", "switching-supply"});
+    row("flyback-shorted-turns", kDead, {}, {"damper", "horizontal-output", "hv-rectifier"}, {"horizontal-driver", "low-voltage-supply", "switching-supply"});
+    row("s-correction-open", {"vertical line", "sound is normal"}, {"horizontal line", "screen is dark"}, {"horizontal-output"}, {"horizontal-driver", "damper", "hv-rectifier", "scan-derived-supply", "vertical-amplifier"});
     row("damper-shorted", kDead, {}, {"damper", "horizontal-output", "hv-rectifier"}, {"horizontal-driver", "low-voltage-supply", "switching-supply"});
     row("hold-down-scr-leaky", kDead, {}, {"hv-hold-down", "horizontal-driver"}, {"horizontal-oscillator", "voltage-regulator"});
     row("tripler-open", {"screen is dark", "sound is normal"}, {}, {"hv-rectifier", "picture-tube"}, {"horizontal-output", "scan-derived-supply"});

@@ -44,6 +44,11 @@ private slots:
     void poweredMeasurementWaitsForIsolation_data();
     void poweredMeasurementWaitsForIsolation();
     void readingsKeepTheirOrder();
+    void unpluggedMeansUnplugged_data();
+    void unpluggedMeansUnplugged();
+    void aSettingIsJudgedRunning_data();
+    void aSettingIsJudgedRunning();
+    void theResultNamesEachSlip();
     void naming_data();
     void naming();
     void namingTwiceChangesNothing();
@@ -116,6 +121,117 @@ void tst_trainerexercise::readingsKeepTheirOrder()
     QVERIFY(!readings[3].refused);
 }
 
+// Unplugged and discharged, the set gives no powered reading: refused with the reason, neither kept nor
+// counted, until it is plugged in again; plugged in, a part check needs a fresh discharge.
+void tst_trainerexercise::unpluggedMeansUnplugged_data()
+{
+    QTest::addColumn<bool>("lineConnected");
+    QTest::newRow("live chassis, isolated") << true;
+    QTest::newRow("mains transformer") << false;
+}
+
+void tst_trainerexercise::unpluggedMeansUnplugged()
+{
+    QFETCH(bool, lineConnected);
+    for (const Fault& fault : faults()) {
+        Exercise exercise(fault, lineConnected, kStart);
+        exercise.setIsolated(true);
+        exercise.setDischarged(true);
+        const QString stage = poweredStage(exercise.set());
+        const Measurement taken = exercise.measure(stage);
+        QVERIFY2(!taken.reading, fault.id);
+        QCOMPARE(taken.refusal, unpluggedRefusalText());
+        QCOMPARE(exercise.record().measurements, 0);
+        QCOMPARE(exercise.record().safetySlips, 0);
+        QVERIFY(exercise.record().readings.empty());
+        exercise.setDischarged(false); // plugged in again
+        QVERIFY(exercise.measure(stage).reading);
+        exercise.nameStage(QString::fromLatin1(fault.stage), kStart.addSecs(9));
+        const QStringList parts = exercise.suspectParts();
+        const auto part = std::ranges::find_if(parts, [](const QString& p) { return !isSetting(p); });
+        QVERIFY2(exercise.needsDischarge() == (part != parts.end()), fault.id);
+        if (part == parts.end())
+            continue;
+        QVERIFY(!exercise.checkPart(*part).refusal.isEmpty()); // plugged in: a fresh discharge first
+        QCOMPARE(exercise.record().safetySlips, 1);
+    }
+}
+
+void tst_trainerexercise::aSettingIsJudgedRunning_data()
+{
+    QTest::addColumn<QString>("faultId");
+    QTest::addColumn<bool>("discharged");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("vertical linearity, running") << "vertical-linearity-misadjusted" << false << false;
+    QTest::newRow("vertical linearity, unplugged") << "vertical-linearity-misadjusted" << true << true;
+    QTest::newRow("tint, running") << "tint-misadjusted" << false << false;
+    QTest::newRow("horizontal hold, unplugged") << "horizontal-hold-misadjusted" << true << true;
+}
+
+// A control's setting is judged with the set running and the picture in view: no discharge, and no slip
+// either way; unplugged, it waits for the set to be plugged in.
+void tst_trainerexercise::aSettingIsJudgedRunning()
+{
+    QFETCH(QString, faultId);
+    QFETCH(bool, discharged);
+    QFETCH(bool, refused);
+    const Fault* fault = findFault(faultId);
+    QVERIFY(fault);
+    Exercise exercise(*fault, false, kStart);
+    exercise.nameStage(QString::fromLatin1(fault->stage), kStart.addSecs(5));
+    exercise.setDischarged(discharged);
+    const PartCheck check = exercise.checkPart(QStringLiteral("setting"));
+    QCOMPARE(exercise.record().safetySlips, 0);
+    QCOMPARE(check.refusal.isEmpty(), !refused);
+    if (refused) {
+        QCOMPARE(check.refusal, unpluggedRefusalText());
+        return;
+    }
+    QVERIFY(check.failed);
+    const QString said = checkText(QString::fromLatin1(fault->stage), check);
+    QVERIFY2(said.contains(QStringLiteral("set running, the picture in view: setting found misadjusted")),
+             qPrintable(said));
+    QVERIFY2(!said.contains(QStringLiteral("power off")), qPrintable(said));
+}
+
+// Each slip is named in the result; a part's plural agrees with its finding.
+void tst_trainerexercise::theResultNamesEachSlip()
+{
+    const Fault* fault = findFault("sync-separator-coupling");
+    if (!fault)
+        fault = &someFault();
+    Exercise exercise(*fault, true, kStart);
+    exercise.measure(poweredStage(exercise.set())); // a live chassis without the isolation transformer
+    exercise.setIsolated(true);
+    exercise.nameStage(QString::fromLatin1(fault->stage), kStart.addSecs(5));
+    const QStringList parts = exercise.suspectParts();
+    const auto part = std::ranges::find_if(parts, [](const QString& p) { return !isSetting(p); });
+    QVERIFY(part != parts.end());
+    exercise.checkPart(*part); // before discharging
+    exercise.namePart(*part, kStart.addSecs(60));
+    QCOMPARE(slipsText(exercise.record()),
+             QStringLiteral("2 safety slips: a live chassis measured without the isolation transformer; a part "
+                            "checked before discharging"));
+    QVERIFY(resultText(exercise.record(), *fault).contains(slipsText(exercise.record())));
+    ExerciseRecord none;
+    QCOMPARE(slipsText(none), QStringLiteral("0 safety slips"));
+    // Plural parts agree with what the check found.
+    for (const Fault& each : faults()) {
+        Exercise e(each, false, kStart);
+        e.nameStage(QString::fromLatin1(each.stage), kStart);
+        e.setDischarged(true);
+        for (const QString& p : e.suspectParts())
+            if (p.endsWith(QLatin1String("capacitors")) && p != QString::fromUtf8(each.part)) {
+                // A good part's check gives its figures, never a verdict for either number to agree with.
+                const QString finding = e.checkPart(p).finding;
+                QVERIFY2(!finding.contains(QLatin1String("good")) || finding.contains(QLatin1String("a good one")),
+                         qPrintable(finding));
+                return;
+            }
+    }
+    QFAIL("no plural part to check");
+}
+
 void tst_trainerexercise::naming_data()
 {
     QTest::addColumn<bool>("rightStage");
@@ -145,10 +261,15 @@ void tst_trainerexercise::naming()
                     part = p;
             if (part.isEmpty()) // a stage with one suspect part has no wrong one to name
                 continue;
-            QCOMPARE(exercise.checkPart(part).failed, false); // refused: the set is not discharged
-            QCOMPARE(exercise.record().safetySlips, 1);
-            exercise.setDischarged(true);
-            QCOMPARE(exercise.checkPart(part).failed, rightPart);
+            if (isSetting(part)) { // judged running: no discharge, no slip
+                QCOMPARE(exercise.checkPart(part).failed, rightPart);
+                QCOMPARE(exercise.record().safetySlips, 0);
+            } else {
+                QCOMPARE(exercise.checkPart(part).failed, false); // refused: the set is not discharged
+                QCOMPARE(exercise.record().safetySlips, 1);
+                exercise.setDischarged(true);
+                QCOMPARE(exercise.checkPart(part).failed, rightPart);
+            }
             QCOMPARE(exercise.record().checks.size(), size_t(1));
             exercise.namePart(part, kStart.addSecs(95));
         }

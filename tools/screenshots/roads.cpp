@@ -86,6 +86,7 @@ QWidget* trainerBench(const std::function<bool(const trainer::Instrument&)>& wan
     const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
         return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
     });
+    press(t.cmdInstructor());
     pick(t.cboFault(), shown == all.end() ? 1 : static_cast<int>(shown - all.begin()) + 1);
     press(t.cmdNew());
     press(t.optIsolationIn());
@@ -334,16 +335,19 @@ std::vector<Road> roads()
              return frmTrainer::get().window();
          }},
         // A set with a single bright line on its screen, the isolation transformer switched in, readings
-        // taken on the power and deflection diagram.
+        // taken on the power and deflection diagram; at the size the trainer opens at on a 1024 x 768 display.
         {"frmTrainer-exercise",
          [] {
              Module1::Main();
              press(frmOne::get().Option10());
              frmTrainer& t = frmTrainer::get();
+             t.setWidth(992 * 15);
+             t.setHeight(696 * 15);
              const auto all = trainer::faults();
              const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
                  return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
              });
+             press(t.cmdInstructor());
              pick(t.cboFault(), shown == all.end() ? 1 : static_cast<int>(shown - all.begin()) + 1);
              press(t.cmdNew());
              press(t.optIsolationIn());
@@ -359,17 +363,21 @@ std::vector<Road> roads()
              return trainerBench(
                  [](const trainer::Instrument& i) { return i.meter.has_value() && !i.scope.has_value(); });
          }},
-        // The same set found: its stage measured and named, the failed part checked and named, the result.
+        // The same set found: its stage measured and named, the failed part checked and named, the result; the
+        // window as large as a maximised one on a 1600 x 1200 display.
         {"frmTrainer-result",
          [] {
              Module1::Main();
              press(frmOne::get().Option10());
              frmTrainer& t = frmTrainer::get();
+             t.setWidth(1600 * 15);
+             t.setHeight(1130 * 15);
              const auto all = trainer::faults();
              const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
                  return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
              });
              const trainer::Fault& fault = shown == all.end() ? all.front() : *shown;
+             press(t.cmdInstructor());
              pick(t.cboFault(), static_cast<int>(&fault - all.data()) + 1);
              press(t.cmdNew());
              press(t.optIsolationIn());
@@ -379,6 +387,7 @@ std::vector<Road> roads()
              press(t.cmdStage());
              pick(t.cboPart(),
                   static_cast<int>(t.exercise()->suspectParts().indexOf(QString::fromUtf8(fault.part))));
+             press(t.cmdDischarge());
              press(t.cmdCheck());
              press(t.cmdPart());
              return t.window();

@@ -39,6 +39,11 @@ constexpr Hazards kFaults[] = {
     // The diode checked out of circuit, filter discharged; then the supply run on a dummy load, its switch's
     // pulses and hot primary ground live, and its safety parts replaced only in kind.
     {"regulator-secondary-diode-shorted", {"isolation", "discharge", "parts", "pulses"}},
+    {"regulator-startup-resistor-open", {"discharge"}}, // the resistor read out of circuit, filter discharged
+    {"flyback-shorted-turns",     {"discharge"}}, // the ring test of the flyback, unplugged and discharged
+    // The capacitor and the yoke's leads checked, the yoke plugged back before power goes on, and its plug's
+    // pins carrying the line retrace pulse once it does.
+    {"s-correction-open",         {"discharge", "yoke", "pulses"}},
     {"hold-down-scr-leaky",       {"anode"}},     // the anode voltage measured first
     {"tripler-open",              {"anode"}},     // no anode voltage: read on the probe
     {"tube-heater-open",          {"neck"}},      // the heater's glow looked for at the neck, set running

@@ -27,8 +27,9 @@ struct RecordedCheck
 // Who chose the fault on the bench.
 enum class Chosen {
     AtRandom,     // drawn from the catalogue
-    ByInstructor, // picked from the fault list on this computer
-    ByAssignment, // set by an assignment of the class server
+    ByInstructor,     // picked from the fault list by the instructor signed in to the class
+    ByAssignment,     // set by an assignment of the class server
+    InInstructorMode, // picked from the fault list in instructor mode on this computer, nobody signed in
 };
 
 struct ExerciseRecord

@@ -35,6 +35,7 @@ constexpr Road kSoundOnly{"Option2", "opt1", nullptr};       // "Picture O.K."
 constexpr Road kSoundAndPicture{"Option2", "Opt2", nullptr}; // "Poor or no picture"
 constexpr Road kNoRaster{"Option3", "Option1", nullptr};
 constexpr Road kHorizontalLine{"Option3", "Option2", nullptr};
+constexpr Road kVerticalLine{"Option3", "Option3", nullptr};
 constexpr Road kPincushion{"Option3", "Option4", nullptr};
 
 constexpr Road picture(const char* option, const char* item = nullptr)
@@ -68,6 +69,14 @@ constexpr Fault kFaults[] = {
      "regulated B+ and the horizontal driver and output never start. With them go the high voltage and the "
      "scan-derived supplies that run the sound: the set is dead and silent although the raw B+ is there.",
      kDead},
+    {"regulator-startup-resistor-open", "voltage-regulator", "start-up resistor", "open", Missing,
+     "The start-up resistor that gives the switch-mode regulator's control IC its first supply from the raw "
+     "B+ has opened, so the regulator never starts: no switching, no chirp, no regulated B+, and the "
+     "horizontal stage and everything it supplies stay dead. The standby supply is a separate one on this "
+     "set, so the standby light stays lit. The raw B+ is there across the main filter capacitor while the "
+     "regulated B+ reads 0 V. Start-up resistors are high in value and run hot, and they open with age; "
+     "on many sets a dried small electrolytic capacitor on the control IC's supply does the same. With "
+     "the set unplugged and discharged, read the resistor out of circuit against its marked value.", kDead},
     {"regulator-secondary-diode-shorted", "voltage-regulator", "secondary diode", "shorted", Missing,
      "On this set the B+ comes from a switch-mode regulator, and the rectifier diode on its secondary has "
      "shorted. The overload trips the regulator's current limit: it stops switching, starts again and "
@@ -143,6 +152,22 @@ constexpr Fault kFaults[] = {
      "limits or the mains fuse opens): no scan, no high voltage, no scan-derived supplies, a dead set with "
      "the standby light on. The first check, set unplugged and discharged: collector to "
      "emitter reads near 0 ohm both ways round. Find why it failed before fitting a new one.", kDead},
+    {"flyback-shorted-turns", "horizontal-output", "flyback", "shorted", Missing,
+     "Shorted turns in the flyback load the output stage on every line: the B+ is pulled down, the output "
+     "transistor runs hot, and on this set the B+ fusible resistor in the flyback's feed opens, so the set is "
+     "dead with the standby light on, as with a shorted output transistor. Out of circuit the output "
+     "transistor checks good and the flyback's windings read normal on an ohmmeter, since a turn or two "
+     "shorted barely changes their resistance: a ring tester on the primary finds them (a good winding "
+     "rings for many cycles, a shorted one hardly at all). On many sets the output transistor fails again "
+     "soon after it is replaced when the flyback is the cause.", kDead},
+    {"s-correction-open", "horizontal-output", "S-correction capacitor", "open", Distorted,
+     "The S-correction capacitor in series with the horizontal yoke has opened, so no sweep current flows in "
+     "the yoke: the beam is not moved sideways and the whole field is drawn down one column, a single bright "
+     "vertical line. Turn the brightness down at once: the line burns the phosphor. The output stage still "
+     "runs and makes its high voltage and scan-derived supplies, so the sound plays. An open yoke plug or a "
+     "cracked joint at the yoke's leads does the same; with the set unplugged and discharged, check the "
+     "capacitor's capacitance and the yoke circuit's continuity.", kVerticalLine,
+     {.horizontal = Horizontal::Line}},
     {"damper-shorted", "damper", "damper diode", "shorted", Missing,
      "The damper sits across the output transistor, so a shorted damper is the same short across the B+: "
      "the B+ fusible resistor opens, and the set is dead with the standby light on. "

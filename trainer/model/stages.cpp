@@ -74,7 +74,8 @@ constexpr StageRow kStages[] = {
     // the flyback's primary and the B+ fusible resistor (the damper's stage is that B+ feed): a short in
     // either is the same short across it, and the fusible resistor opens.
     {"horizontal-output",     {{{"horizontal-driver", Signal}, {"damper", Supply}}},
-                              {"output transistor", "flyback", "retrace capacitors", "flyback pin joints"},
+                              {"output transistor", "flyback", "retrace capacitors", "flyback pin joints",
+                               "S-correction capacitor"},
                               "damper", Protection::Blows},
     {"damper",                {{{"voltage-regulator", Supply}}},
                               {"damper diode", "solder joints", "capacitors around it"}},
