@@ -262,9 +262,7 @@ QString checkText(const QString& stage, const PartCheck& check)
 {
     if (isSetting(check.part))
         return QStringLiteral("%1, set running, the picture in view: setting %2.").arg(stageTitle(stage), check.finding);
-    if (!check.how.isEmpty())
-        return QStringLiteral("%1: %2, %3: %4.").arg(stageTitle(stage), check.part, check.how, check.finding);
-    return QStringLiteral("%1, out of circuit, power off: %2 %3.").arg(stageTitle(stage), check.part, check.finding);
+    return QStringLiteral("%1: %2, %3: %4.").arg(stageTitle(stage), check.part, check.how, check.finding);
 }
 
 QString slipsText(const ExerciseRecord& record)
