@@ -9,35 +9,53 @@
 #include "diagnosis/frmRaster.h"
 #include "diagnosis/frmSound.h"
 #include "diagrams/frmHelp.h"
+#include "runtime/language.h"
+#include "runtime/mainmenu.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 #include "trainer/screens/frmTrainer.h"
 
+#include <algorithm>
+
 using namespace fw;
 
-frmOne::frmOne() : Form(QStringLiteral("frmOne"), QStringLiteral("Fernwick"), QSize(11565, 8190)) {}
+namespace {
+// The languages offered, by locale name, in the order of the language list; empty follows the desktop.
+const char* const kLanguages[] = {"", "en", "es", "pt_BR"};
+} // namespace
+
+frmOne::frmOne() : Form(QStringLiteral("frmOne"), QT_TR_NOOP("Fernwick"), QSize(11565, 8190)) {}
 
 Design frmOne::design() const
 {
     return {
-        frame("Frame2", "Supplementary Info", 8775, 3165, 2670, 4005).bold(9.75),
-        option("Option10", "Fault-finding trainer", 180, 3314, 2085, 345).in("Frame2").bold(8.25),
-        option("Option9", "Component markings", 180, 2617, 2085, 345).in("Frame2").bold(8.25),
-        option("Option8", "Electronic Formulas", 180, 1920, 2085, 345).in("Frame2").bold(8.25),
-        option("Option7", "Color codes", 180, 1222, 2085, 345).in("Frame2").bold(8.25),
-        option("Option6", "Program desctiption", 180, 525, 2085, 345).in("Frame2").bold(8.25),
-        frame("Frame1", "Major Symptom", 600, 3000, 3015, 3615).bold(9.75),
-        option("Option5", "Color problems", 480, 2760, 1815, 255).in("Frame1").bold(8.25),
-        option("Option4", "Picture problems", 480, 2220, 1815, 255).in("Frame1").bold(8.25),
-        option("Option3", "Raster problems", 480, 1680, 1815, 255).in("Frame1").bold(8.25),
-        option("Option2", "Poor or no sound", 480, 1140, 1815, 255).in("Frame1").bold(8.25),
-        option("Option1", "TV Dead", 480, 600, 1815, 255).in("Frame1").bold(8.25),
-        command("cmdQuit", "Quit", 5880, 7200, 975, 375).bold(12),
-        picture("pctTV", ":/assets/tv.svg", 4320, 3000, 3735, 3615).says("A television set with its antenna"),
-        label("Label2", "Pick a symptom to find where the fault most likely lies.", 4320, 2760, 4695, 255)
+        frame("Frame2", QT_TR_NOOP("Supplementary Info"), 8775, 3165, 2670, 4005).bold(9.75),
+        option("Option10", QT_TR_NOOP("Fault-finding trainer"), 180, 3314, 2085, 345).in("Frame2").bold(8.25),
+        option("Option9", QT_TR_NOOP("Component markings"), 180, 2617, 2085, 345).in("Frame2").bold(8.25),
+        option("Option8", QT_TR_NOOP("Electronic Formulas"), 180, 1920, 2085, 345).in("Frame2").bold(8.25),
+        option("Option7", QT_TR_NOOP("Color codes"), 180, 1222, 2085, 345).in("Frame2").bold(8.25),
+        option("Option6", QT_TR_NOOP("Program desctiption"), 180, 525, 2085, 345).in("Frame2").bold(8.25),
+        frame("Frame1", QT_TR_NOOP("Major Symptom"), 600, 3000, 3015, 3615).bold(9.75),
+        option("Option5", QT_TR_NOOP("Color problems"), 480, 2760, 1815, 255).in("Frame1").bold(8.25),
+        option("Option4", QT_TR_NOOP("Picture problems"), 480, 2220, 1815, 255).in("Frame1").bold(8.25),
+        option("Option3", QT_TR_NOOP("Raster problems"), 480, 1680, 1815, 255).in("Frame1").bold(8.25),
+        option("Option2", QT_TR_NOOP("Poor or no sound"), 480, 1140, 1815, 255).in("Frame1").bold(8.25),
+        option("Option1", QT_TR_NOOP("TV Dead"), 480, 600, 1815, 255).in("Frame1").bold(8.25),
+        command("cmdQuit", QT_TR_NOOP("Quit"), 5880, 7200, 975, 375).bold(12),
+        // Each language is named in its own words, so that a user lost in another finds it.
+        combo("cboLanguage", QT_TR_NOOP("Language"), 600, 7245, 3015, 315)
+            .says(QT_TR_NOOP("Language"))
+            .items({QT_TR_NOOP("Desktop's language"), "English", "Español", "Português (Brasil)"}),
+        picture("pctTV", ":/assets/tv.svg", 4320, 3000, 3735, 3615)
+            .says(QT_TR_NOOP("A television set with its antenna")),
+        label("Label2", QT_TR_NOOP("Pick a symptom to find where the fault most likely lies."), 4320, 2760,
+              4695, 255)
             .bold(8.25),
-        label("Label1", "Version 2.0", 5250, 2280, 1995, 435).bold(18).fore(colors::darkRed).centred(),
-        label("lblOne", "Fernwick", 1050, 600, 9405, 1590)
+        label("Label1", QT_TR_NOOP("Version 2.0"), 5250, 2280, 1995, 435)
+            .bold(18)
+            .fore(colors::darkRed)
+            .centred(),
+        label("lblOne", QT_TR_NOOP("Fernwick"), 1050, 600, 9405, 1590)
             .bold(72)
             .italic()
             .serif()
@@ -59,11 +77,14 @@ void frmOne::wire()
     connect(Option9(), &OptionButton::Click, this, &frmOne::Option9_Click);
     connect(Option10(), &OptionButton::Click, this, &frmOne::Option10_Click);
     connect(cmdQuit(), &CommandButton::Click, this, &frmOne::cmdQuit_Click);
+    connect(cboLanguage(), &ComboBox::Click, this, &frmOne::cboLanguage_Click);
 }
 
 void frmOne::Form_Load()
 {
     fw::fillDisplay(*this);
+    const auto chosen = std::ranges::find(kLanguages, chosenLanguage());
+    cboLanguage()->setCurrentIndex(chosen == std::end(kLanguages) ? 0 : int(chosen - std::begin(kLanguages)));
 }
 
 void frmOne::Form_Activate()
@@ -131,6 +152,17 @@ void frmOne::Option10_Click()
 {
     frmTrainer::get().Show();
     Unload();
+}
+
+// The choice is kept, and the menu is built afresh in the chosen language.
+void frmOne::cboLanguage_Click()
+{
+    const int index = cboLanguage()->currentIndex();
+    const QString name = index > 0 ? QString::fromLatin1(kLanguages[index]) : QString();
+    setChosenLanguage(name);
+    useLanguage(name.isEmpty() ? QLocale::system() : QLocale(name));
+    Unload();
+    fw::showMainMenu();
 }
 
 void frmOne::cmdQuit_Click()

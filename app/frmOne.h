@@ -19,6 +19,7 @@ public:
     FW_CONTROL(OptionButton, Option9)
     FW_CONTROL(OptionButton, Option10)
     FW_CONTROL(CommandButton, cmdQuit)
+    FW_CONTROL(ComboBox, cboLanguage)
 
 protected:
     fw::Design design() const override;
@@ -37,5 +38,6 @@ private:
     void Option8_Click();
     void Option9_Click();
     void Option10_Click();
+    void cboLanguage_Click();
     void cmdQuit_Click();
 };

@@ -22,26 +22,26 @@ constexpr int kSwatchLeft = 960;
 constexpr int kSwatchStep = 600;
 } // namespace
 
-frmCodes::frmCodes() : Form(QStringLiteral("frmCodes"), QStringLiteral("Color Codes"), QSize(9465, 7500)) {}
+frmCodes::frmCodes() : Form(QStringLiteral("frmCodes"), QT_TR_NOOP("Color Codes"), QSize(9465, 7500)) {}
 
 Design frmCodes::design() const
 {
     Design d{
         picture("Picture1", ":/assets/resistor.svg", 960, 2880, 8175, 3855)
-            .says("A resistor with four color bands, each band explained"),
-        option("Option2", "Capacitor", 5880, 120, 1335, 375)
+            .says(QT_TR_NOOP("A resistor with four color bands, each band explained")),
+        option("Option2", QT_TR_NOOP("Capacitor"), 5880, 120, 1335, 375)
             .bold(9.75)
             .fore(colors::white)
             .back(colors::black),
-        option("Option1", "Resistor", 1080, 120, 1215, 375)
+        option("Option1", QT_TR_NOOP("Resistor"), 1080, 120, 1215, 375)
             .bold(9.75)
             .fore(colors::white)
             .back(colors::black),
-        command("cmdReturn", "Return", 4440, 6960, 1095, 375).bold(8.25),
-        textBox("Text15", "", 6240, 2280, 1335, 375).says("Voltage Rating").bold(9.75).readOnly(),
-        textBox("Text14", "", 4560, 2280, 1335, 375).says("Tolerance").bold(9.75).readOnly(),
-        textBox("Text13", "", 1440, 2280, 2775, 375).says("Value").bold(9.75).readOnly(),
-        command("cmdDone", "Done", 3840, 1560, 1095, 375).bold(8.25),
+        command("cmdReturn", QT_TR_NOOP("Return"), 4440, 6960, 1095, 375).bold(8.25),
+        textBox("Text15", "", 6240, 2280, 1335, 375).says(QT_TR_NOOP("Voltage Rating")).bold(9.75).readOnly(),
+        textBox("Text14", "", 4560, 2280, 1335, 375).says(QT_TR_NOOP("Tolerance")).bold(9.75).readOnly(),
+        textBox("Text13", "", 1440, 2280, 2775, 375).says(QT_TR_NOOP("Value")).bold(9.75).readOnly(),
+        command("cmdDone", QT_TR_NOOP("Done"), 3840, 1560, 1095, 375).bold(8.25),
     };
     // The swatches, solid blocks of their colours, Text12 (silver) first as in the design order.
     for (int i = colorcode::kColors - 1; i >= 0; --i) {
@@ -50,24 +50,25 @@ Design frmCodes::design() const
             label(swatchName(i), "", kSwatchLeft + i * kSwatchStep, 960, 495, 525).back(color).fore(color));
     }
     // Two arrows from "Select": left to "Resistor", right to "Capacitor", and a rule under the word.
-    d.insert(
-        d.end(),
-        {
-            line("Line7", 4200, 390, 4860, 390),
-            line("Line6", 5760, 300, 5580, 180),
-            line("Line5", 5760, 300, 5580, 420),
-            line("Line4", 4980, 300, 5760, 300),
-            line("Line3", 2400, 300, 2580, 180),
-            line("Line2", 2400, 300, 2580, 420),
-            line("Line1", 4080, 300, 2400, 300),
-            label("Label5", "Select", 4200, 120, 735, 255).bold(9.75),
-            label("Label4", "Click the color code boxes in sequence. Upon completion, click done for valuse.",
-                  960, 600, 8175, 255)
-                .bold(8.25),
-            label("Label3", "Voltage Rating", 6240, 2040, 1335, 255).bold(8.25),
-            label("Label2", "Tolerance", 4560, 2040, 1335, 255).bold(8.25),
-            label("Label1", "Value", 1440, 2040, 2775, 255).bold(8.25),
-        });
+    d.insert(d.end(),
+             {
+                 line("Line7", 4200, 390, 4860, 390),
+                 line("Line6", 5760, 300, 5580, 180),
+                 line("Line5", 5760, 300, 5580, 420),
+                 line("Line4", 4980, 300, 5760, 300),
+                 line("Line3", 2400, 300, 2580, 180),
+                 line("Line2", 2400, 300, 2580, 420),
+                 line("Line1", 4080, 300, 2400, 300),
+                 label("Label5", QT_TR_NOOP("Select"), 4200, 120, 735, 255).bold(9.75),
+                 label("Label4",
+                       QT_TR_NOOP(
+                           "Click the color code boxes in sequence. Upon completion, click done for valuse."),
+                       960, 600, 8175, 255)
+                     .bold(8.25),
+                 label("Label3", QT_TR_NOOP("Voltage Rating"), 6240, 2040, 1335, 255).bold(8.25),
+                 label("Label2", QT_TR_NOOP("Tolerance"), 4560, 2040, 1335, 255).bold(8.25),
+                 label("Label1", QT_TR_NOOP("Value"), 1440, 2040, 2775, 255).bold(8.25),
+             });
     return d;
 }
 

@@ -28,48 +28,50 @@ const QString kFrequencyTitle = QStringLiteral("Error");
 } // namespace
 
 frmFreq::frmFreq()
-    : Form(QStringLiteral("frmFreq"), QStringLiteral("Channel?Frequency Convertor"), QSize(9795, 10110))
+    : Form(QStringLiteral("frmFreq"), QT_TR_NOOP("Channel?Frequency Convertor"), QSize(9795, 10110))
 {}
 
 Design frmFreq::design() const
 {
     return {
-        command("Command1", "Return - UHF", 5760, 4830, 1575, 405),
-        command("cmdQuit", "Return - VHF", 3480, 4800, 1635, 480),
-        command("cmdClear", "Clear", 1860, 4785, 1170, 480),
-        textBox("Text8", "", 5295, 870, 465, 300).says("Channel Number"),
-        textBox("Text7", "", 3210, 4095, 2970, 330).says("Local oscillator frequency"),
-        textBox("Text6", "", 5535, 3405, 405, 315).says("Upper edge of the channel"),
-        textBox("Text5", "", 3345, 3405, 405, 315).says("Lower edge of the channel"),
-        textBox("Text4", "", 5955, 2505, 2445, 330).says("Sound carrier"),
-        textBox("Text3", "", 5205, 1830, 2190, 285).says("Color carrier"),
-        textBox("Text2", "", 3480, 1440, 2415, 285).says("Centre frequency"),
-        textBox("Text1", "", 1470, 1800, 2385, 285).says("Video carrier"),
+        command("Command1", QT_TR_NOOP("Return - UHF"), 5760, 4830, 1575, 405),
+        command("cmdQuit", QT_TR_NOOP("Return - VHF"), 3480, 4800, 1635, 480),
+        command("cmdClear", QT_TR_NOOP("Clear"), 1860, 4785, 1170, 480),
+        textBox("Text8", "", 5295, 870, 465, 300).says(QT_TR_NOOP("Channel Number")),
+        textBox("Text7", "", 3210, 4095, 2970, 330).says(QT_TR_NOOP("Local oscillator frequency")),
+        textBox("Text6", "", 5535, 3405, 405, 315).says(QT_TR_NOOP("Upper edge of the channel")),
+        textBox("Text5", "", 3345, 3405, 405, 315).says(QT_TR_NOOP("Lower edge of the channel")),
+        textBox("Text4", "", 5955, 2505, 2445, 330).says(QT_TR_NOOP("Sound carrier")),
+        textBox("Text3", "", 5205, 1830, 2190, 285).says(QT_TR_NOOP("Color carrier")),
+        textBox("Text2", "", 3480, 1440, 2415, 285).says(QT_TR_NOOP("Centre frequency")),
+        textBox("Text1", "", 1470, 1800, 2385, 285).says(QT_TR_NOOP("Video carrier")),
         picture("Picture1", ":/assets/channel-spectrum.svg", 3480, 2160, 2175, 1095)
-            .says("The spectrum of a TV channel: its edges, video, color and sound carriers"),
+            .says(QT_TR_NOOP("The spectrum of a TV channel: its edges, video, color and sound carriers")),
         line("Line6", 1530, 30, 1680, 0).in("Picture1"),
         line("Line4", 1035, 120, 1035, 0).in("Picture1"),
         line("Line2", 480, 0, 360, 0).in("Picture1"),
         line("Line1", 480, 0, 360, 0).in("Picture1"),
-        label("Label3", "TV Channel Frequencies", 2325, 165, 4500, 570).bold(18).fore(colors::darkBlue),
-        label("Label2", "Enter Channel Number", 2880, 885, 2460, 285),
-        label("Label1", "Channel Spectrum", 3900, 3375, 1515, 570).fore(colors::blue).centred(),
+        label("Label3", QT_TR_NOOP("TV Channel Frequencies"), 2325, 165, 4500, 570)
+            .bold(18)
+            .fore(colors::darkBlue),
+        label("Label2", QT_TR_NOOP("Enter Channel Number"), 2880, 885, 2460, 285),
+        label("Label1", QT_TR_NOOP("Channel Spectrum"), 3900, 3375, 1515, 570).fore(colors::blue).centred(),
         line("Line8", 5880, 2595, 5610, 2430),
         line("Line7", 5145, 1950, 5040, 2220),
         line("Line5", 4545, 1740, 4545, 2175),
         line("Line3", 3810, 1950, 4095, 2235),
         // Beside the converter as it always was, in the room it left free: the plan, its sketch to the
         // left of the strip, the channel in full to the right.
-        combo("cboSystem", "", 5940, 870, 3705, 315).items(planNames()).says("Channel plan"),
+        combo("cboSystem", "", 5940, 870, 3705, 315).items(planNames()).says(QT_TR_NOOP("Channel plan")),
         label("lblSpectrum", "", 120, 2250, 3060, 2400)
-            .says("The chosen plan's channel, to scale, with its offsets"),
+            .says(QT_TR_NOOP("The chosen plan's channel, to scale, with its offsets")),
         label("lblChannel", "", 6240, 2955, 3435, 1755)
-            .says("The chosen plan, or the channel converted, in full"),
+            .says(QT_TR_NOOP("The chosen plan, or the channel converted, in full")),
         // Below it, a frequency looked up in every plan: the list is wide enough for its longest line and
         // tall enough for the 23 lines of a UHF vision carrier.
-        label("lblFrequency", "Frequency (MHz)", 120, 5430, 1455, 285),
-        textBox("txtFrequency", "", 120, 5730, 1455, 300).says("Frequency in MHz"),
-        listBox("lstFound", 1710, 5400, 7965, 4590).says("Channels at that frequency"),
+        label("lblFrequency", QT_TR_NOOP("Frequency (MHz)"), 120, 5430, 1455, 285),
+        textBox("txtFrequency", "", 120, 5730, 1455, 300).says(QT_TR_NOOP("Frequency in MHz")),
+        listBox("lstFound", 1710, 5400, 7965, 4590).says(QT_TR_NOOP("Channels at that frequency")),
     };
 }
 

@@ -11,7 +11,7 @@ using namespace markings;
 using namespace markingsview;
 
 frmMarkings::frmMarkings()
-    : Form(QStringLiteral("frmMarkings"), QStringLiteral("Component Markings"), QSize(9600, 7260))
+    : Form(QStringLiteral("frmMarkings"), QT_TR_NOOP("Component Markings"), QSize(9600, 7260))
 {}
 
 Design frmMarkings::design() const
@@ -19,15 +19,15 @@ Design frmMarkings::design() const
     // The table never changes: it is made once, and each load takes a copy that shares its texts.
     static const Design table = [] {
         Design d{
-            option("Option1", "3 bands", 240, 330, 960, 315),
-            option("Option2", "4 bands", 1200, 330, 960, 315),
-            option("Option3", "5 bands", 2160, 330, 960, 315),
-            option("Option4", "6 bands", 3120, 330, 960, 315),
-            label("Label1", "Value or bands, e.g. 4k7", 4200, 60, 3600, 255),
-            textBox("txtValue", "", 4200, 330, 3600, 345).says("Value or bands").size(9.75),
-            command("cmdClear", "Clear", 7920, 315, 1095, 375).bold(8.25),
+            option("Option1", QT_TR_NOOP("3 bands"), 240, 330, 975, 315),
+            option("Option2", QT_TR_NOOP("4 bands"), 1215, 330, 975, 315),
+            option("Option3", QT_TR_NOOP("5 bands"), 2190, 330, 975, 315),
+            option("Option4", QT_TR_NOOP("6 bands"), 3165, 330, 975, 315),
+            label("Label1", QT_TR_NOOP("Value or bands, e.g. 4k7"), 4200, 60, 3600, 255),
+            textBox("txtValue", "", 4200, 330, 3600, 345).says(QT_TR_NOOP("Value or bands")).size(9.75),
+            command("cmdClear", QT_TR_NOOP("Clear"), 7920, 315, 1095, 375).bold(8.25),
             picture("picResistor", ":/assets/resistor-body.svg", 600, kBodyTop, 8400, kBodyHeight)
-                .says("A resistor with two wire leads, its bands drawn on its body"),
+                .says(QT_TR_NOOP("A resistor with two wire leads, its bands drawn on its body")),
         };
         for (int i = 0; i < kMostBands; ++i) {
             Ctl band = label(bandName(i), "", bandLeft(i, kFreshCount), kBodyTop, kBandWidth, kBodyHeight)
@@ -44,29 +44,30 @@ Design frmMarkings::design() const
         }
         // The named colours are one picture; a clear box over each one takes its clicks and keys.
         d.push_back(picture("picColours", ":/assets/band-colours.svg", kSwatchLeft, kSwatchTop, 9120, 495)
-                        .says("The thirteen band colours, each named"));
+                        .says(QT_TR_NOOP("The thirteen band colours, each named")));
         for (const BandColor& c : bandColors())
             d.push_back(label(swatchName(c.color), "", kSwatchLeft + static_cast<int>(c.color) * kSwatchStep,
                               kSwatchTop, 660, 495)
                             .says(QString::fromLatin1(c.name)));
-        d.insert(d.end(),
-                 {
-                     label("lblValue", "", 240, 3120, 4440, 420).bold(14).says("Reading"),
-                     label("lblSeries", "", 240, 3600, 9120, 480).says("E-series"),
-                     label("lblReverse", "", 240, 4080, 9120, 480).says("Read from the other end"),
-                     label("lblMessage", "", 240, 4560, 9120, 480)
-                         .bold(8.25)
-                         .fore(colors::darkRed)
-                         .says("Message"),
-                     label("Label5", "SMD code", 240, 5130, 1320, 255).bold(8.25),
-                     textBox("txtSmd", "", 1560, 5070, 1680, 345).says("SMD resistor code").bold(9.75),
-                     label("lblSmd", "", 3360, 5100, 6000, 480).says("SMD code reading"),
-                     label("lblSmdCodes", "", 240, 5640, 9120, 300).says("SMD codes of the value"),
-                     label("Label6", "Capacitor code", 240, 6090, 1320, 255).bold(8.25),
-                     textBox("txtCap", "", 1560, 6030, 1680, 345).says("Capacitor code").bold(9.75),
-                     label("lblCap", "", 3360, 6060, 6000, 480).says("Capacitor code reading"),
-                     command("cmdReturn", "Return", 4260, 6720, 1095, 375).bold(8.25),
-                 });
+        d.insert(
+            d.end(),
+            {
+                label("lblValue", "", 240, 3120, 4440, 420).bold(14).says(QT_TR_NOOP("Reading")),
+                label("lblSeries", "", 240, 3600, 9120, 480).says(QT_TR_NOOP("E-series")),
+                label("lblReverse", "", 240, 4080, 9120, 480).says(QT_TR_NOOP("Read from the other end")),
+                label("lblMessage", "", 240, 4560, 9120, 480)
+                    .bold(8.25)
+                    .fore(colors::darkRed)
+                    .says(QT_TR_NOOP("Message")),
+                label("Label5", QT_TR_NOOP("SMD code"), 240, 5130, 1320, 255).bold(8.25),
+                textBox("txtSmd", "", 1560, 5070, 1680, 345).says(QT_TR_NOOP("SMD resistor code")).bold(9.75),
+                label("lblSmd", "", 3360, 5100, 6000, 480).says(QT_TR_NOOP("SMD code reading")),
+                label("lblSmdCodes", "", 240, 5640, 9120, 300).says(QT_TR_NOOP("SMD codes of the value")),
+                label("Label6", QT_TR_NOOP("Capacitor code"), 240, 6090, 1320, 255).bold(8.25),
+                textBox("txtCap", "", 1560, 6030, 1680, 345).says(QT_TR_NOOP("Capacitor code")).bold(9.75),
+                label("lblCap", "", 3360, 6060, 6000, 480).says(QT_TR_NOOP("Capacitor code reading")),
+                command("cmdReturn", QT_TR_NOOP("Return"), 4260, 6720, 1095, 375).bold(8.25),
+            });
         return d;
     }();
     return table;

@@ -10,18 +10,21 @@
 using namespace fw;
 
 namespace {
-const QString kPrompt = QStringLiteral("Problem areas:");
+const char* const kPrompt = QT_TRANSLATE_NOOP("frmProblems", "Problem areas:");
 
-const char* const kMainSymptoms[] = {"No color or weak color",
-                                     "Areas predominantly one color",
-                                     "Colored confetti on B and W picture",
-                                     "B and W picture outlined in color",
-                                     "Colors float - No color sync",
-                                     "Screen predominantly one color"};
+const char* const kMainSymptoms[] = {QT_TRANSLATE_NOOP("frmProblems", "No color or weak color"),
+                                     QT_TRANSLATE_NOOP("frmProblems", "Areas predominantly one color"),
+                                     QT_TRANSLATE_NOOP("frmProblems", "Colored confetti on B and W picture"),
+                                     QT_TRANSLATE_NOOP("frmProblems", "B and W picture outlined in color"),
+                                     QT_TRANSLATE_NOOP("frmProblems", "Colors float - No color sync"),
+                                     QT_TRANSLATE_NOOP("frmProblems", "Screen predominantly one color")};
 const int kMainTops[] = {480, 915, 1350, 1770, 2205, 2640};
-const char* const kNestedSymptoms[] = {"Cyan raster or red rasted",        "Magenta raster or green raster",
-                                       "Yellow raster or blue raster",     "Loss of red or excessive red",
-                                       "Loss of green or excessive green", "Loss of blue or excessive blue"};
+const char* const kNestedSymptoms[] = {QT_TRANSLATE_NOOP("frmProblems", "Cyan raster or red rasted"),
+                                       QT_TRANSLATE_NOOP("frmProblems", "Magenta raster or green raster"),
+                                       QT_TRANSLATE_NOOP("frmProblems", "Yellow raster or blue raster"),
+                                       QT_TRANSLATE_NOOP("frmProblems", "Loss of red or excessive red"),
+                                       QT_TRANSLATE_NOOP("frmProblems", "Loss of green or excessive green"),
+                                       QT_TRANSLATE_NOOP("frmProblems", "Loss of blue or excessive blue")};
 const int kNestedTops[] = {240, 684, 1068, 1512, 1956, 2400};
 
 // What each option does to the nested group before it reveals its problem-area control.
@@ -39,46 +42,51 @@ const Reveal kReveals[] = {
 } // namespace
 
 frmProblems::frmProblems()
-    : Form(QStringLiteral("frmProblems"), QStringLiteral("Color Problems"), QSize(10860, 7200))
+    : Form(QStringLiteral("frmProblems"), QT_TR_NOOP("Color Problems"), QSize(10860, 7200))
 {}
 
 Design frmProblems::design() const
 {
     Design d{
-        command("cmdFillB", "Fill B", 1440, 6840, 1095, 255).hidden(),
-        command("cmdContinue", "Continue", 5280, 6600, 1575, 375),
-        textBox("txtB", "", 3240, 6720, 735, 285).says("Problem code").hidden(),
-        command("cmdQuit", "Quit", 9480, 6600, 1215, 375),
-        command("cmdReturn", "Return", 7560, 6600, 1335, 375),
-        textBox("Text9", "B-Y demodulator", 5280, 6000, 3015, 375).readOnly().hidden(),
-        textBox("Text8", "G-Y demodulator", 5280, 5520, 3015, 375).readOnly().hidden(),
-        textBox("Text7", "R-Y demodulator", 5280, 5040, 3015, 375).readOnly().hidden(),
-        textBox("Text6", "Blue amplifier/driver", 5280, 4560, 3015, 375).readOnly().hidden(),
-        textBox("Text5", "Green amplifier/driver", 5280, 4080, 3015, 375).readOnly().hidden(),
-        textBox("Text4", "Red amplifier/driver", 5280, 3600, 3015, 405).readOnly().hidden(),
-        textBox("Text3", "Adjust tint control", 5280, 3120, 2655, 375).readOnly().hidden(),
+        command("cmdFillB", QT_TR_NOOP("Fill B"), 1440, 6840, 1095, 255).hidden(),
+        command("cmdContinue", QT_TR_NOOP("Continue"), 5280, 6600, 1575, 375),
+        textBox("txtB", "", 3240, 6720, 735, 285).says(QT_TR_NOOP("Problem code")).hidden(),
+        command("cmdQuit", QT_TR_NOOP("Quit"), 9480, 6600, 1215, 375),
+        command("cmdReturn", QT_TR_NOOP("Return"), 7560, 6600, 1335, 375),
+        textBox("Text9", QT_TR_NOOP("B-Y demodulator"), 5280, 6000, 3015, 375).readOnly().hidden(),
+        textBox("Text8", QT_TR_NOOP("G-Y demodulator"), 5280, 5520, 3015, 375).readOnly().hidden(),
+        textBox("Text7", QT_TR_NOOP("R-Y demodulator"), 5280, 5040, 3015, 375).readOnly().hidden(),
+        textBox("Text6", QT_TR_NOOP("Blue amplifier/driver"), 5280, 4560, 3015, 375).readOnly().hidden(),
+        textBox("Text5", QT_TR_NOOP("Green amplifier/driver"), 5280, 4080, 3015, 375).readOnly().hidden(),
+        textBox("Text4", QT_TR_NOOP("Red amplifier/driver"), 5280, 3600, 3015, 405).readOnly().hidden(),
+        textBox("Text3", QT_TR_NOOP("Adjust tint control"), 5280, 3120, 2655, 375).readOnly().hidden(),
         combo("Combo3", kPrompt, 5280, 2640, 5415, 360)
-            .says("Problem areas")
-            .items({"3.58 mhz oscillator", "Burst gate", "Phase detector & oscillator control"})
+            .says(QT_TR_NOOP("Problem areas"))
+            .items({QT_TR_NOOP("3.58 mhz oscillator"), QT_TR_NOOP("Burst gate"),
+                    QT_TR_NOOP("Phase detector & oscillator control")})
             .hidden(),
-        textBox("Text2", "Perform convergence adjustments", 5280, 2160, 4815, 375).readOnly().hidden(),
+        textBox("Text2", QT_TR_NOOP("Perform convergence adjustments"), 5280, 2160, 4815, 375)
+            .readOnly()
+            .hidden(),
         combo("Combo2", kPrompt, 5280, 1680, 5415, 360)
-            .says("Problem areas")
-            .items({"Weak signal", "Color control advanced too high", "Adjust color killer control",
-                    "Color killer circuit", "Phase detector circuit"})
+            .says(QT_TR_NOOP("Problem areas"))
+            .items({QT_TR_NOOP("Weak signal"), QT_TR_NOOP("Color control advanced too high"),
+                    QT_TR_NOOP("Adjust color killer control"), QT_TR_NOOP("Color killer circuit"),
+                    QT_TR_NOOP("Phase detector circuit")})
             .hidden(),
-        textBox("Text1", "Degauss picture tube - Purity adjustments", 5280, 1080, 4695, 375)
+        textBox("Text1", QT_TR_NOOP("Degauss picture tube - Purity adjustments"), 5280, 1080, 4695, 375)
             .readOnly()
             .hidden(),
         combo("Combo1", kPrompt, 5280, 480, 5295, 360)
-            .says("Problem areas")
-            .items({"Adjust color control", "Adjust color killer circuit", "Adjust ACC control",
-                    "ACC circuit", "1st or 2nd chroma amplifiers", "Color killer circuit",
-                    "3.58 mhz oscillator", "Phase detector & oscillator control", "Phase shift network",
-                    "Color demodulators"})
+            .says(QT_TR_NOOP("Problem areas"))
+            .items({QT_TR_NOOP("Adjust color control"), QT_TR_NOOP("Adjust color killer circuit"),
+                    QT_TR_NOOP("Adjust ACC control"), QT_TR_NOOP("ACC circuit"),
+                    QT_TR_NOOP("1st or 2nd chroma amplifiers"), QT_TR_NOOP("Color killer circuit"),
+                    QT_TR_NOOP("3.58 mhz oscillator"), QT_TR_NOOP("Phase detector & oscillator control"),
+                    QT_TR_NOOP("Phase shift network"), QT_TR_NOOP("Color demodulators")})
             .hidden(),
-        frame("Frame1", "Symptoms", 240, 360, 4455, 6255).bold(9.75),
-        frame("Frame2", "", 720, 3120, 3735, 3135).says("Which color").in("Frame1").hidden(),
+        frame("Frame1", QT_TR_NOOP("Symptoms"), 240, 360, 4455, 6255).bold(9.75),
+        frame("Frame2", "", 720, 3120, 3735, 3135).says(QT_TR_NOOP("Which color")).in("Frame1").hidden(),
     };
     for (int i = 11; i >= 6; --i)
         d.push_back(option(QStringLiteral("Option%1").arg(i + 1), kNestedSymptoms[i - 6], 120,
@@ -89,8 +97,9 @@ Design frmProblems::design() const
             option(QStringLiteral("Option%1").arg(i + 1), kMainSymptoms[i], 240, kMainTops[i], 4095, 240)
                 .in("Frame1")
                 .bold(8.25));
-    d.push_back(
-        label("Label1", "Select area to troubleshoot:", 5400, 0, 3855, 360).bold(12).fore(colors::blue));
+    d.push_back(label("Label1", QT_TR_NOOP("Select area to troubleshoot:"), 5400, 0, 3855, 360)
+                    .bold(12)
+                    .fore(colors::blue));
     return d;
 }
 
@@ -206,8 +215,7 @@ void frmProblems::cmdContinue_Click()
     fillB();
     const diagnosis::ProblemArea* area = diagnosis::findCode(diagnosis::colorProblemAreas(), code());
     if (!area) {
-        services().MsgBox(QStringLiteral("Please select one of the symptoms"),
-                          QStringLiteral("Enter selection"));
+        services().MsgBox(tr("Please select one of the symptoms"), tr("Enter selection"));
         return;
     }
     Hide();

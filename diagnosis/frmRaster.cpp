@@ -7,36 +7,47 @@
 
 using namespace fw;
 
-frmRaster::frmRaster() : Form(QStringLiteral("frmRaster"), QStringLiteral("Raster"), QSize(10005, 6990)) {}
+frmRaster::frmRaster() : Form(QStringLiteral("frmRaster"), QT_TR_NOOP("Raster"), QSize(10005, 6990)) {}
 
 Design frmRaster::design() const
 {
-    const QStringList noRaster{"Horizontal driver",      "Horizontal output",      "High-voltage damper",
-                               "High-voltage rectifier", "High-voltage regulator", "Holddown cuircuit",
-                               "Horizontal AFC",         "Horizontal oscillator",  "Picture tube"};
+    const QStringList noRaster{QT_TR_NOOP("Horizontal driver"),
+                               QT_TR_NOOP("Horizontal output"),
+                               QT_TR_NOOP("High-voltage damper"),
+                               QT_TR_NOOP("High-voltage rectifier"),
+                               QT_TR_NOOP("High-voltage regulator"),
+                               QT_TR_NOOP("Holddown cuircuit"),
+                               QT_TR_NOOP("Horizontal AFC"),
+                               QT_TR_NOOP("Horizontal oscillator"),
+                               QT_TR_NOOP("Picture tube")};
     return {
-        option("Option5", "Option5", 5160, 1080, 615, 255).says("No symptom chosen").hidden(),
-        command("cmdQuit", "Quit", 8160, 5520, 1095, 495).bold(9.75),
-        command("cmdReturn", "Return", 6720, 5520, 1215, 495).bold(9.75),
-        command("cmdContinue", "Continue", 5040, 5520, 1455, 495).bold(9.75),
+        option("Option5", "Option5", 5160, 1080, 615, 255).says(QT_TR_NOOP("No symptom chosen")).hidden(),
+        command("cmdQuit", QT_TR_NOOP("Quit"), 8160, 5520, 1095, 495).bold(9.75),
+        command("cmdReturn", QT_TR_NOOP("Return"), 6720, 5520, 1215, 495).bold(9.75),
+        command("cmdContinue", QT_TR_NOOP("Continue"), 5040, 5520, 1455, 495).bold(9.75),
         listBox("List3", 5880, 2160, 3375, 360)
-            .says("Circuits to check")
-            .items({"Pin cushion circuit"})
+            .says(QT_TR_NOOP("Circuits to check"))
+            .items({QT_TR_NOOP("Pin cushion circuit")})
             .bold(12)
             .hidden(),
         listBox("List2", 5760, 2160, 3375, 1260)
-            .says("Circuits to check")
-            .items({"Vertical deflection oscillator", "Vertical deflection amplifier",
-                    "Vertical deflection yoke", "Sync seperator"})
+            .says(QT_TR_NOOP("Circuits to check"))
+            .items({QT_TR_NOOP("Vertical deflection oscillator"), QT_TR_NOOP("Vertical deflection amplifier"),
+                    QT_TR_NOOP("Vertical deflection yoke"), QT_TR_NOOP("Sync seperator")})
             .bold(12)
             .hidden(),
-        listBox("List1", 5760, 2160, 3375, 2760).says("Circuits to check").items(noRaster).bold(12).hidden(),
-        frame("Frame1", "Symptoms:", 720, 1200, 3975, 4695).bold(13.5),
-        option("Option4", "Pincushion distortion", 240, 3480, 3735, 495).in("Frame1").bold(13.5),
-        option("Option3", "Vertical line only", 240, 2640, 3855, 495).in("Frame1").bold(13.5),
-        option("Option2", "Horizontal line only", 240, 1680, 4095, 735).in("Frame1").bold(13.5),
-        option("Option1", "No raster at all", 240, 720, 4215, 735).in("Frame1").bold(13.5),
-        label("Label1", "Check one of the following to narrow diagnosis:", 360, 120, 9255, 615).bold(18),
+        listBox("List1", 5760, 2160, 3375, 2760)
+            .says(QT_TR_NOOP("Circuits to check"))
+            .items(noRaster)
+            .bold(12)
+            .hidden(),
+        frame("Frame1", QT_TR_NOOP("Symptoms:"), 720, 1200, 3975, 4695).bold(13.5),
+        option("Option4", QT_TR_NOOP("Pincushion distortion"), 240, 3480, 3735, 495).in("Frame1").bold(13.5),
+        option("Option3", QT_TR_NOOP("Vertical line only"), 240, 2640, 3855, 495).in("Frame1").bold(13.5),
+        option("Option2", QT_TR_NOOP("Horizontal line only"), 240, 1680, 4095, 735).in("Frame1").bold(13.5),
+        option("Option1", QT_TR_NOOP("No raster at all"), 240, 720, 4215, 735).in("Frame1").bold(13.5),
+        label("Label1", QT_TR_NOOP("Check one of the following to narrow diagnosis:"), 360, 120, 9255, 615)
+            .bold(18),
     };
 }
 

@@ -7,37 +7,37 @@
 
 using namespace fw;
 
-frmSound::frmSound() : Form(QStringLiteral("frmSound"), QStringLiteral("Sound Problems"), QSize(9975, 6090))
-{}
+frmSound::frmSound() : Form(QStringLiteral("frmSound"), QT_TR_NOOP("Sound Problems"), QSize(9975, 6090)) {}
 
 Design frmSound::design() const
 {
     return {
-        command("cmdQuit", "Quit", 7080, 5160, 1095, 495).bold(9.75),
-        command("cmdReturn", "Return", 4680, 5160, 1575, 495).bold(9.75),
-        command("cmdContinue", "Continue", 1800, 5160, 1815, 495).bold(9.75),
+        command("cmdQuit", QT_TR_NOOP("Quit"), 7080, 5160, 1095, 495).bold(9.75),
+        command("cmdReturn", QT_TR_NOOP("Return"), 4680, 5160, 1575, 495).bold(9.75),
+        command("cmdContinue", QT_TR_NOOP("Continue"), 1800, 5160, 1815, 495).bold(9.75),
         // As wide as the left-hand list: at 3015 twips "Synchronous detectors" alone (201 pixels in bold
         // 13.5 pt) is wider than the list's page, which would need a scroll bar.
         listBox("List2", 6000, 2760, 3135, 1860)
-            .says("Picture circuits to check")
-            .items(
-                {"UHF tuner", "VHF tuner", "Remote tuning", "Video IF amplifiers", "Synchronous detectors"})
+            .says(QT_TR_NOOP("Picture circuits to check"))
+            .items({QT_TR_NOOP("UHF tuner"), QT_TR_NOOP("VHF tuner"), QT_TR_NOOP("Remote tuning"),
+                    QT_TR_NOOP("Video IF amplifiers"), QT_TR_NOOP("Synchronous detectors")})
             .bold(13.5)
             .hidden(),
         listBox("List1", 600, 2880, 3135, 1860)
-            .says("Sound circuits to check")
-            .items(
-                {"Sound IF detector", "Sound IF amplifier", "Sound detector", "Audio amplifier", "Speakers"})
+            .says(QT_TR_NOOP("Sound circuits to check"))
+            .items({QT_TR_NOOP("Sound IF detector"), QT_TR_NOOP("Sound IF amplifier"),
+                    QT_TR_NOOP("Sound detector"), QT_TR_NOOP("Audio amplifier"), QT_TR_NOOP("Speakers")})
             .bold(13.5)
             .hidden(),
-        frame("Frame1", "Symptom", 240, 1200, 9015, 735).bold(9.75),
-        option("Opt2", "Poor or no picture", 5760, 360, 2655, 375).in("Frame1").bold(12),
-        option("opt1", "Picture O.K.", 360, 360, 2055, 375).in("Frame1").bold(12),
-        label("Label3", "Check the following:", 6000, 2160, 3015, 375).bold(13.5).hidden(),
-        label("Label2", "Check the following:", 600, 2280, 3015, 375).bold(13.5).hidden(),
+        frame("Frame1", QT_TR_NOOP("Symptom"), 240, 1200, 9015, 735).bold(9.75),
+        option("Opt2", QT_TR_NOOP("Poor or no picture"), 5760, 360, 2655, 375).in("Frame1").bold(12),
+        option("opt1", QT_TR_NOOP("Picture O.K."), 360, 360, 2055, 375).in("Frame1").bold(12),
+        label("Label3", QT_TR_NOOP("Check the following:"), 6000, 2160, 3015, 375).bold(13.5).hidden(),
+        label("Label2", QT_TR_NOOP("Check the following:"), 600, 2280, 3015, 375).bold(13.5).hidden(),
         label("Label1",
-              "Your sound problem may be further diagnosed by checking one of the following symptoms:", 240,
-              240, 7215, 1215)
+              QT_TR_NOOP(
+                  "Your sound problem may be further diagnosed by checking one of the following symptoms:"),
+              240, 240, 7215, 1215)
             .bold(13.5),
     };
 }

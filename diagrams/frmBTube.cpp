@@ -6,16 +6,15 @@
 using namespace fw;
 
 frmBTube::frmBTube()
-    : Form(QStringLiteral("frmBTube"), QStringLiteral("Black & White TV Tube Base Diagram"),
-           QSize(10200, 6750))
+    : Form(QStringLiteral("frmBTube"), QT_TR_NOOP("Black & White TV Tube Base Diagram"), QSize(10200, 6750))
 {}
 
 Design frmBTube::design() const
 {
     return {
-        command("cmdReturn", "Return", 4680, 5520, 1095, 495),
+        command("cmdReturn", QT_TR_NOOP("Return"), 4680, 5520, 1095, 495),
         picture("Picture1", ":/assets/bw-tube-bases.svg", 960, 720, 7935, 4575)
-            .says("Black and white picture tube base diagrams, seen from the pin side"),
+            .says(QT_TR_NOOP("Black and white picture tube base diagrams, seen from the pin side")),
     };
 }
 

@@ -81,8 +81,7 @@ QString demodulatorsText()
                        QString(19, QLatin1Char(' ')),
                        QString(12, QLatin1Char(' ')),
                        QString(10, QLatin1Char(' ')),
-                       QStringLiteral("Color "),
-                       QStringLiteral("demodulators"),
+                       QCoreApplication::translate("frmColor", "Color demodulators").replace(u' ', u'\n'),
                        QString()}
         .join(QLatin1Char('\n'));
 }
@@ -96,7 +95,7 @@ Ctl box(const char* name, const QString& text, int left, int top, int width, int
 } // namespace
 
 frmColor::frmColor()
-    : Form(QStringLiteral("frmColor"), QStringLiteral("Video and Color Circuits"), QSize(11580, 7080))
+    : Form(QStringLiteral("frmColor"), QT_TR_NOOP("Video and Color Circuits"), QSize(11580, 7080))
 {}
 
 // Wires run box edge to box edge at the boxes' middles: the luminance path at 1207, the sync chain at
@@ -109,29 +108,29 @@ Design frmColor::design() const
 Design frmColor::table()
 {
     return {
-        textBox("Text16", "", 3360, 240, 975, 285).says("Problem code").bold(8.25).readOnly(),
-        command("cmdQuit", "Quit", 3840, 6120, 1335, 495).bold(8.25),
-        command("cmdReturn", "Return", 1680, 6120, 1455, 495).bold(8.25),
+        textBox("Text16", "", 3360, 240, 975, 285).says(QT_TR_NOOP("Problem code")).bold(8.25).readOnly(),
+        command("cmdQuit", QT_TR_NOOP("Quit"), 3840, 6120, 1335, 495).bold(8.25),
+        command("cmdReturn", QT_TR_NOOP("Return"), 1680, 6120, 1455, 495).bold(8.25),
         picture("Picture1", ":/assets/color-tube.svg", 9000, 3840, 2415, 1935)
-            .says("Color picture tube")
+            .says(QT_TR_NOOP("Color picture tube"))
             .bordered()
             .back(colors::white),
 
-        box("Text15", "Color killer", 4200, 3120, 855, 495),
-        box("Text14", "2nd chroma amplifier", 4440, 2160, 1215, 495),
-        box("Text13", "ACC", 2640, 3120, 975, 495),
-        box("Text12", "1st chroma amplifier", 2640, 2160, 975, 495),
-        box("Text11", "Burst gate", 720, 4200, 735, 735),
-        box("Text10", "Phase detector and oscillator control", 1920, 4200, 1215, 855),
-        box("Text9", "3.58 mhz oscillator", 3480, 4200, 975, 735),
-        box("Text8", "Phase shift network", 4920, 4200, 855, 735),
-        box("Text7", "Blue video driver", 7800, 5280, 735, 735),
-        box("Text6", "Green video driver", 7800, 4320, 735, 735),
-        box("Text5", "Red video driver", 7800, 3360, 735, 735),
+        box("Text15", QT_TR_NOOP("Color killer"), 4200, 3120, 855, 495),
+        box("Text14", QT_TR_NOOP("2nd chroma amplifier"), 4440, 2160, 1215, 495),
+        box("Text13", QT_TR_NOOP("ACC"), 2640, 3120, 975, 495),
+        box("Text12", QT_TR_NOOP("1st chroma amplifier"), 2640, 2160, 975, 495),
+        box("Text11", QT_TR_NOOP("Burst gate"), 720, 4200, 735, 735),
+        box("Text10", QT_TR_NOOP("Phase detector and oscillator control"), 1920, 4200, 1215, 855),
+        box("Text9", QT_TR_NOOP("3.58 mhz oscillator"), 3480, 4200, 975, 735),
+        box("Text8", QT_TR_NOOP("Phase shift network"), 4920, 4200, 855, 735),
+        box("Text7", QT_TR_NOOP("Blue video driver"), 7800, 5280, 735, 735),
+        box("Text6", QT_TR_NOOP("Green video driver"), 7800, 4320, 735, 735),
+        box("Text5", QT_TR_NOOP("Red video driver"), 7800, 3360, 735, 735),
         box("Text4", demodulatorsText(), 6120, 3480, 1215, 2295),
-        box("Text3", "3rd video amplifier and brightness limiter", 5760, 840, 1575, 735),
-        textBox("Text2", "Delay line", 4320, 840, 975, 735).bold(8.25).readOnly(),
-        box("Text1", "Comb filter & 2nd video amplifier", 2760, 840, 975, 735),
+        box("Text3", QT_TR_NOOP("3rd video amplifier and brightness limiter"), 5760, 840, 1575, 735),
+        textBox("Text2", QT_TR_NOOP("Delay line"), 4320, 840, 975, 735).bold(8.25).readOnly(),
+        box("Text1", QT_TR_NOOP("Comb filter & 2nd video amplifier"), 2760, 840, 975, 735),
 
         // Knob stubs: from a box's bottom edge down to the top of its knob.
         blueLine("Line42", 9247, 5775, 9247, 5880), // picture tube - Screen
@@ -142,25 +141,25 @@ Design frmColor::table()
         blueLine("Line37", 5887, 1575, 5887, 1680), // 3rd video amplifier - Brightness
         blueLine("Line36", 3487, 1575, 3487, 1680), // comb filter - Contrast
 
-        blueLabel("Label10", "Click for base diagrams", 9360, 3480, 2100, 255),
-        blueLabel("Label9", "Screen", 9435, 5880, 855, 255),
-        blueLabel("Label8", "RGB Drive", 8115, 6120, 975, 255),
-        blueLabel("Label7", "Tint", 4395, 5040, 615, 255),
-        blueLabel("Label6", "ACC", 3555, 3720, 615, 255),
-        blueLabel("Label5", "Color killer", 5115, 3660, 975, 255),
-        blueLabel("Label4", "Color", 5115, 2760, 735, 255),
-        blueLabel("Label3", "Brightness", 6075, 1680, 1095, 255),
-        blueLabel("Label2", "Contrast", 3675, 1680, 975, 255),
+        blueLabel("Label10", QT_TR_NOOP("Click for base diagrams"), 9360, 3480, 2100, 255),
+        blueLabel("Label9", QT_TR_NOOP("Screen"), 9435, 5880, 855, 255),
+        blueLabel("Label8", QT_TR_NOOP("RGB Drive"), 8115, 6120, 975, 255),
+        blueLabel("Label7", QT_TR_NOOP("Tint"), 4395, 5040, 615, 255),
+        blueLabel("Label6", QT_TR_NOOP("ACC"), 3555, 3720, 615, 255),
+        blueLabel("Label5", QT_TR_NOOP("Color killer"), 5115, 3660, 975, 255),
+        blueLabel("Label4", QT_TR_NOOP("Color"), 5115, 2760, 735, 255),
+        blueLabel("Label3", QT_TR_NOOP("Brightness"), 6075, 1680, 1095, 255),
+        blueLabel("Label2", QT_TR_NOOP("Contrast"), 3675, 1680, 975, 255),
 
-        knob("Shape8", 7800, 6120).says("RGB Drive knob"),
-        knob("Shape7", 9120, 5880).says("Screen knob"),
-        knob("Shape6", 4080, 5040).says("Tint knob"),
-        knob("Shape5", 3240, 3720).says("ACC knob"),
-        knob("Shape4", 4800, 2760).says("Color knob"),
+        knob("Shape8", 7800, 6120).says(QT_TR_NOOP("RGB Drive knob")),
+        knob("Shape7", 9120, 5880).says(QT_TR_NOOP("Screen knob")),
+        knob("Shape6", 4080, 5040).says(QT_TR_NOOP("Tint knob")),
+        knob("Shape5", 3240, 3720).says(QT_TR_NOOP("ACC knob")),
+        knob("Shape4", 4800, 2760).says(QT_TR_NOOP("Color knob")),
         knob("Shape3", 4800, 3600 + (375 - 255) / 2)
-            .says("Color killer knob"), // a 255 x 375 frame: its circle sits in the middle
-        knob("Shape2", 5760, 1680).says("Brightness knob"),
-        knob("Shape1", 3360, 1680).says("Contrast knob"),
+            .says(QT_TR_NOOP("Color killer knob")), // a 255 x 375 frame: its circle sits in the middle
+        knob("Shape2", 5760, 1680).says(QT_TR_NOOP("Brightness knob")),
+        knob("Shape1", 3360, 1680).says(QT_TR_NOOP("Contrast knob")),
 
         line("Line35", 4200, 3367, 3615, 3367), // Color killer - ACC
         line("Line34", 4560, 2655, 4560, 3120), // 2nd chroma amplifier - Color killer
@@ -198,7 +197,7 @@ Design frmColor::table()
         line("Line2", 3735, 1207, 4320, 1207),     // comb filter - delay line
         blueLine("Line1", 1500, 1207, 2760, 1207), // from the video amplifier into the comb filter
 
-        blueLabel("Label1", "From video amplifier", 600, 960, 1305, 720),
+        blueLabel("Label1", QT_TR_NOOP("From video amplifier"), 600, 960, 1305, 720),
     };
 }
 

@@ -13,41 +13,40 @@
 
 using namespace fw;
 
-frmConverg::frmConverg()
-    : Form(QStringLiteral("frmConverg"), QStringLiteral("Convergence"), QSize(10260, 6120))
+frmConverg::frmConverg() : Form(QStringLiteral("frmConverg"), QT_TR_NOOP("Convergence"), QSize(10260, 6120))
 {}
 
 Design frmConverg::design() const
 {
     // Continuation lines are indented to sit under the text of their step.
     return {
-        command("cmdPrint", "Print Instructions", 3960, 720, 2175, 375),
-        command("cmdReturn", "Return", 7680, 720, 1575, 375),
-        command("cmdDiagram", "Click for Diagram", 720, 720, 2175, 375),
+        command("cmdPrint", QT_TR_NOOP("Print Instructions"), 3960, 720, 2175, 375),
+        command("cmdReturn", QT_TR_NOOP("Return"), 7680, 720, 1575, 375),
+        command("cmdDiagram", QT_TR_NOOP("Click for Diagram"), 720, 720, 2175, 375),
         listBox("List1", 720, 1200, 8535, 4380)
-            .says("Convergence instructions")
+            .says(QT_TR_NOOP("Convergence instructions"))
             .items({
-                "1.  Degauss picture tube.",
-                "2.  Turn off blue and green guns.",
-                "3.  Set the purity rings together in a horizontal position.",
-                "4.  Loosen and slide the deflection yoke as far back as possible.",
-                "5.  Slide the deflection yoke forward until you get a pute red raster.",
-                "     Seperate the purity rings until you center the red raster.",
-                "6.  Turn off the red gun and turn on the blue and green guns alternately",
-                "      Check for pure blue and green rasters.",
-                "7.  Tighten the yoke in place.",
-                "8.  Turn on all guns.",
-                "9.  Turn on crosshatch or dot pattern.",
-                "10. Green gun is centered and will not move.  You must",
-                "      first converge the red to the blue and then converge them to the green.",
-                "11. Converge red to blue vertically by seperating rings B.",
-                "12. Converge red to blue horizontally by rotating rings B.",
-                "13. Converge red/blue with green vertically by seperating rings C.",
-                "14. Converge red/blue with green horizontally by rotating rings C.",
-                "15. Repeat steps 10 through 14 as necessary.",
+                QT_TR_NOOP("1.  Degauss picture tube."),
+                QT_TR_NOOP("2.  Turn off blue and green guns."),
+                QT_TR_NOOP("3.  Set the purity rings together in a horizontal position."),
+                QT_TR_NOOP("4.  Loosen and slide the deflection yoke as far back as possible."),
+                QT_TR_NOOP("5.  Slide the deflection yoke forward until you get a pute red raster."),
+                QT_TR_NOOP("     Seperate the purity rings until you center the red raster."),
+                QT_TR_NOOP("6.  Turn off the red gun and turn on the blue and green guns alternately"),
+                QT_TR_NOOP("      Check for pure blue and green rasters."),
+                QT_TR_NOOP("7.  Tighten the yoke in place."),
+                QT_TR_NOOP("8.  Turn on all guns."),
+                QT_TR_NOOP("9.  Turn on crosshatch or dot pattern."),
+                QT_TR_NOOP("10. Green gun is centered and will not move.  You must"),
+                QT_TR_NOOP("      first converge the red to the blue and then converge them to the green."),
+                QT_TR_NOOP("11. Converge red to blue vertically by seperating rings B."),
+                QT_TR_NOOP("12. Converge red to blue horizontally by rotating rings B."),
+                QT_TR_NOOP("13. Converge red/blue with green vertically by seperating rings C."),
+                QT_TR_NOOP("14. Converge red/blue with green horizontally by rotating rings C."),
+                QT_TR_NOOP("15. Repeat steps 10 through 14 as necessary."),
             })
             .bold(9.75),
-        label("Label1", "Convergence Adjustment Procedure", 1680, 120, 7095, 480)
+        label("Label1", QT_TR_NOOP("Convergence Adjustment Procedure"), 1680, 120, 7095, 480)
             .bold(18)
             .fore(colors::darkBlue),
     };
@@ -84,7 +83,8 @@ void frmConverg::cmdPrint_Click()
     if (printed.ok) {
         QTextDocument note;
         note.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 10));
-        QString html = QStringLiteral("<h3>%1: before you start</h3>").arg(caption().toHtmlEscaped());
+        QString html =
+            QStringLiteral("<h3>%1</h3>").arg(tr("%1: before you start").arg(caption()).toHtmlEscaped());
         if (const std::optional<areanotes::Note> written = areanotes::note(u"convergence"))
             for (const QString& paragraph : written->text.split(QStringLiteral("\n\n")))
                 html += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
@@ -93,7 +93,7 @@ void frmConverg::cmdPrint_Click()
         printed = services().PrintDocument(note);
     }
     if (!printed.ok)
-        services().MsgBox(printed.reason, QStringLiteral("Error"));
+        services().MsgBox(printed.reason, tr("Error"));
 }
 
 void frmConverg::cmdReturn_Click()

@@ -7,17 +7,20 @@
 using namespace fw;
 
 frmCtube::frmCtube()
-    : Form(QStringLiteral("frmCtube"), QStringLiteral("Color TV Tube Base Diagram"), QSize(10410, 6780))
+    : Form(QStringLiteral("frmCtube"), QT_TR_NOOP("Color TV Tube Base Diagram"), QSize(10410, 6780))
 {}
 
 Design frmCtube::design() const
 {
     return {
-        command("cmdReturn", "Return", 5880, 6000, 1575, 495),
-        command("Command1", "Go to BW Tube Base Diagram", 2040, 6000, 3375, 495),
-        textBox("Text1", "Color TV Tube Base Diagram", 2760, 240, 5175, 555).bold(18).centred().readOnly(),
+        command("cmdReturn", QT_TR_NOOP("Return"), 5880, 6000, 1575, 495),
+        command("Command1", QT_TR_NOOP("Go to BW Tube Base Diagram"), 2040, 6000, 3375, 495),
+        textBox("Text1", QT_TR_NOOP("Color TV Tube Base Diagram"), 2760, 240, 5175, 555)
+            .bold(18)
+            .centred()
+            .readOnly(),
         picture("Picture1", ":/assets/color-tube-bases.svg", 480, 840, 9015, 4935)
-            .says("Color picture tube base diagrams, seen from the pin side"),
+            .says(QT_TR_NOOP("Color picture tube base diagrams, seen from the pin side")),
     };
 }
 

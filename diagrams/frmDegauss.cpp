@@ -6,15 +6,15 @@
 using namespace fw;
 
 frmDegauss::frmDegauss()
-    : Form(QStringLiteral("frmDegauss"), QStringLiteral("Degaussing Procedures"), QSize(10065, 6645))
+    : Form(QStringLiteral("frmDegauss"), QT_TR_NOOP("Degaussing Procedures"), QSize(10065, 6645))
 {}
 
 Design frmDegauss::design() const
 {
     return {
-        command("cmdReturn", "Return", 4560, 6000, 1095, 495),
+        command("cmdReturn", QT_TR_NOOP("Return"), 4560, 6000, 1095, 495),
         picture("Picture1", ":/assets/degaussing.svg", 1080, 480, 8055, 5295)
-            .says("Degaussing picture tubes: the set's own degaussing coil and a hand-held coil"),
+            .says(QT_TR_NOOP("Degaussing picture tubes: the set's own degaussing coil and a hand-held coil")),
     };
 }
 

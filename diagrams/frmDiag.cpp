@@ -5,16 +5,14 @@
 
 using namespace fw;
 
-frmDiag::frmDiag()
-    : Form(QStringLiteral("frmDiag"), QStringLiteral("Convergence Diagram"), QSize(11055, 6795))
-{}
+frmDiag::frmDiag() : Form(QStringLiteral("frmDiag"), QT_TR_NOOP("Convergence Diagram"), QSize(11055, 6795)) {}
 
 Design frmDiag::design() const
 {
     return {
-        command("cmdReturn", "Return", 9720, 6000, 1095, 495),
+        command("cmdReturn", QT_TR_NOOP("Return"), 9720, 6000, 1095, 495),
         picture("Picture1", ":/assets/convergence-diagram.svg", 1680, 360, 7815, 5895)
-            .says("Purity and static convergence ring magnets on the picture tube neck"),
+            .says(QT_TR_NOOP("Purity and static convergence ring magnets on the picture tube neck")),
     };
 }
 

@@ -57,7 +57,7 @@ const QStringList* marksFor(const std::vector<Marks>& table, int key)
 constexpr int kBoxHigh = 615; // a block of two lines
 } // namespace
 
-frmFront::frmFront() : Form(QStringLiteral("frmFront"), QStringLiteral("TV Front End"), QSize(11010, 6450)) {}
+frmFront::frmFront() : Form(QStringLiteral("frmFront"), QT_TR_NOOP("TV Front End"), QSize(11010, 6450)) {}
 
 Design frmFront::design() const
 {
@@ -71,46 +71,47 @@ Design frmFront::table()
         return label(name, text, left, top, width, height).fore(colors::blue);
     };
     Design d{
-        frame("Frame1", "Legend", 0, 4080, 1695, 2055),
-        label("Label9", "Click these boxes for additional information", 600, 360, 1005, 855).in("Frame1"),
-        label("Label8", "Problem areas", 600, 1440, 1005, 495).in("Frame1"),
+        frame("Frame1", QT_TR_NOOP("Legend"), 0, 4080, 1695, 2055),
+        label("Label9", QT_TR_NOOP("Click these boxes for additional information"), 600, 360, 1005, 855)
+            .in("Frame1"),
+        label("Label8", QT_TR_NOOP("Problem areas"), 600, 1440, 1005, 495).in("Frame1"),
         label("Shape5", "", 240, 420, 255, 255)
-            .says("Colour of clickable boxes")
+            .says(QT_TR_NOOP("Colour of clickable boxes"))
             .in("Frame1")
             .back(colors::lightCyan)
             .bordered(),
         label("Shape4", "", 240, 1440, 255, 255)
-            .says("Colour of problem areas")
+            .says(QT_TR_NOOP("Colour of problem areas"))
             .in("Frame1")
             .back(colors::red)
             .bordered(),
-        command("cmdQuit", "Quit", 6360, 4920, 1215, 495).bold(9.75),
-        command("cmdReturn", "Return", 3120, 4920, 1215, 495).bold(9.75),
-        box("Text14", "Blanking amplifier", 7800, 3240, 1215, 495),
-        box("Text13", "AGC & Noise gate", 5520, 3240, 1215, 495),
-        box("Text12", "Delayed AGC", 1800, 3360, 1095, 495),
-        picture("Picture1", ":/assets/loudspeaker.svg", 9960, 600, 855, 855).says("Loudspeaker"),
-        box("Text11", "Audio amplifier", 8640, 720, 975, kBoxHigh),
-        box("Text10", "Sound detector", 7440, 720, 975, kBoxHigh),
-        box("Text9", "Sound IF amplifier", 6000, 720, 1095, kBoxHigh),
-        box("Text8", "Sound IF detector", 4560, 720, 1095, kBoxHigh),
-        box("Text7", "Video amplifier", 7680, 1800, 1095, 495),
-        box("Text6", "Video detector", 5760, 1800, 1095, 495),
-        box("Text5", "2nd & 3rd video amplifiers", 4080, 1680, 1455, 735),
-        box("Text4", "1st Video amplifier & SAW filter", 2400, 1680, 1335, 735),
-        box("Text3", "Automatic frequency tuner", 2400, 720, 1455, kBoxHigh),
-        box("Text2", "VHF \nTuner\n", 360, 1680, 1095, kBoxHigh).back(colors::lightCyan),
-        box("Text1", "UHF \nTuner\n", 1080, 720, 975, kBoxHigh).back(colors::lightCyan),
-        blue("Label7", "To Sync seperator", 9300, 2640, 1695, 255),
-        blue("Label6", "To 2nd video amplifier", 9300, 1920, 1695, 255),
-        blue("Label5", "Volume", 8400, 1500, 600, 255),
-        blue("Label4", "AGC", 6300, 4080, 495, 255),
-        blue("Label3", "Delay", 2520, 4200, 615, 255),
-        knob("Shape3", 6015, 4080, 210).says("AGC knob"),
-        knob("Shape2", 2235, 4200, 210).says("Delay knob"),
-        knob("Shape1", 9015, 1500, 210).says("Volume knob"),
-        blue("Label2", "Speaker", 9960, 1470, 855, 255).centred(),
-        blue("Label1", "Antennas", 720, 240, 840, 255).centred(),
+        command("cmdQuit", QT_TR_NOOP("Quit"), 6360, 4920, 1215, 495).bold(9.75),
+        command("cmdReturn", QT_TR_NOOP("Return"), 3120, 4920, 1215, 495).bold(9.75),
+        box("Text14", QT_TR_NOOP("Blanking amplifier"), 7800, 3240, 1215, 495),
+        box("Text13", QT_TR_NOOP("AGC & Noise gate"), 5520, 3240, 1215, 495),
+        box("Text12", QT_TR_NOOP("Delayed AGC"), 1800, 3360, 1095, 495),
+        picture("Picture1", ":/assets/loudspeaker.svg", 9960, 600, 855, 855).says(QT_TR_NOOP("Loudspeaker")),
+        box("Text11", QT_TR_NOOP("Audio amplifier"), 8640, 720, 975, kBoxHigh),
+        box("Text10", QT_TR_NOOP("Sound detector"), 7440, 720, 975, kBoxHigh),
+        box("Text9", QT_TR_NOOP("Sound IF amplifier"), 6000, 720, 1095, kBoxHigh),
+        box("Text8", QT_TR_NOOP("Sound IF detector"), 4560, 720, 1095, kBoxHigh),
+        box("Text7", QT_TR_NOOP("Video amplifier"), 7680, 1800, 1095, 495),
+        box("Text6", QT_TR_NOOP("Video detector"), 5760, 1800, 1095, 495),
+        box("Text5", QT_TR_NOOP("2nd & 3rd video amplifiers"), 4080, 1680, 1455, 735),
+        box("Text4", QT_TR_NOOP("1st Video amplifier & SAW filter"), 2400, 1680, 1335, 735),
+        box("Text3", QT_TR_NOOP("Automatic frequency tuner"), 2400, 720, 1455, kBoxHigh),
+        box("Text2", QT_TR_NOOP("VHF \nTuner\n"), 360, 1680, 1095, kBoxHigh).back(colors::lightCyan),
+        box("Text1", QT_TR_NOOP("UHF \nTuner\n"), 1080, 720, 975, kBoxHigh).back(colors::lightCyan),
+        blue("Label7", QT_TR_NOOP("To Sync seperator"), 9300, 2640, 1695, 255),
+        blue("Label6", QT_TR_NOOP("To 2nd video amplifier"), 9300, 1920, 1695, 255),
+        blue("Label5", QT_TR_NOOP("Volume"), 8400, 1500, 600, 255),
+        blue("Label4", QT_TR_NOOP("AGC"), 6300, 4080, 495, 255),
+        blue("Label3", QT_TR_NOOP("Delay"), 2520, 4200, 615, 255),
+        knob("Shape3", 6015, 4080, 210).says(QT_TR_NOOP("AGC knob")),
+        knob("Shape2", 2235, 4200, 210).says(QT_TR_NOOP("Delay knob")),
+        knob("Shape1", 9015, 1500, 210).says(QT_TR_NOOP("Volume knob")),
+        blue("Label2", QT_TR_NOOP("Speaker"), 9960, 1470, 855, 255).centred(),
+        blue("Label1", QT_TR_NOOP("Antennas"), 720, 240, 840, 255).centred(),
     };
 
     // Each connection is a run of straight segments through the points given; each antenna a triangle

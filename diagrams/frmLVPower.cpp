@@ -46,7 +46,7 @@ Ctl pageBox(const QString& name, const QString& caption, int left, int top, int 
 } // namespace
 
 frmLVPower::frmLVPower()
-    : Form(QStringLiteral("frmLVPower"), QStringLiteral("Low voltage Power Supply and Deflection Circuits"),
+    : Form(QStringLiteral("frmLVPower"), QT_TR_NOOP("Low voltage Power Supply and Deflection Circuits"),
            QSize(11580, 7785))
 {}
 
@@ -58,71 +58,73 @@ Design frmLVPower::design() const
 Design frmLVPower::table()
 {
     return {
-        frame("Frame1", "Legend", 0, 2160, 1935, 1935).bold(9.75),
-        label("Label17", "Problem areas", 720, 360, 1095, 375).in("Frame1").bold(8.25),
+        frame("Frame1", QT_TR_NOOP("Legend"), 0, 2160, 1935, 1935).bold(9.75),
+        label("Label17", QT_TR_NOOP("Problem areas"), 720, 360, 1095, 375).in("Frame1").bold(8.25),
         label("Label16", "", 120, 360, 375, 375)
-            .says("Colour of problem areas")
+            .says(QT_TR_NOOP("Colour of problem areas"))
             .in("Frame1")
             .back(colors::red)
             .bordered(),
         label("Label14", "", 120, 1080, 375, 375)
-            .says("Colour of clickable boxes")
+            .says(QT_TR_NOOP("Colour of clickable boxes"))
             .in("Frame1")
             .back(colors::lightCyan)
             .bordered(),
-        label("Label15", "Click these boxes for additional information.", 600, 960, 1215, 855)
+        label("Label15", QT_TR_NOOP("Click these boxes for additional information."), 600, 960, 1215, 855)
             .in("Frame1")
             .bold(8.25),
         picture("Picture3", ":/assets/lv-vertical-yoke.svg", 7080, 480, 1335, 1815)
-            .says("Vertical deflection yoke"),
-        command("cmdQuit", "Quit", 9240, 6480, 1335, 495).bold(9.75),
-        command("cmdReturn", "Return", 7440, 6480, 1335, 495).bold(9.75),
-        block("Text17", "Voltage regulator", 3840, 6360, 1095, 615),
-        block("Text16", "Low voltage power supply", 2280, 6360, 1215, 615),
-        block("Text15", "AC Wall plug", 1080, 6360, 855, 615),
-        block("Text14", "High voltage hold-down", 5400, 5520, 1215, 615),
-        textBox("Text13", "Damper", 7560, 5520, 855, 615)
+            .says(QT_TR_NOOP("Vertical deflection yoke")),
+        command("cmdQuit", QT_TR_NOOP("Quit"), 9240, 6480, 1335, 495).bold(9.75),
+        command("cmdReturn", QT_TR_NOOP("Return"), 7440, 6480, 1335, 495).bold(9.75),
+        block("Text17", QT_TR_NOOP("Voltage regulator"), 3840, 6360, 1095, 615),
+        block("Text16", QT_TR_NOOP("Low voltage power supply"), 2280, 6360, 1215, 615),
+        block("Text15", QT_TR_NOOP("AC Wall plug"), 1080, 6360, 855, 615),
+        block("Text14", QT_TR_NOOP("High voltage hold-down"), 5400, 5520, 1215, 615),
+        textBox("Text13", QT_TR_NOOP("Damper"), 7560, 5520, 855, 615)
             .bold(8.25)
             .fore(colors::black)
             .back(colors::white)
             .readOnly(),
-        block("Text12", "High voltage regulator", 9000, 5520, 1335, 615),
-        block("Text11", "Horizontal AFC", 1800, 4200, 855, 615),
-        block("Text10", "Horizontal oscillator", 3600, 4200, 1095, 615),
-        block("Text9", "Horizontal Drive", 5400, 4200, 975, 615),
-        block("Text8", "Horizontal output amplifier", 7080, 4200, 1575, 615),
-        block("Text7", "Pin cushion circuit", 5400, 2880, 1215, 495),
+        block("Text12", QT_TR_NOOP("High voltage regulator"), 9000, 5520, 1335, 615),
+        block("Text11", QT_TR_NOOP("Horizontal AFC"), 1800, 4200, 855, 615),
+        block("Text10", QT_TR_NOOP("Horizontal oscillator"), 3600, 4200, 1095, 615),
+        block("Text9", QT_TR_NOOP("Horizontal Drive"), 5400, 4200, 975, 615),
+        block("Text8", QT_TR_NOOP("Horizontal output amplifier"), 7080, 4200, 1575, 615),
+        block("Text7", QT_TR_NOOP("Pin cushion circuit"), 5400, 2880, 1215, 495),
         picture("Picture2", ":/assets/lv-horizontal-yoke.svg", 7200, 2640, 1335, 975)
-            .says("Horizontal deflection yoke"),
-        block("Text6", "High voltage tripler", 9240, 2880, 1215, 615),
+            .says(QT_TR_NOOP("Horizontal deflection yoke")),
+        block("Text6", QT_TR_NOOP("High voltage tripler"), 9240, 2880, 1215, 615),
         picture("Picture1", ":/assets/lv-picture-tube.svg", 8640, 360, 2295, 1815)
-            .says("Color picture tube with its electron guns, yoke and high voltage anode"),
-        block("Text5", "2nd Vertical deflection amplifier", 5640, 960, 1215, 735),
-        block("Text4", "1st Vertical deflection amplifier", 4200, 960, 1215, 735),
-        block("Text3", "Vertical deflection oscillator", 2880, 960, 1095, 735),
-        block("Text2", "Sync seperator", 1680, 1080, 975, 495).back(colors::lightCyan),
-        block("Text1", "Noise cancelling amplifier", 360, 960, 1095, 735),
-        pageBox("Label13", "Switching", 2280, 5880, 1455, 375).bold(9.75),
-        pageBox("Label12", "Linear", 2280, 5400, 1455, 375).bold(9.75),
-        blueLabel("Label11", "Horizontal Hold", 4200, 5280, 855, 375),
-        blueLabel("Label10", "Phase", 5280, 3840, 735, 255),
-        blueLabel("Label9", "Vertical Size", 4920, 2160, 735, 375),
-        blueLabel("Label8", "Vertical Linearity", 3960, 2160, 855, 495),
-        blueLabel("Label7", "Vertical Hold", 2640, 2160, 855, 495),
-        blueLabel("Label6", "Noise level", 840, 1680, 855, 495),
-        knob("Shape6", 4200, 4920).says("Horizontal Hold knob"),
-        knob("Shape5", 5400, 3480).says("Phase knob"),
-        knob("Shape4", 5040, 1800).says("Vertical Size knob"),
-        knob("Shape3", 4200, 1800).says("Vertical Linearity knob"),
-        knob("Shape2", 2880, 1800).says("Vertical Hold knob"),
-        knob("Shape1", 480, 1800).says("Noise level knob"),
-        label("Label5", "To all circuits", 5400, 6480, 855, 495).bold(8.25).fore(colors::darkRed),
-        pageBox("Label4", "Scan derived Power Supply", 9480, 4560, 1455, 495).bold(8.25),
+            .says(QT_TR_NOOP("Color picture tube with its electron guns, yoke and high voltage anode")),
+        block("Text5", QT_TR_NOOP("2nd Vertical deflection amplifier"), 5640, 960, 1215, 735),
+        block("Text4", QT_TR_NOOP("1st Vertical deflection amplifier"), 4200, 960, 1215, 735),
+        block("Text3", QT_TR_NOOP("Vertical deflection oscillator"), 2880, 960, 1095, 735),
+        block("Text2", QT_TR_NOOP("Sync seperator"), 1680, 1080, 975, 495).back(colors::lightCyan),
+        block("Text1", QT_TR_NOOP("Noise cancelling amplifier"), 360, 960, 1095, 735),
+        pageBox("Label13", QT_TR_NOOP("Switching"), 2280, 5880, 1455, 375).bold(9.75),
+        pageBox("Label12", QT_TR_NOOP("Linear"), 2280, 5400, 1455, 375).bold(9.75),
+        blueLabel("Label11", QT_TR_NOOP("Horizontal Hold"), 4200, 5280, 855, 375),
+        blueLabel("Label10", QT_TR_NOOP("Phase"), 5280, 3840, 735, 255),
+        blueLabel("Label9", QT_TR_NOOP("Vertical Size"), 4920, 2160, 735, 375),
+        blueLabel("Label8", QT_TR_NOOP("Vertical Linearity"), 3960, 2160, 855, 495),
+        blueLabel("Label7", QT_TR_NOOP("Vertical Hold"), 2640, 2160, 855, 495),
+        blueLabel("Label6", QT_TR_NOOP("Noise level"), 840, 1680, 855, 495),
+        knob("Shape6", 4200, 4920).says(QT_TR_NOOP("Horizontal Hold knob")),
+        knob("Shape5", 5400, 3480).says(QT_TR_NOOP("Phase knob")),
+        knob("Shape4", 5040, 1800).says(QT_TR_NOOP("Vertical Size knob")),
+        knob("Shape3", 4200, 1800).says(QT_TR_NOOP("Vertical Linearity knob")),
+        knob("Shape2", 2880, 1800).says(QT_TR_NOOP("Vertical Hold knob")),
+        knob("Shape1", 480, 1800).says(QT_TR_NOOP("Noise level knob")),
+        label("Label5", QT_TR_NOOP("To all circuits"), 5400, 6480, 855, 495).bold(8.25).fore(colors::darkRed),
+        pageBox("Label4", QT_TR_NOOP("Scan derived Power Supply"), 9480, 4560, 1455, 495).bold(8.25),
         // Two lines of bold 8.25 pt need a little more than 375 twips once the descender of "Voltage" is
         // drawn at twice the scale; the line up from the tripler meets the caption's new foot.
-        label("Label3", "High Voltage", 9960, 2280, 975, 420).bold(8.25),
-        label("Label2", "Focus", 9120, 2280, 735, 255).bold(8.25),
-        label("Label1", "From video amplifier", 360, 120, 1095, 495).bold(8.25).fore(colors::darkRed),
+        label("Label3", QT_TR_NOOP("High Voltage"), 9960, 2280, 975, 420).bold(8.25),
+        label("Label2", QT_TR_NOOP("Focus"), 9120, 2280, 735, 255).bold(8.25),
+        label("Label1", QT_TR_NOOP("From video amplifier"), 360, 120, 1095, 495)
+            .bold(8.25)
+            .fore(colors::darkRed),
         // The video input feeds the noise canceller and the sync separator; the canceller feeds the
         // separator.
         line("Line1", 900, 615, 900, 960),

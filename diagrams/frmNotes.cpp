@@ -20,26 +20,25 @@ bool marked(const QWidget* control)
     return BackColor(control) == colors::red;
 }
 
-const QString kMarkedHeading = QStringLiteral("Marked in red on the diagram");
-const QString kOthersHeading = QStringLiteral("The other areas of the diagram");
-const QString kSafetyHeading = QStringLiteral("Safety first");
+const char* const kMarkedHeading = QT_TRANSLATE_NOOP("frmNotes", "Marked in red on the diagram");
+const char* const kOthersHeading = QT_TRANSLATE_NOOP("frmNotes", "The other areas of the diagram");
+const char* const kSafetyHeading = QT_TRANSLATE_NOOP("frmNotes", "Safety first");
 } // namespace
 
-frmNotes::frmNotes() : Form(QStringLiteral("frmNotes"), QStringLiteral("Circuit Notes"), QSize(10110, 7920))
-{}
+frmNotes::frmNotes() : Form(QStringLiteral("frmNotes"), QT_TR_NOOP("Circuit Notes"), QSize(10110, 7920)) {}
 
 Design frmNotes::design() const
 {
     return {
-        command("cmdPrint", "Print", 6960, 180, 1230, 390).bold(9.75),
-        command("cmdReturn", "Return", 8430, 180, 1230, 390).bold(9.75),
+        command("cmdPrint", QT_TR_NOOP("Print"), 6960, 180, 1230, 390).bold(9.75),
+        command("cmdReturn", QT_TR_NOOP("Return"), 8430, 180, 1230, 390).bold(9.75),
         textArea("Text1", "", 285, 735, 9375, 6960)
-            .says("Circuit notes")
+            .says(QT_TR_NOOP("Circuit notes"))
             .size(11)
             .fore(colors::black)
             .back(colors::white)
             .readOnly(),
-        label("Label1", "Circuit Notes", 285, 165, 6000, 555).bold(24).fore(colors::blue),
+        label("Label1", QT_TR_NOOP("Circuit Notes"), 285, 165, 6000, 555).bold(24).fore(colors::blue),
     };
 }
 
@@ -134,14 +133,14 @@ QStringList frmNotes::sheet() const
     if (m_diagram)
         lines << QStringLiteral("<h2>%1</h2>").arg(m_diagram->caption().toHtmlEscaped());
     if (const auto rules = rulesOf(m_entries); !rules.empty()) {
-        lines << QStringLiteral("<h3>%1</h3>").arg(kSafetyHeading);
+        lines << QStringLiteral("<h3>%1</h3>").arg(tr(kSafetyHeading));
         for (const areanotes::Rule* rule : rules)
             lines << QStringLiteral("<p><b>%1.</b> %2</p>").arg(html(rule->title), html(rule->text));
     }
     std::optional<bool> group; // whether the entries under the last heading are marked
     for (const Entry& entry : m_entries) {
         if (group != entry.marked) {
-            lines << QStringLiteral("<h3>%1</h3>").arg(entry.marked ? kMarkedHeading : kOthersHeading);
+            lines << QStringLiteral("<h3>%1</h3>").arg(tr(entry.marked ? kMarkedHeading : kOthersHeading));
             group = entry.marked;
         }
         lines << QStringLiteral("<p><b><font color=\"%1\">%2</font></b></p>")
@@ -153,8 +152,9 @@ QStringList frmNotes::sheet() const
         for (const areanotes::Rule* rule : entry.rules)
             titles << html(rule->title);
         if (!titles.isEmpty())
-            lines << QStringLiteral("<p><i>%1 %2 (above).</i></p>")
-                         .arg(QLatin1String(areanotes::kSafety), titles.join(QStringLiteral("; ")));
+            lines << QStringLiteral("<p><i>%1</i></p>")
+                         .arg(tr("Safety: %1 (above).", "the titles of the safety rules listed above")
+                                  .arg(titles.join(QStringLiteral("; "))));
     }
     return lines;
 }
@@ -169,7 +169,7 @@ void frmNotes::cmdPrint_Click()
     document.setMetaInformation(QTextDocument::DocumentTitle, caption()); // after the HTML, which has none
     const PrintResult printed = services().PrintDocument(document);
     if (!printed.ok)
-        services().MsgBox(printed.reason, QStringLiteral("Error"));
+        services().MsgBox(printed.reason, tr("Error"));
 }
 
 void frmNotes::cmdReturn_Click()

@@ -11,18 +11,18 @@ constexpr int kLineWidth = 3;
 constexpr int kAxis = 2760; // the middle of the column of blocks
 } // namespace
 
-frmUHF::frmUHF() : Form(QStringLiteral("frmUHF"), QStringLiteral("UHF Tuner"), QSize(9405, 6570)) {}
+frmUHF::frmUHF() : Form(QStringLiteral("frmUHF"), QT_TR_NOOP("UHF Tuner"), QSize(9405, 6570)) {}
 
 Design frmUHF::design() const
 {
     Design d{
-        command("cmdReturn", "Return", 5520, 1800, 1215, 495).bold(9.75),
-        command("Command1", "Go to channel/frequency convertor", 4320, 600, 3615, 495).bold(9.75),
-        textArea("Text3", "Oscillator", 2040, 4320, 1455, 615).bold(8.25).readOnly(),
-        textArea("Text2", "Mixer", 2040, 2940, 1455, 615).bold(8.25).readOnly(),
-        textArea("Text1", "RF Amplifier", 2040, 1560, 1455, 615).bold(8.25).readOnly(),
-        label("Label2", "AFT and remote tuning", 4560, 4560, 2055, 255).fore(colors::blue),
-        label("Label1", "45.75 mhz picture IF & 41.25 mhz sound IF", 4680, 3000, 1935, 495)
+        command("cmdReturn", QT_TR_NOOP("Return"), 5520, 1800, 1215, 495).bold(9.75),
+        command("Command1", QT_TR_NOOP("Go to channel/frequency convertor"), 4320, 600, 3615, 495).bold(9.75),
+        textArea("Text3", QT_TR_NOOP("Oscillator"), 2040, 4320, 1455, 615).bold(8.25).readOnly(),
+        textArea("Text2", QT_TR_NOOP("Mixer"), 2040, 2940, 1455, 615).bold(8.25).readOnly(),
+        textArea("Text1", QT_TR_NOOP("RF Amplifier"), 2040, 1560, 1455, 615).bold(8.25).readOnly(),
+        label("Label2", QT_TR_NOOP("AFT and remote tuning"), 4560, 4560, 2055, 255).fore(colors::blue),
+        label("Label1", QT_TR_NOOP("45.75 mhz picture IF & 41.25 mhz sound IF"), 4680, 3000, 1935, 495)
             .fore(colors::blue),
     };
     int number = 0;

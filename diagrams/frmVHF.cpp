@@ -15,14 +15,15 @@ frmVHF::frmVHF() : Form(QStringLiteral("frmVHF"), QString(), QSize(9945, 6150)) 
 Design frmVHF::design() const
 {
     Design d{
-        command("cmdReturn", "Return", 5760, 1920, 1215, 495).bold(9.75),
-        command("cmdConvert", "Go to channel/frequency convertor", 5040, 720, 3615, 495).bold(9.75),
-        textArea("Text4", "Oscillator", 2280, 4800, 1455, 615).bold(8.25).readOnly(),
-        textArea("Text3", "Mixer", 2400, 3600, 1215, 615).bold(8.25).readOnly(),
-        textArea("Text2", "RF Amplifier", 2280, 2400, 1455, 615).bold(8.25).readOnly(),
-        textArea("Text1", "Balun", 2400, 1200, 1215, 615).bold(8.25).readOnly(),
-        label("Label3", "AFT &remote tuning", 5040, 5160, 1935, 255).fore(colors::blue),
-        label("Label2", "45.75 mhz picture IF & 41.25 mhz sound IF", 5160, 3600, 1935, 495)
+        command("cmdReturn", QT_TR_NOOP("Return"), 5760, 1920, 1215, 495).bold(9.75),
+        command("cmdConvert", QT_TR_NOOP("Go to channel/frequency convertor"), 5040, 720, 3615, 495)
+            .bold(9.75),
+        textArea("Text4", QT_TR_NOOP("Oscillator"), 2280, 4800, 1455, 615).bold(8.25).readOnly(),
+        textArea("Text3", QT_TR_NOOP("Mixer"), 2400, 3600, 1215, 615).bold(8.25).readOnly(),
+        textArea("Text2", QT_TR_NOOP("RF Amplifier"), 2280, 2400, 1455, 615).bold(8.25).readOnly(),
+        textArea("Text1", QT_TR_NOOP("Balun"), 2400, 1200, 1215, 615).bold(8.25).readOnly(),
+        label("Label3", QT_TR_NOOP("AFT &remote tuning"), 5040, 5160, 1935, 255).fore(colors::blue),
+        label("Label2", QT_TR_NOOP("45.75 mhz picture IF & 41.25 mhz sound IF"), 5160, 3600, 1935, 495)
             .fore(colors::blue),
     };
     int number = 0;
@@ -31,7 +32,7 @@ Design frmVHF::design() const
         d.push_back(line(QStringLiteral("Line%1").arg(++number), 3000, from, 3000, to).width(kLineWidth));
     tuners::addArrow(d, number, 3615, 3870, 5040, 3870, kLineWidth); // mixer out: the IF
     tuners::addArrow(d, number, 4920, 5280, 3735, 5280, kLineWidth); // into the oscillator
-    d.push_back(label("Label1", "VHF Antenna", 1200, 480, 1455, 255));
+    d.push_back(label("Label1", QT_TR_NOOP("VHF Antenna"), 1200, 480, 1455, 255));
     return d;
 }
 

@@ -11,7 +11,15 @@ std::optional<double> toDouble(QStringView text, const QLocale& locale)
     if (trimmed.isEmpty())
         return std::nullopt;
     bool ok = false;
-    const double value = locale.toDouble(trimmed, &ok);
+    double value = locale.toDouble(trimmed, &ok);
+    if (!ok && locale.decimalPoint() != QLatin1String(".")) {
+        // A decimal point too, where it cannot be a digit group of the user's locale: "4.7" is 4.7 to a user
+        // who writes 4,7, while "12.700" stays twelve thousand seven hundred where the locale groups digits
+        // that way. (A comma under a point locale stays refused: it is that locale's digit group.)
+        QLocale point = QLocale::c();
+        point.setNumberOptions(QLocale::RejectGroupSeparator);
+        value = point.toDouble(trimmed, &ok);
+    }
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;

@@ -2,6 +2,7 @@
 
 #include "runtime/controls.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QTextDocumentFragment>
 
@@ -117,7 +118,7 @@ void describe(QWidget* w, const Ctl& c)
 {
     QString name = c.text;
     if (c.kind == Kind::Picture) {
-        name = c.spoken.isEmpty() ? QStringLiteral("picture") : c.spoken;
+        name = c.spoken.isEmpty() ? QCoreApplication::translate("fw::Screen", "picture") : c.spoken;
         w->setAccessibleDescription(c.spoken);
     } else if (!c.spoken.isEmpty()) {
         name = c.spoken;
@@ -202,8 +203,26 @@ QFont controlFont(double points, bool bold, bool italic, bool serif)
     return font;
 }
 
-QHash<QString, QWidget*> build(QWidget* client, const Design& design, const QStringList& tabOrder)
+Ctl translated(Ctl c, const char* context)
 {
+    const auto tr = [context](const QString& text) {
+        return text.isEmpty() ? text : QCoreApplication::translate(context, text.toUtf8().constData());
+    };
+    if (c.kind != Kind::Picture)
+        c.text = tr(c.text);
+    for (QString& item : c.itemList)
+        item = tr(item);
+    c.spoken = tr(c.spoken);
+    return c;
+}
+
+QHash<QString, QWidget*> build(QWidget* client, const Design& source, const QStringList& tabOrder,
+                               const char* context)
+{
+    Design design;
+    design.reserve(source.size());
+    for (const Ctl& c : source)
+        design.push_back(context ? translated(c, context) : c);
     QHash<QString, QWidget*> controls;
     QHash<QString, const Ctl*> byName;
     for (const Ctl& c : design)

@@ -141,8 +141,14 @@ Ctl knob(const QString& name, int left, int top, int diameter = 255);
 // Twips to logical pixels, rounded to the nearest pixel.
 int toPixels(double twips);
 
-// Builds the design's controls into `client` and returns them by name.
-QHash<QString, QWidget*> build(QWidget* client, const Design& design, const QStringList& tabOrder = {});
+// Builds the design's controls into `client` and returns them by name. With a `context` (the screen's name),
+// the captions, list items and spoken names are the design's texts translated in that context.
+QHash<QString, QWidget*> build(QWidget* client, const Design& design, const QStringList& tabOrder = {},
+                               const char* context = nullptr);
+
+// The design's text in the user's language: translated in the screen's context, as lupdate finds it marked
+// with QT_TR_NOOP in the screen's design table.
+Ctl translated(Ctl c, const char* context);
 
 // The font a control of the given size and weight is drawn with (pixel-sized, so that layouts in twips
 // look the same on every display density setting).

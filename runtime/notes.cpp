@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QShortcut>
 #include <QWhatsThis>
@@ -84,8 +85,13 @@ void attachNotes(const QString& screen, const QHash<QString, QWidget*>& controls
         QWidget* control = controls.value(placed.control);
         if (!control)
             continue;
-        if (!placed.item.isEmpty())
-            attachNote(control, itemIndex(control, placed.item), placed.summary, placed.text);
+        // The item as the list shows it: in the user's language.
+        const QString item = placed.item.isEmpty()
+                                 ? QString()
+                                 : QCoreApplication::translate(screen.toLatin1().constData(),
+                                                               placed.item.toUtf8().constData());
+        if (!item.isEmpty())
+            attachNote(control, itemIndex(control, item), placed.summary, placed.text);
         else
             attachNote(control, placed.summary, placed.text);
     }
@@ -129,8 +135,9 @@ void offerNotes(QWidget* window)
         else {
             services().Beep();
             QWidget* at = focused ? focused : window;
-            QWhatsThis::showText(at->mapToGlobal(at->rect().center()),
-                                 QStringLiteral("Nothing on this screen has a note."), at);
+            QWhatsThis::showText(
+                at->mapToGlobal(at->rect().center()),
+                QCoreApplication::translate("fw::Screen", "Nothing on this screen has a note."), at);
         }
     });
 }

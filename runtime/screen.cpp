@@ -4,12 +4,12 @@
 #include "runtime/pictures.h"
 #include "runtime/services.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QAbstractItemView>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QShortcut>
 #include <QWindow>
 
@@ -89,7 +89,7 @@ void Screen::Load()
     auto* window = new ScreenWindow;
     window->owner = this;
     window->setObjectName(name());
-    window->setWindowTitle(m_caption);
+    window->setWindowTitle(caption());
     window->setWindowIcon(programIcon());
     window->setFont(controlFont(8.25));
     if (const QColor back = backColor(); back.isValid())
@@ -102,7 +102,7 @@ void Screen::Load()
     for (const Ctl& c : table)
         if (c.kind == Kind::Picture && c.isVisible && !c.text.isEmpty())
             drawn.insert(c.text, picturePixmap(c.text, window->devicePixelRatioF()));
-    m_controls = build(window, table, tabOrder());
+    m_controls = build(window, table, tabOrder(), name().toLatin1().constData());
     for (QWidget* w : std::as_const(m_controls))
         if (auto* picture = qobject_cast<PictureBox*>(w); picture && drawn.contains(picture->picture()))
             picture->setRendered(drawn.value(picture->picture()));
@@ -217,7 +217,8 @@ void Screen::offerToKeyboard()
     for (QWidget* w : std::as_const(m_controls)) {
         auto* button = qobject_cast<CommandButton*>(w);
         const QString caption = button ? QString(button->Caption()).remove(QLatin1Char('&')) : QString();
-        if (caption == QLatin1String("Return") || caption == QLatin1String("Close"))
+        if (caption == ownText("Return").remove(QLatin1Char('&')) ||
+            caption == ownText("Close").remove(QLatin1Char('&')))
             ways.append(button);
     }
     if (ways.size() == 1) {

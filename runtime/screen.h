@@ -17,6 +17,7 @@
 #include "runtime/controls.h"
 #include "runtime/design.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -38,7 +39,18 @@ public:
     ~Screen() override;
 
     QString name() const { return objectName(); }
-    QString caption() const { return m_caption; }
+    // The window's caption in the user's language.
+    QString caption() const
+    {
+        return m_caption.isEmpty() ? m_caption : ownText(m_caption.toUtf8().constData());
+    }
+
+    // A text of this screen in the user's language, translated in the screen's context (its name): what
+    // lupdate finds marked with tr() or QT_TR_NOOP in the screen's class.
+    QString ownText(const char* source, const char* disambiguation = nullptr, int n = -1) const
+    {
+        return QCoreApplication::translate(name().toLatin1().constData(), source, disambiguation, n);
+    }
 
     bool isLoaded() const { return m_window != nullptr; }
     void Load();
@@ -158,6 +170,11 @@ template <class T> class Form : public Screen
 public:
     using Screen::Screen;
     static T& get() { return Registry::instance().get<T>(); }
+    // tr() in a screen's class translates in the screen's own context, as lupdate reads it.
+    QString tr(const char* source, const char* disambiguation = nullptr, int n = -1) const
+    {
+        return ownText(source, disambiguation, n);
+    }
 };
 
 } // namespace fw

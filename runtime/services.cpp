@@ -4,6 +4,7 @@
 #include "runtime/screen.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
@@ -83,37 +84,55 @@ bool renderClientArea(QWidget* client, QPagedPaintDevice& device)
 }
 
 namespace {
-// The default printer, ready for a job; null, with the reason, when there is none to use. `what` names what
-// is printed in the reason.
-std::unique_ptr<QPrinter> defaultPrinter(const QString& jobName, const QString& what, PrintResult& result)
+enum class Printed { Instructions, Notes };
+enum class Why { NoPrinter, Unavailable, Refused };
+
+// Why a page could not be printed, said whole for each thing printed, so that a translation words it freely.
+QString failure(Printed what, Why why)
+{
+    static const char* const kSentences[2][3] = {
+        {QT_TRANSLATE_NOOP("fw::Printing", "The instructions could not be printed: no printer is set up."),
+         QT_TRANSLATE_NOOP("fw::Printing",
+                           "The instructions could not be printed: the printer is not available."),
+         QT_TRANSLATE_NOOP("fw::Printing",
+                           "The instructions could not be printed: the printer refused the job.")},
+        {QT_TRANSLATE_NOOP("fw::Printing", "The notes could not be printed: no printer is set up."),
+         QT_TRANSLATE_NOOP("fw::Printing", "The notes could not be printed: the printer is not available."),
+         QT_TRANSLATE_NOOP("fw::Printing", "The notes could not be printed: the printer refused the job.")},
+    };
+    return QCoreApplication::translate("fw::Printing",
+                                       kSentences[static_cast<int>(what)][static_cast<int>(why)]);
+}
+
+// The default printer, ready for a job; null, with the reason, when there is none to use.
+std::unique_ptr<QPrinter> defaultPrinter(const QString& jobName, Printed what, PrintResult& result)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        result = {false, QStringLiteral("The %1 could not be printed: no printer is set up.").arg(what)};
+        result = {false, failure(what, Why::NoPrinter)};
         return nullptr;
     }
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer->setDocName(jobName);
     if (!printer->isValid()) {
-        result = {false,
-                  QStringLiteral("The %1 could not be printed: the printer is not available.").arg(what)};
+        result = {false, failure(what, Why::Unavailable)};
         return nullptr;
     }
     return printer;
 }
 
 // A printer that cannot take the job fails to start or finish the page.
-PrintResult finished(const QPrinter& printer, bool painted, const QString& what)
+PrintResult finished(const QPrinter& printer, bool painted, Printed what)
 {
     if (!painted || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        return {false, QStringLiteral("The %1 could not be printed: the printer refused the job.").arg(what)};
+        return {false, failure(what, Why::Refused)};
     return {};
 }
 } // namespace
 
 PrintResult QtServices::PrintForm(QWidget* client)
 {
-    const QString what = QStringLiteral("instructions");
+    const Printed what = Printed::Instructions;
     PrintResult result;
     const std::unique_ptr<QPrinter> printer = defaultPrinter(client->windowTitle(), what, result);
     if (!printer)
@@ -123,7 +142,7 @@ PrintResult QtServices::PrintForm(QWidget* client)
 
 PrintResult QtServices::PrintDocument(const QTextDocument& document)
 {
-    const QString what = QStringLiteral("notes");
+    const Printed what = Printed::Notes;
     PrintResult result;
     const std::unique_ptr<QPrinter> printer =
         defaultPrinter(document.metaInformation(QTextDocument::DocumentTitle), what, result);

@@ -19,14 +19,13 @@
 #include <QApplication>
 #include <QRegularExpression>
 #include <QScrollBar>
-
-#include <limits>
 #include <QStyleOption>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 
 #include <functional>
+#include <limits>
 
 using namespace fw;
 using fw::test::click;
@@ -256,38 +255,43 @@ template <class T> Screen& screen()
 // Every highlight state of the three diagrams: each picture problem code on each of them, each raster
 // symptom and TV Dead on the low-voltage diagram, each sound symptom on the front end, each colour problem
 // code on the video and colour diagram.
-void addDiagramStates()
+void addDiagramStates(bool withLanguage = false)
 {
+    // A row of the state, in English where the table has a language column.
+    const auto row = [withLanguage](QTestData& data) {
+        if (withLanguage)
+            data << QStringLiteral("en");
+    };
     constexpr int kPictureCodes = 28;
     constexpr int kColorCodes = 27;
     for (int code = 1; code <= kPictureCodes; ++code) {
-        QTest::addRow("frmLVPower picture code %d", code) << withPictureCode(&screen<frmLVPower>, code);
-        QTest::addRow("frmFront picture code %d", code) << withPictureCode(&screen<frmFront>, code);
-        QTest::addRow("frmColor picture code %d", code) << withPictureCode(&screen<frmColor>, code);
+        row(QTest::addRow("frmLVPower picture code %d", code) << withPictureCode(&screen<frmLVPower>, code));
+        row(QTest::addRow("frmFront picture code %d", code) << withPictureCode(&screen<frmFront>, code));
+        row(QTest::addRow("frmColor picture code %d", code) << withPictureCode(&screen<frmColor>, code));
     }
     for (int code = 1; code <= kColorCodes; ++code)
-        QTest::addRow("frmColor color code %d", code) << Walk([code] {
-            frmProblems::get().txtB()->setText(QString::number(code));
-            frmColor::get().Show();
-            return frmColor::get().window();
-        });
+        row(QTest::addRow("frmColor color code %d", code) << Walk([code] {
+                frmProblems::get().txtB()->setText(QString::number(code));
+                frmColor::get().Show();
+                return frmColor::get().window();
+            }));
     for (int symptom = 1; symptom <= 4; ++symptom)
-        QTest::addRow("frmLVPower raster symptom %d", symptom) << rasterDiagram(symptom);
-    QTest::newRow("frmLVPower TV Dead") << Walk([] {
-        Module1::Main();
-        click(frmOne::get().Option1());
-        click(frmDead::get().Command1());
-        click(frmDead::get().cmdContinue());
-        return frmLVPower::get().window();
-    });
-    for (bool pictureOK : {true, false})
-        QTest::addRow("frmFront sound, picture %s", pictureOK ? "O.K." : "poor") << Walk([pictureOK] {
+        row(QTest::addRow("frmLVPower raster symptom %d", symptom) << rasterDiagram(symptom));
+    row(QTest::newRow("frmLVPower TV Dead") << Walk([] {
             Module1::Main();
-            click(frmOne::get().Option2());
-            click(pictureOK ? frmSound::get().opt1() : frmSound::get().Opt2());
-            click(frmSound::get().cmdContinue());
-            return frmFront::get().window();
-        });
+            click(frmOne::get().Option1());
+            click(frmDead::get().Command1());
+            click(frmDead::get().cmdContinue());
+            return frmLVPower::get().window();
+        }));
+    for (bool pictureOK : {true, false})
+        row(QTest::addRow("frmFront sound, picture %s", pictureOK ? "O.K." : "poor") << Walk([pictureOK] {
+                Module1::Main();
+                click(frmOne::get().Option2());
+                click(pictureOK ? frmSound::get().opt1() : frmSound::get().Opt2());
+                click(frmSound::get().cmdContinue());
+                return frmFront::get().window();
+            }));
 }
 } // namespace
 
@@ -306,15 +310,24 @@ private slots:
 void tst_textfit::everyWordFits_data()
 {
     QTest::addColumn<Walk>("walk");
-    for (const Road& road : roads())
-        QTest::addRow("road %s", qPrintable(road.file)) << Walk(road.walk);
-    addDiagramStates();
+    QTest::addColumn<QString>("language");
+    // The trainer's and the class screens are not translated yet: they are checked in English.
+    const QRegularExpression untranslated(QStringLiteral("^frm(Trainer|Progress|SignIn|Class)"));
+    for (const QString& language : fw::test::languages())
+        for (const Road& road : roads())
+            if (language == QLatin1String("en") || !untranslated.match(road.file).hasMatch())
+                QTest::addRow("%s road %s", qPrintable(language), qPrintable(road.file))
+                    << Walk(road.walk) << language;
+    // The highlights change colours, not words: their states are checked in English.
+    addDiagramStates(true);
 }
 
 void tst_textfit::everyWordFits()
 {
     QFETCH(Walk, walk);
+    QFETCH(QString, language);
     ProgramScope program;
+    fw::test::LanguageScope speaking(language);
     QWidget* window = walk();
     fw::test::settle();
     window->grab(); // laid out and painted once, as on the display

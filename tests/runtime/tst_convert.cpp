@@ -106,6 +106,17 @@ void tst_convert::toDouble_data()
                              << "ohm" << false << 0.0;
     QTest::newRow("German decimal comma") << "de_DE"
                                           << "4,7" << true << 4.7;
+    // Both decimal marks where the other cannot be a digit group.
+    for (const char* locale : {"es_ES", "pt_BR"}) {
+        QTest::addRow("%s decimal comma", locale) << locale << "4,7" << true << 4.7;
+        QTest::addRow("%s decimal point", locale) << locale << "4.7" << true << 4.7;
+        QTest::addRow("%s thousands", locale) << locale << "12.700" << true << 12700.0;
+        QTest::addRow("%s both marks", locale) << locale << "12.345,5" << true << 12345.5;
+    }
+    QTest::newRow("English decimal comma") << "en_US"
+                                           << "4,7" << false << 0.0;
+    QTest::newRow("English thousands") << "en_US"
+                                       << "4,700" << true << 4700.0;
 }
 
 void tst_convert::toDouble()

@@ -1,6 +1,7 @@
 #include "support/program.h"
 
 #include "runtime/controls.h"
+#include "runtime/language.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -18,6 +19,21 @@ ProgramScope::ProgramScope()
 ProgramScope::~ProgramScope()
 {
     Registry::instance().reset();
+}
+
+LanguageScope::LanguageScope(const QString& language)
+{
+    QVERIFY2(useLanguage(QLocale(language)) || language == QLatin1String("en"), qPrintable(language));
+}
+
+LanguageScope::~LanguageScope()
+{
+    useLanguage(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+QStringList languages()
+{
+    return QStringList{QStringLiteral("en")} + shippedLanguages();
 }
 
 void click(QWidget* control)

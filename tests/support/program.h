@@ -26,6 +26,20 @@ private:
     ServicesScope m_scope{services};
 };
 
+// The screens speak the language (a locale name: "en", "es", "pt_BR") for the scope's life; English again
+// on leaving.
+class LanguageScope
+{
+public:
+    explicit LanguageScope(const QString& language);
+    ~LanguageScope();
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
+};
+
+// The languages every screen is checked in: English and each translation the program carries.
+QStringList languages();
+
 // Clicks a control as a user would (an option button on its indicator). Fails the test when the control
 // cannot be seen.
 void click(QWidget* control);

@@ -229,8 +229,10 @@ void tst_trainerexercise::theResultNamesEachSlip()
         e.setDischarged(true);
         for (const QString& p : e.suspectParts())
             if (p.endsWith(QLatin1String("capacitors")) && p != QString::fromUtf8(each.part)) {
+                // A good part's check gives its figures, never a verdict for either number to agree with.
                 const QString finding = e.checkPart(p).finding;
-                QVERIFY2(!finding.isEmpty() && !finding.contains(QLatin1String("checks good")), qPrintable(finding));
+                QVERIFY2(!finding.contains(QLatin1String("good")) || finding.contains(QLatin1String("a good one")),
+                         qPrintable(finding));
                 return;
             }
     }

@@ -189,16 +189,20 @@ std::shared_ptr<classwork::Client> sampleClass()
         void classes(QObject*, classwork::Done<std::vector<ClassInfo>> d) override { d({}); }
         void createClass(QObject*, const QString&, const QStringList&,
                          classwork::Done<std::vector<StudentLogin>> d) override { d({}); }
+        void addStudents(QObject*, const QString&, const QStringList&,
+                         classwork::Done<std::vector<StudentLogin>> d) override { d({}); }
+        void resetPassword(QObject*, const QString&, const QString&, classwork::Done<StudentLogin> d) override { d({}); }
+        void markVoid(QObject*, const QUuid&, const QString&, classwork::Done<Nothing> d) override { d({}); }
         void assign(QObject*, const NewAssignment&, classwork::Done<QString> d) override { d({}); }
         void openAssignments(QObject*, const QString&, classwork::Done<std::vector<Assignment>> d) override { d({}); }
         void classData(QObject*, const QString&, classwork::Done<classwork::ClassData> d) override
         {
             const QDateTime last(QDate(2026, 11, 30), QTime(15, 20), Qt::UTC);
             classwork::ClassData c;
-            c.view.students = {{"Ann Moss", 12, 9, 58, 40, 1, last},
-                               {"Bob Ilves", 3, 1, 22, 10, 2, last.addDays(-2)},
-                               {"Cy Dunne", 9, 6, 47, 31, 0, last.addSecs(-5400)},
-                               {"Dee Okafor", 0, 0, 0, 0, 0, {}}};
+            c.view.students = {{"fw-ann", 12, 9, 58, 40, 1, last, "Ann Moss"},
+                               {"fw-bob", 3, 1, 22, 10, 2, last.addDays(-2), "Bob Ilves"},
+                               {"fw-cy", 9, 6, 47, 31, 0, last.addSecs(-5400), "Cy Dunne"},
+                               {"fw-dee", 0, 0, 0, 0, 0, {}, "Dee Okafor"}};
             Assignment week, power;
             week.title = "Week 1: deflection";
             power.title = "Power supplies";
