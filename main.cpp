@@ -1,4 +1,5 @@
 #include "app/module1.h"
+#include "app/settingsplace.h"
 #include "runtime/application.h"
 #include "runtime/language.h"
 
@@ -10,6 +11,8 @@ int main(int argc, char* argv[])
     fw::choosePlatform();
     QApplication app(argc, argv);
     fw::initApplication(app);
+    app::nameOrganisation(); // before anything reads the settings, the language among them
+    app::carryOverSettings(app::oldSettingsFile());
     fw::useLanguage(fw::startLanguage());
     Module1::Main();
     const int status = QApplication::exec();

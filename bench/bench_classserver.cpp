@@ -4,6 +4,7 @@
 #include "pgserver.h"
 
 #include "classroom/classserver.h"
+#include "trainer/model/setmodel.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -31,10 +32,13 @@ trainer::ExerciseRecord exercise(int i)
     trainer::ExerciseRecord e;
     e.id = QUuid::createUuid();
     e.finished = QDateTime::currentDateTimeUtc();
-    e.faultId = QStringLiteral("fault%1").arg(i % 12);
-    e.faultStage = QStringLiteral("sync");
-    e.stageNamed = i % 3 ? QStringLiteral("sync") : QStringLiteral("power");
+    // Faults of the catalogue: the server checks a right answer against it.
+    const trainer::Fault& fault = trainer::faults()[size_t(i % 12)];
+    e.faultId = QString::fromUtf8(fault.id);
+    e.faultStage = QString::fromUtf8(fault.stage);
     e.right = i % 3 != 0;
+    e.stageNamed = e.right ? e.faultStage : QStringLiteral("power");
+    e.partNamed = e.right ? QString::fromUtf8(fault.part) : QString();
     e.optimum = 3;
     e.measurements = 4 + i % 5;
     for (int r = 0; r < 8; ++r)
@@ -70,7 +74,7 @@ int main(int argc, char** argv)
         ada.assign({QStringLiteral("Lab"), QStringLiteral("Week %1").arg(a), {QStringLiteral("fault1"), QStringLiteral("fault2")}, {}, {}});
 
     // Sending: one student, connected, 200 exercises one after another.
-    ClassServer student(server.login(logins.value.front().name, logins.value.front().password));
+    ClassServer student(server.login(logins.value.front().login, logins.value.front().password));
     QElapsedTimer clock;
     clock.start();
     student.send(QStringLiteral("Lab"), exercise(0));
@@ -95,7 +99,7 @@ int main(int argc, char** argv)
         "ORDER BY id LIMIT 1) END, 0, now() - n * interval '1 hour', 'fault' || (n % 12), 'sync', n % 2, 120, "
         "CASE WHEN n % 3 = 0 THEN 'power' ELSE 'sync' END, 'R1', n % 3 <> 0, 3, 4 + n % 5, "
         "'[{\"stage\":\"sync\",\"text\":\"12 V\",\"refused\":false}]', '[]' "
-        "FROM fernwick.student s, generate_series(1, 200) n WHERE s.login <> 'student00'"));
+        "FROM fernwick.student s, generate_series(1, 200) n WHERE s.name <> 'student00'"));
     server.exec(QStringLiteral("ANALYZE"));
     std::printf("rows on the server: %lld\n", server.count(QStringLiteral("SELECT count(*) FROM fernwick.exercise")));
 

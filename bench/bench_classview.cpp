@@ -33,7 +33,7 @@ Class makeClass()
     const QDateTime start(QDate(2026, 2, 1), QTime(9, 0), Qt::UTC);
     for (int s = 0; s < kStudents; ++s) {
         const QString name = QStringLiteral("Student %1").arg(s + 1);
-        c.data.view.students.push_back({name, kEach, kEach / 2, kEach * 6, kEach * 4, s % 5, start.addDays(kEach)});
+        c.data.view.students.push_back({name, kEach, kEach / 2, kEach * 6, kEach * 4, s % 5, start.addDays(kEach), name});
         for (int e = 0; e < kEach; ++e) {
             const trainer::Fault& f = faults[size_t(e) % faults.size()];
             trainer::ExerciseRecord r;
@@ -75,6 +75,9 @@ public:
     const Connection& connection() const override { return m_connection; }
     void classes(QObject*, Done<std::vector<ClassInfo>> d) override { d({}); }
     void createClass(QObject*, const QString&, const QStringList&, Done<std::vector<StudentLogin>> d) override { d({}); }
+    void addStudents(QObject*, const QString&, const QStringList&, Done<std::vector<StudentLogin>> d) override { d({}); }
+    void resetPassword(QObject*, const QString&, const QString&, Done<StudentLogin> d) override { d({}); }
+    void markVoid(QObject*, const QUuid&, const QString&, Done<classroom::Nothing> d) override { d({}); }
     void assign(QObject*, const NewAssignment&, Done<QString> d) override { d({}); }
     void openAssignments(QObject*, const QString&, Done<std::vector<Assignment>> d) override { d({}); }
     void classData(QObject*, const QString&, Done<ClassData> d) override { d({m_class.data, {}}); }

@@ -22,10 +22,56 @@ bool connectionLost(const QSqlError& error)
            || code.startsWith(QLatin1String("57P"));
 }
 
+void configure(QSqlDatabase& db, const Connection& c)
+{
+    if (!c.host.isEmpty())
+        db.setHostName(c.host);
+    if (c.port > 0)
+        db.setPort(c.port);
+    if (!c.database.isEmpty())
+        db.setDatabaseName(c.database);
+    if (!c.name.isEmpty())
+        db.setUserName(c.name);
+    if (!c.password.isEmpty())
+        db.setPassword(c.password);
+    QString options = QStringLiteral("connect_timeout=5;keepalives_idle=5;keepalives_interval=2;keepalives_count=2;"
+                                     "application_name=fernwick;"
+                                     "options='-c search_path=pg_catalog,pg_temp -c client_min_messages=warning'");
+    if (!c.sslmode.isEmpty())
+        options += QStringLiteral(";sslmode=") + c.sslmode;
+    db.setConnectOptions(options);
+}
+
+bool lasting(const QSqlError& error)
+{
+    const QString code = error.nativeErrorCode();
+    return code.startsWith(QLatin1String("22")) || code.startsWith(QLatin1String("23"))
+           || (code.startsWith(QLatin1String("42")) && code != QLatin1String("42P01"));
+}
+
 QString sentence(const QSqlError& error, const Connection& connection)
 {
     const QString code = error.nativeErrorCode();
     const QString text = error.databaseText() + QLatin1Char(' ') + error.driverText();
+    const QString where = connection.host + QLatin1Char(':') + QString::number(connection.port);
+    // What the server's pg_hba.conf, its connection limits and libpq's certificate checks say, each told apart:
+    // they are set in different places by different people.
+    if (text.contains(QLatin1String("pg_hba.conf")) && text.contains(QLatin1String("no encryption")))
+        return QObject::tr("The class server at %1 lets this computer in only over an encrypted connection, and "
+                           "this computer asks for none (sslmode %2).")
+            .arg(where, connection.sslmode);
+    if (text.contains(QLatin1String("pg_hba.conf")))
+        return QObject::tr("The class server at %1 does not let %2 in from this computer to the database %3 (no "
+                           "line of its pg_hba.conf allows it).")
+            .arg(where, connection.name, connection.database);
+    if (text.contains(QLatin1String("too many connections for role")))
+        return QObject::tr("%1 already has as many connections to the class server as one login may have: sign "
+                           "out where %1 is signed in elsewhere.")
+            .arg(connection.name);
+    if (text.contains(QLatin1String("too many clients")) || text.contains(QLatin1String("connection slots are reserved")))
+        return QObject::tr("The class server at %1 has as many connections as it allows (max_connections): "
+                           "try again in a moment.")
+            .arg(where);
     if (code == QLatin1String("28P01") || code == QLatin1String("28000")
         || text.contains(QLatin1String("authentication failed")))
         return QObject::tr("The class server refused the name or password of %1.").arg(connection.name);
@@ -33,12 +79,16 @@ QString sentence(const QSqlError& error, const Connection& connection)
     if (text.contains(QLatin1String("does not support SSL")))
         return QObject::tr("The class server at %1 does not offer an encrypted connection, and this computer asks "
                            "for one (sslmode %2).")
-            .arg(connection.host + QLatin1Char(':') + QString::number(connection.port), connection.sslmode);
+            .arg(where, connection.sslmode);
     if (text.contains(QLatin1String("root certificate file")))
         return QObject::tr("This computer has no certificate of the school's certificate authority "
                            "(~/.postgresql/root.crt) to check the class server with, and sslmode %1 needs one.")
             .arg(connection.sslmode);
-    if (text.contains(QLatin1String("certificate verify failed")) || text.contains(QLatin1String("does not match host name")))
+    if (text.contains(QLatin1String("does not match host name")))
+        return QObject::tr("The class server's certificate is made out for another name than %1: connect with the "
+                           "name its certificate carries (sslmode %2).")
+            .arg(connection.host, connection.sslmode);
+    if (text.contains(QLatin1String("certificate verify failed")))
         return QObject::tr("The class server's certificate is not the one this computer's certificate authority "
                            "vouches for (sslmode %1).")
             .arg(connection.sslmode);
@@ -53,8 +103,7 @@ QString sentence(const QSqlError& error, const Connection& connection)
     if (code == QLatin1String("22023") || code == QLatin1String("42939"))
         return QObject::tr("The class server does not accept that name.");
     if (connectionLost(error))
-        return QObject::tr("The class server at %1 cannot be reached.")
-            .arg(connection.host + QLatin1Char(':') + QString::number(connection.port));
+        return QObject::tr("The class server at %1 cannot be reached.").arg(where);
     return QObject::tr("The class server refused: %1.").arg(error.databaseText().section(QLatin1Char('\n'), 0, 0));
 }
 
@@ -89,7 +138,7 @@ QString classId(QSqlQuery& q, const QString& className, QSqlError& error)
 {
     if (!run(q,
              QStringLiteral("SELECT id::text FROM fernwick.class WHERE name = ? "
-                            "ORDER BY (instructor = current_user) DESC LIMIT 1"),
+                            "ORDER BY (instructor = CURRENT_USER) DESC LIMIT 1"),
              {text(className)}, error))
         return {};
     return q.next() ? q.value(0).toString() : QString();
@@ -122,16 +171,20 @@ QDateTime utc(const QVariant& value)
     return value.isNull() ? QDateTime() : value.toDateTime().toUTC();
 }
 
-// Logins are PostgreSQL role names: at most 63 bytes, and the server's own prefix is not for us.
-bool validLogin(const QString& name)
+// A student's name: any text but an empty one.
+bool validName(const QString& name)
 {
-    const QByteArray bytes = name.toUtf8();
-    return !name.trimmed().isEmpty() && bytes.size() <= 63 && !bytes.contains('\0')
-           && !name.startsWith(QLatin1String("pg_"));
+    return !name.trimmed().isEmpty() && !name.contains(QChar(0));
+}
+
+QString invalidName(const QString& name)
+{
+    return QObject::tr("\"%1\" is not a student's name.").arg(name);
 }
 
 const char* const kAssignmentColumns =
-    "SELECT a.id::text, c.name, a.title, to_jsonb(a.faults)::text, a.due, to_jsonb(a.students)::text, a.created "
+    "SELECT a.id::text, c.name, a.title, pg_catalog.to_jsonb(a.faults)::text, a.due, "
+    "pg_catalog.to_jsonb(a.students)::text, a.created "
     "FROM fernwick.assignment a JOIN fernwick.class c ON c.id = a.class ";
 
 Assignment assignmentFrom(const QSqlQuery& q)
@@ -213,19 +266,9 @@ Outcome ClassServer::connect()
         return {};
     if (!db.isValid())
         return {{}, QObject::tr("The PostgreSQL driver of Qt (libqt6sql6-psql) is not installed.")};
-    db.setHostName(m_connection.host);
-    db.setPort(m_connection.port);
-    db.setDatabaseName(m_connection.database);
-    db.setUserName(m_connection.name);
-    db.setPassword(m_connection.password);
-    // A server that stops answering is noticed within seconds, not after the system's TCP time-outs.
-    db.setConnectOptions(QStringLiteral("sslmode=%1;connect_timeout=5;keepalives_idle=5;keepalives_interval=2;"
-                                        "keepalives_count=2;application_name=fernwick")
-                             .arg(m_connection.sslmode));
-    if (db.open()) {
-        QSqlQuery(db).exec(QStringLiteral("SET client_min_messages = warning")); // no notices on stderr
+    sql::configure(db, m_connection);
+    if (db.open())
         return {};
-    }
     const QSqlError error = db.lastError();
     db.close();
     return {{}, sql::sentence(error, m_connection)};
@@ -237,47 +280,67 @@ Result<int> ClassServer::prepareServer()
         return {{}, c.error};
     QSqlQuery q(QSqlDatabase::database(m_name, false));
     QSqlError error;
-    QSqlDatabase db = QSqlDatabase::database(m_name, false);
-    if (!db.transaction())
-        return sql::failed<int>(db.lastError(), *this);
-    auto rollback = [&](const QSqlError& e) {
-        db.rollback();
-        return sql::failed<int>(e, *this);
-    };
-    // Two instructors preparing at once take turns.
-    if (!sql::run(q, QStringLiteral("SELECT pg_advisory_xact_lock(4607)"), {}, error)
-        || !sql::run(q, QStringLiteral("SELECT EXISTS (SELECT FROM pg_catalog.pg_tables "
-                                                 "WHERE schemaname = 'fernwick' AND tablename = 'version')"), {}, error) || !q.next())
-        return rollback(error);
+    if (!sql::run(q, QStringLiteral("SELECT pg_catalog.to_regclass('fernwick.version') IS NOT NULL"), {}, error)
+        || !q.next())
+        return sql::failed<int>(error, *this);
     int version = 0;
-    const bool made = q.value(0).toBool();
-    // Every instructor joins the instructors' group, which may read the tables; the first one after making them.
-    const QString join = QStringLiteral("GRANT fernwick_instructor TO CURRENT_USER");
-    if (made) {
-        if (!q.exec(join))
-            return rollback(q.lastError());
+    if (q.value(0).toBool()) {
         if (!sql::run(q, QStringLiteral("SELECT version FROM fernwick.version"), {}, error) || !q.next())
-            return rollback(error);
+            return sql::failed<int>(error, *this);
         version = q.value(0).toInt();
     }
-    if (version > kSchemaVersion) {
-        db.rollback();
+    if (version > kSchemaVersion)
         return {version, QObject::tr("The class server's tables are of a newer version (%1) than this Fernwick "
                                      "knows (%2); they are left as they are.")
                              .arg(version)
                              .arg(kSchemaVersion)};
-    }
-    // Schema changes take no values, and PostgreSQL cannot prepare them: they run as the constant text they are.
-    for (int next = version + 1; next <= kSchemaVersion; ++next)
-        for (const QString& statement : migrationTo(next))
-            if (!q.exec(statement))
-                return rollback(q.lastError());
-    if (!made && !q.exec(join))
-        return rollback(q.lastError());
-    if (!db.commit())
-        return rollback(db.lastError());
-    return {kSchemaVersion, {}};
+    if (version < kSchemaVersion)
+        return {version, QObject::tr("The database %1 of the class server is not set up for this Fernwick yet: its "
+                                     "administrator runs fernwick-class-server init %1.")
+                             .arg(m_connection.database)};
+    return {version, {}};
 }
+
+Result<QString> ClassServer::encryption()
+{
+    if (Outcome c = connect(); !c.ok())
+        return {{}, c.error};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    QSqlError error;
+    if (!sql::run(q,
+                  QStringLiteral("SELECT CASE WHEN s.ssl THEN s.version || ', ' || s.cipher ELSE '' END "
+                                 "FROM pg_catalog.pg_stat_ssl s WHERE s.pid = pg_catalog.pg_backend_pid()"),
+                  {}, error)
+        || !q.next())
+        return sql::failed<QString>(error, *this);
+    return {q.value(0).toString(), {}};
+}
+
+namespace {
+
+// Makes a login for each student of the class `id`, in the transaction under way; stops at the first refusal.
+Result<std::vector<StudentLogin>> makeLogins(QSqlQuery& q, const QString& id, const QStringList& students,
+                                             ClassServer& server)
+{
+    using T = std::vector<StudentLogin>;
+    QSqlError error;
+    T logins;
+    for (const QString& name : students) {
+        StudentLogin login{name, generatePassword(), {}};
+        if (!sql::run(q, QStringLiteral("SELECT fernwick.add_student(CAST(? AS uuid), ?, ?)"),
+                      {id, name, scramVerifier(login.password)}, error)
+            || !q.next()) {
+            Result<T> result = sql::failed<T>(error, server);
+            result.error += QLatin1Char(' ') + QObject::tr("(%1)").arg(name);
+            return result;
+        }
+        login.login = q.value(0).toString();
+        logins.push_back(std::move(login));
+    }
+    return {std::move(logins), {}};
+}
+
+} // namespace
 
 Result<std::vector<StudentLogin>> ClassServer::createClass(const QString& className, const QStringList& students)
 {
@@ -285,56 +348,53 @@ Result<std::vector<StudentLogin>> ClassServer::createClass(const QString& classN
     if (className.trimmed().isEmpty())
         return {{}, QObject::tr("A class needs a name.")};
     for (const QString& name : students)
-        if (!validLogin(name))
-            return {{}, QObject::tr("The name \"%1\" cannot be a login: it must be 1 to 63 bytes and not begin "
-                                    "with pg_.").arg(name)};
+        if (!validName(name))
+            return {{}, invalidName(name)};
     if (Outcome c = connect(); !c.ok())
         return {{}, c.error};
     QSqlQuery q(QSqlDatabase::database(m_name, false));
     QSqlError error;
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    // The class, its group and every login in one transaction: a set-up that fails leaves nothing, and the
+    // instructor simply tries again.
     if (!db.transaction())
         return sql::failed<T>(db.lastError(), *this);
-    if (!sql::run(q, QStringLiteral("SELECT fernwick.create_class(?)"), {className}, error) || !q.next()) {
+    if (!sql::run(q, QStringLiteral("SELECT fernwick.create_class(?)::text"), {className}, error) || !q.next()) {
         db.rollback();
         return sql::failed<T>(error, *this);
     }
-    db.commit(); // the class exists even if a student's login cannot be made
-    return addStudents(className, students);
+    const QString id = q.value(0).toString();
+    Result<T> logins = makeLogins(q, id, students, *this);
+    if (!logins.ok()) {
+        db.rollback();
+        return logins;
+    }
+    if (!db.commit())
+        return sql::failed<T>(db.lastError(), *this);
+    return logins;
 }
 
 Result<std::vector<StudentLogin>> ClassServer::addStudents(const QString& className, const QStringList& students)
 {
     using T = std::vector<StudentLogin>;
     for (const QString& name : students)
-        if (!validLogin(name))
-            return {{}, QObject::tr("The name \"%1\" cannot be a login: it must be 1 to 63 bytes and not begin "
-                                    "with pg_.").arg(name)};
+        if (!validName(name))
+            return {{}, invalidName(name)};
     OnClass on = onClass(className);
     if (!on.why.isEmpty())
         return {{}, on.why};
-    QSqlQuery& q = on.q;
-    const QString& id = on.id;
-    QSqlError error;
-    // All or none: a list with one name taken makes no login, so the instructor can fix the list and try again.
+    // All or none: a list with one name refused makes no login, so the instructor can fix the list and try again.
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     if (!db.transaction())
         return sql::failed<T>(db.lastError(), *this);
-    T logins;
-    for (const QString& name : students) {
-        StudentLogin login{name, generatePassword()};
-        if (!sql::run(q, QStringLiteral("SELECT fernwick.create_login(CAST(? AS uuid), ?, ?)"),
-                      {id, login.name, login.password}, error)) {
-            db.rollback();
-            Result<T> result = sql::failed<T>(error, *this);
-            result.error += QLatin1Char(' ') + QObject::tr("(%1)").arg(name);
-            return result;
-        }
-        logins.push_back(std::move(login));
+    Result<T> logins = makeLogins(on.q, on.id, students, *this);
+    if (!logins.ok()) {
+        db.rollback();
+        return logins;
     }
     if (!db.commit())
         return sql::failed<T>(db.lastError(), *this);
-    return {std::move(logins), {}};
+    return logins;
 }
 
 Result<StudentLogin> ClassServer::resetPassword(const QString& className, const QString& student)
@@ -343,12 +403,17 @@ Result<StudentLogin> ClassServer::resetPassword(const QString& className, const 
     if (!on.why.isEmpty())
         return {{}, on.why};
     QSqlQuery& q = on.q;
-    const QString& id = on.id;
     QSqlError error;
-    StudentLogin login{student, generatePassword()};
+    StudentLogin login{student, generatePassword(), {}};
     if (!sql::run(q, QStringLiteral("SELECT fernwick.reset_password(CAST(? AS uuid), ?, ?)"),
-                  {id, login.name, login.password}, error))
+                  {on.id, sql::text(student), scramVerifier(login.password)}, error)
+        || !q.next())
         return sql::failed<StudentLogin>(error, *this);
+    login.login = q.value(0).toString();
+    // The name, when the student was named by the login.
+    if (sql::run(q, QStringLiteral("SELECT s.name FROM fernwick.student s WHERE s.login = ?"), {login.login}, error)
+        && q.next())
+        login.name = q.value(0).toString();
     return {login, {}};
 }
 
@@ -360,9 +425,11 @@ Result<std::vector<ClassInfo>> ClassServer::classes()
     QSqlQuery q(QSqlDatabase::database(m_name, false));
     QSqlError error;
     if (!sql::run(q,
-                  QStringLiteral("SELECT c.name, c.instructor, CASE WHEN c.instructor = current_user THEN "
-                                 "(SELECT to_jsonb(array_agg(s.login ORDER BY s.login))::text FROM fernwick.student s "
-                                 "WHERE s.class = c.id) END FROM fernwick.class c ORDER BY c.name, c.instructor"),
+                  QStringLiteral("SELECT c.name, c.instructor, s.names, s.logins FROM fernwick.class c "
+                                 "LEFT JOIN LATERAL (SELECT pg_catalog.to_jsonb(pg_catalog.array_agg(s.name ORDER BY "
+                                 "s.name))::text AS names, pg_catalog.to_jsonb(pg_catalog.array_agg(s.login ORDER BY "
+                                 "s.name))::text AS logins FROM fernwick.student s WHERE s.class = c.id "
+                                 "AND c.instructor = CURRENT_USER) s ON true ORDER BY c.name, c.instructor"),
                   {}, error)) {
         // A server no instructor has prepared yet has no class tables, and so no class.
         if (error.nativeErrorCode() == QLatin1String("42P01"))
@@ -371,7 +438,8 @@ Result<std::vector<ClassInfo>> ClassServer::classes()
     }
     T list;
     while (q.next())
-        list.push_back({q.value(0).toString(), q.value(1).toString(), sql::stringList(q.value(2))});
+        list.push_back({q.value(0).toString(), q.value(1).toString(), sql::stringList(q.value(2)),
+                        sql::stringList(q.value(3))});
     return {std::move(list), {}};
 }
 
@@ -386,10 +454,10 @@ Result<QString> ClassServer::assign(const NewAssignment& a)
     const QString& id = on.id;
     QSqlError error;
     if (!sql::run(q,
-                  QStringLiteral("INSERT INTO fernwick.assignment (class, title, faults, due, students) VALUES "
-                                 "(CAST(? AS uuid), ?, ARRAY(SELECT jsonb_array_elements_text(CAST(? AS jsonb))), "
+                  QStringLiteral("SELECT fernwick.assign(CAST(? AS uuid), ?, "
+                                 "ARRAY(SELECT pg_catalog.jsonb_array_elements_text(CAST(? AS jsonb))), "
                                  "CAST(? AS timestamptz), "
-                                 "ARRAY(SELECT jsonb_array_elements_text(CAST(? AS jsonb)))::name[]) RETURNING id::text"),
+                                 "ARRAY(SELECT pg_catalog.jsonb_array_elements_text(CAST(? AS jsonb))))::text"),
                   {id, a.title, toJson(a.faultIds), timeOrNull(a.due), toJson(a.students)}, error)
         || !q.next())
         return sql::failed<QString>(error, *this);
@@ -427,8 +495,9 @@ Result<std::vector<Assignment>> ClassServer::openAssignments(const QString& clas
     QSqlError error;
     // The faults this login has done under each assignment (void exercises do not count).
     if (!sql::run(q,
-                  QStringLiteral("SELECT e.assignment::text, to_jsonb(array_agg(DISTINCT e.fault_id))::text "
-                                 "FROM fernwick.exercise e WHERE e.student = current_user AND e.assignment IS NOT NULL "
+                  QStringLiteral("SELECT e.assignment::text, pg_catalog.to_jsonb(pg_catalog.array_agg(DISTINCT "
+                                 "e.fault_id))::text FROM fernwick.exercise e WHERE e.student = CURRENT_USER "
+                                 "AND e.assignment IS NOT NULL "
                                  "AND NOT EXISTS (SELECT FROM fernwick.voided v WHERE v.exercise = e.id) "
                                  "GROUP BY e.assignment"),
                   {}, error))
@@ -473,10 +542,10 @@ Outcome ClassServer::send(const QString& className, const trainer::ExerciseRecor
                   QStringLiteral(
                       "INSERT INTO fernwick.exercise (id, student, class, assignment, chosen, finished, fault_id, "
                       "fault_stage, safety_slips, seconds, stage_named, part_named, correct, optimum, measurements, "
-                      "readings, checks) SELECT CAST(? AS uuid), CAST(COALESCE(NULLIF(?, ''), current_user) AS name), "
+                      "readings, checks) SELECT CAST(? AS uuid), CAST(COALESCE(NULLIF(?, ''), CURRENT_USER) AS name), "
                       "c.id, CAST(NULLIF(?, '') AS uuid), ?, CAST(? AS timestamptz), "
                       "?, ?, ?, ?, ?, ?, ?, ?, ?, CAST(? AS jsonb), CAST(? AS jsonb) FROM fernwick.class c "
-                      "WHERE c.name = ? AND pg_has_role(current_user, c.grp, 'MEMBER') LIMIT 1 "
+                      "WHERE c.name = ? AND fernwick.member(c.grp) LIMIT 1 "
                       "ON CONFLICT (id) DO NOTHING RETURNING 1"),
                   {e.id.toString(QUuid::WithoutBraces), sql::text(e.student), sql::text(e.assignment), int(e.chosen),
                    e.finished.toUTC().toString(Qt::ISODateWithMs), sql::text(e.faultId), sql::text(e.faultStage), e.safetySlips,
@@ -502,7 +571,7 @@ Outcome ClassServer::markVoid(const QUuid& exercise, const QString& reason)
         return {{}, c.error};
     QSqlQuery q(QSqlDatabase::database(m_name, false));
     QSqlError error;
-    if (!sql::run(q, QStringLiteral("INSERT INTO fernwick.voided (exercise, reason) VALUES (CAST(? AS uuid), ?)"),
+    if (!sql::run(q, QStringLiteral("SELECT fernwick.mark_void(CAST(? AS uuid), ?)"),
                   {exercise.toString(QUuid::WithoutBraces), sql::text(reason)}, error))
         return sql::failed<Nothing>(error, *this);
     return {};

@@ -31,12 +31,12 @@ Result<ClassView> ClassServer::classView(const QString& className)
     view.className = className;
 
     if (!sql::run(q,
-                  QStringLiteral("SELECT s.login, count(e.id), count(e.id) FILTER (WHERE e.correct), "
-                                 "coalesce(sum(e.measurements), 0), coalesce(sum(e.optimum), 0), "
-                                 "coalesce(sum(e.safety_slips), 0), max(e.finished) "
+                  QStringLiteral("SELECT s.login, pg_catalog.count(e.id), pg_catalog.count(e.id) FILTER (WHERE e.correct), "
+                                 "coalesce(pg_catalog.sum(e.measurements), 0), coalesce(pg_catalog.sum(e.optimum), 0), "
+                                 "coalesce(pg_catalog.sum(e.safety_slips), 0), pg_catalog.max(e.finished), s.name "
                                  "FROM fernwick.student s LEFT JOIN fernwick.exercise e "
                                  "ON e.class = s.class AND e.student = s.login") + QString::fromLatin1(kNotVoid)
-                      + QStringLiteral(" WHERE s.class = CAST(? AS uuid) GROUP BY s.login ORDER BY s.login"),
+                      + QStringLiteral(" WHERE s.class = CAST(? AS uuid) GROUP BY s.login, s.name ORDER BY s.name"),
                   {id}, error))
         return sql::failed<ClassView>(error, *this);
     while (q.next()) {
@@ -48,15 +48,16 @@ Result<ClassView> ClassServer::classView(const QString& className)
         s.optimum = q.value(4).toInt();
         s.safetySlips = q.value(5).toInt();
         s.lastExercise = q.value(6).isNull() ? QDateTime() : q.value(6).toDateTime().toUTC();
+        s.name = q.value(7).toString();
         view.students.push_back(std::move(s));
     }
 
     // A stage was missed when the student named another; a tie goes to the stage missed first.
     if (!sql::run(q,
-                  QStringLiteral("SELECT e.fault_stage, count(*) FROM fernwick.exercise e "
+                  QStringLiteral("SELECT e.fault_stage, pg_catalog.count(*) FROM fernwick.exercise e "
                                  "WHERE e.class = CAST(? AS uuid) AND e.stage_named <> e.fault_stage")
                       + QString::fromLatin1(kNotVoid)
-                      + QStringLiteral(" GROUP BY e.fault_stage ORDER BY count(*) DESC, min(e.finished)"),
+                      + QStringLiteral(" GROUP BY e.fault_stage ORDER BY pg_catalog.count(*) DESC, pg_catalog.min(e.finished)"),
                   {id}, error))
         return sql::failed<ClassView>(error, *this);
     while (q.next())
@@ -66,11 +67,14 @@ Result<ClassView> ClassServer::classView(const QString& className)
     if (!given.ok())
         return {{}, given.error};
     if (!sql::run(q,
-                  QStringLiteral("SELECT e.assignment::text, e.student, to_jsonb(array_agg(DISTINCT e.fault_id))::text "
+                  QStringLiteral("SELECT e.assignment::text, e.student, pg_catalog.to_jsonb(pg_catalog.array_agg(DISTINCT e.fault_id))::text "
                                  "FROM fernwick.exercise e WHERE e.class = CAST(? AS uuid) AND e.assignment IS NOT NULL")
                       + QString::fromLatin1(kNotVoid) + QStringLiteral(" GROUP BY 1, 2"),
                   {id}, error))
         return sql::failed<ClassView>(error, *this);
+    QHash<QString, QString> names; // login -> name
+    for (const StudentSummary& s : view.students)
+        names.insert(s.student, s.name);
     QHash<QString, QHash<QString, QStringList>> done; // assignment -> student -> faults done
     while (q.next())
         done[q.value(0).toString()].insert(q.value(1).toString(), sql::stringList(q.value(2)));
@@ -86,7 +90,7 @@ Result<ClassView> ClassServer::classView(const QString& className)
             bool finished = it != byStudent.cend();
             for (const QString& fault : a.faultIds)
                 finished = finished && it->contains(fault);
-            (finished ? progress.finished : progress.notYet) << student;
+            (finished ? progress.finished : progress.notYet) << names.value(student, student);
         }
         progress.assignment = std::move(a);
         view.assignments.push_back(std::move(progress));
@@ -104,11 +108,12 @@ Result<std::vector<SuccessPoint>> ClassServer::successOverTime(const QString& cl
     const QString& id = on.id;
     QSqlError error;
     if (!sql::run(q,
-                  QStringLiteral("SELECT (e.finished AT TIME ZONE 'UTC')::date::text, count(*), "
-                                 "count(*) FILTER (WHERE e.correct) FROM fernwick.exercise e "
-                                 "WHERE e.class = CAST(? AS uuid) AND e.student = ?")
+                  QStringLiteral("SELECT (e.finished AT TIME ZONE 'UTC')::date::text, pg_catalog.count(*), "
+                                 "pg_catalog.count(*) FILTER (WHERE e.correct) FROM fernwick.exercise e "
+                                 "WHERE e.class = CAST(? AS uuid) AND (e.student = ? OR e.student = "
+                                 "(SELECT s.login FROM fernwick.student s WHERE s.class = e.class AND s.name = ?))")
                       + QString::fromLatin1(kNotVoid) + QStringLiteral(" GROUP BY 1 ORDER BY 1"),
-                  {id, student}, error))
+                  {id, student, student}, error))
         return sql::failed<T>(error, *this);
     T points;
     while (q.next())
@@ -129,9 +134,10 @@ Result<std::vector<trainer::ExerciseRecord>> ClassServer::exercises(const QStrin
                   QStringLiteral("SELECT e.id::text, e.student, e.chosen, coalesce(e.assignment::text, ''), e.finished, "
                                  "e.fault_id, e.fault_stage, e.safety_slips, e.seconds, e.stage_named, e.part_named, "
                                  "e.correct, e.optimum, e.measurements, e.readings::text, e.checks::text "
-                                 "FROM fernwick.exercise e WHERE e.class = CAST(? AS uuid) AND (? = '' OR e.student = ?) "
+                                 "FROM fernwick.exercise e WHERE e.class = CAST(? AS uuid) AND (? = '' OR e.student = ? OR e.student = "
+                                 "(SELECT s.login FROM fernwick.student s WHERE s.class = e.class AND s.name = ?)) "
                                  "ORDER BY e.finished, e.id"),
-                  {id, sql::text(student), sql::text(student)}, error))
+                  {id, sql::text(student), sql::text(student), sql::text(student)}, error))
         return sql::failed<T>(error, *this);
     T list;
     while (q.next()) {

@@ -161,6 +161,208 @@ const char* const kVersion1[] = {
     "REVOKE fernwick_owner FROM CURRENT_USER",
 };
 
+
+// Version 2: set up by the database administrator, as a superuser (classroom/setup.h), and no longer by an
+// instructor. fernwick_owner owns the database and `public` too, and makes roles (it logs in as nobody; only
+// its own functions act as it). Instructors lose CREATEROLE and every direct insert: each change they make
+// goes through one of the SECURITY DEFINER functions below, which name everything by its schema, run with a
+// search_path of pg_catalog, the schema and pg_temp last, and check the caller (session_user: the login, even
+// inside the function). Students sign in with a login code; their names are in fernwick.student, read only by
+// their instructor and themselves. Membership of a class's group is asked of the role's oid, so a class row
+// whose role is gone hides that class and stops nothing else. An exercise's answer must agree with the
+// fault catalogue (fernwick.fault, written by the set-up from the trainer's own list).
+const char* const kVersion2[] = {
+    "ALTER ROLE fernwick_owner NOLOGIN CREATEROLE",
+    R"(DO $$BEGIN
+         EXECUTE pg_catalog.format('ALTER DATABASE %I OWNER TO fernwick_owner', pg_catalog.current_database());
+         EXECUTE pg_catalog.format('REVOKE ALL ON DATABASE %I FROM PUBLIC', pg_catalog.current_database());
+       END$$)",
+    "ALTER SCHEMA public OWNER TO fernwick_owner",
+    "REVOKE ALL ON SCHEMA public FROM PUBLIC",
+    // The instructors and students of version 1 keep their logins and work, with the rights of version 2.
+    R"(DO $$DECLARE r record; BEGIN
+         FOR r IN SELECT m.member::regrole::text AS who FROM pg_catalog.pg_auth_members m
+                  WHERE m.roleid = 'fernwick_instructor'::regrole LOOP
+           EXECUTE pg_catalog.format('ALTER ROLE %s NOCREATEROLE NOCREATEDB', r.who);
+           EXECUTE pg_catalog.format('GRANT CONNECT ON DATABASE %I TO %s', pg_catalog.current_database(), r.who);
+         END LOOP;
+         FOR r IN SELECT m.member::regrole::text AS who FROM pg_catalog.pg_auth_members m
+                  WHERE m.roleid = 'fernwick_owner'::regrole LOOP
+           EXECUTE pg_catalog.format('REVOKE fernwick_owner FROM %s', r.who);
+         END LOOP;
+         FOR r IN SELECT c.grp FROM fernwick.class c
+                  WHERE EXISTS (SELECT FROM pg_catalog.pg_roles o WHERE o.rolname = c.grp) LOOP
+           EXECUTE pg_catalog.format('GRANT CONNECT ON DATABASE %I TO %I', pg_catalog.current_database(), r.grp);
+         END LOOP;
+         FOR r IN SELECT s.login FROM fernwick.student s
+                  WHERE EXISTS (SELECT FROM pg_catalog.pg_roles o WHERE o.rolname = s.login) LOOP
+           EXECUTE pg_catalog.format('ALTER ROLE %I CONNECTION LIMIT 4', r.login);
+         END LOOP;
+       END$$)",
+    "SET LOCAL ROLE fernwick_owner",
+    "ALTER DEFAULT PRIVILEGES FOR ROLE fernwick_owner REVOKE EXECUTE ON FUNCTIONS FROM PUBLIC",
+    // Only fernwick_owner's functions write these tables, and fernwick_owner is reached only through them.
+    "ALTER TABLE fernwick.class NO FORCE ROW LEVEL SECURITY",
+    "ALTER TABLE fernwick.student NO FORCE ROW LEVEL SECURITY",
+    "ALTER TABLE fernwick.assignment NO FORCE ROW LEVEL SECURITY",
+    "ALTER TABLE fernwick.voided NO FORCE ROW LEVEL SECURITY",
+    "ALTER TABLE fernwick.exercise NO FORCE ROW LEVEL SECURITY",
+    "ALTER TABLE fernwick.student ADD COLUMN name text",
+    "UPDATE fernwick.student SET name = login",
+    "ALTER TABLE fernwick.student ALTER COLUMN name SET NOT NULL",
+    "ALTER TABLE fernwick.student ADD CONSTRAINT student_name UNIQUE (class, name)",
+    R"(CREATE TABLE fernwick.fault (
+         id text PRIMARY KEY,
+         stage text NOT NULL,
+         part text NOT NULL))",
+    "GRANT SELECT ON fernwick.fault TO PUBLIC",
+    "DROP FUNCTION fernwick.create_class(text)",
+    "DROP FUNCTION fernwick.create_login(uuid, text, text)",
+    "DROP FUNCTION fernwick.reset_password(uuid, text, text)",
+    "REVOKE INSERT ON fernwick.class, fernwick.student, fernwick.assignment, fernwick.voided FROM fernwick_instructor",
+    "DROP POLICY teach ON fernwick.class",
+    "DROP POLICY teach ON fernwick.student",
+    "DROP POLICY teach ON fernwick.assignment",
+    "DROP POLICY teach ON fernwick.voided",
+    R"(CREATE FUNCTION fernwick.member(p_group name) RETURNS boolean
+         LANGUAGE sql STABLE SECURITY INVOKER SET search_path = pg_catalog, fernwick, pg_temp AS $f$
+         SELECT EXISTS (SELECT FROM pg_catalog.pg_roles r WHERE r.rolname = p_group
+                        AND pg_catalog.pg_has_role(CURRENT_USER, r.oid, 'MEMBER'))
+       $f$)",
+    "GRANT EXECUTE ON FUNCTION fernwick.member(name) TO fernwick_instructor, fernwick_student",
+    "DROP POLICY mine ON fernwick.class",
+    R"(CREATE POLICY mine ON fernwick.class FOR SELECT
+         USING (instructor = CURRENT_USER OR fernwick.member(grp)))",
+    "DROP POLICY mine ON fernwick.assignment",
+    R"(CREATE POLICY mine ON fernwick.assignment FOR SELECT
+         USING (EXISTS (SELECT FROM fernwick.class c WHERE c.id = class
+                        AND (c.instructor = CURRENT_USER
+                             OR (fernwick.member(c.grp)
+                                 AND (pg_catalog.cardinality(students) = 0 OR CURRENT_USER = ANY (students)))))))",
+    "DROP POLICY learn ON fernwick.exercise",
+    R"(CREATE POLICY learn ON fernwick.exercise FOR INSERT
+         WITH CHECK (student = CURRENT_USER
+                     AND EXISTS (SELECT FROM fernwick.class c WHERE c.id = class AND fernwick.member(c.grp))
+                     AND (assignment IS NULL
+                          OR EXISTS (SELECT FROM fernwick.assignment a
+                                     WHERE a.id = assignment AND a.class = exercise.class))
+                     AND correct = COALESCE((SELECT f.stage = fault_stage AND f.part = part_named
+                                             FROM fernwick.fault f WHERE f.id = fault_id), false)))",
+
+    // The instructor's changes. Each raises 42501 for a caller it is not for.
+    R"(CREATE FUNCTION fernwick.check_verifier(p_verifier text) RETURNS void
+         LANGUAGE plpgsql IMMUTABLE SET search_path = pg_catalog, fernwick, pg_temp AS $f$
+       BEGIN
+         IF p_verifier IS NULL OR p_verifier !~
+            '^SCRAM-SHA-256\$[0-9]{4,7}:[A-Za-z0-9+/]+=*\$[A-Za-z0-9+/]+=*:[A-Za-z0-9+/]+=*$' THEN
+           RAISE EXCEPTION 'a password is taken only as a SCRAM-SHA-256 verifier' USING ERRCODE = '22023';
+         END IF;
+       END $f$)",
+    R"(CREATE FUNCTION fernwick.my_class(p_class uuid) RETURNS name
+         LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, fernwick, pg_temp AS $f$
+       DECLARE g name;
+       BEGIN
+         SELECT c.grp INTO g FROM fernwick.class c WHERE c.id = p_class AND c.instructor = SESSION_USER;
+         IF g IS NULL OR NOT pg_catalog.pg_has_role(SESSION_USER, 'fernwick_instructor', 'MEMBER') THEN
+           RAISE EXCEPTION 'not a class of this instructor' USING ERRCODE = '42501';
+         END IF;
+         RETURN g;
+       END $f$)",
+    R"(CREATE FUNCTION fernwick.create_class(p_name text) RETURNS uuid
+         LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, fernwick, pg_temp AS $f$
+       DECLARE
+         c uuid := pg_catalog.gen_random_uuid();
+         g text := 'fernwick_class_' || pg_catalog.replace(c::text, '-', '');
+       BEGIN
+         IF NOT pg_catalog.pg_has_role(SESSION_USER, 'fernwick_instructor', 'MEMBER') THEN
+           RAISE EXCEPTION 'not an instructor' USING ERRCODE = '42501';
+         END IF;
+         IF p_name IS NULL OR pg_catalog.btrim(p_name) = '' THEN
+           RAISE EXCEPTION 'a class needs a name' USING ERRCODE = '22023';
+         END IF;
+         EXECUTE pg_catalog.format('CREATE ROLE %I NOLOGIN IN ROLE fernwick_student', g);
+         EXECUTE pg_catalog.format('GRANT CONNECT ON DATABASE %I TO %I', pg_catalog.current_database(), g);
+         INSERT INTO fernwick.class (id, name, instructor, grp) VALUES (c, p_name, SESSION_USER, g);
+         RETURN c;
+       END $f$)",
+    R"(CREATE FUNCTION fernwick.add_student(p_class uuid, p_name text, p_verifier text) RETURNS text
+         LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, fernwick, pg_temp AS $f$
+       DECLARE
+         g name := fernwick.my_class(p_class);
+         letters constant text := 'abcdefghjkmnpqrstuvwxyz23456789';
+         l text;
+       BEGIN
+         IF p_name IS NULL OR pg_catalog.btrim(p_name) = '' THEN
+           RAISE EXCEPTION 'a student needs a name' USING ERRCODE = '22023';
+         END IF;
+         PERFORM fernwick.check_verifier(p_verifier);
+         LOOP
+           l := 'fw';
+           FOR i IN 1..6 LOOP
+             l := l || pg_catalog.substr(letters, 1 + pg_catalog.floor(pg_catalog.random() * 31)::int, 1);
+           END LOOP;
+           EXIT WHEN NOT EXISTS (SELECT FROM pg_catalog.pg_roles r WHERE r.rolname = l);
+         END LOOP;
+         EXECUTE pg_catalog.format('CREATE ROLE %I LOGIN CONNECTION LIMIT 4 PASSWORD %L IN ROLE %I',
+                                   l, p_verifier, g);
+         INSERT INTO fernwick.student (class, login, name) VALUES (p_class, l, p_name);
+         RETURN l;
+       END $f$)",
+    R"(CREATE FUNCTION fernwick.reset_password(p_class uuid, p_student text, p_verifier text) RETURNS text
+         LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, fernwick, pg_temp AS $f$
+       DECLARE l name; g name;
+       BEGIN
+         g := fernwick.my_class(p_class);
+         PERFORM fernwick.check_verifier(p_verifier);
+         SELECT s.login INTO l FROM fernwick.student s
+          WHERE s.class = p_class AND (s.login = p_student OR s.name = p_student)
+          ORDER BY (s.login = p_student) DESC LIMIT 1;
+         -- Only a student's login of this class: never an instructor's or a superuser's, whatever a row of an
+         -- earlier version says.
+         IF l IS NULL OR NOT EXISTS (
+              SELECT FROM pg_catalog.pg_roles r, pg_catalog.pg_roles c
+               WHERE r.rolname = l AND c.rolname = g AND NOT r.rolsuper AND NOT r.rolcreaterole
+                 AND pg_catalog.pg_has_role(r.oid, c.oid, 'MEMBER')
+                 AND NOT pg_catalog.pg_has_role(r.oid, 'fernwick_instructor', 'MEMBER')) THEN
+           RAISE EXCEPTION 'not a student of this class' USING ERRCODE = '42501';
+         END IF;
+         EXECUTE pg_catalog.format('ALTER ROLE %I PASSWORD %L', l, p_verifier);
+         RETURN l;
+       END $f$)",
+    R"(CREATE FUNCTION fernwick.assign(p_class uuid, p_title text, p_faults text[], p_due timestamptz,
+                                       p_students text[]) RETURNS uuid
+         LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, fernwick, pg_temp AS $f$
+       DECLARE
+         logins name[];
+         a uuid;
+       BEGIN
+         PERFORM fernwick.my_class(p_class);
+         IF p_title IS NULL OR pg_catalog.btrim(p_title) = '' THEN
+           RAISE EXCEPTION 'an assignment needs a title' USING ERRCODE = '22023';
+         END IF;
+         SELECT pg_catalog.array_agg(s.login) INTO logins FROM pg_catalog.unnest(p_students) AS w(who)
+           JOIN fernwick.student s ON s.class = p_class AND (s.login = w.who OR s.name = w.who);
+         IF pg_catalog.cardinality(COALESCE(logins, '{}')) <> pg_catalog.cardinality(p_students) THEN
+           RAISE EXCEPTION 'not a student of this class' USING ERRCODE = '42501';
+         END IF;
+         INSERT INTO fernwick.assignment (class, title, faults, due, students)
+           VALUES (p_class, p_title, p_faults, p_due, COALESCE(logins, '{}')) RETURNING id INTO a;
+         RETURN a;
+       END $f$)",
+    R"(CREATE FUNCTION fernwick.mark_void(p_exercise uuid, p_reason text) RETURNS void
+         LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, fernwick, pg_temp AS $f$
+       BEGIN
+         PERFORM fernwick.my_class((SELECT e.class FROM fernwick.exercise e WHERE e.id = p_exercise));
+         INSERT INTO fernwick.voided (exercise, reason, marked_by)
+           VALUES (p_exercise, COALESCE(p_reason, ''), SESSION_USER);
+       END $f$)",
+    R"(GRANT EXECUTE ON FUNCTION fernwick.create_class(text), fernwick.add_student(uuid, text, text),
+         fernwick.reset_password(uuid, text, text), fernwick.assign(uuid, text, text[], timestamptz, text[]),
+         fernwick.mark_void(uuid, text) TO fernwick_instructor)",
+    "UPDATE fernwick.version SET version = 2",
+    "RESET ROLE",
+};
+
 } // namespace
 
 QStringList migrationTo(int version)
@@ -168,6 +370,9 @@ QStringList migrationTo(int version)
     QStringList statements;
     if (version == 1)
         for (const char* statement : kVersion1)
+            statements << QString::fromUtf8(statement);
+    if (version == 2)
+        for (const char* statement : kVersion2)
             statements << QString::fromUtf8(statement);
     return statements;
 }

@@ -7,10 +7,10 @@
 namespace classroom {
 
 // The schema version this program writes and reads.
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
-// The statements that bring a schema of version `version - 1` to `version`, run in one transaction with the
-// login's own rights, in order. Constant text: nothing in them comes from a user.
+// The statements that bring a schema of version `version - 1` to `version`, run in one transaction by a
+// superuser (classroom/setup.h), in order. Constant text: nothing in them comes from a user.
 QStringList migrationTo(int version);
 
 } // namespace classroom

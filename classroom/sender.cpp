@@ -1,13 +1,24 @@
 #include "classroom/sender.h"
 
+#include <QLocale>
+
 namespace classroom {
 
-namespace {
-struct Tried
+struct Sender::Tried
 {
     int waiting = 0;
     QString problem;
+    QSet<QUuid> aside;      // every exercise set aside, this round's with the earlier ones
+    QStringList asideSaid;  // this round's sentences
 };
+
+namespace {
+// Names an exercise set aside as its student would know it: when it was finished, and which fault.
+QString asideSentence(const trainer::ExerciseRecord& e, const QString& why)
+{
+    return QObject::tr("The exercise finished %1 (%2) is kept on this computer: %3")
+        .arg(QLocale().toString(e.finished.toLocalTime(), QLocale::ShortFormat), e.faultId, why);
+}
 } // namespace
 
 Sender::Sender(Connection connection, QString className, std::shared_ptr<Outbox> outbox, QObject* parent)
@@ -30,12 +41,20 @@ void Sender::sendNow()
     m_retry.stop();
     m_worker.run(
         this,
-        [outbox = m_outbox, className = m_className](ClassServer& server) {
+        [outbox = m_outbox, className = m_className, aside = m_aside](ClassServer& server) {
             Tried tried;
+            tried.aside = aside;
             std::vector<trainer::ExerciseRecord> unsent = outbox->unsent();
+            std::erase_if(unsent, [&aside](const trainer::ExerciseRecord& e) { return aside.contains(e.id); });
             tried.waiting = int(unsent.size());
             for (const trainer::ExerciseRecord& exercise : unsent) {
                 const Outcome sent = server.send(className, exercise);
+                if (!sent.ok() && sent.lasting) {
+                    tried.aside.insert(exercise.id);
+                    tried.asideSaid << asideSentence(exercise, sent.error);
+                    --tried.waiting;
+                    continue;
+                }
                 if (!sent.ok()) {
                     tried.problem = sent.error;
                     break;
@@ -45,12 +64,19 @@ void Sender::sendNow()
             }
             return tried;
         },
-        [this](const Tried& tried) { finished(tried.waiting, tried.problem); });
+        [this](const Tried& tried) { finished(tried); });
 }
 
-void Sender::finished(int waiting, const QString& problem)
+void Sender::finished(const Tried& tried)
 {
+    const int waiting = tried.waiting;
+    const QString& problem = tried.problem;
     m_busy = false;
+    m_aside = tried.aside;
+    if (!tried.asideSaid.isEmpty()) {
+        m_asideSaid += tried.asideSaid;
+        emit setAsideChanged(m_asideSaid);
+    }
     if (waiting != m_waiting) {
         m_waiting = waiting;
         emit waitingChanged(waiting);

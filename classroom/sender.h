@@ -6,11 +6,16 @@
 // tries again after 1 s, then 2, 4, ... up to a minute, and at once on the next sendNow(). An exercise is
 // marked sent only after the server has committed it; the server ignores a second copy of an id, so an
 // exercise sent twice (the program killed before it could mark it) is still there exactly once.
+//
+// An exercise the server refuses for good (a rule of the server, not the network or a limit) is set aside: it
+// stays in the outbox, is named in setAside(), and the ones behind it are sent. It is tried again only by a new
+// Sender (the next run of the program).
 
 #include "classroom/classserver.h"
 #include "classroom/outbox.h"
 
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 #include <memory>
@@ -30,13 +35,17 @@ public:
     void sendNow();
     int waiting() const { return m_waiting; }     // exercises in the outbox at the last look; -1 before it
     QString problem() const { return m_problem; } // why the last try failed; empty when it worked
+    // One sentence per exercise set aside, naming it and saying why the server refused it.
+    QStringList setAside() const { return m_asideSaid; }
 
 signals:
     void waitingChanged(int count);
     void problemChanged(const QString& sentence);
+    void setAsideChanged(const QStringList& sentences);
 
 private:
-    void finished(int waiting, const QString& problem);
+    struct Tried;
+    void finished(const Tried& tried);
 
     QString m_className;
     std::shared_ptr<Outbox> m_outbox;
@@ -47,6 +56,8 @@ private:
     bool m_again = false;
     int m_waiting = -1;
     QString m_problem;
+    QSet<QUuid> m_aside;
+    QStringList m_asideSaid;
 };
 
 } // namespace classroom

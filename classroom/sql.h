@@ -14,8 +14,16 @@
 
 namespace classroom::sql {
 
+// Sets up a connection as every one to the class server is: where and as whom (an empty field, or a port of
+// -1, left to libpq as psql leaves it), the encryption asked for, quick notice of a dead server, and a
+// search_path pinned to pg_catalog before the first statement, so that no function of another schema is ever
+// taken for a built-in one.
+void configure(QSqlDatabase& db, const Connection& connection);
+
 // The sentence for a failed statement or connection; `who` is the login.
 QString sentence(const QSqlError& error, const Connection& connection);
+// Whether the server refused for good: a rule or the data, not the network or a limit.
+bool lasting(const QSqlError& error);
 // Whether the error means the connection is gone (so the next call should connect anew).
 bool connectionLost(const QSqlError& error);
 
@@ -39,7 +47,7 @@ Result<T> failed(const QSqlError& error, ClassServer& server)
 {
     if (connectionLost(error))
         server.reconnectNextTime();
-    return {{}, sentence(error, server.connection())};
+    return {{}, sentence(error, server.connection()), lasting(error)};
 }
 
 // After classId() found nothing: the server's failure, or the sentence for a class the login does not have.

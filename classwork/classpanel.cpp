@@ -16,6 +16,7 @@ namespace classwork {
 
 namespace {
 const QString kOwn = QStringLiteral("Practise on my own");
+constexpr int kLineTwips = 6000; // the widest the class line grows
 } // namespace
 
 ClassPanel::ClassPanel(QWidget* parent)
@@ -51,8 +52,14 @@ ClassPanel::~ClassPanel() = default;
 void ClassPanel::setWaiting(int waiting)
 {
     m_waiting = waiting;
-    m_line->setCaption(statusLine(session(), m_waiting));
-    m_line->setAccessibleDescription(m_line->text());
+    // Beside the tabs there is room for how many exercises were set aside; the line names each, and why, in its
+    // tooltip and to a screen reader.
+    const QString line = statusLine(session(), m_waiting, m_setAside);
+    const QString shown = statusLine(session(), m_waiting)
+                          + (m_setAside.isEmpty() || !session().signedIn ? QString() : QStringLiteral(" %1 set aside.").arg(m_setAside.size()));
+    m_line->setCaption(m_line->fontMetrics().elidedText(shown, Qt::ElideRight, toPixels(kLineTwips)));
+    m_line->setToolTip(line == m_line->text() ? QString() : line);
+    m_line->setAccessibleDescription(line);
     updateGeometry(); // the tabs' corner widens or narrows with the line
 }
 
@@ -69,6 +76,7 @@ void ClassPanel::refresh()
     m_open.clear();
     m_problem.clear();
     if (!s.signedIn) {
+        m_setAside.clear();
         showAssignments();
         return;
     }
@@ -76,7 +84,12 @@ void ClassPanel::refresh()
     showAssignments();
     if (!client)
         return;
-    client->startSending(this, s.className, [this](int waiting) { setWaiting(waiting); });
+    client->startSending(
+        this, s.className, [this](int waiting) { setWaiting(waiting); },
+        [this](const QStringList& sentences) {
+            m_setAside = sentences;
+            setWaiting(m_waiting);
+        });
     client->openAssignments(this, s.className, [this](const classroom::Result<std::vector<classroom::Assignment>>& r) {
         m_open = r.value;
         m_problem = r.ok() ? QString() : r.error;

@@ -1,6 +1,6 @@
 #pragma once
-// The trainer's class line: whether it works alone or for a class, as whom and how many exercises wait to be
-// sent; the student's open assignments, to set the bench for the next exercise of one (its fault is never
+// The trainer's class line: whether it works alone or for a class, as whom, how many exercises wait to be
+// sent and which the server refused for good (set aside); the student's open assignments, to set the bench for the next exercise of one (its fault is never
 // named on screen); and the way to the sign-in. It sits beside the diagrams' tabs. One widget, placed by the trainer in one place.
 
 #include "classroom/classserver.h"
@@ -58,6 +58,7 @@ private:
     QString m_benchAssignment; // the assignment of the exercise on the bench; empty when none
     int m_waiting = -1;
     QString m_problem; // why the open assignments could not be read; empty when they were
+    QStringList m_setAside; // the exercises the server refused for good, one sentence each
 };
 
 } // namespace classwork

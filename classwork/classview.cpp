@@ -47,10 +47,11 @@ QStringList studentHeadings()
 
 QStringList studentRow(const classroom::StudentSummary& s)
 {
+    const QString who = s.name.isEmpty() ? s.student : s.name; // the name; the login where the server gave none
     if (s.exercises == 0)
-        return {s.student, QStringLiteral("0"), QStringLiteral("none yet"), QString(), QStringLiteral("0"),
+        return {who, QStringLiteral("0"), QStringLiteral("none yet"), QString(), QStringLiteral("0"),
                 QStringLiteral("none yet")};
-    return {s.student,
+    return {who,
             QString::number(s.exercises),
             QStringLiteral("%1% (%2 of %3)").arg(qRound(100.0 * s.right / s.exercises)).arg(s.right).arg(s.exercises),
             QStringLiteral("%1 (%2)").arg(s.measurements).arg(s.optimum),
@@ -114,6 +115,14 @@ QString faultsText(const QStringList& faultIds)
     for (const QString& id : faultIds)
         names << faultTitle(id);
     return names.join(QStringLiteral("; "));
+}
+
+QString exerciseLine(const ExerciseRecord& e, bool isVoid)
+{
+    return QStringLiteral("%1  %2: %3%4")
+        .arg(e.finished.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), faultTitle(e.faultId),
+             e.right ? QStringLiteral("found") : QStringLiteral("not found"),
+             isVoid ? QStringLiteral(" (void)") : QString());
 }
 
 QString classCsv(const std::vector<ExerciseRecord>& exercises, const std::vector<Assignment>& assignments,

@@ -45,6 +45,10 @@ std::vector<RatePoint> successCurve(std::vector<classroom::SuccessPoint> days);
 // An assignment's faults as the trainer lists them, or "Any fault".
 QString faultsText(const QStringList& faultIds);
 
+// One exercise as the instructor's list of a student's exercises shows it: when it was finished (local time),
+// its fault, whether it was found, and "void" when it was marked so.
+QString exerciseLine(const trainer::ExerciseRecord& exercise, bool isVoid);
+
 // The class's exercises as CSV (RFC 4180), oldest first, void ones left out: student, assignment title,
 // finished (UTC), fault, faulty stage, stage named, part named, right, measurements, optimum, safety slips,
 // seconds.

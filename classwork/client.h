@@ -30,6 +30,15 @@ public:
     // The instructor's: prepares the server and makes the class with a login for each student.
     virtual void createClass(QObject* context, const QString& className, const QStringList& students,
                              Done<std::vector<classroom::StudentLogin>> done) = 0;
+    // The instructor's: a login for each new student of a class of theirs, all or none.
+    virtual void addStudents(QObject* context, const QString& className, const QStringList& students,
+                             Done<std::vector<classroom::StudentLogin>> done) = 0;
+    // The instructor's: a new password for a student of theirs (a lost one).
+    virtual void resetPassword(QObject* context, const QString& className, const QString& student,
+                               Done<classroom::StudentLogin> done) = 0;
+    // The instructor's: marks an exercise void (kept, left out of the figures), for good.
+    virtual void markVoid(QObject* context, const QUuid& exercise, const QString& reason,
+                          Done<classroom::Nothing> done) = 0;
     virtual void assign(QObject* context, const classroom::NewAssignment& assignment, Done<QString> done) = 0;
     // The student's open assignments.
     virtual void openAssignments(QObject* context, const QString& className,
@@ -42,12 +51,15 @@ public:
                            Done<std::pair<std::vector<trainer::ExerciseRecord>, std::vector<QUuid>>> done) = 0;
     // The student's: sends this computer's finished exercises to the class from the local history, which is
     // the outbox, off the GUI thread, again after every exercise written, until none is left; `waiting` hears
-    // how many are still to go. A client with no server behind it sends nothing.
-    virtual void startSending(QObject* context, const QString& className, std::function<void(int)> waiting)
+    // how many are still to go, `setAside` the sentences naming each exercise the server refused for good (kept
+    // here, the others sent past it). A client with no server behind it sends nothing.
+    virtual void startSending(QObject* context, const QString& className, std::function<void(int)> waiting,
+                              std::function<void(const QStringList&)> setAside)
     {
         Q_UNUSED(context);
         Q_UNUSED(className);
         Q_UNUSED(waiting);
+        Q_UNUSED(setAside);
     }
 };
 

@@ -16,7 +16,7 @@ using namespace fw;
 using namespace classwork;
 
 frmSignIn::frmSignIn()
-    : Form(QStringLiteral("frmSignIn"), QStringLiteral("Sign In to a Class"), QSize(6600, 4680))
+    : Form(QStringLiteral("frmSignIn"), QStringLiteral("Sign In to a Class"), QSize(6600, 5610))
 {}
 
 frmSignIn::~frmSignIn() = default;
@@ -27,28 +27,35 @@ Design frmSignIn::design() const
         label("Label1", "Sign in to your class", 0, 120, 6600, 435).bold(14).fore(colors::darkRed).centred(),
         label("Label2", "Server", 360, 720, 1800, 255).bold(8.25),
         textBox("txtServer", "", 2280, 690, 3960, 315).says("Server"),
-        label("Label3", "Class", 360, 1140, 1800, 255).bold(8.25),
-        textBox("txtClass", "", 2280, 1110, 3960, 315).says("Class"),
-        label("Label4", "Name", 360, 1560, 1800, 255).bold(8.25),
-        textBox("txtName", "", 2280, 1530, 3960, 315).says("Name"),
-        label("Label5", "Password", 360, 1980, 1800, 255).bold(8.25),
-        textBox("txtPassword", "", 2280, 1950, 3960, 315).says("Password"),
-        frame("fraKeep", "The password", 360, 2400, 5880, 780).bold(8.25),
+        label("Label6", "Database", 360, 1140, 1800, 255).bold(8.25),
+        textBox("txtDatabase", "", 2280, 1110, 3960, 315).says("Database"),
+        label("Label3", "Class", 360, 1560, 1800, 255).bold(8.25),
+        textBox("txtClass", "", 2280, 1530, 3960, 315).says("Class"),
+        label("Label4", "Login", 360, 1980, 1800, 255).bold(8.25),
+        textBox("txtName", "", 2280, 1950, 3960, 315).says("Login"),
+        label("Label5", "Password", 360, 2400, 1800, 255).bold(8.25),
+        textBox("txtPassword", "", 2280, 2370, 3960, 315).says("Password"),
+        frame("fraKeep", "The password", 360, 2820, 5880, 780).bold(8.25),
         option("optAsk", "Ask for it each time", 180, 270, 5500, 225).in("fraKeep"),
         option("optKeep", "Keep it in the desktop's keyring", 180, 510, 5500, 225).in("fraKeep"),
-        label("lblStatus", "", 360, 3270, 5880, 660).says("Sign-in"),
-        command("cmdSignIn", "Sign in", 360, 4080, 1380, 375).bold(8.25),
-        command("cmdAlone", "Work alone", 1860, 4080, 1380, 375).bold(8.25),
-        command("cmdInstructor", "Instructor", 3360, 4080, 1380, 375).bold(8.25),
-        command("cmdReturn", "Return", 4860, 4080, 1380, 375).bold(8.25),
+        label("lblConnection", "", 360, 3690, 5880, 480).says("Where and how it signs in"),
+        label("lblStatus", "", 360, 4260, 5880, 660).says("Sign-in"),
+        command("cmdSignIn", "&Sign in", 360, 5010, 1380, 375).bold(8.25),
+        command("cmdAlone", "Work &alone", 1860, 5010, 1380, 375).bold(8.25),
+        command("cmdInstructor", "&Instructor", 3360, 5010, 1380, 375).bold(8.25),
+        command("cmdReturn", "&Return", 4860, 5010, 1380, 375).bold(8.25),
     };
 }
 
 void frmSignIn::wire()
 {
     txtPassword()->setEchoMode(QLineEdit::Password);
-    lblStatus()->setWordWrap(true);
-    lblStatus()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (Label* l : {lblStatus(), lblConnection()}) {
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    connect(txtServer(), &QLineEdit::textChanged, this, &frmSignIn::showConnection);
+    connect(txtDatabase(), &QLineEdit::textChanged, this, &frmSignIn::showConnection);
     connect(cmdSignIn(), &CommandButton::Click, this, &frmSignIn::cmdSignIn_Click);
     connect(cmdAlone(), &CommandButton::Click, this, &frmSignIn::cmdAlone_Click);
     connect(cmdInstructor(), &CommandButton::Click, this, &frmSignIn::cmdInstructor_Click);
@@ -69,6 +76,8 @@ void frmSignIn::Form_Load()
     place(*this);
     const Session& s = session().signedIn ? session() : remembered();
     txtServer()->setText(serverText(s.connection));
+    txtDatabase()->setText(s.connection.database);
+    showConnection();
     txtClass()->setText(s.className);
     txtName()->setText(s.connection.name);
     optAsk()->setValue(true);
@@ -91,19 +100,40 @@ void frmSignIn::say(const QString& sentence)
     lblStatus()->setAccessibleDescription(sentence);
 }
 
+// The connection the sign-in would make: the server and database as typed, the encryption this computer asks of
+// them (require at least, unless the instructor chose otherwise for them here); false when the server is no server.
+bool frmSignIn::connectionWanted(classroom::Connection& c)
+{
+    c = remembered().connection;
+    if (!readServer(txtServer()->Text(), c))
+        return false;
+    c.database = txtDatabase()->Text().trimmed();
+    c.sslmode = sslmodeFor(c);
+    return !c.database.isEmpty();
+}
+
+void frmSignIn::showConnection()
+{
+    classroom::Connection c;
+    const bool ok = connectionWanted(c);
+    const QString text = ok ? connectionText(c) + (belowRequire(c.sslmode) ? QStringLiteral(" Your instructor chose this.") : QString())
+                            : QStringLiteral("Give the server (with :port where it is not 5432) and the database.");
+    lblConnection()->setCaption(text);
+    lblConnection()->setAccessibleDescription(text);
+}
+
 void frmSignIn::cmdSignIn_Click()
 {
     Session wanted;
-    wanted.connection = remembered().connection; // the database and sslmode the instructor set
-    if (!readServer(txtServer()->Text(), wanted.connection)) {
-        say(QStringLiteral("Give the server as a name or address, with :port where it is not 5432."));
+    if (!connectionWanted(wanted.connection)) {
+        say(QStringLiteral("Give the server as a name or address, with :port where it is not 5432, and the database."));
         return;
     }
     wanted.className = txtClass()->Text().trimmed();
     wanted.connection.name = txtName()->Text().trimmed();
     wanted.connection.password = txtPassword()->Text();
     if (wanted.className.isEmpty() || wanted.connection.name.isEmpty() || wanted.connection.password.isEmpty()) {
-        say(QStringLiteral("Fill in the class, your name and your password."));
+        say(QStringLiteral("Fill in the class, your login and your password."));
         return;
     }
     m_client = makeClient(wanted.connection);

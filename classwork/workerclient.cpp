@@ -67,6 +67,26 @@ public:
             std::move(done));
     }
 
+    void addStudents(QObject* context, const QString& className, const QStringList& students,
+                     Done<std::vector<StudentLogin>> done) override
+    {
+        m_worker.run(context, [className, students](ClassServer& s) { return s.addStudents(className, students); },
+                     std::move(done));
+    }
+
+    void resetPassword(QObject* context, const QString& className, const QString& student,
+                       Done<StudentLogin> done) override
+    {
+        m_worker.run(context, [className, student](ClassServer& s) { return s.resetPassword(className, student); },
+                     std::move(done));
+    }
+
+    void markVoid(QObject* context, const QUuid& exercise, const QString& reason, Done<Nothing> done) override
+    {
+        m_worker.run(context, [exercise, reason](ClassServer& s) { return s.markVoid(exercise, reason); },
+                     std::move(done));
+    }
+
     void assign(QObject* context, const NewAssignment& assignment, Done<QString> done) override
     {
         m_worker.run(context, [assignment](ClassServer& s) { return s.assign(assignment); }, std::move(done));
@@ -118,7 +138,8 @@ public:
             std::move(done));
     }
 
-    void startSending(QObject* context, const QString& className, std::function<void(int)> waiting) override
+    void startSending(QObject* context, const QString& className, std::function<void(int)> waiting,
+                      std::function<void(const QStringList&)> setAside) override
     {
         if (!m_sender || m_senderClass != className) {
             trainer::Store& history = trainer::history();
@@ -128,7 +149,11 @@ public:
             QObject::connect(&history, &trainer::Store::changed, m_sender.get(), &Sender::sendNow);
         }
         QObject::disconnect(m_waitingLink); // one listener: the class line of the trainer now open
+        QObject::disconnect(m_asideLink);
         m_waitingLink = QObject::connect(m_sender.get(), &Sender::waitingChanged, context, std::move(waiting));
+        if (!m_sender->setAside().isEmpty())
+            setAside(m_sender->setAside());
+        m_asideLink = QObject::connect(m_sender.get(), &Sender::setAsideChanged, context, std::move(setAside));
         m_sender->sendNow();
     }
 
@@ -138,6 +163,7 @@ private:
     std::unique_ptr<Sender> m_sender;
     QString m_senderClass;
     QMetaObject::Connection m_waitingLink;
+    QMetaObject::Connection m_asideLink;
 };
 } // namespace
 

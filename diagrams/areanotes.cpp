@@ -291,7 +291,7 @@ constexpr Place kPlaces[] = {
 constexpr AreaRules kAreaRules[] = {
     {"ac-mains-input",        {"isolation", "discharge", "parts", "leakage"}},
     {"low-voltage-supply",    {"isolation", "discharge", "parts", "leakage"}},
-    {"voltage-regulator",     {"isolation", "discharge"}},
+    {"voltage-regulator",     {"isolation", "discharge", "parts", "pulses"}},
     {"linear-supply",         {"isolation", "discharge", "parts", "leakage"}},
     {"switching-supply",      {"isolation", "discharge", "parts", "leakage", "pulses"}},
     {"scan-derived-supply",   {"isolation", "discharge", "parts"}},
@@ -348,7 +348,7 @@ constexpr AreaRules kAreaRules[] = {
     {"tint-control",          {"isolation"}},
     {"phase-shift-network",   {"isolation"}},
     {"color-demodulators",    {"isolation"}},
-    {"rgb-drivers",           {"isolation", "anode", "implosion"}},
+    {"rgb-drivers",           {"isolation", "anode", "implosion", "neck"}},
     {"degaussing",            {"isolation", "implosion", "neck", "parts"}},
     {"convergence",           {"isolation", "anode", "implosion", "neck"}},
 };

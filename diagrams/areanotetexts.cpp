@@ -31,15 +31,15 @@ constexpr NoteText kTexts[] = {
      "unclipping.")},
     {"voltage-regulator",
      QT_TRANSLATE_NOOP("areanotes/voltage-regulator", "The voltage regulator holds the B+ steady whatever the mains voltage or the brightness of "
-     "the picture. It turns the raw B+ from the filter capacitors into the regulated B+, typically "
-     "about 100 to 150 V DC on color sets (the service data give the exact figure), mainly for the "
-     "horizontal output stage. It may be a series-pass transistor with a Zener reference, an SCR "
-     "or a switching regulator. A shorted pass element gives high B+, which may trip the hold-down "
-     "and shut the set off; an open one gives no B+ and a dead set; low B+ gives a narrow, dim "
-     "picture. Usual culprits: on a series regulator the pass transistor, Zener reference and error "
-     "amplifier; on a switching one the switching transistor, control IC, optocoupler and a shorted "
-     "secondary diode, which makes it chirp. Measure input and output DC to chassis ground with a "
-     "meter.")},
+     "the picture. It turns the raw B+ from the filter capacitors into the regulated B+, "
+     "about 100 to 150 V DC on color sets, mainly for the horizontal "
+     "output stage. It may be a series-pass transistor with a Zener reference, an SCR or a "
+     "switching regulator. A shorted pass element gives high B+, which may trip the hold-down; "
+     "an open one gives no B+ and a dead set; low B+ gives a narrow, dim picture. Usual culprits: "
+     "the pass transistor and Zener; on a switcher the switching transistor, control IC, "
+     "optocoupler and a shorted secondary diode, which makes it chirp. Measure DC to ground. A "
+     "chirping switcher is tried with a 60 to 100 W lamp in place of its B+ load: still chirping, "
+     "the fault is in the regulator.")},
     {"linear-supply",
      QT_TRANSLATE_NOOP("areanotes/linear-supply", "A linear power supply rectifies and filters the mains, then steadies it with a series-pass "
      "regulator. Diodes rectify the mains, often after a transformer; a choke or resistor and "
@@ -671,10 +671,11 @@ constexpr Rule kRules[] = {
      "never lift it by the neck, and treat the thin neck gently when moving the yoke or the ring "
      "magnets.")},
     {"neck", QT_TRANSLATE_NOOP("safety/neck", "Live work at the neck"),
-     QT_TRANSLATE_NOOP("safety/neck", "Purity and convergence are set with the set running and the hands at the tube's neck: the yoke "
-     "terminals carry pulses near 1 kV, the tube socket board several kilovolts of focus voltage, and "
-     "the neck is the tube's weakest point. Use insulated tools and keep one hand away from the set; "
-     "never lever against the neck.")},
+     QT_TRANSLATE_NOOP("safety/neck", "Purity and convergence are set, and the video drivers' collectors on the tube socket board "
+     "measured, with the set running and the hands at the tube's neck: the yoke terminals carry pulses "
+     "near 1 kV, the socket board several kilovolts of focus voltage and some hundreds of volts on "
+     "grid 2, and the neck is the tube's weakest point. Use insulated tools and keep one hand away "
+     "from the set; never lever against the neck.")},
     {"parts", QT_TRANSLATE_NOOP("safety/parts", "Exact replacement parts"),
      QT_TRANSLATE_NOOP("safety/parts", "Replace fuses, fusible resistors, the retrace (tuning) capacitor and every safety-marked part "
      "only with the exact type and rating: an ordinary resistor or a larger fuse is a fire risk, and a "
@@ -692,9 +693,9 @@ constexpr Rule kRules[] = {
      QT_TRANSLATE_NOOP("safety/yoke", "Never power the set with the deflection yoke unplugged: the horizontal output transistor can "
      "fail at once, and the high voltage can rise.")},
     {"pulses", QT_TRANSLATE_NOOP("safety/pulses", "Pulse voltages"),
-     QT_TRANSLATE_NOOP("safety/pulses", "While the set runs, the horizontal output collector carries pulses of 800 to 1500 V, and a "
-     "switching supply's transistor 400 to 700 V at its collector or drain: beyond many meters' "
-     "ratings. Measure DC elsewhere, or with the set off and discharged; scope these points only with "
+     QT_TRANSLATE_NOOP("safety/pulses", "While the set runs, the horizontal output collector carries pulses of 800 to 1500 V, the yoke "
+     "plug about 1 kV on its horizontal pins beside the vertical ones, and a switching supply's "
+     "transistor 400 to 700 V at its collector or drain: beyond many meters' ratings. Measure DC elsewhere, or with the set off and discharged; scope these points only with "
      "a x100 high voltage probe (a x10 probe only where its rating covers the peak), grounded on that "
      "stage's own ground, through an isolation transformer.")},
     {"btl", QT_TRANSLATE_NOOP("safety/btl", "Bridge (BTL) speaker output"),

@@ -1,5 +1,7 @@
 #include "fileoutbox.h"
 
+#include "trainer/model/setmodel.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -9,7 +11,8 @@ bool FileOutbox::write(const trainer::ExerciseRecord& e)
     QSaveFile file(m_folder + QLatin1Char('/') + e.id.toString(QUuid::WithoutBraces));
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(QStringList{e.faultId, e.faultStage, e.stageNamed, e.finished.toString(Qt::ISODateWithMs)}
+    file.write(QStringList{e.faultId, e.faultStage, e.stageNamed, e.finished.toString(Qt::ISODateWithMs), e.partNamed,
+                           e.right ? QStringLiteral("right") : QStringLiteral("wrong"), e.assignment}
                    .join(QLatin1Char('\n'))
                    .toUtf8());
     return file.commit();
@@ -30,7 +33,9 @@ std::vector<trainer::ExerciseRecord> FileOutbox::unsent()
         e.faultStage = fields.value(1);
         e.stageNamed = fields.value(2);
         e.finished = QDateTime::fromString(fields.value(3), Qt::ISODateWithMs);
-        e.right = e.stageNamed == e.faultStage;
+        e.partNamed = fields.value(4);
+        e.right = fields.value(5) == QLatin1String("right");
+        e.assignment = fields.value(6);
         list.push_back(std::move(e));
     }
     return list;
@@ -46,9 +51,13 @@ trainer::ExerciseRecord sampleExercise(int number)
     trainer::ExerciseRecord e;
     e.id = QUuid::createUuid();
     e.finished = QDateTime::currentDateTimeUtc();
-    e.faultId = QStringLiteral("fault%1").arg(number % 7);
-    e.faultStage = QStringLiteral("sync");
-    e.stageNamed = number % 3 ? QStringLiteral("sync") : QStringLiteral("power");
-    e.right = e.stageNamed == e.faultStage;
+    // Faults of the catalogue, as the server checks an answer against it: two in three found.
+    const std::span<const trainer::Fault> all = trainer::faults();
+    const trainer::Fault& fault = all[size_t(number % 7) % all.size()];
+    e.faultId = QString::fromUtf8(fault.id);
+    e.faultStage = QString::fromUtf8(fault.stage);
+    e.right = number % 3 != 0;
+    e.stageNamed = e.right ? e.faultStage : trainer::stages().value(trainer::stages().indexOf(e.faultStage) + 1);
+    e.partNamed = e.right ? QString::fromUtf8(fault.part) : QString();
     return e;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // An outbox of the tests' own: one small file per unsent exercise in a folder, written whole (renamed into
 // place) so that a program killed at any moment leaves either the exercise or nothing. Enough of a record
-// for the server's checks: id, fault, stages, the answer.
+// for the server's checks: id, fault, stages, the part named, the answer, the assignment.
 
 #include "classroom/outbox.h"
 

@@ -1,5 +1,7 @@
 #include "pgserver.h"
 
+#include "classroom/setup.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -284,14 +286,36 @@ bool PgServer::exec(const QString& sql)
 
 bool PgServer::addInstructor(const QString& name, const QString& password)
 {
-    // Test names only: constant text from the test itself.
-    if (!exec(QStringLiteral("CREATE ROLE \"%1\" LOGIN CREATEROLE PASSWORD '%2'").arg(name, password)))
+    closeAdmin(); // the set-up changes who may connect
+    if (!m_haveDatabase) {
+        const classroom::Result<int> made = classroom::setUpDatabase(admin(), QStringLiteral("fernwick"));
+        if (!made.ok())
+            qWarning("%s", qPrintable(made.error));
+        m_haveDatabase = made.ok();
+    }
+    const classroom::Outcome added = classroom::addInstructor(admin(), QStringLiteral("fernwick"), name, password);
+    if (!added.ok())
+        qWarning("%s", qPrintable(added.error));
+    return m_haveDatabase && added.ok();
+}
+
+QByteArray PgServer::log() const
+{
+    QFile file(m_dir.filePath(QStringLiteral("log")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool PgServer::onlyTls(bool on)
+{
+    QFile hba(m_dir.filePath(QStringLiteral("data/pg_hba.conf")));
+    if (!hba.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    // The first instructor owns the class database; the others may create in it.
-    if (m_haveDatabase)
-        return exec(QStringLiteral("GRANT CREATE ON DATABASE fernwick TO \"%1\"").arg(name));
-    m_haveDatabase = exec(QStringLiteral("ALTER DATABASE fernwick OWNER TO \"%1\"").arg(name));
-    return m_haveDatabase;
+    hba.write("local all all scram-sha-256\n");
+    hba.write(on ? "hostssl all all 127.0.0.1/32 scram-sha-256\n" : "host all all 127.0.0.1/32 scram-sha-256\n");
+    hba.close();
+    const bool reloaded = exec(QStringLiteral("SELECT pg_reload_conf()"));
+    QThread::msleep(500); // the postmaster reads the file on its signal, a moment later
+    return reloaded;
 }
 
 QString PgServer::certificate() const

@@ -39,8 +39,13 @@ public:
     // The first column of the first row of constant SQL run as the superuser (who sees every row); -1 on failure.
     qint64 count(const QString& sql);
     QVariant value(const QString& sql); // invalid on failure
-    // Makes an instructor login that may create roles, and the class database when it is not there yet.
+    // Makes an instructor login, and sets the class database up first when it is not yet, as the database
+    // administrator does (classroom/setup.h, what fernwick-class-server runs).
     bool addInstructor(const QString& name, const QString& password);
+    // The server's log so far.
+    QByteArray log() const;
+    // Lets TCP logins in only over TLS (hostssl), or over either (host), as pg_hba.conf says; reloads.
+    bool onlyTls(bool on);
 
     bool start();    // after stop() or kill(): starts on the same data folder
     void stop();     // SIGTERM to the postmaster, then waits for it

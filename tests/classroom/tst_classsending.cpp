@@ -17,12 +17,15 @@ class tst_ClassSending : public QObject
 {
     Q_OBJECT
     PgServer m_server;
-    QHash<QString, QString> m_passwords;
+    QHash<QString, QString> m_logins;    // name -> login
+    QHash<QString, QString> m_passwords; // name -> password
+    QString m_otherClass;               // an assignment of another class
 
     // Rows on the server for the exercises of `login`, and how many distinct ids among them.
     qint64 rows(const QString& login)
     {
-        return m_server.count(QStringLiteral("SELECT count(*) FROM fernwick.exercise WHERE student = '%1'").arg(login));
+        return m_server.count(QStringLiteral("SELECT count(*) FROM fernwick.exercise WHERE student = '%1'")
+                                  .arg(m_logins.value(login)));
     }
 
     QProcess* student(const QString& login, const QString& folder, const QStringList& task, QObject* parent)
@@ -30,7 +33,7 @@ class tst_ClassSending : public QObject
         auto* process = new QProcess(parent);
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process->start(QStringLiteral(CLASS_STUDENT),
-                       QStringList{QStringLiteral("127.0.0.1"), QString::number(m_server.port()), login,
+                       QStringList{QStringLiteral("127.0.0.1"), QString::number(m_server.port()), m_logins.value(login),
                                    m_passwords.value(login), QStringLiteral("Lab"), folder}
                            + task);
         return process;
@@ -50,8 +53,14 @@ private slots:
             names << QStringLiteral("s%1").arg(i);
         const Result<std::vector<StudentLogin>> logins = ada.createClass(QStringLiteral("Lab"), names);
         QVERIFY2(logins.ok(), qPrintable(logins.error));
-        for (const StudentLogin& login : logins.value)
+        for (const StudentLogin& login : logins.value) {
+            m_logins[login.name] = login.login;
             m_passwords[login.name] = login.password;
+        }
+        QVERIFY(ada.createClass(QStringLiteral("Other"), {}).ok());
+        const Result<QString> given = ada.assign({QStringLiteral("Other"), QStringLiteral("Theirs"), {}, {}, {}});
+        QVERIFY2(given.ok(), qPrintable(given.error));
+        m_otherClass = given.value;
     }
 
     void outlivesTheServer_data()
@@ -76,7 +85,7 @@ private slots:
             QVERIFY(outbox->write(sampleExercise(i)));
         const bool wrongPassword = trouble == QLatin1String("password");
         auto sender = std::make_unique<Sender>(
-            m_server.login(login, wrongPassword ? QStringLiteral("not it") : m_passwords.value(login)),
+            m_server.login(m_logins.value(login), wrongPassword ? QStringLiteral("not it") : m_passwords.value(login)),
             QStringLiteral("Lab"), outbox);
         QSignalSpy problems(sender.get(), &Sender::problemChanged);
         if (trouble == QLatin1String("stopped"))
@@ -90,8 +99,10 @@ private slots:
         QVERIFY(sender->waiting() > 0);
         QCOMPARE(outbox->unsent().size(), size_t(sender->waiting()));
         if (wrongPassword) {
-            QCOMPARE(sender->problem(), QStringLiteral("The class server refused the name or password of s2."));
-            sender = std::make_unique<Sender>(m_server.login(login, m_passwords.value(login)), QStringLiteral("Lab"), outbox);
+            QCOMPARE(sender->problem(),
+                     QStringLiteral("The class server refused the name or password of %1.").arg(m_logins.value(login)));
+            sender = std::make_unique<Sender>(m_server.login(m_logins.value(login), m_passwords.value(login)),
+                                              QStringLiteral("Lab"), outbox);
             sender->sendNow();
         } else {
             QVERIFY(sender->problem().contains(QLatin1String("cannot be reached")));
@@ -100,6 +111,45 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(sender->waiting(), 0, 30000);
         QCOMPARE(sender->problem(), QString());
         QCOMPARE(rows(login), qint64(exercises));
+    }
+
+    void poisonedOutbox_data()
+    {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<QString>("poison");
+        QTest::newRow("an assignment of another class") << "s4" << "assignment";
+        QTest::newRow("a forged right answer") << "s5" << "forged";
+    }
+
+    // One exercise the server refuses for good is set aside and named; the ones behind it still go.
+    void poisonedOutbox()
+    {
+        QFETCH(QString, login);
+        QFETCH(QString, poison);
+        QTemporaryDir folder;
+        auto outbox = std::make_shared<FileOutbox>(folder.path());
+        trainer::ExerciseRecord bad = sampleExercise(1);
+        bad.finished = bad.finished.addSecs(-60); // the oldest: first in the queue
+        if (poison == QLatin1String("assignment"))
+            bad.assignment = m_otherClass;
+        else
+            bad.partNamed = QStringLiteral("not the part");
+        QVERIFY(outbox->write(bad));
+        QTest::qWait(20); // the files' times keep the order
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(outbox->write(sampleExercise(i)));
+        Sender sender(m_server.login(m_logins.value(login), m_passwords.value(login)), QStringLiteral("Lab"), outbox);
+        QSignalSpy aside(&sender, &Sender::setAsideChanged);
+        sender.sendNow();
+        QTRY_COMPARE_WITH_TIMEOUT(sender.waiting(), 0, 20000);
+        QCOMPARE(sender.problem(), QString());
+        QCOMPARE(rows(login), 3);
+        QCOMPARE(aside.count(), 1);
+        QCOMPARE(sender.setAside().size(), 1);
+        QVERIFY(sender.setAside().front().contains(bad.faultId));
+        QVERIFY(sender.setAside().front().endsWith(QStringLiteral("The class server does not allow %1 to do this.")
+                                                       .arg(m_logins.value(login))));
+        QCOMPARE(outbox->unsent().size(), size_t(1)); // kept, never lost
     }
 
     // The program killed after its local writes and before its sends: the next run sends them, once.

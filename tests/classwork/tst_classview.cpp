@@ -98,11 +98,13 @@ void tst_classview::studentRows_data()
     QTest::addColumn<QStringList>("row");
     const QDateTime last = at(4, 10);
     const QString shown = last.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    QTest::newRow("none yet") << StudentSummary{"Ann", 0, 0, 0, 0, 0, {}}
+    QTest::newRow("none yet") << StudentSummary{"fw-ann", 0, 0, 0, 0, 0, {}, "Ann"}
                               << QStringList{"Ann", "0", "none yet", "", "0", "none yet"};
     QTest::newRow("two of three, rounded")
-        << StudentSummary{"Bob", 3, 2, 14, 9, 1, last} << QStringList{"Bob", "3", "67% (2 of 3)", "14 (9)", "1", shown};
-    QTest::newRow("all found") << StudentSummary{"Cy", 4, 4, 12, 12, 0, last}
+        << StudentSummary{"fw-bob", 3, 2, 14, 9, 1, last, "Bob"} << QStringList{"Bob", "3", "67% (2 of 3)", "14 (9)", "1", shown};
+    QTest::newRow("no name given: the login") << StudentSummary{"fw-eve", 0, 0, 0, 0, 0, {}}
+                                              << QStringList{"fw-eve", "0", "none yet", "", "0", "none yet"};
+    QTest::newRow("all found") << StudentSummary{"fw-cy", 4, 4, 12, 12, 0, last, "Cy"}
                                << QStringList{"Cy", "4", "100% (4 of 4)", "12 (12)", "0", shown};
 }
 
@@ -199,23 +201,38 @@ void tst_classview::statusLine_data()
 {
     QTest::addColumn<bool>("signedIn");
     QTest::addColumn<int>("waiting");
+    QTest::addColumn<QString>("sslmode");
+    QTest::addColumn<QStringList>("setAside");
     QTest::addColumn<QString>("line");
-    QTest::newRow("alone") << false << 3 << "Working alone on this computer.";
-    QTest::newRow("for a class, not known yet") << true << -1 << "Class 4B, as ann.";
-    QTest::newRow("all sent") << true << 0 << "Class 4B, as ann: all sent.";
-    QTest::newRow("several wait") << true << 7 << "Class 4B, as ann: 7 to send.";
+    QTest::newRow("alone") << false << 3 << "require" << QStringList{} << "Working alone on this computer.";
+    QTest::newRow("for a class, not known yet") << true << -1 << "require" << QStringList{} << "Class 4B, as ann.";
+    QTest::newRow("all sent") << true << 0 << "verify-full" << QStringList{} << "Class 4B, as ann: all sent.";
+    QTest::newRow("several wait") << true << 7 << "require" << QStringList{} << "Class 4B, as ann: 7 to send.";
+    QTest::newRow("prefer, the instructor's choice")
+        << true << 0 << "prefer" << QStringList{}
+        << "Class 4B, as ann (sslmode prefer: the instructor's choice): all sent.";
+    QTest::newRow("disable") << true << -1 << "disable" << QStringList{}
+                             << "Class 4B, as ann (unencrypted: the instructor's choice).";
+    QTest::newRow("one set aside") << true << 1 << "require" << QStringList{"Exercise A refused."}
+                                   << "Class 4B, as ann: 1 to send. Set aside: Exercise A refused.";
+    QTest::newRow("two set aside, the latest named")
+        << true << 0 << "require" << QStringList{"Exercise A refused.", "Exercise B refused."}
+        << "Class 4B, as ann: all sent. 2 set aside; the latest: Exercise B refused.";
 }
 
 void tst_classview::statusLine()
 {
     QFETCH(bool, signedIn);
     QFETCH(int, waiting);
+    QFETCH(QString, sslmode);
+    QFETCH(QStringList, setAside);
     QFETCH(QString, line);
     Session s;
     s.signedIn = signedIn;
     s.className = "4B";
     s.connection.name = "ann";
-    QCOMPARE(classwork::statusLine(s, waiting), line);
+    s.connection.sslmode = sslmode;
+    QCOMPARE(classwork::statusLine(s, waiting, setAside), line);
 }
 
 void tst_classview::readServer_data()

@@ -11,6 +11,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 MENU_OPTIONS = ["TV Dead", "Poor or no sound", "Raster problems", "Picture problems", "Color problems",
                 "Program desctiption", "Color codes", "Electronic Formulas", "Component markings",
@@ -18,22 +19,54 @@ MENU_OPTIONS = ["TV Dead", "Poor or no sound", "Raster problems", "Picture probl
 DIAGRAM = "Low voltage Power Supply and Deflection Circuits"
 
 
+# How long a wait may last before the program counts as hung: far beyond what it needs on a machine busy
+# with other builds, so that only a real hang ends a wait.
+PATIENCE = 90
+
+# What the program tells the bus as it changes: the focus, names and descriptions, states, windows.
+EVENTS = ["focus:", "object:state-changed", "object:property-change", "window:"]
+
+
+class Heard:
+    """Counts the program's events; a wait looks again each time one comes."""
+    count = 0
+
+    @classmethod
+    def event(cls, _event):
+        cls.count += 1
+
+
 def fail(message):
     print("FAILED: " + message)
     sys.exit(1)
 
 
-def wait_for(find, what, seconds=10):
+def await_event(seconds):
+    """Returns when the program tells the bus of a change, or after `seconds` at most."""
+    heard = Heard.count
+    rang = []
+    timer = GLib.timeout_add(int(seconds * 1000), lambda: rang.append(True) and False)
+    while Heard.count == heard and not rang:
+        GLib.MainContext.default().iteration(True)
+    if not rang:
+        GLib.source_remove(timer)
+
+
+def wait_for(find, what, seconds=PATIENCE):
+    """What `find` returns once it is something, looked for again at each event of the program. An event
+    can come before the program has heard that this script listens: so it looks again every second too.
+    `what` names it, or says it when called, at the time of a failure."""
     end = time.monotonic() + seconds
-    while time.monotonic() < end:
+    while True:
         try:
             found = find()
         except Exception:  # the tree changes while it is read: try again
             found = None
         if found:
             return found
-        time.sleep(0.1)
-    fail("no " + what + " within %d seconds" % seconds)
+        if time.monotonic() >= end:
+            fail("no %s within %d seconds" % (what() if callable(what) else what, seconds))
+        await_event(min(1.0, max(0.0, end - time.monotonic())))
 
 
 def program():
@@ -69,7 +102,24 @@ def shown_window(caption):
     return window
 
 
+def state(node):
+    """The node's states as the program has them now, not as the bus's cache last heard of them."""
+    node.clear_cache()
+    return node.getState()
+
+
+def focused(node):
+    """The control that has the focus, among node's descendants; None."""
+    return next((n for n in descendants(node) if n.getState().contains(pyatspi.STATE_FOCUSED)), None)
+
+
+def describe(node):
+    return "nothing" if node is None else '%s "%s"' % (node.getRoleName(), node.name[:80])
+
+
 def press(window, name, role):
+    """Presses a control as switch access does. A push button is clicked a moment later by the program, not
+    before this returns: what the press does is to be waited for."""
     for node in descendants(window):
         if node.name == name and node.getRole() == role:
             actions = node.queryAction()
@@ -118,6 +168,8 @@ def trainer_road():
     next_step = described(trainer, "What to do next")
     print('next: "%s"' % next_step.name)
     press(trainer, "Switched in", pyatspi.ROLE_RADIO_BUTTON)
+    switched_in = next(n for n in descendants(trainer) if n.name == "Switched in")
+    wait_for(lambda: state(switched_in).contains(pyatspi.STATE_CHECKED), 'isolation transformer "Switched in"')
 
     diagrams = next(n for n in descendants(trainer) if n.name == "Block diagrams to measure on")
     stages = [n for n in descendants(diagrams) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and
@@ -130,8 +182,10 @@ def trainer_road():
         do_press(stage)
         reading = wait_for(lambda: "Reads" in stage.description and stage.description,
                            'reading of "%s"' % name)
-        if not stage.getState().contains(pyatspi.STATE_FOCUSED):
-            fail('"%s" was measured but has not the focus, where its reading would be spoken' % name)
+        # The focus moves to it with the reading, in one step of the program; the bus may tell it after.
+        wait_for(lambda: state(stage).contains(pyatspi.STATE_FOCUSED),
+                 lambda: 'focus on "%s", measured, where its reading would be spoken (the focus is on %s)'
+                 % (name, describe(focused(trainer))))
         print('measured "%s": "%s"' % (name, reading))
     readings = next(n for n in descendants(trainer) if n.getRole() == pyatspi.ROLE_LIST and
                     n.name == "Readings, in the order taken")
@@ -143,21 +197,38 @@ def trainer_road():
     stage_list = next(n for n in descendants(trainer) if n.getRole() == pyatspi.ROLE_COMBO_BOX and
                       n.name == "Faulty stage")
     do_press(stage_list)  # its list opens, with the keyboard
-    wait_for(lambda: any(n.getRole() == pyatspi.ROLE_LIST_ITEM and n.getState().contains(pyatspi.STATE_SHOWING)
-                         for n in descendants(stage_list)), "the stage list open")
+    wait_for(lambda: state(stage_list).contains(pyatspi.STATE_EXPANDED) and
+             any(n.getRole() == pyatspi.ROLE_LIST_ITEM and n.getState().contains(pyatspi.STATE_SHOWING)
+                 for n in descendants(stage_list)), "the stage list open")
     key(0xff54)  # Down: the first stage
     key(0xff0d)  # Return: chosen
-    time.sleep(0.5)  # the keys go through the X server; the list tells no closing on the bus
+    # The keys go through the X server: the list closes, naming the stage chosen, once the program has them.
+    wait_for(lambda: not state(stage_list).contains(pyatspi.STATE_EXPANDED) and stage_list.name != "Faulty stage",
+             lambda: "stage chosen and its list closed by Return (the list is %s, showing \"%s\")"
+             % ("open" if state(stage_list).contains(pyatspi.STATE_EXPANDED) else "closed", stage_list.name))
+    print('stage chosen: "%s"' % stage_list.name)
+    naming = described(trainer, "What naming said")
+    before = naming.name
     press(trainer, "Name stage", pyatspi.ROLE_PUSH_BUTTON)
-    result = described(trainer, "Result")
-    if result.name.startswith("Choose the faulty stage"):
+
+    def shown_result():
+        """The result, once it is shown and has the focus, as the program has them now."""
+        return next((n for n in descendants(trainer) if n.name == "Result" and
+                     state(n).contains(pyatspi.STATE_SHOWING) and state(n).contains(pyatspi.STATE_FOCUSED)), None)
+
+    # The answer is read once the program has clicked the button, which it does a moment after the press:
+    # a word under the stage list, or the result itself.
+    said = wait_for(lambda: (naming.name != before and naming.name) or (shown_result() and "result"),
+                    "answer to Name stage")
+    if said.startswith("Choose the faulty stage"):
         fail("the keys chose no stage in the list")
-    if result.name.startswith("That is the stage"):  # the right stage: its failed part to name
+    if said.startswith("That is the stage"):  # the right stage: its failed part to name
         press(trainer, "Name part", pyatspi.ROLE_PUSH_BUTTON)
-    wait_for(lambda: result.getState().contains(pyatspi.STATE_FOCUSED), "focus on the result")
-    print('result: "%s"' % result.name[:200])
-    if not result.name.startswith(("Right", "Wrong")):
-        fail("the result read out is %r" % result.name)
+    result = wait_for(shown_result, lambda: "focus on the result (the focus is on %s)" % describe(focused(trainer)))
+    text = result.queryText().getText(0, -1)
+    print('result: "%s"' % text[:200])
+    if not text.startswith(("Right", "Wrong")):
+        fail("the result read out is %r" % text[:200])
     print('next: "%s"' % next_step.name)
     press(trainer, "Return", pyatspi.ROLE_PUSH_BUTTON)
     press(shown_window("Fernwick"), "Quit", pyatspi.ROLE_PUSH_BUTTON)
@@ -203,5 +274,6 @@ def short_road():
     press(shown_window("Fernwick"), "Quit", pyatspi.ROLE_PUSH_BUTTON)
 
 
+pyatspi.Registry.registerEventListener(Heard.event, *EVENTS)
 wait_for(program, "program on the accessibility bus")
 {"screen-reader": screen_reader_road, "short": short_road, "trainer": trainer_road}[sys.argv[1]]()

@@ -16,7 +16,7 @@ start_accessibility_bus
 
 for road in screen-reader trainer; do
     start_program "$binary" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    timeout 60 /usr/bin/python3 "$here/accessible.py" "$road" || fail "see above"
-    await_exit 5
+    timeout 300 /usr/bin/python3 "$here/accessible.py" "$road" || fail "see above"
+    await_exit "$patience"
     echo "$road: Quit pressed through the bus ended the program with status 0"
 done

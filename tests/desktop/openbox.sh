@@ -16,8 +16,11 @@ sed "/<margins>/,/<\/margins>/s|<bottom>[0-9]*</bottom>|<bottom>$panel</bottom>|
     >"$work/rc.xml" 2>/dev/null || skip "openbox's configuration /etc/xdg/openbox/rc.xml is missing"
 openbox --sm-disable --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
 started+=($!)
-await_true 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+await_true "$patience" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
     skip "openbox did not start: $(tail -n 2 "$work/openbox.log")"
+# It says where windows may go a moment after it says it is there.
+await_true "$patience" sh -c 'xprop -root _NET_WORKAREA | grep -q ","' ||
+    skip "openbox set no work area: $(tail -n 2 "$work/openbox.log")"
 read -r _ _ work_x work_y work_w work_h < <(xprop -root _NET_WORKAREA | tr -d ',' | awk '{print $1, $2, $3, $4, $5, $6}')
 [ "$work_h" -eq $((768 - panel)) ] || skip "openbox does not keep the panel's room (work area ${work_w}x$work_h)"
 
@@ -42,7 +45,8 @@ step=0
 expect() {
     local caption=$1 name=""
     step=$((step + 1))
-    for _ in $(seq 1 100); do
+    local start=$SECONDS
+    while ((SECONDS - start <= patience)); do
         kill -0 "$pid" 2>/dev/null || fail "step $step: the program ended while \"$caption\" was awaited"
         win=$(xdotool getactivewindow 2>/dev/null) && name=$(xdotool getwindowname "$win" 2>/dev/null)
         [ "$name" = "$caption" ] && xprop -id "$win" WM_CLASS | grep -q '"fernwick", "Fernwick"' && break
@@ -88,5 +92,5 @@ menu
 choose $((8775 + 180)) $((3165 + 1920)) 2085 345 # Option8 in Frame2: Electronic Formulas
 expect "Electronic Formulas"
 xdotool key --clearmodifiers alt+F4 # through the X server, where openbox catches it
-await_exit 5
+await_exit "$patience"
 echo "openbox's close ended the program with status 0"

@@ -8,7 +8,13 @@
 work=$(mktemp -d /tmp/fernwick-desktop.XXXXXX) || skip "no temporary folder"
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" TMPDIR="$work"
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER XDG_SESSION_TYPE QT_QPA_PLATFORM
+# The program's settings, history and caches go under that home, whatever folders the caller's session names.
+unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER XDG_SESSION_TYPE QT_QPA_PLATFORM \
+    XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_STATE_HOME
+
+# How long a server or the program may take before it counts as hung: far beyond what it needs on a machine
+# busy with other builds, so that only a real hang ends a wait.
+patience=90
 
 started=() # process ids to stop at the end, the last started first
 cleanup() {
@@ -28,11 +34,11 @@ need() {
     done
 }
 
-# Runs a command until it succeeds, at most `tries` times a tenth of a second apart.
+# Runs a command until it succeeds, a tenth of a second apart, for at most `seconds`.
 await_true() {
-    local tries=$1
+    local seconds=$1 start=$SECONDS
     shift
-    for _ in $(seq 1 "$tries"); do
+    while ((SECONDS - start <= seconds)); do
         "$@" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
@@ -44,9 +50,9 @@ start_xvfb() {
     need Xvfb xdpyinfo
     Xvfb -displayfd 9 -screen 0 "${1}x24" -nolisten tcp -noreset 9>"$work/display" >"$work/xvfb.log" 2>&1 &
     started+=($!)
-    await_true 100 test -s "$work/display" || skip "the virtual X server did not start: $(tail -n 2 "$work/xvfb.log")"
+    await_true "$patience" test -s "$work/display" || skip "the virtual X server did not start: $(tail -n 2 "$work/xvfb.log")"
     export DISPLAY=":$(head -n 1 "$work/display")"
-    await_true 100 xdpyinfo || skip "the virtual X server on $DISPLAY does not answer"
+    await_true "$patience" xdpyinfo || skip "the virtual X server on $DISPLAY does not answer"
 }
 
 # A session bus and the accessibility bus of at-spi2-core on it, through which accessible.py reads and
@@ -58,8 +64,8 @@ start_accessibility_bus() {
     dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus" >"$work/dbus.log" 2>&1 &
     started+=($!)
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
-    await_true 50 test -S "$XDG_RUNTIME_DIR/bus" || skip "the session bus did not start: $(tail -n 2 "$work/dbus.log")"
-    timeout 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+    await_true "$patience" test -S "$XDG_RUNTIME_DIR/bus" || skip "the session bus did not start: $(tail -n 2 "$work/dbus.log")"
+    timeout "$patience" dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
         >/dev/null 2>&1 || skip "the accessibility bus did not start: $(tail -n 2 "$work/dbus.log")"
 }
 
@@ -75,7 +81,7 @@ start_program() {
 # Waits at most `seconds` for the program to end and checks its status is 0.
 await_exit() {
     local seconds=$1
-    await_true $((seconds * 10)) sh -c "! kill -0 $pid" ||
+    await_true "$seconds" sh -c "! kill -0 $pid" ||
         fail "still running $seconds seconds after the close request"
     wait "$pid"
     local status=$?

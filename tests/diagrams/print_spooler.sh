@@ -25,39 +25,36 @@ done
 backend=/usr/lib/cups/backend/cups-pdf
 [ -x "$backend" ] || skip "$backend is missing (Debian package printer-driver-cups-pdf)"
 
-# Where the PDF printer writes: its configuration's Out folder, for the user who prints.
-user=$(id -un)
-home=$(getent passwd "$user" | cut -d: -f6)
-outdir=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)
-outdir=${outdir:-'${HOME}/PDF'}
-outdir=${outdir//'${HOME}'/$home}
-outdir=${outdir//'${USER}'/$user}
-outdir_existed=0
-[ -d "$outdir" ] && outdir_existed=1
-printer=FernwickPDF
-logdir=$(sed -n 's/^[[:space:]]*Log[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)
-printer_log="${logdir:-/var/log/cups}/cups-pdf-${printer}_log"
-printer_log_existed=0
-[ -e "$printer_log" ] && printer_log_existed=1
-
 work=$(mktemp -d /tmp/fernwick-spooler.XXXXXX) || skip "no temporary folder"
 chmod 755 "$work" # the scheduler's filters run as another user and must reach their folders
+# A PDF printer of this run's own: the backend reads the settings of a printer named in its address from a
+# file of that name beside its usual settings (the only place it looks), which sends its PDFs, log and
+# scratch files into the work folder; so a second copy of the suite printing at the same time never sees
+# this run's printouts, nor this run theirs.
+printer="fernwick-${work##*.}"
+printer_conf="/etc/cups/cups-pdf-$printer.conf"
+outdir="$work/out"
 cupsd_pid=""
 pdf=""
-touch "$work/before"
 cleanup() {
     [ -n "$cupsd_pid" ] && stop_processes "$cupsd_pid"
-    # Whatever the PDF printer wrote during the test, even for a job the test gave up on.
-    [ -e "$work/before" ] && find "$outdir" -maxdepth 1 -name '*.pdf' -newer "$work/before" -delete 2>/dev/null
-    [ "$outdir_existed" -eq 0 ] && rmdir "$outdir" 2>/dev/null
-    [ "$printer_log_existed" -eq 0 ] && rm -f "$printer_log"
+    rm -f "$printer_conf"
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap "exit 1" INT TERM HUP
+[ -w /etc/cups ] || skip "/etc/cups cannot be written, where the PDF printer's settings must go"
+touch "$work/before"
 
 mkdir -p "$work"/{conf,spool,cache,state,log,tmp,home,qt}
 chmod 1777 "$work/tmp" # the filters' scratch space
+mkdir -p "$outdir" "$work/pdfspool"
+cat >"$printer_conf" <<EOF
+Out $outdir
+Spool $work/pdfspool
+GSTmp $work/tmp
+Log $work/log
+EOF
 cat >"$work/conf/cups-files.conf" <<EOF
 ServerRoot $work/conf
 RequestRoot $work/spool
@@ -95,15 +92,17 @@ export TMPDIR="$work/qt"
 export XDG_RUNTIME_DIR="$work/qt/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset PRINTER LPDEST
+# How long anything here may take before it counts as hung: long enough for a machine busy with other builds.
+patience=120
 
 # With no scheduler to ask, there is no printer: the screen must say so, not print or hang.
-QT_QPA_PLATFORM=offscreen timeout 60 "$program" print 2>"$work/log/noprinter"
+QT_QPA_PLATFORM=offscreen timeout "$patience" "$program" print 2>"$work/log/noprinter"
 status=$?
 told='message box "Error": The instructions could not be printed: no printer is set up.'
 grep -qF "$told" "$work/log/noprinter" && [ "$status" -eq 1 ] ||
     fail "without a printer: status $status, $(cat "$work/log/noprinter")"
 echo "without a printer: $(grep 'message box' "$work/log/noprinter")"
-QT_QPA_PLATFORM=offscreen timeout 60 "$program" print-notes 2>"$work/log/noprinter"
+QT_QPA_PLATFORM=offscreen timeout "$patience" "$program" print-notes 2>"$work/log/noprinter"
 status=$?
 told='message box "Error": The notes could not be printed: no printer is set up.'
 grep -qF "$told" "$work/log/noprinter" && [ "$status" -eq 1 ] ||
@@ -113,7 +112,8 @@ echo "notes without a printer: $(grep 'message box' "$work/log/noprinter")"
 # The scheduler, its output going to a file so that nothing it starts holds the test's output open.
 cupsd -f -c "$work/conf/cupsd.conf" -s "$work/conf/cups-files.conf" </dev/null >"$work/log/cupsd.out" 2>&1 &
 cupsd_pid=$!
-for _ in $(seq 1 100); do
+start=$SECONDS
+while ((SECONDS - start < patience)); do
     lpstat -r >/dev/null 2>&1 && break
     kill -0 "$cupsd_pid" 2>/dev/null || break
     sleep 0.1
@@ -123,7 +123,7 @@ if ! lpstat -r >/dev/null 2>&1; then
     skip "the CUPS scheduler could not be started here"
 fi
 
-lpadmin -p "$printer" -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E 2>"$work/log/lpadmin" ||
+lpadmin -p "$printer" -v "cups-pdf:/$printer" -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E 2>"$work/log/lpadmin" ||
     skip "the virtual PDF printer could not be added: $(tail -n 1 "$work/log/lpadmin")"
 lpoptions -d "$printer" >/dev/null || skip "the PDF printer could not be made the default"
 echo "scheduler $cupsd_pid running; default printer: $(lpstat -d)"
@@ -133,7 +133,8 @@ echo "scheduler $cupsd_pid running; default printer: $(lpstat -d)"
 await_pdf() {
     pdf=""
     pdfs=""
-    for _ in $(seq 1 600); do
+    local start=$SECONDS
+    while ((SECONDS - start < patience)); do
         pdfs=$(find "$outdir" -maxdepth 1 -name '*.pdf' -newer "$1" 2>/dev/null)
         [ "$(printf '%s' "$pdfs" | grep -c .)" -ge "${2:-1}" ] && [ -z "$(lpstat -o 2>/dev/null)" ] &&
             pdf=$(printf '%s\n' "$pdfs" | head -n 1) && break
@@ -142,14 +143,14 @@ await_pdf() {
     if [ -z "$pdf" ]; then
         lpstat -W all -l -o 2>/dev/null | tail -n 5
         tail -n 10 "$work/log/error_log" 2>/dev/null
-        fail "no PDF arrived in $outdir within 60 seconds"
+        fail "no PDF arrived in $outdir within $patience seconds"
     fi
     echo "printed to $pdf"
 }
 
 sleep 1 # the printout is newer than the mark, even on a file system that counts whole seconds
 # Two jobs: the screen on one page, then the page's note with its safety rules.
-QT_QPA_PLATFORM=offscreen timeout 60 "$program" print || fail "the program did not print (status $?)"
+QT_QPA_PLATFORM=offscreen timeout "$patience" "$program" print || fail "the program did not print (status $?)"
 await_pdf "$work/before" 2
 
 screen_pages=0
@@ -168,7 +169,7 @@ echo "one page showing the convergence screen, then its note with the safety rul
 
 touch "$work/before-notes"
 sleep 1
-QT_QPA_PLATFORM=offscreen timeout 60 "$program" print-notes || fail "the notes did not print (status $?)"
+QT_QPA_PLATFORM=offscreen timeout "$patience" "$program" print-notes || fail "the notes did not print (status $?)"
 await_pdf "$work/before-notes"
 pages=$(pdfinfo "$pdf" 2>/dev/null | sed -n 's/^Pages:[[:space:]]*//p')
 [ "${pages:-0}" -ge 1 ] || fail "the notes' printout has no pages"

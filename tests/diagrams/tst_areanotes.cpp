@@ -101,13 +101,14 @@ void tst_areanotes::rulesReachTheirAreas_data()
         << "antenna terminal" << QStringList{"ac-mains-input", "antenna-signal"};
     QTest::newRow("live work at the neck")
         << "neck"
-        << "ring magnets|purity rings" << QStringList{"convergence", "degaussing"};
+        << "ring magnets|purity rings" << QStringList{"convergence", "degaussing", "rgb-drivers"};
     QTest::newRow("yoke unplugged") << "yoke"
                                     << ""
                                     << QStringList{"vertical-yoke", "horizontal-yoke", "horizontal-output"};
     QTest::newRow("kilovolt pulses") << "pulses"
                                      << "800 to 1500 V|400 to 700 V"
-                                     << QStringList{"horizontal-output", "switching-supply"};
+                                     << QStringList{"horizontal-output", "switching-supply",
+                                                    "voltage-regulator"};
     QTest::newRow("scope clip on a bridge output")
         << "btl"
         << "bridge (output|amplifier|\\(BTL\\))|\\bBTL\\b" << QStringList{"audio-amplifier", "loudspeaker"};

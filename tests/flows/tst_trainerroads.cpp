@@ -108,6 +108,7 @@ const Symptom kSymptoms[] = {
     {"Option2", "Opt2", {"snow|no picture|faint", "hiss|no sound"}}, // Poor or no picture
     {"Option3", "Option1", {"screen is dark"}},                      // No raster at all
     {"Option3", "Option2", {"horizontal line"}},                     // Horizontal line only
+    {"Option3", "Option3", {"vertical line"}},                       // Vertical line only
     {"Option3", "Option4", {"bow"}},                                 // Pincushion distortion
     {"Option4", "Option1", {"faint|no picture|detail|ghost|snow"}},  // No picture or weak picture
     {"Option4", "Option2", {"negative"}},                            // Overloaded or negative picture

@@ -32,7 +32,8 @@ fail() {
 # hidden token window bears the program's name too); its id is left in `win`.
 await() {
     local min_width=${2:-2}
-    for _ in $(seq 1 100); do
+    local start=$SECONDS
+    while ((SECONDS - start <= 90)); do
         kill -0 "$pid" 2>/dev/null || fail "fernwick exited while waiting for \"$1\""
         for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
             local WIDTH=0
@@ -45,7 +46,7 @@ await() {
         done
         sleep 0.1
     done
-    fail "no window \"$1\" within 10 seconds"
+    fail "no window \"$1\" within 90 seconds"
 }
 
 # Window origin in pixels, as the placement table puts a screen of the given size in twips.

@@ -1,6 +1,7 @@
-// Every test process gets a home, data, config, cache and state folder of its own, made before main() and
-// before any application object, so that two tests running at once (two copies of one test among them)
-// never see each other's history or settings: Qt's test-mode folders (~/.qttest) lie under this home too.
+// Every test process gets a home, data, config, cache, state and temporary folder of its own, made before
+// main() and before any application object, so that two tests running at once (two copies of one test, or
+// of the whole suite, among them) never see each other's history, settings or files: Qt's test-mode folders
+// (~/.qttest) lie under this home too, and so does whatever a test writes to the temporary folder.
 // Programs a test starts inherit the same folders. They are removed when the process ends normally.
 
 #include <QByteArray>
@@ -26,12 +27,19 @@ struct PrivateHome
                         {"XDG_DATA_HOME", ".local/share"},
                         {"XDG_CONFIG_HOME", ".config"},
                         {"XDG_CACHE_HOME", ".cache"},
-                        {"XDG_STATE_HOME", ".local/state"}};
+                        {"XDG_STATE_HOME", ".local/state"},
+                        {"TMPDIR", "tmp"}};
         for (const auto& f : kFolders) {
             const QString path = dir.filePath(QLatin1String(f.folder));
             QDir().mkpath(path);
             qputenv(f.variable, QFile::encodeName(QDir::cleanPath(path)));
         }
+        // A server a test starts as another user (PostgreSQL as nobody) keeps its files in a temporary
+        // folder: others may pass through the home and the temporary folder, though not list them.
+        const auto passable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeGroup |
+                              QFile::ExeOther;
+        QFile::setPermissions(dir.path(), passable);
+        QFile::setPermissions(dir.filePath(QStringLiteral("tmp")), passable);
     }
 };
 

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,7 +33,9 @@ ExerciseRecord exercise(const QString& stage, const QString& named, bool right, 
     e.stageNamed = named;
     e.partNamed = right ? QStringLiteral("shorted, \"dead\" winding") : QString();
     e.right = right;
-    e.readings = {{stage, QStringLiteral("0 V,\nwhere 12 V is usual"), false}, {named, QString(), true}};
+    // A reading's text names its stage, as the bench writes it.
+    e.readings = {{stage, trainer::stageTitle(stage) + QStringLiteral(": 0 V,\nwhere 12 V is usual"), false},
+                  {named, QString(), true}};
     e.safetySlips = 1;
     e.seconds = 125;
     e.measurements = measurements;
@@ -91,6 +95,7 @@ public:
 
 protected:
     fw::Design design() const override { return {}; }
+    bool isResizable() const override { return true; }
 };
 } // namespace
 
@@ -295,6 +300,8 @@ void tst_frmprogress::pastExercisesShownWhateverTheFile_data()
     QTest::newRow("read-only") << "read-only" << "is read-only, or its folder is: its exercises are shown" << 2;
     QTest::newRow("random bytes") << "random bytes" << "The exercise history was damaged: it is kept unchanged as"
                                   << 0;
+    // Another program holds the write lock as the history opens: a reader is not kept out by a writer.
+    QTest::newRow("locked by another program") << "locked" << "is locked by another program" << 2;
 }
 
 void tst_frmprogress::pastExercisesShownWhateverTheFile()
@@ -310,8 +317,26 @@ void tst_frmprogress::pastExercisesShownWhateverTheFile()
         store.record(exercise("sync-separator", "damper", false, 5, 2));
         QVERIFY(store.wait());
     }
+    // The other program's connection, holding its write transaction until the test ends.
+    struct Locker
+    {
+        QString name;
+        ~Locker()
+        {
+            if (name.isEmpty())
+                return;
+            QSqlDatabase::database(name, false).close();
+            QSqlDatabase::removeDatabase(name);
+        }
+    } locker;
     if (damage == QLatin1String("read-only")) {
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+    } else if (damage == QLatin1String("locked")) {
+        locker.name = QStringLiteral("another program");
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), locker.name);
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE")));
     } else {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(4096, '\x5a')) == 4096);
@@ -380,10 +405,13 @@ void tst_frmprogress::returnGoesBackToTheTrainer()
     fw::test::settle();
     QCOMPARE(shownScreens(), QStringList{"frmOne"});
     QVERIFY(!frmProgress::get().isLoaded());
-    // From the trainer, back to it.
+    // From the trainer, back to it; opened over it, in its place and at its size, never below its own.
     frmOne::get().Hide();
     frmTrainer::get().Show();
+    frmTrainer::get().window()->resize(1280, 1000);
     frmProgress::get().Show();
+    QCOMPARE(frmProgress::get().window()->size(), QSize(1280, 1000));
+    QCOMPARE(frmProgress::get().window()->pos(), frmTrainer::get().window()->pos());
     frmTrainer::get().Hide();
     click(frmProgress::get().cmdReturn());
     fw::test::settle();

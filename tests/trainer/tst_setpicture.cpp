@@ -129,6 +129,7 @@ const QRectF kTopCorner(0.02, 0.04, 0.1, 0.11);
 const QRectF kTopEdge(0.2, 0.01, 0.6, 0.09);
 const QRectF kBottomEdge(0.2, 0.9, 0.6, 0.09);
 const QRectF kMiddleRow(0.2, 0.497, 0.6, 0.006);
+const QRectF kMiddleColumn(0.498, 0.2, 0.004, 0.6);
 const QRectF kBlackStrip(0.3, 0.47, 0.15, 0.06);
 const QRectF kRightOfCross(0.511, 0.47, 0.027, 0.015);
 const QRectF kLeftOfCross(0.4625, 0.47, 0.027, 0.015);
@@ -242,6 +243,9 @@ void tst_setpicture::showsWhatItClaims_data()
         kMiddleRow, MinLuma, 200, 255);
     row("narrow line: stops short of the sides",
         A{.vertical = Vertical::Line, .horizontal = Horizontal::Narrow}, kLeftSide, MaxLuma, 0, 40);
+    row("vertical line: dark beside it", A{.horizontal = Horizontal::Line}, kLeftSide, MaxLuma, 0, 40);
+    row("vertical line: bright down the middle", A{.horizontal = Horizontal::Line}, kMiddleColumn, MinLuma, 200,
+        255);
     row("narrow: dark left side", A{.horizontal = Horizontal::Narrow}, kLeftSide, MaxLuma, 0, 40);
     row("narrow: dark right side", A{.horizontal = Horizontal::Narrow}, kRightSide, MaxLuma, 0, 40);
     row("roll: a dark bar across", A{.vertical = Vertical::Roll}, kWhole, DarkRows, 0.05, 0.2);

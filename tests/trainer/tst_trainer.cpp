@@ -44,13 +44,17 @@ frmTrainer& openTrainer()
     return frmTrainer::get();
 }
 
-// Puts a set with the given fault on the bench, as an instructor does; a line-connected one when asked.
+// Puts a set with the given fault on the bench, as an instructor does in instructor mode (its question
+// answered yes); a line-connected one when asked.
 void newSet(frmTrainer& t, int fault, bool lineConnected)
 {
     for (int tries = 0; tries < 200; ++tries) {
+        QVERIFY(!t.cboFault()->isVisible());
+        click(t.cmdInstructor());
         choose(t.cboFault(), fault + 1);
         click(t.cmdNew());
-        // The list goes back to a random fault, so that the student cannot read the hidden one off it.
+        // The list goes back to a random fault and out of sight, so that the student cannot read the hidden
+        // one off it.
         QCOMPARE(t.cboFault()->ListIndex(), 0);
         if (t.exercise()->lineConnected() == lineConnected)
             return;
@@ -127,6 +131,13 @@ private slots:
     void whatLooksMeasurableMeasures();
     void theStageListNamesWhatTheDiagramsShow_data();
     void theStageListNamesWhatTheDiagramsShow();
+    void unpluggedMeansUnplugged();
+    void aControlIsCheckedRunning();
+    void choosingTheFaultIsTheInstructors_data();
+    void choosingTheFaultIsTheInstructors();
+    void noWordOutlivesItsStep();
+    void readableAt1024By768();
+    void tabFollowsTheWork();
 };
 
 void tst_trainer::initTestCase()
@@ -205,10 +216,11 @@ void tst_trainer::anExercise()
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(static_cast<int>(readings(t).size()), 2);
-    QCOMPARE(lastReading(t), withSafety(readingText(*Set(&fault, true).measure(stage)), readingRules(stage)));
+    QCOMPARE(lastReading(t), withSafety(readingText(*Set(&fault, true).measure(stage)), readingRules(stage, true)));
     QVERIFY2(t.lblNext()->text().contains(QStringLiteral("Name stage")), qPrintable(t.lblNext()->text()));
     QCOMPARE(box->accessibleDescription(), lastReading(t)); // said where the student is
 
+    QVERIFY(!t.cmdDischarge()->isEnabled()); // no part to check yet
     const QString named = rightStage ? stage : stages().at(stageIndex(stage) == 0 ? 1 : 0);
     choose(t.cboStage(), stageIndex(named));
     click(t.cmdStage());
@@ -219,6 +231,8 @@ void tst_trainer::anExercise()
         part = rightPart ? QString::fromUtf8(fault.part)
                          : parts.at(parts.indexOf(QString::fromUtf8(fault.part)) == 0 ? 1 : 0);
         choose(t.cboPart(), static_cast<int>(parts.indexOf(part)));
+        QVERIFY2(t.lblNext()->text().startsWith(QStringLiteral("Press Discharge first")),
+                 qPrintable(t.lblNext()->text())); // told before the slip is counted
         click(t.cmdCheck()); // still plugged in: refused, and a slip
         QVERIFY2(lastReading(t).contains(QStringLiteral("discharge")), qPrintable(lastReading(t)));
         click(t.cmdDischarge());
@@ -227,15 +241,32 @@ void tst_trainer::anExercise()
         QVERIFY(lastReading(t).contains(part));
         click(t.cmdPart());
     }
-    QCOMPARE(t.window()->focusWidget(), static_cast<QWidget*>(t.lblResult())); // read out at once
+    // The result in one place, on its own tab, read out at once: the verdict, what the fault did, the slips,
+    // then the search.
+    QCOMPARE(t.window()->focusWidget(), static_cast<QWidget*>(t.result()));
+    QVERIFY(t.result()->isVisible());
+    const QString result = t.result()->toPlainText();
+    QVERIFY2(result.startsWith(verdict), qPrintable(result));
+    const qsizetype did = result.indexOf(QString::fromUtf8(fault.explanation).left(30));
+    const qsizetype slips = result.indexOf(QStringLiteral("safety slip"));
+    const qsizetype search = result.indexOf(QStringLiteral("A half-split search"));
+    QVERIFY2(0 < did && did < slips && slips < search, qPrintable(result));
+    QVERIFY(result.contains(QStringLiteral("Your readings")));
+    t.view()->setCurrentIndex(0);
     click(box); // once the answer is given, a stage only shows
-    QCOMPARE(readings(t).size(), rightStage ? 6 : 3); // and the half-split search under the readings
-    QVERIFY2(lastReading(t).startsWith(QStringLiteral("The half-split figure")), qPrintable(lastReading(t)));
-    QVERIFY2(t.lblResult()->text().startsWith(verdict), qPrintable(t.lblResult()->text()));
+    QCOMPARE(readings(t).size(), rightStage ? 5 : 2); // the result is not among the readings
     QVERIFY2(t.lblNext()->text().contains(QStringLiteral("result")), qPrintable(t.lblNext()->text()));
-    QVERIFY(t.lblResult()->text().contains(QString::fromUtf8(fault.explanation)));
     QVERIFY(!t.cmdStage()->isEnabled());
     QVERIFY(!t.cmdPart()->isEnabled());
+    QVERIFY(t.cboPart()->placeholderText().isEmpty()); // no "Name the stage first" left over
+    // Each slip named.
+    QVERIFY2(result.contains(
+                 rightStage ? QStringLiteral("2 safety slips: a live chassis measured without the isolation "
+                                             "transformer; a part checked before discharging")
+                            : QStringLiteral("1 safety slip: a live chassis measured without the isolation "
+                                             "transformer")),
+             qPrintable(result));
+    t.view()->setCurrentIndex(t.view()->indexOf(t.result()->parentWidget()));
     QVERIFY(t.cmdNote()->isVisible());
     QCOMPARE(t.cmdNote()->whatsThis(), areanotes::note(stage)->text);
 
@@ -245,7 +276,7 @@ void tst_trainer::anExercise()
     const ExerciseRecord& record = recorded.back();
     QCOMPARE(record.faultId, QString::fromLatin1(fault.id));
     QVERIFY(!record.id.isNull());
-    QCOMPARE(record.chosen, Chosen::ByInstructor); // picked from the fault list
+    QCOMPARE(record.chosen, Chosen::InInstructorMode); // picked from the fault list, nobody signed in
     QCOMPARE(record.safetySlips, rightStage ? 2 : 1);
     QCOMPARE(record.readings.size(), size_t(2));
     QCOMPARE(t.exercise()->record().checks.size(), size_t(rightStage ? 1 : 0));
@@ -257,7 +288,7 @@ void tst_trainer::anExercise()
     QCOMPARE(stageTitle(record.stageNamed), listed);
     QVERIFY2(toCsv(recorded).contains(listed), qPrintable(listed));
     if (!rightStage)
-        QVERIFY2(t.lblResult()->text().contains(listed), qPrintable(t.lblResult()->text()));
+        QVERIFY2(result.contains(listed), qPrintable(result));
 }
 
 // From the tab bar, Tab walks each diagram's stages and Enter measures each: every stage of the set, and
@@ -302,8 +333,10 @@ void tst_trainer::theHiddenFaultNeverLeaks()
     ProgramScope program;
     frmTrainer& t = openTrainer();
     for (int index = 0; index < static_cast<int>(faults().size()); ++index) {
+        click(t.cmdInstructor());
         t.cboFault()->setListIndex(index + 1);
         click(t.cmdNew());
+        QCOMPARE(t.exercise()->record().faultId, QString::fromLatin1(faults()[size_t(index)].id));
         const Fault& fault = t.exercise()->fault();
         click(t.optIsolationIn());
         for (const QString& stage : t.view()->stages()) {
@@ -340,7 +373,7 @@ void tst_trainer::aHistoryProblemIsSaidOnce()
     click(t.cmdNew());
     choose(t.cboStage(), 0);
     click(t.cmdStage());
-    QVERIFY(!t.lblResult()->text().isEmpty());
+    QVERIFY(!t.lblResult()->text().isEmpty() || !t.result()->toPlainText().isEmpty());
     click(t.cmdReturn());
     click(frmOne::get().Option10());
     QCOMPARE(t.lblStore()->text(), unusable.problem()); // the history as it stands now
@@ -433,10 +466,10 @@ void tst_trainer::aHazardCarriesItsRule()
     }
     choose(t.cboStage(), stageIndex(QStringLiteral("sync-separator")));
     click(t.cmdStage());
-    QVERIFY2(t.lblResult()->text().endsWith(QStringLiteral("\nSafety: Anode charge.")),
-             qPrintable(t.lblResult()->text()));
-    QVERIFY(t.lblResult()->toolTip().contains(rule));
-    QCOMPARE(t.lblResult()->accessibleDescription(), t.lblResult()->toolTip());
+    QVERIFY2(t.result()->toPlainText().contains(QStringLiteral("Safety: Anode charge. ") + rule),
+             qPrintable(t.result()->toPlainText()));
+    QVERIFY(t.result()->toolTip().contains(rule));
+    QCOMPARE(t.result()->accessibleDescription(), t.result()->toolTip());
 }
 
 void tst_trainer::leavingAnExerciseAsks_data()
@@ -446,6 +479,7 @@ void tst_trainer::leavingAnExerciseAsks_data()
     QTest::newRow("Return, stay") << "Return" << false;
     QTest::newRow("Return, leave") << "Return" << true;
     QTest::newRow("New set, stay") << "New set" << false;
+    QTest::newRow("New set, nothing done") << "New set, nothing done" << false;
     QTest::newRow("Escape, stay") << "Escape" << false;
     QTest::newRow("close box, stay") << "close box" << false;
     QTest::newRow("close box, leave") << "close box" << true;
@@ -464,6 +498,11 @@ void tst_trainer::leavingAnExerciseAsks()
     QVERIFY(QTest::qWaitForWindowActive(t.window()));
     click(t.cmdNew());
     click(t.optIsolationIn());
+    if (how == QLatin1String("New set, nothing done")) { // a set nothing was done to: nothing to lose
+        click(t.cmdNew());
+        QCOMPARE(program.services.questions.size(), size_t(0));
+        return;
+    }
     const QString stage = t.view()->stages().front();
     t.view()->focusStage(stage);
     click(t.view()->control(stage));
@@ -511,6 +550,7 @@ void tst_trainer::theStageListNamesWhatTheDiagramsShow_data()
     QTest::newRow("a knob") << "vertical-hold" << "Vertical Hold knob";
     QTest::newRow("a knob captioned as a box") << "acc-control" << "ACC knob";
     QTest::newRow("a caption") << "antenna-signal" << "Antennas";
+    QTest::newRow("a unit in its own case") << "color-oscillator" << "3.58 MHz oscillator";
 }
 
 // The stage list names each stage as the diagram the student clicked shows it: every name is the words of
@@ -535,9 +575,11 @@ void tst_trainer::theStageListNamesWhatTheDiagramsShow()
         else if (auto* label = qobject_cast<QLabel*>(w))
             shown << label->text().simplified();
     }
+    // A unit's case aside ("3.58 mhz" on the diagram, "3.58 MHz" in the list).
     const auto isShown = [&shown](const QString& part) {
-        return shown.contains(part) ||
-               std::ranges::any_of(shown, [&part](const QString& s) { return s.startsWith(part + u' '); });
+        return std::ranges::any_of(shown, [&part](const QString& s) {
+            return s.compare(part, Qt::CaseInsensitive) == 0 || s.startsWith(part + u' ', Qt::CaseInsensitive);
+        });
     };
     // Boxes named together ("1st and 2nd chroma amplifier") are each shown in full.
     static const QRegularExpression together(QStringLiteral("^(.+) and (\\S+) (.+)$"));
@@ -615,6 +657,8 @@ void tst_trainer::everyStopIsFramedInReadingOrder()
     QVERIFY(QTest::qWaitForWindowActive(t.window()));
     MeasuringView* view = t.view();
     for (int page = 0; page < view->count(); ++page) {
+        if (!view->isTabVisible(page)) // the result's and the instructor's pages, not shown yet
+            continue;
         view->setCurrentIndex(page);
         view->tabBar()->setFocus();
         QTest::keyClick(view->tabBar(), Qt::Key_Tab);
@@ -661,6 +705,203 @@ void tst_trainer::whatLooksMeasurableMeasures()
     QTest::mouseClick(shown, Qt::LeftButton, Qt::NoModifier, shown->rect().center());
     QCOMPARE(static_cast<int>(readings(t).size()), 1);
     QCOMPARE(t.exercise()->record().readings.back().stage, stage);
+}
+
+namespace {
+// A set with the fault of `id` on the bench, isolated, its stage measured and named.
+void stageNamed(frmTrainer& t, const char* id)
+{
+    const auto at = std::ranges::find_if(faults(), [id](const Fault& f) { return f.id == std::string_view(id); });
+    QVERIFY(at != faults().end());
+    newSet(t, static_cast<int>(at - faults().begin()), false);
+    if (QTest::currentTestFailed())
+        return;
+    const QString stage = QLatin1String(at->stage);
+    t.view()->focusStage(stage);
+    QTest::keyClick(t.view()->control(stage), Qt::Key_Return);
+    choose(t.cboStage(), stageIndex(stage));
+    click(t.cmdStage());
+    QCOMPARE(t.exercise()->step(), Exercise::Step::NamingPart);
+}
+} // namespace
+
+// Discharged, the set stays unplugged: a setting waits for Plug in, which says so and takes a fresh
+// discharge before the next part check.
+void tst_trainer::unpluggedMeansUnplugged()
+{
+    ProgramScope program;
+    frmTrainer& t = openTrainer();
+    QVERIFY(!t.cmdDischarge()->isEnabled()); // no set, no part
+    stageNamed(t, "vertical-linearity-misadjusted");
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(t.cmdDischarge()->isEnabled()); // the control's track is a part to check out of circuit
+    QVERIFY(!t.cmdPlugIn()->isVisible());
+    click(t.cmdDischarge());
+    QVERIFY(!t.cmdDischarge()->isVisible());
+    QVERIFY(t.cmdPlugIn()->isVisible());
+    choose(t.cboPart(), static_cast<int>(t.exercise()->suspectParts().indexOf(QStringLiteral("setting"))));
+    click(t.cmdCheck());
+    QCOMPARE(lastReading(t), unpluggedRefusalText());
+    click(t.cmdPlugIn());
+    QVERIFY2(lastReading(t).startsWith(QStringLiteral("Plugged in again")), qPrintable(lastReading(t)));
+    QVERIFY(t.cmdDischarge()->isVisible());
+    choose(t.cboPart(), static_cast<int>(t.exercise()->suspectParts().indexOf(QStringLiteral("track"))));
+    click(t.cmdCheck());
+    QVERIFY2(lastReading(t).contains(QStringLiteral("discharge")), qPrintable(lastReading(t)));
+    QCOMPARE(t.exercise()->record().safetySlips, 1); // a part checked before the fresh discharge
+}
+
+// A control's setting is judged with the set running and the picture in view: no discharge, no slip.
+void tst_trainer::aControlIsCheckedRunning()
+{
+    ProgramScope program;
+    frmTrainer& t = openTrainer();
+    stageNamed(t, "vertical-linearity-misadjusted");
+    if (QTest::currentTestFailed())
+        return;
+    choose(t.cboPart(), static_cast<int>(t.exercise()->suspectParts().indexOf(QStringLiteral("setting"))));
+    click(t.cmdCheck());
+    QVERIFY2(lastReading(t).contains(QStringLiteral("set running, the picture in view: setting found misadjusted")),
+             qPrintable(lastReading(t)));
+    QVERIFY(!lastReading(t).contains(QStringLiteral("Refused")));
+    QCOMPARE(t.exercise()->record().safetySlips, 0);
+    click(t.cmdPart());
+    QVERIFY2(t.result()->toPlainText().contains(QStringLiteral("0 safety slips")), qPrintable(t.result()->toPlainText()));
+}
+
+void tst_trainer::choosingTheFaultIsTheInstructors_data()
+{
+    QTest::addColumn<bool>("confirmed");
+    QTest::newRow("instructor mode confirmed") << true;
+    QTest::newRow("instructor mode declined") << false;
+}
+
+// The fault list is out of sight on the student's bench; instructor mode, confirmed, shows it, and the exercise
+// on a fault chosen there is recorded as chosen in instructor mode.
+void tst_trainer::choosingTheFaultIsTheInstructors()
+{
+    QFETCH(bool, confirmed);
+    QTemporaryDir folder;
+    Store store(folder.filePath(QStringLiteral("trainer.sqlite")));
+    HistoryScope kept(store);
+    ProgramScope program;
+    frmTrainer& t = openTrainer();
+    QVERIFY(!t.cboFault()->isVisible());
+    program.services.answer = confirmed;
+    click(t.cmdInstructor());
+    QCOMPARE(program.services.questions.size(), size_t(1));
+    QVERIFY(program.services.questions.front().text.contains(QStringLiteral("instructor mode")));
+    QCOMPARE(t.cboFault()->isVisible(), confirmed);
+    if (!confirmed)
+        return;
+    choose(t.cboFault(), 2);
+    click(t.cmdNew());
+    QVERIFY(!t.cboFault()->isVisible()); // the student does not read the choice off the bench
+    QCOMPARE(t.exercise()->record().faultId, QString::fromLatin1(faults()[1].id));
+    choose(t.cboStage(), 0);
+    click(t.cmdStage());
+    if (t.exercise()->step() != Exercise::Step::Finished)
+        click(t.cmdPart());
+    QVERIFY(store.wait());
+    QCOMPARE(store.exercises().back().chosen, Chosen::InInstructorMode);
+    QVERIFY(toCsv(store.exercises()).contains(QStringLiteral("\"instructor mode\"")));
+}
+
+// A word said for one step is gone at the next: "Choose the faulty stage first." once a reading is taken,
+// "Name the stage first" once the answer is given.
+void tst_trainer::noWordOutlivesItsStep()
+{
+    ProgramScope program;
+    frmTrainer& t = openTrainer();
+    click(t.cmdNew());
+    click(t.optIsolationIn());
+    click(t.cmdStage());
+    QCOMPARE(t.lblResult()->text(), QStringLiteral("Choose the faulty stage first."));
+    const QString stage = t.view()->stages().front();
+    t.view()->focusStage(stage);
+    QTest::keyClick(t.view()->control(stage), Qt::Key_Return);
+    QVERIFY2(t.lblResult()->text().isEmpty(), qPrintable(t.lblResult()->text()));
+    QCOMPARE(t.cboPart()->placeholderText(), QStringLiteral("Name the stage first"));
+    const QString wrong = stages().at(stageIndex(QLatin1String(t.exercise()->fault().stage)) == 0 ? 1 : 0);
+    if (namesFaultyStage(wrong, t.exercise()->fault()))
+        return;
+    choose(t.cboStage(), stageIndex(wrong));
+    click(t.cmdStage());
+    QCOMPARE(t.exercise()->step(), Exercise::Step::Finished);
+    QVERIFY2(t.cboPart()->placeholderText().isEmpty(), qPrintable(t.cboPart()->placeholderText()));
+}
+
+// On a 1024 x 768 display the trainer opens at its design size: the set's screen, a scope with the working
+// set's beside it and three readings are all in sight and of a size to read.
+void tst_trainer::readableAt1024By768()
+{
+    ProgramScope program;
+    program.services.display = QSizeF(1024 * 15, 768 * 15);
+    frmTrainer& t = openTrainer();
+    QVERIFY(t.window()->width() <= 1024 && t.window()->height() <= 768);
+    click(t.cmdNew());
+    click(t.optIsolationIn());
+    QStringList scoped;
+    for (const QString& stage : t.view()->stages()) {
+        const std::optional<Reading> r = t.exercise()->set().measure(stage);
+        if (r && r->shows.scope && r->working.scope)
+            scoped << stage;
+    }
+    QVERIFY(scoped.size() >= 3);
+    for (const QString& stage : scoped.mid(0, 3)) {
+        t.view()->focusStage(stage);
+        QTest::keyClick(t.view()->control(stage), Qt::Key_Return);
+    }
+    t.window()->grab().save(QDir::temp().filePath(QStringLiteral("trainer-1024x768.png")));
+    // The newest reading whole in sight, and the one before it begun above it.
+    ListBox* list = t.lstReadings();
+    QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(2))));
+    QVERIFY(list->viewport()->rect().intersects(list->visualItemRect(list->item(1))));
+    QVERIFY(t.picScreen()->width() >= 180 && t.picScreen()->height() >= 135);
+    // The scope and its reference beside it, each screen large enough to read a trace.
+    InstrumentView* instrument = t.instrument();
+    QVERIFY(instrument->width() >= 320);
+    const QRectF main(0, 0, std::floor(instrument->width() * 0.62), instrument->height());
+    const QRectF scope = scopeScreen(main, instrument->font());
+    QVERIFY2(scope.width() >= 100 && scope.height() >= 80, qPrintable(QStringLiteral("%1x%2").arg(scope.width()).arg(scope.height())));
+    const QRectF side(main.right() + 6, 0, instrument->width() - main.width() - 6, instrument->height());
+    QVERIFY(scopeScreen(side, instrument->font()).width() >= 70);
+    for (QWidget* w : {static_cast<QWidget*>(t.view()), static_cast<QWidget*>(list), static_cast<QWidget*>(instrument),
+                       static_cast<QWidget*>(t.cmdPart()), static_cast<QWidget*>(t.cmdReturn())})
+        QVERIFY2(t.window()->rect().contains(w->geometry()), qPrintable(w->objectName()));
+}
+
+// Tab follows the work: from the diagram's stages to the readings, then naming the stage, then the checks.
+void tst_trainer::tabFollowsTheWork()
+{
+    ProgramScope program;
+    frmTrainer& t = openTrainer();
+    QVERIFY(QTest::qWaitForWindowActive(t.window()));
+    click(t.cmdNew());
+    QTest::keyClick(t.window(), Qt::Key_H, Qt::AltModifier); // the stage list, while a stage can be named
+    QCOMPARE(t.window()->focusWidget(), static_cast<QWidget*>(t.cboStage()));
+    stageNamed(t, faults().front().id);
+    if (QTest::currentTestFailed())
+        return;
+    const QList<QWidget*> work{t.lstReadings(), t.cboPart(), t.cmdCheck(), t.cmdPart()};
+    QList<QWidget*> met;
+    t.view()->setCurrentIndex(0);
+    t.view()->tabBar()->setFocus();
+    for (int i = 0; i < 200 && met.size() < work.size(); ++i) {
+        QTest::keyClick(t.window()->focusWidget(), Qt::Key_Tab);
+        QWidget* now = t.window()->focusWidget();
+        if (work.contains(now) && !met.contains(now))
+            met << now;
+        if (now == t.cmdReturn() || now == t.cmdNew())
+            break; // the bench's buttons come after the work
+    }
+    QCOMPARE(met, work);
+    QTest::keyClick(t.window(), Qt::Key_M, Qt::AltModifier);
+    QCOMPARE(t.window()->focusWidget(), static_cast<QWidget*>(t.cboPart()));
+    QTest::keyClick(t.window(), Qt::Key_E, Qt::AltModifier);
+    QCOMPARE(t.window()->focusWidget(), static_cast<QWidget*>(t.lstReadings()));
+    QVERIFY(hasFocusFrame(t.lstReadings()));
 }
 
 FW_TEST_MAIN(tst_trainer)

@@ -44,6 +44,11 @@ private slots:
     void poweredMeasurementWaitsForIsolation_data();
     void poweredMeasurementWaitsForIsolation();
     void readingsKeepTheirOrder();
+    void unpluggedMeansUnplugged_data();
+    void unpluggedMeansUnplugged();
+    void aSettingIsJudgedRunning_data();
+    void aSettingIsJudgedRunning();
+    void theResultNamesEachSlip();
     void naming_data();
     void naming();
     void namingTwiceChangesNothing();
@@ -61,6 +66,10 @@ private slots:
     void theSameShortCountsForEitherStage_data();
     void theSameShortCountsForEitherStage();
     void aTestPointSplitsWithinItsStage();
+    void suspectsAreWhatTheSymptomAllows_data();
+    void suspectsAreWhatTheSymptomAllows();
+    void theTextbooksFirstReadingIsCredited_data();
+    void theTextbooksFirstReadingIsCredited();
 };
 
 void tst_trainerexercise::poweredMeasurementWaitsForIsolation_data()
@@ -112,6 +121,117 @@ void tst_trainerexercise::readingsKeepTheirOrder()
     QVERIFY(!readings[3].refused);
 }
 
+// Unplugged and discharged, the set gives no powered reading: refused with the reason, neither kept nor
+// counted, until it is plugged in again; plugged in, a part check needs a fresh discharge.
+void tst_trainerexercise::unpluggedMeansUnplugged_data()
+{
+    QTest::addColumn<bool>("lineConnected");
+    QTest::newRow("live chassis, isolated") << true;
+    QTest::newRow("mains transformer") << false;
+}
+
+void tst_trainerexercise::unpluggedMeansUnplugged()
+{
+    QFETCH(bool, lineConnected);
+    for (const Fault& fault : faults()) {
+        Exercise exercise(fault, lineConnected, kStart);
+        exercise.setIsolated(true);
+        exercise.setDischarged(true);
+        const QString stage = poweredStage(exercise.set());
+        const Measurement taken = exercise.measure(stage);
+        QVERIFY2(!taken.reading, fault.id);
+        QCOMPARE(taken.refusal, unpluggedRefusalText());
+        QCOMPARE(exercise.record().measurements, 0);
+        QCOMPARE(exercise.record().safetySlips, 0);
+        QVERIFY(exercise.record().readings.empty());
+        exercise.setDischarged(false); // plugged in again
+        QVERIFY(exercise.measure(stage).reading);
+        exercise.nameStage(QString::fromLatin1(fault.stage), kStart.addSecs(9));
+        const QStringList parts = exercise.suspectParts();
+        const auto part = std::ranges::find_if(parts, [](const QString& p) { return !isSetting(p); });
+        QVERIFY2(exercise.needsDischarge() == (part != parts.end()), fault.id);
+        if (part == parts.end())
+            continue;
+        QVERIFY(!exercise.checkPart(*part).refusal.isEmpty()); // plugged in: a fresh discharge first
+        QCOMPARE(exercise.record().safetySlips, 1);
+    }
+}
+
+void tst_trainerexercise::aSettingIsJudgedRunning_data()
+{
+    QTest::addColumn<QString>("faultId");
+    QTest::addColumn<bool>("discharged");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("vertical linearity, running") << "vertical-linearity-misadjusted" << false << false;
+    QTest::newRow("vertical linearity, unplugged") << "vertical-linearity-misadjusted" << true << true;
+    QTest::newRow("tint, running") << "tint-misadjusted" << false << false;
+    QTest::newRow("horizontal hold, unplugged") << "horizontal-hold-misadjusted" << true << true;
+}
+
+// A control's setting is judged with the set running and the picture in view: no discharge, and no slip
+// either way; unplugged, it waits for the set to be plugged in.
+void tst_trainerexercise::aSettingIsJudgedRunning()
+{
+    QFETCH(QString, faultId);
+    QFETCH(bool, discharged);
+    QFETCH(bool, refused);
+    const Fault* fault = findFault(faultId);
+    QVERIFY(fault);
+    Exercise exercise(*fault, false, kStart);
+    exercise.nameStage(QString::fromLatin1(fault->stage), kStart.addSecs(5));
+    exercise.setDischarged(discharged);
+    const PartCheck check = exercise.checkPart(QStringLiteral("setting"));
+    QCOMPARE(exercise.record().safetySlips, 0);
+    QCOMPARE(check.refusal.isEmpty(), !refused);
+    if (refused) {
+        QCOMPARE(check.refusal, unpluggedRefusalText());
+        return;
+    }
+    QVERIFY(check.failed);
+    const QString said = checkText(QString::fromLatin1(fault->stage), check);
+    QVERIFY2(said.contains(QStringLiteral("set running, the picture in view: setting found misadjusted")),
+             qPrintable(said));
+    QVERIFY2(!said.contains(QStringLiteral("power off")), qPrintable(said));
+}
+
+// Each slip is named in the result; a part's plural agrees with its finding.
+void tst_trainerexercise::theResultNamesEachSlip()
+{
+    const Fault* fault = findFault("sync-separator-coupling");
+    if (!fault)
+        fault = &someFault();
+    Exercise exercise(*fault, true, kStart);
+    exercise.measure(poweredStage(exercise.set())); // a live chassis without the isolation transformer
+    exercise.setIsolated(true);
+    exercise.nameStage(QString::fromLatin1(fault->stage), kStart.addSecs(5));
+    const QStringList parts = exercise.suspectParts();
+    const auto part = std::ranges::find_if(parts, [](const QString& p) { return !isSetting(p); });
+    QVERIFY(part != parts.end());
+    exercise.checkPart(*part); // before discharging
+    exercise.namePart(*part, kStart.addSecs(60));
+    QCOMPARE(slipsText(exercise.record()),
+             QStringLiteral("2 safety slips: a live chassis measured without the isolation transformer; a part "
+                            "checked before discharging"));
+    QVERIFY(resultText(exercise.record(), *fault).contains(slipsText(exercise.record())));
+    ExerciseRecord none;
+    QCOMPARE(slipsText(none), QStringLiteral("0 safety slips"));
+    // Plural parts agree with what the check found.
+    for (const Fault& each : faults()) {
+        Exercise e(each, false, kStart);
+        e.nameStage(QString::fromLatin1(each.stage), kStart);
+        e.setDischarged(true);
+        for (const QString& p : e.suspectParts())
+            if (p.endsWith(QLatin1String("capacitors")) && p != QString::fromUtf8(each.part)) {
+                // A good part's check gives its figures, never a verdict for either number to agree with.
+                const QString finding = e.checkPart(p).finding;
+                QVERIFY2(!finding.contains(QLatin1String("good")) || finding.contains(QLatin1String("a good one")),
+                         qPrintable(finding));
+                return;
+            }
+    }
+    QFAIL("no plural part to check");
+}
+
 void tst_trainerexercise::naming_data()
 {
     QTest::addColumn<bool>("rightStage");
@@ -141,10 +261,15 @@ void tst_trainerexercise::naming()
                     part = p;
             if (part.isEmpty()) // a stage with one suspect part has no wrong one to name
                 continue;
-            QCOMPARE(exercise.checkPart(part).failed, false); // refused: the set is not discharged
-            QCOMPARE(exercise.record().safetySlips, 1);
-            exercise.setDischarged(true);
-            QCOMPARE(exercise.checkPart(part).failed, rightPart);
+            if (isSetting(part)) { // judged running: no discharge, no slip
+                QCOMPARE(exercise.checkPart(part).failed, rightPart);
+                QCOMPARE(exercise.record().safetySlips, 0);
+            } else {
+                QCOMPARE(exercise.checkPart(part).failed, false); // refused: the set is not discharged
+                QCOMPARE(exercise.record().safetySlips, 1);
+                exercise.setDischarged(true);
+                QCOMPARE(exercise.checkPart(part).failed, rightPart);
+            }
             QCOMPARE(exercise.record().checks.size(), size_t(1));
             exercise.namePart(part, kStart.addSecs(95));
         }
@@ -156,7 +281,7 @@ void tst_trainerexercise::naming()
         QCOMPARE(record.faultId, QString::fromLatin1(fault.id));
         QCOMPARE(record.faultStage, QString::fromLatin1(fault.stage));
         QCOMPARE(record.seconds, rightStage ? 95 : 30);
-        QCOMPARE(record.optimum, halfSplitOptimum(fault));
+        QCOMPARE(record.optimum, static_cast<int>(halfSplitSequence(fault).size()));
         QCOMPARE(record.finished.timeSpec(), Qt::UTC);
     }
 }
@@ -206,16 +331,14 @@ void tst_trainerexercise::readingSaysWhatAndWhere()
     QFETCH(QString, now);
     QFETCH(QString, typical);
     QFETCH(QString, says);
-    const Reading reading{QString::fromLatin1(someFault().stage),
-                          "Supply rail",
-                          "meter, DC volts",
-                          "pin 4",
-                          now,
-                          typical,
-                          true,
-                          now == typical,
-                          {},
-                          {}};
+    Reading reading;
+    reading.stage = QString::fromLatin1(someFault().stage);
+    reading.quantity = QStringLiteral("Supply rail");
+    reading.instrument = QStringLiteral("meter, DC volts");
+    reading.where = QStringLiteral("pin 4");
+    reading.now = now;
+    reading.typical = typical;
+    reading.normal = now == typical;
     const QString text = readingText(reading);
     QCOMPARE(text,
              stageTitle(reading.stage) + QStringLiteral(": Supply rail; meter, DC volts, pin 4. ") + says);
@@ -229,9 +352,9 @@ void tst_trainerexercise::resultSaysHowItWent_data()
     QTest::addColumn<int>("seconds");
     QTest::addColumn<QStringList>("says");
     QTest::newRow("right, one slip") << true << 5 << 1 << 125
-                                     << QStringList{"Right", "5 measurements", "1 safety slip", "2 min 05 s"};
+                                     << QStringList{"Right", "you took 5;", "1 safety slip", "2 min 05 s"};
     QTest::newRow("wrong, no slip") << false << 1 << 0 << 42
-                                    << QStringList{"Wrong", "1 measurement,", "0 safety slips", "42 s"};
+                                    << QStringList{"Wrong", "you took 1;", "0 safety slips", "42 s"};
 }
 
 void tst_trainerexercise::resultSaysHowItWent()
@@ -254,7 +377,12 @@ void tst_trainerexercise::resultSaysHowItWent()
     const QString text = resultText(record, fault);
     for (const QString& words : says)
         QVERIFY2(text.contains(words), qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral("needs 3")), qPrintable(text));
+    // Compared with this set's own search, after what the symptom proved.
+    const QString own = QStringLiteral("On this set %1 would have found it")
+                            .arg(halfSplitSequence(fault).size() == 1 ? QStringLiteral("1 measurement")
+                                                                      : QStringLiteral("%1 measurements")
+                                                                            .arg(halfSplitSequence(fault).size()));
+    QVERIFY2(text.contains(provedText(fault) + QLatin1Char(' ') + own), qPrintable(text));
     QVERIFY2(text.contains(faultName(fault)), qPrintable(text));
     QVERIFY2(text.contains(QString::fromUtf8(fault.explanation)), qPrintable(text));
 }
@@ -319,9 +447,16 @@ void tst_trainerexercise::halfSplitSequenceFindsTheStageWithinTheFigure()
         QVERIFY2(static_cast<int>(sequence.size()) <= halfSplitOptimum(fault), qPrintable(where));
         QStringList taken;
         for (const SearchStep& s : sequence) {
-            QVERIFY2(s.after < s.before && s.after == s.bestAfter, qPrintable(where + QLatin1Char(' ') + s.stage));
+            // Each step splits as well as any reading could, but the last, which sees the one suspect left
+            // read wrong.
+            QVERIFY2(s.confirms ? s.before == 1 && &s == &sequence.back()
+                                : s.after < s.before && s.after == s.bestAfter,
+                     qPrintable(where + QLatin1Char(' ') + s.stage));
             taken << s.stage;
         }
+        if (!sequence.empty() && sequence.back().after == 1)
+            QVERIFY2(sequence.back().readsWrong && pointStage(sequence.back().stage) == QLatin1String(fault.stage),
+                     qPrintable(where));
         if (!sequence.empty() && sequence.back().after > 1) { // stages that read alike: no reading parts them
             const std::vector<SearchStep> further = followReadings(fault, taken + stages());
             QVERIFY2(further.back().after == sequence.back().after, qPrintable(where));
@@ -330,7 +465,7 @@ void tst_trainerexercise::halfSplitSequenceFindsTheStageWithinTheFigure()
         QVERIFY2(text.contains(QStringLiteral("half-split figure, %1,").arg(halfSplitOptimum(fault))),
                  qPrintable(text));
         if (!sequence.empty())
-            QVERIFY2(text.contains(stageTitle(sequence.front().stage) + QStringLiteral(" (reads")),
+            QVERIFY2(text.contains(QStringLiteral("1. ") + stageTitle(sequence.front().stage) + QStringLiteral(" (reads")),
                      qPrintable(text));
     }
 }
@@ -414,6 +549,109 @@ void tst_trainerexercise::aTestPointSplitsWithinItsStage()
     QCOMPARE(s.good, (QStringList{QStringLiteral("vertical-amplifier"), QStringLiteral("vertical-yoke")}));
     QVERIFY(s.wrong.contains(QStringLiteral("vertical-oscillator")));
     QVERIFY(s.wrong.contains(QStringLiteral("vertical-amplifier")));
+}
+
+// Every fault: the suspects are what the symptom allows. They hold the fault's stage and every stage with a
+// fault of the catalogue that looks the same; they leave out every stage whose failures all change whether
+// the set is dead, its standby light or whether it sounds. Where the symptom names the first reading a
+// technician takes, the search takes it first.
+void tst_trainerexercise::suspectsAreWhatTheSymptomAllows_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QStringList>("firstReading"); // any of these; empty where the symptom names none
+    const QStringList bPlus{"low-voltage-supply", "voltage-regulator", "damper"};
+    const QHash<QString, QStringList> first{
+        {"ac-mains-fuse", {"ac-mains-input"}},               // dead, standby light off: the mains side
+        {"red-driver-open", {"rgb-drivers", "red-driver"}},  // one primary missing: the drivers
+        {"green-driver-open", {"rgb-drivers", "green-driver"}},
+        {"blue-driver-open", {"rgb-drivers", "blue-driver"}},
+        {"low-voltage-fusible", bPlus},                       // dead, standby on, a fusible resistor open: the B+
+        {"horizontal-output-shorted", bPlus},
+        {"damper-shorted", bPlus},
+    };
+    for (const Fault& f : faults())
+        QTest::newRow(f.id) << QString::fromLatin1(f.id) << first.value(QString::fromLatin1(f.id));
+}
+
+void tst_trainerexercise::suspectsAreWhatTheSymptomAllows()
+{
+    QFETCH(QString, id);
+    QFETCH(QStringList, firstReading);
+    const Fault& fault = *findFault(id);
+    const Appearance seen = Set(&fault).appearance();
+    const QStringList left = suspects(fault);
+    QVERIFY2(left.contains(QString::fromLatin1(fault.stage)), qPrintable(left.join(' ')));
+    for (const Fault& other : faults())
+        if (Set(&other).appearance() == seen)
+            QVERIFY2(left.contains(QString::fromLatin1(other.stage)), other.id);
+    const auto supplySigns = [](const Appearance& a) {
+        return std::tuple{a.power, a.standbyLight, a.sound == Sound::None, a.sound == Sound::Chirp};
+    };
+    for (const QString& stage : stages()) {
+        const QByteArray stageId = stage.toLatin1();
+        std::vector<Fault> failures{Fault{"", stageId.constData(), "", "open", Output::Missing, "", {}},
+                                    Fault{"", stageId.constData(), "", "weak", Output::Weak, "", {}}};
+        for (const Fault& other : faults())
+            if (stage == QLatin1String(other.stage))
+                failures.push_back(other);
+        const bool keepsSigns = std::ranges::any_of(failures, [&](const Fault& f) {
+            return supplySigns(Set(&f).appearance()) == supplySigns(seen);
+        });
+        if (!keepsSigns)
+            QVERIFY2(!left.contains(stage), qPrintable(stage));
+    }
+    const std::vector<SearchStep> sequence = halfSplitSequence(fault);
+    if (!firstReading.isEmpty()) {
+        QVERIFY(!sequence.empty());
+        QVERIFY2(firstReading.contains(sequence.front().stage), qPrintable(sequence.front().stage));
+    }
+}
+
+// The first reading a textbook teaches for a symptom is credited, and so is a reading that shows the fault's
+// effect; once the faulty stage is singled out, later readings are not counted against the student.
+void tst_trainerexercise::theTextbooksFirstReadingIsCredited_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QStringList>("readings");
+    QTest::addColumn<QList<int>>("told");
+    const auto told = [](std::initializer_list<Told> t) {
+        QList<int> all;
+        for (const Told one : t)
+            all << static_cast<int>(one);
+        return all;
+    };
+    QTest::newRow("dead, standby off: the mains input")
+        << "ac-mains-fuse" << QStringList{"ac-mains-input"} << told({Told::Confirmed});
+    QTest::newRow("shorted output transistor: the raw B+, then the regulated B+")
+        << "horizontal-output-shorted" << QStringList{"low-voltage-supply", "voltage-regulator"}
+        << told({Told::SupplyFirst, Told::SupplyFirst});
+    QTest::newRow("cyan raster: the red driver's collector, then anything")
+        << "red-driver-open" << QStringList{"red-driver", "vertical-amplifier", "red-driver"}
+        << told({Told::Confirmed, Told::AfterFound, Told::AfterFound});
+    QTest::newRow("open tripler: the anode")
+        << "tripler-open" << QStringList{"hv-rectifier"} << told({Told::Confirmed});
+    QTest::newRow("vertical linearity: both amplifiers show the bent sawtooth")
+        << "vertical-linearity-misadjusted" << QStringList{"vertical-amplifier-1", "vertical-amplifier"}
+        << told({Told::Localised, Told::Localised});
+    QTest::newRow("cyan raster: a stage the symptom clears")
+        << "red-driver-open" << QStringList{"sound-detector"} << told({Told::NothingNew});
+}
+
+void tst_trainerexercise::theTextbooksFirstReadingIsCredited()
+{
+    QFETCH(QString, id);
+    QFETCH(QStringList, readings);
+    QFETCH(QList<int>, told);
+    const Fault& fault = *findFault(id);
+    const SearchResult r = searchResult(fault, readings);
+    QCOMPARE(r.yours.size(), size_t(told.size()));
+    for (size_t i = 0; i < r.yours.size(); ++i)
+        QCOMPARE(static_cast<int>(r.yours[i].told), told[static_cast<qsizetype>(i)]);
+    const QString text = halfSplitText(fault, readings);
+    const bool credited = !told.contains(static_cast<int>(Told::NothingNew)) && !told.contains(static_cast<int>(Told::Little));
+    QCOMPARE(text.contains(QStringLiteral("Of your readings")), !credited);
+    QVERIFY2(!text.contains(QStringLiteral("kept all 1 ")), qPrintable(text));
+    QVERIFY2(!r.proved.isEmpty() && resultText(ExerciseRecord{}, fault).contains(r.proved), qPrintable(r.proved));
 }
 
 QTEST_GUILESS_MAIN(tst_trainerexercise)

@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QPainter>
 #include <QTextStream>
 #include <QWhatsThis>
@@ -44,6 +46,14 @@ QPixmap shot(QWidget* window)
 
 int main(int argc, char** argv)
 {
+    // The roads finish exercises and remember settings: all of it goes to a data folder of the renderer's
+    // own, never into the user's history or settings.
+    QTemporaryDir own;
+    if (!own.isValid())
+        return 1;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(own.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(own.filePath(QStringLiteral("config"))));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(own.filePath(QStringLiteral("cache"))));
     QApplication app(argc, argv);
     fw::initApplication(app);
     Module1::Register();

@@ -86,6 +86,7 @@ QWidget* trainerBench(const std::function<bool(const trainer::Instrument&)>& wan
     const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
         return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
     });
+    press(t.cmdInstructor());
     pick(t.cboFault(), shown == all.end() ? 1 : static_cast<int>(shown - all.begin()) + 1);
     press(t.cmdNew());
     press(t.optIsolationIn());
@@ -188,16 +189,20 @@ std::shared_ptr<classwork::Client> sampleClass()
         void classes(QObject*, classwork::Done<std::vector<ClassInfo>> d) override { d({}); }
         void createClass(QObject*, const QString&, const QStringList&,
                          classwork::Done<std::vector<StudentLogin>> d) override { d({}); }
+        void addStudents(QObject*, const QString&, const QStringList&,
+                         classwork::Done<std::vector<StudentLogin>> d) override { d({}); }
+        void resetPassword(QObject*, const QString&, const QString&, classwork::Done<StudentLogin> d) override { d({}); }
+        void markVoid(QObject*, const QUuid&, const QString&, classwork::Done<Nothing> d) override { d({}); }
         void assign(QObject*, const NewAssignment&, classwork::Done<QString> d) override { d({}); }
         void openAssignments(QObject*, const QString&, classwork::Done<std::vector<Assignment>> d) override { d({}); }
         void classData(QObject*, const QString&, classwork::Done<classwork::ClassData> d) override
         {
             const QDateTime last(QDate(2026, 11, 30), QTime(15, 20), Qt::UTC);
             classwork::ClassData c;
-            c.view.students = {{"Ann Moss", 12, 9, 58, 40, 1, last},
-                               {"Bob Ilves", 3, 1, 22, 10, 2, last.addDays(-2)},
-                               {"Cy Dunne", 9, 6, 47, 31, 0, last.addSecs(-5400)},
-                               {"Dee Okafor", 0, 0, 0, 0, 0, {}}};
+            c.view.students = {{"fw-ann", 12, 9, 58, 40, 1, last, "Ann Moss"},
+                               {"fw-bob", 3, 1, 22, 10, 2, last.addDays(-2), "Bob Ilves"},
+                               {"fw-cy", 9, 6, 47, 31, 0, last.addSecs(-5400), "Cy Dunne"},
+                               {"fw-dee", 0, 0, 0, 0, 0, {}, "Dee Okafor"}};
             Assignment week, power;
             week.title = "Week 1: deflection";
             power.title = "Power supplies";
@@ -334,16 +339,19 @@ std::vector<Road> roads()
              return frmTrainer::get().window();
          }},
         // A set with a single bright line on its screen, the isolation transformer switched in, readings
-        // taken on the power and deflection diagram.
+        // taken on the power and deflection diagram; at the size the trainer opens at on a 1024 x 768 display.
         {"frmTrainer-exercise",
          [] {
              Module1::Main();
              press(frmOne::get().Option10());
              frmTrainer& t = frmTrainer::get();
+             t.setWidth(992 * 15);
+             t.setHeight(696 * 15);
              const auto all = trainer::faults();
              const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
                  return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
              });
+             press(t.cmdInstructor());
              pick(t.cboFault(), shown == all.end() ? 1 : static_cast<int>(shown - all.begin()) + 1);
              press(t.cmdNew());
              press(t.optIsolationIn());
@@ -359,17 +367,21 @@ std::vector<Road> roads()
              return trainerBench(
                  [](const trainer::Instrument& i) { return i.meter.has_value() && !i.scope.has_value(); });
          }},
-        // The same set found: its stage measured and named, the failed part checked and named, the result.
+        // The same set found: its stage measured and named, the failed part checked and named, the result; the
+        // window as large as a maximised one on a 1600 x 1200 display.
         {"frmTrainer-result",
          [] {
              Module1::Main();
              press(frmOne::get().Option10());
              frmTrainer& t = frmTrainer::get();
+             t.setWidth(1600 * 15);
+             t.setHeight(1130 * 15);
              const auto all = trainer::faults();
              const auto shown = std::find_if(all.begin(), all.end(), [](const trainer::Fault& f) {
                  return trainer::Set(&f).appearance().vertical == trainer::Vertical::Line;
              });
              const trainer::Fault& fault = shown == all.end() ? all.front() : *shown;
+             press(t.cmdInstructor());
              pick(t.cboFault(), static_cast<int>(&fault - all.data()) + 1);
              press(t.cmdNew());
              press(t.optIsolationIn());
@@ -379,6 +391,7 @@ std::vector<Road> roads()
              press(t.cmdStage());
              pick(t.cboPart(),
                   static_cast<int>(t.exercise()->suspectParts().indexOf(QString::fromUtf8(fault.part))));
+             press(t.cmdDischarge());
              press(t.cmdCheck());
              press(t.cmdPart());
              return t.window();

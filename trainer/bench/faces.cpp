@@ -51,9 +51,9 @@ constexpr Face rail(double volts, double fullScale, double ripple, double hz)
 }
 
 // A video driver's collector: its DC on the meter, its video on the scope through a x10 probe.
-constexpr Face driver()
+constexpr Face driver(Wave wave = Wave::CompositeVideo)
 {
-    Face f = trace(Wave::CompositeVideo, 60, 15734, 20, 20e-6, Probe::X10);
+    Face f = trace(wave, 60, 15734, 20, 20e-6, Probe::X10);
     f.meter = true;
     f.value = 130;
     f.fullScale = 200;
@@ -76,12 +76,14 @@ constexpr double kHvRange = 200;
 struct FaceRow
 {
     const char* id;
+    SignalKind kind;
     Face working;
     Distortion distorted;
     double missing = 0;            // the meter's figure with the output missing
     Wave missingWave = Wave::Flat; // the scope's trace with the output missing
-    const char* figureOf = nullptr; // the stage whose state the meter's figure follows, where not its own
+    const char* probes = nullptr;   // the stage whose output the instruments read, where not the point's own
     double distortedShare = 1;      // a distorted trace's height against a working set's
+    Wave distortedWave = Wave::Flat; // the waveform a distorted output shows instead, where not its own
 };
 
 constexpr double kWeakTrace = 0.1; // a weak trace's share of a working set's height
@@ -93,67 +95,72 @@ using enum MeterKind;
 
 // clang-format off
 constexpr FaceRow kFaces[] = {
-    {"ac-mains-input",        figure(AcVolts, 120, 200), Noisy},
-    {"low-voltage-supply",    rail(150, 200, 3, kRipple), Ripple},
-    {"voltage-regulator",     rail(120, 200, 0.2, kRipple), Ripple},
-    {"linear-supply",         rail(12, 20, 0.05, kRipple), Ripple},
-    {"switching-supply",      rail(5, 20, 0.05, 50e3), Intermittent},
-    {"scan-derived-supply",   rail(25, 200, 0.5, kLine), Intermittent},
-    {"noise-canceller",       trace(CompositeVideo, 2, kLine, 0.5, kLineDiv), Clipped},
-    {"sync-separator",        trace(Sync, 5, kLine, 1, kLineDiv), Noisy},
-    {"vertical-oscillator",   trace(VerticalSawtooth, 5, kField, 1, kFieldDiv), FreeRunning},
-    {"vertical-amplifier",    trace(VerticalOutput, 40, kField, 10, kFieldDiv, Probe::X10), Compressed},
-    {"vertical-yoke",         trace(SawtoothCurrent, 1, kField, 0.2, kFieldDiv), Compressed},
-    {"horizontal-afc",        figure(DcVolts, 3, 20), FreeRunning},
-    {"horizontal-oscillator", trace(HorizontalDrive, 5, kLine, 1, kLineDiv), OffFrequency},
-    {"horizontal-driver",     trace(HorizontalDrive, 40, kLine, 10, kLineDiv, Probe::X10), OffFrequency},
-    {"horizontal-output",     trace(Flyback, 1000, kLine, 200, kLineDiv, Probe::X100), OffFrequency},
-    {"damper",                figure(DcVolts, 120, 200), Ringing},
-    {"hv-hold-down",          figure(DcVolts, 0, 20), Intermittent, 5},
-    {"hv-regulator",          figure(Kilovolts, 25, kHvRange, "kV"), Shifted, 21},
-    {"hv-rectifier",          figure(Kilovolts, 25, kHvRange, "kV"), Shifted},
-    {"pincushion",            trace(Parabola, 2, kField, 0.5, kFieldDiv), Compressed},
-    {"horizontal-yoke",       trace(SawtoothCurrent, 1, kLine, 0.2, kLineDiv), OffFrequency},
-    {"picture-tube",          figure(Kilovolts, 25, kHvRange, "kV"), Shifted, 0, Flat, "hv-rectifier"},
-    {"antenna-signal",        figure(AcVolts, 1, 200, "mV"), Noisy},
-    {"uhf-tuner",             trace(Sine, 0.005, kIF, 0.002, 20e-9), OffFrequency, 0, Noise},
-    {"vhf-tuner",             trace(Sine, 0.05, kIF, 0.02, 20e-9), Clipped, 0, Noise},
-    {"aft",                   figure(DcVolts, 6, 20), Shifted},
-    {"first-video-if",        trace(Sine, 0.05, kIF, 0.02, 20e-9), Compressed},
-    {"video-if-amplifiers",   trace(Sine, 1, kIF, 0.5, 20e-9), Clipped},
-    {"video-detector",        trace(DetectorOutput, 2, kLine, 0.5, kLineDiv), Beat},
-    {"video-amplifier",       trace(CompositeVideo, 4, kLine, 1, kLineDiv), Clipped},
-    {"agc",                   figure(DcVolts, 4, 20), Shifted},
-    {"delayed-agc",           figure(DcVolts, 8, 20), Shifted},
-    {"blanking-amplifier",    trace(Sync, 10, kLine, 2, kLineDiv), Noisy},
-    {"sound-if-detector",     trace(Sine, 0.1, kSoundIF, 0.05, 0.2e-6), Noisy},
-    {"sound-if-amplifier",    trace(Sine, 1, kSoundIF, 0.5, 0.2e-6), Noisy},
-    {"sound-detector",        trace(Audio, 0.3, kTone, 0.1, 0.5e-3), Noisy},
-    {"audio-amplifier",       trace(Audio, 2, kTone, 0.5, 0.5e-3), Clipped},
-    {"loudspeaker",           trace(Audio, 2, kTone, 0.5, 0.5e-3), Clipped},
-    {"comb-filter",           trace(CompositeVideo, 2, kLine, 0.5, kLineDiv), Noisy},
-    {"delay-line",            trace(CompositeVideo, 1.5, kLine, 0.5, kLineDiv), Ringing},
-    {"third-video-amplifier", trace(CompositeVideo, 3, kLine, 1, kLineDiv), Shifted},
-    {"chroma-amplifiers",     trace(Sine, 2, kSubcarrier, 0.5, 0.2e-6), Intermittent},
-    {"acc",                   figure(DcVolts, 2, 20), Shifted},
-    {"color-killer",          figure(DcVolts, 5, 20), Intermittent, 0.5},
+    {"ac-mains-input", SignalKind::DcRail,        figure(AcVolts, 120, 200), Noisy},
+    {"low-voltage-supply", SignalKind::DcRail,    rail(150, 200, 3, kRipple), Ripple},
+    {"voltage-regulator", SignalKind::DcRail,     rail(120, 200, 0.2, kRipple), Ripple},
+    {"linear-supply", SignalKind::DcRail,         rail(12, 20, 0.05, kRipple), Ripple},
+    {"switching-supply", SignalKind::DcRail,      rail(5, 20, 0.05, 50e3), Intermittent},
+    {"scan-derived-supply", SignalKind::DcRail,   rail(25, 200, 0.5, kLine), Intermittent},
+    {"noise-canceller", SignalKind::Video,       trace(CompositeVideo, 2, kLine, 0.5, kLineDiv), Clipped},
+    {"sync-separator", SignalKind::Video,        trace(Sync, 5, kLine, 1, kLineDiv), Noisy},
+    {"vertical-oscillator", SignalKind::Ramp,   trace(VerticalSawtooth, 5, kField, 1, kFieldDiv), OffFrequency},
+    {"vertical-amplifier", SignalKind::Ramp,    trace(VerticalOutput, 40, kField, 10, kFieldDiv, Probe::X10), Compressed},
+    {"vertical-yoke", SignalKind::Ramp,         trace(SawtoothCurrent, 1, kField, 0.2, kFieldDiv), Compressed},
+    {"horizontal-afc", SignalKind::Control,        figure(DcVolts, 3, 20), Shifted},
+    {"horizontal-oscillator", SignalKind::LinePulse, trace(HorizontalDrive, 5, kLine, 1, kLineDiv), OffFrequency},
+    {"horizontal-driver", SignalKind::LinePulse,     trace(HorizontalDrive, 40, kLine, 10, kLineDiv, Probe::X10), OffFrequency},
+    {"horizontal-output", SignalKind::LinePulse,     trace(Flyback, 1000, kLine, 200, kLineDiv, Probe::X100), OffFrequency},
+    {"damper", SignalKind::DcRail,                figure(DcVolts, 120, 200), Ringing},
+    {"hv-hold-down", SignalKind::Control,          figure(DcVolts, 0, 20), Intermittent, 5},
+    {"hv-regulator", SignalKind::HighVoltage,          figure(Kilovolts, 25, kHvRange, "kV"), Shifted, 0, Flat, "hv-rectifier"},
+    {"hv-rectifier", SignalKind::HighVoltage,          figure(Kilovolts, 25, kHvRange, "kV"), Shifted},
+    {"pincushion", SignalKind::Ramp,            trace(Parabola, 2, kField, 0.5, kFieldDiv), Compressed},
+    {"horizontal-yoke", SignalKind::Ramp,       trace(SawtoothCurrent, 1, kLine, 0.2, kLineDiv), OffFrequency},
+    {"picture-tube", SignalKind::HighVoltage,          figure(Kilovolts, 25, kHvRange, "kV"), Shifted, 0, Flat, "hv-rectifier"},
+    // A signal level meter in dBmV (0 dBmV is 1 mV across 75 ohms); with nothing there it reads its floor.
+    {"antenna-signal", SignalKind::RadioFrequency,        figure(SignalLevel, 6, 60, "dBmV"), Noisy, -40},
+    // A tuner's output is proved by injection and substitution, not on a bench scope: no face.
+    {"uhf-tuner", SignalKind::RadioFrequency,             {}, OffFrequency},
+    {"vhf-tuner", SignalKind::RadioFrequency,             {}, Clipped},
+    {"aft", SignalKind::Control,                   figure(DcVolts, 6, 20), Shifted},
+    {"first-video-if", SignalKind::RadioFrequency,        {}, Compressed},
+    // Tuned and fast points through a x10 probe: a x1 probe's 100 pF or so would detune them.
+    {"video-if-amplifiers", SignalKind::RadioFrequency,   trace(Sine, 1, kIF, 0.5, 20e-9, Probe::X10), Clipped},
+    {"video-detector", SignalKind::Video,        trace(DetectorOutput, 2, kLine, 0.5, kLineDiv), Beat},
+    {"video-amplifier", SignalKind::Video,       trace(CompositeVideo, 4, kLine, 1, kLineDiv), Clipped},
+    {"agc", SignalKind::Control,                   figure(DcVolts, 4, 20), Shifted},
+    {"delayed-agc", SignalKind::Control,           figure(DcVolts, 8, 20), Shifted},
+    {"blanking-amplifier", SignalKind::Video,    trace(Sync, 10, kLine, 2, kLineDiv), Noisy},
+    {"sound-if-detector", SignalKind::Audio,     trace(Sine, 0.1, kSoundIF, 0.05, 0.2e-6, Probe::X10), Noisy},
+    {"sound-if-amplifier", SignalKind::Audio,    trace(Sine, 1, kSoundIF, 0.5, 0.2e-6, Probe::X10), Noisy},
+    {"sound-detector", SignalKind::Audio,        trace(Audio, 0.3, kTone, 0.1, 0.5e-3), Noisy},
+    {"audio-amplifier", SignalKind::Audio,       trace(Audio, 2, kTone, 0.5, 0.5e-3), Clipped},
+    {"loudspeaker", SignalKind::Audio,           trace(Audio, 2, kTone, 0.5, 0.5e-3), Clipped, 0, Flat, "audio-amplifier"},
+    {"comb-filter", SignalKind::Video,           trace(CompositeVideo, 2, kLine, 0.5, kLineDiv), Noisy},
+    {"delay-line", SignalKind::Video,            trace(CompositeVideo, 1.5, kLine, 0.5, kLineDiv), Ringing},
+    {"third-video-amplifier", SignalKind::Video, trace(CompositeVideo, 3, kLine, 1, kLineDiv), Shifted},
+    // Chroma on colour bars at the line rate: the burst, then each bar's subcarrier at its own height.
+    {"chroma-amplifiers", SignalKind::Chroma,     trace(Chroma, 2, kLine, 0.5, kLineDiv, Probe::X10), Shifted},
+    {"acc", SignalKind::Control,                   figure(DcVolts, 2, 20), Shifted},
+    {"color-killer", SignalKind::Control,          figure(DcVolts, 5, 20), Intermittent, 0.5},
     // A detuned burst transformer or a crushed video: a small burst, its phase off the station's.
-    {"burst-gate",            trace(Burst, 1, kLine, 0.2, kLineDiv), None, 0, Flat, nullptr, 0.3},
-    {"color-phase-detector",  figure(DcVolts, 4, 20), Shifted},
-    {"color-oscillator",      trace(Sine, 2, kSubcarrier, 0.5, 0.1e-6), FreeRunning},
-    {"phase-shift-network",   trace(Sine, 2, kSubcarrier, 0.5, 0.1e-6), Shifted},
-    {"color-demodulators",    trace(CompositeVideo, 1, kLine, 0.5, kLineDiv), Shifted},
-    {"rgb-drivers",           kDriver, Shifted, kDriverCutOff},
+    {"burst-gate", SignalKind::Chroma,            trace(Burst, 1, kLine, 0.2, kLineDiv, Probe::X10), None, 0, Flat, nullptr, 0.3},
+    {"color-phase-detector", SignalKind::Control,  figure(DcVolts, 4, 20), Shifted},
+    {"color-oscillator", SignalKind::Chroma,      trace(Sine, 2, kSubcarrier, 0.5, 0.1e-6, Probe::X10), OffFrequency},
+    {"phase-shift-network", SignalKind::Chroma,   trace(Sine, 2, kSubcarrier, 0.5, 0.1e-6, Probe::X10), Shifted},
+    {"color-demodulators", SignalKind::Video,    trace(ColourDifference, 1, kLine, 0.5, kLineDiv), Shifted},
+    {"rgb-drivers", SignalKind::Video,           kDriver, Shifted, kDriverCutOff},
     // The boxes that measure a point of their own within a stage.
-    {"vertical-amplifier-1",  trace(VerticalSawtooth, 4, kField, 1, kFieldDiv), Compressed},
-    {"red-driver",            kDriver, Shifted, kDriverCutOff},
-    {"green-driver",          kDriver, Shifted, kDriverCutOff},
-    {"blue-driver",           kDriver, Shifted, kDriverCutOff},
+    {"vertical-amplifier-1", SignalKind::Ramp,  trace(VerticalSawtooth, 4, kField, 1, kFieldDiv), Compressed},
+    // On colour bars each collector shows its own gun's bars; without its colour difference, the grey steps.
+    {"red-driver", SignalKind::Video,            driver(RedChannel), Shifted, kDriverCutOff, Flat, nullptr, 1, LuminanceSteps},
+    {"green-driver", SignalKind::Video,          driver(GreenChannel), Shifted, kDriverCutOff, Flat, nullptr, 1, LuminanceSteps},
+    {"blue-driver", SignalKind::Video,           driver(BlueChannel), Shifted, kDriverCutOff, Flat, nullptr, 1, LuminanceSteps},
 };
 // clang-format on
 
-// A knob's wiper, read on the meter through its travel.
-constexpr FaceRow kKnobFace{"", figure(DcVolts, 6, 20), Shifted};
+// A knob is judged by its effect on the picture, turned through its travel: no instrument.
+constexpr FaceRow kKnobFace{"", SignalKind::Control, {}, Shifted};
 
 // What a meter's figure does where the output is weak or distorted, where it is not the rule's (a weak
 // figure half a working set's, a distorted one a working set's). A distorted figure from `low` to `high`
@@ -179,17 +186,15 @@ constexpr FigureRow kFigures[] = {
     {"scan-derived-supply",  kHalf, 19, 25},    // pulsing
     {"horizontal-afc",       1.6, 1.2, 5.6},    // not settling
     {"hv-hold-down",         kHalf, 0, 5},      // firing and resetting
-    {"hv-regulator",         23, 22, 26},       // weak: a few kV down at high brightness
     {"hv-rectifier",         kHalf, 22.5, 26},
     {"picture-tube",         kHalf, 22.5, 26},
-    {"antenna-signal",       kHalf, 0.6, 1.4},  // ghosts and interference: the level flickers
+    {"antenna-signal",       -12, 1, 7},        // ghosts and interference: the level flickers
     {"aft",                  kHalf, 11.4, 11.4},// stuck at one end
     {"agc",                  kHalf, 1.5, 1.5},
     {"delayed-agc",          kHalf, 10.5, 10.5},// held at the weak stations' figure
     {"acc",                  kHalf, 1.2, 3.1},  // following the picture
     {"color-killer",         2.8, 0.5, 5.0},    // weak: halfway; distorted: switching on and off
     {"color-phase-detector", kHalf, 2.2, 5.9},  // swinging
-    {"",                     0.8, 10.8, 10.8},  // a knob: near the low end, or well away from its setting
     // A driver's weak or misshapen video leaves its collector's DC where it was.
     {"rgb-drivers",          kAsWorking, kAsWorking, kAsWorking, "scan-derived-supply"},
     {"red-driver",           kAsWorking, kAsWorking, kAsWorking, "scan-derived-supply"},
@@ -198,9 +203,14 @@ constexpr FigureRow kFigures[] = {
 };
 // clang-format on
 
-// An off-frequency output's rate against a working set's: far enough off that its pulses fall clearly
-// elsewhere on the screen.
-constexpr double kOffFrequency = 0.8;
+// An oscillator out of lock runs free within its hold range: a few hertz off the field rate, a few hundred
+// off the line rate, a few hundred off the subcarrier. Triggered on itself, its trace stands still.
+constexpr double unlockedRate(double hz)
+{
+    if (hz < 1000)
+        return hz - 2;
+    return hz < 1e6 ? hz - 250 : hz - 400;
+}
 
 const FaceRow& faceOf(QAnyStringView point)
 {
@@ -231,53 +241,108 @@ Instrument instrument(const Face& f)
 }
 
 // The meter's figure as a state leaves it; `supply` the state of the rail that feeds the point.
-void setFigure(MeterFace& m, const FaceRow& row, Output figure, Output supply)
+void setFigure(MeterFace& m, const FaceRow& row, const State& state, Output supply)
 {
     const FigureRow& f = figureRowOf(row);
-    if (figure == Output::Missing) {
+    const double working = m.value;
+    if (state.output == Output::Missing) {
         m.value = f.supply && supply == Output::Missing ? 0 : row.missing;
-    } else if (figure == Output::Weak) {
+        // A supply that trips and restarts kicks up to a fraction of its figure and collapses again.
+        if (state.flaw == Flaw::Cycling) {
+            m.swingFrom = m.value;
+            m.value = working * 0.25;
+        }
+    } else if (state.output == Output::Weak) {
         if (f.weak == kHalf)
             m.value = row.missing > 0 ? row.missing * 0.8 : m.value * kWeakFigure;
         else if (!std::isnan(f.weak))
             m.value = f.weak;
-    } else if (figure == Output::Distorted && !std::isnan(f.high)) {
-        m.value = f.high;
-        if (f.low < f.high)
-            m.swingFrom = f.low;
+    } else if (state.output == Output::Distorted && !std::isnan(f.high)) {
+        // A control set wrong, or a level shifted by one, holds steady where it is put; the rest will not
+        // settle.
+        if (state.flaw == Flaw::Shifted) {
+            m.value = f.low;
+        } else {
+            m.value = f.high;
+            if (f.low < f.high)
+                m.swingFrom = f.low;
+        }
     }
-    if (f.supply && supply == Output::Weak && figure != Output::Missing)
+    if (f.supply && supply == Output::Weak && state.output != Output::Missing)
         m.value *= kWeakFigure;
     // Past the range, the technician turns the meter up a range.
     while (std::isfinite(m.value) && std::abs(m.value) > m.fullScale * 0.9995 && m.fullScale < 1000)
         m.fullScale = m.fullScale * 5 < 1000 ? m.fullScale * 10 : 1000;
 }
 
-// The instrument at a test point whose output stands at `out` (its meter's figure at `figure`).
-Instrument showing(const FaceRow& row, Output out, Output figure, Output supply)
+// How a trace shows a flaw; a shifted or wandering output shows as the point's own way of being off.
+Distortion distortionOf(Flaw flaw, const FaceRow& row)
+{
+    switch (flaw) {
+    case Flaw::Unlocked:
+        return Distortion::OffFrequency;
+    case Flaw::Bent:
+        return Distortion::Compressed;
+    case Flaw::SlowRetrace:
+        return Distortion::SlowRetrace;
+    case Flaw::Clipped:
+        return Distortion::Clipped;
+    case Flaw::Ripple:
+        return Distortion::Ripple;
+    case Flaw::Cycling:
+        return Distortion::Intermittent;
+    case Flaw::Beat:
+        return Distortion::Beat;
+    case Flaw::Ringing:
+        return Distortion::Ringing;
+    case Flaw::Noise:
+        return Distortion::Noisy;
+    case Flaw::None:
+    case Flaw::Shifted:
+    case Flaw::Wandering:
+        break;
+    }
+    return row.distorted;
+}
+
+// The instrument at a test point whose output stands at `state`.
+Instrument showing(const FaceRow& row, const State& state, Output supply)
 {
     Instrument i = instrument(row.working);
     if (i.scope) {
         ScopeTrace& s = *i.scope;
-        if (out == Output::Missing) {
-            s.wave = row.missingWave;
-            s.peakToPeak = row.missingWave == Wave::Flat ? 0 : s.peakToPeak / 2;
+        if (state.output == Output::Missing) {
+            // With nothing coming in, the point carries the noise of the stages ahead, about half its height.
+            const Wave wave = state.flaw == Flaw::Noise ? Wave::Noise : row.missingWave;
+            s.wave = wave;
+            s.peakToPeak = wave == Wave::Flat ? 0 : s.peakToPeak / 2;
             s.frequency = 0;
-        } else if (out == Output::Weak) {
+            if (state.flaw == Flaw::Cycling) { // bursts of the working trace as the supply restarts
+                s.wave = row.working.wave;
+                s.frequency = row.working.frequency;
+                s.peakToPeak = row.working.peakToPeak * 2;
+                s.distortion = Distortion::Intermittent;
+            }
+            fitToScreen(s);
+        } else if (state.output == Output::Weak) {
             s.peakToPeak *= kWeakTrace;
-        } else if (out == Output::Distorted) {
-            s.distortion = row.distorted;
+        } else if (state.output == Output::Distorted) {
+            s.distortion = distortionOf(state.flaw, row);
+            if (row.distortedWave != Wave::Flat) {
+                s.wave = row.distortedWave;
+                s.distortion = Distortion::None;
+            }
             s.peakToPeak *= row.distortedShare;
-            if (row.distorted == Distortion::Ripple)
+            if (s.distortion == Distortion::Ripple)
                 s.peakToPeak *= 10;
-            if (row.distorted == Distortion::OffFrequency)
-                s.frequency *= kOffFrequency;
+            if (s.distortion == Distortion::OffFrequency)
+                s.frequency = unlockedRate(s.frequency);
             // The technician turns the volts per division up until the whole trace is on the screen.
             fitToScreen(s);
         }
     }
     if (i.meter)
-        setFigure(*i.meter, row, figure, supply);
+        setFigure(*i.meter, row, state, supply);
     return i;
 }
 
@@ -288,14 +353,31 @@ Instrument workingAt(QAnyStringView point)
     return instrument(faceOf(point).working);
 }
 
-Instrument showingAt(QAnyStringView point, Output out, const States& states)
+Instrument showingAt(QAnyStringView point, const State& state, const States& states)
 {
     const FaceRow& row = faceOf(point);
     const char* supply = figureRowOf(row).supply;
-    Output figure = row.figureOf ? stateOf(states, row.figureOf) : out;
-    if (figure == Output::Good && out == Output::Distorted) // the point's own fault still moves its figure
-        figure = out;
-    return showing(row, out, figure, supply ? stateOf(states, supply) : Output::Good);
+    Instrument i = showing(row, state, supply ? stateOf(states, supply) : Output::Good);
+    // A point probed where another stage's output is read shows what is there, whichever box reads it.
+    if (row.probes) {
+        const Instrument there = showingAt(row.probes, signalOf(states, row.probes), states);
+        if (i.meter)
+            i.meter = there.meter;
+        if (i.scope && there.scope)
+            i.scope = there.scope;
+    }
+    return i;
+}
+
+SignalKind kindAt(QAnyStringView point)
+{
+    return faceOf(point).kind;
+}
+
+QString physicalPoint(QAnyStringView point)
+{
+    const FaceRow& row = faceOf(point);
+    return QString::fromLatin1(row.probes ? row.probes : row.id);
 }
 
 } // namespace trainer::model

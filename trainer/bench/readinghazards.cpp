@@ -13,6 +13,7 @@ namespace {
 constexpr Hazards kReadings[] = {
     {"ac-mains-input",     {"isolation"}},              // the mains itself, on the meter's AC range
     {"low-voltage-supply", {"isolation", "discharge"}}, // across the main filter capacitor
+    {"vertical-amplifier", {"pulses"}},                 // the yoke plug: its horizontal pins beside the vertical
     {"horizontal-output",  {"isolation", "pulses"}},    // the collector's 800 to 1500 V retrace pulses
     {"damper",             {"pulses"}},                 // beside the output collector while the set runs
     {"pincushion",         {"pulses"}},                 // a winding in the line scan's path
@@ -20,6 +21,11 @@ constexpr Hazards kReadings[] = {
     {"hv-regulator",       {"anode"}},                  // the anode cap, on the high-voltage probe
     {"hv-rectifier",       {"anode"}},
     {"picture-tube",       {"anode", "neck"}},          // the anode, grid 2 at the socket, the heater's glow
+    // The driver collectors sit on the tube socket board, beside the focus lead and grid 2.
+    {"rgb-drivers",        {"neck"}},
+    {"red-driver",         {"neck"}},
+    {"green-driver",       {"neck"}},
+    {"blue-driver",        {"neck"}},
     {"audio-amplifier",    {"btl"}},                    // the speaker leads of a bridge output
     {"loudspeaker",        {"btl"}},
 };
@@ -30,7 +36,14 @@ constexpr Hazards kFaults[] = {
     {"low-voltage-filter",        {"discharge"}}, // the filter capacitors themselves
     {"horizontal-output-shorted", {"discharge"}}, // collector to emitter, unplugged and discharged
     {"damper-shorted",            {"discharge"}}, // the same check, and a damper lifted
-    {"regulator-secondary-diode-shorted", {"discharge"}}, // the diode checked out of circuit, filter discharged
+    // The diode checked out of circuit, filter discharged; then the supply run on a dummy load, its switch's
+    // pulses and hot primary ground live, and its safety parts replaced only in kind.
+    {"regulator-secondary-diode-shorted", {"isolation", "discharge", "parts", "pulses"}},
+    {"regulator-startup-resistor-open", {"discharge"}}, // the resistor read out of circuit, filter discharged
+    {"flyback-shorted-turns",     {"discharge"}}, // the ring test of the flyback, unplugged and discharged
+    // The capacitor and the yoke's leads checked, the yoke plugged back before power goes on, and its plug's
+    // pins carrying the line retrace pulse once it does.
+    {"s-correction-open",         {"discharge", "yoke", "pulses"}},
     {"hold-down-scr-leaky",       {"anode"}},     // the anode voltage measured first
     {"tripler-open",              {"anode"}},     // no anode voltage: read on the probe
     {"tube-heater-open",          {"neck"}},      // the heater's glow looked for at the neck, set running
@@ -64,14 +77,21 @@ std::span<const Hazards> faultHazards()
     return kFaults;
 }
 
-std::vector<const areanotes::Rule*> readingRules(QAnyStringView point)
+std::vector<const areanotes::Rule*> onChassis(std::vector<const areanotes::Rule*> rules, bool lineConnected)
 {
-    return rulesFor(kReadings, point);
+    if (!lineConnected)
+        std::erase_if(rules, [](const areanotes::Rule* r) { return QByteArrayView(r->id) == "isolation"; });
+    return rules;
 }
 
-std::vector<const areanotes::Rule*> faultRules(QAnyStringView fault)
+std::vector<const areanotes::Rule*> readingRules(QAnyStringView point, bool lineConnected)
 {
-    return rulesFor(kFaults, fault);
+    return onChassis(rulesFor(kReadings, point), lineConnected);
+}
+
+std::vector<const areanotes::Rule*> faultRules(QAnyStringView fault, bool lineConnected)
+{
+    return onChassis(rulesFor(kFaults, fault), lineConnected);
 }
 
 QString safetyLine(const std::vector<const areanotes::Rule*>& rules)

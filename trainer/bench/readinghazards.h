@@ -24,11 +24,17 @@ struct Hazards
 std::span<const Hazards> readingHazards();
 std::span<const Hazards> faultHazards();
 
-// The rules a reading at a test point carries, in the order of areanotes::rules(); none for a safe point.
-std::vector<const areanotes::Rule*> readingRules(QAnyStringView point);
+// The rules that hold on the set on the bench: the line-connected chassis rule only where the chassis is live
+// (a set without a mains transformer); a set with one keeps every other rule.
+std::vector<const areanotes::Rule*> onChassis(std::vector<const areanotes::Rule*> rules, bool lineConnected);
 
-// The rules a fault's answer carries, in the same order; none for a fault whose answer names no hazard.
-std::vector<const areanotes::Rule*> faultRules(QAnyStringView fault);
+// The rules a reading at a test point carries on that set, in the order of areanotes::rules(); none for a
+// safe point.
+std::vector<const areanotes::Rule*> readingRules(QAnyStringView point, bool lineConnected);
+
+// The rules a fault's answer carries on that set, in the same order; none for a fault whose answer names no
+// hazard.
+std::vector<const areanotes::Rule*> faultRules(QAnyStringView fault, bool lineConnected);
 
 // The rules' titles on a line of their own, as a reading or a result shows them ("Safety: Anode charge.");
 // empty for none.

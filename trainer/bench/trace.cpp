@@ -14,7 +14,7 @@ namespace {
 constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr double kSubcarrier = 3579545;  // the colour subcarrier, in hertz
 constexpr double kLinesPerField = 262.5;
-constexpr double kSoundBeat = 920e3;     // the sound carrier's beat with the subcarrier, 4.5 - 3.58 MHz
+constexpr double kSoundBeat = 4.5e6;     // the sound carrier's beat with the picture carrier, on detected video
 constexpr double kMainsRipple = 120;     // a full-wave supply's ripple on 60 Hz mains
 constexpr double kFieldRateBelow = 1000; // video looked at across fields rather than lines
 
@@ -63,8 +63,24 @@ double videoLine(double linePhase, double seconds, bool burst)
         return ire(20 * std::sin(kTwoPi * kSubcarrier * seconds));
     if (linePhase < kPictureStart || linePhase >= kPictureEnd)
         return ire(0);
+    // Down from white to black, as the luminance of colour bars steps down across the screen.
     const double step = std::floor((linePhase - kPictureStart) / (kPictureEnd - kPictureStart) * 6);
-    return ire(7.5 + step * (100 - 7.5) / 5);
+    return ire(100 - step * (100 - 7.5) / 5);
+}
+
+// The chroma of one line of colour bars (75 %): the burst on the back porch, then each bar's subcarrier at
+// its own height, white first with none, from -0.5 to 0.5 of the largest bar's.
+double chromaLine(double linePhase, double seconds)
+{
+    constexpr double kBars[] = {0, 62, 88, 82, 82, 88, 62}; // IRE peak to peak: white, yellow, cyan, ... blue
+    constexpr double kBurst = 40;
+    const double carrier = 0.5 * std::sin(kTwoPi * kSubcarrier * seconds) / 88;
+    if (linePhase >= kBurstStart && linePhase < kBurstEnd)
+        return kBurst * carrier;
+    if (linePhase < kPictureStart || linePhase >= kPictureEnd)
+        return 0;
+    const auto bar = static_cast<size_t>((linePhase - kPictureStart) / (kPictureEnd - kPictureStart) * 7);
+    return kBars[std::min<size_t>(bar, 6)] * carrier;
 }
 
 // Video, sync and burst follow lines within fields; `f` is the line rate or, below 1 kHz, the field rate.
@@ -84,6 +100,31 @@ double video(Wave wave, double seconds, double f)
         return !blank && linePhase >= kBurstStart && linePhase < kBurstEnd
                    ? 0.5 * std::sin(kTwoPi * kSubcarrier * seconds)
                    : 0;
+    case Wave::Chroma:
+        return blank ? 0 : chromaLine(linePhase, seconds);
+    case Wave::RedChannel:
+    case Wave::GreenChannel:
+    case Wave::BlueChannel:
+    case Wave::LuminanceSteps: {
+        // The collector falls as its gun lights: white, yellow, cyan, green, magenta, red, blue.
+        constexpr double kLit[4][7] = {{1, 1, 0, 0, 1, 1, 0},
+                                       {1, 1, 1, 1, 0, 0, 0},
+                                       {1, 0, 1, 0, 1, 0, 1},
+                                       {1, 0.89, 0.70, 0.59, 0.41, 0.30, 0.11}};
+        if (blank || linePhase < kPictureStart || linePhase >= kPictureEnd)
+            return 0.5;
+        const auto bar = static_cast<size_t>((linePhase - kPictureStart) / (kPictureEnd - kPictureStart) * 7);
+        const auto channel = static_cast<size_t>(static_cast<int>(wave) - static_cast<int>(Wave::RedChannel));
+        return 0.5 - kLit[channel][std::min<size_t>(bar, 6)];
+    }
+    case Wave::ColourDifference: {
+        // R-Y of 75 % colour bars, white to blue; nothing in the blanking, no sync.
+        constexpr double kBars[] = {0, 0.086, -0.52, -0.44, 0.44, 0.52, -0.086};
+        if (blank || linePhase < kPictureStart || linePhase >= kPictureEnd)
+            return 0;
+        const auto bar = static_cast<size_t>((linePhase - kPictureStart) / (kPictureEnd - kPictureStart) * 7);
+        return kBars[std::min<size_t>(bar, 6)] / 1.04;
+    }
     default:
         if (inSync)
             return ire(-40);
@@ -156,6 +197,12 @@ double shape(Wave wave, double seconds, double f)
     case Wave::DetectorOutput:
     case Wave::Sync:
     case Wave::Burst:
+    case Wave::Chroma:
+    case Wave::ColourDifference:
+    case Wave::RedChannel:
+    case Wave::GreenChannel:
+    case Wave::BlueChannel:
+    case Wave::LuminanceSteps:
         return f > 0 ? video(wave, seconds, f) : 0;
     default:
         return f > 0 ? periodic(wave, fraction(seconds * f)) : 0;
@@ -201,6 +248,16 @@ double voltsAt(const ScopeTrace& trace, double seconds)
     case Distortion::Shifted: // the same waveform a quarter of a period late against the working set's
         if (f > 0)
             s = shape(trace.wave, seconds - 0.25 / f, f);
+        break;
+    case Distortion::SlowRetrace: // the retrace's pulse about half as tall and twice as long
+        if (trace.wave == Wave::VerticalOutput && f > 0) {
+            if (phase < 0.86)
+                s = -0.5 + 0.3 * phase / 0.86;
+            else {
+                const double pulse = std::sin(std::numbers::pi * (phase - 0.86) / 0.14);
+                s = -0.2 + 0.35 * pulse * pulse;
+            }
+        }
         break;
     case Distortion::Intermittent: // there for a while, then gone, in runs of five divisions
         if (fraction(seconds / (5 * trace.secondsPerDiv)) > 0.55)
@@ -312,7 +369,12 @@ QString meterRange(const MeterFace& meter)
         return range + QStringLiteral(" AC");
     case MeterKind::Kilovolts: // through a x1000 probe: the meter's volts are the anode's kilovolts
         return QString::number(meter.fullScale, 'g', 4) + QStringLiteral(" V DC, probe x1000");
+    case MeterKind::SignalLevel:
+        return QStringLiteral("-40 to +%1 dBmV").arg(meter.fullScale);
+    case MeterKind::DiodeTest:
+        return range + QStringLiteral(", diode test");
     case MeterKind::Ohms:
+    case MeterKind::Capacitance:
         break;
     }
     return range;

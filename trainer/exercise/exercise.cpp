@@ -1,7 +1,9 @@
 #include "trainer/exercise/exercise.h"
 
 #include "diagrams/areanotes.h"
+#include "trainer/bench/readinghazards.h"
 #include "trainer/exercise/halfsplit.h"
+#include "trainer/exercise/search.h"
 
 #include <QHash>
 #include <QMutex>
@@ -16,7 +18,7 @@ Exercise::Exercise(const Fault& fault, bool lineConnected, const QDateTime& star
 {
     m_record.faultId = QString::fromLatin1(fault.id);
     m_record.faultStage = QString::fromLatin1(fault.stage);
-    m_record.optimum = halfSplitOptimum(fault);
+    m_record.optimum = static_cast<int>(halfSplitSequence(fault).size());
 }
 
 Exercise Exercise::drawn(QRandomGenerator& random, const Fault* fault, const QDateTime& started)
@@ -34,6 +36,8 @@ Measurement Exercise::measure(const QString& stage)
     std::optional<Reading> reading = m_set.measure(stage);
     if (!reading)
         return {std::nullopt, QStringLiteral("There is nothing to measure there.")};
+    if (reading->powered && m_discharged)
+        return {std::nullopt, unpluggedRefusalText()};
     if (reading->powered && m_set.lineConnected() && !m_isolated) {
         ++m_record.safetySlips;
         m_record.readings.push_back({stage, refusalText(), true});
@@ -69,11 +73,38 @@ QStringList Exercise::suspectParts() const
     return parts;
 }
 
+namespace {
+// Whether a part's name is a plural ("coupling capacitors", "capacitors around it"): one of its words ends in
+// an s that is no part of a singular ending.
+bool isPlural(const QString& part)
+{
+    const QStringList words = part.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return std::ranges::any_of(words, [](const QString& w) {
+        return w.size() > 3 && w.endsWith(QLatin1Char('s')) &&
+               !(w.endsWith(QLatin1String("ss")) || w.endsWith(QLatin1String("us")) ||
+                 w.endsWith(QLatin1String("is")) || w.endsWith(QLatin1String("as")));
+    });
+}
+} // namespace
+
+bool Exercise::needsDischarge() const
+{
+    return m_step == Step::NamingPart &&
+           std::ranges::any_of(suspectParts(), [](const QString& part) { return !isSetting(part); });
+}
+
 PartCheck Exercise::checkPart(const QString& part)
 {
-    if (!m_discharged) {
+    if (isSetting(part) && m_discharged) {
+        PartCheck refused;
+        refused.part = part;
+        refused.refusal = unpluggedRefusalText();
+        return refused;
+    }
+    if (!isSetting(part) && !m_discharged) {
         ++m_record.safetySlips;
-        PartCheck refused{part, {}, false, {}, {}};
+        PartCheck refused;
+        refused.part = part;
         refused.refusal = dischargeRefusalText(m_record.stageNamed);
         return refused;
     }
@@ -81,6 +112,8 @@ PartCheck Exercise::checkPart(const QString& part)
     const QString& stage = m_set.parts(m_record.faultStage).contains(part) ? m_record.faultStage
                                                                            : m_record.stageNamed;
     PartCheck check = m_set.check(stage, part);
+    if (isPlural(part) && check.finding == QLatin1String("checks good"))
+        check.finding = QStringLiteral("check good"); // "coupling capacitors check good"
     m_record.checks.push_back({check.part, check.finding, check.failed});
     return check;
 }
@@ -189,7 +222,7 @@ QString readingText(const Reading& reading)
 {
     const QString what =
         QStringLiteral("%1: %2; %3, %4.")
-            .arg(stageTitle(reading.stage), reading.quantity, reading.instrument, reading.where);
+            .arg(stageTitle(reading.point.isEmpty() ? reading.stage : reading.point), reading.quantity, reading.instrument, reading.where);
     if (reading.now == reading.typical)
         return what + QStringLiteral(" Reads %1, as a working set does.").arg(reading.now);
     return what + QStringLiteral(" Reads %1; a working set: %2.").arg(reading.now, reading.typical);
@@ -213,6 +246,46 @@ QString dischargeRefusalText(const QString& stage)
              anode ? QStringLiteral("both read") : QStringLiteral("it reads"));
 }
 
+QString unpluggedRefusalText()
+{
+    return QStringLiteral("Refused: the set is unplugged and discharged. Plug it in again (Plug in) to "
+                          "measure it powered or to judge a setting; a part check then needs a fresh "
+                          "discharge.");
+}
+
+bool isSetting(const QString& part)
+{
+    return part == QLatin1String("setting");
+}
+
+QString checkText(const QString& stage, const PartCheck& check)
+{
+    if (isSetting(check.part))
+        return QStringLiteral("%1, set running, the picture in view: setting %2.").arg(stageTitle(stage), check.finding);
+    return QStringLiteral("%1: %2, %3: %4.").arg(stageTitle(stage), check.part, check.how, check.finding);
+}
+
+QString slipsText(const ExerciseRecord& record)
+{
+    if (record.safetySlips == 0)
+        return QStringLiteral("0 safety slips");
+    const int live = static_cast<int>(
+        std::ranges::count_if(record.readings, [](const RecordedReading& r) { return r.refused; }));
+    const int charged = std::max(0, record.safetySlips - live);
+    QStringList what;
+    if (live == 1)
+        what << QStringLiteral("a live chassis measured without the isolation transformer");
+    else if (live > 1)
+        what << QStringLiteral("%1 times a live chassis measured without the isolation transformer").arg(live);
+    if (charged == 1)
+        what << QStringLiteral("a part checked before discharging");
+    else if (charged > 1)
+        what << QStringLiteral("%1 parts checked before discharging").arg(charged);
+    return (record.safetySlips == 1 ? QStringLiteral("1 safety slip")
+                                    : QStringLiteral("%1 safety slips").arg(record.safetySlips)) +
+           QStringLiteral(": ") + what.join(QStringLiteral("; "));
+}
+
 namespace {
 QString duration(int seconds)
 {
@@ -222,35 +295,83 @@ QString duration(int seconds)
 }
 } // namespace
 
-QString resultText(const ExerciseRecord& record, const Fault& fault)
+ResultParts resultParts(const ExerciseRecord& record, const Fault& fault)
 {
-    QString verdict;
+    ResultParts parts;
     if (record.right)
-        verdict = QStringLiteral("Right: %1.").arg(faultName(fault));
+        parts.verdict = QStringLiteral("Right: %1.").arg(faultName(fault));
     else if (namesFaultyStage(record.stageNamed, fault))
-        verdict = QStringLiteral("Right stage, wrong part: it was the %1 %2, not the %3.")
-                      .arg(QString::fromUtf8(fault.failure), QString::fromUtf8(fault.part), record.partNamed);
+        parts.verdict = QStringLiteral("Right stage, wrong part: it was the %1 %2, not the %3.")
+                            .arg(QString::fromUtf8(fault.failure), QString::fromUtf8(fault.part), record.partNamed);
     else
-        verdict = QStringLiteral("Wrong stage: you named the %1; the fault was %2.")
-                      .arg(stageTitle(record.stageNamed), faultName(fault));
-    const QString measured = record.measurements == 1
-                                 ? QStringLiteral("1 measurement")
-                                 : QStringLiteral("%1 measurements").arg(record.measurements);
-    const QString slips = record.safetySlips == 1 ? QStringLiteral("1 safety slip")
-                                                  : QStringLiteral("%1 safety slips").arg(record.safetySlips);
+        parts.verdict = QStringLiteral("Wrong stage: you named the %1; the fault was %2.")
+                            .arg(stageTitle(record.stageNamed), faultName(fault));
+    parts.fault = QString::fromUtf8(fault.explanation);
+    if (const Fault* alike = sameShort(record.stageNamed, fault))
+        parts.fault += QLatin1Char('\n') + sameShortText(fault, *alike);
+    else if (record.stageNamed != record.faultStage && isControl(record.faultStage))
+        parts.fault += QLatin1Char('\n') + controlText(record.faultStage, record.stageNamed);
+    parts.slips = slipsText(record) + QLatin1Char('.');
     QStringList read;
     for (const RecordedReading& r : record.readings)
         if (!r.refused && !read.contains(r.stage))
             read << r.stage;
-    QString text = QStringLiteral("%1 %2, where a half-split search needs %3; %4; %5 taken.\n%6")
-                       .arg(verdict, measured)
-                       .arg(record.optimum)
-                       .arg(slips, duration(record.seconds), QString::fromUtf8(fault.explanation));
-    if (const Fault* alike = sameShort(record.stageNamed, fault))
-        text += QLatin1Char('\n') + sameShortText(fault, *alike);
-    else if (record.stageNamed != record.faultStage && isControl(record.faultStage))
-        text += QLatin1Char('\n') + controlText(record.faultStage, record.stageNamed);
-    return text + QLatin1Char('\n') + halfSplitText(fault, read);
+    // The search, worked out once: what the symptom proved, this set's own search, the student's readings.
+    const SearchResult search = searchResult(fault, read);
+    const int own = static_cast<int>(search.sequence.size());
+    parts.proved = search.proved;
+    parts.measured = QStringLiteral("On this set %1; you took %2; %3 taken.")
+                         .arg(own == 1 ? QStringLiteral("1 measurement would have found it")
+                                       : QStringLiteral("%1 measurements would have found it").arg(own),
+                              QString::number(record.measurements), duration(record.seconds));
+    parts.figure = QStringLiteral("The half-split figure, %1, is the most measurements a search that always splits "
+                                  "the suspects in half needs from this symptom, whichever of its %2 suspect "
+                                  "stages is at fault.")
+                       .arg(search.figure)
+                       .arg(search.suspects.size());
+    const auto reads = [](const SearchStep& s) {
+        return QStringLiteral("%1: reads %2, %3 left")
+            .arg(stageTitle(s.stage), s.readsWrong ? QStringLiteral("wrong") : QStringLiteral("good"))
+            .arg(s.after);
+    };
+    for (const SearchStep& s : search.sequence)
+        parts.search << reads(s);
+    for (const FollowedStep& f : search.yours) {
+        QString line = reads(f.step);
+        switch (f.told) {
+        case Told::NothingNew:
+            line += QStringLiteral(": told nothing new");
+            break;
+        case Told::Little:
+            line += QStringLiteral(", where the best reading then left %1").arg(f.step.bestAfter);
+            break;
+        case Told::Confirmed:
+            line += QStringLiteral(": singled out the faulty stage");
+            break;
+        case Told::Localised:
+            line += QStringLiteral(": showed the fault's effect, so the fault is there or before it");
+            break;
+        case Told::SupplyFirst:
+            line += QStringLiteral(": a supply read good, checked first as a technician does");
+            break;
+        case Told::Split:
+        case Told::AfterFound:
+            break;
+        }
+        parts.yours << line;
+    }
+    return parts;
+}
+
+QString resultText(const ExerciseRecord& record, const Fault& fault)
+{
+    const ResultParts parts = resultParts(record, fault);
+    QStringList read;
+    for (const RecordedReading& r : record.readings)
+        if (!r.refused && !read.contains(r.stage))
+            read << r.stage;
+    return QStringLiteral("%1 %2 %3 %4\n%5\n%6")
+        .arg(parts.verdict, parts.proved, parts.measured, parts.slips, parts.fault, halfSplitText(fault, read));
 }
 
 QString sameShortText(const Fault& fault, const Fault& named)
@@ -295,13 +416,8 @@ QString controlText(const QString& control, const QString& named)
 
 QString benchNote(const areanotes::Note& note, bool lineConnected)
 {
-    QString text = note.body;
-    for (const areanotes::Rule* rule : note.rules)
-        if (lineConnected || QLatin1String(rule->id) != QLatin1String("isolation"))
-            text += QStringLiteral("\n\n%1 %2. %3")
-                        .arg(QLatin1String(areanotes::kSafety), QString::fromUtf8(rule->title),
-                             QString::fromUtf8(rule->text));
-    return text;
+    const auto rules = onChassis(note.rules, lineConnected);
+    return rules.empty() ? note.body : note.body + QStringLiteral("\n\n") + safetyText(rules);
 }
 
 } // namespace trainer

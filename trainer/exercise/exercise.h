@@ -5,7 +5,9 @@
 // one tried without it is refused and counted as a safety slip. A part is checked out of circuit only with
 // the set unplugged and its main filter capacitor (and, at a high-voltage stage, the tube's anode)
 // discharged and confirmed with a meter; a check tried without it is refused and counted as a slip too.
-// The exercise ends as an ExerciseRecord.
+// Unplugged, the set gives no powered reading until it is plugged in again, and once plugged in a part check
+// needs a fresh discharge. A control's setting is judged with the set running and the picture in view: no
+// discharge, no slip. The exercise ends as an ExerciseRecord.
 //
 // Pure logic: the screen asks it and shows what it says; the time comes from the caller.
 
@@ -59,9 +61,13 @@ public:
     // Unplugged, the main filter capacitor (and the anode) discharged, confirmed with a meter.
     bool discharged() const { return m_discharged; }
     void setDischarged(bool discharged) { m_discharged = discharged; }
+    // Whether discharging serves now: the stage is named and a part of it is checked out of circuit (a
+    // control's setting is judged running).
+    bool needsDischarge() const;
 
     // Measures at a stage's output or a test point of its own and keeps the reading (or the refusal) in
-    // order; the same point read again is not counted again.
+    // order; the same point read again is not counted again. A powered reading of an unplugged set is
+    // refused with the reason, and neither kept nor counted.
     Measurement measure(const QString& stage);
 
     // Names the faulty stage. A wrong stage ends the exercise; a right one (namesFaultyStage) leads on to its
@@ -72,7 +78,8 @@ public:
     QStringList suspectParts() const;
     // Checks one of them out of circuit, power off, and keeps the check: not a measurement of the search.
     // Refused (the reason in the check's refusal) and counted as a safety slip while the set is not
-    // unplugged and discharged.
+    // unplugged and discharged. A control's setting is judged with the set running instead: refused, with
+    // no slip, while the set is unplugged.
     PartCheck checkPart(const QString& part);
     // Names the failed part, which ends the exercise.
     void namePart(const QString& part, const QDateTime& now);
@@ -118,8 +125,35 @@ QString refusalText();
 // Why a part check waits for the set to be unplugged and discharged; the anode too at a high-voltage stage.
 QString dischargeRefusalText(const QString& stage);
 
-// The result: right or wrong, the measurements against the fewest a half-split search needs, the safety
-// slips, the time and the fault explained.
+// Why a powered measurement, or a setting judged running, waits for the unplugged set to be plugged in.
+QString unpluggedRefusalText();
+
+// Whether a suspect part is a control's setting, judged with the set running rather than out of circuit.
+bool isSetting(const QString& part);
+
+// A part check as the student reads it: the stage, how it was checked, and what was found.
+QString checkText(const QString& stage, const PartCheck& check);
+
+// The safety slips of an exercise, each named: "1 safety slip: a part checked before discharging".
+QString slipsText(const ExerciseRecord& record);
+
+// The result in the parts a student reads in order: the verdict, what the fault did, the slips (with the
+// measurements and the time), then the search: a half-split search's steps beside the student's own readings.
+struct ResultParts
+{
+    QString verdict;  // "Right: …", "Right stage, wrong part: …", "Wrong stage: …"
+    QString fault;    // what the fault did, and why a stage named read as it did
+    QString slips;    // the safety slips, each named
+    QString proved;   // what the symptom proved before any reading
+    QString measured; // the measurements this set's own search takes against the student's, and the time
+    QString figure;   // what the half-split figure is
+    QStringList search; // the half-split search on this set, a step to a line
+    QStringList yours;  // the student's own readings, a step to a line, as the same search counts them
+};
+ResultParts resultParts(const ExerciseRecord& record, const Fault& fault);
+
+// The result: right or wrong, what the symptom proved, the measurements against those this set's own
+// half-split search takes, the safety slips, the time and the fault explained.
 // Then, for a wrong stage where the fault was a control's setting, why the stage named read wrong; and the
 // half-split search (halfsplit.h).
 QString resultText(const ExerciseRecord& record, const Fault& fault);

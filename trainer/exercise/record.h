@@ -27,8 +27,9 @@ struct RecordedCheck
 // Who chose the fault on the bench.
 enum class Chosen {
     AtRandom,     // drawn from the catalogue
-    ByInstructor, // picked from the fault list on this computer
-    ByAssignment, // set by an assignment of the class server
+    ByInstructor,     // picked from the fault list by the instructor signed in to the class
+    ByAssignment,     // set by an assignment of the class server
+    InInstructorMode, // picked from the fault list in instructor mode on this computer, nobody signed in
 };
 
 struct ExerciseRecord
@@ -47,7 +48,7 @@ struct ExerciseRecord
     QString stageNamed;    // the area id the student named
     QString partNamed;     // the part the student named; empty when the stage was wrong
     bool right = false;    // stage and part both right
-    int optimum = 0;       // the fewest measurements a half-split search needs
+    int optimum = 0;       // the measurements this set's own half-split search takes
     int measurements = 0;  // the powered measurements taken
 };
 

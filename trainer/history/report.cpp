@@ -42,6 +42,8 @@ QString chosenBy(Chosen chosen)
         return QStringLiteral("instructor");
     case Chosen::ByAssignment:
         return QStringLiteral("assignment");
+    case Chosen::InInstructorMode:
+        return QStringLiteral("instructor mode");
     case Chosen::AtRandom:
         break;
     }
@@ -98,8 +100,8 @@ QString toCsv(const std::vector<ExerciseRecord>& exercises)
     for (const ExerciseRecord& e : exercises) {
         QStringList readings;
         for (const RecordedReading& r : e.readings)
-            readings << stageTitle(r.stage) + QLatin1String(": ") +
-                            (r.refused ? QStringLiteral("refused (no isolation transformer)") : r.text);
+            readings << (r.refused ? stageTitle(r.stage) + QStringLiteral(": refused (no isolation transformer)")
+                                   : r.text); // a reading's text names its stage itself
         QStringList checks;
         for (const RecordedCheck& c : e.checks)
             checks << c.part + QLatin1String(": ") + c.finding;

@@ -40,7 +40,7 @@ bool stageFound(const ExerciseRecord& exercise);
 QString faultTitle(const QString& faultId);
 // Who did an exercise: the signed-in student, or "this computer".
 QString studentName(const ExerciseRecord& exercise);
-// Who chose the fault: "instructor", "assignment" or "random".
+// Who chose the fault: "instructor", "assignment", "instructor mode" or "random".
 QString chosenBy(Chosen chosen);
 
 // The exercises as CSV (RFC 4180): a header row, then one row per exercise, every field quoted, stages and

@@ -28,8 +28,10 @@ std::unique_ptr<Store> g_history;
 
 QString Store::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/trainer.sqlite");
+    // The data folder named after the program alone, as it has always been, whatever organisation the settings
+    // are kept under.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') +
+           QCoreApplication::applicationName() + QStringLiteral("/trainer.sqlite");
 }
 
 Store::Store(const QString& path, int busyMilliseconds) : m_path(path)

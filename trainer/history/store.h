@@ -39,7 +39,7 @@ public:
     // How long the writer waits for another program's lock before it tries again later, on its own thread.
     static constexpr int kBusyMilliseconds = 250;
 
-    static QString defaultPath(); // QStandardPaths::AppDataLocation + "/trainer.sqlite"
+    static QString defaultPath(); // the generic data folder + "/Fernwick/trainer.sqlite"
     // Opens the database on the writer's thread, creating it and its folder when they are not there.
     explicit Store(const QString& path = defaultPath(), int busyMilliseconds = kBusyMilliseconds);
     ~Store() override;

@@ -53,7 +53,7 @@ std::optional<ExerciseRecord> fromObject(const QJsonObject& o)
     if (e.id.isNull() || !e.finished.isValid())
         return std::nullopt;
     e.student = o[QLatin1String("student")].toString();
-    for (Chosen c : {Chosen::AtRandom, Chosen::ByInstructor, Chosen::ByAssignment})
+    for (Chosen c : {Chosen::AtRandom, Chosen::ByInstructor, Chosen::ByAssignment, Chosen::InInstructorMode})
         if (o[QLatin1String("chosen")].toString() == chosenBy(c))
             e.chosen = c;
     e.assignment = o[QLatin1String("assignment")].toString();

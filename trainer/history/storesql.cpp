@@ -49,7 +49,7 @@ const char* const kVersion2[] = {
     "CREATE TABLE notice (id INTEGER PRIMARY KEY, text TEXT NOT NULL, seen INTEGER NOT NULL DEFAULT 0)",
 };
 
-const char* const kChosen[] = {"random", "instructor", "assignment"};
+const char* const kChosen[] = {"random", "instructor", "assignment", "instructor mode"};
 
 // An empty text as such: the driver would write a null QString as NULL.
 QString text(const QString& s)

@@ -109,6 +109,7 @@ QString horizontalOf(Horizontal horizontal)
         return QStringLiteral("The picture will not lock sideways: it breaks into slanting bars, bends "
                               "and sits shifted, and the hold control holds it only for a moment.");
     case Horizontal::Normal:
+    case Horizontal::Line: // said on its own: the rest of the picture is folded into it
         break;
     }
     return {};
@@ -175,7 +176,10 @@ QStringList screenOf(const Appearance& a)
             said << sentence;
     };
     add(brightnessOf(a.raster));
-    if (a.vertical == Vertical::Line) {
+    if (a.horizontal == Horizontal::Line) {
+        // Every line of the picture drawn over the same spot: only the line's colour can still be told.
+        said << QStringLiteral("A single bright vertical line down the middle of the screen.");
+    } else if (a.vertical == Vertical::Line) {
         // The whole picture is folded into the line: only its length and colour can still be told.
         said << QStringLiteral("A single bright horizontal line across the middle of the screen.");
         if (a.horizontal == Horizontal::Narrow)
@@ -190,10 +194,11 @@ QStringList screenOf(const Appearance& a)
         if (picture || showsOnBlankRaster(a.colour))
             add(colourOf(a.colour));
     }
-    if (a.brightnessShifted && a.vertical != Vertical::Line)
+    const bool collapsed = a.vertical == Vertical::Line || a.horizontal == Horizontal::Line;
+    if (a.brightnessShifted && !collapsed)
         said << QStringLiteral("The black level has moved: blacks show grey and the whole picture is too "
                                "bright.");
-    if (a.humBars && a.vertical != Vertical::Line)
+    if (a.humBars && !collapsed)
         said << QStringLiteral("Dark hum bars drift slowly up the screen.");
     if (said.isEmpty())
         said << QStringLiteral("A normal picture in full colour.");

@@ -56,6 +56,7 @@ enum class Horizontal {
     BowedSides, // the sides bowed inwards (pincushion not corrected)
     Unlocked,   // the picture will not lock: diagonal bars, bending and shifted sideways, the hold
                 // brings it only briefly into step
+    Line,       // no horizontal sweep: a single bright vertical line down the middle
 };
 
 enum class Colour {

@@ -35,6 +35,7 @@ constexpr Road kSoundOnly{"Option2", "opt1", nullptr};       // "Picture O.K."
 constexpr Road kSoundAndPicture{"Option2", "Opt2", nullptr}; // "Poor or no picture"
 constexpr Road kNoRaster{"Option3", "Option1", nullptr};
 constexpr Road kHorizontalLine{"Option3", "Option2", nullptr};
+constexpr Road kVerticalLine{"Option3", "Option3", nullptr};
 constexpr Road kPincushion{"Option3", "Option4", nullptr};
 
 constexpr Road picture(const char* option, const char* item = nullptr)
@@ -68,6 +69,14 @@ constexpr Fault kFaults[] = {
      "regulated B+ and the horizontal driver and output never start. With them go the high voltage and the "
      "scan-derived supplies that run the sound: the set is dead and silent although the raw B+ is there.",
      kDead},
+    {"regulator-startup-resistor-open", "voltage-regulator", "start-up resistor", "open", Missing,
+     "The start-up resistor that gives the switch-mode regulator's control IC its first supply from the raw "
+     "B+ has opened, so the regulator never starts: no switching, no chirp, no regulated B+, and the "
+     "horizontal stage and everything it supplies stay dead. The standby supply is a separate one on this "
+     "set, so the standby light stays lit. The raw B+ is there across the main filter capacitor while the "
+     "regulated B+ reads 0 V. Start-up resistors are high in value and run hot, and they open with age; "
+     "on many sets a dried small electrolytic capacitor on the control IC's supply does the same. With "
+     "the set unplugged and discharged, read the resistor out of circuit against its marked value.", kDead},
     {"regulator-secondary-diode-shorted", "voltage-regulator", "secondary diode", "shorted", Missing,
      "On this set the B+ comes from a switch-mode regulator, and the rectifier diode on its secondary has "
      "shorted. The overload trips the regulator's current limit: it stops switching, starts again and "
@@ -105,7 +114,8 @@ constexpr Fault kFaults[] = {
      picture("Option10", "Vertical deflection amplifier"), {.vertical = Vertical::CrampedBottom}},
     {"vertical-coupling-dried", "vertical-amplifier", "coupling capacitor", "dried", Distorted,
      "A dried coupling capacitor no longer passes the low frequencies of the field-rate ramp: the scan is "
-     "short and bent, its lines crowded at the top and spread out toward the bottom.",
+     "short and bent, fast at its start and slowing toward its end, so the top of the picture is stretched "
+     "and the bottom cramped.",
      picture("Option11", "Vertical deflection amplifier"), {.vertical = Vertical::NonLinear}},
     {"vertical-boost-capacitor-dried", "vertical-amplifier", "retrace boost capacitor", "dried", Distorted,
      "The retrace boost capacitor, which raises the output stage's supply during retrace, has dried: the "
@@ -142,6 +152,22 @@ constexpr Fault kFaults[] = {
      "limits or the mains fuse opens): no scan, no high voltage, no scan-derived supplies, a dead set with "
      "the standby light on. The first check, set unplugged and discharged: collector to "
      "emitter reads near 0 ohm both ways round. Find why it failed before fitting a new one.", kDead},
+    {"flyback-shorted-turns", "horizontal-output", "flyback", "shorted", Missing,
+     "Shorted turns in the flyback load the output stage on every line: the B+ is pulled down, the output "
+     "transistor runs hot, and on this set the B+ fusible resistor in the flyback's feed opens, so the set is "
+     "dead with the standby light on, as with a shorted output transistor. Out of circuit the output "
+     "transistor checks good and the flyback's windings read normal on an ohmmeter, since a turn or two "
+     "shorted barely changes their resistance: a ring tester on the primary finds them (a good winding "
+     "rings for many cycles, a shorted one hardly at all). On many sets the output transistor fails again "
+     "soon after it is replaced when the flyback is the cause.", kDead},
+    {"s-correction-open", "horizontal-output", "S-correction capacitor", "open", Distorted,
+     "The S-correction capacitor in series with the horizontal yoke has opened, so no sweep current flows in "
+     "the yoke: the beam is not moved sideways and the whole field is drawn down one column, a single bright "
+     "vertical line. Turn the brightness down at once: the line burns the phosphor. The output stage still "
+     "runs and makes its high voltage and scan-derived supplies, so the sound plays. An open yoke plug or a "
+     "cracked joint at the yoke's leads does the same; with the set unplugged and discharged, check the "
+     "capacitor's capacitance and the yoke circuit's continuity.", kVerticalLine,
+     {.horizontal = Horizontal::Line}},
     {"damper-shorted", "damper", "damper diode", "shorted", Missing,
      "The damper sits across the output transistor, so a shorted damper is the same short across the B+: "
      "the B+ fusible resistor opens, and the set is dead with the standby light on. "
@@ -296,20 +322,21 @@ constexpr Fault kFaults[] = {
     {"demodulator-ic-dead", "color-demodulators", "demodulator IC", "dead", Missing,
      "The demodulator IC has failed: no colour difference signals reach the drivers and the picture is black "
      "and white.", colour("Option1", "Color demodulators")},
-    {"r-y-demodulator-dead", "color-demodulators", "R-Y demodulator", "dead", Missing,
-     "The R-Y demodulator gives no output, so the red gun gets the luminance alone and the G-Y "
+    {"r-y-demodulator-dead", "color-demodulators", "demodulator IC", "dead R-Y section in the", Missing,
+     "The R-Y section inside the demodulator IC gives no output, so the red gun gets the luminance alone and the G-Y "
      "matrix loses its share of R-Y. White and the grey scale stay right, but reds lose their red and turn a "
      "dark olive brown, skin tones go greenish: a loss of red in the picture. "
-     "A dead R-Y stage stuck at a wrong DC level would tint the whole screen instead.", colour("Option10"),
+     "A dead R-Y stage stuck at a wrong DC level would tint the whole screen instead. The section is no part "
+     "of its own: the IC is judged in circuit and replaced whole.", colour("Option10"),
      {.colour = Colour::PaleReds}},
-    {"g-y-matrix-dead", "color-demodulators", "G-Y matrix", "dead", Missing,
+    {"g-y-matrix-dead", "color-demodulators", "demodulator IC", "dead G-Y matrix in the", Missing,
      "No G-Y reaches the green drive, so the green gun gets the luminance alone: white stays white, but "
      "greens come out dark and magentas pale, a loss of green in the picture. Most sets make G-Y by matrixing R-Y and B-Y, so "
-     "with those two good the fault is in the matrix.", colour("Option11"), {.colour = Colour::PaleGreens}},
-    {"b-y-demodulator-dead", "color-demodulators", "B-Y demodulator", "dead", Missing,
-     "The B-Y demodulator gives no output, so the blue gun gets the luminance alone. White and the grey "
+     "with those two good the fault is in the IC's matrix, and the IC is replaced whole.", colour("Option11"), {.colour = Colour::PaleGreens}},
+    {"b-y-demodulator-dead", "color-demodulators", "demodulator IC", "dead B-Y section in the", Missing,
+     "The B-Y section inside the demodulator IC gives no output, so the blue gun gets the luminance alone. White and the grey "
      "scale stay right, but blues turn almost black and yellows pale, nearly white: a loss of blue in the "
-     "picture.",
+     "picture. The IC is the part: judged in circuit and replaced whole.",
      colour("Option12"), {.colour = Colour::PaleBlues}},
     {"red-driver-open", "rgb-drivers", "red driver transistor", "open", Missing,
      "The red driver has stopped conducting, so the red gun is cut off: the screen has no red and looks "

@@ -23,6 +23,12 @@ enum class Wave {
     Sync,             // separated sync pulses, no picture in them
     Burst,            // about 9 cycles of the colour subcarrier after each sync pulse, nothing else
     Sine,             // a continuous sine: the 3.58 MHz oscillator, the 4.5 MHz sound IF, an IF carrier
+    RedChannel,       // a video driver's collector on colour bars: low where its gun lights (white, yellow,
+    GreenChannel,     // magenta and red for the red gun; white, yellow, cyan and green for the green;
+    BlueChannel,      // white, cyan, magenta and blue for the blue), blanked, no sync
+    LuminanceSteps,   // the same collector with the luminance alone: colour bars' grey steps, no colour in them
+    ColourDifference, // a colour difference signal of colour bars over a line: a step for each bar, no sync
+    Chroma,           // the chroma of colour bars over a line: the burst, then each bar's subcarrier
     DetectorOutput,   // detected video at the video detector: composite video, sync tips down
     Audio,            // programme audio
     Parabola,         // the field-rate parabola of the east-west (pincushion) correction
@@ -40,9 +46,10 @@ enum class Distortion {
     Ringing,     // a damped oscillation after each edge
     Noisy,       // noise riding on it
     Beat,        // a beat riding on it (the 4.5 MHz sound beat on video)
-    OffFrequency,// the right shape at the wrong rate
+    OffFrequency,// the right shape at its own rate: an oscillator running free, triggered on itself
     Intermittent,// coming and going: a supply starting and stopping
     Shifted,     // the right shape and rate at the wrong level or phase (a black level, a reference's angle)
+    SlowRetrace, // a ramp's retrace pulse smaller and slower than it should be
 };
 
 enum class Probe { X1 = 1, X10 = 10, X100 = 100 };
@@ -63,6 +70,9 @@ enum class MeterKind {
     AcVolts,
     Kilovolts, // through a high-voltage probe
     Ohms,      // out of circuit, power off
+    SignalLevel, // a signal level meter across 75 ohms, in dBmV
+    Capacitance, // a capacitance meter, out of circuit, power off
+    DiodeTest,   // the meter's diode test: the volts a junction drops, out of circuit, power off
 };
 
 struct MeterFace

@@ -28,6 +28,35 @@ enum class Output {
     Distorted, // present, the right size, the wrong shape or timing
 };
 
+// How a signal departs from a working set's, by name: what a stage makes of it, or carries from upstream.
+enum class Flaw {
+    None,
+    Noise,       // no programme: only the noise of the stages ahead of it (the IF's own "grass")
+    Unlocked,    // an oscillator running free within its hold range, out of step with the sync
+    Bent,        // a ramp fast at one end and slow at the other
+    SlowRetrace, // a ramp whose retrace pulse is small and slow
+    Clipped,     // its peaks flattened, or its sync crushed
+    Ripple,      // mains ripple riding on it
+    Cycling,     // a supply that starts, trips and starts again, over and over
+    Beat,        // the 4.5 MHz sound beat riding on it
+    Ringing,     // ringing and ghost edges after each edge
+    Shifted,     // steady, at the wrong level or phase (a control set wrong)
+    Wandering,   // moving with the mains or the load: nothing holds it
+};
+
+// The kind of signal a test point carries, as a technician names what is there.
+enum class SignalKind {
+    DcRail,      // a DC supply rail
+    LinePulse,   // pulses at the line rate
+    Ramp,        // a scan's ramp or its current
+    Video,       // composite video, luminance or a colour channel
+    Chroma,      // the colour subcarrier, its burst and references
+    RadioFrequency, // an IF or RF carrier
+    Audio,       // sound, or its 4.5 MHz carrier
+    HighVoltage, // the anode, focus and screen supplies
+    Control,     // a DC control voltage or a control's setting
+};
+
 // The road a technician takes on the symptom screens for what the set shows: from the main menu's symptom
 // option, the symptom screen's option and, where the screen offers one, the item of its problem-area
 // drop-down list, then Continue. The TV Dead screen has no option: its road goes through "Initial checks
@@ -82,21 +111,6 @@ QStringList strictNeeds(QAnyStringView stage);
 // protection (the regulator's limit, the fusible resistor), an open one leaves its drive without the load.
 QStringList loadedBy(QAnyStringView stage);
 
-// What a faulty reading at a stage keeps suspect: the stage, everything it needs, and the loads of each of
-// those (a rail read low may be pulled down by its load's short).
-QSet<QString> keptByFaultyReading(QAnyStringView stage);
-
-// The rule of the half-split search: what one reading at a stage (or at a test point of its own) leaves of
-// the suspects `left`. A reading that is wrong keeps what keptByFaultyReading says; a good one clears the
-// stage and the suspects it strictly needs (a test point clears only what it strictly needs: the parts
-// beyond it may still fail). Both lists keep the order of `left`.
-struct SuspectSplit
-{
-    QStringList wrong; // kept when the reading is wrong
-    QStringList good;  // kept when it is good
-};
-SuspectSplit splitSuspects(const QStringList& left, QAnyStringView stage);
-
 // The boxes of the diagrams that measure a point of their own within a stage (the 1st vertical amplifier,
 // each video driver); a stage's own id measures its output.
 QStringList testPoints(QAnyStringView stage);
@@ -114,20 +128,30 @@ struct Reading
     QString where;      // where the probe goes ("yoke plug, vertical pins, to cold ground")
     QString now;        // what it reads on this set now
     QString typical;    // what a working set typically reads, in the notes' ranges
-    bool powered;       // taken with the set switched on
-    bool normal;        // reads as a working set's; for the scoring, never shown before the answer
+    bool powered = true; // taken with the set switched on
+    bool normal = true;  // reads as a working set's; for the scoring, never shown before the answer
     Instrument shows;   // the instrument at the test point now
     Instrument working; // the same instrument on a working set, as the service data prints it
+    QString point = {}; // the box measured: a stage's id, or a test point of its own within it
+    QString physical = {}; // the physical point probed: boxes that probe the same one read the same
+    SignalKind kind = SignalKind::DcRail;
+    Flaw flaw = Flaw::None; // how the signal there departs from a working set's
+    bool carried = false;   // the flaw comes from upstream: this stage only passes it on
 };
 
-// The result of checking a suspect part out of circuit, power off.
+// The result of checking a suspect part as a bench checks its kind: out of circuit, power off, on the meter
+// that measures it (capacitance and ESR, the diode test, the ohmmeter), or in circuit with the set running,
+// then substituted or realigned (ICs, crystals, the tripler, tuned coils). Every part shows its instrument
+// and figure beside what a good part of its kind reads there, so that the figure tells the failed part.
 struct PartCheck
 {
     QString part;
-    QString finding; // what the check shows, said of the part ("found open", "checks good")
-    bool failed;
-    std::optional<MeterFace> ohms; // the ohmmeter's figure, where the check is a resistance reading
-    QString refusal;               // why the check was not made; empty when it was
+    QString finding; // what the check shows, in figures ("about 47 µF; ESR about 0.2 Ω")
+    bool failed = false;
+    Instrument shows; // the instrument's figure or trace on this part
+    Instrument good;  // the same instrument on a good part of its kind, or on a working set
+    QString refusal;  // why the check was not made; empty when it was
+    QString how;      // how it was checked ("out of circuit, power off, on a capacitance meter")
 };
 
 // The set on the bench with its hidden fault (none: a working set).
@@ -158,21 +182,5 @@ private:
     const Fault* m_fault;
     bool m_lineConnected;
 };
-
-// The suspects of a symptom: every stage that feeds what the set shows wrong. From the appearance of the
-// fault, each part of the picture or sound that is not as a working set's (the light, the picture on the
-// raster, the vertical or horizontal scan, the colour, the sound; for a dead set the light and the sound)
-// names the stage that delivers it to the screen or loudspeaker; the suspects are those stages and every
-// stage they need, directly or through others, in the order of the diagrams. This is what a technician
-// reasons from: a dark screen with good sound suspects the tube and everything that feeds it, not the
-// sound circuits.
-QStringList suspects(const Fault& fault);
-
-// The fewest measurements a search that always splits the remaining suspects in half needs, from the
-// symptom the fault shows, to be sure of the faulty stage, in the worst case over the suspects. A
-// measurement at a stage that reads faulty keeps the suspects it needs (and itself); one that reads good
-// clears itself and the suspects it strictly needs. Each step measures, in the order of the diagrams, the
-// first stage whose answer leaves the larger part smallest.
-int halfSplitOptimum(const Fault& fault);
 
 } // namespace trainer

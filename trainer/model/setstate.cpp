@@ -1,11 +1,11 @@
-// The working out of the set's state: how each stage's output stands with the hidden fault, what the set
-// then shows and sounds like, and the search a technician makes from it.
+// The working out of the set's state: how each stage's output stands with the hidden fault, and what the set
+// then shows and sounds like.
 
 #include "trainer/model/stagetable.h"
 
 
 #include <algorithm>
-#include <bitset>
+#include <string_view>
 
 namespace trainer {
 namespace model {
@@ -15,50 +15,104 @@ namespace {
 using enum Link;
 
 // The worse of two states: missing, then weak, then distorted, then good.
-Output worse(Output a, Output b)
+int rank(Output o)
 {
-    const auto rank = [](Output o) {
-        switch (o) {
-        case Output::Missing:
-            return 3;
-        case Output::Weak:
-            return 2;
-        case Output::Distorted:
-            return 1;
-        case Output::Good:
-            break;
-        }
-        return 0;
-    };
-    return rank(a) >= rank(b) ? a : b;
+    switch (o) {
+    case Output::Missing:
+        return 3;
+    case Output::Weak:
+        return 2;
+    case Output::Distorted:
+        return 1;
+    case Output::Good:
+        break;
+    }
+    return 0;
 }
 
-Output through(Link link, Output from)
+State worse(const State& a, const State& b)
 {
-    if (from == Output::Good)
+    return rank(a.output) >= rank(b.output) ? a : b;
+}
+
+// The flaw each stage makes of its output when it distorts it itself; a stage not listed shifts it: its
+// output steady, at the wrong level or phase.
+struct MadeRow
+{
+    const char* id;
+    Flaw flaw;
+};
+
+using enum Flaw;
+
+// clang-format off
+constexpr MadeRow kMade[] = {
+    {"ac-mains-input", Clipped},         {"low-voltage-supply", Ripple},     {"voltage-regulator", Wandering},
+    {"linear-supply", Ripple},           {"switching-supply", Cycling},      {"scan-derived-supply", Cycling},
+    {"noise-canceller", Clipped},        {"sync-separator", Clipped},        {"vertical-oscillator", Unlocked},
+    {"vertical-amplifier", Bent},        {"vertical-yoke", Bent},            {"horizontal-afc", Unlocked},
+    {"horizontal-oscillator", Unlocked}, {"horizontal-driver", Ringing},     {"horizontal-output", Ringing},
+    {"damper", Ringing},                 {"hv-hold-down", Cycling},          {"hv-regulator", Wandering},
+    {"hv-rectifier", Wandering},         {"pincushion", Bent},               {"horizontal-yoke", Unlocked},
+    {"picture-tube", Wandering},         {"uhf-tuner", Unlocked},            {"vhf-tuner", Clipped},
+    {"video-if-amplifiers", Clipped},    {"video-detector", Beat},           {"video-amplifier", Clipped},
+    {"blanking-amplifier", Clipped},     {"sound-if-detector", Beat},        {"sound-if-amplifier", Beat},
+    {"sound-detector", Beat},            {"audio-amplifier", Clipped},       {"loudspeaker", Clipped},
+    {"comb-filter", Ringing},            {"delay-line", Ringing},            {"color-phase-detector", Unlocked},
+    {"color-oscillator", Unlocked},
+};
+// clang-format on
+
+// The tuners' own noise: with nothing coming in, the gain behind them shows it as snow and hiss.
+bool makesNoise(const StageRow& row)
+{
+    return QByteArrayView(row.id) == "uhf-tuner" || QByteArrayView(row.id) == "vhf-tuner";
+}
+
+// The state a need passes to the stage that needs it, made there by `row` where the link changes it.
+State through(const Need& need, const State& from, const StageRow& row)
+{
+    if (from.output == Output::Good)
         return from;
-    switch (link) {
+    const auto made = [&row](Output out) { return State{out, madeFlaw(row), false}; };
+    switch (need.link) {
     case Supply:
+        return {from.output, from.flaw, true};
     case Signal:
-        return from;
+        // A tuner with nothing coming in passes its own noise on.
+        if (from.output == Output::Missing && from.flaw == None && makesNoise(row))
+            return {Output::Missing, Noise, true};
+        return {from.output, from.flaw, true};
     case Lock:
-        return Output::Distorted;
+        // Without its sync or reference an oscillator runs free, near its own rate.
+        return {Output::Distorted, Unlocked, false};
     case Setting:
     case Colour:
     case Luminance:
-        return from == Output::Missing ? Output::Distorted : from;
+        return made(from.output == Output::Missing ? Output::Distorted : from.output);
     case Flyback:
     case Regulated:
     case SyncOf:
-        return from == Output::Distorted ? Output::Good : from;
+        if (from.output == Output::Distorted)
+            return {};
+        return {from.output, None, true};
     case Key:
-        return Output::Missing;
+        return {Output::Missing, None, false};
     case Presence:
-        return from == Output::Distorted ? Output::Good : Output::Missing;
-    case Regulation:
-        return Output::Distorted;
+        return from.output == Output::Distorted ? State{} : State{Output::Missing, None, false};
     }
     return from;
+}
+
+// The flaw a fault makes at its own stage: the chirp of a supply that trips and restarts, the slow retrace
+// of a boost that no longer lifts the supply, or else the stage's own.
+Flaw faultFlaw(const Fault& fault, const StageRow& row)
+{
+    if (fault.look.sound == Sound::Chirp)
+        return Cycling;
+    if (fault.look.vertical == Vertical::FoldTop)
+        return SlowRetrace;
+    return fault.output == Output::Distorted ? madeFlaw(row) : None;
 }
 
 struct Settling
@@ -70,25 +124,32 @@ struct Settling
     std::vector<bool> done;
 };
 
-Output settle(Settling& s, int index)
+State settle(Settling& s, int index)
 {
     const auto at = static_cast<size_t>(index);
     if (s.done[at])
         return s.states[at];
     const StageRow& row = stageRows()[at];
-    Output out = s.fault && QAnyStringView(s.fault->stage) == QAnyStringView(row.id) ? s.fault->output
-                                                                                     : Output::Good;
+    State out;
+    if (s.fault && QAnyStringView(s.fault->stage) == QAnyStringView(row.id))
+        out = {s.fault->output, faultFlaw(*s.fault, row), false};
     if (s.actedOn == &row)
-        out = worse(out, s.acted);
+        out = worse(out, State{s.acted, s.acted == Output::Distorted ? madeFlaw(row) : None, false});
     for (const Need& need : row.needs)
         if (need.stage)
-            out = worse(out, through(need.link, settle(s, indexOf(findStage(need.stage)))));
+            out = worse(out, through(need, settle(s, indexOf(findStage(need.stage))), row));
     s.states[at] = out;
     s.done[at] = true;
     return out;
 }
 
 } // namespace
+
+Flaw madeFlaw(const StageRow& row)
+{
+    const auto found = std::ranges::find_if(kMade, [&row](const MadeRow& m) { return m.id == std::string_view(row.id); });
+    return found == std::end(kMade) ? Shifted : found->flaw;
+}
 
 std::optional<std::pair<const StageRow*, Output>> actsBack(const Fault& fault)
 {
@@ -109,7 +170,7 @@ std::optional<std::pair<const StageRow*, Output>> actsBack(const Fault& fault)
 States settleAll(const Fault* fault)
 {
     const size_t count = stageRows().size();
-    Settling s{fault, nullptr, Output::Good, States(count, Output::Good), std::vector<bool>(count)};
+    Settling s{fault, nullptr, Output::Good, States(count), std::vector<bool>(count)};
     if (fault)
         if (const auto back = actsBack(*fault)) {
             s.actedOn = back->first;
@@ -120,18 +181,23 @@ States settleAll(const Fault* fault)
     return s.states;
 }
 
-Output fed(const States& states, const StageRow& row)
+State fed(const States& states, const StageRow& row)
 {
-    Output out = Output::Good;
+    State out;
     for (const Need& need : row.needs)
         if (need.stage)
-            out = worse(out, through(need.link, states[static_cast<size_t>(indexOf(findStage(need.stage)))]));
+            out = worse(out, through(need, states[static_cast<size_t>(indexOf(findStage(need.stage)))], row));
     return out;
+}
+
+const State& signalOf(const States& states, const char* id)
+{
+    return states[static_cast<size_t>(indexOf(findStage(id)))];
 }
 
 Output stateOf(const States& states, const char* id)
 {
-    return states[static_cast<size_t>(indexOf(findStage(id)))];
+    return signalOf(states, id).output;
 }
 
 } // namespace model
@@ -169,7 +235,7 @@ constexpr const char* kStandby = "switching-supply";     // lights the standby l
 Output Set::output(QAnyStringView stage) const
 {
     const StageRow* row = findStage(stage);
-    return row ? settleAll(m_fault)[static_cast<size_t>(indexOf(row))] : Output::Good;
+    return row ? settleAll(m_fault)[static_cast<size_t>(indexOf(row))].output : Output::Good;
 }
 
 Appearance Set::appearance() const
@@ -230,157 +296,6 @@ Appearance Set::appearance() const
     if (a.content == Content::Blank)
         a.colour = Colour::Normal;
     return a;
-}
-
-QStringList suspects(const Fault& fault)
-{
-    const Appearance a = Set(&fault).appearance();
-    QSet<int> all;
-    const auto suspect = [&all](bool wrong, std::initializer_list<const char*> ends) {
-        if (wrong)
-            for (const char* end : ends)
-                all.unite(withNeeds(end));
-    };
-    const bool dead = a.power == Power::Dead;
-    suspect(dead, {kTube, kSpeaker});
-    suspect(a.raster == Raster::None, {kTube});
-    suspect(a.raster != Raster::Normal && a.raster != Raster::None, {kTube, kDrivers});
-    suspect(a.content != Content::Normal || a.brightnessShifted, {kLuminance});
-    suspect(a.humBars, {kRawSupply});
-    suspect(a.vertical != Vertical::Normal, {kVerticalScan});
-    suspect(a.horizontal != Horizontal::Normal, {kHorizontalScan, kGeometry});
-    suspect(a.colour != Colour::Normal, {kDrivers});
-    suspect(a.sound != Sound::Normal, {kSpeaker, kRawSupply});
-    // A supply pulled down may be its load's short: the loads of every suspect supply are suspects.
-    for (const int stage : QSet<int>(all))
-        for (const QString& load : loadedBy(QLatin1StringView(stageRows()[static_cast<size_t>(stage)].id)))
-            all.unite(withNeeds(findStage(load)->id));
-    QStringList ordered;
-    for (const QString& stage : stages())
-        if (all.contains(indexOf(findStage(stage))))
-            ordered << stage;
-    return ordered;
-}
-
-namespace {
-// A set of stages, by their place in the stage table.
-constexpr size_t kMostStages = 128;
-using StageSet = std::bitset<kMostStages>;
-
-// What a reading keeps suspect when it is wrong, and what it clears when it is good.
-struct SplitRule
-{
-    StageSet kept;
-    StageSet cleared;
-};
-
-// Each stage's rule, by its place in the stage table, worked out once.
-const std::vector<SplitRule>& stageRules()
-{
-    static const std::vector<SplitRule> rules = [] {
-        if (stageRows().size() > kMostStages)
-            qFatal("The half-split search counts at most %zu stages", kMostStages);
-        std::vector<SplitRule> all;
-        for (const StageRow& row : stageRows()) {
-            SplitRule rule;
-            for (const QString& stage : keptByFaultyReading(QLatin1StringView(row.id)))
-                rule.kept.set(static_cast<size_t>(indexOf(findStage(stage))));
-            for (const int id : withNeeds(row.id, true))
-                rule.cleared.set(static_cast<size_t>(id));
-            all.push_back(rule);
-        }
-        return all;
-    }();
-    return rules;
-}
-
-// The rule of a reading at a stage, or at a test point of its own: a good reading there leaves the stage
-// suspect, for the parts beyond the point may still fail. An unknown id keeps and clears nothing.
-SplitRule ruleAt(QAnyStringView point)
-{
-    const StageRow* row = findStage(point);
-    const bool own = row != nullptr;
-    if (!row)
-        row = findStage(pointStage(point));
-    if (!row)
-        return {};
-    SplitRule rule = stageRules()[static_cast<size_t>(indexOf(row))];
-    if (!own)
-        rule.cleared.reset(static_cast<size_t>(indexOf(row)));
-    return rule;
-}
-
-// The one rule of the search: what a wrong reading keeps, and what a good one leaves.
-std::pair<StageSet, StageSet> split(const StageSet& left, const SplitRule& rule)
-{
-    return {left & rule.kept, left & ~rule.cleared};
-}
-
-// The measurements the search needs to single out the faulty stage among `left`, in the worst case.
-int splits(const StageSet& left)
-{
-    if (left.count() <= 1)
-        return 0;
-    size_t bestLarger = left.count();
-    std::pair<StageSet, StageSet> best;
-    for (const SplitRule& rule : stageRules()) {
-        const std::pair<StageSet, StageSet> s = split(left, rule);
-        if (const size_t larger = std::max(s.first.count(), s.second.count()); larger < bestLarger) {
-            bestLarger = larger;
-            best = s;
-        }
-    }
-    if (bestLarger == left.count())
-        return 0; // no measurement tells the rest apart
-    return 1 + std::max(splits(best.first), splits(best.second));
-}
-
-StageSet stageSet(const QStringList& stages)
-{
-    StageSet set;
-    for (const QString& stage : stages)
-        if (const StageRow* row = findStage(stage))
-            set.set(static_cast<size_t>(indexOf(row)));
-    return set;
-}
-} // namespace
-
-SuspectSplit splitSuspects(const QStringList& left, QAnyStringView stage)
-{
-    const auto [wrong, good] = split(stageSet(left), ruleAt(stage));
-    SuspectSplit s;
-    for (const QString& suspect : left)
-        if (const StageRow* row = findStage(suspect)) {
-            if (wrong.test(static_cast<size_t>(indexOf(row))))
-                s.wrong << suspect;
-            if (good.test(static_cast<size_t>(indexOf(row))))
-                s.good << suspect;
-        }
-    return s;
-}
-
-QSet<QString> keptByFaultyReading(QAnyStringView stage)
-{
-    QSet<QString> kept;
-    const StageRow* row = findStage(stage);
-    if (!row)
-        return kept;
-    const auto add = [&kept](const QSet<int>& ids) {
-        for (const int id : ids)
-            kept.insert(QString::fromLatin1(stageRows()[static_cast<size_t>(id)].id));
-    };
-    const QSet<int> up = withNeeds(row->id);
-    add(up);
-    // A rail read low may be pulled down by a shorted load, and a drive misshapen by its open load.
-    for (const int id : up)
-        for (const QString& load : loadedBy(QLatin1StringView(stageRows()[static_cast<size_t>(id)].id)))
-            kept.insert(load);
-    return kept;
-}
-
-int halfSplitOptimum(const Fault& fault)
-{
-    return splits(stageSet(suspects(fault)));
 }
 
 } // namespace trainer

@@ -74,17 +74,21 @@ constexpr StageRow kStages[] = {
     // the flyback's primary and the B+ fusible resistor (the damper's stage is that B+ feed): a short in
     // either is the same short across it, and the fusible resistor opens.
     {"horizontal-output",     {{{"horizontal-driver", Signal}, {"damper", Supply}}},
-                              {"output transistor", "flyback", "retrace capacitors", "flyback pin joints"},
+                              {"output transistor", "flyback", "retrace capacitors", "flyback pin joints",
+                               "S-correction capacitor"},
                               "damper", Protection::Blows},
     {"damper",                {{{"voltage-regulator", Supply}}},
                               {"damper diode", "solder joints", "capacitors around it"}},
     {"hv-hold-down",          {{{"linear-supply", Supply}}},
                               {"sense resistor", "filter capacitor", "SCR"}},
     // The regulator holds the high voltage by working on the flyback's load (on other sets its B+ or the
-    // retrace timing); the tripler rectifies the flyback's pulses whatever the regulator does.
-    {"hv-regulator",          {{{"horizontal-output", Flyback}}},
+    // retrace timing), from a sample of the anode's voltage: it is judged at the anode cap, so with no high
+    // voltage there it has nothing to hold and reads as the anode does. Its hold on the anode is the loop left
+    // out here: no fault of the catalogue is the regulator's.
+    {"hv-regulator",          {{{"hv-rectifier", Signal}}},
                               {"regulator transistor", "control transistor", "sample divider resistors"}},
-    {"hv-rectifier",          {{{"horizontal-output", Flyback}, {"hv-regulator", Regulation}}},
+    // The tripler rectifies the flyback's pulses whatever the regulator does.
+    {"hv-rectifier",          {{{"horizontal-output", Flyback}}},
                               {"tripler", "anode lead", "focus control"}},
     {"pincushion",            {{{"horizontal-output", Signal}}},
                               {"correction transformer", "capacitors", "modulator transistor"}},
@@ -164,11 +168,15 @@ constexpr StageRow kStages[] = {
     {"color-oscillator",      {{{"color-phase-detector", Lock}, {"linear-supply", Supply}}},
                               {"crystal", "trimmer capacitor", "coupling capacitor"}},
     {"tint-control",          {{{"linear-supply", Supply}}}, {"setting", "track"}},
-    {"phase-shift-network",   {{{"color-oscillator", Signal}, {"tint-control", Setting}}},
+    {"phase-shift-network",   {{{"color-oscillator", Signal}}},
                               {"capacitors", "resistors", "coil", "reference coupling capacitor"}},
-    {"color-demodulators",    {{{"chroma-amplifiers", Signal}, {"phase-shift-network", Signal}}},
-                              {"R-Y demodulator", "G-Y matrix", "B-Y demodulator", "demodulator IC",
-                               "coupling capacitors"}},
+    // The Tint control turns the chroma against both references together: they stay 90 degrees apart, and
+    // what changes is what the demodulators make of the chroma.
+    {"color-demodulators",    {{{"chroma-amplifiers", Signal}, {"phase-shift-network", Signal},
+                                {"tint-control", Setting}}},
+                              // The R-Y and B-Y demodulators and the G-Y matrix are sections of one IC: the
+                              // IC is the part.
+                              {"demodulator IC", "coupling capacitors"}},
     {"rgb-drivers",           {{{"third-video-amplifier", Luminance}, {"color-demodulators", Colour},
                                 {"scan-derived-supply", Supply}}},
                               {"red driver transistor", "green driver transistor", "blue driver transistor",

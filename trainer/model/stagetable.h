@@ -1,6 +1,6 @@
 #pragma once
 // The set's model inside: the stage table and the working out of the stages' states. Used by the files that
-// make up the model (the stages, the states, the readings); nothing outside the model includes it.
+// make up the model (the stages, the states), by the readings of the bench and by the search of the exercise.
 
 #include "trainer/model/setmodel.h"
 
@@ -31,7 +31,6 @@ enum class Link {
     SyncOf,     // sync clipped off the video: a video of the wrong shape or level still gives it, only a
                 // weak or lost video loses it
     Luminance,  // the luminance into the drivers: lost, the drivers still pass the colour, without detail
-    Regulation, // a regulator's hold on its output: lost, the output is there but wanders with the load
 };
 
 struct Need
@@ -68,17 +67,34 @@ bool strict(const Need& need);
 // The stage and every stage it needs, directly or through others; only through strict needs if asked.
 QSet<int> withNeeds(const char* id, bool strictOnly = false);
 
+// How a stage's output stands: missing, weak, distorted or good, the flaw it has, and whether the stage
+// made it so or only passes on what it was given.
+struct State
+{
+    Output output = Output::Good;
+    Flaw flaw = Flaw::None;
+    bool carried = false; // passed on from a stage it needs through a supply or a signal, not made here
+};
+
 // How each stage's output stands with a fault, in the order of the stage table.
-using States = std::vector<Output>;
+using States = std::vector<State>;
 States settleAll(const Fault* fault);
 Output stateOf(const States& states, const char* id);
+const State& signalOf(const States& states, const char* id);
 
 // The state a stage's needs alone leave it in, without a fault of its own or a load's acting back.
-Output fed(const States& states, const StageRow& row);
+State fed(const States& states, const StageRow& row);
+
+// The flaw a stage makes of its output when it distorts it itself (a ramp bent, a carrier clipped).
+Flaw madeFlaw(const StageRow& row);
 
 // The instrument at a test point (a stage's or a point's id) on a working set, and as a state leaves it.
 Instrument workingAt(QAnyStringView point);
-Instrument showingAt(QAnyStringView point, Output out, const States& states);
+Instrument showingAt(QAnyStringView point, const State& state, const States& states);
+// The physical point a box's instruments probe: the anode cap is one, whichever box reads it.
+QString physicalPoint(QAnyStringView point);
+// The kind of signal a test point carries.
+SignalKind kindAt(QAnyStringView point);
 
 // The stage a fault acts back on (the one its stage loads), with the state it leaves it in; none when the
 // failure does not act back.

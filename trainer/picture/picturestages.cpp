@@ -295,13 +295,13 @@ void tint(const Frame& f, float v, const std::vector<int>& columns, std::vector<
 void light(const Frame& f, float v, const std::vector<int>& columns, std::vector<Rgb>& row)
 {
     const float dim = f.a.raster == Raster::Dark ? 0.22f : f.a.raster == Raster::Blooming ? 0.6f : 1.0f;
-    const float hum = f.a.humBars && !f.line
+    const float hum = f.a.humBars && !f.line && !f.vline
                           ? 1 - 0.5f * std::pow(std::max(0.0f, std::cos(4 * kPi * (v - 0.3f))), 2.0f)
                           : 1.0f;
     const float gain = dim * hum;
     const bool bright = f.a.raster == Raster::TooBright;
     // A black level moved up: blacks show grey, and the whole picture sits brighter.
-    const float lift = f.a.brightnessShifted && !f.line ? 55.0f : 0.0f;
+    const float lift = f.a.brightnessShifted && !f.line && !f.vline ? 55.0f : 0.0f;
     // A dozen retrace lines, each about a logical pixel and a half wide.
     const float retraceSharpness = f.fh / 12 / (0.7f * f.px);
     if (gain == 1 && !bright && lift == 0)

@@ -34,6 +34,7 @@ struct Frame
     float px;   // device pixels to a logical pixel
     float unit; // device pixels to a pixel of a 240-line screen: what scales with the tube's face
     bool dead, line, blank, snowOnly;
+    bool vline; // no horizontal sweep: the field drawn down one column at the middle
     const QImage* pattern = nullptr;         // null where no picture reaches the screen
     std::vector<float> across;               // each column's place across the screen, 0 to 1
     std::vector<float> sheen;                // each column's share of the glass's reflection

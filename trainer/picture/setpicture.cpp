@@ -171,6 +171,7 @@ void sourceColumns(Horizontal horizontal, float v, std::vector<int>& columns)
     float stretch = 1;
     switch (horizontal) {
     case Horizontal::Normal:
+    case Horizontal::Line: // drawn by the beam itself, down one column
         std::iota(columns.begin(), columns.end(), 0);
         return;
     case Horizontal::Narrow:
@@ -244,11 +245,12 @@ stages::Frame::Frame(const Appearance& appearance, QSizeF size, qreal scale)
       width(pixels.width()), height(pixels.height()), fw(static_cast<float>(width)),
       fh(static_cast<float>(height)), px(static_cast<float>(scale)), unit(fh / 240),
       dead(a.power == Power::Dead || a.raster == Raster::None), line(a.vertical == Vertical::Line),
-      blank(a.content == Content::Blank), snowOnly(a.content == Content::SnowOnly)
+      blank(a.content == Content::Blank), snowOnly(a.content == Content::SnowOnly),
+      vline(a.horizontal == Horizontal::Line && !dead)
 {
     // The pattern only changes with the size: the last one drawn is kept for the next picture.
     thread_local QImage lastPattern;
-    if (!dead && !line && !blank && !snowOnly) {
+    if (!dead && !line && !vline && !blank && !snowOnly) {
         if (lastPattern.size() != pixels || lastPattern.devicePixelRatio() != scale)
             lastPattern = drawPattern(size, pixels, scale);
         pattern = &lastPattern;
@@ -276,8 +278,17 @@ void beam(const Frame& f, int y, float v, const RowSource& rows, const std::vect
 {
     const float dv = v - 0.22f;
     for (std::size_t x = 0; x < row.size(); ++x) {
-        const float dark = columns[x] < 0 || f.line ? glass(f.sheen[x] + dv * dv) : 0.0f;
+        const float dark = columns[x] < 0 || f.line || f.vline ? glass(f.sheen[x] + dv * dv) : 0.0f;
         row[x] = {dark, dark, dark};
+    }
+    if (f.vline) {
+        // A collapsed line sweep: every line of the field drawn down the same few columns at the middle.
+        for (std::size_t x = 0; x < row.size(); ++x) {
+            const float distance = std::abs(f.across[x] - 0.5f) * f.fw / f.px;
+            const float light = distance <= 1 ? 255.0f : 255.0f * std::max(0.0f, 1 - (distance - 1) / 2) / 2;
+            row[x] = {std::max(row[x].r, light), std::max(row[x].g, light), std::max(row[x].b, light)};
+        }
+        return;
     }
     if (f.line) {
         // A collapsed field: every line of the picture drawn over the same few rows at the middle.
@@ -352,7 +363,7 @@ QImage picture(const Appearance& a, QSizeF size, qreal scale)
     // A faint picture goes the same way as a weak one, washed towards grey, only without the grain.
     const bool snowy = a.content == Content::Snow || a.content == Content::Weak ||
                        a.content == Content::Faint || f.snowOnly;
-    const bool blooming = a.raster == Raster::Blooming && !f.dead && !f.line;
+    const bool blooming = a.raster == Raster::Blooming && !f.dead && !f.line && !f.vline;
     std::vector<int> columns(static_cast<std::size_t>(f.width));
     std::vector<Rgb> row(columns.size());
     std::vector<Rgb> kept(blooming ? row.size() * static_cast<std::size_t>(f.height) : 0);
@@ -368,7 +379,7 @@ QImage picture(const Appearance& a, QSizeF size, qreal scale)
         if (a.content == Content::Overloaded && !f.line)
             bendTop(f, v, columns);
         beam(f, y, v, rows, columns, row);
-        if (!f.line) {
+        if (!f.line && !f.vline) {
             if (snowy)
                 addSnow(f, y, columns, row);
             if (a.content == Content::Overloaded)

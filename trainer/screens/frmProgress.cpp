@@ -48,6 +48,8 @@ QString chosen(trainer::Chosen by)
         return QStringLiteral("fault chosen by the instructor");
     case trainer::Chosen::ByAssignment:
         return QStringLiteral("fault set by an assignment");
+    case trainer::Chosen::InInstructorMode:
+        return QStringLiteral("fault chosen in instructor mode");
     case trainer::Chosen::AtRandom:
         break;
     }
@@ -120,8 +122,8 @@ Design frmProgress::design() const
         label("Label7", "Past exercises, the latest first", 360, 4320, 10920, 255).bold(8.25),
         listBox("lstExercises", 360, 4590, 10920, 1680).says("Past exercises"),
         label("lblStatus", "", 360, 6330, 10920, 255).says("Export"),
-        command("cmdExport", "Export to CSV", 3885, 6690, 1695, 375).bold(8.25),
-        command("cmdReturn", "Return", 6060, 6690, 1695, 375).bold(8.25),
+        command("cmdExport", "&Export to CSV", 3885, 6690, 1695, 375).bold(8.25),
+        command("cmdReturn", "&Return", 6060, 6690, 1695, 375).bold(8.25),
     };
 }
 
@@ -165,9 +167,24 @@ bool frmProgress::eventFilter(QObject* watched, QEvent* event)
     return Form::eventFilter(watched, event);
 }
 
+// Opened from the trainer, the progress takes the trainer's place and size (maximised where it is); else
+// it is placed as any screen.
 void frmProgress::Form_Load()
 {
-    place(*this);
+    Screen* from = nullptr;
+    for (Screen* s : Registry::instance().loadedScreens())
+        if (s->name() == QLatin1String("frmTrainer"))
+            from = s;
+    if (from) {
+        const QWidget* trainer = from->window();
+        setLeft(from->Left());
+        setTop(from->Top());
+        setWidth(std::max(double(trainer->width()) * 15, double(kDesign.width())));
+        setHeight(std::max(double(trainer->height()) * 15, double(kDesign.height())));
+        setMaximized(trainer->isMaximized());
+    } else {
+        place(*this);
+    }
     layOut();
     lblProblem()->setWordWrap(true);
     lblProblem()->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,9 +1,12 @@
 #include "trainer/screens/frmTrainer.h"
 
 #include "classwork/classpanel.h"
+#include "classwork/frmClass.h"
+#include "classwork/session.h"
 #include "diagrams/areanotes.h"
 #include "runtime/mainmenu.h"
 #include "runtime/notes.h"
+#include "runtime/outlines.h"
 #include "runtime/placement.h"
 #include "runtime/services.h"
 #include "trainer/screens/frmProgress.h"
@@ -14,11 +17,16 @@
 #include "trainer/history/store.h"
 
 #include <QEvent>
+#include <QTextBrowser>
+#include <QShortcut>
+#include <QTabBar>
+#include <QVBoxLayout>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QWhatsThis>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace fw;
 using namespace trainer;
@@ -30,8 +38,8 @@ constexpr QSize kDesign{14880, 10440};
 constexpr QRect kView{120, 120, 11760, 8220};
 constexpr QRect kScreen{12000, 120, 2760, 2070};
 constexpr int kBand = 8400;   // the top of the band under the diagrams
-constexpr int kNaming = 6000; // the left of the naming controls in that band
-constexpr int kResult = 6660; // the top of the result in the right column
+constexpr int kNaming = 6840; // the left of the instrument in that band, wide enough for the working set's too
+constexpr int kResult = 6330; // the top of what naming said in the right column: the naming keeps under it
 // The size the trainer opens at where the display has room: a bench to see, not the design's minimum.
 constexpr QSizeF kRoomy{19200, 14400};
 
@@ -54,31 +62,43 @@ Design frmTrainer::design() const
         QStringList stageNames;
         for (const QString& stage : stages())
             stageNames << stageTitle(stage);
+        // In the order of the work, which Tab follows after the diagrams: the readings, naming the stage, the
+        // checks, then the set's story and the bench's buttons.
         return Design{
-            combo("cboFault", "", 6000, 8400, 5880, 345).items(faultNames).says("Fault to hide"),
-            command("cmdNew", "&New set", 12000, 5340, 1320, 375).bold(8.25),
-            command("cmdProgress", "Pro&gress", 13440, 5340, 1320, 375).bold(8.25),
-            label("lblSymptom", "", 12000, 2280, 2760, 1260).says("What the set shows and sounds like"),
-            label("lblSet", "", 12000, 3600, 2760, 540).bold(8.25).says("The set's power supply"),
-            frame("fraIsolation", "Isolation transformer", 12000, 4200, 2760, 1020).bold(8.25),
-            option("optIsolationOut", "&Out of circuit", 180, 300, 2400, 285).in("fraIsolation"),
-            option("optIsolationIn", "Switched &in", 180, 630, 2400, 285).in("fraIsolation"),
-            command("cmdDischarge", "&Discharge", 10440, 10035, 1440, 375)
-                .says("Unplug the set, discharge the filter capacitor and the anode, confirm with the meter"),
-            combo("cboStage", "Choose the faulty stage", 6000, 8820, 4320, 345)
+            label("Label2", "R&eadings, in the order taken", 120, 8400, 6600, 255).bold(8.25),
+            listBox("lstReadings", 120, 8655, 6600, 1680).says("Readings, in the order taken"),
+            combo("cboStage", "Choose the faulty stage", 12000, 6840, 2760, 345)
                 .items(stageNames)
                 .says("Faulty stage"),
-            command("cmdStage", "Name &stage", 10440, 8805, 1440, 375),
-            combo("cboPart", "Name the stage first", 6000, 9240, 4320, 345).says("Suspect part"),
-            command("cmdCheck", "Chec&k part", 10440, 9225, 1440, 375),
-            command("cmdPart", "Name p&art", 10440, 9645, 1440, 375),
-            label("lblStore", "", 6000, 9660, 4320, 675).fore(colors::darkRed).says("History"),
-            label("Label2", "Readings, in the order taken", 120, 8400, 5760, 255).bold(8.25),
-            listBox("lstReadings", 120, 8655, 5760, 1680).says("Readings, in the order taken"),
-            label("lblNext", "", 12000, 5820, 2760, 780).bold(8.25).says("What to do next"),
-            label("lblResult", "", 12000, 6660, 2760, 3240).says("Result"),
-            command("cmdNote", "&Bench note", 12000, 9960, 1320, 375).hidden(),
+            command("cmdStage", "Name &stage", 12000, 7230, 1320, 375),
+            command("cmdDischarge", "&Discharge", 13440, 7230, 1320, 375)
+                .says("Unplug the set, discharge the filter capacitor and the anode, confirm with the meter"),
+            command("cmdPlugIn", "P&lug in", 13440, 7230, 1320, 375)
+                .says("Plug the set in again, to measure it powered or judge a setting")
+                .hidden(),
+            combo("cboPart", "Name the stage first", 12000, 7650, 2760, 345).says("Suspect part"),
+            command("cmdCheck", "Chec&k part", 12000, 8040, 1320, 375),
+            command("cmdPart", "Name p&art", 13440, 8040, 1320, 375),
+            label("lblResult", "", 12000, 6330, 2760, 450).says("What naming said"),
+            label("lblSymptom", "", 12000, 2280, 2760, 990).says("What the set shows and sounds like"),
+            label("lblSet", "", 12000, 3330, 2760, 540).bold(8.25).says("The set's power supply"),
+            frame("fraIsolation", "Isolation transformer", 12000, 3930, 2760, 1020).bold(8.25),
+            option("optIsolationOut", "&Out of circuit", 180, 300, 2400, 285).in("fraIsolation"),
+            option("optIsolationIn", "Switched &in", 180, 630, 2400, 285).in("fraIsolation"),
+            command("cmdNew", "&New set", 12000, 5040, 1320, 375).bold(8.25),
+            command("cmdProgress", "Pro&gress", 13440, 5040, 1320, 375).bold(8.25),
+            label("lblNext", "", 12000, 5490, 2760, 780).bold(8.25).says("What to do next"),
+            label("lblStore", "", 12000, 8460, 2760, 1440).fore(colors::darkRed).says("History"),
+            command("cmdInstructor", "Ins&tructor", 12000, 9960, 1320, 375)
+                .says("Instructor mode: choose the fault to put on the bench"),
             command("cmdReturn", "&Return", 13440, 9960, 1320, 375).bold(8.25),
+            // The instructor's page and the result's button, each shown in a tab of the diagrams.
+            frame("fraInstructor", "Instructor: the fault New set puts on the bench", 0, 0, 8400, 2400).bold(8.25),
+            combo("cboFault", "", 180, 360, 7800, 345).items(faultNames).says("Instructor: fault to hide").in("fraInstructor"),
+            label("Label3", "An exercise on a fault chosen here is recorded as the instructor's choice. New set "
+                  "ends instructor mode, so that the student at the bench cannot read the fault off this list.",
+                  180, 840, 7800, 900).in("fraInstructor"),
+            command("cmdNote", "&Bench note", 0, 0, 1320, 375).hidden(),
         };
     }();
     return table;
@@ -127,6 +147,35 @@ void frmTrainer::wire()
     connect(m_view, &MeasuringView::measureRequested, this, &frmTrainer::Stage_Measure);
     m_instrument = new InstrumentView(window());
     m_instrument->show();
+    // The result, in one place once the answer is given: a tab of its own beside the diagrams, which only
+    // show by then, with the faulty stage's bench note under it.
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("pgResult"));
+    auto* column = new QVBoxLayout(page);
+    m_result = new QTextBrowser(page);
+    m_result->setObjectName(QStringLiteral("txtResult"));
+    m_result->setAccessibleName(QStringLiteral("Result"));
+    m_result->setOpenLinks(false);
+    column->addWidget(m_result);
+    column->addWidget(cmdNote(), 0, Qt::AlignLeft);
+    m_view->addTab(page, QStringLiteral("Res&ult"));
+    m_view->setTabVisible(m_view->indexOf(page), false);
+    // The instructor's page, shown only in instructor mode.
+    QWidget* instructor = control(QStringLiteral("fraInstructor"));
+    m_view->addTab(instructor, QStringLiteral("Ins&tructor"));
+    m_view->setTabVisible(m_view->indexOf(instructor), false);
+    control<QLabel>(QStringLiteral("Label3"))->setWordWrap(true);
+    // Each list has its key: Alt+E the readings (its caption's), Alt+H the stage list, Alt+M the parts list;
+    // the readings and the result show the focus framed.
+    Label2()->setBuddy(lstReadings());
+    for (auto [list, key] : {std::pair<QWidget*, QKeySequence>{cboStage(), QKeySequence(Qt::ALT | Qt::Key_H)},
+                             std::pair<QWidget*, QKeySequence>{cboPart(), QKeySequence(Qt::ALT | Qt::Key_M)}}) {
+        auto* shortcut = new QShortcut(key, window());
+        connect(shortcut, &QShortcut::activated, list, [list] { list->setFocus(Qt::ShortcutFocusReason); });
+        list->setToolTip(QStringLiteral("%1 (%2)").arg(list->accessibleName(), key.toString(QKeySequence::NativeText)));
+    }
+    frameFocus(lstReadings());
+    frameFocus(m_result);
     // Each reading on rows of their own, wrapped, told apart by their shading; the list follows the newest.
     lstReadings()->setWordWrap(true);
     lstReadings()->setAlternatingRowColors(true);
@@ -145,14 +194,12 @@ void frmTrainer::wire()
     connect(cmdStage(), &CommandButton::Click, this, &frmTrainer::cmdStage_Click);
     connect(cmdCheck(), &CommandButton::Click, this, &frmTrainer::cmdCheck_Click);
     connect(cmdDischarge(), &CommandButton::Click, this, &frmTrainer::cmdDischarge_Click);
+    connect(cmdPlugIn(), &CommandButton::Click, this, &frmTrainer::cmdPlugIn_Click);
+    connect(cmdInstructor(), &CommandButton::Click, this, &frmTrainer::cmdInstructor_Click);
     connect(cmdPart(), &CommandButton::Click, this, &frmTrainer::cmdPart_Click);
     connect(cmdNote(), &CommandButton::Click, this, &frmTrainer::cmdNote_Click);
     connect(cmdProgress(), &CommandButton::Click, this, &frmTrainer::cmdProgress_Click);
     connect(cmdReturn(), &CommandButton::Click, this, &frmTrainer::cmdReturn_Click);
-    // The result takes the focus when it is given, so that a screen reader reads it.
-    lblResult()->setFocusPolicy(Qt::ClickFocus);
-    frameFocus(lblResult());
-    m_resultSays = lblResult()->accessibleDescription();
 }
 
 void frmTrainer::Form_Load()
@@ -163,9 +210,10 @@ void frmTrainer::Form_Load()
     place(*this);
     layOut();
     m_exercise.reset();
-    cboFault()->setListIndex(0);
+    showInstructor(std::nullopt);
     openStore();
     showSet();
+    m_view->tabBar()->setFocus(Qt::OtherFocusReason); // the work starts on the diagrams
 }
 
 // The history opens with the trainer, never at start-up; its line says how it stands, as it changes.
@@ -202,6 +250,10 @@ bool frmTrainer::mayLeave()
 {
     if (!m_exercise || m_exercise->step() == Exercise::Step::Finished)
         return true;
+    const ExerciseRecord& done = m_exercise->record();
+    if (done.readings.empty() && done.checks.empty() && m_exercise->step() == Exercise::Step::Measuring &&
+        !m_exercise->discharged() && lstReadings()->count() == 0)
+        return true; // nothing was done to the set: nothing would be lost
     return services().Ask(QStringLiteral("Leave the exercise under way? The set on the bench and its readings "
                                          "will be lost."),
                           caption());
@@ -216,14 +268,17 @@ void frmTrainer::cmdNew_Click()
 {
     if (!mayLeave())
         return;
-    const int chosen = cboFault()->ListIndex();
+    // A fault is chosen from the list only in instructor mode.
+    const int chosen = m_instructor ? cboFault()->ListIndex() : 0;
     const Fault* fault = chosen > 0 ? &faults()[static_cast<size_t>(chosen - 1)] : nullptr;
+    m_chosen = fault ? *m_instructor : Chosen::AtRandom;
     if (const std::optional<QString> assigned = m_class->nextBench()) // an assignment's next exercise
         fault = findFault(*assigned);
     m_exercise = Exercise::drawn(*QRandomGenerator::global(), fault, QDateTime::currentDateTimeUtc());
-    m_chosen = fault ? Chosen::ByInstructor : Chosen::AtRandom;
-    // The student at the bench must not read the instructor's choice off the list.
-    cboFault()->setListIndex(0);
+    // The student at the bench must not read the instructor's choice off the list: a chosen fault ends
+    // instructor mode.
+    if (chosen > 0)
+        showInstructor(std::nullopt);
     showSet();
 }
 
@@ -236,8 +291,10 @@ void frmTrainer::showSet()
     cboStage()->setListIndex(-1);
     cboPart()->clear();
     lblResult()->clear();
-    lblResult()->setToolTip({});
-    lblResult()->setAccessibleDescription(m_resultSays); // what the empty result is, for a screen reader
+    m_result->clear();
+    m_result->setToolTip({});
+    m_result->setAccessibleDescription({});
+    m_view->setTabVisible(m_view->indexOf(m_result->parentWidget()), false);
     cmdNote()->hide();
     optIsolationOut()->setValue(true);
     m_view->forgetReadings();
@@ -266,9 +323,15 @@ void frmTrainer::showNext()
     if (!m_exercise)
         next = QStringLiteral("Press New set to put a set on the bench.");
     else if (m_exercise->step() == Exercise::Step::Finished)
-        next = QStringLiteral("Read the result below. New set puts another set on the bench.");
+        next = QStringLiteral("Read the result on the Result tab. New set puts another set on the bench.");
+    else if (m_exercise->step() == Exercise::Step::NamingPart && m_exercise->needsDischarge() &&
+             !m_exercise->discharged())
+        next = QStringLiteral("Press Discharge first: a part is checked out of circuit only with the set unplugged "
+                              "and discharged. Then check the suspect parts, choose the failed one and press "
+                              "Name part.");
     else if (m_exercise->step() == Exercise::Step::NamingPart)
-        next = QStringLiteral("Check the stage's suspect parts, then choose the failed one and press Name part.");
+        next = QStringLiteral("Check the stage's suspect parts (a setting with the set running), then choose the "
+                              "failed one and press Name part.");
     else if (m_exercise->lineConnected() && !m_exercise->isolated())
         next = QStringLiteral("This chassis is live: switch in the isolation transformer, then click a stage "
                               "on a diagram to measure it.");
@@ -287,6 +350,14 @@ void frmTrainer::showNaming()
     cmdStage()->setEnabled(step == Exercise::Step::Measuring);
     for (QWidget* w : std::initializer_list<QWidget*>{cboPart(), cmdCheck(), cmdPart()})
         w->setEnabled(step == Exercise::Step::NamingPart);
+    // The part list says what it waits for, and nothing once there is no part to name.
+    cboPart()->setPlaceholderText(step == Exercise::Step::Measuring && m_exercise ? QStringLiteral("Name the stage first")
+                                                                                   : QString());
+    // Discharge is offered only while there is a part to check; unplugged, Plug in takes its place.
+    const bool unplugged = m_exercise && m_exercise->discharged() && step != Exercise::Step::Finished;
+    cmdDischarge()->setVisible(!unplugged);
+    cmdDischarge()->setEnabled(m_exercise && m_exercise->needsDischarge());
+    cmdPlugIn()->setVisible(unplugged);
     showNext();
 }
 
@@ -306,8 +377,11 @@ void frmTrainer::Stage_Measure(const QString& stage)
     }
     if (m_exercise->step() != Exercise::Step::Measuring) // the stage is named: the diagrams only show now
         return;
+    lblResult()->clear(); // a word about naming the stage does not stand for a new reading
+    cmdStage()->setAccessibleDescription(QString());
     const Measurement taken = m_exercise->measure(stage);
-    const auto rules = readingRules(stage); // the point's hazards, with their rules under the reading
+    // The point's hazards as they hold on this set, with their rules under the reading.
+    const auto rules = readingRules(stage, m_exercise->lineConnected());
     const QString text = taken.reading ? withSafety(readingText(*taken.reading), rules)
                                        : stageTitle(stage) + QStringLiteral(": ") + taken.refusal;
     if (taken.reading)
@@ -353,11 +427,12 @@ void frmTrainer::cmdCheck_Click()
     if (!check.refusal.isEmpty()) {
         addReading(check.refusal, {}, {});
         cmdCheck()->setAccessibleDescription(check.refusal); // said on the button pressed
+        showNext();
         return;
     }
-    const QString found = QStringLiteral("%1, out of circuit, power off: %2 %3.")
-                              .arg(stageTitle(m_exercise->record().stageNamed), check.part, check.finding);
-    addReading(found, Instrument{.scope = std::nullopt, .meter = check.ohms}, {});
+    // How the part was checked, and its figure beside a good part's.
+    const QString found = checkText(m_exercise->record().stageNamed, check);
+    addReading(found, check.shows, check.good);
     cmdCheck()->setAccessibleDescription(found); // said on the button pressed
 }
 
@@ -373,7 +448,67 @@ void frmTrainer::cmdDischarge_Click()
                        "anode cap; the meter reads near 0 V across the capacitor.");
     addReading(done, {}, {});
     cmdDischarge()->setAccessibleDescription(done);
-    showNext();
+    cmdPlugIn()->setAccessibleDescription(done);
+    showNaming();
+    cmdPlugIn()->setFocus(Qt::OtherFocusReason);
+}
+
+// Plugs the set in again, a deliberate step that says so: powered again, a part check needs a fresh discharge.
+void frmTrainer::cmdPlugIn_Click()
+{
+    if (!m_exercise || !m_exercise->discharged())
+        return;
+    m_exercise->setDischarged(false);
+    const QString done = QStringLiteral("Plugged in again and switched on: the set is powered; discharge it "
+                                        "again before checking a part out of circuit.");
+    addReading(done, {}, {});
+    cmdDischarge()->setAccessibleDescription(done);
+    showNaming();
+    cmdDischarge()->setFocus(Qt::OtherFocusReason);
+}
+
+// Choosing the fault is the instructor's: signed in to the class as the instructor where there is a class;
+// elsewhere in a labelled instructor mode entered with its own confirmation. Pressed again, it ends.
+void frmTrainer::cmdInstructor_Click()
+{
+    if (m_instructor) {
+        showInstructor(std::nullopt);
+        return;
+    }
+    if (frmClass::get().client()) { // the instructor signed in to the class in this run
+        showInstructor(Chosen::ByInstructor);
+        return;
+    }
+    if (classwork::session().signedIn) {
+        services().MsgBox(QStringLiteral("Choosing the fault is for the instructor: sign in to the class as the "
+                                         "instructor (Connect), then Return and press Instructor again."),
+                          caption());
+        frmClass::get().open(this);
+        return;
+    }
+    if (services().Ask(QStringLiteral("Instructor mode shows every fault with its failed part and puts the one "
+                                      "chosen on the bench. An exercise on a fault chosen here is recorded as "
+                                      "chosen in instructor mode. Switch to instructor mode?"),
+                       caption()))
+        showInstructor(Chosen::InInstructorMode);
+}
+
+// The fault list shows only in instructor mode (`mode`: who chooses there), on a tab of its own, back at a
+// random fault.
+void frmTrainer::showInstructor(std::optional<Chosen> mode)
+{
+    m_instructor = mode;
+    cboFault()->setListIndex(0);
+    QWidget* page = control(QStringLiteral("fraInstructor"));
+    const int tab = m_view->indexOf(page);
+    m_view->setTabVisible(tab, mode.has_value());
+    cmdInstructor()->setCaption(mode ? QStringLiteral("End ins&tructor") : QStringLiteral("Ins&tructor"));
+    if (mode) {
+        m_view->setCurrentIndex(tab);
+        cboFault()->setFocus(Qt::OtherFocusReason);
+    } else if (m_view->currentIndex() == tab) {
+        m_view->setCurrentIndex(0);
+    }
 }
 
 void frmTrainer::cmdPart_Click()
@@ -384,30 +519,59 @@ void frmTrainer::cmdPart_Click()
     showResult();
 }
 
-// The answer is given: the result, the note of the faulty stage, and the exercise kept in the history.
+// The answer is given: the result in its own place, the note of the faulty stage, and the exercise kept in
+// the history.
 void frmTrainer::showResult()
 {
     ExerciseRecord record = m_exercise->record();
     record.id = QUuid::createUuid();
     record.chosen = m_chosen;
     m_class->stamp(record); // the signed-in student, and the assignment the exercise belongs to
-    // The half-split search, the result's last paragraph, goes under the readings it speaks of.
-    const QString result = resultText(record, m_exercise->fault());
-    const qsizetype search = result.lastIndexOf(QLatin1Char('\n'));
     // The checks the answer sends the student to make carry their safety rules, in full where they are read.
-    const auto rules = faultRules(QLatin1String(m_exercise->fault().id));
-    lblResult()->setText(withSafety(result.left(search), rules));
-    lblResult()->setToolTip(safetyText(rules));
-    lblResult()->setAccessibleDescription(rules.empty() ? m_resultSays : safetyText(rules));
-    addReading(result.mid(search + 1), {}, {});
+    const auto rules = faultRules(QLatin1String(m_exercise->fault().id), m_exercise->lineConnected());
+    m_result->setHtml(resultHtml(resultParts(record, m_exercise->fault()), rules));
+    m_result->setToolTip(safetyText(rules));
+    m_result->setAccessibleDescription(safetyText(rules));
+    lblResult()->clear();
+    const int tab = m_view->indexOf(m_result->parentWidget());
+    m_view->setTabVisible(tab, true);
+    m_view->setCurrentIndex(tab);
     if (const std::optional<areanotes::Note> note = areanotes::note(record.faultStage)) {
         attachNote(cmdNote(), areanotes::summary(*note), benchNote(*note, m_exercise->lineConnected()));
         cmdNote()->show();
     }
     showNaming();
-    lblResult()->setFocus(Qt::OtherFocusReason);
+    m_result->setFocus(Qt::OtherFocusReason);
     // Written on the history's own thread: the answer never waits for the disk.
     history().record(record);
+}
+
+// The result's parts in the order a student reads them, each under its heading; the search as two numbered
+// lists side by side.
+QString frmTrainer::resultHtml(const ResultParts& parts, const std::vector<const areanotes::Rule*>& rules)
+{
+    const auto para = [](const QString& text) {
+        return QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("</p><p>")));
+    };
+    const auto list = [](const QStringList& steps) {
+        QString items;
+        for (const QString& step : steps)
+            items += QStringLiteral("<li>%1</li>").arg(step.toHtmlEscaped());
+        return steps.isEmpty() ? QStringLiteral("<p>None.</p>") : QStringLiteral("<ol>%1</ol>").arg(items);
+    };
+    QString html = QStringLiteral("<h2>%1</h2>").arg(parts.verdict.toHtmlEscaped());
+    html += QStringLiteral("<h3>What the fault did</h3>") + para(parts.fault);
+    html += QStringLiteral("<h3>Safety</h3>") + para(parts.slips);
+    for (const areanotes::Rule* rule : rules)
+        html += QStringLiteral("<p><b>%1 %2.</b> %3</p>")
+                    .arg(QLatin1String(areanotes::kSafety), QString::fromUtf8(rule->title).toHtmlEscaped(),
+                         QString::fromUtf8(rule->text).toHtmlEscaped());
+    html += QStringLiteral("<h3>The search</h3>") + para(parts.proved) + para(parts.measured);
+    html += QStringLiteral("<table width=\"100%\" cellspacing=\"6\"><tr><td width=\"50%\" valign=\"top\"><b>A "
+                           "half-split search</b>%1</td><td width=\"50%\" valign=\"top\"><b>Your readings</b>%2</td>"
+                           "</tr></table>")
+                .arg(list(parts.search), list(parts.yours));
+    return html + para(parts.figure);
 }
 
 void frmTrainer::cmdNote_Click()
@@ -466,16 +630,15 @@ void frmTrainer::fitReadings()
         QListWidgetItem* row = list->item(i);
         const QRect text =
             metrics.boundingRect(QRect(0, 0, std::max(40, width - 12), 100000), Qt::TextWordWrap, row->text());
-        row->setSizeHint(QSize(width, text.height() + 10));
+        row->setSizeHint(QSize(width, text.height() + 6));
     }
 }
 
-// The window grows from its design. The diagrams keep their size; the right column widens, and the set's
-// screen with it at 4:3, as far as the height allows; the result takes the height left over, the buttons
-// under it keep to the foot. Under the diagrams the readings list grows down, the naming controls keep to
-// the foot, and the instrument takes the room between; at the design size, where there is none, it shares
-// the readings' width. Controls are placed by where the design puts them, so any control the design gains
-// moves with its neighbours.
+// The window grows from its design. The diagrams keep their size; the right column widens, its controls in
+// proportion, and the set's screen with it at 4:3, as far as the height allows; what naming said takes the height left over, and the
+// naming, the checks and the buttons under it keep to the foot. Under the diagrams the readings list and,
+// beside it, the instrument grow down. Controls are placed by where the design puts them, so any control the
+// design gains moves with its neighbours; those shown in a tab of the diagrams are the tab's.
 void frmTrainer::layOut()
 {
     QWidget* w = window();
@@ -483,26 +646,26 @@ void frmTrainer::layOut()
     const int dh = std::max(0, w->height() - toPixels(kDesign.height()));
     const int taller = std::min(dw * 3 / 4, dh); // how much the set's screen gains in height
     const QRect column(toPixels(kScreen.left()), 0, toPixels(kScreen.width()) + dw, 0);
-    const int band = toPixels(kBand);
     for (const Ctl& c : design()) {
-        if (!c.container.isEmpty())
-            continue;
         QWidget* control = this->control(c.name);
+        if (!c.container.isEmpty() || control->parentWidget() != w)
+            continue;
         QRect r(toPixels(c.rect.left()), toPixels(c.rect.top()), toPixels(c.rect.width()),
                 toPixels(c.rect.height()));
         if (c.rect.left() >= kScreen.left()) {
-            if (c.rect.left() + c.rect.width() >= kScreen.right() && c.rect.width() >= kScreen.width())
-                r.setWidth(column.width());
-            else if (c.rect.left() + c.rect.width() >= kScreen.right())
-                r.moveLeft(r.left() + dw);
+            // Across the column in proportion: a full-width control takes its width, a pair of buttons a half
+            // each.
+            const double across = double(column.width()) / toPixels(kScreen.width());
+            const int left = column.left() + int(std::lround((r.left() - column.left()) * across));
+            const int right = column.left() + int(std::lround((r.right() + 1 - column.left()) * across));
+            r.setLeft(left);
+            r.setRight(right - 1);
             if (c.rect.top() < kResult)
                 r.moveTop(r.top() + taller);
             else if (c.rect.top() == kResult)
                 r.adjust(0, taller, 0, dh);
             else
                 r.moveTop(r.top() + dh);
-        } else if (c.rect.top() >= kBand && c.rect.left() >= kNaming) {
-            r.moveTop(r.top() + dh);
         } else if (control == lstReadings()) {
             r.setHeight(r.height() + dh);
         }
@@ -510,15 +673,9 @@ void frmTrainer::layOut()
     }
     const int screenHeight = toPixels(kScreen.height()) + taller;
     m_screen->setGeometry(column.left(), toPixels(kScreen.top()), screenHeight * 4 / 3, screenHeight);
-    const int gap = toPixels(120);
-    QRect list = lstReadings()->geometry();
-    if (dh >= 160) {
-        m_instrument->setGeometry(toPixels(kNaming), band, toPixels(kView.right()) - toPixels(kNaming), dh - gap);
-    } else {
-        list.setWidth(list.width() / 2 - gap / 2);
-        m_instrument->setGeometry(list.right() + gap, list.top(), list.width(), list.height());
-    }
-    lstReadings()->setGeometry(list);
+    const QRect list = lstReadings()->geometry();
+    m_instrument->setGeometry(toPixels(kNaming), toPixels(kBand), toPixels(kView.right()) - toPixels(kNaming),
+                              list.bottom() - toPixels(kBand) + 1);
     fitReadings();
 }
 

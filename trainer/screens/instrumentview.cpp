@@ -29,6 +29,12 @@ QString meterCaption(MeterKind kind)
         return QStringLiteral("High-voltage probe");
     case MeterKind::Ohms:
         return QStringLiteral("Ohmmeter, out of circuit");
+    case MeterKind::SignalLevel:
+        return QStringLiteral("Signal level meter");
+    case MeterKind::Capacitance:
+        return QStringLiteral("Capacitance meter, out of circuit");
+    case MeterKind::DiodeTest:
+        return QStringLiteral("Diode test, out of circuit");
     }
     return {};
 }
@@ -93,6 +99,21 @@ QString settingsLines(const ScopeTrace& trace, const QFontMetricsF& metrics, dou
            metrics.elidedText(probeText(trace.probe), Qt::ElideRight, room);
 }
 
+// A caption in one line of `rect`: set smaller, down to the settings' smallest size, until it fits whole;
+// elided only where even that is too wide.
+void drawCaption(QPainter& painter, const QRectF& rect, const QString& caption)
+{
+    QFont font = painter.font();
+    const double smallest = std::min(font.pointSizeF(), kSmallestSettings - 1);
+    while (font.pointSizeF() > smallest && QFontMetricsF(font).horizontalAdvance(caption) > rect.width())
+        font.setPointSizeF(std::max(smallest, font.pointSizeF() - 0.5));
+    painter.save();
+    painter.setFont(font);
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(font).elidedText(caption, Qt::ElideRight, rect.width()));
+    painter.restore();
+}
+
 QImage blank(QSize size, qreal scale)
 {
     QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
@@ -151,9 +172,7 @@ void paintScope(QPainter& painter, const QRectF& rect, const ScopeTrace& trace, 
     painter.drawImage(screen.topLeft(), face);
     painter.setPen(kWriting);
     const double line = QFontMetricsF(painter.font()).height();
-    painter.drawText(QRectF(rect.left() + 6, screen.top() - line - 3, rect.width() - 12, line),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     QFontMetricsF(painter.font()).elidedText(caption, Qt::ElideRight, rect.width() - 12));
+    drawCaption(painter, QRectF(rect.left() + 6, screen.top() - line - 3, rect.width() - 12, line), caption);
     const QString settings = settingsText(trace, painter.font(), rect.width() - 12);
     painter.setFont(settingsFont(painter.font()));
     painter.drawText(QRectF(rect.left() + 6, screen.bottom() + 4, rect.width() - 12, rect.bottom() - screen.bottom() - 4),
@@ -173,9 +192,7 @@ void paintMeter(QPainter& painter, const QRectF& rect, const MeterFace& meter, c
     const double height = std::min(room.height(), room.width() * 0.42);
     const QRectF lcd(room.left(), std::round(room.top() + (room.height() - height) / 2), room.width(), height);
     painter.setPen(kWriting);
-    painter.drawText(QRectF(rect.left() + 6, lcd.top() - line - 5, rect.width() - 12, line),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     QFontMetricsF(painter.font()).elidedText(caption, Qt::ElideRight, rect.width() - 12));
+    drawCaption(painter, QRectF(rect.left() + 6, lcd.top() - line - 5, rect.width() - 12, line), caption);
     QPainterPath window;
     window.addRoundedRect(lcd, 4, 4);
     painter.fillPath(window, kLcd);
@@ -266,11 +283,18 @@ void InstrumentView::paintEvent(QPaintEvent*)
         return;
     }
     const double gap = 6;
-    // Too narrow for two: this set's instruments alone.
-    const bool alone = all.width() < 320;
-    const QRectF main(0, 0, alone ? all.width() : std::floor(all.width() * 0.62), all.height());
-    const QRectF side(main.right() + gap, 0, all.width() - main.width() - gap, all.height());
-    const bool both = m_now.scope && m_now.meter;
+    // Too narrow for two side by side: the working set's under this set's, smaller; too small for that
+    // too, this set's instruments alone.
+    const bool stacked = all.width() < 320 && all.height() >= 140;
+    const bool alone = all.width() < 320 && !stacked;
+    const QRectF main = stacked ? QRectF(0, 0, all.width(), std::floor(all.height() * 0.56))
+                                : QRectF(0, 0, alone ? all.width() : std::floor(all.width() * 0.62), all.height());
+    const QRectF side = stacked ? QRectF(0, main.bottom() + gap, all.width(), all.height() - main.height() - gap)
+                                : QRectF(main.right() + gap, 0, all.width() - main.width() - gap, all.height());
+    // A point read on both instruments shows both where there is the height for two; else the scope alone,
+    // large enough to read its trace (the figure is in the reading's words).
+    const bool both = m_now.scope && m_now.meter && all.height() >= 200;
+    const bool meter = m_now.meter && (!m_now.scope || both);
     auto top = [&](const QRectF& r) {
         return both ? QRectF(r.topLeft(), QSizeF(r.width(), std::floor(r.height() * 0.62))) : r;
     };
@@ -282,15 +306,15 @@ void InstrumentView::paintEvent(QPaintEvent*)
     auto meterTitle = [](const QString& set, const MeterFace& m) { return set + QStringLiteral(": ") + meterCaption(m.kind); };
     if (m_now.scope)
         paintScope(painter, top(main), *m_now.scope, thisSet);
-    if (m_now.meter)
+    if (meter)
         paintMeter(painter, m_now.scope ? bottom(main) : main, *m_now.meter, meterTitle(thisSet, *m_now.meter));
     if (alone)
         return;
     if (m_now.scope && m_working.scope)
         paintScope(painter, top(side), *m_working.scope, working, true);
-    if (m_now.meter && m_working.meter)
+    if (meter && m_working.meter)
         paintMeter(painter, m_now.scope ? bottom(side) : top(side), *m_working.meter,
-                   meterTitle(working, *m_working.meter));
+                   side.width() < 200 ? working : meterTitle(working, *m_working.meter)); // the kind is said beside
 }
 
 } // namespace trainer

@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTextDocument>
 
@@ -217,6 +218,17 @@ QHash<QString, QString> MeasuringView::stageNames()
         else
             names.insert(n.key(), n->names.front());
     }
+    // A unit keeps its own case wherever the program names a stage ("3.58 mhz oscillator" on the diagram is
+    // the "3.58 MHz oscillator" of the lists and the result, as the notes write it).
+    static const QRegularExpression units(QStringLiteral("\\b(\\d+(?:\\.\\d+)?) ?([kmg]?hz)\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    static const QHash<QString, QString> written{{QStringLiteral("hz"), QStringLiteral("Hz")},
+                                                 {QStringLiteral("khz"), QStringLiteral("kHz")},
+                                                 {QStringLiteral("mhz"), QStringLiteral("MHz")},
+                                                 {QStringLiteral("ghz"), QStringLiteral("GHz")}};
+    for (QString& name : names)
+        if (const QRegularExpressionMatch m = units.match(name); m.hasMatch())
+            name.replace(m.capturedStart(2), m.capturedLength(2), written.value(m.captured(2).toLower()));
     return names;
 }
 
