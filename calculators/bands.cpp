@@ -1,5 +1,7 @@
 #include "calculators/bands.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -8,7 +10,7 @@ namespace markings {
 namespace {
 QString capitalised(const char* name)
 {
-    QString s = QString::fromLatin1(name);
+    QString s = QCoreApplication::translate("calculators::Colours", name);
     s[0] = s[0].toUpper();
     return s;
 }
@@ -26,19 +28,19 @@ const std::array<BandColor, kColors> kBandColors = [] {
         std::optional<int> temperature;
     };
     const Listed listed[kColors] = {
-        {"black", {0, 0, 0}, {}, 250},
-        {"brown", {139, 69, 19}, Decimal::of(1), 100},
-        {"red", {220, 0, 0}, Decimal::of(2), 50},
-        {"orange", {255, 140, 0}, Decimal::of(5, -2), 15},
-        {"yellow", {255, 225, 0}, Decimal::of(2, -2), 25},
-        {"green", {0, 160, 0}, Decimal::of(5, -1), 20},
-        {"blue", {0, 80, 220}, Decimal::of(25, -2), 10},
-        {"violet", {140, 40, 200}, Decimal::of(1, -1), 5},
-        {"grey", {128, 128, 128}, Decimal::of(1, -2), 1},
-        {"white", {255, 255, 255}, {}, {}},
-        {"gold", {207, 168, 50}, Decimal::of(5), {}},
-        {"silver", {192, 192, 192}, Decimal::of(10), {}},
-        {"pink", {255, 160, 190}, {}, {}},
+        {QT_TRANSLATE_NOOP("calculators::Colours", "black"), {0, 0, 0}, {}, 250},
+        {QT_TRANSLATE_NOOP("calculators::Colours", "brown"), {139, 69, 19}, Decimal::of(1), 100},
+        {QT_TRANSLATE_NOOP("calculators::Colours", "red"), {220, 0, 0}, Decimal::of(2), 50},
+        {QT_TRANSLATE_NOOP("calculators::Colours", "orange"), {255, 140, 0}, Decimal::of(5, -2), 15},
+        {QT_TRANSLATE_NOOP("calculators::Colours", "yellow"), {255, 225, 0}, Decimal::of(2, -2), 25},
+        {QT_TRANSLATE_NOOP("calculators::Colours", "green"), {0, 160, 0}, Decimal::of(5, -1), 20},
+        {QT_TRANSLATE_NOOP("calculators::Colours", "blue"), {0, 80, 220}, Decimal::of(25, -2), 10},
+        {QT_TRANSLATE_NOOP("calculators::Colours", "violet"), {140, 40, 200}, Decimal::of(1, -1), 5},
+        {QT_TRANSLATE_NOOP("calculators::Colours", "grey"), {128, 128, 128}, Decimal::of(1, -2), 1},
+        {QT_TRANSLATE_NOOP("calculators::Colours", "white"), {255, 255, 255}, {}, {}},
+        {QT_TRANSLATE_NOOP("calculators::Colours", "gold"), {207, 168, 50}, Decimal::of(5), {}},
+        {QT_TRANSLATE_NOOP("calculators::Colours", "silver"), {192, 192, 192}, Decimal::of(10), {}},
+        {QT_TRANSLATE_NOOP("calculators::Colours", "pink"), {255, 160, 190}, {}, {}},
     };
     std::array<BandColor, kColors> table{};
     for (int i = 0; i < kColors; ++i) {
@@ -72,13 +74,15 @@ const BandColor& bandColor(Color color)
     return kBandColors.at(static_cast<std::size_t>(color));
 }
 
+// A colour by its English name or by its name in the screens' language.
 std::optional<Color> colorNamed(const QString& name)
 {
     const QString wanted = name.trimmed().toLower();
     if (wanted == QLatin1String("gray"))
         return Color::Grey;
     for (const BandColor& c : kBandColors)
-        if (wanted == QLatin1String(c.name))
+        if (wanted == QLatin1String(c.name) ||
+            wanted == QCoreApplication::translate("calculators::Colours", c.name).toLower())
             return c.color;
     return std::nullopt;
 }
@@ -86,28 +90,32 @@ std::optional<Color> colorNamed(const QString& name)
 Result<BandReading> readBands(std::span<const Color> bands)
 {
     if (bands.empty())
-        return Result<BandReading>::refused(
-            QStringLiteral("Choose the bands, starting from the first digit."));
+        return Result<BandReading>::refused(QCoreApplication::translate(
+            "calculators::Markings", "Choose the bands, starting from the first digit."));
     if (bands.size() == 1) {
         if (bands[0] == Color::Black)
             return {BandReading{Decimal{}, true, std::nullopt, std::nullopt}, {}};
         return Result<BandReading>::refused(
-            QStringLiteral("%1 alone is no marking: a single band is black, the zero-ohm link.")
+            QCoreApplication::translate("calculators::Markings",
+                                        "%1 alone is no marking: a single band is black, the zero-ohm link.")
                 .arg(capitalised(bandColor(bands[0]).name)));
     }
     if (bands.size() == 2 || bands.size() > 6)
-        return Result<BandReading>::refused(QStringLiteral("A resistor has 3, 4, 5 or 6 bands."));
+        return Result<BandReading>::refused(
+            QCoreApplication::translate("calculators::Markings", "A resistor has 3, 4, 5 or 6 bands."));
     const int figures = figuresOf(bands.size());
     std::int64_t significand = 0;
     for (int i = 0; i < figures; ++i) {
         const BandColor& c = bandColor(bands[static_cast<std::size_t>(i)]);
         if (!c.digit)
             return Result<BandReading>::refused(
-                QStringLiteral("%1 stands for no digit, so it cannot be band %2.")
+                QCoreApplication::translate("calculators::Markings",
+                                            "%1 stands for no digit, so it cannot be band %2.")
                     .arg(capitalised(c.name))
                     .arg(i + 1));
         if (i == 0 && *c.digit == 0)
-            return Result<BandReading>::refused(QStringLiteral(
+            return Result<BandReading>::refused(QCoreApplication::translate(
+                "calculators::Markings",
                 "Black cannot be the first band of a value: a marking does not begin with a zero."));
         significand = significand * 10 + *c.digit;
     }
@@ -119,7 +127,8 @@ Result<BandReading> readBands(std::span<const Color> bands)
         const BandColor& c = bandColor(bands[static_cast<std::size_t>(figures) + 1]);
         if (!c.tolerance)
             return Result<BandReading>::refused(
-                QStringLiteral("%1 stands for no tolerance, so it cannot be band %2.")
+                QCoreApplication::translate("calculators::Markings",
+                                            "%1 stands for no tolerance, so it cannot be band %2.")
                     .arg(capitalised(c.name))
                     .arg(figures + 2));
         reading.tolerance = c.tolerance;
@@ -128,7 +137,9 @@ Result<BandReading> readBands(std::span<const Color> bands)
         const BandColor& c = bandColor(bands[5]);
         if (!c.temperatureCoefficient)
             return Result<BandReading>::refused(
-                QStringLiteral("%1 stands for no temperature coefficient, so it cannot be band 6.")
+                QCoreApplication::translate(
+                    "calculators::Markings",
+                    "%1 stands for no temperature coefficient, so it cannot be band 6.")
                     .arg(capitalised(c.name)));
         reading.temperatureCoefficient = c.temperatureCoefficient;
     }
@@ -164,7 +175,8 @@ std::vector<Color> temperatureColors()
 Result<BandMarking> bandsFor(Decimal ohms, int count, Decimal tolerance, int temperatureCoefficient)
 {
     if (count < 3 || count > 6)
-        return Result<BandMarking>::refused(QStringLiteral("A resistor has 3, 4, 5 or 6 bands."));
+        return Result<BandMarking>::refused(
+            QCoreApplication::translate("calculators::Markings", "A resistor has 3, 4, 5 or 6 bands."));
     if (ohms.isZero())
         return {BandMarking{{Color::Black}, Decimal{}, true}, {}};
     const int figures = figuresOf(static_cast<std::size_t>(count));
@@ -174,12 +186,14 @@ Result<BandMarking> bandsFor(Decimal ohms, int count, Decimal tolerance, int tem
     const int multiplier = nearest.exponent - spare;
     if (multiplier < kLowestMultiplier)
         return Result<BandMarking>::refused(
-            QStringLiteral("Too small for %1 bands: the smallest they mark is %2.")
+            QCoreApplication::translate("calculators::Markings",
+                                        "Too small for %1 bands: the smallest they mark is %2.")
                 .arg(count)
                 .arg(ohmsText(Decimal::of(power(figures - 1), kLowestMultiplier))));
     if (multiplier > kHighestMultiplier)
         return Result<BandMarking>::refused(
-            QStringLiteral("Too large for %1 bands: the largest they mark is %2.")
+            QCoreApplication::translate("calculators::Markings",
+                                        "Too large for %1 bands: the largest they mark is %2.")
                 .arg(count)
                 .arg(ohmsText(Decimal::of(power(figures) - 1, kHighestMultiplier))));
     BandMarking marking;
@@ -194,7 +208,8 @@ Result<BandMarking> bandsFor(Decimal ohms, int count, Decimal tolerance, int tem
                                        [&](const BandColor& c) { return c.tolerance == tolerance; });
         if (band == kBandColors.end())
             return Result<BandMarking>::refused(
-                QStringLiteral("No band stands for a tolerance of %1.").arg(percentText(tolerance)));
+                QCoreApplication::translate("calculators::Markings", "No band stands for a tolerance of %1.")
+                    .arg(percentText(tolerance)));
         marking.bands.push_back(band->color);
     }
     if (count == 6) {
@@ -203,7 +218,8 @@ Result<BandMarking> bandsFor(Decimal ohms, int count, Decimal tolerance, int tem
         });
         if (band == kBandColors.end())
             return Result<BandMarking>::refused(
-                QStringLiteral("No band stands for %1 ppm/K.").arg(temperatureCoefficient));
+                QCoreApplication::translate("calculators::Markings", "No band stands for %1 ppm/K.")
+                    .arg(temperatureCoefficient));
         marking.bands.push_back(band->color);
     }
     marking.ohms = nearest;

@@ -2,6 +2,8 @@
 
 #include "calculators/toleranceletters.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <iterator>
 
@@ -88,15 +90,17 @@ Values valueOf(const QString& digits, int exponent, CapacitorNotation notation)
     while (figures.size() > 1 && figures.front() == u'0')
         figures.remove(0, 1);
     if (figures.size() > kMostCapacitorFigures)
-        return Values::refused(QStringLiteral("Too many figures for a capacitor marking."));
+        return Values::refused(QCoreApplication::translate("calculators::Markings",
+                                                           "Too many figures for a capacitor marking."));
     return {std::vector<Value>{{Decimal::of(figures.toLongLong(), exponent), notation}}, {}};
 }
 
 // The value a marking begins with (upper case, the micro sign written U), read up to `at`.
 Values readValue(const QString& s, qsizetype& at, const QLocale& locale)
 {
-    const QString help =
-        QStringLiteral("A capacitor marking begins with its value, such as 104, 4R7, 47, 4n7, 47p or .01.");
+    const QString help = QCoreApplication::translate(
+        "calculators::Markings",
+        "A capacitor marking begins with its value, such as 104, 4R7, 47, 4n7, 47p or .01.");
     const Figures whole = figuresAt(s, at, locale.decimalPoint().front());
     qsizetype next = at;
     skipSpaces(s, next);
@@ -133,8 +137,8 @@ Values readValue(const QString& s, qsizetype& at, const QLocale& locale)
     at -= whole.digits.size() - 3;
     const int multiplier = whole.digits[2].digitValue();
     if (multiplier == 7)
-        return Values::refused(
-            QStringLiteral("A third figure of 7 multiplies by nothing in a capacitor code."));
+        return Values::refused(QCoreApplication::translate(
+            "calculators::Markings", "A third figure of 7 multiplies by nothing in a capacitor code."));
     const int exponent = multiplier == 8 ? -2 : multiplier == 9 ? -1 : multiplier;
     Values values = valueOf(whole.digits.left(2), exponent, CapacitorNotation::Code);
     // Three figures ending in 0 may also be picofarads written out: "470" is 47 pF as a code, or 470 pF.
@@ -158,13 +162,13 @@ QString notationName(CapacitorNotation notation)
 {
     switch (notation) {
     case CapacitorNotation::Code:
-        return QStringLiteral("3-figure code");
+        return QCoreApplication::translate("calculators::Markings", "3-figure code");
     case CapacitorNotation::Picofarads:
-        return QStringLiteral("picofarads written out");
+        return QCoreApplication::translate("calculators::Markings", "picofarads written out");
     case CapacitorNotation::WithUnit:
-        return QStringLiteral("unit given");
+        return QCoreApplication::translate("calculators::Markings", "unit given");
     case CapacitorNotation::Microfarads:
-        return QStringLiteral("a plain decimal: microfarads");
+        return QCoreApplication::translate("calculators::Markings", "a plain decimal: microfarads");
     }
     return {};
 }
@@ -177,22 +181,25 @@ Result<std::vector<CapacitorMarking>> readCapacitor(const QString& text, const Q
         s.replace(QChar(micro), u'u');
     s = s.toUpper();
     if (s.isEmpty())
-        return Readings::refused(
-            QStringLiteral("Type the marking printed on the capacitor, such as 104K 2A, 4n7 or .047 400V."));
+        return Readings::refused(QCoreApplication::translate(
+            "calculators::Markings",
+            "Type the marking printed on the capacitor, such as 104K 2A, 4n7 or .047 400V."));
     qsizetype at = 0;
     const Values values = readValue(s, at, locale);
     if (!values)
         return Readings::refused(values.reason);
     if (values->front().picofarads.isZero())
-        return Readings::refused(QStringLiteral("These figures read 0 pF, which is no capacitor."));
+        return Readings::refused(QCoreApplication::translate(
+            "calculators::Markings", "These figures read 0 pF, which is no capacitor."));
     CapacitorMarking marking;
     skipSpaces(s, at);
     if (at < s.size() && !isDigit(s, at)) {
         const ToleranceLetter* letter = toleranceLetter(s[at]);
         if (!letter)
-            return Readings::refused(
-                QStringLiteral("%1 is no tolerance letter: they are B, C, D, F, G, J, K, M and Z.")
-                    .arg(s[at]));
+            return Readings::refused(QCoreApplication::translate(
+                                         "calculators::Markings",
+                                         "%1 is no tolerance letter: they are B, C, D, F, G, J, K, M and Z.")
+                                         .arg(s[at]));
         marking.toleranceLetter = QLatin1Char(letter->letter);
         marking.tolerance = toleranceText(*letter, locale);
         ++at;
@@ -216,23 +223,28 @@ Result<std::vector<CapacitorMarking>> readCapacitor(const QString& text, const Q
             QString digits = number;
             digits.remove(u'.');
             if (digits.size() > 6)
-                return Readings::refused(QStringLiteral("No capacitor code carries a voltage that high."));
+                return Readings::refused(QCoreApplication::translate(
+                    "calculators::Markings", "No capacitor code carries a voltage that high."));
             marking.volts = Decimal::of(digits.toLongLong(),
                                         (kilovolts ? 3 : 0) -
                                             (point < 0 ? 0 : static_cast<int>(number.size() - point - 1)));
             if (marking.volts->isZero())
-                return Readings::refused(QStringLiteral("A rated voltage of 0 V is no rating."));
+                return Readings::refused(QCoreApplication::translate("calculators::Markings",
+                                                                     "A rated voltage of 0 V is no rating."));
             if (kilovolts)
                 ++at;
         } else {
-            return Readings::refused(QStringLiteral("After the value and tolerance comes the voltage, as a "
-                                                    "code such as 2A or in volts such as 100V or 2kV."));
+            return Readings::refused(QCoreApplication::translate(
+                "calculators::Markings", "After the value and tolerance comes the voltage, as a "
+                                         "code such as 2A or in volts such as 100V or 2kV."));
         }
         ++at;
         skipSpaces(s, at);
         if (at < s.size())
             return Readings::refused(
-                QStringLiteral("\u201C%1\u201D after the voltage means nothing here.").arg(s.mid(at)));
+                QCoreApplication::translate("calculators::Markings",
+                                            "\u201C%1\u201D after the voltage means nothing here.")
+                    .arg(s.mid(at)));
     }
     std::vector<CapacitorMarking> readings;
     for (const Value& v : *values) {

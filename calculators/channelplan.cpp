@@ -2,6 +2,8 @@
 
 #include "runtime/convert.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -11,13 +13,10 @@ namespace calculators {
 namespace {
 constexpr int kUsTop = 83;
 
-const QString kNoChannelOne = QStringLiteral("There is no channel 1");
-const QString kAboveTop = QStringLiteral("No TV channels above channel 83");
-const QString kNotAChannel = QStringLiteral("Enter a channel number from 2 to 83");
-
 QString labelled(const char* label, double value, const QLocale& locale)
 {
-    return QLatin1String(label) + fw::convert::numberText(value, locale);
+    return QCoreApplication::translate("calculators::Channels", label) +
+           fw::convert::numberText(value, locale);
 }
 } // namespace
 
@@ -35,11 +34,11 @@ ChannelFrequencies channelFrequencies(int centre, const QLocale& locale)
     return {
         fw::convert::numberText(c - 3, locale),
         fw::convert::numberText(c + 3, locale),
-        labelled("Video Carrier= ", c - 1.75, locale),
-        labelled("Color Carrier= ", c + 1.83, locale),
-        labelled("Sound Carrier= ", c + 2.75, locale),
-        labelled("Center frequency= ", c, locale),
-        labelled("Oscillator frequency= ", c + 44, locale),
+        labelled(QT_TRANSLATE_NOOP("calculators::Channels", "Video Carrier= "), c - 1.75, locale),
+        labelled(QT_TRANSLATE_NOOP("calculators::Channels", "Color Carrier= "), c + 1.83, locale),
+        labelled(QT_TRANSLATE_NOOP("calculators::Channels", "Sound Carrier= "), c + 2.75, locale),
+        labelled(QT_TRANSLATE_NOOP("calculators::Channels", "Center frequency= "), c, locale),
+        labelled(QT_TRANSLATE_NOOP("calculators::Channels", "Oscillator frequency= "), c + 44, locale),
     };
 }
 
@@ -48,7 +47,8 @@ ChannelReading readChannel(QStringView text, const QLocale& locale)
     ChannelReading reading;
     reading.channel = fw::convert::toInt16(text, locale);
     if (!reading.channel) {
-        reading.rejection = kNotAChannel;
+        reading.rejection =
+            QCoreApplication::translate("calculators::Channels", "Enter a channel number from 2 to 83");
         return reading;
     }
     const int channel = *reading.channel;
@@ -56,11 +56,13 @@ ChannelReading readChannel(QStringView text, const QLocale& locale)
     if (reading.centre)
         return reading;
     if (channel == 1)
-        reading.rejection = kNoChannelOne;
+        reading.rejection = QCoreApplication::translate("calculators::Channels", "There is no channel 1");
     else if (channel > kUsTop)
-        reading.rejection = kAboveTop;
+        reading.rejection =
+            QCoreApplication::translate("calculators::Channels", "No TV channels above channel 83");
     else
-        reading.rejection = kNotAChannel;
+        reading.rejection =
+            QCoreApplication::translate("calculators::Channels", "Enter a channel number from 2 to 83");
     return reading;
 }
 
@@ -83,10 +85,15 @@ constexpr double kSecamDr = 4.40625;
 constexpr double kA2 = 5.5 + 0.2421875;
 
 constexpr TvSystem kSystemM{"M/NTSC", kNtsc, 0, 4.5, 0, "", 45.75, "M"};
-constexpr TvSystem kSystemMJapan{"M/NTSC", kNtsc, 0, 4.5, 0, "", 58.75, "Japanese"};
+constexpr TvSystem kSystemMJapan{
+    "M/NTSC", kNtsc, 0, 4.5, 0, "", 58.75, QT_TRANSLATE_NOOP("calculators::Channels", "Japanese")};
 constexpr TvSystem kSystemMPal{"M/PAL", kPalM, 0, 4.5, 0, "", 45.75, "M"};
-constexpr TvSystem kSystemBG{"B/G PAL", kPal, 0, 5.5, kA2, "A2 stereo", 38.9, "B/G"};
-constexpr TvSystem kSystemBGAustralia{"B/G PAL", kPal, 0, 5.5, kA2, "A2 stereo", 36.875, "Australian"};
+constexpr TvSystem kSystemBG{
+    "B/G PAL", kPal, 0, 5.5, kA2, QT_TRANSLATE_NOOP("calculators::Channels", "A2 stereo"), 38.9, "B/G"};
+constexpr TvSystem kSystemBGAustralia{"B/G PAL", kPal,
+                                      0,         5.5,
+                                      kA2,       QT_TRANSLATE_NOOP("calculators::Channels", "A2 stereo"),
+                                      36.875,    QT_TRANSLATE_NOOP("calculators::Channels", "Australian")};
 constexpr TvSystem kSystemI{"I PAL", kPal, 0, 6.0, 6.552, "NICAM", 39.5, "I"};
 constexpr TvSystem kSystemL{"L SECAM", kSecamDb, kSecamDr, 6.5, 5.85, "NICAM", 38.9, "L"};
 constexpr TvSystem kSystemDKSecam{"D/K SECAM", kSecamDb, kSecamDr, 6.5, 0, "", 38.0, "D/K"};
@@ -165,42 +172,78 @@ constexpr Irregular kAustraliaVhf[] = {
 constexpr Band kBrazil[] = {{"", 2, 3, 54, 6}, {"", 5, 2, 76, 6}, {"", 7, 7, 174, 6}, {"", 14, 56, 470, 6}};
 
 constexpr ChannelPlan kPlans[] = {
-    {"US broadcast (M/NTSC)",
+    {QT_TRANSLATE_NOOP("calculators::Channels", "US broadcast (M/NTSC)"),
      &kSystemM,
      kUsBroadcast,
      {},
      0,
-     "2 to 83",
-     "Channels 70 to 83 were given up in the 1980s, 52 to 69 in 2009 and 38 to 51 in 2020."},
-    {"US cable Standard (M/NTSC)", &kSystemM, kUsCable, kCableMidBand, 0, "2 to 158",
-     "Cable channels 14 to 22 (A to I) and 95 to 99 (A-5 to A-1) lie between broadcast 6 and 7."},
-    {"US cable HRC (M/NTSC)", &kSystemM, kUsCable, kCableHrc, -1.25, "1 to 158",
-     "HRC vision carriers lie on multiples of 6 MHz (6.0003 MHz exactly)."},
-    {"US cable IRC (M/NTSC)", &kSystemM, kUsCable, kCableIrc, 0, "1 to 158",
-     "IRC lower edges lie on multiples of 6 MHz; 5 and 6 are 2 MHz above broadcast."},
-    {"Japan (M/NTSC)", &kSystemMJapan, kJapan, {}, 0, "1 to 62", "Channels 7 and 8 overlap by 2 MHz."},
-    {"Western Europe (B/G PAL)",
+     QT_TRANSLATE_NOOP("calculators::Channels", "2 to 83"),
+     QT_TRANSLATE_NOOP(
+         "calculators::Channels",
+         "Channels 70 to 83 were given up in the 1980s, 52 to 69 in 2009 and 38 to 51 in 2020.")},
+    {QT_TRANSLATE_NOOP("calculators::Channels", "US cable Standard (M/NTSC)"), &kSystemM, kUsCable,
+     kCableMidBand, 0, QT_TRANSLATE_NOOP("calculators::Channels", "2 to 158"),
+     QT_TRANSLATE_NOOP(
+         "calculators::Channels",
+         "Cable channels 14 to 22 (A to I) and 95 to 99 (A-5 to A-1) lie between broadcast 6 and 7.")},
+    {QT_TRANSLATE_NOOP("calculators::Channels", "US cable HRC (M/NTSC)"), &kSystemM, kUsCable, kCableHrc,
+     -1.25, QT_TRANSLATE_NOOP("calculators::Channels", "1 to 158"),
+     QT_TRANSLATE_NOOP("calculators::Channels",
+                       "HRC vision carriers lie on multiples of 6 MHz (6.0003 MHz exactly).")},
+    {QT_TRANSLATE_NOOP("calculators::Channels", "US cable IRC (M/NTSC)"), &kSystemM, kUsCable, kCableIrc, 0,
+     QT_TRANSLATE_NOOP("calculators::Channels", "1 to 158"),
+     QT_TRANSLATE_NOOP("calculators::Channels",
+                       "IRC lower edges lie on multiples of 6 MHz; 5 and 6 are 2 MHz above broadcast.")},
+    {QT_TRANSLATE_NOOP("calculators::Channels", "Japan (M/NTSC)"),
+     &kSystemMJapan,
+     kJapan,
+     {},
+     0,
+     QT_TRANSLATE_NOOP("calculators::Channels", "1 to 62"),
+     QT_TRANSLATE_NOOP("calculators::Channels", "Channels 7 and 8 overlap by 2 MHz.")},
+    {QT_TRANSLATE_NOOP("calculators::Channels", "Western Europe (B/G PAL)"),
      &kSystemBG,
      kWesternEurope,
      {},
      0,
-     "E2 to E12, S1 to S41 and 21 to 69",
-     "NICAM countries put the second sound carrier 5.85 MHz above vision."},
-    {"United Kingdom and Ireland (I PAL)", &kSystemI, kUk, {}, 0, "21 to 68", ""},
-    {"France (L SECAM, historic)",
+     QT_TRANSLATE_NOOP("calculators::Channels", "E2 to E12, S1 to S41 and 21 to 69"),
+     QT_TRANSLATE_NOOP("calculators::Channels",
+                       "NICAM countries put the second sound carrier 5.85 MHz above vision.")},
+    {QT_TRANSLATE_NOOP("calculators::Channels", "United Kingdom and Ireland (I PAL)"),
+     &kSystemI,
+     kUk,
+     {},
+     0,
+     QT_TRANSLATE_NOOP("calculators::Channels", "21 to 68"),
+     ""},
+    {QT_TRANSLATE_NOOP("calculators::Channels", "France (L SECAM, historic)"),
      &kSystemL,
      kFrance,
      {},
      0,
-     "5 to 10 and 21 to 65",
-     "Band I channels 2 to 4 (L', sound below vision) are not covered."},
-    {"Italy (B/G PAL)", &kSystemBG, kItaly, kItalyVhf, 0, "A to H, H1, H2 and 21 to 69", ""},
-    {"Eastern Europe (D/K SECAM)", &kSystemDKSecam, kEasternEurope, kOirtBandI, 0, "R1 to R12 and 21 to 69",
+     QT_TRANSLATE_NOOP("calculators::Channels", "5 to 10 and 21 to 65"),
+     QT_TRANSLATE_NOOP("calculators::Channels",
+                       "Band I channels 2 to 4 (L', sound below vision) are not covered.")},
+    {QT_TRANSLATE_NOOP("calculators::Channels", "Italy (B/G PAL)"), &kSystemBG, kItaly, kItalyVhf, 0,
+     QT_TRANSLATE_NOOP("calculators::Channels", "A to H, H1, H2 and 21 to 69"), ""},
+    {QT_TRANSLATE_NOOP("calculators::Channels", "Eastern Europe (D/K SECAM)"), &kSystemDKSecam,
+     kEasternEurope, kOirtBandI, 0, QT_TRANSLATE_NOOP("calculators::Channels", "R1 to R12 and 21 to 69"), ""},
+    {QT_TRANSLATE_NOOP("calculators::Channels", "China (D/K PAL)"),
+     &kSystemDKPal,
+     kChina,
+     {},
+     0,
+     QT_TRANSLATE_NOOP("calculators::Channels", "DS1 to DS68"),
      ""},
-    {"China (D/K PAL)", &kSystemDKPal, kChina, {}, 0, "DS1 to DS68", ""},
-    {"Australia (B/G PAL)", &kSystemBGAustralia, kAustralia, kAustraliaVhf, 0, "0 to 12, 5A, 9A and 28 to 69",
+    {QT_TRANSLATE_NOOP("calculators::Channels", "Australia (B/G PAL)"), &kSystemBGAustralia, kAustralia,
+     kAustraliaVhf, 0, QT_TRANSLATE_NOOP("calculators::Channels", "0 to 12, 5A, 9A and 28 to 69"), ""},
+    {QT_TRANSLATE_NOOP("calculators::Channels", "Brazil (M/PAL)"),
+     &kSystemMPal,
+     kBrazil,
+     {},
+     0,
+     QT_TRANSLATE_NOOP("calculators::Channels", "2 to 69"),
      ""},
-    {"Brazil (M/PAL)", &kSystemMPal, kBrazil, {}, 0, "2 to 69", ""},
 };
 
 // Letter names run A, B, C ... or AA, BB, CC ...: the same letter repeated.
@@ -311,8 +354,9 @@ ChannelLookup findChannel(const ChannelPlan& plan, QStringView typed)
     const QString wanted = normalised(typed);
     ChannelLookup lookup;
     if (wanted.isEmpty()) {
-        lookup.rejection = QStringLiteral("Enter a channel of the %1 plan: %2")
-                               .arg(QLatin1String(plan.name), QLatin1String(plan.channels));
+        lookup.rejection =
+            QCoreApplication::translate("calculators::Channels", "Enter a channel of the %1 plan: %2")
+                .arg(QLatin1String(plan.name), QLatin1String(plan.channels));
         return lookup;
     }
     for (const Channel& channel : knownChannels(plan))
@@ -321,7 +365,8 @@ ChannelLookup findChannel(const ChannelPlan& plan, QStringView typed)
             lookup.channel = channel;
             return lookup;
         }
-    lookup.rejection = QStringLiteral("There is no channel %1 in the %2 plan, which has %3")
+    lookup.rejection = QCoreApplication::translate("calculators::Channels",
+                                                   "There is no channel %1 in the %2 plan, which has %3")
                            .arg(wanted.left(12), QLatin1String(plan.name), QLatin1String(plan.channels));
     return lookup;
 }
@@ -333,7 +378,8 @@ FrequencyReading readFrequency(QStringView text, const QLocale& locale)
     if (mhz && *mhz >= kLowestFrequency && *mhz <= kHighestFrequency)
         reading.mhz = *mhz;
     else
-        reading.rejection = QStringLiteral("Enter a frequency in MHz from %1 to %2, such as %3")
+        reading.rejection = QCoreApplication::translate("calculators::Channels",
+                                                        "Enter a frequency in MHz from %1 to %2, such as %3")
                                 .arg(fw::convert::numberText(kLowestFrequency, locale),
                                      fw::convert::numberText(kHighestFrequency, locale),
                                      fw::convert::numberText(55.25, locale));
@@ -350,11 +396,11 @@ QString placeInBand(const Channel& c, double mhz, const QLocale& locale)
         const char* what;
     };
     const Mark marks[] = {
-        {c.vision(), "vision carrier"},
-        {c.colour(), "colour subcarrier"},
-        {c.colour2(), "second colour subcarrier (Dr)"},
-        {c.sound(), "sound carrier"},
-        {c.sound2(), "second sound carrier"},
+        {c.vision(), QT_TRANSLATE_NOOP("calculators::Channels", "vision carrier")},
+        {c.colour(), QT_TRANSLATE_NOOP("calculators::Channels", "colour subcarrier")},
+        {c.colour2(), QT_TRANSLATE_NOOP("calculators::Channels", "second colour subcarrier (Dr)")},
+        {c.sound(), QT_TRANSLATE_NOOP("calculators::Channels", "sound carrier")},
+        {c.sound2(), QT_TRANSLATE_NOOP("calculators::Channels", "second sound carrier")},
     };
     const Mark* nearest = nullptr;
     for (const Mark& mark : marks)
@@ -362,14 +408,16 @@ QString placeInBand(const Channel& c, double mhz, const QLocale& locale)
             (!nearest || std::abs(*mark.at - mhz) < std::abs(*nearest->at - mhz)))
             nearest = &mark;
     if (nearest)
-        return QLatin1String(nearest->what);
+        return QCoreApplication::translate("calculators::Channels", nearest->what);
     if (mhz == c.lower)
-        return QStringLiteral("lower edge");
+        return QCoreApplication::translate("calculators::Channels", "lower edge");
     if (mhz == c.upper())
-        return QStringLiteral("upper edge");
+        return QCoreApplication::translate("calculators::Channels", "upper edge");
     const double fromVision = toKHz(mhz - c.vision());
-    return QStringLiteral("in the band, %1 MHz %2 vision")
-        .arg(mhzText(std::abs(fromVision), locale), QLatin1String(fromVision < 0 ? "below" : "above"));
+    return (fromVision < 0
+                ? QCoreApplication::translate("calculators::Channels", "in the band, %1 MHz below vision")
+                : QCoreApplication::translate("calculators::Channels", "in the band, %1 MHz above vision"))
+        .arg(mhzText(std::abs(fromVision), locale));
 }
 } // namespace
 
@@ -384,12 +432,14 @@ std::vector<FrequencyHit> channelsAt(double mhz, const QLocale& locale)
         for (const Channel& c : channels)
             if (std::abs(c.oscillator() - mhz) <= kNear)
                 hits.push_back({c, FrequencyHit::Kind::Oscillator,
-                                QStringLiteral("oscillator (%1 MHz) of a set tuned to it")
+                                QCoreApplication::translate("calculators::Channels",
+                                                            "oscillator (%1 MHz) of a set tuned to it")
                                     .arg(mhzText(c.oscillator(), locale))});
         for (const Channel& c : channels)
             if (mhz >= c.imageLower() && mhz <= c.imageUpper())
                 hits.push_back({c, FrequencyHit::Kind::Image,
-                                QStringLiteral("image (%1 to %2 MHz) of a set tuned to it")
+                                QCoreApplication::translate("calculators::Channels",
+                                                            "image (%1 to %2 MHz) of a set tuned to it")
                                     .arg(mhzText(c.imageLower(), locale), mhzText(c.imageUpper(), locale))});
     }
     return hits;
@@ -397,7 +447,8 @@ std::vector<FrequencyHit> channelsAt(double mhz, const QLocale& locale)
 
 QString hitText(const FrequencyHit& hit)
 {
-    return hit.channel.title() + QStringLiteral(", ") + QLatin1String(hit.channel.plan->name) +
+    return hit.channel.title() + QStringLiteral(", ") +
+           QCoreApplication::translate("calculators::Channels", hit.channel.plan->name) +
            QStringLiteral(": ") + hit.what;
 }
 
@@ -406,11 +457,13 @@ ChannelFrequencies channelFrequencies(const Channel& c, const QLocale& locale)
     return {
         mhzText(c.lower, locale),
         mhzText(c.upper(), locale),
-        QStringLiteral("Video Carrier= ") + mhzText(c.vision(), locale),
-        QStringLiteral("Color Carrier= ") + mhzText(c.colour(), locale),
-        QStringLiteral("Sound Carrier= ") + mhzText(c.sound(), locale),
-        QStringLiteral("Center frequency= ") + mhzText(c.centre(), locale),
-        QStringLiteral("Oscillator frequency= ") + mhzText(c.oscillator(), locale),
+        QCoreApplication::translate("calculators::Channels", "Video Carrier= ") + mhzText(c.vision(), locale),
+        QCoreApplication::translate("calculators::Channels", "Color Carrier= ") + mhzText(c.colour(), locale),
+        QCoreApplication::translate("calculators::Channels", "Sound Carrier= ") + mhzText(c.sound(), locale),
+        QCoreApplication::translate("calculators::Channels", "Center frequency= ") +
+            mhzText(c.centre(), locale),
+        QCoreApplication::translate("calculators::Channels", "Oscillator frequency= ") +
+            mhzText(c.oscillator(), locale),
     };
 }
 
@@ -418,17 +471,22 @@ QString channelDetails(const Channel& c, const QLocale& locale)
 {
     const TvSystem& system = *c.plan->system;
     QString text =
-        QStringLiteral("Channel %1, %2: %3 to %4 MHz, vision %5, colour %6")
+        QCoreApplication::translate("calculators::Channels",
+                                    "Channel %1, %2: %3 to %4 MHz, vision %5, colour %6")
             .arg(c.title(), QLatin1String(system.name), mhzText(c.lower, locale), mhzText(c.upper(), locale),
                  mhzText(c.vision(), locale), mhzText(c.colour(), locale));
     if (const auto dr = c.colour2())
-        text += QStringLiteral(" and %1").arg(mhzText(*dr, locale));
-    text += QStringLiteral(", sound %1").arg(mhzText(c.sound(), locale));
+        text += QCoreApplication::translate("calculators::Channels", " and %1").arg(mhzText(*dr, locale));
+    text +=
+        QCoreApplication::translate("calculators::Channels", ", sound %1").arg(mhzText(c.sound(), locale));
     if (const auto second = c.sound2())
-        text += QStringLiteral(", second sound %1 (%2)")
-                    .arg(mhzText(*second, locale), QLatin1String(system.sound2Kind));
-    text += QStringLiteral(". Oscillator %1 MHz for the %2 vision IF of %3 MHz.")
-                .arg(mhzText(c.oscillator(), locale), QLatin1String(system.ifName),
+        text += QCoreApplication::translate("calculators::Channels", ", second sound %1 (%2)")
+                    .arg(mhzText(*second, locale),
+                         QCoreApplication::translate("calculators::Channels", system.sound2Kind));
+    text += QCoreApplication::translate("calculators::Channels",
+                                        ". Oscillator %1 MHz for the %2 vision IF of %3 MHz.")
+                .arg(mhzText(c.oscillator(), locale),
+                     QCoreApplication::translate("calculators::Channels", system.ifName),
                      mhzText(system.visionIf, locale));
     return text;
 }
@@ -494,15 +552,21 @@ QString spectrumSvg(const TvSystem& system, double mhzWide, int width, int heigh
         return QStringLiteral("+ ") + fw::convert::numberText(value, locale);
     };
     QStringList legend = {
-        QLatin1String(system.name) + QStringLiteral(", offsets in MHz"),
-        QStringLiteral("V vision: lower edge ") + plus(vision),
-        QStringLiteral("C colour: V ") + plus(system.colour) +
-            (system.colour2 != 0 ? QStringLiteral(", C2: V ") + plus(system.colour2) : QString()),
-        QStringLiteral("S sound: V ") + plus(system.sound)};
+        QCoreApplication::translate("calculators::Channels", "%1, offsets in MHz")
+            .arg(QLatin1String(system.name)),
+        QCoreApplication::translate("calculators::Channels", "V vision: lower edge %1").arg(plus(vision)),
+        system.colour2 != 0
+            ? QCoreApplication::translate("calculators::Channels", "C colour: V %1, C2: V %2")
+                  .arg(plus(system.colour), plus(system.colour2))
+            : QCoreApplication::translate("calculators::Channels", "C colour: V %1").arg(plus(system.colour)),
+        QCoreApplication::translate("calculators::Channels", "S sound: V %1").arg(plus(system.sound))};
     if (system.sound2 != 0)
-        legend << QStringLiteral("S2 %1: V ").arg(QLatin1String(system.sound2Kind)) + plus(system.sound2);
-    legend << QStringLiteral("Oscillator: V ") + plus(system.visionIf) +
-                  QStringLiteral(" (%1 IF)").arg(QLatin1String(system.ifName));
+        legend << QCoreApplication::translate("calculators::Channels", "S2 %1: V %2")
+                      .arg(QCoreApplication::translate("calculators::Channels", system.sound2Kind),
+                           plus(system.sound2));
+    legend << QCoreApplication::translate("calculators::Channels", "Oscillator: V %1 (%2 IF)")
+                  .arg(plus(system.visionIf),
+                       QCoreApplication::translate("calculators::Channels", system.ifName));
     double y = base + 27;
     for (const QString& line : legend) {
         svg += QStringLiteral("<text x=\"6\" y=\"%1\">%2</text>\n").arg(n(y), line.toHtmlEscaped());

@@ -2,6 +2,8 @@
 
 #include "runtime/convert.h"
 
+#include <QCoreApplication>
+
 namespace colorcode {
 
 namespace {
@@ -9,18 +11,18 @@ namespace {
 // hundreds of volts.
 const std::array<Swatch, kColors> kSwatches{{
     // name, colour, digit, multiplier, resistor tolerance, capacitor tolerance, voltage
-    {"black", {0, 0, 0}, 0, 1, {}, {}, {}},
-    {"brown", {128, 64, 0}, 1, 10, 1, 1, 100},
-    {"red", {255, 0, 0}, 2, 100, 2, 2, 200},
-    {"orange", {255, 128, 0}, 3, 1000, 0.05, 3, 300},
-    {"yellow", {255, 255, 0}, 4, 10000, 0.02, 4, 400},
-    {"green", {0, 192, 0}, 5, 100000, 0.5, 5, 500},
-    {"blue", {0, 0, 255}, 6, 1000000, 0.25, 6, 600},
-    {"violet", {255, 0, 255}, 7, 10000000, 0.1, 7, 700},
-    {"gray", {128, 128, 128}, 8, 100000000, 0.01, 8, 800},
-    {"white", {255, 255, 255}, 9, 1000000000, {}, 9, 900},
-    {"gold", {192, 192, 0}, {}, 0.1, 5, 5, 1000},
-    {"silver", {192, 192, 192}, {}, 0.01, 10, 10, 2000},
+    {QT_TRANSLATE_NOOP("calculators::Colours", "black"), {0, 0, 0}, 0, 1, {}, {}, {}},
+    {QT_TRANSLATE_NOOP("calculators::Colours", "brown"), {128, 64, 0}, 1, 10, 1, 1, 100},
+    {QT_TRANSLATE_NOOP("calculators::Colours", "red"), {255, 0, 0}, 2, 100, 2, 2, 200},
+    {QT_TRANSLATE_NOOP("calculators::Colours", "orange"), {255, 128, 0}, 3, 1000, 0.05, 3, 300},
+    {QT_TRANSLATE_NOOP("calculators::Colours", "yellow"), {255, 255, 0}, 4, 10000, 0.02, 4, 400},
+    {QT_TRANSLATE_NOOP("calculators::Colours", "green"), {0, 192, 0}, 5, 100000, 0.5, 5, 500},
+    {QT_TRANSLATE_NOOP("calculators::Colours", "blue"), {0, 0, 255}, 6, 1000000, 0.25, 6, 600},
+    {QT_TRANSLATE_NOOP("calculators::Colours", "violet"), {255, 0, 255}, 7, 10000000, 0.1, 7, 700},
+    {QT_TRANSLATE_NOOP("calculators::Colours", "gray"), {128, 128, 128}, 8, 100000000, 0.01, 8, 800},
+    {QT_TRANSLATE_NOOP("calculators::Colours", "white"), {255, 255, 255}, 9, 1000000000, {}, 9, 900},
+    {QT_TRANSLATE_NOOP("calculators::Colours", "gold"), {192, 192, 0}, {}, 0.1, 5, 5, 1000},
+    {QT_TRANSLATE_NOOP("calculators::Colours", "silver"), {192, 192, 192}, {}, 0.01, 10, 10, 2000},
 }};
 
 // A count of 6 already means "past the last band"; stopping there keeps the 16-bit count from overflowing.
@@ -64,7 +66,8 @@ std::optional<QString> Reader::enterBand(Color color)
         if (!band.digit) {
             const bool first = m_count == 1;
             m_count = 0;
-            return first ? QStringLiteral("Not a 1st color code") : QStringLiteral("Not a 2nd color code");
+            return first ? QCoreApplication::translate("calculators::Colours", "Not a 1st color code")
+                         : QCoreApplication::translate("calculators::Colours", "Not a 2nd color code");
         }
         (m_count == 1 ? m_first : m_second) = *band.digit;
         break;
@@ -105,7 +108,8 @@ std::optional<Readout> Reader::done(std::optional<Part> part, const QLocale& loc
             r.tolerance = tolerance + QStringLiteral(" %");
             // No voltage band: no rating, rather than the last part's.
             if (m_voltage.value_or(0) > 0)
-                r.voltage = fw::convert::numberText(*m_voltage, locale) + QStringLiteral(" volts");
+                r.voltage = QCoreApplication::translate("calculators::Colours", "%1 volts")
+                                .arg(fw::convert::numberText(*m_voltage, locale));
         }
         readout = r;
     }

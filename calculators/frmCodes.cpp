@@ -4,6 +4,8 @@
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
+#include <QCoreApplication>
+
 using namespace fw;
 using colorcode::Color;
 
@@ -83,7 +85,8 @@ void frmCodes::wire()
         const auto color = static_cast<Color>(i);
         Label* box = swatch(color);
         // Named for screen readers, and reachable from the keyboard (Space or Enter enters the band).
-        const QString name = QString::fromLatin1(colorcode::swatch(color).name);
+        const QString name =
+            QCoreApplication::translate("calculators::Colours", colorcode::swatch(color).name);
         box->setAccessibleName(name);
         box->setToolTip(name);
         box->setFocusPolicy(Qt::StrongFocus);
@@ -103,7 +106,7 @@ void frmCodes::Form_Load()
 void frmCodes::Text_Click(Color color)
 {
     if (const auto error = m_reader.enterBand(color))
-        services().MsgBox(*error, QStringLiteral("Error"));
+        services().MsgBox(*error, tr("Error"));
     services().Beep();
 }
 

@@ -5,17 +5,16 @@
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
+#include <QCoreApplication>
+
 using namespace fw;
 namespace formulas = fw::formulas;
 
 namespace {
-const QString kErrorTitle = QStringLiteral("Error");
-const QString kCapacitiveUnit = QStringLiteral("Capacitance (pfd)");
-const QString kInductiveUnit = QStringLiteral("Inductance (mhy)");
 
 void error(const QString& message)
 {
-    services().MsgBox(message, kErrorTitle);
+    services().MsgBox(message, QCoreApplication::translate("frmFormulas", "Error"));
 }
 } // namespace
 
@@ -126,7 +125,7 @@ void frmFormulas::Form_Load()
     place(*this, 100);
     // Capacitive is the mode a fresh screen starts in, and its unit label says so from the start.
     Option1()->setValue(true);
-    Label18()->setCaption(kCapacitiveUnit);
+    Label18()->setCaption(tr("Capacitance (pfd)"));
     m_ohm = {};
     m_power = {};
     m_resonance = {};
@@ -246,7 +245,7 @@ void frmFormulas::enter(Group& group, const formulas::Rules& rules, const std::v
     QString& held = group.shown[static_cast<std::size_t>(entered)];
     const auto value = convert::toDouble(box->Text());
     if (!value) {
-        refuse(QStringLiteral("Please enter a number"), box, held);
+        refuse(tr("Please enter a number"), box, held);
         return;
     }
     const formulas::Outcome outcome = formulas::enter(rules, group.values, entered, *value);
@@ -262,10 +261,10 @@ void frmFormulas::enter(Group& group, const formulas::Rules& rules, const std::v
         }
         break;
     case formulas::Status::TooLarge:
-        refuse(QStringLiteral("The result is too large"), box, held);
+        refuse(tr("The result is too large"), box, held);
         break;
     case formulas::Status::NegativeProduct:
-        refuse(QStringLiteral("Inductance and capacitance must both be positive"), box, held);
+        refuse(tr("Inductance and capacitance must both be positive"), box, held);
         break;
     }
 }
@@ -308,22 +307,22 @@ void frmFormulas::Command3_Click()
 // Changing the mode computes nothing: the stored component value is read in the new unit at the next entry.
 void frmFormulas::Option1_Click()
 {
-    Label18()->setCaption(kCapacitiveUnit);
+    Label18()->setCaption(tr("Capacitance (pfd)"));
 }
 
 void frmFormulas::Option2_Click()
 {
-    Label18()->setCaption(kInductiveUnit);
+    Label18()->setCaption(tr("Inductance (mhy)"));
 }
 
 void frmFormulas::Option3_Click()
 {
-    m_suffix = QStringLiteral(" Ohms");
+    m_suffix = tr(" Ohms");
 }
 
 void frmFormulas::Option4_Click()
 {
-    m_suffix = QStringLiteral(" MFD");
+    m_suffix = tr(" MFD");
 }
 
 // Runs on every key typed into the quantity box, not only on Enter.
@@ -331,8 +330,7 @@ void frmFormulas::Text14_KeyPress(int keyAscii)
 {
     if (!Option3()->Value() && !Option4()->Value()) {
         Text14()->setText(QString());
-        services().MsgBox(QStringLiteral("Please select either Resistor or Capacitor"),
-                          QStringLiteral("Select component"));
+        services().MsgBox(tr("Please select either Resistor or Capacitor"), tr("Select component"));
     }
     if (!Text16()->Text().isEmpty()) { // a total is on show: a new calculation starts with Clear
         Command5()->setFocus();
@@ -342,7 +340,7 @@ void frmFormulas::Text14_KeyPress(int keyAscii)
         return;
     const auto count = formulas::quantity(Text14()->Text());
     if (!count) {
-        refuse(QStringLiteral("Enter how many values, from 1 to 32767"), Text14(), remainingText());
+        refuse(tr("Enter how many values, from 1 to 32767"), Text14(), remainingText());
         return;
     }
     m_series.remaining = *count;
@@ -356,13 +354,13 @@ void frmFormulas::Text15_KeyPress(int keyAscii)
     const formulas::Addition added = formulas::addValue(m_series, convert::toDouble(Text15()->Text()));
     switch (added.status) {
     case formulas::Added::NoQuantity:
-        refuse(QStringLiteral("Enter the total quantity first"), Text15(), QString());
+        refuse(tr("Enter the total quantity first"), Text15(), QString());
         return;
     case formulas::Added::NotPositive:
-        refuse(QStringLiteral("Enter a value greater than zero"), Text15(), QString());
+        refuse(tr("Enter a value greater than zero"), Text15(), QString());
         return;
     case formulas::Added::TooLarge:
-        refuse(QStringLiteral("The result is too large"), Text15(), QString());
+        refuse(tr("The result is too large"), Text15(), QString());
         return;
     case formulas::Added::Counted:
         Text14()->setText(remainingText());

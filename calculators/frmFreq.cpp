@@ -6,6 +6,7 @@
 #include "runtime/placement.h"
 #include "runtime/services.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyleOptionFrame>
 #include <QSvgRenderer>
@@ -20,11 +21,10 @@ QStringList planNames()
 {
     QStringList names;
     for (const calculators::ChannelPlan& plan : calculators::channelPlans())
-        names << QLatin1String(plan.name);
+        names << QCoreApplication::translate("calculators::Channels", plan.name);
     return names;
 }
 
-const QString kFrequencyTitle = QStringLiteral("Error");
 } // namespace
 
 frmFreq::frmFreq()
@@ -187,8 +187,10 @@ void frmFreq::cboSystem_Click()
     const std::vector<calculators::Channel> channels = calculators::channelsOf(plan);
     drawSpectrum(*plan.system, channels.front().width);
     lblChannel()->setCaption(
-        QStringLiteral("%1: channels %2. %3")
-            .arg(QLatin1String(plan.name), QLatin1String(plan.channels), QLatin1String(plan.note))
+        tr("%1: channels %2. %3")
+            .arg(QCoreApplication::translate("calculators::Channels", plan.name),
+                 QCoreApplication::translate("calculators::Channels", plan.channels),
+                 *plan.note ? QCoreApplication::translate("calculators::Channels", plan.note) : QString())
             .trimmed());
     if (Text8()->Text().trimmed().isEmpty())
         return;
@@ -222,7 +224,7 @@ void frmFreq::txtFrequency_KeyPress(int keyAscii)
     const calculators::FrequencyReading reading = calculators::readFrequency(txtFrequency()->Text());
     lstFound()->clear();
     if (!reading.mhz) {
-        services().MsgBox(reading.rejection, kFrequencyTitle);
+        services().MsgBox(reading.rejection, tr("Error"));
         return;
     }
     // The chosen plan's channels first: they are the ones the technician is most likely after.
@@ -232,8 +234,7 @@ void frmFreq::txtFrequency_KeyPress(int keyAscii)
         return hit.channel.plan == chosen;
     });
     if (hits.empty())
-        lstFound()->addItem(
-            QStringLiteral("No channel of any plan is at %1 MHz").arg(txtFrequency()->Text().trimmed()));
+        lstFound()->addItem(tr("No channel of any plan is at %1 MHz").arg(txtFrequency()->Text().trimmed()));
     for (const calculators::FrequencyHit& hit : hits) {
         const QString line = calculators::hitText(hit);
         lstFound()->addItem(line);

@@ -24,8 +24,8 @@ Design frmMarkings::design() const
             option("Option3", QT_TR_NOOP("5 bands"), 2190, 330, 975, 315),
             option("Option4", QT_TR_NOOP("6 bands"), 3165, 330, 975, 315),
             label("Label1", QT_TR_NOOP("Value or bands, e.g. 4k7"), 4200, 60, 3600, 255),
-            textBox("txtValue", "", 4200, 330, 3600, 345).says(QT_TR_NOOP("Value or bands")).size(9.75),
-            command("cmdClear", QT_TR_NOOP("Clear"), 7920, 315, 1095, 375).bold(8.25),
+            textBox("txtValue", "", 4200, 330, 4140, 345).says(QT_TR_NOOP("Value or bands")).size(9.75),
+            command("cmdClear", QT_TR_NOOP("Clear"), 8400, 315, 1095, 375).bold(8.25),
             picture("picResistor", ":/assets/resistor-body.svg", 600, kBodyTop, 8400, kBodyHeight)
                 .says(QT_TR_NOOP("A resistor with two wire leads, its bands drawn on its body")),
         };
@@ -234,8 +234,7 @@ void frmMarkings::txtValue_Change()
                      "violet, grey, white, gold, silver or pink.")
                      .arg(words[unknown - bands.begin()]);
     else if (bands.size() == 2 || bands.size() > kMostBands)
-        m_note =
-            QStringLiteral("A resistor has 3, 4, 5 or 6 bands, or the one black band of a zero-ohm link.");
+        m_note = tr("A resistor has 3, 4, 5 or 6 bands, or the one black band of a zero-ohm link.");
     else if (bands.size() == 1 && bands[0] != Color::Black)
         m_note = readBands(std::vector{*bands[0]}).reason;
     if (!m_note.isEmpty()) {
@@ -274,17 +273,16 @@ void frmMarkings::writeBands()
     }
     QStringList notes;
     if (!marking->exact)
-        notes << QStringLiteral("%1 has more figures than %2 bands carry: they mark the nearest, %3.")
+        notes << tr("%1 has more figures than %2 bands carry: they mark the nearest, %3.")
                      .arg(ohmsText(value->ohms), QString::number(count), ohmsText(marking->ohms));
     const bool zero = marking->bands.size() == 1;
     if (!zero && count == 3 && value->tolerance)
-        notes << QStringLiteral("Three bands carry no tolerance: they mean %1.")
-                     .arg(percentText(kNoBandTolerance));
+        notes << tr("Three bands carry no tolerance: they mean %1.").arg(percentText(kNoBandTolerance));
     if (!zero && count >= 4 && !m_part.tolerance)
-        notes << QStringLiteral("No tolerance typed: %1 (%2) assumed.")
+        notes << tr("No tolerance typed: %1 (%2) assumed.")
                      .arg(nameOf(tolerance), percentText(*bandColor(tolerance).tolerance));
     if (!zero && count == kMostBands && !m_part.coefficient)
-        notes << QStringLiteral("No coefficient chosen: %1 (%2 ppm/K) assumed.")
+        notes << tr("No coefficient chosen: %1 (%2 ppm/K) assumed.")
                      .arg(nameOf(coefficient))
                      .arg(*bandColor(coefficient).temperatureCoefficient);
     m_note = notes.join(u' ');
@@ -322,10 +320,9 @@ void frmMarkings::showBands(bool rewriteWords)
             b->setAutoFillBackground(false);
         markCurrent(b, i == m_current, color.has_value(), color ? paint(*color) : QColor());
         caption->setText(color ? nameOf(*color) + u'\n' + meaning(*color, i, count) : QString());
-        const QString spoken =
-            color ? nameOf(*color) + u' ' + meaning(*color, i, count) : QStringLiteral("not chosen");
-        b->setAccessibleName(QStringLiteral("Band %1: %2").arg(i + 1).arg(spoken));
-        caption->setAccessibleName(QStringLiteral("Band %1: %2").arg(i + 1).arg(spoken));
+        const QString spoken = color ? nameOf(*color) + u' ' + meaning(*color, i, count) : tr("not chosen");
+        b->setAccessibleName(tr("Band %1: %2").arg(i + 1).arg(spoken));
+        caption->setAccessibleName(tr("Band %1: %2").arg(i + 1).arg(spoken));
     }
     showReading();
 }

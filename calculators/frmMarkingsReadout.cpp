@@ -4,6 +4,8 @@
 #include "calculators/frmMarkings.h"
 #include "calculators/markingsview.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 using namespace fw;
@@ -15,7 +17,8 @@ QString joined(const QStringList& items)
 {
     if (items.size() < 2)
         return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.back();
+    return QCoreApplication::translate("frmMarkings", "%1 and %2", "the last two of a list")
+        .arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.back());
 }
 } // namespace
 
@@ -30,8 +33,7 @@ void frmMarkings::showReading()
         const bool begun =
             std::any_of(m_bands.begin(), m_bands.end(), [](const auto& b) { return b.has_value(); });
         if (m_note.isEmpty() && begun)
-            showResult(lblMessage(),
-                       QStringLiteral("Click a colour for band %1.").arg(unset - m_bands.begin() + 1));
+            showResult(lblMessage(), tr("Click a colour for band %1.").arg(unset - m_bands.begin() + 1));
         return;
     }
     std::vector<Color> bands;
@@ -42,17 +44,17 @@ void frmMarkings::showReading()
     if (!reading) {
         QString why = reading.reason;
         if (reversed)
-            why += QStringLiteral(" Read from the other end they mark %1.").arg(ohmsText(reversed->ohms));
+            why += tr(" Read from the other end they mark %1.").arg(ohmsText(reversed->ohms));
         showResult(lblMessage(), m_note.isEmpty() ? why : m_note);
         return;
     }
     if (reading->zeroOhm) {
-        showResult(lblValue(), QStringLiteral("0 \u03A9, a zero-ohm link"));
+        showResult(lblValue(), tr("0 \u03A9, a zero-ohm link"));
         return;
     }
     showResult(lblValue(), ohmsText(reading->ohms) + u' ' + percentText(*reading->tolerance));
     const auto [least, most] = toleranceRange(reading->ohms, *reading->tolerance);
-    QString range = QStringLiteral("From %1 to %2").arg(ohmsText(least), ohmsText(most));
+    QString range = tr("From %1 to %2").arg(ohmsText(least), ohmsText(most));
     if (reading->temperatureCoefficient)
         range += QStringLiteral(", %1 ppm/K").arg(*reading->temperatureCoefficient);
 
@@ -62,12 +64,11 @@ void frmMarkings::showReading()
             in << seriesName(s);
     const Series own = seriesForTolerance(*reading->tolerance);
     const auto [below, above] = neighbours(reading->ohms, own);
-    showResult(
-        lblSeries(),
-        range + QStringLiteral(". ") +
-            (in.isEmpty() ? QStringLiteral("In no E-series.") : QStringLiteral("In %1.").arg(joined(in))) +
-            QStringLiteral(" Nearest in %1 (%2): %3 below, %4 above.")
-                .arg(seriesName(own), percentText(*reading->tolerance), ohmsText(below), ohmsText(above)));
+    showResult(lblSeries(), range + QStringLiteral(". ") +
+                                (in.isEmpty() ? tr("In no E-series.") : tr("In %1.").arg(joined(in))) +
+                                tr(" Nearest in %1 (%2): %3 below, %4 above.")
+                                    .arg(seriesName(own), percentText(*reading->tolerance), ohmsText(below),
+                                         ohmsText(above)));
 
     if (const std::optional<Ends> ends = compareEnds(bands)) {
         const QString forward = ohmsText(reading->ohms), backward = ohmsText(reversed->ohms);
@@ -75,29 +76,29 @@ void frmMarkings::showReading()
         QString which;
         switch (ends->favoured) {
         case End::Neither:
-            which = QStringLiteral("Neither is a standard value.");
+            which = tr("Neither is a standard value.");
             break;
         case End::Either:
-            which = QStringLiteral("Both are standard values: the tolerance band is the one set apart.");
+            which = tr("Both are standard values: the tolerance band is the one set apart.");
             break;
         case End::Forward:
         case End::Reversed: {
             const QString favoured = ends->favoured == End::Forward ? forward : backward;
-            which = both ? QStringLiteral("Both are standard values; the tolerance colour favours %1.")
-                               .arg(favoured)
-                         : QStringLiteral("%1 is the standard value.").arg(favoured);
+            which = both ? tr("Both are standard values; the tolerance colour favours %1.").arg(favoured)
+                         : tr("%1 is the standard value.").arg(favoured);
         }
         }
-        showResult(lblReverse(), QStringLiteral("Read from the other end: %1 %2. %3")
-                                     .arg(backward, percentText(*reversed->tolerance), which));
+        showResult(
+            lblReverse(),
+            tr("Read from the other end: %1 %2. %3").arg(backward, percentText(*reversed->tolerance), which));
     }
 
     QStringList codes;
     for (SmdFamily family : {SmdFamily::ThreeDigit, SmdFamily::FourDigit, SmdFamily::Eia96}) {
         const auto code = smdCode(reading->ohms, family);
-        codes << familyName(family) + u' ' + (code ? *code : QStringLiteral("none"));
+        codes << familyName(family) + u' ' + (code ? *code : tr("none"));
     }
-    showResult(lblSmdCodes(), QStringLiteral("As SMD codes: ") + codes.join(QStringLiteral(", ")) + u'.');
+    showResult(lblSmdCodes(), tr("As SMD codes: ") + codes.join(QStringLiteral(", ")) + u'.');
 }
 
 void frmMarkings::txtSmd_Change()
@@ -115,7 +116,7 @@ void frmMarkings::txtSmd_Change()
     QStringList said;
     for (const SmdReading& r : *readings)
         said << QStringLiteral("%1 (%2)").arg(ohmsText(r.ohms), familyName(r.family));
-    showResult(lblSmd(), said.join(QStringLiteral("; or ")) + u'.');
+    showResult(lblSmd(), said.join(tr("; or ")) + u'.');
 }
 
 void frmMarkings::txtCap_Change()
@@ -144,11 +145,11 @@ void frmMarkings::txtCap_Change()
             text += QStringLiteral(", %1 (%2)").arg(marking.tolerance, *marking.toleranceLetter);
         if (marking.volts) {
             const bool kilovolts = *marking.volts >= Decimal::of(1, 3);
-            text += QStringLiteral(", rated %1")
+            text += tr(", rated %1")
                         .arg(decimalText(*marking.volts, kilovolts ? 3 : 0,
                                          kilovolts ? QStringLiteral("kV") : QStringLiteral("V")));
         }
         said << text;
     }
-    showResult(lblCap(), said.join(QStringLiteral("; or ")) + u'.');
+    showResult(lblCap(), said.join(tr("; or ")) + u'.');
 }

@@ -3,6 +3,7 @@
 #include "calculators/decimal.h"
 #include "runtime/controlcolors.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
 
@@ -34,7 +35,7 @@ QColor paint(Color color)
 
 QString nameOf(Color color)
 {
-    return QString::fromLatin1(bandColor(color).name);
+    return QCoreApplication::translate("calculators::Colours", bandColor(color).name);
 }
 
 // The left edge of band i of `count` on the body: evenly spaced, a lone band in the middle.
@@ -97,18 +98,21 @@ QString meaning(Color color, int i, int count)
 {
     const BandColor& c = bandColor(color);
     if (count == 1)
-        return QStringLiteral("0 \u03A9 link");
+        return QCoreApplication::translate("calculators::Markings", "0 \u03A9 link");
     const int figures = figuresOf(static_cast<std::size_t>(count));
     if (i < figures)
-        return c.digit ? QString::number(*c.digit) : QStringLiteral("no digit");
+        return c.digit ? QString::number(*c.digit)
+                       : QCoreApplication::translate("calculators::Markings", "no digit");
     if (i == figures) {
         const QString ohms = ohmsText(Decimal::of(1, c.multiplierExponent));
         return u'\u00D7' + ohms.left(ohms.size() - 1).remove(u' '); // "×1k", "×0.01"
     }
     if (i == figures + 1)
-        return c.tolerance ? percentText(*c.tolerance) : QStringLiteral("no tolerance");
-    return c.temperatureCoefficient ? QStringLiteral("%1 ppm/K").arg(*c.temperatureCoefficient)
-                                    : QStringLiteral("no coefficient");
+        return c.tolerance ? percentText(*c.tolerance)
+                           : QCoreApplication::translate("calculators::Markings", "no tolerance");
+    return c.temperatureCoefficient ? QCoreApplication::translate("calculators::Markings", "%1 ppm/K")
+                                          .arg(*c.temperatureCoefficient)
+                                    : QCoreApplication::translate("calculators::Markings", "no coefficient");
 }
 
 } // namespace markingsview

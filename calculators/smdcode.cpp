@@ -2,6 +2,8 @@
 
 #include "calculators/eseries.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <iterator>
 
@@ -33,7 +35,8 @@ std::optional<int> eiaExponent(QChar c)
 
 QString codeHelp()
 {
-    return QStringLiteral("Type the code printed on the part, such as 103, 4R7, 1002, 49R9 or 01C.");
+    return QCoreApplication::translate(
+        "calculators::Markings", "Type the code printed on the part, such as 103, 4R7, 1002, 49R9 or 01C.");
 }
 
 // "4R7", "R10", "49R9": the R stands for the decimal point.
@@ -50,11 +53,11 @@ QString familyName(SmdFamily family)
 {
     switch (family) {
     case SmdFamily::ThreeDigit:
-        return QStringLiteral("3-digit code");
+        return QCoreApplication::translate("calculators::Markings", "3-digit code");
     case SmdFamily::FourDigit:
-        return QStringLiteral("4-digit code");
+        return QCoreApplication::translate("calculators::Markings", "4-digit code");
     case SmdFamily::Eia96:
-        return QStringLiteral("EIA-96 code");
+        return QCoreApplication::translate("calculators::Markings", "EIA-96 code");
     }
     return {};
 }
@@ -70,7 +73,9 @@ Result<std::vector<SmdReading>> readSmd(const QString& text)
                     {Decimal{}, code.size() == 4 ? SmdFamily::FourDigit : SmdFamily::ThreeDigit}},
                 {}};
     if (code.size() != 3 && code.size() != 4)
-        return Readings::refused(QStringLiteral("An SMD resistor code has 3 or 4 characters. ") + codeHelp());
+        return Readings::refused(QCoreApplication::translate("calculators::Markings",
+                                                             "An SMD resistor code has 3 or 4 characters. ") +
+                                 codeHelp());
     const SmdFamily family = code.size() == 3 ? SmdFamily::ThreeDigit : SmdFamily::FourDigit;
     const QString figures = code.chopped(1);
     std::vector<SmdReading> readings;
@@ -90,17 +95,21 @@ Result<std::vector<SmdReading>> readSmd(const QString& text)
         const int index = figures.toInt();
         if (index < 1 || index > 96)
             return Readings::refused(
-                QStringLiteral("EIA-96 codes are numbered 01 to 96; %1 is none of them.").arg(figures));
+                QCoreApplication::translate("calculators::Markings",
+                                            "EIA-96 codes are numbered 01 to 96; %1 is none of them.")
+                    .arg(figures));
         readings.push_back({Decimal::of(seriesValues(Series::E96)[static_cast<std::size_t>(index - 1)],
                                         *eiaExponent(code.back())),
                             SmdFamily::Eia96});
     } else {
         return Readings::refused(
-            QStringLiteral("\u201C%1\u201D is no SMD resistor code. ").arg(text.trimmed()) + codeHelp());
+            QCoreApplication::translate("calculators::Markings", "\u201C%1\u201D is no SMD resistor code. ")
+                .arg(text.trimmed()) +
+            codeHelp());
     }
     if (readings.front().ohms.isZero())
-        return Readings::refused(
-            QStringLiteral("These figures read zero: the zero-ohm link is marked 0, 000 or 0000."));
+        return Readings::refused(QCoreApplication::translate(
+            "calculators::Markings", "These figures read zero: the zero-ohm link is marked 0, 000 or 0000."));
     return {readings, {}};
 }
 

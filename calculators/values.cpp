@@ -3,6 +3,7 @@
 #include "calculators/bands.h"
 #include "calculators/toleranceletters.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -55,7 +56,8 @@ bool allDigits(const QString& s)
 Result<Decimal> fromDigits(QString digits, int fraction, int prefix)
 {
     if (digits.isEmpty())
-        return Result<Decimal>::refused(QStringLiteral("A value needs at least one digit."));
+        return Result<Decimal>::refused(
+            QCoreApplication::translate("calculators::Markings", "A value needs at least one digit."));
     while (digits.size() > 1 && digits.front() == u'0')
         digits.remove(0, 1);
     int exponent = prefix - fraction;
@@ -64,15 +66,19 @@ Result<Decimal> fromDigits(QString digits, int fraction, int prefix)
         ++exponent;
     }
     if (digits.size() > kMostFigures)
-        return Result<Decimal>::refused(
-            QStringLiteral("Too many figures: fifteen are the most a value carries."));
+        return Result<Decimal>::refused(QCoreApplication::translate(
+            "calculators::Markings", "Too many figures: fifteen are the most a value carries."));
     const Decimal value = Decimal::of(digits.toLongLong(), exponent);
     if (!value.isZero() && value < kLeastOhms)
         return Result<Decimal>::refused(
-            QStringLiteral("Too small: the least value marked here is %1.").arg(ohmsText(kLeastOhms)));
+            QCoreApplication::translate("calculators::Markings",
+                                        "Too small: the least value marked here is %1.")
+                .arg(ohmsText(kLeastOhms)));
     if (value > kMostOhms)
         return Result<Decimal>::refused(
-            QStringLiteral("Too large: the largest value marked here is %1.").arg(ohmsText(kMostOhms)));
+            QCoreApplication::translate("calculators::Markings",
+                                        "Too large: the largest value marked here is %1.")
+                .arg(ohmsText(kMostOhms)));
     return {value, {}};
 }
 } // namespace
@@ -81,25 +87,31 @@ Result<Decimal> parseOhms(const QString& text, const QLocale& locale)
 {
     const QString s = withoutUnit(text);
     if (s.isEmpty())
-        return Result<Decimal>::refused(QStringLiteral("Type a value, such as 4700, 4.7k or 4k7."));
+        return Result<Decimal>::refused(
+            QCoreApplication::translate("calculators::Markings", "Type a value, such as 4700, 4.7k or 4k7."));
     if (s.front() == u'-' || s.front() == u'\u2212')
-        return Result<Decimal>::refused(QStringLiteral("A resistance is never negative."));
+        return Result<Decimal>::refused(
+            QCoreApplication::translate("calculators::Markings", "A resistance is never negative."));
     if (s.contains(u'm'))
-        return Result<Decimal>::refused(QStringLiteral(
+        return Result<Decimal>::refused(QCoreApplication::translate(
+            "calculators::Markings",
             "A small m means milli: write M for megohms (2M2), or a fraction of an ohm (0.47)."));
     qsizetype letterAt = -1;
     for (qsizetype i = 0; i < s.size(); ++i) {
         if (!prefixOf(s[i]))
             continue;
         if (letterAt >= 0)
-            return Result<Decimal>::refused(QStringLiteral("Only one of R, k, M or G may stand in a value."));
+            return Result<Decimal>::refused(QCoreApplication::translate(
+                "calculators::Markings", "Only one of R, k, M or G may stand in a value."));
         letterAt = i;
     }
     const QString before = letterAt < 0 ? s : s.left(letterAt).trimmed();
     const QString after = letterAt < 0 ? QString() : s.mid(letterAt + 1);
     const int prefix = letterAt < 0 ? 0 : *prefixOf(s[letterAt]);
     const QString notAValue =
-        QStringLiteral("\u201C%1\u201D is not a value: write digits, one decimal point and R, k, M or G.")
+        QCoreApplication::translate(
+            "calculators::Markings",
+            "\u201C%1\u201D is not a value: write digits, one decimal point and R, k, M or G.")
             .arg(text.trimmed());
     if (!after.isEmpty()) {
         // The letter stands for the decimal point: 4k7, 1R5, R47.
@@ -133,10 +145,14 @@ Result<TypedValue> withTolerance(Decimal ohms, std::optional<Decimal> tolerance,
         return {TypedValue{ohms, *tolerance}, {}};
     if (tolerance && *tolerance == kNoBandTolerance)
         return Result<TypedValue>::refused(
-            QStringLiteral("%1 is a part without a tolerance band: choose 3 bands and type the value alone.")
+            QCoreApplication::translate(
+                "calculators::Markings",
+                "%1 is a part without a tolerance band: choose 3 bands and type the value alone.")
                 .arg(percentText(kNoBandTolerance, locale)));
     return Result<TypedValue>::refused(
-        QStringLiteral("No band stands for a tolerance of \u00B1%1 %: they mark 0.01 % to 10 %.").arg(typed));
+        QCoreApplication::translate("calculators::Markings",
+                                    "No band stands for a tolerance of \u00B1%1 %: they mark 0.01 % to 10 %.")
+            .arg(typed));
 }
 } // namespace
 

@@ -847,6 +847,555 @@
     </message>
 </context>
 <context>
+    <name>calculators::Channels</name>
+    <message>
+        <source>Video Carrier= </source>
+        <translation>Portadora de video= </translation>
+    </message>
+    <message>
+        <source>Color Carrier= </source>
+        <translation>Portadora de color= </translation>
+    </message>
+    <message>
+        <source>Sound Carrier= </source>
+        <translation>Portadora de sonido= </translation>
+    </message>
+    <message>
+        <source>Center frequency= </source>
+        <translation>Frecuencia central= </translation>
+    </message>
+    <message>
+        <source>Oscillator frequency= </source>
+        <translation>Frecuencia del oscilador= </translation>
+    </message>
+    <message>
+        <source>Enter a channel number from 2 to 83</source>
+        <translation>Escriba un número de canal del 2 al 83</translation>
+    </message>
+    <message>
+        <source>There is no channel 1</source>
+        <translation>No existe el canal 1</translation>
+    </message>
+    <message>
+        <source>No TV channels above channel 83</source>
+        <translation>No hay canales de TV por encima del 83</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>japonesa</translation>
+    </message>
+    <message>
+        <source>A2 stereo</source>
+        <translation>estéreo A2</translation>
+    </message>
+    <message>
+        <source>Australian</source>
+        <translation>australiana</translation>
+    </message>
+    <message>
+        <source>US broadcast (M/NTSC)</source>
+        <translation>EE. UU., aire (M/NTSC)</translation>
+    </message>
+    <message>
+        <source>2 to 83</source>
+        <translation>2 a 83</translation>
+    </message>
+    <message>
+        <source>Channels 70 to 83 were given up in the 1980s, 52 to 69 in 2009 and 38 to 51 in 2020.</source>
+        <translation>Los canales 70 a 83 se dejaron en los años 80, los 52 a 69 en 2009 y los 38 a 51 en 2020.</translation>
+    </message>
+    <message>
+        <source>US cable Standard (M/NTSC)</source>
+        <translation>EE. UU., cable estándar (M/NTSC)</translation>
+    </message>
+    <message>
+        <source>2 to 158</source>
+        <translation>2 a 158</translation>
+    </message>
+    <message>
+        <source>Cable channels 14 to 22 (A to I) and 95 to 99 (A-5 to A-1) lie between broadcast 6 and 7.</source>
+        <translation>Los canales de cable 14 a 22 (A a I) y 95 a 99 (A-5 a A-1) quedan entre los canales de aire 6 y 7.</translation>
+    </message>
+    <message>
+        <source>US cable HRC (M/NTSC)</source>
+        <translation>EE. UU., cable HRC (M/NTSC)</translation>
+    </message>
+    <message>
+        <source>1 to 158</source>
+        <translation>1 a 158</translation>
+    </message>
+    <message>
+        <source>HRC vision carriers lie on multiples of 6 MHz (6.0003 MHz exactly).</source>
+        <translation>En HRC las portadoras de video caen en múltiplos de 6 MHz (6,0003 MHz exactos).</translation>
+    </message>
+    <message>
+        <source>US cable IRC (M/NTSC)</source>
+        <translation>EE. UU., cable IRC (M/NTSC)</translation>
+    </message>
+    <message>
+        <source>IRC lower edges lie on multiples of 6 MHz; 5 and 6 are 2 MHz above broadcast.</source>
+        <translation>En IRC los bordes inferiores caen en múltiplos de 6 MHz; el 5 y el 6 quedan 2 MHz por encima de los de aire.</translation>
+    </message>
+    <message>
+        <source>Japan (M/NTSC)</source>
+        <translation>Japón (M/NTSC)</translation>
+    </message>
+    <message>
+        <source>1 to 62</source>
+        <translation>1 a 62</translation>
+    </message>
+    <message>
+        <source>Channels 7 and 8 overlap by 2 MHz.</source>
+        <translation>Los canales 7 y 8 se solapan 2 MHz.</translation>
+    </message>
+    <message>
+        <source>Western Europe (B/G PAL)</source>
+        <translation>Europa occidental (B/G PAL)</translation>
+    </message>
+    <message>
+        <source>E2 to E12, S1 to S41 and 21 to 69</source>
+        <translation>E2 a E12, S1 a S41 y 21 a 69</translation>
+    </message>
+    <message>
+        <source>NICAM countries put the second sound carrier 5.85 MHz above vision.</source>
+        <translation>Los países con NICAM ponen la segunda portadora de sonido 5,85 MHz por encima de la de video.</translation>
+    </message>
+    <message>
+        <source>United Kingdom and Ireland (I PAL)</source>
+        <translation>Reino Unido e Irlanda (I PAL)</translation>
+    </message>
+    <message>
+        <source>21 to 68</source>
+        <translation>21 a 68</translation>
+    </message>
+    <message>
+        <source>Band I channels 2 to 4 (L&apos;, sound below vision) are not covered.</source>
+        <translation>No se incluyen los canales 2 a 4 de la banda I (L&apos;, sonido por debajo del video).</translation>
+    </message>
+    <message>
+        <source>Italy (B/G PAL)</source>
+        <translation>Italia (B/G PAL)</translation>
+    </message>
+    <message>
+        <source>A to H, H1, H2 and 21 to 69</source>
+        <translation>A a H, H1, H2 y 21 a 69</translation>
+    </message>
+    <message>
+        <source>Enter a channel of the %1 plan: %2</source>
+        <translation>Escriba un canal del plan %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no channel %1 in the %2 plan, which has %3</source>
+        <translation>No hay canal %1 en el plan %2, que tiene %3</translation>
+    </message>
+    <message>
+        <source>Enter a frequency in MHz from %1 to %2, such as %3</source>
+        <translation>Escriba una frecuencia en MHz de %1 a %2, por ejemplo %3</translation>
+    </message>
+    <message>
+        <source>vision carrier</source>
+        <translation>portadora de video</translation>
+    </message>
+    <message>
+        <source>colour subcarrier</source>
+        <translation>subportadora de color</translation>
+    </message>
+    <message>
+        <source>second colour subcarrier (Dr)</source>
+        <translation>segunda subportadora de color (Dr)</translation>
+    </message>
+    <message>
+        <source>sound carrier</source>
+        <translation>portadora de sonido</translation>
+    </message>
+    <message>
+        <source>second sound carrier</source>
+        <translation>segunda portadora de sonido</translation>
+    </message>
+    <message>
+        <source>lower edge</source>
+        <translation>borde inferior</translation>
+    </message>
+    <message>
+        <source>upper edge</source>
+        <translation>borde superior</translation>
+    </message>
+    <message>
+        <source>in the band, %1 MHz below vision</source>
+        <translation>dentro de la banda, %1 MHz por debajo del video</translation>
+    </message>
+    <message>
+        <source>in the band, %1 MHz above vision</source>
+        <translation>dentro de la banda, %1 MHz por encima del video</translation>
+    </message>
+    <message>
+        <source>oscillator (%1 MHz) of a set tuned to it</source>
+        <translation>oscilador (%1 MHz) de un televisor sintonizado en él</translation>
+    </message>
+    <message>
+        <source>image (%1 to %2 MHz) of a set tuned to it</source>
+        <translation>imagen (%1 a %2 MHz) de un televisor sintonizado en él</translation>
+    </message>
+    <message>
+        <source>Channel %1, %2: %3 to %4 MHz, vision %5, colour %6</source>
+        <translation>Canal %1, %2: %3 a %4 MHz, video %5, color %6</translation>
+    </message>
+    <message>
+        <source> and %1</source>
+        <translation> y %1</translation>
+    </message>
+    <message>
+        <source>, sound %1</source>
+        <translation>, sonido %1</translation>
+    </message>
+    <message>
+        <source>, second sound %1 (%2)</source>
+        <translation>, segundo sonido %1 (%2)</translation>
+    </message>
+    <message>
+        <source>. Oscillator %1 MHz for the %2 vision IF of %3 MHz.</source>
+        <translation>. Oscilador en %1 MHz para la FI de video %2 de %3 MHz.</translation>
+    </message>
+    <message>
+        <source>%1, offsets in MHz</source>
+        <translation>%1, separaciones en MHz</translation>
+    </message>
+    <message>
+        <source>V vision: lower edge %1</source>
+        <translation>V video: borde inferior %1</translation>
+    </message>
+    <message>
+        <source>C colour: V %1, C2: V %2</source>
+        <translation>C color: V %1, C2: V %2</translation>
+    </message>
+    <message>
+        <source>C colour: V %1</source>
+        <translation>C color: V %1</translation>
+    </message>
+    <message>
+        <source>S sound: V %1</source>
+        <translation>S sonido: V %1</translation>
+    </message>
+    <message>
+        <source>S2 %1: V %2</source>
+        <translation>S2 %1: V %2</translation>
+    </message>
+    <message>
+        <source>Oscillator: V %1 (%2 IF)</source>
+        <translation>Oscilador: V %1 (FI %2)</translation>
+    </message>
+    <message>
+        <source>France (L SECAM, historic)</source>
+        <translation>Francia (L SECAM, histórico)</translation>
+    </message>
+    <message>
+        <source>5 to 10 and 21 to 65</source>
+        <translation>5 a 10 y 21 a 65</translation>
+    </message>
+    <message>
+        <source>Eastern Europe (D/K SECAM)</source>
+        <translation>Europa oriental (D/K SECAM)</translation>
+    </message>
+    <message>
+        <source>R1 to R12 and 21 to 69</source>
+        <translation>R1 a R12 y 21 a 69</translation>
+    </message>
+    <message>
+        <source>China (D/K PAL)</source>
+        <translation>China (D/K PAL)</translation>
+    </message>
+    <message>
+        <source>DS1 to DS68</source>
+        <translation>DS1 a DS68</translation>
+    </message>
+    <message>
+        <source>Australia (B/G PAL)</source>
+        <translation>Australia (B/G PAL)</translation>
+    </message>
+    <message>
+        <source>0 to 12, 5A, 9A and 28 to 69</source>
+        <translation>0 a 12, 5A, 9A y 28 a 69</translation>
+    </message>
+    <message>
+        <source>Brazil (M/PAL)</source>
+        <translation>Brasil (M/PAL)</translation>
+    </message>
+    <message>
+        <source>2 to 69</source>
+        <translation>2 a 69</translation>
+    </message>
+</context>
+<context>
+    <name>calculators::Colours</name>
+    <message>
+        <source>black</source>
+        <translation>negro</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marrón</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>violet</source>
+        <translation>violeta</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>gold</source>
+        <translation>dorado</translation>
+    </message>
+    <message>
+        <source>silver</source>
+        <translation>plateado</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>gray</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>Not a 1st color code</source>
+        <translation>No es un color de 1.ª cifra</translation>
+    </message>
+    <message>
+        <source>Not a 2nd color code</source>
+        <translation>No es un color de 2.ª cifra</translation>
+    </message>
+    <message>
+        <source>%1 volts</source>
+        <translation>%1 voltios</translation>
+    </message>
+</context>
+<context>
+    <name>calculators::Markings</name>
+    <message>
+        <source>Choose the bands, starting from the first digit.</source>
+        <translation>Elija las bandas, empezando por la primera cifra.</translation>
+    </message>
+    <message>
+        <source>%1 alone is no marking: a single band is black, the zero-ohm link.</source>
+        <translation>%1 solo no es ningún código: una única banda es negra, el puente de cero ohmios.</translation>
+    </message>
+    <message>
+        <source>A resistor has 3, 4, 5 or 6 bands.</source>
+        <translation>Una resistencia tiene 3, 4, 5 o 6 bandas.</translation>
+    </message>
+    <message>
+        <source>%1 stands for no digit, so it cannot be band %2.</source>
+        <translation>%1 no indica ninguna cifra, así que no puede ser la banda %2.</translation>
+    </message>
+    <message>
+        <source>Black cannot be the first band of a value: a marking does not begin with a zero.</source>
+        <translation>El negro no puede ser la primera banda de un valor: un código no empieza por cero.</translation>
+    </message>
+    <message>
+        <source>%1 stands for no tolerance, so it cannot be band %2.</source>
+        <translation>%1 no indica ninguna tolerancia, así que no puede ser la banda %2.</translation>
+    </message>
+    <message>
+        <source>%1 stands for no temperature coefficient, so it cannot be band 6.</source>
+        <translation>%1 no indica ningún coeficiente de temperatura, así que no puede ser la banda 6.</translation>
+    </message>
+    <message>
+        <source>Too small for %1 bands: the smallest they mark is %2.</source>
+        <translation>Demasiado pequeño para %1 bandas: el menor que marcan es %2.</translation>
+    </message>
+    <message>
+        <source>Too large for %1 bands: the largest they mark is %2.</source>
+        <translation>Demasiado grande para %1 bandas: el mayor que marcan es %2.</translation>
+    </message>
+    <message>
+        <source>No band stands for a tolerance of %1.</source>
+        <translation>Ninguna banda indica una tolerancia de %1.</translation>
+    </message>
+    <message>
+        <source>No band stands for %1 ppm/K.</source>
+        <translation>Ninguna banda indica %1 ppm/K.</translation>
+    </message>
+    <message>
+        <source>Too many figures for a capacitor marking.</source>
+        <translation>Demasiadas cifras para el código de un condensador.</translation>
+    </message>
+    <message>
+        <source>A capacitor marking begins with its value, such as 104, 4R7, 47, 4n7, 47p or .01.</source>
+        <translation>El código de un condensador empieza por su valor, como 104, 4R7, 47, 4n7, 47p o .01.</translation>
+    </message>
+    <message>
+        <source>A third figure of 7 multiplies by nothing in a capacitor code.</source>
+        <translation>Una tercera cifra 7 no es ningún multiplicador en el código de un condensador.</translation>
+    </message>
+    <message>
+        <source>3-figure code</source>
+        <translation>código de 3 cifras</translation>
+    </message>
+    <message>
+        <source>picofarads written out</source>
+        <translation>picofaradios escritos</translation>
+    </message>
+    <message>
+        <source>unit given</source>
+        <translation>con unidad</translation>
+    </message>
+    <message>
+        <source>a plain decimal: microfarads</source>
+        <translation>un decimal sin unidad: microfaradios</translation>
+    </message>
+    <message>
+        <source>Type the marking printed on the capacitor, such as 104K 2A, 4n7 or .047 400V.</source>
+        <translation>Escriba el código impreso en el condensador, como 104K 2A, 4n7 o .047 400V.</translation>
+    </message>
+    <message>
+        <source>These figures read 0 pF, which is no capacitor.</source>
+        <translation>Estas cifras dan 0 pF, que no es ningún condensador.</translation>
+    </message>
+    <message>
+        <source>%1 is no tolerance letter: they are B, C, D, F, G, J, K, M and Z.</source>
+        <translation>%1 no es una letra de tolerancia: son B, C, D, F, G, J, K, M y Z.</translation>
+    </message>
+    <message>
+        <source>No capacitor code carries a voltage that high.</source>
+        <translation>Ningún código de condensador lleva una tensión tan alta.</translation>
+    </message>
+    <message>
+        <source>A rated voltage of 0 V is no rating.</source>
+        <translation>Una tensión nominal de 0 V no es ninguna tensión nominal.</translation>
+    </message>
+    <message>
+        <source>After the value and tolerance comes the voltage, as a code such as 2A or in volts such as 100V or 2kV.</source>
+        <translation>Tras el valor y la tolerancia va la tensión, en código como 2A o en voltios como 100V o 2kV.</translation>
+    </message>
+    <message>
+        <source>“%1” after the voltage means nothing here.</source>
+        <translation>«%1» tras la tensión no significa nada aquí.</translation>
+    </message>
+    <message>
+        <source>0 Ω link</source>
+        <translation>puente 0 Ω</translation>
+    </message>
+    <message>
+        <source>no digit</source>
+        <translation>sin cifra</translation>
+    </message>
+    <message>
+        <source>no tolerance</source>
+        <translation>sin tolerancia</translation>
+    </message>
+    <message>
+        <source>%1 ppm/K</source>
+        <translation>%1 ppm/K</translation>
+    </message>
+    <message>
+        <source>no coefficient</source>
+        <translation>sin coeficiente</translation>
+    </message>
+    <message>
+        <source>Type the code printed on the part, such as 103, 4R7, 1002, 49R9 or 01C.</source>
+        <translation>Escriba el código impreso en la pieza, como 103, 4R7, 1002, 49R9 o 01C.</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>código de 3 cifras</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>código de 4 cifras</translation>
+    </message>
+    <message>
+        <source>EIA-96 code</source>
+        <translation>código EIA-96</translation>
+    </message>
+    <message>
+        <source>An SMD resistor code has 3 or 4 characters. </source>
+        <translation>El código de una resistencia SMD tiene 3 o 4 caracteres. </translation>
+    </message>
+    <message>
+        <source>EIA-96 codes are numbered 01 to 96; %1 is none of them.</source>
+        <translation>Los códigos EIA-96 van del 01 al 96; %1 no es ninguno.</translation>
+    </message>
+    <message>
+        <source>“%1” is no SMD resistor code. </source>
+        <translation>«%1» no es un código de resistencia SMD. </translation>
+    </message>
+    <message>
+        <source>These figures read zero: the zero-ohm link is marked 0, 000 or 0000.</source>
+        <translation>Estas cifras dan cero: el puente de cero ohmios se marca 0, 000 o 0000.</translation>
+    </message>
+    <message>
+        <source>A value needs at least one digit.</source>
+        <translation>Un valor necesita al menos una cifra.</translation>
+    </message>
+    <message>
+        <source>Too many figures: fifteen are the most a value carries.</source>
+        <translation>Demasiadas cifras: un valor lleva quince como mucho.</translation>
+    </message>
+    <message>
+        <source>Too small: the least value marked here is %1.</source>
+        <translation>Demasiado pequeño: el menor valor que se marca aquí es %1.</translation>
+    </message>
+    <message>
+        <source>Too large: the largest value marked here is %1.</source>
+        <translation>Demasiado grande: el mayor valor que se marca aquí es %1.</translation>
+    </message>
+    <message>
+        <source>Type a value, such as 4700, 4.7k or 4k7.</source>
+        <translation>Escriba un valor, como 4700, 4,7k o 4k7.</translation>
+    </message>
+    <message>
+        <source>A resistance is never negative.</source>
+        <translation>Una resistencia nunca es negativa.</translation>
+    </message>
+    <message>
+        <source>A small m means milli: write M for megohms (2M2), or a fraction of an ohm (0.47).</source>
+        <translation>Una m minúscula es mili: escriba M para megaohmios (2M2), o una fracción de ohmio (0,47).</translation>
+    </message>
+    <message>
+        <source>Only one of R, k, M or G may stand in a value.</source>
+        <translation>En un valor solo puede ir una de R, k, M o G.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a value: write digits, one decimal point and R, k, M or G.</source>
+        <translation>«%1» no es un valor: escriba cifras, una coma decimal y R, k, M o G.</translation>
+    </message>
+    <message>
+        <source>%1 is a part without a tolerance band: choose 3 bands and type the value alone.</source>
+        <translation>%1 es una pieza sin banda de tolerancia: elija 3 bandas y escriba solo el valor.</translation>
+    </message>
+    <message>
+        <source>No band stands for a tolerance of ±%1 %: they mark 0.01 % to 10 %.</source>
+        <translation>Ninguna banda indica una tolerancia de ±%1 %: marcan del 0,01 % al 10 %.</translation>
+    </message>
+</context>
+<context>
     <name>frmBTube</name>
     <message>
         <source>Black &amp; White TV Tube Base Diagram</source>
@@ -906,6 +1455,10 @@
     <message>
         <source>Click the color code boxes in sequence. Upon completion, click done for valuse.</source>
         <translation>Pulse las casillas de color en orden. Al terminar, pulse Listo para ver los valores.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +2041,58 @@
         <source>Mtrs. - Meters - Wavelength</source>
         <translation>Mtrs. - Metros - Longitud de onda</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Capacitance (pfd)</source>
+        <translation>Capacidad (pF)</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Escriba un número</translation>
+    </message>
+    <message>
+        <source>The result is too large</source>
+        <translation>El resultado es demasiado grande</translation>
+    </message>
+    <message>
+        <source>Inductance and capacitance must both be positive</source>
+        <translation>La inductancia y la capacidad deben ser positivas</translation>
+    </message>
+    <message>
+        <source>Inductance (mhy)</source>
+        <translation>Inductancia (mH)</translation>
+    </message>
+    <message>
+        <source> Ohms</source>
+        <translation> ohmios</translation>
+    </message>
+    <message>
+        <source> MFD</source>
+        <translation> MFD</translation>
+    </message>
+    <message>
+        <source>Please select either Resistor or Capacitor</source>
+        <translation>Elija Resistencias o Condensadores</translation>
+    </message>
+    <message>
+        <source>Select component</source>
+        <translation>Elija el componente</translation>
+    </message>
+    <message>
+        <source>Enter how many values, from 1 to 32767</source>
+        <translation>Escriba cuántos valores, de 1 a 32767</translation>
+    </message>
+    <message>
+        <source>Enter the total quantity first</source>
+        <translation>Escriba primero la cantidad total</translation>
+    </message>
+    <message>
+        <source>Enter a value greater than zero</source>
+        <translation>Escriba un valor mayor que cero</translation>
+    </message>
 </context>
 <context>
     <name>frmFreq</name>
@@ -1578,6 +2183,18 @@
     <message>
         <source>Channels at that frequency</source>
         <translation>Canales en esa frecuencia</translation>
+    </message>
+    <message>
+        <source>%1: channels %2. %3</source>
+        <translation>%1: canales %2. %3</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No channel of any plan is at %1 MHz</source>
+        <translation>Ningún canal de ningún plan está en %1 MHz</translation>
     </message>
 </context>
 <context>
@@ -2042,6 +2659,103 @@ UHF
     <message>
         <source>Return</source>
         <translation>Volver</translation>
+    </message>
+    <message>
+        <source>A resistor has 3, 4, 5 or 6 bands, or the one black band of a zero-ohm link.</source>
+        <translation>Una resistencia tiene 3, 4, 5 o 6 bandas, o la única banda negra de un puente de cero ohmios.</translation>
+    </message>
+    <message>
+        <source>%1 has more figures than %2 bands carry: they mark the nearest, %3.</source>
+        <translation>%1 tiene más cifras de las que llevan %2 bandas: marcan el más próximo, %3.</translation>
+    </message>
+    <message>
+        <source>Three bands carry no tolerance: they mean %1.</source>
+        <translation>Tres bandas no llevan tolerancia: significan %1.</translation>
+    </message>
+    <message>
+        <source>No tolerance typed: %1 (%2) assumed.</source>
+        <translation>Sin tolerancia escrita: se supone %1 (%2).</translation>
+    </message>
+    <message>
+        <source>No coefficient chosen: %1 (%2 ppm/K) assumed.</source>
+        <translation>Sin coeficiente elegido: se supone %1 (%2 ppm/K).</translation>
+    </message>
+    <message>
+        <source>not chosen</source>
+        <translation>sin elegir</translation>
+    </message>
+    <message>
+        <source>Band %1: %2</source>
+        <translation>Banda %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two of a list</comment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>Click a colour for band %1.</source>
+        <translation>Pulse un color para la banda %1.</translation>
+    </message>
+    <message>
+        <source> Read from the other end they mark %1.</source>
+        <translation> Leídas desde el otro extremo marcan %1.</translation>
+    </message>
+    <message>
+        <source>0 Ω, a zero-ohm link</source>
+        <translation>0 Ω, un puente de cero ohmios</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message>
+        <source>In no E-series.</source>
+        <translation>En ninguna serie E.</translation>
+    </message>
+    <message>
+        <source>In %1.</source>
+        <translation>En %1.</translation>
+    </message>
+    <message>
+        <source> Nearest in %1 (%2): %3 below, %4 above.</source>
+        <translation> Más próximos en %1 (%2): %3 por debajo, %4 por encima.</translation>
+    </message>
+    <message>
+        <source>Neither is a standard value.</source>
+        <translation>Ninguno es un valor normalizado.</translation>
+    </message>
+    <message>
+        <source>Both are standard values: the tolerance band is the one set apart.</source>
+        <translation>Los dos son valores normalizados: la banda de tolerancia es la que está separada.</translation>
+    </message>
+    <message>
+        <source>Both are standard values; the tolerance colour favours %1.</source>
+        <translation>Los dos son valores normalizados; el color de tolerancia apunta a %1.</translation>
+    </message>
+    <message>
+        <source>%1 is the standard value.</source>
+        <translation>%1 es el valor normalizado.</translation>
+    </message>
+    <message>
+        <source>Read from the other end: %1 %2. %3</source>
+        <translation>Leída desde el otro extremo: %1 %2. %3</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>As SMD codes: </source>
+        <translation>Como códigos SMD: </translation>
+    </message>
+    <message>
+        <source>; or </source>
+        <translation>; o </translation>
+    </message>
+    <message>
+        <source>, rated %1</source>
+        <translation>, nominal %1</translation>
     </message>
 </context>
 <context>

@@ -847,6 +847,555 @@
     </message>
 </context>
 <context>
+    <name>calculators::Channels</name>
+    <message>
+        <source>Video Carrier= </source>
+        <translation>Portadora de vídeo= </translation>
+    </message>
+    <message>
+        <source>Color Carrier= </source>
+        <translation>Portadora de cor= </translation>
+    </message>
+    <message>
+        <source>Sound Carrier= </source>
+        <translation>Portadora de som= </translation>
+    </message>
+    <message>
+        <source>Center frequency= </source>
+        <translation>Frequência central= </translation>
+    </message>
+    <message>
+        <source>Oscillator frequency= </source>
+        <translation>Frequência do oscilador= </translation>
+    </message>
+    <message>
+        <source>Enter a channel number from 2 to 83</source>
+        <translation>Digite um número de canal de 2 a 83</translation>
+    </message>
+    <message>
+        <source>There is no channel 1</source>
+        <translation>Não existe o canal 1</translation>
+    </message>
+    <message>
+        <source>No TV channels above channel 83</source>
+        <translation>Não há canais de TV acima do 83</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>japonesa</translation>
+    </message>
+    <message>
+        <source>A2 stereo</source>
+        <translation>estéreo A2</translation>
+    </message>
+    <message>
+        <source>Australian</source>
+        <translation>australiana</translation>
+    </message>
+    <message>
+        <source>US broadcast (M/NTSC)</source>
+        <translation>EUA, aberta (M/NTSC)</translation>
+    </message>
+    <message>
+        <source>2 to 83</source>
+        <translation>2 a 83</translation>
+    </message>
+    <message>
+        <source>Channels 70 to 83 were given up in the 1980s, 52 to 69 in 2009 and 38 to 51 in 2020.</source>
+        <translation>Os canais 70 a 83 foram liberados nos anos 80, os 52 a 69 em 2009 e os 38 a 51 em 2020.</translation>
+    </message>
+    <message>
+        <source>US cable Standard (M/NTSC)</source>
+        <translation>EUA, cabo padrão (M/NTSC)</translation>
+    </message>
+    <message>
+        <source>2 to 158</source>
+        <translation>2 a 158</translation>
+    </message>
+    <message>
+        <source>Cable channels 14 to 22 (A to I) and 95 to 99 (A-5 to A-1) lie between broadcast 6 and 7.</source>
+        <translation>Os canais de cabo 14 a 22 (A a I) e 95 a 99 (A-5 a A-1) ficam entre os canais abertos 6 e 7.</translation>
+    </message>
+    <message>
+        <source>US cable HRC (M/NTSC)</source>
+        <translation>EUA, cabo HRC (M/NTSC)</translation>
+    </message>
+    <message>
+        <source>1 to 158</source>
+        <translation>1 a 158</translation>
+    </message>
+    <message>
+        <source>HRC vision carriers lie on multiples of 6 MHz (6.0003 MHz exactly).</source>
+        <translation>No HRC as portadoras de vídeo ficam em múltiplos de 6 MHz (6,0003 MHz exatos).</translation>
+    </message>
+    <message>
+        <source>US cable IRC (M/NTSC)</source>
+        <translation>EUA, cabo IRC (M/NTSC)</translation>
+    </message>
+    <message>
+        <source>IRC lower edges lie on multiples of 6 MHz; 5 and 6 are 2 MHz above broadcast.</source>
+        <translation>No IRC as bordas inferiores ficam em múltiplos de 6 MHz; o 5 e o 6 ficam 2 MHz acima dos abertos.</translation>
+    </message>
+    <message>
+        <source>Japan (M/NTSC)</source>
+        <translation>Japão (M/NTSC)</translation>
+    </message>
+    <message>
+        <source>1 to 62</source>
+        <translation>1 a 62</translation>
+    </message>
+    <message>
+        <source>Channels 7 and 8 overlap by 2 MHz.</source>
+        <translation>Os canais 7 e 8 se sobrepõem em 2 MHz.</translation>
+    </message>
+    <message>
+        <source>Western Europe (B/G PAL)</source>
+        <translation>Europa Ocidental (B/G PAL)</translation>
+    </message>
+    <message>
+        <source>E2 to E12, S1 to S41 and 21 to 69</source>
+        <translation>E2 a E12, S1 a S41 e 21 a 69</translation>
+    </message>
+    <message>
+        <source>NICAM countries put the second sound carrier 5.85 MHz above vision.</source>
+        <translation>Os países com NICAM põem a segunda portadora de som 5,85 MHz acima da de vídeo.</translation>
+    </message>
+    <message>
+        <source>United Kingdom and Ireland (I PAL)</source>
+        <translation>Reino Unido e Irlanda (I PAL)</translation>
+    </message>
+    <message>
+        <source>21 to 68</source>
+        <translation>21 a 68</translation>
+    </message>
+    <message>
+        <source>Band I channels 2 to 4 (L&apos;, sound below vision) are not covered.</source>
+        <translation>Os canais 2 a 4 da banda I (L&apos;, som abaixo do vídeo) não estão incluídos.</translation>
+    </message>
+    <message>
+        <source>Italy (B/G PAL)</source>
+        <translation>Itália (B/G PAL)</translation>
+    </message>
+    <message>
+        <source>A to H, H1, H2 and 21 to 69</source>
+        <translation>A a H, H1, H2 e 21 a 69</translation>
+    </message>
+    <message>
+        <source>Enter a channel of the %1 plan: %2</source>
+        <translation>Digite um canal do plano %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no channel %1 in the %2 plan, which has %3</source>
+        <translation>Não há canal %1 no plano %2, que tem %3</translation>
+    </message>
+    <message>
+        <source>Enter a frequency in MHz from %1 to %2, such as %3</source>
+        <translation>Digite uma frequência em MHz de %1 a %2, por exemplo %3</translation>
+    </message>
+    <message>
+        <source>vision carrier</source>
+        <translation>portadora de vídeo</translation>
+    </message>
+    <message>
+        <source>colour subcarrier</source>
+        <translation>subportadora de cor</translation>
+    </message>
+    <message>
+        <source>second colour subcarrier (Dr)</source>
+        <translation>segunda subportadora de cor (Dr)</translation>
+    </message>
+    <message>
+        <source>sound carrier</source>
+        <translation>portadora de som</translation>
+    </message>
+    <message>
+        <source>second sound carrier</source>
+        <translation>segunda portadora de som</translation>
+    </message>
+    <message>
+        <source>lower edge</source>
+        <translation>borda inferior</translation>
+    </message>
+    <message>
+        <source>upper edge</source>
+        <translation>borda superior</translation>
+    </message>
+    <message>
+        <source>in the band, %1 MHz below vision</source>
+        <translation>dentro da banda, %1 MHz abaixo do vídeo</translation>
+    </message>
+    <message>
+        <source>in the band, %1 MHz above vision</source>
+        <translation>dentro da banda, %1 MHz acima do vídeo</translation>
+    </message>
+    <message>
+        <source>oscillator (%1 MHz) of a set tuned to it</source>
+        <translation>oscilador (%1 MHz) de um televisor sintonizado nele</translation>
+    </message>
+    <message>
+        <source>image (%1 to %2 MHz) of a set tuned to it</source>
+        <translation>imagem (%1 a %2 MHz) de um televisor sintonizado nele</translation>
+    </message>
+    <message>
+        <source>Channel %1, %2: %3 to %4 MHz, vision %5, colour %6</source>
+        <translation>Canal %1, %2: %3 a %4 MHz, vídeo %5, cor %6</translation>
+    </message>
+    <message>
+        <source> and %1</source>
+        <translation> e %1</translation>
+    </message>
+    <message>
+        <source>, sound %1</source>
+        <translation>, som %1</translation>
+    </message>
+    <message>
+        <source>, second sound %1 (%2)</source>
+        <translation>, segundo som %1 (%2)</translation>
+    </message>
+    <message>
+        <source>. Oscillator %1 MHz for the %2 vision IF of %3 MHz.</source>
+        <translation>. Oscilador em %1 MHz para a FI de vídeo %2 de %3 MHz.</translation>
+    </message>
+    <message>
+        <source>%1, offsets in MHz</source>
+        <translation>%1, afastamentos em MHz</translation>
+    </message>
+    <message>
+        <source>V vision: lower edge %1</source>
+        <translation>V vídeo: borda inferior %1</translation>
+    </message>
+    <message>
+        <source>C colour: V %1, C2: V %2</source>
+        <translation>C cor: V %1, C2: V %2</translation>
+    </message>
+    <message>
+        <source>C colour: V %1</source>
+        <translation>C cor: V %1</translation>
+    </message>
+    <message>
+        <source>S sound: V %1</source>
+        <translation>S som: V %1</translation>
+    </message>
+    <message>
+        <source>S2 %1: V %2</source>
+        <translation>S2 %1: V %2</translation>
+    </message>
+    <message>
+        <source>Oscillator: V %1 (%2 IF)</source>
+        <translation>Oscilador: V %1 (FI %2)</translation>
+    </message>
+    <message>
+        <source>France (L SECAM, historic)</source>
+        <translation>França (L SECAM, histórico)</translation>
+    </message>
+    <message>
+        <source>5 to 10 and 21 to 65</source>
+        <translation>5 a 10 e 21 a 65</translation>
+    </message>
+    <message>
+        <source>Eastern Europe (D/K SECAM)</source>
+        <translation>Europa Oriental (D/K SECAM)</translation>
+    </message>
+    <message>
+        <source>R1 to R12 and 21 to 69</source>
+        <translation>R1 a R12 e 21 a 69</translation>
+    </message>
+    <message>
+        <source>China (D/K PAL)</source>
+        <translation>China (D/K PAL)</translation>
+    </message>
+    <message>
+        <source>DS1 to DS68</source>
+        <translation>DS1 a DS68</translation>
+    </message>
+    <message>
+        <source>Australia (B/G PAL)</source>
+        <translation>Austrália (B/G PAL)</translation>
+    </message>
+    <message>
+        <source>0 to 12, 5A, 9A and 28 to 69</source>
+        <translation>0 a 12, 5A, 9A e 28 a 69</translation>
+    </message>
+    <message>
+        <source>Brazil (M/PAL)</source>
+        <translation>Brasil (M/PAL)</translation>
+    </message>
+    <message>
+        <source>2 to 69</source>
+        <translation>2 a 69</translation>
+    </message>
+</context>
+<context>
+    <name>calculators::Colours</name>
+    <message>
+        <source>black</source>
+        <translation>preto</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marrom</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>vermelho</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>laranja</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarelo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>violet</source>
+        <translation>violeta</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>cinza</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>branco</translation>
+    </message>
+    <message>
+        <source>gold</source>
+        <translation>dourado</translation>
+    </message>
+    <message>
+        <source>silver</source>
+        <translation>prateado</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>gray</source>
+        <translation>cinza</translation>
+    </message>
+    <message>
+        <source>Not a 1st color code</source>
+        <translation>Não é uma cor de 1º algarismo</translation>
+    </message>
+    <message>
+        <source>Not a 2nd color code</source>
+        <translation>Não é uma cor de 2º algarismo</translation>
+    </message>
+    <message>
+        <source>%1 volts</source>
+        <translation>%1 volts</translation>
+    </message>
+</context>
+<context>
+    <name>calculators::Markings</name>
+    <message>
+        <source>Choose the bands, starting from the first digit.</source>
+        <translation>Escolha as faixas, começando pelo primeiro algarismo.</translation>
+    </message>
+    <message>
+        <source>%1 alone is no marking: a single band is black, the zero-ohm link.</source>
+        <translation>%1 sozinho não é código: uma faixa única é preta, o jumper de zero ohm.</translation>
+    </message>
+    <message>
+        <source>A resistor has 3, 4, 5 or 6 bands.</source>
+        <translation>Um resistor tem 3, 4, 5 ou 6 faixas.</translation>
+    </message>
+    <message>
+        <source>%1 stands for no digit, so it cannot be band %2.</source>
+        <translation>%1 não indica algarismo, então não pode ser a faixa %2.</translation>
+    </message>
+    <message>
+        <source>Black cannot be the first band of a value: a marking does not begin with a zero.</source>
+        <translation>O preto não pode ser a primeira faixa de um valor: um código não começa com zero.</translation>
+    </message>
+    <message>
+        <source>%1 stands for no tolerance, so it cannot be band %2.</source>
+        <translation>%1 não indica tolerância, então não pode ser a faixa %2.</translation>
+    </message>
+    <message>
+        <source>%1 stands for no temperature coefficient, so it cannot be band 6.</source>
+        <translation>%1 não indica coeficiente de temperatura, então não pode ser a faixa 6.</translation>
+    </message>
+    <message>
+        <source>Too small for %1 bands: the smallest they mark is %2.</source>
+        <translation>Pequeno demais para %1 faixas: o menor que marcam é %2.</translation>
+    </message>
+    <message>
+        <source>Too large for %1 bands: the largest they mark is %2.</source>
+        <translation>Grande demais para %1 faixas: o maior que marcam é %2.</translation>
+    </message>
+    <message>
+        <source>No band stands for a tolerance of %1.</source>
+        <translation>Nenhuma faixa indica uma tolerância de %1.</translation>
+    </message>
+    <message>
+        <source>No band stands for %1 ppm/K.</source>
+        <translation>Nenhuma faixa indica %1 ppm/K.</translation>
+    </message>
+    <message>
+        <source>Too many figures for a capacitor marking.</source>
+        <translation>Algarismos demais para o código de um capacitor.</translation>
+    </message>
+    <message>
+        <source>A capacitor marking begins with its value, such as 104, 4R7, 47, 4n7, 47p or .01.</source>
+        <translation>O código de um capacitor começa pelo valor, como 104, 4R7, 47, 4n7, 47p ou .01.</translation>
+    </message>
+    <message>
+        <source>A third figure of 7 multiplies by nothing in a capacitor code.</source>
+        <translation>Um terceiro algarismo 7 não é multiplicador no código de um capacitor.</translation>
+    </message>
+    <message>
+        <source>3-figure code</source>
+        <translation>código de 3 algarismos</translation>
+    </message>
+    <message>
+        <source>picofarads written out</source>
+        <translation>picofarads por extenso</translation>
+    </message>
+    <message>
+        <source>unit given</source>
+        <translation>com unidade</translation>
+    </message>
+    <message>
+        <source>a plain decimal: microfarads</source>
+        <translation>um decimal sem unidade: microfarads</translation>
+    </message>
+    <message>
+        <source>Type the marking printed on the capacitor, such as 104K 2A, 4n7 or .047 400V.</source>
+        <translation>Digite o código impresso no capacitor, como 104K 2A, 4n7 ou .047 400V.</translation>
+    </message>
+    <message>
+        <source>These figures read 0 pF, which is no capacitor.</source>
+        <translation>Estes algarismos dão 0 pF, o que não é capacitor.</translation>
+    </message>
+    <message>
+        <source>%1 is no tolerance letter: they are B, C, D, F, G, J, K, M and Z.</source>
+        <translation>%1 não é letra de tolerância: elas são B, C, D, F, G, J, K, M e Z.</translation>
+    </message>
+    <message>
+        <source>No capacitor code carries a voltage that high.</source>
+        <translation>Nenhum código de capacitor traz uma tensão tão alta.</translation>
+    </message>
+    <message>
+        <source>A rated voltage of 0 V is no rating.</source>
+        <translation>Uma tensão nominal de 0 V não é tensão nominal.</translation>
+    </message>
+    <message>
+        <source>After the value and tolerance comes the voltage, as a code such as 2A or in volts such as 100V or 2kV.</source>
+        <translation>Depois do valor e da tolerância vem a tensão, em código como 2A ou em volts como 100V ou 2kV.</translation>
+    </message>
+    <message>
+        <source>“%1” after the voltage means nothing here.</source>
+        <translation>“%1” depois da tensão não significa nada aqui.</translation>
+    </message>
+    <message>
+        <source>0 Ω link</source>
+        <translation>jumper 0 Ω</translation>
+    </message>
+    <message>
+        <source>no digit</source>
+        <translation>sem algarismo</translation>
+    </message>
+    <message>
+        <source>no tolerance</source>
+        <translation>sem tolerância</translation>
+    </message>
+    <message>
+        <source>%1 ppm/K</source>
+        <translation>%1 ppm/K</translation>
+    </message>
+    <message>
+        <source>no coefficient</source>
+        <translation>sem coeficiente</translation>
+    </message>
+    <message>
+        <source>Type the code printed on the part, such as 103, 4R7, 1002, 49R9 or 01C.</source>
+        <translation>Digite o código impresso no componente, como 103, 4R7, 1002, 49R9 ou 01C.</translation>
+    </message>
+    <message>
+        <source>3-digit code</source>
+        <translation>código de 3 algarismos</translation>
+    </message>
+    <message>
+        <source>4-digit code</source>
+        <translation>código de 4 algarismos</translation>
+    </message>
+    <message>
+        <source>EIA-96 code</source>
+        <translation>código EIA-96</translation>
+    </message>
+    <message>
+        <source>An SMD resistor code has 3 or 4 characters. </source>
+        <translation>O código de um resistor SMD tem 3 ou 4 caracteres. </translation>
+    </message>
+    <message>
+        <source>EIA-96 codes are numbered 01 to 96; %1 is none of them.</source>
+        <translation>Os códigos EIA-96 vão de 01 a 96; %1 não é nenhum deles.</translation>
+    </message>
+    <message>
+        <source>“%1” is no SMD resistor code. </source>
+        <translation>“%1” não é código de resistor SMD. </translation>
+    </message>
+    <message>
+        <source>These figures read zero: the zero-ohm link is marked 0, 000 or 0000.</source>
+        <translation>Estes algarismos dão zero: o jumper de zero ohm é marcado 0, 000 ou 0000.</translation>
+    </message>
+    <message>
+        <source>A value needs at least one digit.</source>
+        <translation>Um valor precisa de pelo menos um algarismo.</translation>
+    </message>
+    <message>
+        <source>Too many figures: fifteen are the most a value carries.</source>
+        <translation>Algarismos demais: um valor leva no máximo quinze.</translation>
+    </message>
+    <message>
+        <source>Too small: the least value marked here is %1.</source>
+        <translation>Pequeno demais: o menor valor marcado aqui é %1.</translation>
+    </message>
+    <message>
+        <source>Too large: the largest value marked here is %1.</source>
+        <translation>Grande demais: o maior valor marcado aqui é %1.</translation>
+    </message>
+    <message>
+        <source>Type a value, such as 4700, 4.7k or 4k7.</source>
+        <translation>Digite um valor, como 4700, 4,7k ou 4k7.</translation>
+    </message>
+    <message>
+        <source>A resistance is never negative.</source>
+        <translation>Uma resistência nunca é negativa.</translation>
+    </message>
+    <message>
+        <source>A small m means milli: write M for megohms (2M2), or a fraction of an ohm (0.47).</source>
+        <translation>Um m minúsculo é mili: escreva M para megohms (2M2), ou uma fração de ohm (0,47).</translation>
+    </message>
+    <message>
+        <source>Only one of R, k, M or G may stand in a value.</source>
+        <translation>Num valor só pode haver uma de R, k, M ou G.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a value: write digits, one decimal point and R, k, M or G.</source>
+        <translation>“%1” não é um valor: escreva algarismos, uma vírgula decimal e R, k, M ou G.</translation>
+    </message>
+    <message>
+        <source>%1 is a part without a tolerance band: choose 3 bands and type the value alone.</source>
+        <translation>%1 é um componente sem faixa de tolerância: escolha 3 faixas e digite só o valor.</translation>
+    </message>
+    <message>
+        <source>No band stands for a tolerance of ±%1 %: they mark 0.01 % to 10 %.</source>
+        <translation>Nenhuma faixa indica uma tolerância de ±%1 %: elas marcam de 0,01 % a 10 %.</translation>
+    </message>
+</context>
+<context>
     <name>frmBTube</name>
     <message>
         <source>Black &amp; White TV Tube Base Diagram</source>
@@ -906,6 +1455,10 @@
     <message>
         <source>Click the color code boxes in sequence. Upon completion, click done for valuse.</source>
         <translation>Clique nas caixas de cor em ordem. Ao terminar, clique em Pronto para ver os valores.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +2041,58 @@
         <source>Mtrs. - Meters - Wavelength</source>
         <translation>Mtrs. - Metros - Comprimento de onda</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Capacitance (pfd)</source>
+        <translation>Capacitância (pF)</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Digite um número</translation>
+    </message>
+    <message>
+        <source>The result is too large</source>
+        <translation>O resultado é grande demais</translation>
+    </message>
+    <message>
+        <source>Inductance and capacitance must both be positive</source>
+        <translation>A indutância e a capacitância devem ser positivas</translation>
+    </message>
+    <message>
+        <source>Inductance (mhy)</source>
+        <translation>Indutância (mH)</translation>
+    </message>
+    <message>
+        <source> Ohms</source>
+        <translation> ohms</translation>
+    </message>
+    <message>
+        <source> MFD</source>
+        <translation> MFD</translation>
+    </message>
+    <message>
+        <source>Please select either Resistor or Capacitor</source>
+        <translation>Escolha Resistores ou Capacitores</translation>
+    </message>
+    <message>
+        <source>Select component</source>
+        <translation>Escolha o componente</translation>
+    </message>
+    <message>
+        <source>Enter how many values, from 1 to 32767</source>
+        <translation>Digite quantos valores, de 1 a 32767</translation>
+    </message>
+    <message>
+        <source>Enter the total quantity first</source>
+        <translation>Digite primeiro a quantidade total</translation>
+    </message>
+    <message>
+        <source>Enter a value greater than zero</source>
+        <translation>Digite um valor maior que zero</translation>
+    </message>
 </context>
 <context>
     <name>frmFreq</name>
@@ -1578,6 +2183,18 @@
     <message>
         <source>Channels at that frequency</source>
         <translation>Canais nessa frequência</translation>
+    </message>
+    <message>
+        <source>%1: channels %2. %3</source>
+        <translation>%1: canais %2. %3</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>No channel of any plan is at %1 MHz</source>
+        <translation>Nenhum canal de nenhum plano está em %1 MHz</translation>
     </message>
 </context>
 <context>
@@ -2042,6 +2659,103 @@ UHF
     <message>
         <source>Return</source>
         <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>A resistor has 3, 4, 5 or 6 bands, or the one black band of a zero-ohm link.</source>
+        <translation>Um resistor tem 3, 4, 5 ou 6 faixas, ou a única faixa preta de um jumper de zero ohm.</translation>
+    </message>
+    <message>
+        <source>%1 has more figures than %2 bands carry: they mark the nearest, %3.</source>
+        <translation>%1 tem mais algarismos do que %2 faixas levam: elas marcam o mais próximo, %3.</translation>
+    </message>
+    <message>
+        <source>Three bands carry no tolerance: they mean %1.</source>
+        <translation>Três faixas não trazem tolerância: significam %1.</translation>
+    </message>
+    <message>
+        <source>No tolerance typed: %1 (%2) assumed.</source>
+        <translation>Sem tolerância digitada: supõe-se %1 (%2).</translation>
+    </message>
+    <message>
+        <source>No coefficient chosen: %1 (%2 ppm/K) assumed.</source>
+        <translation>Sem coeficiente escolhido: supõe-se %1 (%2 ppm/K).</translation>
+    </message>
+    <message>
+        <source>not chosen</source>
+        <translation>não escolhida</translation>
+    </message>
+    <message>
+        <source>Band %1: %2</source>
+        <translation>Faixa %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two of a list</comment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>Click a colour for band %1.</source>
+        <translation>Clique numa cor para a faixa %1.</translation>
+    </message>
+    <message>
+        <source> Read from the other end they mark %1.</source>
+        <translation> Lidas pela outra ponta marcam %1.</translation>
+    </message>
+    <message>
+        <source>0 Ω, a zero-ohm link</source>
+        <translation>0 Ω, um jumper de zero ohm</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message>
+        <source>In no E-series.</source>
+        <translation>Em nenhuma série E.</translation>
+    </message>
+    <message>
+        <source>In %1.</source>
+        <translation>Em %1.</translation>
+    </message>
+    <message>
+        <source> Nearest in %1 (%2): %3 below, %4 above.</source>
+        <translation> Mais próximos na %1 (%2): %3 abaixo, %4 acima.</translation>
+    </message>
+    <message>
+        <source>Neither is a standard value.</source>
+        <translation>Nenhum é valor padronizado.</translation>
+    </message>
+    <message>
+        <source>Both are standard values: the tolerance band is the one set apart.</source>
+        <translation>Os dois são valores padronizados: a faixa de tolerância é a que fica afastada.</translation>
+    </message>
+    <message>
+        <source>Both are standard values; the tolerance colour favours %1.</source>
+        <translation>Os dois são valores padronizados; a cor da tolerância aponta para %1.</translation>
+    </message>
+    <message>
+        <source>%1 is the standard value.</source>
+        <translation>%1 é o valor padronizado.</translation>
+    </message>
+    <message>
+        <source>Read from the other end: %1 %2. %3</source>
+        <translation>Lida pela outra ponta: %1 %2. %3</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>As SMD codes: </source>
+        <translation>Como códigos SMD: </translation>
+    </message>
+    <message>
+        <source>; or </source>
+        <translation>; ou </translation>
+    </message>
+    <message>
+        <source>, rated %1</source>
+        <translation>, nominal %1</translation>
     </message>
 </context>
 <context>

@@ -124,13 +124,6 @@ void tst_language::noEnglishLeft()
     QVERIFY(english.size() > 100);
     fw::test::ProgramScope program;
     fw::test::LanguageScope speaking(language);
-    // The calculators' results (channel figures, band readings, formula units and messages) are written by
-    // their pure logic, whose texts are marked in a step of their own.
-    // ("volts", a capacitor's rating, is Portuguese too.)
-    static const QRegularExpression calculated(QStringLiteral("^frm(Freq|Markings|Formulas)"));
-    if (calculated.match(road.file).hasMatch() ||
-        QLatin1String(QTest::currentDataTag()) == QLatin1String("es frmCodes-capacitor"))
-        QEXPECT_FAIL("", "the calculators' results are still in English", Continue);
     QWidget* window = road.walk();
     fw::test::settle();
     QStringList left;

@@ -61,44 +61,53 @@ private slots:
 
 void tst_formulas::enter_data()
 {
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("group");
     QTest::addColumn<QStringList>("entries"); // quantity=value, entered in order
     QTest::addColumn<Status>("status");       // of the last entry
-    QTest::addColumn<QStringList>("written"); // by the last entry
-    QTest::newRow("one value computes nothing")
-        << "ohm" << QStringList{"0=12"} << Status::Nothing << QStringList{};
-    QTest::newRow("zero is not given")
-        << "ohm" << QStringList{"0=12", "1=0"} << Status::Nothing << QStringList{};
-    QTest::newRow("zero then a real pair")
-        << "ohm" << QStringList{"1=0", "0=12", "2=4"} << Status::Computed << QStringList{"1=3"};
-    QTest::newRow("first rule wins over a new resistance")
-        << "ohm" << QStringList{"0=12", "1=2", "2=4"} << Status::Computed << QStringList{"2=6"};
-    QTest::newRow("negative values compute")
-        << "ohm" << QStringList{"0=-12", "1=4"} << Status::Computed << QStringList{"2=-3"};
-    QTest::newRow("power from a product too large")
-        << "power" << QStringList{"0=1e308", "1=10"} << Status::TooLarge << QStringList{};
-    QTest::newRow("ohms from a quotient too large")
-        << "ohm" << QStringList{"0=1e308", "1=1e-10"} << Status::TooLarge << QStringList{};
-    QTest::newRow("F and W form no rule")
-        << "resonance" << QStringList{"2=5", "3=60"} << Status::Nothing << QStringList{};
-    QTest::newRow("negative L x C") << "resonance" << QStringList{"1=-10", "0=100"} << Status::NegativeProduct
-                                    << QStringList{};
-    QTest::newRow("L and C both negative") << "resonance" << QStringList{"1=-10", "0=-100"}
-                                           << Status::Computed << QStringList{"2=5.035", "3=59.58"};
-    QTest::newRow("L x C too small for the root")
-        << "resonance" << QStringList{"1=1e-200", "0=1e-200"} << Status::TooLarge << QStringList{};
-    QTest::newRow("wavelength from a vanishing frequency")
-        << "resonance" << QStringList{"1=1e200", "0=1e200"} << Status::TooLarge << QStringList{};
-    QTest::newRow("rule 3 writes F then L") << "resonance" << QStringList{"3=60", "0=100"} << Status::Computed
-                                            << QStringList{"2=5.000", "1=10.132"};
-    QTest::newRow("reactance too large")
-        << "capacitive" << QStringList{"0=1e-300", "1=1e-300"} << Status::TooLarge << QStringList{};
-    QTest::newRow("inductive, same inputs, other rule")
-        << "inductive" << QStringList{"0=10", "1=1"} << Status::Computed << QStringList{"2=62.8"};
+    QTest::addColumn<QStringList>("written"); // by the last entry, in the C locale's figures
+    // A result with a decimal is written again with the decimal comma of a German desktop.
+    const auto row = [](const char* name, const char* group, const QStringList& entries, Status status,
+                        const QStringList& written) {
+        QTest::newRow(name) << QStringLiteral("C") << QString::fromLatin1(group) << entries << status
+                            << written;
+        if (written.join(QString()).contains(u'.')) {
+            QStringList comma = written;
+            comma.replaceInStrings(QStringLiteral("."), QStringLiteral(","));
+            QTest::addRow("%s, de_DE", name)
+                << QStringLiteral("de_DE") << QString::fromLatin1(group) << entries << status << comma;
+        }
+    };
+    row("one value computes nothing", "ohm", QStringList{"0=12"}, Status::Nothing, QStringList{});
+    row("zero is not given", "ohm", QStringList{"0=12", "1=0"}, Status::Nothing, QStringList{});
+    row("zero then a real pair", "ohm", QStringList{"1=0", "0=12", "2=4"}, Status::Computed,
+        QStringList{"1=3"});
+    row("first rule wins over a new resistance", "ohm", QStringList{"0=12", "1=2", "2=4"}, Status::Computed,
+        QStringList{"2=6"});
+    row("negative values compute", "ohm", QStringList{"0=-12", "1=4"}, Status::Computed, QStringList{"2=-3"});
+    row("power from a product too large", "power", QStringList{"0=1e308", "1=10"}, Status::TooLarge,
+        QStringList{});
+    row("ohms from a quotient too large", "ohm", QStringList{"0=1e308", "1=1e-10"}, Status::TooLarge,
+        QStringList{});
+    row("F and W form no rule", "resonance", QStringList{"2=5", "3=60"}, Status::Nothing, QStringList{});
+    row("negative L x C", "resonance", QStringList{"1=-10", "0=100"}, Status::NegativeProduct, QStringList{});
+    row("L and C both negative", "resonance", QStringList{"1=-10", "0=-100"}, Status::Computed,
+        QStringList{"2=5.035", "3=59.58"});
+    row("L x C too small for the root", "resonance", QStringList{"1=1e-200", "0=1e-200"}, Status::TooLarge,
+        QStringList{});
+    row("wavelength from a vanishing frequency", "resonance", QStringList{"1=1e200", "0=1e200"},
+        Status::TooLarge, QStringList{});
+    row("rule 3 writes F then L", "resonance", QStringList{"3=60", "0=100"}, Status::Computed,
+        QStringList{"2=5.000", "1=10.132"});
+    row("reactance too large", "capacitive", QStringList{"0=1e-300", "1=1e-300"}, Status::TooLarge,
+        QStringList{});
+    row("inductive, same inputs, other rule", "inductive", QStringList{"0=10", "1=1"}, Status::Computed,
+        QStringList{"2=62.8"});
 }
 
 void tst_formulas::enter()
 {
+    QFETCH(QString, locale);
     QFETCH(QString, group);
     QFETCH(QStringList, entries);
     QFETCH(Status, status);
@@ -107,7 +116,7 @@ void tst_formulas::enter()
     Outcome outcome;
     for (const QString& text : entries) {
         const auto [quantity, value] = entry(text);
-        outcome = fw::formulas::enter(rulesNamed(group), values, quantity, value, QLocale::c());
+        outcome = fw::formulas::enter(rulesNamed(group), values, quantity, value, QLocale(locale));
     }
     QCOMPARE(outcome.status, status);
     QCOMPARE(texts(outcome), written);

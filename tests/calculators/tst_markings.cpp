@@ -2,6 +2,7 @@
 
 #include "calculators/markings.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace markings;
@@ -17,26 +18,26 @@ std::vector<Color> colors(const QString& names)
     return bands;
 }
 
-QString readingText(const BandReading& r)
+QString readingText(const BandReading& r, const QLocale& l = c)
 {
-    QString text = ohmsText(r.ohms, c);
+    QString text = ohmsText(r.ohms, l);
     if (r.tolerance)
-        text += u' ' + percentText(*r.tolerance, c);
+        text += u' ' + percentText(*r.tolerance, l);
     if (r.temperatureCoefficient)
         text += QStringLiteral(" %1 ppm/K").arg(*r.temperatureCoefficient);
     return text;
 }
 
 // What a marking reads, as one line: the value (all readings of an SMD code) and what else it carries.
-QString read(const QString& kind, const QString& marking)
+QString read(const QString& kind, const QString& marking, const QLocale& l = c)
 {
     if (kind == QLatin1String("bands")) {
         const auto r = readBands(colors(marking));
-        return r ? readingText(*r) : QStringLiteral("refused");
+        return r ? readingText(*r, l) : QStringLiteral("refused");
     }
     if (kind == QLatin1String("reversed")) {
         const auto r = readReversed(colors(marking));
-        return r ? readingText(*r) : QStringLiteral("none");
+        return r ? readingText(*r, l) : QStringLiteral("none");
     }
     if (kind == QLatin1String("smd")) {
         const auto r = readSmd(marking);
@@ -44,19 +45,19 @@ QString read(const QString& kind, const QString& marking)
             return QStringLiteral("refused");
         QStringList values;
         for (const SmdReading& s : *r)
-            values << ohmsText(s.ohms, c);
+            values << ohmsText(s.ohms, l);
         return values.join(QStringLiteral(" | "));
     }
-    const auto r = readCapacitor(marking, c);
+    const auto r = readCapacitor(marking, l);
     if (!r)
         return QStringLiteral("refused");
     QStringList readings;
     for (const CapacitorMarking& m : *r) {
-        QString text = decimalText(m.picofarads, 3, QStringLiteral("nF"), c);
+        QString text = decimalText(m.picofarads, 3, QStringLiteral("nF"), l);
         if (m.toleranceLetter)
             text += u' ' + m.tolerance;
         if (m.volts)
-            text += u' ' + decimalText(*m.volts, 0, QStringLiteral("V"), c);
+            text += u' ' + decimalText(*m.volts, 0, QStringLiteral("V"), l);
         readings << text;
     }
     return readings.join(QStringLiteral(" | "));
@@ -107,12 +108,20 @@ private slots:
 // capacitor code tables that makers and schools publish.
 void tst_markings::knownMarkings_data()
 {
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("marking");
     QTest::addColumn<QString>("reads");
+    // A reading with a decimal is written again with the decimal comma of a German desktop; the marking stays
+    // as the maker prints it.
     const auto row = [](const char* kind, const char* marking, const char* reads) {
-        QTest::addRow("%s %s", kind, marking)
-            << QString::fromLatin1(kind) << QString::fromUtf8(marking) << QString::fromUtf8(reads);
+        QTest::addRow("%s %s", kind, marking) << QStringLiteral("C") << QString::fromLatin1(kind)
+                                              << QString::fromUtf8(marking) << QString::fromUtf8(reads);
+        const QRegularExpression decimal(QStringLiteral("\\d\\.\\d"));
+        if (QString::fromUtf8(reads).contains(decimal))
+            QTest::addRow("%s %s, de_DE", kind, marking)
+                << QStringLiteral("de_DE") << QString::fromLatin1(kind) << QString::fromUtf8(marking)
+                << QString::fromUtf8(reads).replace(u'.', u',');
     };
     row("bands", "yellow violet red gold", "4.7 kΩ ±5 %");
     row("bands", "brown black orange gold", "10 kΩ ±5 %");
@@ -181,10 +190,11 @@ void tst_markings::knownMarkings_data()
 
 void tst_markings::knownMarkings()
 {
+    QFETCH(QString, locale);
     QFETCH(QString, kind);
     QFETCH(QString, marking);
     QFETCH(QString, reads);
-    QCOMPARE(read(kind, marking), reads);
+    QCOMPARE(read(kind, marking, QLocale(locale)), reads);
 }
 
 void tst_markings::refusalsSayWhy_data()

@@ -1,10 +1,12 @@
 // Renders every screen of the program to PNG files, after the roads of clicks that lead to it, so that the
-// diagnosis screens show their highlights. Usage: fernwick_screenshots OUTPUT_FOLDER [SCREEN...]
+// diagnosis screens show their highlights. Usage: fernwick_screenshots [--language NAME] OUTPUT_FOLDER [SCREEN...]
+// With a language ("es", "pt_BR"), the screens speak it and the pictures go to OUTPUT_FOLDER/NAME/.
 
 #include "app/module1.h"
 #include "app/screens.h"
 #include "roads.h"
 #include "runtime/application.h"
+#include "runtime/language.h"
 #include "runtime/screen.h"
 #include "runtime/services.h"
 
@@ -55,12 +57,21 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     fw::initApplication(app);
     Module1::Register();
-    const QStringList args = QApplication::arguments().mid(1);
+    QStringList args = QApplication::arguments().mid(1);
+    QString language;
+    if (args.size() >= 2 && args.first() == QLatin1String("--language")) {
+        language = args.at(1);
+        args = args.mid(2);
+        if (!fw::useLanguage(QLocale(language))) {
+            QTextStream(stderr) << "no translation for " << language << "\n";
+            return 2;
+        }
+    }
     if (args.isEmpty()) {
-        QTextStream(stderr) << "usage: fernwick_screenshots OUTPUT_FOLDER [SHOT...]\n";
+        QTextStream(stderr) << "usage: fernwick_screenshots [--language NAME] OUTPUT_FOLDER [SHOT...]\n";
         return 2;
     }
-    const QDir out(args.first());
+    const QDir out(language.isEmpty() ? args.first() : args.first() + u'/' + language);
     QDir().mkpath(out.path());
     const QStringList wanted = args.mid(1);
     if (wanted.isEmpty()) {
