@@ -446,6 +446,7 @@ void tst_setmodel::ohmmeter_data()
     QTest::newRow("shorted output transistor") << "horizontal-output-shorted" << 0.5;
     QTest::newRow("shorted damper") << "damper-shorted" << 0.5;
     QTest::newRow("open heater, checked cold") << "tube-heater-open" << qInf();
+    QTest::newRow("heater shorted to a cathode") << "tube-red-gun-heater-short" << 0.5;
 }
 
 void tst_setmodel::ohmmeter()

@@ -67,6 +67,11 @@ PartCheck Set::check(QAnyStringView stage, const QString& part) const
                                          "horizontal output");
         return result;
     }
+    // A worn cathode is found on a tube tester against the other guns, not with an ohmmeter.
+    if (failure == QLatin1String("low emission")) {
+        result.finding += QStringLiteral(": on a tube tester its emission reads well below the other two guns'");
+        return result;
+    }
     const auto ohms =
         std::ranges::find_if(kOhms, [&](const OhmsRow& o) { return failure == QLatin1String(o.failure); });
     if (ohms != std::end(kOhms)) {

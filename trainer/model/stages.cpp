@@ -94,7 +94,7 @@ constexpr StageRow kStages[] = {
                               {"correction transformer", "capacitors", "modulator transistor"}},
     {"horizontal-yoke",       {{{"horizontal-output", Signal}}}, {"winding", "insulation"}},
     {"picture-tube",          {{{"hv-rectifier", Supply}, {"horizontal-output", Flyback}}},
-                              {"heater", "anode lead", "screen supply", "cathodes"}},
+                              {"heater", "anode lead", "screen supply", "cathodes", "red gun"}},
     // Front end
     {"antenna-signal",        {}, {"lead-in", "connector", "splitter", "antenna"}},
     {"uhf-tuner",             {{{"antenna-signal", Signal}, {"linear-supply", Supply}}},
