@@ -30,6 +30,8 @@ private slots:
     void aTechnicianSees_data();
     void aTechnicianSees();
     void everyFaultHasItsRow();
+    void partChecks_data();
+    void partChecks();
 };
 
 void tst_benchtable::aTechnicianSees_data()
@@ -142,6 +144,79 @@ void tst_benchtable::everyFaultHasItsRow()
     QVERIFY(!tabled.isEmpty());
     for (const Fault& f : faults())
         QVERIFY2(tabled.contains(QString::fromLatin1(f.id)), f.id);
+}
+
+// How a bench checks each kind of part: the meter that measures it, or in circuit and by substitution, and
+// what the failed part and a good one of its kind read there.
+void tst_benchtable::partChecks_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("part"); // the part checked: the failed one, or a good one beside it
+    QTest::addColumn<int>("kind");     // the meter on the face, or -1 for none
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("says");
+    const auto row = [](const char* id, const char* part, int kind, const char* how, const char* says) {
+        QTest::addRow("%s: %s", id, part) << QString::fromLatin1(id) << QString::fromUtf8(part) << kind
+                                          << QString::fromUtf8(how) << QString::fromUtf8(says);
+    };
+    const int capacitance = int(MeterKind::Capacitance), diode = int(MeterKind::DiodeTest),
+              ohms = int(MeterKind::Ohms), kv = int(MeterKind::Kilovolts), dc = int(MeterKind::DcVolts);
+    // clang-format off
+    // An open capacitor reads open on the ohmmeter as a good one does: the capacitance meter finds it.
+    row("phase-shift-feed-open", "reference coupling capacitor", capacitance, "capacitance meter", "0.000 nF");
+    row("vertical-coupling-dried", "coupling capacitor", capacitance, "ESR meter", "ESR about 2 Ω");
+    row("vertical-coupling-dried", "retrace boost capacitor", capacitance, "ESR meter", "about 100.0 µF, ESR about 0.3 Ω");
+    row("sync-coupling-leaky", "coupling capacitors", capacitance, "capacitance meter", "a few kΩ");
+    // The tripler: the anode read with the flyback's pulse there, then a known-good one fitted.
+    row("tripler-open", "tripler", kv, "in circuit, the set running", "known-good one fitted brings");
+    // ICs judged in circuit by what feeds them and what they give, then substituted; never dead power off.
+    row("chroma-ic-dead", "chroma IC", dc, "in circuit, the set running", "known-good one fitted brings");
+    row("if-ic-weak", "IF IC", dc, "then a known-good one fitted", "known-good one fitted brings");
+    row("audio-ic-dead", "output IC", dc, "in circuit", "Scan-derived supplies");
+    // A section inside an IC is no part of its own: the IC is judged and replaced whole.
+    row("r-y-demodulator-dead", "demodulator IC", dc, "in circuit, the set running", "known-good one fitted brings");
+    row("oscillator-crystal-dead", "crystal", dc, "known-good one fitted", "known-good one fitted brings");
+    row("oscillator-crystal-dead", "trimmer capacitor", -1, "in circuit", "at its peak");
+    // Coils are realigned in circuit; an open one is found on the ohmmeter.
+    row("video-detector-coil-mistuned", "detector coil", ohms, "realigned in circuit", "finds a peak well away");
+    row("sound-takeoff-open", "takeoff coil", ohms, "continuity on the ohmmeter", "OL (a good one: 1.500 Ω); turned through its travel it finds no peak");
+    row("burst-transformer-detuned", "burst transformer", ohms, "realigned in circuit", "finds a peak");
+    // A good transistor's junctions read as diodes; a shorted one 0 V across, an open one OL.
+    row("horizontal-output-shorted", "output transistor", diode, "diode test", "collector to emitter 0.00 V both ways");
+    row("horizontal-driver-open", "driver transistor", diode, "diode test", "OL both ways");
+    row("red-driver-open", "green driver transistor", diode, "diode test", "base to emitter and base to collector each about 0.6 V");
+    row("hold-down-scr-leaky", "SCR", diode, "diode test", "anode to cathode about 0.35 V reversed");
+    row("vhf-rf-weak", "mixer transistor", diode, "diode test", "gain is a fraction");
+    row("ac-mains-fuse", "fuse", ohms, "ohmmeter", "OL");
+    row("vertical-yoke-open", "plug", ohms, "ohmmeter", "0.050 Ω");
+    row("speaker-cone-torn", "cone", -1, "by eye", "torn");
+    // clang-format on
+}
+
+void tst_benchtable::partChecks()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, part);
+    QFETCH(int, kind);
+    QFETCH(QString, how);
+    QFETCH(QString, says);
+    const Fault* fault = findFault(id);
+    QVERIFY2(fault && Set(fault).parts(fault->stage).contains(part), qPrintable(id));
+    const PartCheck check = Set(fault).check(fault->stage, part);
+    QCOMPARE(check.failed, part == QString::fromUtf8(fault->part));
+    QCOMPARE(check.shows.meter ? int(check.shows.meter->kind) : -1, kind);
+    QVERIFY2(check.how.contains(how), qPrintable(check.how));
+    QVERIFY2(check.finding.contains(says), qPrintable(check.finding));
+    QVERIFY2(!check.finding.contains(QLatin1String("checks good")), qPrintable(check.finding));
+    // A failed part reads otherwise than a good one on the meter or the scope, unless what finds it is not
+    // a figure (a weak transistor's gain, a coil's peak, a leaky capacitor on the ohmmeter).
+    const auto differs = [](const auto& a, const auto& b) { return bool(a) && !(a->value == b->value); };
+    const bool traced = check.shows.scope && (check.shows.scope->wave != check.good.scope->wave ||
+                                              check.shows.scope->peakToPeak != check.good.scope->peakToPeak);
+    const bool notAFigure = says.contains(QLatin1String("gain")) || says.contains(u"few kΩ") ||
+                            how.contains(QLatin1String("realigned"));
+    if (check.failed && !notAFigure && (check.shows.meter || check.shows.scope))
+        QVERIFY2(differs(check.shows.meter, check.good.meter) || traced, qPrintable(check.finding));
 }
 
 QTEST_GUILESS_MAIN(tst_benchtable)

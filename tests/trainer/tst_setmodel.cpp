@@ -346,9 +346,22 @@ void tst_setmodel::partsOfTheNote()
     QVERIFY2(parts.contains(QString::fromUtf8(f.part)), qPrintable(parts.join(", ")));
     for (const QString& part : parts) {
         const PartCheck check = set.check(f.stage, part);
+        const PartCheck working = Set().check(f.stage, part);
         QCOMPARE(check.failed, part == QString::fromUtf8(f.part));
-        QCOMPARE(check.finding.contains(QString::fromUtf8(f.failure)), check.failed);
-        QVERIFY(!Set().check(f.stage, part).failed);
+        QVERIFY(!working.failed);
+        // Every part of the stage is checked the same way as on a working set, with its figure beside a good
+        // part's: the failed one is told by what it reads, and it reads otherwise than a good one.
+        QCOMPARE(check.how, working.how);
+        QVERIFY2(!check.how.isEmpty(), qPrintable(part));
+        QCOMPARE(bool(check.shows.meter), bool(check.good.meter));
+        QCOMPARE(bool(check.shows.scope), bool(check.good.scope));
+        if (check.shows.meter)
+            QCOMPARE(int(check.shows.meter->kind), int(check.good.meter->kind));
+        QVERIFY2(check.shows.meter || check.shows.scope || check.how.startsWith(QLatin1String("by eye")) ||
+                     check.how.startsWith(QLatin1String("by its effect")),
+                 qPrintable(part));
+        if (check.failed)
+            QVERIFY2(check.finding != working.finding, qPrintable(check.finding));
     }
     const QString name = faultName(f);
     QVERIFY2(name.startsWith(QString::fromUtf8(areanotes::findArea(f.stage)->title) + ": "),
@@ -443,10 +456,10 @@ void tst_setmodel::ohmmeter_data()
 {
     QTest::addColumn<QString>("id");
     QTest::addColumn<double>("ohms");
-    QTest::newRow("shorted output transistor") << "horizontal-output-shorted" << 0.5;
-    QTest::newRow("shorted damper") << "damper-shorted" << 0.5;
+    QTest::newRow("shorted output transistor, diode test") << "horizontal-output-shorted" << 0.0;
+    QTest::newRow("shorted damper, diode test") << "damper-shorted" << 0.0;
     QTest::newRow("open heater, checked cold") << "tube-heater-open" << qInf();
-    QTest::newRow("heater shorted to a cathode") << "tube-red-gun-heater-short" << 0.5;
+    QTest::newRow("heater shorted to a cathode") << "tube-red-gun-heater-short" << 4.7; // kΩ
 }
 
 void tst_setmodel::ohmmeter()
@@ -455,9 +468,11 @@ void tst_setmodel::ohmmeter()
     QFETCH(double, ohms);
     const Fault& f = fault(id);
     const PartCheck check = Set(&f).check(f.stage, QString::fromUtf8(f.part));
-    QVERIFY(check.ohms);
-    QCOMPARE(check.ohms->value, ohms);
-    QVERIFY(!Set().check(f.stage, QString::fromUtf8(f.part)).ohms);
+    QVERIFY(check.shows.meter && check.good.meter);
+    QCOMPARE(check.shows.meter->value, ohms);
+    // A good part of the kind reads otherwise, on the failed part's check and on a working set.
+    QVERIFY(check.good.meter->value != ohms);
+    QVERIFY(Set().check(f.stage, QString::fromUtf8(f.part)).shows.meter->value != ohms);
 }
 
 QTEST_GUILESS_MAIN(tst_setmodel)

@@ -51,9 +51,9 @@ constexpr Face rail(double volts, double fullScale, double ripple, double hz)
 }
 
 // A video driver's collector: its DC on the meter, its video on the scope through a x10 probe.
-constexpr Face driver()
+constexpr Face driver(Wave wave = Wave::CompositeVideo)
 {
-    Face f = trace(Wave::CompositeVideo, 60, 15734, 20, 20e-6, Probe::X10);
+    Face f = trace(wave, 60, 15734, 20, 20e-6, Probe::X10);
     f.meter = true;
     f.value = 130;
     f.fullScale = 200;
@@ -83,6 +83,7 @@ struct FaceRow
     Wave missingWave = Wave::Flat; // the scope's trace with the output missing
     const char* probes = nullptr;   // the stage whose output the instruments read, where not the point's own
     double distortedShare = 1;      // a distorted trace's height against a working set's
+    Wave distortedWave = Wave::Flat; // the waveform a distorted output shows instead, where not its own
 };
 
 constexpr double kWeakTrace = 0.1; // a weak trace's share of a working set's height
@@ -151,9 +152,10 @@ constexpr FaceRow kFaces[] = {
     {"rgb-drivers", SignalKind::Video,           kDriver, Shifted, kDriverCutOff},
     // The boxes that measure a point of their own within a stage.
     {"vertical-amplifier-1", SignalKind::Ramp,  trace(VerticalSawtooth, 4, kField, 1, kFieldDiv), Compressed},
-    {"red-driver", SignalKind::Video,            kDriver, Shifted, kDriverCutOff},
-    {"green-driver", SignalKind::Video,          kDriver, Shifted, kDriverCutOff},
-    {"blue-driver", SignalKind::Video,           kDriver, Shifted, kDriverCutOff},
+    // On colour bars each collector shows its own gun's bars; without its colour difference, the grey steps.
+    {"red-driver", SignalKind::Video,            driver(RedChannel), Shifted, kDriverCutOff, Flat, nullptr, 1, LuminanceSteps},
+    {"green-driver", SignalKind::Video,          driver(GreenChannel), Shifted, kDriverCutOff, Flat, nullptr, 1, LuminanceSteps},
+    {"blue-driver", SignalKind::Video,           driver(BlueChannel), Shifted, kDriverCutOff, Flat, nullptr, 1, LuminanceSteps},
 };
 // clang-format on
 
@@ -326,6 +328,10 @@ Instrument showing(const FaceRow& row, const State& state, Output supply)
             s.peakToPeak *= kWeakTrace;
         } else if (state.output == Output::Distorted) {
             s.distortion = distortionOf(state.flaw, row);
+            if (row.distortedWave != Wave::Flat) {
+                s.wave = row.distortedWave;
+                s.distortion = Distortion::None;
+            }
             s.peakToPeak *= row.distortedShare;
             if (s.distortion == Distortion::Ripple)
                 s.peakToPeak *= 10;

@@ -289,19 +289,22 @@ constexpr PointRow kPoints[] = {
      {"", "Red driver's collector", kMeterDC, "red driver's collector, to ground",
       "about 100 to 200 V DC, with the red video on the scope",
       "far from its working voltage, with no video on it", "with very little video on it",
-      "with the wrong colour content on the scope"},
+      "near its working voltage; on colour bars its video is the grey steps of the luminance alone, "
+      "without the colour difference it should carry"},
      {"green driver transistor", "blue driver transistor"}},
     {"green-driver", "rgb-drivers", "Green video driver",
      {"", "Green driver's collector", kMeterDC, "green driver's collector, to ground",
       "about 100 to 200 V DC, with the green video on the scope",
       "far from its working voltage, with no video on it", "with very little video on it",
-      "with the wrong colour content on the scope"},
+      "near its working voltage; on colour bars its video is the grey steps of the luminance alone, "
+      "without the colour difference it should carry"},
      {"red driver transistor", "blue driver transistor"}},
     {"blue-driver", "rgb-drivers", "Blue video driver",
      {"", "Blue driver's collector", kMeterDC, "blue driver's collector, to ground",
       "about 100 to 200 V DC, with the blue video on the scope",
       "far from its working voltage, with no video on it", "with very little video on it",
-      "with the wrong colour content on the scope"},
+      "near its working voltage; on colour bars its video is the grey steps of the luminance alone, "
+      "without the colour difference it should carry"},
      {"red driver transistor", "green driver transistor"}},
 };
 
@@ -377,17 +380,17 @@ const char* flawWords(Flaw flaw)
     case Flaw::Bent:
         return "bent: fast at one end, slow at the other";
     case Flaw::SlowRetrace:
-        return "its retrace pulse small and slow";
+        return "with its retrace pulse small and slow";
     case Flaw::Clipped:
-        return "clipped, its sync crushed";
+        return "clipped, its peaks or sync crushed";
     case Flaw::Ripple:
-        return "hum riding on it";
+        return "with hum riding on it";
     case Flaw::Cycling:
         return "coming and going as the supply starts and trips";
     case Flaw::Beat:
-        return "the 4.5 MHz sound beat riding on it";
+        return "with the 4.5 MHz sound beat riding on it";
     case Flaw::Ringing:
-        return "ringing and ghost edges after each edge";
+        return "with ringing and ghost edges after each edge";
     case Flaw::Shifted:
         return "steady, at the wrong level or phase";
     case Flaw::Wandering:
@@ -430,6 +433,24 @@ QString carriedWords(const State& state, SignalKind kind)
     return {};
 }
 
+// The drivers that lose their colour difference with a fault that loses one: R-Y the red and, through the
+// G-Y matrix, the green; B-Y the blue and the green; G-Y the green. Empty for any other fault.
+QStringList missesDriver(const Fault* fault)
+{
+    if (!fault)
+        return {};
+    switch (fault->look.colour) {
+    case Colour::PaleReds:
+        return {QStringLiteral("red-driver"), QStringLiteral("green-driver")};
+    case Colour::PaleBlues:
+        return {QStringLiteral("blue-driver"), QStringLiteral("green-driver")};
+    case Colour::PaleGreens:
+        return {QStringLiteral("green-driver")};
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 std::optional<Reading> Set::measure(QAnyStringView point) const
@@ -455,6 +476,11 @@ std::optional<Reading> Set::measure(QAnyStringView point) const
     if (kindAt(faced) == SignalKind::Control && state.carried && state.output == Output::Distorted &&
         state.flaw != Flaw::Unlocked && state.flaw != Flaw::Cycling && state.flaw != Flaw::Wandering)
         state.flaw = Flaw::Shifted;
+    // A lost colour difference signal reaches only the guns that take it.
+    if (const QStringList losing = missesDriver(m_fault);
+        at && QByteArrayView(at->stage) == "rgb-drivers" && state.output == Output::Distorted &&
+        !losing.isEmpty() && !losing.contains(point.toString()))
+        state = {};
     const KnobRow* knob = findRow<KnobRow>(kKnobs, row->id);
     const ReadingRow* text = knob ? &kKnobReading : at ? &at->text : findRow<ReadingRow>(kReadings, row->id);
     if (!text)

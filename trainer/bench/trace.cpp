@@ -102,6 +102,21 @@ double video(Wave wave, double seconds, double f)
                    : 0;
     case Wave::Chroma:
         return blank ? 0 : chromaLine(linePhase, seconds);
+    case Wave::RedChannel:
+    case Wave::GreenChannel:
+    case Wave::BlueChannel:
+    case Wave::LuminanceSteps: {
+        // The collector falls as its gun lights: white, yellow, cyan, green, magenta, red, blue.
+        constexpr double kLit[4][7] = {{1, 1, 0, 0, 1, 1, 0},
+                                       {1, 1, 1, 1, 0, 0, 0},
+                                       {1, 0, 1, 0, 1, 0, 1},
+                                       {1, 0.89, 0.70, 0.59, 0.41, 0.30, 0.11}};
+        if (blank || linePhase < kPictureStart || linePhase >= kPictureEnd)
+            return 0.5;
+        const auto bar = static_cast<size_t>((linePhase - kPictureStart) / (kPictureEnd - kPictureStart) * 7);
+        const auto channel = static_cast<size_t>(static_cast<int>(wave) - static_cast<int>(Wave::RedChannel));
+        return 0.5 - kLit[channel][std::min<size_t>(bar, 6)];
+    }
     case Wave::ColourDifference: {
         // R-Y of 75 % colour bars, white to blue; nothing in the blanking, no sync.
         constexpr double kBars[] = {0, 0.086, -0.52, -0.44, 0.44, 0.52, -0.086};
@@ -184,6 +199,10 @@ double shape(Wave wave, double seconds, double f)
     case Wave::Burst:
     case Wave::Chroma:
     case Wave::ColourDifference:
+    case Wave::RedChannel:
+    case Wave::GreenChannel:
+    case Wave::BlueChannel:
+    case Wave::LuminanceSteps:
         return f > 0 ? video(wave, seconds, f) : 0;
     default:
         return f > 0 ? periodic(wave, fraction(seconds * f)) : 0;
@@ -352,7 +371,10 @@ QString meterRange(const MeterFace& meter)
         return QString::number(meter.fullScale, 'g', 4) + QStringLiteral(" V DC, probe x1000");
     case MeterKind::SignalLevel:
         return QStringLiteral("-40 to +%1 dBmV").arg(meter.fullScale);
+    case MeterKind::DiodeTest:
+        return range + QStringLiteral(", diode test");
     case MeterKind::Ohms:
+    case MeterKind::Capacitance:
         break;
     }
     return range;

@@ -75,7 +75,8 @@ PartCheck Exercise::checkPart(const QString& part)
 {
     if (!m_discharged) {
         ++m_record.safetySlips;
-        PartCheck refused{part, {}, false, {}, {}};
+        PartCheck refused;
+        refused.part = part;
         refused.refusal = dischargeRefusalText(m_record.stageNamed);
         return refused;
     }

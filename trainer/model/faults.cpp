@@ -193,7 +193,7 @@ constexpr Fault kFaults[] = {
      "neck: on many sets the heater runs from a flyback winding at 15.7 kHz, which a meter misreads, so "
      "judge it by the glow or as the service data say, and check its continuity cold.",
      kNoRaster},
-    {"tube-red-gun-low-emission", "picture-tube", "red gun", "low emission", Distorted,
+    {"tube-red-gun-low-emission", "picture-tube", "cathodes", "low emission", Distorted,
      "The red gun's cathode has worn and can no longer give the beam current asked of it: reds come out "
      "dim and smeared, trailing to the right, and the bright parts of the picture, short of red, turn "
      "cyan. Turned up, the brightness makes it worse, since the other two guns still follow. The drive "
@@ -201,7 +201,7 @@ constexpr Fault kFaults[] = {
      "most current. A tube tester reads that gun's emission well below the other two; on many sets a "
      "brightener or a rejuvenation buys some time, a new tube is the cure.", colour("Option7"),
      {.colour = Colour::WeakRedGun}},
-    {"tube-red-gun-heater-short", "picture-tube", "red gun", "shorted", Distorted,
+    {"tube-red-gun-heater-short", "picture-tube", "cathodes", "shorted", Distorted,
      "The heater inside the red gun has shorted to its cathode, which sits near the heater's potential and "
      "no longer follows its driver: the gun runs full on, the screen is flooded with red, and since its "
      "retrace blanking no longer reaches it, red retrace lines show across it. The brightness control "
@@ -339,20 +339,21 @@ constexpr Fault kFaults[] = {
     {"demodulator-ic-dead", "color-demodulators", "demodulator IC", "dead", Missing,
      "The demodulator IC has failed: no colour difference signals reach the drivers and the picture is black "
      "and white.", colour("Option1", "Color demodulators")},
-    {"r-y-demodulator-dead", "color-demodulators", "R-Y demodulator", "dead", Missing,
-     "The R-Y demodulator gives no output, so the red gun gets the luminance alone and the G-Y "
+    {"r-y-demodulator-dead", "color-demodulators", "demodulator IC", "dead R-Y section in the", Missing,
+     "The R-Y section inside the demodulator IC gives no output, so the red gun gets the luminance alone and the G-Y "
      "matrix loses its share of R-Y. White and the grey scale stay right, but reds lose their red and turn a "
      "dark olive brown, skin tones go greenish: a loss of red in the picture. "
-     "A dead R-Y stage stuck at a wrong DC level would tint the whole screen instead.", colour("Option10"),
+     "A dead R-Y stage stuck at a wrong DC level would tint the whole screen instead. The section is no part "
+     "of its own: the IC is judged in circuit and replaced whole.", colour("Option10"),
      {.colour = Colour::PaleReds}},
-    {"g-y-matrix-dead", "color-demodulators", "G-Y matrix", "dead", Missing,
+    {"g-y-matrix-dead", "color-demodulators", "demodulator IC", "dead G-Y matrix in the", Missing,
      "No G-Y reaches the green drive, so the green gun gets the luminance alone: white stays white, but "
      "greens come out dark and magentas pale, a loss of green in the picture. Most sets make G-Y by matrixing R-Y and B-Y, so "
-     "with those two good the fault is in the matrix.", colour("Option11"), {.colour = Colour::PaleGreens}},
-    {"b-y-demodulator-dead", "color-demodulators", "B-Y demodulator", "dead", Missing,
-     "The B-Y demodulator gives no output, so the blue gun gets the luminance alone. White and the grey "
+     "with those two good the fault is in the IC's matrix, and the IC is replaced whole.", colour("Option11"), {.colour = Colour::PaleGreens}},
+    {"b-y-demodulator-dead", "color-demodulators", "demodulator IC", "dead B-Y section in the", Missing,
+     "The B-Y section inside the demodulator IC gives no output, so the blue gun gets the luminance alone. White and the grey "
      "scale stay right, but blues turn almost black and yellows pale, nearly white: a loss of blue in the "
-     "picture.",
+     "picture. The IC is the part: judged in circuit and replaced whole.",
      colour("Option12"), {.colour = Colour::PaleBlues}},
     {"red-driver-open", "rgb-drivers", "red driver transistor", "open", Missing,
      "The red driver has stopped conducting, so the red gun is cut off: the screen has no red and looks "

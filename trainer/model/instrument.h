@@ -23,6 +23,10 @@ enum class Wave {
     Sync,             // separated sync pulses, no picture in them
     Burst,            // about 9 cycles of the colour subcarrier after each sync pulse, nothing else
     Sine,             // a continuous sine: the 3.58 MHz oscillator, the 4.5 MHz sound IF, an IF carrier
+    RedChannel,       // a video driver's collector on colour bars: low where its gun lights (white, yellow,
+    GreenChannel,     // magenta and red for the red gun; white, yellow, cyan and green for the green;
+    BlueChannel,      // white, cyan, magenta and blue for the blue), blanked, no sync
+    LuminanceSteps,   // the same collector with the luminance alone: colour bars' grey steps, no colour in them
     ColourDifference, // a colour difference signal of colour bars over a line: a step for each bar, no sync
     Chroma,           // the chroma of colour bars over a line: the burst, then each bar's subcarrier
     DetectorOutput,   // detected video at the video detector: composite video, sync tips down
@@ -67,6 +71,8 @@ enum class MeterKind {
     Kilovolts, // through a high-voltage probe
     Ohms,      // out of circuit, power off
     SignalLevel, // a signal level meter across 75 ohms, in dBmV
+    Capacitance, // a capacitance meter, out of circuit, power off
+    DiodeTest,   // the meter's diode test: the volts a junction drops, out of circuit, power off
 };
 
 struct MeterFace

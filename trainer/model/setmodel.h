@@ -139,14 +139,19 @@ struct Reading
     bool carried = false;   // the flaw comes from upstream: this stage only passes it on
 };
 
-// The result of checking a suspect part out of circuit, power off.
+// The result of checking a suspect part as a bench checks its kind: out of circuit, power off, on the meter
+// that measures it (capacitance and ESR, the diode test, the ohmmeter), or in circuit with the set running,
+// then substituted or realigned (ICs, crystals, the tripler, tuned coils). Every part shows its instrument
+// and figure beside what a good part of its kind reads there, so that the figure tells the failed part.
 struct PartCheck
 {
     QString part;
-    QString finding; // what the check shows, said of the part ("found open", "checks good")
-    bool failed;
-    std::optional<MeterFace> ohms; // the ohmmeter's figure, where the check is a resistance reading
-    QString refusal;               // why the check was not made; empty when it was
+    QString finding; // what the check shows, in figures ("about 47 µF; ESR about 0.2 Ω")
+    bool failed = false;
+    Instrument shows; // the instrument's figure or trace on this part
+    Instrument good;  // the same instrument on a good part of its kind, or on a working set
+    QString refusal;  // why the check was not made; empty when it was
+    QString how;      // how it was checked ("out of circuit, power off, on a capacitance meter")
 };
 
 // The set on the bench with its hidden fault (none: a working set).

@@ -94,7 +94,7 @@ constexpr StageRow kStages[] = {
                               {"correction transformer", "capacitors", "modulator transistor"}},
     {"horizontal-yoke",       {{{"horizontal-output", Signal}}}, {"winding", "insulation"}},
     {"picture-tube",          {{{"hv-rectifier", Supply}, {"horizontal-output", Flyback}}},
-                              {"heater", "anode lead", "screen supply", "cathodes", "red gun"}},
+                              {"heater", "anode lead", "screen supply", "cathodes"}},
     // Front end
     {"antenna-signal",        {}, {"lead-in", "connector", "splitter", "antenna"}},
     {"uhf-tuner",             {{{"antenna-signal", Signal}, {"linear-supply", Supply}}},
@@ -174,8 +174,9 @@ constexpr StageRow kStages[] = {
     // what changes is what the demodulators make of the chroma.
     {"color-demodulators",    {{{"chroma-amplifiers", Signal}, {"phase-shift-network", Signal},
                                 {"tint-control", Setting}}},
-                              {"R-Y demodulator", "G-Y matrix", "B-Y demodulator", "demodulator IC",
-                               "coupling capacitors"}},
+                              // The R-Y and B-Y demodulators and the G-Y matrix are sections of one IC: the
+                              // IC is the part.
+                              {"demodulator IC", "coupling capacitors"}},
     {"rgb-drivers",           {{{"third-video-amplifier", Luminance}, {"color-demodulators", Colour},
                                 {"scan-derived-supply", Supply}}},
                               {"red driver transistor", "green driver transistor", "blue driver transistor",

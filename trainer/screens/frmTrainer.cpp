@@ -356,9 +356,10 @@ void frmTrainer::cmdCheck_Click()
         cmdCheck()->setAccessibleDescription(check.refusal); // said on the button pressed
         return;
     }
-    const QString found = QStringLiteral("%1, out of circuit, power off: %2 %3.")
-                              .arg(stageTitle(m_exercise->record().stageNamed), check.part, check.finding);
-    addReading(found, Instrument{.scope = std::nullopt, .meter = check.ohms}, {});
+    // How the part was checked, and its figure beside a good part's.
+    const QString found = QStringLiteral("%1: %2, %3: %4.")
+                              .arg(stageTitle(m_exercise->record().stageNamed), check.part, check.how, check.finding);
+    addReading(found, check.shows, check.good);
     cmdCheck()->setAccessibleDescription(found); // said on the button pressed
 }
 

@@ -31,6 +31,10 @@ QString meterCaption(MeterKind kind)
         return QStringLiteral("Ohmmeter, out of circuit");
     case MeterKind::SignalLevel:
         return QStringLiteral("Signal level meter");
+    case MeterKind::Capacitance:
+        return QStringLiteral("Capacitance meter, out of circuit");
+    case MeterKind::DiodeTest:
+        return QStringLiteral("Diode test, out of circuit");
     }
     return {};
 }
