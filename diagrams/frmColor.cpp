@@ -55,9 +55,10 @@ const Marks kColorMarks[] = {
     {19, {"Text11"}},          // Burst gate
     {20, {"Text10"}},          // Phase detector & oscillator control
     {21, {"Shape6"}},          // Adjust tint control
-    {22, {"Text5"}},           // Red amplifier/driver
-    {23, {"Text6"}},           // Green amplifier/driver
-    {24, {"Text7"}},           // Blue amplifier/driver
+    // One colour missing or flooding the screen: its driver, or its gun in the picture tube.
+    {22, {"Text5", "Picture1"}}, // Red amplifier/driver
+    {23, {"Text6", "Picture1"}}, // Green amplifier/driver
+    {24, {"Text7", "Picture1"}}, // Blue amplifier/driver
     {25, {"Text4", "Text5"}},  // R-Y demodulator
     {26, {"Text4", "Text6"}},  // G-Y demodulator
     {27, {"Text4", "Text7"}},  // B-Y demodulator

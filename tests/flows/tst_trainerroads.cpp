@@ -123,7 +123,7 @@ const Symptom kSymptoms[] = {
     {"Option5", "Option1", {"black and white"}},                     // No color or weak color
     {"Option5", "Option5", {"drift"}},                               // Colors float - No color sync
     {"Option5", "Option6", {"every hue"}},                           // Screen predominantly one color
-    {"Option5", "Option7", {"no red"}},
+    {"Option5", "Option7", {"no red|cyan|flooded with red"}}, // Cyan raster or red raster
     {"Option5", "Option8", {"no green"}},
     {"Option5", "Option9", {"no blue"}},
     {"Option5", "Option10", {"reds"}}, // Loss of red or excessive red

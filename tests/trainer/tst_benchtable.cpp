@@ -71,6 +71,8 @@ void tst_benchtable::aTechnicianSees_data()
     row("tripler-open", {"screen is dark", "sound is normal"}, {}, {"hv-rectifier", "picture-tube"}, {"horizontal-output", "scan-derived-supply"});
     row("pincushion-transformer-shorted", {"bow"}, {"narrow"}, {"pincushion"}, {"horizontal-output", "vertical-amplifier"});
     row("tube-heater-open", {"screen is dark", "sound is normal"}, {}, {"picture-tube"}, {"hv-rectifier", "horizontal-output"});
+    row("tube-red-gun-low-emission", {"reds are dim", "smeared", "cyan", "brightness up"}, {"no red", "screen is dark"}, {"picture-tube"}, {"red-driver", "green-driver", "blue-driver", "hv-rectifier"});
+    row("tube-red-gun-heater-short", {"flooded with red", "retrace lines"}, {"no red", "screen is dark"}, {"picture-tube"}, {"green-driver", "blue-driver", "hv-rectifier"});
     row("uhf-mixer-open", {"snow", "hiss"}, {"buzz"}, {"uhf-tuner", "video-detector"}, {"linear-supply", "antenna-signal"});
     row("vhf-rf-weak", {"snow", "hiss"}, {"buzz"}, {"vhf-tuner", "video-detector"}, {"uhf-tuner", "linear-supply"});
     row("first-if-preamplifier-open", {"no picture", "no sound"}, {}, {"first-video-if", "video-detector"}, {"vhf-tuner"});

@@ -459,6 +459,7 @@ void tst_setmodel::ohmmeter_data()
     QTest::newRow("shorted output transistor, diode test") << "horizontal-output-shorted" << 0.0;
     QTest::newRow("shorted damper, diode test") << "damper-shorted" << 0.0;
     QTest::newRow("open heater, checked cold") << "tube-heater-open" << qInf();
+    QTest::newRow("heater shorted to a cathode") << "tube-red-gun-heater-short" << 4.7; // kΩ
 }
 
 void tst_setmodel::ohmmeter()

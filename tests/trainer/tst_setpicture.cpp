@@ -131,6 +131,7 @@ const QRectF kBottomEdge(0.2, 0.9, 0.6, 0.09);
 const QRectF kMiddleRow(0.2, 0.497, 0.6, 0.006);
 const QRectF kMiddleColumn(0.498, 0.2, 0.004, 0.6);
 const QRectF kBlackStrip(0.3, 0.47, 0.15, 0.06);
+const QRectF kBlackOnly(0.2, 0.48, 0.22, 0.04); // the black strip, clear of the centre cross
 const QRectF kRightOfCross(0.511, 0.47, 0.027, 0.015);
 const QRectF kLeftOfCross(0.4625, 0.47, 0.027, 0.015);
 const QRectF kGhostOfCross(0.529, 0.47, 0.012, 0.015); // where the cross comes again, 3.5 % to its right
@@ -255,6 +256,11 @@ void tst_setpicture::showsWhatItClaims_data()
     row("no colour: no saturation", A{.colour = Colour::None}, kWhole, MaxSaturation, 0, 2);
     row("no red: no red anywhere", A{.colour = Colour::NoRed}, kWhole, MaxRed, 0, 30);
     row("no red: green still there", A{.colour = Colour::NoRed}, kBars, MaxGreen, 200, 255);
+    row("weak red gun: whites short of red", A{.colour = Colour::WeakRedGun}, kWhiteBar, MaxRed, 0, 170);
+    row("weak red gun: whites keep their green", A{.colour = Colour::WeakRedGun}, kWhiteBar, MaxGreen, 200, 255);
+    row("red flood: the black lit", A{.colour = Colour::RedFlood}, kBlackOnly, MinLuma, 40, 255);
+    row("red flood: the black has no green", A{.colour = Colour::RedFlood}, kBlackOnly, MaxGreen, 0, 40);
+    row("red flood: retrace lines through it", A{.colour = Colour::RedFlood}, kBlackOnly, Contrast, 3, 255);
     row("no green: no green anywhere", A{.colour = Colour::NoGreen}, kWhole, MaxGreen, 0, 30);
     row("no blue: no blue anywhere", A{.colour = Colour::NoBlue}, kWhole, MaxBlue, 0, 30);
     row("no red on a blank raster", A{.content = Content::Blank, .colour = Colour::NoRed}, kWhole, MaxRed, 0,

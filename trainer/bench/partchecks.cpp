@@ -271,6 +271,9 @@ void checkResistance(PartCheck& c, double good, QLatin1StringView failure)
                                        "loads nothing of the line scan: the width and the high voltage stay");
         } else if (failure == QLatin1String("shorted") || failure == QLatin1String("leaky"))
             now = std::isfinite(good) ? good * 0.01 : 4.7e3;
+        else if (failure == QLatin1String("low emission"))
+            more = QStringLiteral("; a worn cathode hides from the ohmmeter: a tube tester reads its gun's emission "
+                                  "well below the other two's");
     }
     c.shows.meter = ohmsFace(now, good);
     c.good.meter = ohmsFace(good, good);

@@ -47,6 +47,11 @@ constexpr Hazards kFaults[] = {
     {"hold-down-scr-leaky",       {"anode"}},     // the anode voltage measured first
     {"tripler-open",              {"anode"}},     // no anode voltage: read on the probe
     {"tube-heater-open",          {"neck"}},      // the heater's glow looked for at the neck, set running
+    // The tube tester's adapter goes on the neck in place of the socket: the anode discharged first, the neck
+    // handled gently.
+    {"tube-red-gun-low-emission", {"anode", "implosion"}},
+    // The cathode's voltage read at the socket with the set running; heater to cathode read unplugged.
+    {"tube-red-gun-heater-short", {"neck", "anode"}},
 };
 // clang-format on
 

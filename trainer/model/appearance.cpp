@@ -127,7 +127,7 @@ QString missingPrimary(const char* primary, const char* white)
 bool showsOnBlankRaster(Colour colour)
 {
     return colour == Colour::NoRed || colour == Colour::NoGreen || colour == Colour::NoBlue ||
-           colour == Colour::Purity;
+           colour == Colour::Purity || colour == Colour::RedFlood;
 }
 
 QString colourOf(Colour colour)
@@ -159,6 +159,12 @@ QString colourOf(Colour colour)
         return QStringLiteral("Blotches of the wrong colour stain the screen, mostly near the corners.");
     case Colour::Misconvergence:
         return QStringLiteral("Red and blue fringes stand beside every edge in the picture.");
+    case Colour::WeakRedGun:
+        return QStringLiteral("Reds are dim and smeared, trailing to the right, and whites take a cyan "
+                              "tint; turning the brightness up makes it worse.");
+    case Colour::RedFlood:
+        return QStringLiteral("The screen is flooded with red, with red retrace lines across it; the "
+                              "brightness control hardly changes it.");
     case Colour::Normal:
         break;
     }

@@ -73,6 +73,9 @@ enum class Colour {
     Unlocked,       // colours present but drifting through the picture in diagonal rainbow bands
     Purity,         // blotches of wrong colour, mostly near the corners
     Misconvergence, // coloured fringes beside the edges of the picture
+    WeakRedGun,     // the red gun cannot give the current asked of it: reds dim and smeared to the right,
+                    // bright parts short of red (cyan-tinted), worse as the brightness goes up
+    RedFlood,       // the red gun held full on: the screen flooded red, its retrace lines showing
 };
 
 enum class Sound {

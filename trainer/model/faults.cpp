@@ -193,6 +193,23 @@ constexpr Fault kFaults[] = {
      "neck: on many sets the heater runs from a flyback winding at 15.7 kHz, which a meter misreads, so "
      "judge it by the glow or as the service data say, and check its continuity cold.",
      kNoRaster},
+    {"tube-red-gun-low-emission", "picture-tube", "cathodes", "low emission", Distorted,
+     "The red gun's cathode has worn and can no longer give the beam current asked of it: reds come out "
+     "dim and smeared, trailing to the right, and the bright parts of the picture, short of red, turn "
+     "cyan. Turned up, the brightness makes it worse, since the other two guns still follow. The drive "
+     "reaching the red cathode is as it should be. On many tubes the red gun wears first, as it runs the "
+     "most current. A tube tester reads that gun's emission well below the other two; on many sets a "
+     "brightener or a rejuvenation buys some time, a new tube is the cure.", colour("Option7"),
+     {.colour = Colour::WeakRedGun}},
+    {"tube-red-gun-heater-short", "picture-tube", "cathodes", "shorted", Distorted,
+     "The heater inside the red gun has shorted to its cathode, which sits near the heater's potential and "
+     "no longer follows its driver: the gun runs full on, the screen is flooded with red, and since its "
+     "retrace blanking no longer reaches it, red retrace lines show across it. The brightness control "
+     "hardly changes it. The red cathode's voltage at the socket reads far too low although its driver is "
+     "good; lifted from the socket, the driver's collector comes back to its proper voltage. A tube tester, "
+     "or an ohmmeter from heater to cathode with the set unplugged, shows the short. On many sets a heater "
+     "fed from its own isolated winding gets the picture back.", colour("Option7"),
+     {.colour = Colour::RedFlood}},
     // Front end
     {"uhf-mixer-open", "uhf-tuner", "mixer diode", "open", Missing,
      "The UHF tuner's mixer diode is open, so no IF leaves the tuner on UHF: the VHF tuner and the IF "

@@ -270,7 +270,7 @@ Appearance Set::appearance() const
     const Output colour = at(kColourDifference);
     if (killed)
         a.colour = Colour::None;
-    else if (look.colour != Colour::Normal && (at(kDrivers) != Output::Good))
+    else if (look.colour != Colour::Normal && (at(kDrivers) != Output::Good || at(kTube) != Output::Good))
         a.colour = look.colour;
     else if (!lookOnly)
         a.colour = colour == Output::Good ? Colour::Normal : Colour::None;

@@ -246,6 +246,10 @@ void tint(const Frame& f, float v, const std::vector<int>& columns, std::vector<
     const float rowCos = std::cos(2 * kPi * 1.5f * v);
     const float rowSin = std::sin(2 * kPi * 1.5f * v);
     Rgb stain;
+    float trail = 0; // the weak red gun's red, lagging behind the picture along the line
+    const float follow = 1 - std::exp(-1 / (5 * f.unit));
+    // A dozen retrace lines, as the too-bright raster shows them, here drawn by the red gun alone.
+    const float retraceSharpness = f.fh / 12 / (0.7f * f.px);
     for (std::size_t x = 0; x < row.size(); ++x) {
         // Purity stains change slowly across the screen: worked out on every fourth column.
         if (f.a.colour == Colour::Purity && x % 4 == 0)
@@ -286,6 +290,20 @@ void tint(const Frame& f, float v, const std::vector<int>& columns, std::vector<
         case Colour::Purity:
             c = {c.r * stain.r, c.g * stain.g, c.b * stain.b};
             break;
+        case Colour::WeakRedGun: {
+            // The gun's current runs out on bright parts, and its red follows the picture slowly.
+            const float limited = c.r < 90 ? c.r : 90 + 60 * (1 - std::exp(-(c.r - 90) / 60));
+            trail += (limited - trail) * follow;
+            c.r = trail;
+            break;
+        }
+        case Colour::RedFlood: {
+            const float phase = 12 * v + f.across[x];
+            const float d = phase - static_cast<float>(static_cast<int>(phase)); // never negative
+            const float retrace = 90 * std::max(0.0f, 1 - std::min(d, 1 - d) * retraceSharpness);
+            c.r = std::max(c.r, 175.0f) + retrace;
+            break;
+        }
         default:
             break;
         }
