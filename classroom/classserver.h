@@ -114,13 +114,13 @@ struct Assignment
 struct StudentSummary
 {
     QString student; // the login
-    QString name;    // the student's name
     int exercises = 0;
     int right = 0;
     int measurements = 0; // powered measurements, over every exercise
     int optimum = 0;      // the half-split optima, over the same exercises
     int safetySlips = 0;
     QDateTime lastExercise; // invalid when none
+    QString name;           // the student's name; empty where only the login is known
     double successRate() const { return exercises == 0 ? 0.0 : double(right) / exercises; }
 };
 

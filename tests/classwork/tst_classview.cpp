@@ -102,7 +102,7 @@ void tst_classview::studentRows_data()
                               << QStringList{"Ann", "0", "none yet", "", "0", "none yet"};
     QTest::newRow("two of three, rounded")
         << StudentSummary{"fw-bob", 3, 2, 14, 9, 1, last, "Bob"} << QStringList{"Bob", "3", "67% (2 of 3)", "14 (9)", "1", shown};
-    QTest::newRow("no name given: the login") << StudentSummary{"fw-eve", 0, 0, 0, 0, 0, {}}
+    QTest::newRow("no name given: the login") << StudentSummary{"fw-eve", 0, 0, 0, 0, 0, {}, {}}
                                               << QStringList{"fw-eve", "0", "none yet", "", "0", "none yet"};
     QTest::newRow("all found") << StudentSummary{"fw-cy", 4, 4, 12, 12, 0, last, "Cy"}
                                << QStringList{"Cy", "4", "100% (4 of 4)", "12 (12)", "0", shown};

@@ -1,8 +1,9 @@
 // Rules a technician trusts at every test point with every fault of the catalogue: one physical point gives
 // one figure whichever box reads it; a set without high voltage reads no kilovolts; an oscillator out of
 // lock runs within its hold range and its trace stands still when triggered on itself; no signal gives noise
-// downstream while the scans free-run; a control set wrong reads steady; the Tint control leaves the
-// references in quadrature; a supply that trips and restarts reads unlike one that never starts.
+// downstream while the scans free-run, and a set without its supply makes none; a control set wrong reads
+// steady; the Tint control leaves the references in quadrature; a supply that trips and restarts reads unlike
+// one that never starts.
 
 #include "trainer/model/setmodel.h"
 #include "trainer/bench/trace.h"
@@ -138,6 +139,10 @@ void tst_invariants::atEveryPoint()
             QCOMPARE(r.flaw, Flaw::Unlocked);
         QCOMPARE(set.appearance().sound, Sound::Hiss);
     }
+
+    // A set whose small-signal supply is gone makes no noise anywhere: a dead set reads nothing.
+    if (set.output(u"linear-supply") == Output::Missing)
+        QVERIFY2(r.flaw != Flaw::Noise && (!r.shows.scope || r.shows.scope->wave != Wave::Noise), qPrintable(r.now));
 
     // 5. A control set wrong reads steady: every figure stands still but where a scan runs free.
     if (QByteArrayView(f.part) == "setting" && r.flaw != Flaw::Unlocked)

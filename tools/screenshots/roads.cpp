@@ -199,10 +199,10 @@ std::shared_ptr<classwork::Client> sampleClass()
         {
             const QDateTime last(QDate(2026, 11, 30), QTime(15, 20), Qt::UTC);
             classwork::ClassData c;
-            c.view.students = {{"fw-ann", "Ann Moss", 12, 9, 58, 40, 1, last},
-                               {"fw-bob", "Bob Ilves", 3, 1, 22, 10, 2, last.addDays(-2)},
-                               {"fw-cy", "Cy Dunne", 9, 6, 47, 31, 0, last.addSecs(-5400)},
-                               {"fw-dee", "Dee Okafor", 0, 0, 0, 0, 0, {}}};
+            c.view.students = {{"fw-ann", 12, 9, 58, 40, 1, last, "Ann Moss"},
+                               {"fw-bob", 3, 1, 22, 10, 2, last.addDays(-2), "Bob Ilves"},
+                               {"fw-cy", 9, 6, 47, 31, 0, last.addSecs(-5400), "Cy Dunne"},
+                               {"fw-dee", 0, 0, 0, 0, 0, {}, "Dee Okafor"}};
             Assignment week, power;
             week.title = "Week 1: deflection";
             power.title = "Power supplies";

@@ -121,7 +121,8 @@ constexpr ReadingRow kReadings[] = {
      "tube's ground braid",
      "heater glowing orange at the neck, screen grid several hundred volts, anode 20 to 30 kV by screen size",
      "no beam: the heater dark, or the screen grid or anode voltage missing",
-     "screen grid far below its figure", "heater and screen grid right, the anode voltage wandering"},
+     "screen grid far below its figure", "heater, screen grid and anode at their figures, yet one gun's beam is wrong: a tube tester compares "
+     "the three guns"},
     {"antenna-signal", "Signal at the antenna input", "signal level meter, dBmV",
      "antenna lead at the set's input, across 75 ohms, tuned to the station",
      "0 dBmV (1 mV) or more, typically 0 to +10 dBmV", "no signal: the meter at its floor",

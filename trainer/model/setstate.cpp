@@ -32,6 +32,10 @@ int rank(Output o)
 
 State worse(const State& a, const State& b)
 {
+    // A stage without its supply makes nothing, not even noise: the snow of a tuner with nothing coming in
+    // needs the tuner and the IF strip behind it powered.
+    if (a.output == Output::Missing && b.output == Output::Missing)
+        return a.flaw == Flaw::Noise ? b : a;
     return rank(a.output) >= rank(b.output) ? a : b;
 }
 
