@@ -100,10 +100,13 @@ private:
         return false;
     }
 
-    // Quit ends the program and the close box is not a control: both are tested on their own.
+    // Quit ends the program and the close box is not a control: both are tested on their own. So is the main
+    // menu's language list: the messages and captions checked here are the English ones.
     static bool actsOn(QWidget* w)
     {
-        if (auto* button = qobject_cast<QPushButton*>(w); button && button->text() == QLatin1String("Quit"))
+        if (qobject_cast<QPushButton*>(w) && w->objectName() == QLatin1String("cmdQuit"))
+            return false;
+        if (w->objectName() == QLatin1String("cboLanguage"))
             return false;
         return qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
                qobject_cast<QListWidget*>(w) || qobject_cast<QLineEdit*>(w) ||
